@@ -1,0 +1,68 @@
+#include "app/aboutbox.h"
+
+#include "app/apptitle.h"
+#include "app/dialogs.h"
+#include "app/pictures.h"
+#include "raster/jpegcodec.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QString TAboutBox::withYear(QString text, int year) {
+    const qsizetype at = text.indexOf(QStringLiteral("XXXX"));
+    if (at >= 0) text.replace(at, 4, QString::number(year));
+    return text;
+}
+
+TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("Info"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ProgramIcon = new QLabel(this);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    const DibImage picture = decodeJpeg(pictures::data(QStringLiteral("about.jpg")));
+    if (!picture.isNull()) ProgramIcon->setPixmap(QPixmap::fromImage(picture.asQImage()));
+    ProgramIcon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(ProgramIcon);
+
+    auto* product = new QLabel(applicationTitle(), this);
+    QFont bold = product->font();
+    bold.setBold(true);
+    bold.setPixelSize(14);
+    product->setFont(bold);
+    product->setAlignment(Qt::AlignCenter);
+    layout->addWidget(product);
+    layout->addWidget(new QLabel(QString(), this));
+
+    Copyright = new QLabel(withYear(QStringLiteral("Copyright © XXXX Varnelt Software"), QDate::currentDate().year()),
+                           this);
+    Copyright->setObjectName(QStringLiteral("Copyright"));
+    Copyright->setAlignment(Qt::AlignCenter);
+    layout->addWidget(Copyright);
+    auto* comments = new QLabel(QStringLiteral("Kopiert CD-Labels und CD-Cover: scannen, retuschieren,\n"
+                                               "beschriften, auf dem Etikettenbogen platzieren und drucken."),
+                                this);
+    comments->setAlignment(Qt::AlignCenter);
+    layout->addWidget(comments);
+
+    auto* buttons = new QHBoxLayout;
+    WebButton = new QPushButton(QStringLiteral("Varnelt im Internet..."), this);
+    WebButton->setObjectName(QStringLiteral("WebButton"));
+    connect(WebButton, &QPushButton::clicked, this, [this] { dialogs_.openWebAddress(QUrl(makerWebAddress())); });
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(WebButton);
+    buttons->addStretch(1);
+    buttons->addWidget(OKButton);
+    layout->addLayout(buttons);
+}

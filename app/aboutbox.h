@@ -1,0 +1,26 @@
+#pragma once
+// The "Info" box: the program's picture, its name, the maker's texts with the
+// current year, and a button to the maker's web page.
+
+#include <QDialog>
+
+class Dialogs;
+class QLabel;
+class QPushButton;
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    QLabel* ProgramIcon = nullptr;
+    QLabel* Copyright = nullptr;
+    QPushButton* WebButton = nullptr;
+    QPushButton* OKButton = nullptr;
+
+    // "XXXX" (its first occurrence) replaced by the year.
+    static QString withYear(QString text, int year);
+
+private:
+    Dialogs& dialogs_;
+};

@@ -1,0 +1,34 @@
+#include "app/apptitle.h"
+#include "app/mainform.h"
+#include "app/qtdialogs.h"
+#include "print/qprintertarget.h"
+#include "raster/screenfacts.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(applicationTitle());
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setScreenFacts({int(screen->logicalDotsPerInchX()), screen->depth()});
+
+    QtDialogs dialogs;
+    setAppMessages(&dialogs);
+    QPrinterTarget printer;
+    AppEnvironment environment;
+    environment.programDirectory = QApplication::applicationDirPath() + QLatin1Char('/');
+    environment.dialogs = &dialogs;
+    environment.printTarget = &printer;
+
+    TMainForm form(environment);
+    dialogs.setOwner(&form);
+    // Centred on the screen at its design size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        form.move(screen->availableGeometry().center() - form.rect().center());
+    form.show();
+    const int result = application.exec();
+    setAppMessages(nullptr);
+    return result;
+}

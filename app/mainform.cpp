@@ -1,0 +1,306 @@
+#include "app/mainform.h"
+
+#include "app/aboutbox.h"
+#include "app/apptitle.h"
+#include "app/dialogs.h"
+#include "app/imagebutton.h"
+#include "app/pictures.h"
+#include "app/progresspanel.h"
+#include "app/scrollbox.h"
+#include "app/units.h"
+#include "app/userevents.h"
+#include "objects/annotationpage.h"
+#include "paper/placementpage.h"
+#include "print/printpage.h"
+#include "print/printtarget.h"
+#include "raster/scanpage.h"
+#include "raster/screenfacts.h"
+#include "retouch/retouchpage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <cstring>
+
+TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
+    : QWidget(parent), programDirectory(environment.programDirectory), dialogs_(environment.dialogs),
+      printTarget_(environment.printTarget) {
+    setObjectName(QStringLiteral("MainForm"));
+    resize(638, 512);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildTopBar());
+    PageControl2 = new QTabWidget(this);
+    PageControl2->setObjectName(QStringLiteral("PageControl2"));
+    layout->addWidget(PageControl2, 1);
+    layout->addWidget(buildBottomBar());
+    layout->addWidget(buildStatusBar());
+    buildPages();
+
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+    deldib(currentImage);
+}
+
+QWidget* TMainForm::buildTopBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("topBar"));
+    bar->setFixedHeight(27);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(2, 1, 2, 1);
+    row->setSpacing(2);
+    auto makeButton = [&](const char* name, const QString& caption, const QString& hint) {
+        auto* button = new QPushButton(caption, bar);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(hint);
+        row->addWidget(button);
+        return button;
+    };
+    NewCoverBtn = makeButton("NewCoverBtn", QStringLiteral("&Neu"), QStringLiteral("Neues Cover erstellen"));
+    OpenCoverBtn = makeButton("OpenCoverBtn", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
+    SaveCoverBtn = makeButton("SaveCoverBtn", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
+    SaveCoverAsBtn = makeButton("SaveCoverAsBtn", QStringLiteral("Speichern &unter..."),
+                                QStringLiteral("Cover speichern unter..."));
+    row->addStretch(1);
+    return bar;
+}
+
+QWidget* TMainForm::buildBottomBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("bottomBar"));
+    bar->setFixedHeight(41);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 0, 0, 0);
+    row->setSpacing(0);
+
+    wwwBtn = new QToolButton(bar);
+    wwwBtn->setObjectName(QStringLiteral("wwwBtn"));
+    wwwBtn->setAutoRaise(true);
+    wwwBtn->setText(QStringLiteral("www.varnelt.example"));
+    wwwBtn->setToolTip(QStringLiteral("Auf zur Varnelt Homepage..."));
+    wwwBtn->setCursor(Qt::PointingHandCursor);
+    connect(wwwBtn, &QToolButton::clicked, this, &TMainForm::wwwBtn0Click);
+    row->addWidget(wwwBtn);
+    row->addStretch(1);
+
+    auto* right = new QWidget(bar);
+    right->setFixedWidth(238);
+    auto* buttons = new QHBoxLayout(right);
+    buttons->setContentsMargins(8, 0, 8, 0);
+    buttons->setSpacing(12);
+    ueberbtn = new TImageButton(QStringLiteral("ueberbtn"), QStringLiteral("ueberBtn2"),
+                                QStringLiteral("Informationen über das Programm"), right);
+    EndeBtn = new TImageButton(QStringLiteral("EndeBtn"), QStringLiteral("EndeBtnDown"),
+                               QStringLiteral("Hiermit verlassen Sie das Programm"), right);
+    connect(ueberbtn, &TImageButton::clicked, this, &TMainForm::AboutBitBtnClick);
+    connect(EndeBtn, &TImageButton::clicked, this, &TMainForm::QuitBtnClick);
+    buttons->addWidget(ueberbtn);
+    buttons->addWidget(EndeBtn);
+    row->addWidget(right);
+    return bar;
+}
+
+QWidget* TMainForm::buildStatusBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(19);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 1, 0, 1);
+    row->setSpacing(2);
+    StatusPanel1 = new QLabel(bar);
+    StatusPanel1->setFixedWidth(250);
+    StatusPanel1->setFrameShape(QFrame::Panel);
+    StatusPanel1->setFrameShadow(QFrame::Sunken);
+    row->addWidget(StatusPanel1);
+    progressPanel = new ProgressPanel(progress_, bar);
+    progressPanel->setObjectName(QStringLiteral("progressPanel"));
+    row->addWidget(progressPanel, 1);
+    return bar;
+}
+
+void TMainForm::buildPages() {
+    scanPage = new ScanPage(*this);
+    retouchPage = new RetouchPage(*this);
+    annotationPage = new AnnotationPage(*this);
+    placementPage = new PlacementPage(*this);
+    printPage = new PrintPage(*this);
+    PageControl2->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), QStringLiteral("Scannen"));
+    PageControl2->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")), QStringLiteral("Retuschieren"));
+    PageControl2->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")), QStringLiteral("Kommentare"));
+    PageControl2->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")), QStringLiteral("Zentrieren"));
+    PageControl2->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
+    PageControl2->setCurrentIndex(0);
+}
+
+void TMainForm::FormCreate() {
+    // 1. The program directory always ends with a separator.
+    if (!programDirectory.endsWith(QLatin1Char('/'))) programDirectory += QLatin1Char('/');
+    // 2. The document is unnamed.
+    Setsavedfilename(QString());
+    // 3. The retouch page starts without a drag.
+    retouchPage->resetDragging();
+    // 4. The white start image and the marked region over all of it.
+    makeWhiteStartImage();
+    markedRegion = {0, 0, currentImage.width() - 1, currentImage.height() - 1};
+    // 6. The object table exists with every slot free; the mouse is idle.
+    objects.clearall();
+    DragMode = 0;
+    MouseMode = 0;
+    // 7. The cursors of the annotation page.
+    registerCursors();
+    // 8. The annotation page's off-screen picture at the paint box's size.
+    annotationBitmap = QImage(annotationPage->paintBoxSize(), QImage::Format_RGB32);
+    // 9. One view pixel per image pixel at the start.
+    viewZoom = 1.0;
+    unitsPerScreenPixel = units::kUnitsPerMm * units::kMmPerInch / screenFacts().logicalDpiX * 2;
+    ImagePixelSize = unitsPerScreenPixel;
+    // 10. The page is the printer's printable page.
+    pageSizeRefresh();
+    pageWidth = printerPageWidth;
+    pageHeight = printerPageHeight;
+    // 11. The annotation view at the page's size.
+    annotationPage->resizeToPage();
+    // The views show the start image.
+    scanPage->ScanPaintBoxPaint();
+    retouchPage->RetuschPaintPaint();
+}
+
+void TMainForm::makeWhiteStartImage() {
+    deldib(currentImage);
+    currentImage = newdib(320, 200, 24);
+    if (!currentImage.isNull()) std::memset(currentImage.pixels(), 255, currentImage.sizeImage());
+}
+
+void TMainForm::registerCursors() {
+    screenCursors[1] = QCursor(Qt::SizeFDiagCursor);
+    screenCursors[2] = QCursor(Qt::SizeBDiagCursor);
+    screenCursors[3] = QCursor(Qt::SizeBDiagCursor);
+    screenCursors[4] = QCursor(Qt::SizeFDiagCursor);
+    screenCursors[5] = QCursor(Qt::SizeVerCursor);
+    screenCursors[6] = QCursor(Qt::SizeVerCursor);
+    screenCursors[7] = QCursor(Qt::SizeHorCursor);
+    screenCursors[8] = QCursor(Qt::SizeHorCursor);
+    screenCursors[9] = pictures::cursor(pictures::CursorName::DragC);
+    screenCursors[10] = QCursor(Qt::ArrowCursor);
+    screenCursors[11] = pictures::cursor(pictures::CursorName::Lupe);
+    screenCursors[12] = pictures::cursor(pictures::CursorName::MultiDrag);
+}
+
+void TMainForm::pageSizeRefresh() {
+    const PageSizeUnits size = pageSizeInUnits(*printTarget_);
+    printerPageWidth = size.width;
+    printerPageHeight = size.height;
+}
+
+void TMainForm::Setsavedfilename(const QString& fileName) {
+    currentFileName = fileName;
+    const QString shown = fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
+    setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("]"));
+}
+
+void TMainForm::SetProSatus(int percent) {
+    if (progress_.set(percent))
+        progressPanel->repaintWhole();
+    else
+        SBarPaintMore();
+}
+
+void TMainForm::SBarPaintMore() { progressPanel->paintMore(); }
+
+void TMainForm::StatusBar1DrawPanel(const WinRect& rect) { progressPanel->drawPanel(rect); }
+
+ScrollBox* TMainForm::shownScrollBox() const {
+    switch (PageControl2->currentIndex()) {
+    case 0:
+        return scanPage->ScanScrollBox;
+    case 1:
+        return retouchPage->RetuschScrollBox;
+    case 2:
+        return annotationPage->ScrollBox1;
+    case 3:
+        return placementPage->ScrollBox2;
+    case 4:
+        return printPage->ScrollBox3;
+    }
+    return nullptr;
+}
+
+void TMainForm::FormMouseWheelDown() {
+    if (ScrollBox* box = shownScrollBox()) box->setVerticalPosition(box->verticalPosition() + 20);
+}
+
+void TMainForm::FormMouseWheelUp() {
+    if (ScrollBox* box = shownScrollBox()) box->setVerticalPosition(box->verticalPosition() - 20);
+}
+
+void TMainForm::handleWheel(QWheelEvent* wheel) {
+    // A wheel event travels up the parents of the widget under the mouse; take
+    // each one once.
+    if (wheel == lastWheel_ && wheel->timestamp() == lastWheelTime_) return;
+    lastWheel_ = wheel;
+    lastWheelTime_ = wheel->timestamp();
+    wheelAccumulator_ += wheel->angleDelta().y();
+    while (wheelAccumulator_ >= 120) {
+        wheelAccumulator_ -= 120;
+        FormMouseWheelUp();
+    }
+    while (wheelAccumulator_ <= -120) {
+        wheelAccumulator_ += 120;
+        FormMouseWheelDown();
+    }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        handleWheel(static_cast<QWheelEvent*>(event));
+    return false; // the wheel event goes on to its own target
+}
+
+bool TMainForm::event(QEvent* event) {
+    if (event->type() == userevents::WmUser) {
+        SetProSatus(static_cast<WmUserEvent*>(event)->percent());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TMainForm::CheckAllPanelOptions() { annotationPage->CheckAllPanelOptions(); }
+
+void TMainForm::AboutBitBtnClick() {
+    TAboutBox box(*dialogs_, this);
+    dialogs_->runModal(box);
+}
+
+void TMainForm::wwwBtn0Click() { dialogs_->openWebAddress(QUrl(makerWebAddress())); }
+
+void TMainForm::QuitBtnClick() { close(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    const MsgAnswer answer = dialogs_->message(QStringLiteral("Hiermit beenden Sie das Programm."),
+                                               QStringLiteral("Programm beenden"), MsgButtons::OkCancel,
+                                               MsgIcon::Information);
+    if (answer == MsgAnswer::Ok)
+        event->accept();
+    else
+        event->ignore();
+}

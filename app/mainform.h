@@ -1,0 +1,129 @@
+#pragma once
+// The main window: it owns the document and view state for the life of the
+// program, the five workflow pages, the status bar's progress bar and the image
+// buttons of the bottom bar, and wires them together.
+
+#include "app/progress.h"
+#include "objects/objecttable.h"
+#include "raster/dibimage.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class Dialogs;
+class PrintTarget;
+class ProgressPanel;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class TImageButton;
+class ScanPage;
+class RetouchPage;
+class AnnotationPage;
+class PlacementPage;
+class PrintPage;
+class ScrollBox;
+
+// What the main window is given from outside: where its settings files live,
+// how it asks the user, and where it prints.
+struct AppEnvironment {
+    QString programDirectory; // ends with '/'
+    Dialogs* dialogs = nullptr;
+    PrintTarget* printTarget = nullptr;
+};
+
+// Marked region of the retouch page, in image pixels from the top-left corner:
+// columns left .. right − 1 and rows top .. bottom − 1.
+struct MarkedRegion {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const MarkedRegion&, const MarkedRegion&) = default;
+};
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(const AppEnvironment& environment, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- document and view state -------------------------------------------
+    QString programDirectory;
+    DibImage currentImage;
+    MarkedRegion markedRegion;
+    ObjectTable objects;
+    double viewZoom = 1.0;
+    double unitsPerScreenPixel = 0;
+    double ImagePixelSize = 0; // internal units per image pixel, fixed at start-up
+    int32_t printerPageWidth = 0, printerPageHeight = 0;
+    int32_t pageWidth = 0, pageHeight = 0;
+    QString currentFileName;
+    int32_t DragMode = 0, MouseMode = 0;
+    QImage annotationBitmap;
+    // The twelve cursors of the annotation page, by number 1..12.
+    std::array<QCursor, 13> screenCursors;
+
+    Dialogs& dialogs() { return *dialogs_; }
+    PrintTarget& printTarget() { return *printTarget_; }
+
+    // --- pages and controls -------------------------------------------------
+    QTabWidget* PageControl2 = nullptr;
+    ScanPage* scanPage = nullptr;
+    RetouchPage* retouchPage = nullptr;
+    AnnotationPage* annotationPage = nullptr;
+    PlacementPage* placementPage = nullptr;
+    PrintPage* printPage = nullptr;
+    QPushButton* NewCoverBtn = nullptr;
+    QPushButton* OpenCoverBtn = nullptr;
+    QPushButton* SaveCoverBtn = nullptr;
+    QPushButton* SaveCoverAsBtn = nullptr;
+    QToolButton* wwwBtn = nullptr;
+    TImageButton* ueberbtn = nullptr;
+    TImageButton* EndeBtn = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    ProgressPanel* progressPanel = nullptr;
+
+    // The scroll box of the page shown (the wheel scrolls it).
+    ScrollBox* shownScrollBox() const;
+
+    // --- shell services -----------------------------------------------------
+    void FormCreate();
+    void SetProSatus(int percent);
+    void SBarPaintMore();
+    void StatusBar1DrawPanel(const WinRect& rect);
+    int progressValue() const { return progress_.value(); }
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+    void CheckAllPanelOptions();
+    void AboutBitBtnClick();
+    void wwwBtn0Click();
+    void QuitBtnClick();
+    // Stores the current file name and shows it in the window title.
+    void Setsavedfilename(const QString& fileName);
+    // The printer's printable page in internal units, from the print target.
+    void pageSizeRefresh();
+    // Replaces the current image with a white 320 × 200 24-bit picture.
+    void makeWhiteStartImage();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildTopBar();
+    QWidget* buildBottomBar();
+    QWidget* buildStatusBar();
+    void buildPages();
+    void registerCursors();
+    void handleWheel(QWheelEvent* wheel);
+
+    Dialogs* dialogs_;
+    PrintTarget* printTarget_;
+    ProgressBarState progress_;
+    int wheelAccumulator_ = 0;
+    const QEvent* lastWheel_ = nullptr;
+    quint64 lastWheelTime_ = 0;
+};

@@ -1,0 +1,9 @@
+#include "print/printtarget.h"
+
+#include "app/units.h"
+
+PageSizeUnits pageSizeInUnits(const PrintTarget& target) {
+    const QSize size = target.printableSize();
+    return {units::trunc32(units::unitsFromPixels(size.width(), target.dpiX())),
+            units::trunc32(units::unitsFromPixels(size.height(), target.dpiY()))};
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Where printed pages go: a printer through QPrinter in the application, a page
+// recorder in tests. Coordinates are device pixels with the origin at the
+// top-left corner of the printable area.
+
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+class PrintTarget {
+public:
+    virtual ~PrintTarget() = default;
+    virtual int dpiX() const = 0;
+    virtual int dpiY() const = 0;
+    // The printable area in device pixels.
+    virtual QSize printableSize() const = 0;
+    // A print job: begin with the document title, pages, end. The painter is
+    // valid between begin and end.
+    virtual bool begin(const QString& title) = 0;
+    virtual bool newPage() = 0;
+    virtual bool end() = 0;
+    virtual QPainter* painter() = 0;
+};
+
+// The printable page in internal units: trunc(W × 200000 × 25.39995 / dpiX) by
+// trunc(H × 200000 × 25.39995 / dpiY).
+struct PageSizeUnits {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+PageSizeUnits pageSizeInUnits(const PrintTarget& target);

@@ -1,0 +1,41 @@
+#include "print/qprintertarget.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+
+QPrinterTarget::QPrinterTarget() : printer_(QPrinter::HighResolution) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setResolution(600);
+        printer_.setPageSize(QPageSize(QPageSize::A4));
+        printer_.setFullPage(true);
+    }
+}
+
+QPrinterTarget::~QPrinterTarget() {
+    if (painter_) painter_->end();
+}
+
+int QPrinterTarget::dpiX() const { return printer_.logicalDpiX(); }
+int QPrinterTarget::dpiY() const { return printer_.logicalDpiY(); }
+QSize QPrinterTarget::printableSize() const { return {printer_.width(), printer_.height()}; }
+
+bool QPrinterTarget::begin(const QString& title) {
+    printer_.setDocName(title);
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(&printer_)) {
+        painter_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool QPrinterTarget::newPage() { return painter_ && printer_.newPage(); }
+
+bool QPrinterTarget::end() {
+    if (!painter_) return false;
+    const bool ok = painter_->end();
+    painter_.reset();
+    return ok;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The print target of the application: the system's default CUPS printer, or a
+// PDF file at 600 dpi with the whole paper printable when no printer exists.
+
+#include "print/printtarget.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include <memory>
+
+class QPrinterTarget final : public PrintTarget {
+public:
+    QPrinterTarget();
+    ~QPrinterTarget() override;
+
+    int dpiX() const override;
+    int dpiY() const override;
+    QSize printableSize() const override;
+    bool begin(const QString& title) override;
+    bool newPage() override;
+    bool end() override;
+    QPainter* painter() override { return painter_.get(); }
+
+    QPrinter& printer() { return printer_; }
+    // True when the output goes to a PDF file instead of a printer.
+    bool printsToFile() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
+
+private:
+    QPrinter printer_;
+    std::unique_ptr<QPainter> painter_;
+};

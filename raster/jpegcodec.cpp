@@ -1,0 +1,119 @@
+#include "raster/jpegcodec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace {
+
+// libjpeg reports fatal errors through error_exit, which must not return: it
+// jumps back to the decoder, whose frame holds nothing that needs destroying.
+struct JumpingErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void jumpOnError(j_common_ptr info) {
+    auto* manager = reinterpret_cast<JumpingErrorManager*>(info->err);
+    std::longjmp(manager->jump, 1);
+}
+
+void stayQuiet(j_common_ptr, int) {}
+
+// A progressive file can announce thousands of scans that each cost a full
+// pass; more than this many is refused rather than letting a file stall us.
+constexpr long kMaxScans = 500;
+void limitScans(j_common_ptr info) {
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->is_decompressor && decompress->input_scan_number > kMaxScans) {
+        decompress->err->msg_code = JERR_NOT_COMPILED;
+        decompress->err->error_exit(info);
+    }
+}
+
+void storeRow(DibImage& image, int y, const JSAMPLE* samples, J_COLOR_SPACE space, bool invertedCmyk) {
+    uint8_t* row = image.rowFromTop(y);
+    const int width = image.width();
+    if (space == JCS_GRAYSCALE) {
+        std::copy(samples, samples + width, row);
+        return;
+    }
+    for (int x = 0; x < width; ++x) {
+        uint8_t r, g, b;
+        if (space == JCS_CMYK) {
+            int c = samples[4 * x], m = samples[4 * x + 1], yy = samples[4 * x + 2], k = samples[4 * x + 3];
+            if (!invertedCmyk) c = 255 - c, m = 255 - m, yy = 255 - yy, k = 255 - k;
+            // Adobe files store the complements: the values are the ink's absence.
+            r = uint8_t(c * k / 255);
+            g = uint8_t(m * k / 255);
+            b = uint8_t(yy * k / 255);
+        } else {
+            r = samples[3 * x];
+            g = samples[3 * x + 1];
+            b = samples[3 * x + 2];
+        }
+        row[3 * x] = b;
+        row[3 * x + 1] = g;
+        row[3 * x + 2] = r;
+    }
+}
+
+// Decodes into `out`; false on any error. Only plain data lives in this frame
+// across the setjmp, so the jump back skips no destructor.
+bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBuffer) {
+    jpeg_decompress_struct info;
+    JumpingErrorManager errors;
+    jpeg_progress_mgr progress;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = jumpOnError;
+    errors.base.emit_message = stayQuiet;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    progress.progress_monitor = limitScans;
+    info.progress = &progress;
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+
+    const bool grey = info.jpeg_color_space == JCS_GRAYSCALE;
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_RGB;
+    const bool invertedCmyk = cmyk && info.saw_Adobe_marker;
+    if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxDibSide ||
+        info.image_height > kMaxDibSide) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    *out = newdib(int(info.image_width), int(info.image_height), grey ? 8 : 24);
+    if (out->isNull()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_start_decompress(&info);
+    rowBuffer->resize(std::size_t(info.output_width) * std::size_t(info.output_components));
+    JSAMPROW rows[1] = {rowBuffer->data()};
+    while (info.output_scanline < info.output_height) {
+        const int y = int(info.output_scanline);
+        jpeg_read_scanlines(&info, rows, 1);
+        storeRow(*out, y, rowBuffer->data(), info.out_color_space, invertedCmyk);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+DibImage decodeJpeg(QByteArrayView bytes) {
+    if (bytes.size() < 4) return {};
+    auto image = std::make_unique<DibImage>();
+    auto rowBuffer = std::make_unique<std::vector<JSAMPLE>>();
+    if (!decodeInto(bytes, image.get(), rowBuffer.get())) return {};
+    return std::move(*image);
+}

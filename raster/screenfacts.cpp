@@ -1,0 +1,8 @@
+#include "raster/screenfacts.h"
+
+namespace {
+ScreenFacts g_facts;
+}
+
+ScreenFacts screenFacts() { return g_facts; }
+void setScreenFacts(const ScreenFacts& facts) { g_facts = facts; }

@@ -1,0 +1,347 @@
+#include "raster/stretchdraw.h"
+
+#include "app/messages.h"
+#include "app/units.h"
+#include "raster/halftone.h"
+#include "raster/screenfacts.h"
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using units::nearest32;
+
+std::vector<const QPainter*>& printerPainters() {
+    static std::vector<const QPainter*> painters;
+    return painters;
+}
+
+QPainter::CompositionMode compositionFor(uint32_t rop) {
+    switch (rop) {
+    case SRCPAINT:
+        return QPainter::RasterOp_SourceOrDestination;
+    case SRCAND:
+        return QPainter::RasterOp_SourceAndDestination;
+    case SRCINVERT:
+        return QPainter::RasterOp_SourceXorDestination;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+// Draws with the raster operation, leaving the painter's mode as it was.
+template <typename Draw> void withRop(QPainter& painter, uint32_t rop, Draw draw) {
+    const QPainter::CompositionMode previous = painter.compositionMode();
+    const QPainter::CompositionMode wanted = compositionFor(rop);
+    if (wanted != previous) painter.setCompositionMode(wanted);
+    draw();
+    if (wanted != previous) painter.setCompositionMode(previous);
+}
+
+// A DIB source rectangle (y counted from the bottom row) as a QImage rectangle.
+QRect topDown(const QRect& dibSource, int imageHeight) {
+    return {dibSource.x(), imageHeight - dibSource.y() - dibSource.height(), dibSource.width(),
+            dibSource.height()};
+}
+
+void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+              int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
+    if (DestWidth <= 0 || DestHeight <= 0 || SrcWidth <= 0 || SrcHeight <= 0) return;
+    const QRect visible = dc.visibleArea().translated(-X, -Y) & QRect(0, 0, DestWidth, DestHeight);
+    if (visible.isEmpty()) return;
+    const QImage block = scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, DestWidth, DestHeight, visible);
+    if (block.isNull()) return; // no memory for the block: nothing drawn for this call
+    dc.drawBlock(QPoint(X + visible.x(), Y + visible.y()), block, rop);
+}
+
+void halftoneAndDraw(DibDevice& dc, const StretchRects& r, const DibImage& image, uint32_t rop) {
+    const int W = image.width(), H = image.height();
+    const bool reduction = r.DestWidth < r.SrcWidth || r.DestHeight < r.SrcHeight;
+    const QRect dest(r.X, r.Y, r.DestWidth, r.DestHeight);
+    if (reduction) {
+        DibImage reduced = DIBHalftoneDIBXY(image, nearest32(double(W) * r.DestWidth / r.SrcWidth),
+                                            nearest32(double(H) * r.DestHeight / r.SrcHeight));
+        if (reduced.isNull()) return;
+        const QRect source(nearest32(double(r.SrcX) * reduced.width() / W),
+                           nearest32(double(r.SrcY) * reduced.height() / H), r.DestWidth, r.DestHeight);
+        dc.stretchDibits(dest, reduced, source, rop);
+    } else {
+        DibImage halftoned = DIBHalftoneDIB(image);
+        if (halftoned.isNull()) return;
+        dc.stretchDibits(dest, halftoned, QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), rop);
+    }
+}
+
+void firstFallback(DibDevice& dc, bool& acceptsDibs, const StretchRects& r, const DibImage& image) {
+    DibImage scaled =
+        scaleEndpointAligned(image, r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight, r.DestWidth, r.DestHeight);
+    if (scaled.isNull()) {
+        acceptsDibs = false;
+        return;
+    }
+    acceptsDibs = dc.setDibitsToDevice(QPoint(r.X, r.Y), scaled);
+}
+
+void secondFallback(DibDevice& dc, const StretchRects& r, const DibImage& image, uint32_t rop) {
+    std::optional<QImage> bitmap = dc.createCompatibleBitmap(image.width(), image.height());
+    if (!bitmap) {
+        appMessages().message(QStringLiteral("Konnte Bitmap nicht erzeugen!"), QString(), MsgButtons::Ok,
+                              MsgIcon::None);
+        return;
+    }
+    if (!dc.setDibits(*bitmap, image)) {
+        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"), QString(),
+                              MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    // The device bitmap counts rows from the top: the DIB source rectangle is
+    // turned accordingly, which agrees with the untouched rectangle for whole images.
+    const QRect source = topDown(QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), image.height());
+    if (!dc.stretchBlt(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), *bitmap, source, rop))
+        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"), QString(),
+                              MsgButtons::Ok, MsgIcon::None);
+}
+
+} // namespace
+
+bool paintsOnPrinter(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    if (device && device->devType() == QInternal::Printer) return true;
+    if (const QPaintEngine* engine = painter.paintEngine(); engine && engine->type() == QPaintEngine::Pdf)
+        return true;
+    const auto& marked = printerPainters();
+    return std::find(marked.begin(), marked.end(), &painter) != marked.end();
+}
+
+PrinterPainterMark::PrinterPainterMark(const QPainter& painter) : painter_(&painter) {
+    printerPainters().push_back(painter_);
+}
+PrinterPainterMark::~PrinterPainterMark() {
+    auto& marked = printerPainters();
+    marked.erase(std::find(marked.begin(), marked.end(), painter_));
+}
+
+bool PainterDibDevice::isPrinter() const { return paintsOnPrinter(painter_); }
+
+bool PainterDibDevice::acceptsDibs() const { return painter_.isActive(); }
+
+bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) {
+    if (!painter_.isActive()) return false;
+    const QImage& picture = image.asQImage();
+    if (picture.isNull()) return false;
+    withRop(painter_, rop, [&] { painter_.drawImage(dest, picture, topDown(source, image.height())); });
+    return true;
+}
+
+bool PainterDibDevice::setDibitsToDevice(const QPoint& at, const DibImage& image) {
+    if (!painter_.isActive()) return false;
+    const QImage& picture = image.asQImage();
+    if (picture.isNull()) return false;
+    painter_.drawImage(at, picture);
+    return true;
+}
+
+std::optional<QImage> PainterDibDevice::createCompatibleBitmap(int width, int height) {
+    if (width <= 0 || height <= 0 || std::size_t(width) * std::size_t(height) * 4 > pixelMemoryLimit())
+        return std::nullopt;
+    QImage bitmap(width, height, QImage::Format_RGB32);
+    if (bitmap.isNull()) return std::nullopt;
+    return bitmap;
+}
+
+bool PainterDibDevice::setDibits(QImage& bitmap, const DibImage& image) {
+    const QImage& picture = image.asQImage();
+    if (picture.isNull() || picture.size() != bitmap.size()) return false;
+    bitmap = picture.convertToFormat(QImage::Format_RGB32);
+    return !bitmap.isNull();
+}
+
+bool PainterDibDevice::stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) {
+    if (!painter_.isActive()) return false;
+    withRop(painter_, rop, [&] { painter_.drawImage(dest, bitmap, source); });
+    return true;
+}
+
+QRect PainterDibDevice::visibleArea() const {
+    const QPaintDevice* device = painter_.device();
+    if (!device) return {};
+    QRect area = painter_.combinedTransform()
+                     .inverted()
+                     .mapRect(QRectF(0, 0, device->width(), device->height()))
+                     .toAlignedRect();
+    if (painter_.hasClipping()) area &= painter_.clipBoundingRect().toAlignedRect();
+    return area;
+}
+
+void PainterDibDevice::drawBlock(const QPoint& at, const QImage& block, uint32_t rop) {
+    withRop(painter_, rop, [&] { painter_.drawImage(at, block); });
+}
+
+StretchRects clipToImage(StretchRects r, int W, int H) {
+    if (W < r.SrcX + r.SrcWidth) {
+        const int n = W - r.SrcX;
+        r.DestWidth = nearest32(double(r.DestWidth) * n / r.SrcWidth);
+        r.SrcWidth = n;
+    }
+    if (r.SrcY < 0) {
+        r.DestHeight = nearest32(double(r.DestHeight) * (r.SrcHeight + r.SrcY) / r.SrcHeight);
+        r.SrcHeight = r.SrcHeight + r.SrcY;
+        r.SrcY = 0;
+    }
+    if (H < r.SrcY + r.SrcHeight) {
+        const int n = H - r.SrcY;
+        const int d = nearest32(double(r.DestHeight) * n / r.SrcHeight);
+        r.Y = r.Y + (r.DestHeight - d);
+        r.DestHeight = d;
+        r.SrcHeight = n;
+    }
+    if (r.SrcX < 0) {
+        const int d = nearest32(double(r.DestWidth) * (r.SrcX + r.SrcWidth) / r.SrcWidth);
+        r.X = r.X + (r.DestWidth - d);
+        r.DestWidth = d;
+        r.SrcWidth = r.SrcWidth + r.SrcX;
+        r.SrcX = 0;
+    }
+    return r;
+}
+
+void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
+    PainterDibDevice device(dc);
+    StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone, Rop);
+}
+
+void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
+    if (image.isNull() || SrcWidth <= 0 || SrcHeight <= 0) return;
+    const bool isPrinter = dc.isPrinter();
+    const int W = image.width(), H = image.height();
+    const StretchRects r = clipToImage({X, Y, DestWidth, DestHeight, SrcX, SrcY, SrcWidth, SrcHeight}, W, H);
+    // A rectangle entirely outside the image, or shrunk to nothing, draws nothing.
+    if (r.SrcWidth <= 0 || r.SrcHeight <= 0 || r.DestWidth <= 0 || r.DestHeight <= 0) return;
+
+    const int bits = image.bitCount();
+    if (bits == 24 && screenFacts().colorDepth <= 8 && Halftone) {
+        halftoneAndDraw(dc, r, image, Rop);
+    } else if (bits == 24 && !isPrinter) {
+        DrawDibRows24(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
+                      r.SrcWidth, r.SrcHeight, Rop);
+    } else if (bits == 8 && !isPrinter) {
+        DrawDibRows8(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight, r.SrcWidth,
+                     r.SrcHeight, Rop);
+    } else {
+        bool acceptsDibs = dc.acceptsDibs();
+        const bool ok = dc.stretchDibits(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), image,
+                                         QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), Rop);
+        if (!ok && acceptsDibs) firstFallback(dc, acceptsDibs, r, image);
+        if (!ok && !acceptsDibs) secondFallback(dc, r, image, Rop);
+    }
+}
+
+void drawWholeDib(QPainter& dc, const QRect& dest, const DibImage& image, bool halftone) {
+    StretchDrawDib(dc, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(), image.height(),
+                   halftone);
+}
+
+void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                   int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
+    if (image.bitCount() != 24) return;
+    drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
+}
+
+void DrawDibRows8(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                  int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
+    if (image.bitCount() != 8) return;
+    drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
+}
+
+QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, int SrcHeight, int DestWidth,
+                    int DestHeight, const QRect& visible) {
+    const QRect block = visible & QRect(0, 0, DestWidth, DestHeight);
+    const int bits = image.bitCount();
+    if (block.isEmpty() || image.isNull() || (bits != 24 && bits != 8)) return {};
+    if (std::size_t(block.width()) * std::size_t(block.height()) * 4 > pixelMemoryLimit()) return {};
+    QImage out(block.size(), QImage::Format_RGB32);
+    if (out.isNull()) return {};
+
+    QRgb lut[256];
+    if (bits == 8) {
+        const auto table = image.colors();
+        for (int i = 0; i < 256; ++i) lut[i] = qRgb(table[i].red, table[i].green, table[i].blue);
+    }
+    const QRgb outside = bits == 8 ? lut[0] : qRgb(0, 0, 0);
+    const int W = image.width(), H = image.height();
+
+    // Source column of every block column; -1 where it falls outside the image.
+    std::vector<int> column(std::size_t(block.width()));
+    for (int i = 0; i < block.width(); ++i) {
+        const int64_t c = SrcX + int64_t(SrcWidth) * (block.x() + i) / DestWidth;
+        column[i] = (c >= 0 && c < W) ? int(c) : -1;
+    }
+
+    int64_t previousSource = -1;
+    for (int r = 0; r < block.height(); ++r) {
+        auto* dst = reinterpret_cast<QRgb*>(out.scanLine(r));
+        const int64_t sourceRow = SrcTop + int64_t(SrcHeight) * (block.y() + r) / DestHeight;
+        if (sourceRow < 0 || sourceRow >= H) {
+            std::fill(dst, dst + block.width(), outside);
+            previousSource = -1;
+            continue;
+        }
+        if (sourceRow == previousSource) {
+            std::memcpy(dst, out.scanLine(r - 1), std::size_t(block.width()) * 4);
+            continue;
+        }
+        const uint8_t* src = image.rowFromTop(int(sourceRow));
+        if (bits == 24) {
+            for (int i = 0; i < block.width(); ++i) {
+                if (column[i] < 0) {
+                    dst[i] = outside;
+                    continue;
+                }
+                const uint8_t* p = src + 3 * column[i];
+                dst[i] = 0xFF000000u | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+            }
+        } else {
+            for (int i = 0; i < block.width(); ++i) dst[i] = column[i] < 0 ? outside : lut[src[column[i]]];
+        }
+        previousSource = sourceRow;
+    }
+    return out;
+}
+
+DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,
+                              int DestWidth, int DestHeight) {
+    if (image.isNull() || DestWidth <= 0 || DestHeight <= 0) return {};
+    const int colours = image.paletteSize();
+    DibImage out = newdib(DestWidth, DestHeight, image.bitCount(), image.colors().data(), colours);
+    if (out.isNull()) return {};
+    const int bits = image.bitCount();
+    for (int y = 0; y < DestHeight; ++y) {
+        const int64_t step = DestHeight > 1 ? int64_t(SrcHeight - 1) * y / (DestHeight - 1) : 0;
+        const int sourceRow = int(SrcY + step); // counted from the bottom
+        if (sourceRow < 0 || sourceRow >= image.height()) continue;
+        const uint8_t* src = image.memoryRow(sourceRow);
+        uint8_t* dst = out.memoryRow(y);
+        for (int x = 0; x < DestWidth; ++x) {
+            const int64_t cstep = DestWidth > 1 ? int64_t(SrcWidth - 1) * x / (DestWidth - 1) : 0;
+            const int sx = int(SrcX + cstep);
+            if (sx < 0 || sx >= image.width()) continue;
+            if (bits == 24) {
+                std::memcpy(dst + 3 * x, src + 3 * sx, 3);
+            } else if (bits == 8) {
+                dst[x] = src[sx];
+            } else {
+                // 1 and 4 bits through the pixel accessors (y from the top).
+                setpixel(out, x, DestHeight - 1 - y, getpixel(image, sx, image.height() - 1 - sourceRow));
+                dst = out.memoryRow(y);
+            }
+        }
+    }
+    return out;
+}

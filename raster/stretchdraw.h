@@ -1,0 +1,114 @@
+#pragma once
+// StretchDrawDib: the one routine that puts a DibImage, or a rectangle of it,
+// scaled onto any device: a view on screen, an off-screen image, a printer.
+//
+// It chooses among halftoning (24-bit images on screens of 8 bits or fewer),
+// the own row scalers (24- and 8-bit images on screens and off-screen images),
+// and plain image stretching (printers, 1- and 4-bit images), with two fallbacks
+// for devices on which stretching fails. The row scalers compute only the part of
+// the destination inside the painter's clip, so a repaint costs the visible area
+// whatever the zoom.
+
+#include "raster/dibimage.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <optional>
+
+// Raster operations, with the values of the Windows constants.
+enum RasterOp : uint32_t {
+    SRCCOPY = 0x00CC0020,
+    SRCPAINT = 0x00EE0086,
+    SRCAND = 0x008800C6,
+    SRCINVERT = 0x00660046,
+};
+
+// What StretchDrawDib asks of a device. PainterDibDevice does it on a QPainter;
+// tests replace single operations to reach the fallbacks.
+class DibDevice {
+public:
+    virtual ~DibDevice() = default;
+    virtual bool isPrinter() const = 0;
+    // The device takes device-independent pixels directly (the first fallback needs it).
+    virtual bool acceptsDibs() const = 0;
+    // Draws `source` of the image (x from the left, y counted in rows from the
+    // bottom row, as DIB calls count) scaled into `dest`. False when it fails.
+    virtual bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) = 0;
+    // Draws the whole image 1:1 with its top-left corner at `at`.
+    virtual bool setDibitsToDevice(const QPoint& at, const DibImage& image) = 0;
+    // Second fallback: a bitmap in the device's own format, filled, then stretched.
+    virtual std::optional<QImage> createCompatibleBitmap(int width, int height) = 0;
+    virtual bool setDibits(QImage& bitmap, const DibImage& image) = 0;
+    virtual bool stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) = 0;
+    // Row scalers: the part of the device that can show anything, in the
+    // painter's logical coordinates, and the output of a finished block.
+    virtual QRect visibleArea() const = 0;
+    virtual void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) = 0;
+};
+
+class PainterDibDevice : public DibDevice {
+public:
+    explicit PainterDibDevice(QPainter& painter) : painter_(painter) {}
+    bool isPrinter() const override;
+    bool acceptsDibs() const override;
+    bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) override;
+    bool setDibitsToDevice(const QPoint& at, const DibImage& image) override;
+    std::optional<QImage> createCompatibleBitmap(int width, int height) override;
+    bool setDibits(QImage& bitmap, const DibImage& image) override;
+    bool stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) override;
+    QRect visibleArea() const override;
+    void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) override;
+
+protected:
+    QPainter& painter_;
+};
+
+// A painter counts as a printer's when it paints on a QPrinter or a PDF writer,
+// or while it is marked as one (the print run's page recorder in tests).
+bool paintsOnPrinter(const QPainter& painter);
+class PrinterPainterMark {
+public:
+    explicit PrinterPainterMark(const QPainter& painter);
+    ~PrinterPainterMark();
+    PrinterPainterMark(const PrinterPainterMark&) = delete;
+    PrinterPainterMark& operator=(const PrinterPainterMark&) = delete;
+
+private:
+    const QPainter* painter_;
+};
+
+void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
+void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
+
+// Every caller draws the whole image: this is that call.
+void drawWholeDib(QPainter& dc, const QRect& dest, const DibImage& image, bool halftone);
+
+// The source rectangle clipped to a W × H image, the destination shrunk with it.
+struct StretchRects {
+    int X, Y, DestWidth, DestHeight, SrcX, SrcY, SrcWidth, SrcHeight;
+    friend bool operator==(const StretchRects&, const StretchRects&) = default;
+};
+StretchRects clipToImage(StretchRects r, int W, int H);
+
+// The row scalers (SrcTop counts rows from the top of the image).
+void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                   int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
+void DrawDibRows8(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                  int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
+
+// The row scalers' nearest-neighbour arithmetic for the block `visible` of the
+// destination (in destination coordinates) of a 24- or 8-bit image, as RGB32.
+// Destination pixels whose source lies outside the image are black (8 bits:
+// colour 0 of the palette). Null when the block is empty or memory is short.
+QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, int SrcHeight, int DestWidth,
+                    int DestHeight, const QRect& visible);
+
+// The first fallback's scaler: nearest neighbour with both end points aligned,
+// rows counted from the bottom like the source's (SrcY from the bottom row).
+// A destination one pixel wide or high takes the first source column or row.
+DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,
+                              int DestWidth, int DestHeight);
