@@ -1,0 +1,36 @@
+# Debian packages the project needs, sourced by scripts/run and scripts/test.
+
+# To build and run the program.
+RUN_PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+  libjpeg-dev
+  fonts-liberation2 fonts-dejavu-core
+)
+
+# In addition, to build and run the tests, benchmarks and fuzz targets.
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick librsvg2-bin
+)
+
+# Installs what is missing: with apt-get when run as root, otherwise it prints
+# the command to run and stops.
+install_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "== installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  else
+    echo "Diese Pakete fehlen noch. Bitte installieren mit:"
+    echo "  sudo apt-get install ${missing[*]}"
+    exit 1
+  fi
+}

@@ -1,0 +1,24 @@
+#include "support/mainformfixture.h"
+
+#include <QTest>
+
+MainFormTest::MainFormTest() { setAppMessages(&dialogs); }
+MainFormTest::~MainFormTest() { setAppMessages(nullptr); }
+
+void MainFormTest::SetUp() { createForm(); }
+
+void MainFormTest::createForm() {
+    form.reset();
+    AppEnvironment environment;
+    environment.programDirectory = programDir();
+    environment.dialogs = &dialogs;
+    environment.printTarget = &printer;
+    form = std::make_unique<TMainForm>(environment);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void MainFormTest::TearDown() {
+    // Destroyed without closing, so no closing question is asked.
+    form.reset();
+}

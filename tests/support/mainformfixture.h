@@ -1,0 +1,33 @@
+#pragma once
+// The real main window, built offscreen with a temporary program directory,
+// scripted dialogs, a page recorder as printer (600 dpi, A4) and a 96-dpi
+// 24-bit screen.
+
+#include "app/mainform.h"
+#include "raster/screenfacts.h"
+#include "support/fakedialogs.h"
+#include "support/pagerecorder.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class MainFormTest : public ::testing::Test {
+protected:
+    MainFormTest();
+    ~MainFormTest() override;
+    void SetUp() override;
+    void TearDown() override;
+
+    // Builds the window; SetUp calls it, tests that prepare files first call it again.
+    void createForm();
+    QString programDir() const { return programDir_.path() + QLatin1Char('/'); }
+
+    ScopedScreenFacts screen_{ScreenFacts{96, 24}};
+    QTemporaryDir programDir_;
+    FakeDialogs dialogs;
+    PageRecorder printer{600, 600, PageRecorder::a4Pixels(600, 600)};
+    std::unique_ptr<TMainForm> form;
+};
