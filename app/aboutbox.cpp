@@ -21,7 +21,8 @@ QString TAboutBox::withYear(QString text, int year) {
 TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Info"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -42,8 +43,8 @@ TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialo
     layout->addWidget(product);
     layout->addWidget(new QLabel(QString(), this));
 
-    Copyright = new QLabel(withYear(QStringLiteral("Copyright © XXXX Varnelt Software"), QDate::currentDate().year()),
-                           this);
+    Copyright = new QLabel(
+        withYear(QStringLiteral("Copyright © XXXX Varnelt Software"), QDate::currentDate().year()), this);
     Copyright->setObjectName(QStringLiteral("Copyright"));
     Copyright->setAlignment(Qt::AlignCenter);
     layout->addWidget(Copyright);
@@ -56,7 +57,8 @@ TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialo
     auto* buttons = new QHBoxLayout;
     WebButton = new QPushButton(QStringLiteral("Varnelt im Internet..."), this);
     WebButton->setObjectName(QStringLiteral("WebButton"));
-    connect(WebButton, &QPushButton::clicked, this, [this] { dialogs_.openWebAddress(QUrl(makerWebAddress())); });
+    connect(WebButton, &QPushButton::clicked, this,
+            [this] { dialogs_.openWebAddress(QUrl(makerWebAddress())); });
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);

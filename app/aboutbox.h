@@ -10,7 +10,7 @@ class QPushButton;
 
 class TAboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(Dialogs& dialogs, QWidget* parent = nullptr);
 
     QLabel* ProgramIcon = nullptr;
@@ -21,6 +21,6 @@ public:
     // "XXXX" (its first occurrence) replaced by the year.
     static QString withYear(QString text, int year);
 
-private:
+  private:
     Dialogs& dialogs_;
 };

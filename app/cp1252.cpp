@@ -31,13 +31,15 @@ char byteOf(char16_t c) {
 QByteArray toCp1252(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (QChar c : text) out.append(byteOf(c.unicode()));
+    for (QChar c : text)
+        out.append(byteOf(c.unicode()));
     return out;
 }
 
 QString fromCp1252(QByteArrayView bytes) {
     QString out;
     out.reserve(bytes.size());
-    for (char b : bytes) out.append(QChar(codePointOf(static_cast<unsigned char>(b))));
+    for (char b : bytes)
+        out.append(QChar(codePointOf(static_cast<unsigned char>(b))));
     return out;
 }

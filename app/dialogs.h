@@ -34,7 +34,7 @@ struct FontChoice {
 };
 
 class Dialogs : public Messages {
-public:
+  public:
     virtual std::optional<FileAnswer> openFile(const FileRequest& request) = 0;
     virtual std::optional<FileAnswer> saveFile(const FileRequest& request) = 0;
     virtual std::optional<ColorRef> chooseColor(ColorRef initial) = 0;

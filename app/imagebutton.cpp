@@ -46,7 +46,8 @@ void TImageButton::mouseMoveEvent(QMouseEvent* event) {
 
 void TImageButton::mouseReleaseEvent(QMouseEvent* event) {
     // The click comes first, then the release resets the pictures once more.
-    const bool click = event->button() == Qt::LeftButton && leftDown_ && rect().contains(event->position().toPoint());
+    const bool click =
+        event->button() == Qt::LeftButton && leftDown_ && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton) leftDown_ = false;
     if (click) {
         resetPictures();

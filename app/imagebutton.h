@@ -9,7 +9,7 @@
 
 class TImageButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `normalName` and `pressedName` name the two pictures (and the widget).
     TImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
                  QWidget* parent = nullptr);
@@ -23,16 +23,16 @@ public:
     // does before its action, and what the printer setup does on its own.
     void resetPictures();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void showPicture(bool pressed);
     QString pressedName_;
     QPixmap normal_;

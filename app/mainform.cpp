@@ -76,8 +76,10 @@ QWidget* TMainForm::buildTopBar() {
         return button;
     };
     NewCoverBtn = makeButton("NewCoverBtn", QStringLiteral("&Neu"), QStringLiteral("Neues Cover erstellen"));
-    OpenCoverBtn = makeButton("OpenCoverBtn", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
-    SaveCoverBtn = makeButton("SaveCoverBtn", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
+    OpenCoverBtn =
+        makeButton("OpenCoverBtn", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
+    SaveCoverBtn =
+        makeButton("SaveCoverBtn", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
     SaveCoverAsBtn = makeButton("SaveCoverAsBtn", QStringLiteral("Speichern &unter..."),
                                 QStringLiteral("Cover speichern unter..."));
     row->addStretch(1);
@@ -144,9 +146,12 @@ void TMainForm::buildPages() {
     placementPage = new PlacementPage(*this);
     printPage = new PrintPage(*this);
     PageControl2->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), QStringLiteral("Scannen"));
-    PageControl2->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")), QStringLiteral("Retuschieren"));
-    PageControl2->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")), QStringLiteral("Kommentare"));
-    PageControl2->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")), QStringLiteral("Zentrieren"));
+    PageControl2->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")),
+                         QStringLiteral("Retuschieren"));
+    PageControl2->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")),
+                         QStringLiteral("Kommentare"));
+    PageControl2->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")),
+                         QStringLiteral("Zentrieren"));
     PageControl2->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
     PageControl2->setCurrentIndex(0);
 }
@@ -213,7 +218,8 @@ void TMainForm::pageSizeRefresh() {
 
 void TMainForm::Setsavedfilename(const QString& fileName) {
     currentFileName = fileName;
-    const QString shown = fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
+    const QString shown =
+        fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
     setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("]"));
 }
 
@@ -224,9 +230,13 @@ void TMainForm::SetProSatus(int percent) {
         SBarPaintMore();
 }
 
-void TMainForm::SBarPaintMore() { progressPanel->paintMore(); }
+void TMainForm::SBarPaintMore() {
+    progressPanel->paintMore();
+}
 
-void TMainForm::StatusBar1DrawPanel(const WinRect& rect) { progressPanel->drawPanel(rect); }
+void TMainForm::StatusBar1DrawPanel(const WinRect& rect) {
+    progressPanel->drawPanel(rect);
+}
 
 ScrollBox* TMainForm::shownScrollBox() const {
     switch (PageControl2->currentIndex()) {
@@ -252,12 +262,16 @@ void TMainForm::FormMouseWheelUp() {
     if (ScrollBox* box = shownScrollBox()) box->setVerticalPosition(box->verticalPosition() - 20);
 }
 
-void TMainForm::handleWheel(QWheelEvent* wheel) {
-    // A wheel event travels up the parents of the widget under the mouse; take
-    // each one once.
-    if (wheel == lastWheel_ && wheel->timestamp() == lastWheelTime_) return;
-    lastWheel_ = wheel;
+void TMainForm::handleWheel(QWidget* receiver, QWheelEvent* wheel) {
+    // An ignored wheel event is handed on to the parents of the widget under the
+    // mouse, each time as a copy: take the first delivery only.
+    const bool handedOn = wheel->timestamp() == lastWheelTime_ && wheel->angleDelta() == lastWheelAngle_ &&
+                          lastWheelReceiver_ && lastWheelReceiver_ != receiver &&
+                          receiver->isAncestorOf(lastWheelReceiver_);
+    lastWheelReceiver_ = receiver;
     lastWheelTime_ = wheel->timestamp();
+    lastWheelAngle_ = wheel->angleDelta();
+    if (handedOn) return;
     wheelAccumulator_ += wheel->angleDelta().y();
     while (wheelAccumulator_ >= 120) {
         wheelAccumulator_ -= 120;
@@ -272,7 +286,7 @@ void TMainForm::handleWheel(QWheelEvent* wheel) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
-        handleWheel(static_cast<QWheelEvent*>(event));
+        handleWheel(static_cast<QWidget*>(watched), static_cast<QWheelEvent*>(event));
     return false; // the wheel event goes on to its own target
 }
 
@@ -284,21 +298,27 @@ bool TMainForm::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TMainForm::CheckAllPanelOptions() { annotationPage->CheckAllPanelOptions(); }
+void TMainForm::CheckAllPanelOptions() {
+    annotationPage->CheckAllPanelOptions();
+}
 
 void TMainForm::AboutBitBtnClick() {
     TAboutBox box(*dialogs_, this);
     dialogs_->runModal(box);
 }
 
-void TMainForm::wwwBtn0Click() { dialogs_->openWebAddress(QUrl(makerWebAddress())); }
+void TMainForm::wwwBtn0Click() {
+    dialogs_->openWebAddress(QUrl(makerWebAddress()));
+}
 
-void TMainForm::QuitBtnClick() { close(); }
+void TMainForm::QuitBtnClick() {
+    close();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    const MsgAnswer answer = dialogs_->message(QStringLiteral("Hiermit beenden Sie das Programm."),
-                                               QStringLiteral("Programm beenden"), MsgButtons::OkCancel,
-                                               MsgIcon::Information);
+    const MsgAnswer answer =
+        dialogs_->message(QStringLiteral("Hiermit beenden Sie das Programm."),
+                          QStringLiteral("Programm beenden"), MsgButtons::OkCancel, MsgIcon::Information);
     if (answer == MsgAnswer::Ok)
         event->accept();
     else

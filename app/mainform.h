@@ -9,6 +9,7 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -45,7 +46,7 @@ struct MarkedRegion {
 
 class TMainForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(const AppEnvironment& environment, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -107,23 +108,24 @@ public:
     // Replaces the current image with a white 320 × 200 24-bit picture.
     void makeWhiteStartImage();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QWidget* buildTopBar();
     QWidget* buildBottomBar();
     QWidget* buildStatusBar();
     void buildPages();
     void registerCursors();
-    void handleWheel(QWheelEvent* wheel);
+    void handleWheel(QWidget* receiver, QWheelEvent* wheel);
 
     Dialogs* dialogs_;
     PrintTarget* printTarget_;
     ProgressBarState progress_;
     int wheelAccumulator_ = 0;
-    const QEvent* lastWheel_ = nullptr;
+    QPointer<QWidget> lastWheelReceiver_;
     quint64 lastWheelTime_ = 0;
+    QPoint lastWheelAngle_;
 };

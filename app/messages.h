@@ -10,10 +10,11 @@ enum class MsgIcon { None, Information, Question, Warning, Error };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // An empty caption asks for the system's default caption.
-    virtual MsgAnswer message(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) = 0;
+    virtual MsgAnswer message(const QString& text, const QString& caption, MsgButtons buttons,
+                              MsgIcon icon) = 0;
 };
 
 // The instance core code reports through; until one is installed, messages are

@@ -4,9 +4,34 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
+
+// The decorative picture: drawn at its own size where there is room, smaller
+// (keeping its proportions) where the panel's controls need the space.
+class PictureBox : public QWidget {
+  public:
+    PictureBox(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    }
+    QSize sizeHint() const override { return picture_.size(); }
+    QSize minimumSizeHint() const override { return {0, 0}; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (picture_.isNull()) return;
+        const QSize shown = picture_.size().scaled(size().boundedTo(picture_.size()), Qt::KeepAspectRatio);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QRect(QPoint((width() - shown.width()) / 2, height() - shown.height()), shown),
+                           picture_);
+    }
+
+  private:
+    QPixmap picture_;
+};
 
 void paintBackground(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
@@ -27,6 +52,9 @@ PageFrame::PageFrame(const QString& headerCaption, const QString& title, const Q
     header_ = new QLabel(headerCaption, this);
     header_->setObjectName(QStringLiteral("header"));
     header_->setFixedHeight(33);
+    // A long caption is cut at the window's edge rather than widening the window.
+    header_->setMinimumWidth(1);
+    header_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     header_->setContentsMargins(8, 0, 8, 0);
     QFont bold = header_->font();
     bold.setBold(true);
@@ -65,13 +93,10 @@ PageFrame::PageFrame(const QString& headerCaption, const QString& title, const Q
         leftControls_ = new QVBoxLayout;
         leftControls_->setSpacing(6);
         left->addLayout(leftControls_);
-        left->addStretch(1);
 
-        auto* picture = new QLabel(leftPanel_);
+        auto* picture = new PictureBox(pictures::pixmap(pictureName), leftPanel_);
         picture->setObjectName(QStringLiteral("pagePicture"));
-        picture->setPixmap(pictures::pixmap(pictureName));
-        picture->setAlignment(Qt::AlignCenter);
-        left->addWidget(picture);
+        left->addWidget(picture, 1);
         body->addWidget(leftPanel_);
     }
 

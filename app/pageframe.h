@@ -10,14 +10,20 @@ class QLabel;
 class QVBoxLayout;
 
 namespace pagecolors {
-inline QColor header() { return QColor(240, 202, 166); }
-inline QColor leftPanel() { return QColor(192, 220, 192); }
-inline QColor title() { return QColor(128, 0, 0); } // maroon
+inline QColor header() {
+    return QColor(240, 202, 166);
+}
+inline QColor leftPanel() {
+    return QColor(192, 220, 192);
+}
+inline QColor title() {
+    return QColor(128, 0, 0);
+} // maroon
 } // namespace pagecolors
 
 class PageFrame : public QWidget {
     Q_OBJECT
-public:
+  public:
     // An empty `title` makes a page without left panel.
     PageFrame(const QString& headerCaption, const QString& title, const QString& pictureName,
               QWidget* parent = nullptr);
@@ -29,7 +35,7 @@ public:
     QVBoxLayout* leftControls() const { return leftControls_; }
     QWidget* content() const { return content_; }
 
-private:
+  private:
     QLabel* header_ = nullptr;
     QLabel* titleBox_ = nullptr;
     QWidget* leftPanel_ = nullptr;

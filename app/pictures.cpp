@@ -16,7 +16,9 @@ QPixmap pixmap(const QString& name) {
     return result;
 }
 
-QIcon icon(const QString& name) { return QIcon(pixmap(name)); }
+QIcon icon(const QString& name) {
+    return QIcon(pixmap(name));
+}
 
 QCursor cursor(CursorName name) {
     switch (name) {

@@ -13,7 +13,7 @@ struct WinRect {
 };
 
 class ProgressBarState {
-public:
+  public:
     // Stores `percent`; true when it went down, so the whole panel must be redrawn.
     // The value is stored as given: callers pass 0..100.
     bool set(int percent) {
@@ -31,7 +31,7 @@ public:
         return {panel.left, panel.top, panel.left + (panel.right - panel.left) * percent / 100, panel.bottom};
     }
 
-private:
+  private:
     int value_ = 0;
     WinRect panel_;
 };

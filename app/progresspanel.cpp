@@ -7,7 +7,9 @@ ProgressPanel::ProgressPanel(ProgressBarState& state, QWidget* parent) : QWidget
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-WinRect ProgressPanel::innerRect() const { return {1, 1, width() - 1, height() - 1}; }
+WinRect ProgressPanel::innerRect() const {
+    return {1, 1, width() - 1, height() - 1};
+}
 
 void ProgressPanel::fillBar(int percent) {
     const WinRect bar = ProgressBarState::barRect(state_.panel(), percent);
@@ -55,4 +57,6 @@ void ProgressPanel::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, picture_);
 }
 
-void ProgressPanel::resizeEvent(QResizeEvent*) { wholePending_ = true; }
+void ProgressPanel::resizeEvent(QResizeEvent*) {
+    wholePending_ = true;
+}

@@ -10,7 +10,7 @@
 
 class ProgressPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     ProgressPanel(ProgressBarState& state, QWidget* parent = nullptr);
 
     // StatusBar1DrawPanel: clears the panel, draws the bar of the stored value
@@ -27,11 +27,11 @@ public:
 
     static QColor barColor() { return QColor(0, 0, 128); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     WinRect innerRect() const;
     void fillBar(int percent);
     ProgressBarState& state_;

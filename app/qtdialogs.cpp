@@ -94,12 +94,16 @@ std::optional<FileAnswer> QtDialogs::runFileDialog(const FileRequest& request, b
     return answer;
 }
 
-std::optional<FileAnswer> QtDialogs::openFile(const FileRequest& request) { return runFileDialog(request, false); }
-std::optional<FileAnswer> QtDialogs::saveFile(const FileRequest& request) { return runFileDialog(request, true); }
+std::optional<FileAnswer> QtDialogs::openFile(const FileRequest& request) {
+    return runFileDialog(request, false);
+}
+std::optional<FileAnswer> QtDialogs::saveFile(const FileRequest& request) {
+    return runFileDialog(request, true);
+}
 
 std::optional<ColorRef> QtDialogs::chooseColor(ColorRef initial) {
-    const QColor chosen = QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)), owner_,
-                                                 QStringLiteral("Farbe"));
+    const QColor chosen = QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)),
+                                                 owner_, QStringLiteral("Farbe"));
     if (!chosen.isValid()) return std::nullopt;
     return makeColorRef(chosen.red(), chosen.green(), chosen.blue());
 }
@@ -117,6 +121,10 @@ bool QtDialogs::printerSetup(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-int QtDialogs::runModal(QDialog& dialog) { return dialog.exec(); }
+int QtDialogs::runModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
-void QtDialogs::openWebAddress(const QUrl& address) { QDesktopServices::openUrl(address); }
+void QtDialogs::openWebAddress(const QUrl& address) {
+    QDesktopServices::openUrl(address);
+}

@@ -5,7 +5,7 @@
 class QWidget;
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
 
@@ -18,7 +18,7 @@ public:
     int runModal(QDialog& dialog) override;
     void openWebAddress(const QUrl& address) override;
 
-private:
+  private:
     std::optional<FileAnswer> runFileDialog(const FileRequest& request, bool save);
     QWidget* owner_;
 };

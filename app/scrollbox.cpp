@@ -5,7 +5,9 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-PaintBox::PaintBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PaintBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -50,9 +52,19 @@ bool ScrollBox::setPaintBoxSize(int width, int height) {
     return true;
 }
 
-int ScrollBox::horizontalPosition() const { return horizontalScrollBar()->value(); }
-int ScrollBox::verticalPosition() const { return verticalScrollBar()->value(); }
-void ScrollBox::setHorizontalPosition(int position) { horizontalScrollBar()->setValue(position); }
-void ScrollBox::setVerticalPosition(int position) { verticalScrollBar()->setValue(position); }
+int ScrollBox::horizontalPosition() const {
+    return horizontalScrollBar()->value();
+}
+int ScrollBox::verticalPosition() const {
+    return verticalScrollBar()->value();
+}
+void ScrollBox::setHorizontalPosition(int position) {
+    horizontalScrollBar()->setValue(position);
+}
+void ScrollBox::setVerticalPosition(int position) {
+    verticalScrollBar()->setValue(position);
+}
 
-void ScrollBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
+void ScrollBox::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}

@@ -13,12 +13,12 @@
 
 class PaintBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PaintBox(QWidget* parent = nullptr);
     std::function<void(QPainter&, const QRect& exposed)> onPaint;
     std::function<void(QMouseEvent*)> onMouseDown, onMouseMove, onMouseUp, onDoubleClick;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -28,7 +28,7 @@ protected:
 
 class ScrollBox : public QScrollArea {
     Q_OBJECT
-public:
+  public:
     explicit ScrollBox(QWidget* parent = nullptr);
     PaintBox* paintBox() const { return paintBox_; }
     // Resizes the paint box; returns true when its size changed.
@@ -39,9 +39,9 @@ public:
     void setHorizontalPosition(int position);
     void setVerticalPosition(int position);
 
-protected:
+  protected:
     void wheelEvent(QWheelEvent* event) override;
 
-private:
+  private:
     PaintBox* paintBox_;
 };

@@ -12,10 +12,14 @@ inline constexpr double kUnitsPerMm = 200000.0;
 
 // Internal units covered by `pixels` device pixels at `dpi` dots per inch,
 // computed in the order pixels × 200000 × 25.39995 / dpi.
-inline double unitsFromPixels(double pixels, double dpi) { return pixels * kUnitsPerMm * kMmPerInch / dpi; }
+inline double unitsFromPixels(double pixels, double dpi) {
+    return pixels * kUnitsPerMm * kMmPerInch / dpi;
+}
 
 // Device pixels covered by `mm` millimetres at `dpi` dots per inch (not truncated).
-inline double pixelsFromMm(double mm, double dpi) { return mm / kMmPerInch * dpi; }
+inline double pixelsFromMm(double mm, double dpi) {
+    return mm / kMmPerInch * dpi;
+}
 
 // Truncation toward zero into a 32-bit value; out-of-range values saturate instead
 // of being undefined.
@@ -27,6 +31,8 @@ inline int32_t trunc32(double v) {
 }
 
 // Rounding to nearest with halves to the even neighbour.
-inline int32_t nearest32(double v) { return trunc32(std::nearbyint(v)); }
+inline int32_t nearest32(double v) {
+    return trunc32(std::nearbyint(v));
+}
 
 } // namespace units

@@ -37,8 +37,9 @@ QRadioButton* makeRadio(const char* name, const QString& caption, QWidget* paren
 } // namespace
 
 AnnotationPage::AnnotationPage(TMainForm& form)
-    : PageFrame(QStringLiteral("Kommentare - Hier können Sie Text-Objekte oder einfache Grafik-Objekte hinzufügen"),
-                QString(), QString()),
+    : PageFrame(
+          QStringLiteral("Kommentare - Hier können Sie Text-Objekte oder einfache Grafik-Objekte hinzufügen"),
+          QString(), QString()),
       form_(form) {
     setObjectName(QStringLiteral("KommentarSheet"));
     auto* row = new QHBoxLayout(content());
@@ -94,11 +95,12 @@ void AnnotationPage::buildToolbar() {
     };
     SpeedItem3 = addTool("SpeedItem3", QStringLiteral("Zeiger"), QStringLiteral("Verändert Objekte"));
     SpeedZoom = addTool("SpeedZoom", QStringLiteral("Lupe"), QStringLiteral("Vergrößert oder Verkleinert"));
-    SpeedHand = addTool("SpeedHand", QStringLiteral("Hand"), QStringLiteral("Verschiebt den sichtbaren Ausschnitt"));
-    SpeedItem1 = addTool("SpeedItem1", QStringLiteral("Figur"), QStringLiteral("Fügt eine geometrische Figur ein"));
-    SpeedItem2 =
-        addTool("SpeedItem2", QStringLiteral("Text"),
-                QStringLiteral("Fügt Text ein - auf das Textfeld doppelklicken um Text einzugeben"));
+    SpeedHand =
+        addTool("SpeedHand", QStringLiteral("Hand"), QStringLiteral("Verschiebt den sichtbaren Ausschnitt"));
+    SpeedItem1 =
+        addTool("SpeedItem1", QStringLiteral("Figur"), QStringLiteral("Fügt eine geometrische Figur ein"));
+    SpeedItem2 = addTool("SpeedItem2", QStringLiteral("Text"),
+                         QStringLiteral("Fügt Text ein - auf das Textfeld doppelklicken um Text einzugeben"));
     SpeedItem4 = addTool("SpeedItem4", QStringLiteral("Notiz"), QString());
     SpeedItem3->setChecked(true);
 }
@@ -107,7 +109,8 @@ QWidget* AnnotationPage::buildFigurSheet() {
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("FigurSheet"));
     auto* layout = new QVBoxLayout(sheet);
-    layout->setSpacing(2);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(0);
     static const char* const names[10] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
                                           "RadioButton5", "RadioButton6", "RadioButton7", "RadioButton8",
                                           "RadioButton9", "RadioButton10"};
@@ -154,7 +157,8 @@ QWidget* AnnotationPage::buildTextSheet() {
     FontBtn = makeButton("FontBtn", QStringLiteral("Schriftart..."), sheet);
     TextFXBtn = makeButton("TextFXBtn", QStringLiteral("Texteffekte..."), sheet);
     Color2Btn = makeButton("Color2Btn", QStringLiteral("Farbe..."), sheet);
-    for (QPushButton* button : {EnterTextBtn, FontBtn, TextFXBtn, Color2Btn}) layout->addWidget(button);
+    for (QPushButton* button : {EnterTextBtn, FontBtn, TextFXBtn, Color2Btn})
+        layout->addWidget(button);
     auto* aligns = new QButtonGroup(sheet);
     Leftalign = makeRadio("Leftalign", QStringLiteral("Linksbündig"), sheet);
     CenterAlign = makeRadio("CenterAlign", QStringLiteral("Zentriert"), sheet);
@@ -178,12 +182,15 @@ QWidget* AnnotationPage::buildAllgemeinSheet() {
     Del1Btn = makeButton("Del1Btn", QStringLiteral("Löschen..."), sheet);
     Front1Btn = makeButton("Front1Btn", QStringLiteral("Nach vorne"), sheet);
     Back1Btn = makeButton("Back1Btn", QStringLiteral("Nach hinten"), sheet);
-    for (QPushButton* button : {Del1Btn, Front1Btn, Back1Btn}) layout->addWidget(button);
+    for (QPushButton* button : {Del1Btn, Front1Btn, Back1Btn})
+        layout->addWidget(button);
     layout->addStretch(1);
     return sheet;
 }
 
-QSize AnnotationPage::paintBoxSize() const { return PaintBox1->size(); }
+QSize AnnotationPage::paintBoxSize() const {
+    return PaintBox1->size();
+}
 
 void AnnotationPage::resizeToPage() {
     const double perPixel = form_.unitsPerScreenPixel;
@@ -206,8 +213,9 @@ void AnnotationPage::CheckAllPanelOptions() {
         PageControl3->setTabVisible(PageControl3->indexOf(TextSheet), false);
         if (object->Shape >= 0 && object->Shape <= 9) shapeButtons[object->Shape]->setChecked(true);
         const bool line = object->Shape > 5;
-        for (QWidget* control : {static_cast<QWidget*>(UColorBtn), static_cast<QWidget*>(FilledCheck),
-                                 static_cast<QWidget*>(BorderCheck), static_cast<QWidget*>(FilledBorderCheck)})
+        for (QWidget* control :
+             {static_cast<QWidget*>(UColorBtn), static_cast<QWidget*>(FilledCheck),
+              static_cast<QWidget*>(BorderCheck), static_cast<QWidget*>(FilledBorderCheck)})
             control->setEnabled(!line);
         if (!line) {
             if (object->FillMode == 0) FilledCheck->setChecked(true);

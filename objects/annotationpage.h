@@ -21,7 +21,7 @@ class TMainForm;
 
 class AnnotationPage : public PageFrame {
     Q_OBJECT
-public:
+  public:
     explicit AnnotationPage(TMainForm& form);
 
     QToolBar* Toolbar = nullptr;
@@ -70,7 +70,7 @@ public:
     // Brings the option tabs in line with the selected object.
     void CheckAllPanelOptions();
 
-private:
+  private:
     void buildToolbar();
     QWidget* buildFigurSheet();
     QWidget* buildTextSheet();

@@ -7,7 +7,7 @@
 #include <vector>
 
 class ObjectTable {
-public:
+  public:
     static constexpr int kSlots = 10000;
 
     ObjectTable();
@@ -24,6 +24,6 @@ public:
     // other fields of a slot stay as they were.
     void clearall();
 
-private:
+  private:
     std::vector<Tobs> slots_; // index 0 unused
 };

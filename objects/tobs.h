@@ -26,30 +26,30 @@ enum ShapeCode : int32_t {
 enum FontStyleBits : uint8_t { StyleBold = 1, StyleItalic = 2, StyleUnderline = 4, StyleStrikeOut = 8 };
 
 class Tobs {
-public:
+  public:
     int32_t Left = 0;
     int32_t Top = 0;
     int32_t Width = 0;
     int32_t Height = 0;
     uint8_t Created = 0;
-    int32_t Rotation = 0;  // text: quarter turns clockwise, 0..3
-    int32_t Align = 0;     // text: 0 left, 1 centred, 2 right
+    int32_t Rotation = 0; // text: quarter turns clockwise, 0..3
+    int32_t Align = 0;    // text: 0 left, 1 centred, 2 right
     int32_t Kind = KindFree;
     int32_t LineWidth = 0; // figure: pen width in image pixels
     ColorRef BorderColor = 0;
-    int32_t FillMode = 0;  // figure: 0 filled, 1 border only, 2 both; text: the shadow colour
+    int32_t FillMode = 0; // figure: 0 filled, 1 border only, 2 both; text: the shadow colour
     ColorRef Color = 0;
     uint8_t Reserved1 = 0;
     uint8_t Reserved2 = 0;
     bool Shadow = false;
     bool Outline = false;
-    int32_t ShadowX = 0;   // image pixels
+    int32_t ShadowX = 0; // image pixels
     int32_t ShadowY = 0;
-    int32_t Shape = 0;     // figure: ShapeCode; text: 1 for a note (framed)
-    QByteArray Text;       // Windows-1252, lines separated by a single 13
+    int32_t Shape = 0; // figure: ShapeCode; text: 1 for a note (framed)
+    QByteArray Text;   // Windows-1252, lines separated by a single 13
     ColorRef FontColor = 0;
     int32_t FontHeight = 0;
-    QByteArray FontName;   // Windows-1252
+    QByteArray FontName; // Windows-1252
     uint8_t FontPitch = 0;
     int32_t FontSize = 0;  // points
     uint8_t FontStyle = 0; // FontStyleBits

@@ -6,9 +6,10 @@
 #include <QVBoxLayout>
 
 PlacementPage::PlacementPage(TMainForm& form)
-    : PageFrame(QStringLiteral("Zentrieren - Zunächst das Papierformat wählen und dann die Scanvorlage auf dem "
-                               "Papier zentrieren"),
-                QStringLiteral("Label/Cover zentrieren"), QStringLiteral("page-center")),
+    : PageFrame(
+          QStringLiteral("Zentrieren - Zunächst das Papierformat wählen und dann die Scanvorlage auf dem "
+                         "Papier zentrieren"),
+          QStringLiteral("Label/Cover zentrieren"), QStringLiteral("page-center")),
       form_(form) {
     setObjectName(QStringLiteral("ZentrierSheet"));
     auto* contentLayout = new QVBoxLayout(content());

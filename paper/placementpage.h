@@ -10,12 +10,12 @@ class TMainForm;
 
 class PlacementPage : public PageFrame {
     Q_OBJECT
-public:
+  public:
     explicit PlacementPage(TMainForm& form);
 
     ScrollBox* ScrollBox2 = nullptr;
     PaintBox* PaintBox2 = nullptr;
 
-private:
+  private:
     TMainForm& form_;
 };

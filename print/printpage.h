@@ -12,7 +12,7 @@ class TMainForm;
 
 class PrintPage : public PageFrame {
     Q_OBJECT
-public:
+  public:
     explicit PrintPage(TMainForm& form);
 
     TImageButton* SetupBtn = nullptr;
@@ -21,6 +21,6 @@ public:
     ScrollBox* ScrollBox3 = nullptr;
     PaintBox* VPaint = nullptr;
 
-private:
+  private:
     TMainForm& form_;
 };

@@ -9,7 +9,7 @@
 class QPainter;
 
 class PrintTarget {
-public:
+  public:
     virtual ~PrintTarget() = default;
     virtual int dpiX() const = 0;
     virtual int dpiY() const = 0;

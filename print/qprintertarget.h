@@ -10,7 +10,7 @@
 #include <memory>
 
 class QPrinterTarget final : public PrintTarget {
-public:
+  public:
     QPrinterTarget();
     ~QPrinterTarget() override;
 
@@ -26,7 +26,7 @@ public:
     // True when the output goes to a PDF file instead of a printer.
     bool printsToFile() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
 
-private:
+  private:
     QPrinter printer_;
     std::unique_ptr<QPainter> painter_;
 };

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 
@@ -78,7 +78,8 @@ bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBu
     jpeg_create_decompress(&info);
     progress.progress_monitor = limitScans;
     info.progress = &progress;
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
 
     const bool grey = info.jpeg_color_space == JCS_GRAYSCALE;

@@ -17,12 +17,13 @@ ScanPage::ScanPage(TMainForm& form)
                 QStringLiteral("Label oder Cover scannen"), QStringLiteral("page-scan")),
       form_(form) {
     setObjectName(QStringLiteral("ScanSheet"));
-    ScanBtn = new TImageButton(QStringLiteral("ScanBtn"), QStringLiteral("ScanBtnDown"),
-                               QStringLiteral("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"),
-                               leftPanel());
+    ScanBtn = new TImageButton(
+        QStringLiteral("ScanBtn"), QStringLiteral("ScanBtnDown"),
+        QStringLiteral("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"), leftPanel());
     TSetupBtn = new TImageButton(
         QStringLiteral("TSetupBtn"), QStringLiteral("TsetupBtnDown"),
-        QStringLiteral("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"), leftPanel());
+        QStringLiteral("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"),
+        leftPanel());
     leftControls()->addWidget(ScanBtn, 0, Qt::AlignHCenter);
     leftControls()->addWidget(TSetupBtn, 0, Qt::AlignHCenter);
 
@@ -59,7 +60,9 @@ void ScanPage::ScanPaintBoxPaint() {
     if (!ScanScrollBox->setPaintBoxSize(size.width(), size.height())) ScanPaintBox->repaint();
 }
 
-void ScanPage::ZoomEdChange() { ScanPaintBoxPaint(); }
+void ScanPage::ZoomEdChange() {
+    ScanPaintBoxPaint();
+}
 
 void ScanPage::paintView(QPainter& painter) {
     const QSize size = viewSize();

@@ -13,7 +13,7 @@ class TMainForm;
 
 class ScanPage : public PageFrame {
     Q_OBJECT
-public:
+  public:
     explicit ScanPage(TMainForm& form);
 
     TImageButton* ScanBtn = nullptr;
@@ -28,7 +28,7 @@ public:
     void ScanPaintBoxPaint();
     void ZoomEdChange();
 
-private:
+  private:
     void paintView(QPainter& painter);
     QSize viewSize() const;
     TMainForm& form_;

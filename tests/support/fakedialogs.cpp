@@ -66,11 +66,14 @@ std::optional<FakeDialogs::Step> FakeDialogs::take(Kind kind, const QString& wha
     return step;
 }
 
-MsgAnswer FakeDialogs::message(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) {
+MsgAnswer FakeDialogs::message(const QString& text, const QString& caption, MsgButtons buttons,
+                               MsgIcon icon) {
     messages.push_back({text, caption, buttons, icon});
     const auto step = take(Kind::Message, QStringLiteral("message box \"%1\" (%2)").arg(text, caption));
     if (step) return step->message;
-    return buttons == MsgButtons::YesNo ? MsgAnswer::No : buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    return buttons == MsgButtons::YesNo ? MsgAnswer::No
+           : buttons == MsgButtons::Ok  ? MsgAnswer::Ok
+                                        : MsgAnswer::Cancel;
 }
 
 std::optional<FileAnswer> FakeDialogs::openFile(const FileRequest& request) {
@@ -111,4 +114,6 @@ int FakeDialogs::runModal(QDialog& dialog) {
     return step && step->modal ? step->modal(dialog) : QDialog::Rejected;
 }
 
-void FakeDialogs::openWebAddress(const QUrl& address) { openedAddresses.push_back(address); }
+void FakeDialogs::openWebAddress(const QUrl& address) {
+    openedAddresses.push_back(address);
+}

@@ -11,7 +11,7 @@
 #include <vector>
 
 class FakeDialogs final : public Dialogs {
-public:
+  public:
     struct Message {
         QString text;
         QString caption;
@@ -51,7 +51,7 @@ public:
     int runModal(QDialog& dialog) override;
     void openWebAddress(const QUrl& address) override;
 
-private:
+  private:
     enum class Kind { Message, OpenFile, SaveFile, Color, Font, PrinterSetup, Modal };
     struct Step {
         Kind kind = Kind::Message;

@@ -2,10 +2,16 @@
 
 #include <QTest>
 
-MainFormTest::MainFormTest() { setAppMessages(&dialogs); }
-MainFormTest::~MainFormTest() { setAppMessages(nullptr); }
+MainFormTest::MainFormTest() {
+    setAppMessages(&dialogs);
+}
+MainFormTest::~MainFormTest() {
+    setAppMessages(nullptr);
+}
 
-void MainFormTest::SetUp() { createForm(); }
+void MainFormTest::SetUp() {
+    createForm();
+}
 
 void MainFormTest::createForm() {
     form.reset();

@@ -15,7 +15,7 @@
 #include <memory>
 
 class MainFormTest : public ::testing::Test {
-protected:
+  protected:
     MainFormTest();
     ~MainFormTest() override;
     void SetUp() override;

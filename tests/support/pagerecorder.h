@@ -12,8 +12,9 @@
 #include <vector>
 
 class PageRecorder final : public PrintTarget {
-public:
-    PageRecorder(int dpiX, int dpiY, QSize printablePixels) : dpiX_(dpiX), dpiY_(dpiY), size_(printablePixels) {}
+  public:
+    PageRecorder(int dpiX, int dpiY, QSize printablePixels)
+        : dpiX_(dpiX), dpiY_(dpiY), size_(printablePixels) {}
     // An A4 sheet (210 × 297 mm) at the given resolutions.
     static QSize a4Pixels(int dpiX, int dpiY);
 
@@ -30,7 +31,7 @@ public:
     int jobs = 0;
     bool active() const { return painter_ != nullptr; }
 
-private:
+  private:
     void startPage();
     void finishPage();
     int dpiX_, dpiY_;

@@ -3,7 +3,8 @@
 DibImage gradientImage24(int width, int height, int seed) {
     DibImage image = newdib(width, height, 24);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) setpixel(image, x, y, makeColorRef(x, y, seed));
+        for (int x = 0; x < width; ++x)
+            setpixel(image, x, y, makeColorRef(x, y, seed));
     return image;
 }
 
@@ -11,6 +12,7 @@ DibImage patternImage(int width, int height, int bitCount, int seed) {
     DibImage image = newdib(width, height, bitCount);
     const int colours = image.paletteSize();
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) setpixel(image, x, y, uint32_t((x + 3 * y + seed) % colours));
+        for (int x = 0; x < width; ++x)
+            setpixel(image, x, y, uint32_t((x + 3 * y + seed) % colours));
     return image;
 }

@@ -1,16 +1,267 @@
+#include "app/aboutbox.h"
+#include "app/imagebutton.h"
+#include "app/pageframe.h"
+#include "app/progresspanel.h"
+#include "app/scrollbox.h"
+#include "app/userevents.h"
+#include "objects/annotationpage.h"
+#include "paper/placementpage.h"
+#include "print/printpage.h"
+#include "raster/scanpage.h"
 #include "support/mainformfixture.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+
+namespace {
+
+// Counts the navy pixels along the middle row of the progress panel's picture.
+int barLength(const ProgressPanel& panel) {
+    const QImage& picture = panel.picture();
+    int length = 0;
+    for (int x = 0; x < picture.width(); ++x)
+        if (picture.pixel(x, picture.height() / 2) == ProgressPanel::barColor().rgb()) ++length;
+    return length;
+}
+
+void sendWheel(QWidget* target, int angle) {
+    const QPointF at(5, 5);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+}
+
+} // namespace
 
 TEST_F(MainFormTest, StartsWithFivePagesAndAWhiteImage) {
     ASSERT_EQ(form->PageControl2->count(), 5);
-    EXPECT_EQ(form->PageControl2->tabText(0), QStringLiteral("Scannen"));
-    EXPECT_EQ(form->PageControl2->tabText(4), QStringLiteral("Drucken"));
+    const QStringList tabs = {"Scannen", "Retuschieren", "Kommentare", "Zentrieren", "Drucken"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(form->PageControl2->tabText(i), tabs[i]);
     EXPECT_EQ(form->PageControl2->currentIndex(), 0);
+    EXPECT_EQ(form->size(), QSize(638, 512));
     EXPECT_EQ(form->currentImage.width(), 320);
     EXPECT_EQ(form->currentImage.height(), 200);
     EXPECT_EQ(form->currentImage.bitCount(), 24);
     EXPECT_EQ(getpixel(form->currentImage, 17, 99), 0x00FFFFFFu);
     EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 319, 199}));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Varnelt Morvanthelquistradibenzor 1.0 - [Unbenannt.cov]"));
+    EXPECT_TRUE(form->programDirectory.endsWith(QLatin1Char('/')));
+}
+
+TEST_F(MainFormTest, PagesCarryTheirHeadersAndTitles) {
+    auto* scan = static_cast<PageFrame*>(form->PageControl2->widget(0));
+    EXPECT_EQ(scan->header()->text(),
+              QStringLiteral("Motiv einscannen - Scanner wählen und auf \"Go scan!\" klicken"));
+    EXPECT_EQ(scan->titleBox()->text(), QStringLiteral("Label oder Cover scannen"));
+    EXPECT_EQ(scan->header()->height(), 33);
+    EXPECT_EQ(scan->leftPanel()->width(), 209);
+    auto* notes = static_cast<PageFrame*>(form->PageControl2->widget(2));
+    EXPECT_EQ(notes->titleBox(), nullptr);
+    EXPECT_EQ(notes->leftPanel(), nullptr);
+    auto* print = static_cast<PageFrame*>(form->PageControl2->widget(4));
+    EXPECT_EQ(print->titleBox()->text(), QStringLiteral("Label/Cover Drucken"));
+    EXPECT_EQ(print->header()->palette().color(QPalette::Window), QColor(240, 202, 166));
+}
+
+TEST_F(MainFormTest, StartValuesFollowTheScreenAndThePrinter) {
+    // 2 × 200000 × 25.39995 / 96 internal units per screen pixel.
+    EXPECT_DOUBLE_EQ(form->unitsPerScreenPixel, 105833.125);
+    EXPECT_DOUBLE_EQ(form->ImagePixelSize, 105833.125);
+    EXPECT_DOUBLE_EQ(form->viewZoom, 1.0);
+    // The printable page in internal units: pixels × 200000 × 25.39995 / dpi, truncated.
+    const QSize pixels = printer.printableSize();
+    EXPECT_EQ(form->pageWidth, int32_t(pixels.width() * 200000.0 * 25.39995 / 600));
+    EXPECT_EQ(form->pageHeight, int32_t(pixels.height() * 200000.0 * 25.39995 / 600));
+    EXPECT_EQ(form->pageWidth, 41994584); // 4960 pixels: a hair under 210 mm
+    EXPECT_EQ(form->pageWidth, form->printerPageWidth);
+}
+
+TEST_F(MainFormTest, ProgressExtendsWithoutClearingAndRedrawsWhenItGoesDown) {
+    ProgressPanel& panel = *form->progressPanel;
+    form->SetProSatus(0);
+    ASSERT_FALSE(panel.picture().isNull());
+    EXPECT_EQ(barLength(panel), 0);
+    const int full = panel.width() - 2; // the panel's inner rectangle
+    ASSERT_GT(full, 0);
+
+    form->SetProSatus(10);
+    EXPECT_EQ(barLength(panel), full * 10 / 100);
+    // Something drawn into the panel survives an extension: it is not cleared.
+    panel.picture().setPixel(panel.width() - 3, 1, qRgb(255, 0, 0));
+    form->SetProSatus(50);
+    EXPECT_EQ(barLength(panel), full * 50 / 100);
+    EXPECT_EQ(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
+    form->SetProSatus(100);
+    EXPECT_EQ(barLength(panel), full);
+    // Going down redraws the panel from empty.
+    form->SetProSatus(0);
+    EXPECT_EQ(barLength(panel), 0);
+    EXPECT_NE(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(form->progressValue(), 0);
+
+    // The progress message carries the percentage to the same routine.
+    WmUserEvent message(30);
+    QApplication::sendEvent(form.get(), &message);
+    EXPECT_EQ(form->progressValue(), 30);
+    EXPECT_EQ(barLength(panel), full * 30 / 100);
+}
+
+TEST_F(MainFormTest, ImageButtonFollowsThePointerAndClicksOnlyInside) {
+    TImageButton* button = form->ueberbtn;
+    EXPECT_TRUE(button->normalVisible());
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Informationen über das Programm"));
+    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    QSignalSpy clicks(button, &TImageButton::clicked);
+
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(button->pressedVisible());
+    EXPECT_TRUE(button->pressedFlag());
+    QMouseEvent out(QEvent::MouseMove, QPointF(button->width() + 10, 5), button->mapToGlobal(QPointF(0, 0)),
+                    Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &out);
+    EXPECT_TRUE(button->normalVisible()) << "dragged out: the normal picture again";
+    QMouseEvent back(QEvent::MouseMove, QPointF(3, 3), button->mapToGlobal(QPointF(0, 0)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &back);
+    EXPECT_TRUE(button->pressedVisible()) << "dragged back: the pressed picture again";
+    QApplication::sendEvent(button, &out);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(button->width() + 10, 5));
+    EXPECT_TRUE(button->normalVisible());
+    EXPECT_FALSE(button->pressedFlag());
+    EXPECT_EQ(clicks.count(), 0) << "released outside: no action";
+
+    // A move without a press changes nothing.
+    QApplication::sendEvent(button, &back);
+    EXPECT_TRUE(button->normalVisible());
+
+    // Released inside: the click resets the pictures and runs the action (the about box).
+    dialogs.answerModal([](QDialog& box) { return box.objectName() == "AboutBox" ? 1 : 0; });
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_TRUE(button->normalVisible());
+    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{"AboutBox"});
+}
+
+TEST_F(MainFormTest, WheelScrollsTheShownPageByTwentyPixelsPerNotch) {
+    form->PageControl2->setCurrentIndex(3); // "Zentrieren"
+    ScrollBox* placement = form->placementPage->ScrollBox2;
+    ScrollBox* scan = form->scanPage->ScanScrollBox;
+    placement->setPaintBoxSize(300, 2000);
+    scan->setPaintBoxSize(300, 2000);
+    QApplication::processEvents();
+    ASSERT_GT(placement->verticalScrollBar()->maximum(), 100);
+
+    sendWheel(placement->paintBox(), -120); // one notch down
+    EXPECT_EQ(placement->verticalPosition(), 20);
+    sendWheel(placement->paintBox(), -240); // two notches
+    EXPECT_EQ(placement->verticalPosition(), 60);
+    sendWheel(form->printPage, 120); // anywhere in the window, up
+    EXPECT_EQ(placement->verticalPosition(), 40);
+    EXPECT_EQ(scan->verticalPosition(), 0) << "only the page shown scrolls";
+    sendWheel(placement->paintBox(), 480);
+    EXPECT_EQ(placement->verticalPosition(), 0) << "kept within the range";
+}
+
+TEST_F(MainFormTest, ClosingAsksAndCancelKeepsTheProgramRunning) {
+    dialogs.answerMessage(MsgAnswer::Cancel);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Hiermit beenden Sie das Programm."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Programm beenden"));
+    EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Information);
+
+    // The quit button asks the same question.
+    dialogs.answerMessage(MsgAnswer::Ok);
+    QTest::mouseClick(form->EndeBtn, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, dialogs.messages[0].text);
+}
+
+TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
+    AnnotationPage& page = *form->annotationPage;
+    auto visible = [&](QWidget* sheet) {
+        return page.PageControl3->isTabVisible(page.PageControl3->indexOf(sheet));
+    };
+    form->CheckAllPanelOptions();
+    EXPECT_FALSE(visible(page.FigurSheet));
+    EXPECT_FALSE(visible(page.TextSheet));
+    EXPECT_FALSE(visible(page.AllgemeinSheet));
+
+    Tobs& figure = form->objects.slot(4);
+    figure.Kind = KindFigure;
+    figure.Shape = ShapeLineRising;
+    figure.FillMode = 1;
+    figure.LineWidth = 7;
+    form->objects.CurObj = 4;
+    form->CheckAllPanelOptions();
+    EXPECT_TRUE(visible(page.FigurSheet));
+    EXPECT_FALSE(visible(page.TextSheet));
+    EXPECT_TRUE(visible(page.AllgemeinSheet));
+    EXPECT_TRUE(page.shapeButtons[8]->isChecked());
+    EXPECT_FALSE(page.UColorBtn->isEnabled());
+    EXPECT_FALSE(page.FilledCheck->isEnabled());
+    EXPECT_FALSE(page.BorderCheck->isEnabled());
+    EXPECT_FALSE(page.FilledBorderCheck->isEnabled());
+    EXPECT_EQ(page.LinieEd->value(), 7);
+
+    figure.Shape = ShapeRectangle;
+    form->CheckAllPanelOptions();
+    EXPECT_TRUE(page.UColorBtn->isEnabled());
+    EXPECT_TRUE(page.BorderCheck->isEnabled());
+    EXPECT_TRUE(page.BorderCheck->isChecked());
+    EXPECT_EQ(page.PageControl3->currentWidget(), page.FigurSheet);
+
+    Tobs& text = form->objects.slot(9);
+    text.Kind = KindText;
+    text.Align = 2;
+    form->objects.CurObj = 9;
+    form->CheckAllPanelOptions();
+    EXPECT_FALSE(visible(page.FigurSheet));
+    EXPECT_TRUE(visible(page.TextSheet));
+    EXPECT_TRUE(page.RightAlign->isChecked());
+    EXPECT_EQ(page.PageControl3->currentWidget(), page.TextSheet);
+}
+
+TEST_F(MainFormTest, AboutBoxShowsTheYearAndTheWebButtonsOpenTheMakersPage) {
+    EXPECT_EQ(TAboutBox::withYear("© XXXX und XXXX", 2026), QStringLiteral("© 2026 und XXXX"));
+    dialogs.answerModal([](QDialog& dialog) {
+        auto& box = static_cast<TAboutBox&>(dialog);
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Info"));
+        EXPECT_FALSE(box.ProgramIcon->pixmap().isNull()) << "the JPEG picture was decoded";
+        EXPECT_TRUE(box.Copyright->text().contains(QString::number(QDate::currentDate().year())));
+        box.WebButton->click();
+        return 1;
+    });
+    form->AboutBitBtnClick();
+    form->wwwBtn->click();
+    ASSERT_EQ(dialogs.openedAddresses.size(), 2u);
+    EXPECT_EQ(dialogs.openedAddresses[0], dialogs.openedAddresses[1]);
+    EXPECT_EQ(form->wwwBtn->toolTip(), QStringLiteral("Auf zur Varnelt Homepage..."));
+}
+
+TEST_F(MainFormTest, ScanViewShowsTheImageAtItsZoom) {
+    ScanPage& page = *form->scanPage;
+    EXPECT_EQ(page.ScanPaintBox->size(), QSize(320, 200));
+    page.ZoomEd->setValue(50);
+    EXPECT_EQ(page.ScanPaintBox->size(), QSize(160, 100));
+    page.ZoomEd->setValue(10);
+    EXPECT_EQ(page.ScanPaintBox->size(), QSize(32, 20));
+    EXPECT_EQ(page.ZoomEd->minimum(), 10);
+    EXPECT_EQ(page.ZoomEd->maximum(), 500);
+    EXPECT_EQ(page.ZoomEd->singleStep(), 10);
 }

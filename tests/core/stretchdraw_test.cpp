@@ -1,0 +1,303 @@
+#include "app/messages.h"
+#include "raster/halftone.h"
+#include "raster/screenfacts.h"
+#include "raster/stretchdraw.h"
+#include "support/testimages.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace {
+
+QImage whiteCanvas(int width, int height) {
+    QImage canvas(width, height, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    return canvas;
+}
+
+// Records which device operations StretchDrawDib used, and fails the ones a test picks.
+class RecordingDevice : public PainterDibDevice {
+  public:
+    using PainterDibDevice::PainterDibDevice;
+    bool printer = false;
+    bool failStretch = false, failSetDibits = false, failBitmap = false, failFill = false, failBlt = false;
+    bool dibsAccepted = true;
+    int stretches = 0, blocks = 0, setDibitsCalls = 0, bitmaps = 0;
+    QRect lastDest, lastSource;
+    int lastSourceBits = 0;
+
+    bool isPrinter() const override { return printer; }
+    bool acceptsDibs() const override { return dibsAccepted; }
+    bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) override {
+        ++stretches;
+        lastDest = dest;
+        lastSource = source;
+        lastSourceBits = image.bitCount();
+        return !failStretch && PainterDibDevice::stretchDibits(dest, image, source, rop);
+    }
+    bool setDibitsToDevice(const QPoint& at, const DibImage& image) override {
+        ++setDibitsCalls;
+        return !failSetDibits && PainterDibDevice::setDibitsToDevice(at, image);
+    }
+    std::optional<QImage> createCompatibleBitmap(int width, int height) override {
+        ++bitmaps;
+        if (failBitmap) return std::nullopt;
+        return PainterDibDevice::createCompatibleBitmap(width, height);
+    }
+    bool setDibits(QImage& bitmap, const DibImage& image) override {
+        return !failFill && PainterDibDevice::setDibits(bitmap, image);
+    }
+    bool stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) override {
+        return !failBlt && PainterDibDevice::stretchBlt(dest, bitmap, source, rop);
+    }
+    void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) override {
+        ++blocks;
+        PainterDibDevice::drawBlock(at, block, rop);
+    }
+};
+
+class CollectingMessages : public Messages {
+  public:
+    QStringList texts;
+    QStringList captions;
+    MsgAnswer message(const QString& text, const QString& caption, MsgButtons, MsgIcon) override {
+        texts << text;
+        captions << caption;
+        return MsgAnswer::Ok;
+    }
+};
+
+} // namespace
+
+TEST(StretchDrawClipping, SourcePastAnEdgeShrinksTheDestinationOnThatSide) {
+    // Past the right edge: 10 of 20 columns remain, the width halves, X stays.
+    EXPECT_EQ(clipToImage({5, 6, 100, 50, 0, 0, 20, 10}, 10, 10), (StretchRects{5, 6, 50, 50, 0, 0, 10, 10}));
+    // Below the bottom row (SrcY < 0): lost rows at the bottom, Y stays.
+    EXPECT_EQ(clipToImage({0, 0, 40, 40, 0, -5, 10, 20}, 10, 20), (StretchRects{0, 0, 40, 30, 0, 0, 10, 15}));
+    // Past the top: the destination's top edge moves down by the lost height.
+    EXPECT_EQ(clipToImage({0, 0, 40, 40, 0, 10, 10, 20}, 10, 20),
+              (StretchRects{0, 20, 40, 20, 0, 10, 10, 10}));
+    // Past the left edge: the left edge moves right.
+    EXPECT_EQ(clipToImage({0, 0, 40, 40, -5, 0, 10, 10}, 10, 10), (StretchRects{20, 0, 20, 40, 0, 0, 5, 10}));
+    // Past both sides: the right is cut first, then the left.
+    EXPECT_EQ(clipToImage({0, 0, 40, 40, -5, 0, 20, 10}, 10, 10),
+              (StretchRects{10, 0, 20, 40, 0, 0, 10, 10}));
+    // Halves round to the even neighbour: 3 × 5 / 10 = 1.5 → 2, 5 × 5 / 10 = 2.5 → 2.
+    EXPECT_EQ(clipToImage({0, 0, 3, 5, 0, 0, 10, 10}, 5, 10).DestWidth, 2);
+    EXPECT_EQ(clipToImage({0, 0, 5, 5, 0, 0, 10, 10}, 5, 10).DestWidth, 2);
+}
+
+TEST(StretchDrawRows, NearestNeighbourPixelsOfBothScalers) {
+    DibImage image = gradientImage24(4, 3);
+    // Twice the size: each source pixel covers 2 × 2 destination pixels.
+    QImage block = scaleDibRows(image, 0, 0, 4, 3, 8, 6, QRect(0, 0, 8, 6));
+    ASSERT_EQ(block.size(), QSize(8, 6));
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x)
+            ASSERT_EQ(block.pixel(x, y), qRgb(x / 2, y / 2, 7)) << x << "," << y;
+    // Reduction takes column SrcX + SrcWidth × i div DestWidth.
+    block = scaleDibRows(image, 0, 0, 4, 3, 3, 2, QRect(0, 0, 3, 2));
+    EXPECT_EQ(block.pixel(1, 0), qRgb(1, 0, 7));
+    EXPECT_EQ(block.pixel(2, 1), qRgb(2, 1, 7));
+
+    DibImage indexed = patternImage(5, 4, 8, 2);
+    block = scaleDibRows(indexed, 0, 0, 5, 4, 5, 4, QRect(0, 0, 5, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) {
+            const RgbQuad q = indexed.colors()[getpixel(indexed, x, y)];
+            ASSERT_EQ(block.pixel(x, y), qRgb(q.red, q.green, q.blue));
+        }
+}
+
+TEST(StretchDrawRows, RowsOutsideTheImageAreBlackOrColourZero) {
+    DibImage image = gradientImage24(4, 4, 200);
+    // Source rectangle starting two rows above the image: the first rows map outside.
+    QImage block = scaleDibRows(image, 0, -2, 4, 4, 4, 4, QRect(0, 0, 4, 4));
+    EXPECT_EQ(block.pixel(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(block.pixel(1, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(block.pixel(1, 2), qRgb(1, 0, 200));
+
+    RgbQuad palette[256];
+    for (int i = 0; i < 256; ++i)
+        palette[i] = {uint8_t(i), 9, 9, 0};
+    DibImage indexed = newdib(4, 4, 8, palette, 256);
+    std::memset(indexed.pixels(), 77, indexed.sizeImage());
+    block = scaleDibRows(indexed, 0, 2, 4, 4, 4, 4, QRect(0, 0, 4, 4));
+    EXPECT_EQ(block.pixel(0, 0), qRgb(9, 9, 77));
+    EXPECT_EQ(block.pixel(0, 3), qRgb(9, 9, 0)); // palette index 0
+}
+
+TEST(StretchDrawRows, OnlyTheVisibleBlockIsComputed) {
+    DibImage image = gradientImage24(200, 200);
+    // A 10000 × 10000 destination of which a 30 × 20 block is visible.
+    const QImage block = scaleDibRows(image, 0, 0, 200, 200, 10000, 10000, QRect(5000, 7000, 30, 20));
+    ASSERT_EQ(block.size(), QSize(30, 20));
+    EXPECT_EQ(block.pixel(0, 0), qRgb(100, 140, 7));
+
+    // Through a painter whose clip is small, a huge zoom costs the clip only.
+    QImage canvas = whiteCanvas(64, 48);
+    QPainter painter(&canvas);
+    painter.setClipRect(QRect(10, 10, 20, 20));
+    RecordingDevice device(painter);
+    const auto start = std::chrono::steady_clock::now();
+    StretchDrawDib(device, -50000, -50000, 100000, 100000, image, 0, 0, 200, 200, true);
+    const auto took = std::chrono::steady_clock::now() - start;
+    painter.end();
+    EXPECT_EQ(device.blocks, 1);
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(took).count(), 500);
+    EXPECT_EQ(canvas.pixel(15, 15), qRgb(100, 100, 7));
+    EXPECT_EQ(canvas.pixel(5, 5), qRgb(255, 255, 255)); // outside the clip: untouched
+}
+
+TEST(StretchDrawMethods, ScreensUseTheRowScalersPrintersAndSmallBitCountsStretch) {
+    ScopedScreenFacts screen({96, 24});
+    QImage canvas = whiteCanvas(40, 40);
+    QPainter painter(&canvas);
+    for (int bits : {24, 8}) {
+        DibImage image = bits == 24 ? gradientImage24(10, 10) : patternImage(10, 10, 8);
+        RecordingDevice screenDevice(painter);
+        StretchDrawDib(screenDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+        EXPECT_EQ(screenDevice.blocks, 1) << bits;
+        EXPECT_EQ(screenDevice.stretches, 0) << bits;
+
+        RecordingDevice printerDevice(painter);
+        printerDevice.printer = true;
+        StretchDrawDib(printerDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+        EXPECT_EQ(printerDevice.blocks, 0) << "a printer never goes through the row scalers";
+        EXPECT_EQ(printerDevice.stretches, 1) << bits;
+    }
+    for (int bits : {1, 4}) {
+        RecordingDevice screenDevice(painter);
+        StretchDrawDib(screenDevice, 0, 0, 20, 20, patternImage(10, 10, bits), 0, 0, 10, 10, true);
+        EXPECT_EQ(screenDevice.stretches, 1) << bits;
+        EXPECT_EQ(screenDevice.blocks, 0) << bits;
+    }
+}
+
+TEST(StretchDrawMethods, MarkedPainterCountsAsPrinterAndDrawsThePicture) {
+    QImage page = whiteCanvas(20, 20);
+    QPainter painter(&page);
+    EXPECT_FALSE(paintsOnPrinter(painter));
+    {
+        PrinterPainterMark mark(painter);
+        EXPECT_TRUE(paintsOnPrinter(painter));
+        StretchDrawDib(painter, 0, 0, 20, 20, gradientImage24(10, 10, 50), 0, 0, 10, 10, false);
+    }
+    EXPECT_FALSE(paintsOnPrinter(painter));
+    painter.end();
+    EXPECT_EQ(page.pixel(19, 19), qRgb(9, 9, 50));
+    EXPECT_EQ(page.pixel(0, 0), qRgb(0, 0, 50));
+}
+
+TEST(StretchDrawHalftone, PaletteScreenHalftonesAReducedCopyOrTheFullImage) {
+    ScopedScreenFacts screen({96, 8});
+    DibImage image = gradientImage24(40, 20);
+    QImage canvas = whiteCanvas(100, 100);
+    QPainter painter(&canvas);
+
+    RecordingDevice half(painter);
+    StretchDrawDib(half, 0, 0, 20, 10, image, 0, 0, 40, 20, true);
+    ASSERT_EQ(half.stretches, 1);
+    EXPECT_EQ(half.lastSourceBits, 8);
+    EXPECT_EQ(half.lastSource, QRect(0, 0, 20, 10)) << "a half-size copy drawn 1:1";
+
+    RecordingDevice doubled(painter);
+    StretchDrawDib(doubled, 0, 0, 80, 40, image, 0, 0, 40, 20, true);
+    ASSERT_EQ(doubled.stretches, 1);
+    EXPECT_EQ(doubled.lastSource, QRect(0, 0, 40, 20)) << "the full-size copy stretched";
+    EXPECT_EQ(doubled.lastDest, QRect(0, 0, 80, 40));
+
+    RecordingDevice noHalftone(painter);
+    StretchDrawDib(noHalftone, 0, 0, 40, 20, image, 0, 0, 40, 20, false);
+    EXPECT_EQ(noHalftone.stretches, 0);
+    EXPECT_EQ(noHalftone.blocks, 1);
+}
+
+TEST(StretchDrawHalftone, DitheringKeepsPureColoursAndAveragesMixedOnes) {
+    EXPECT_EQ(halftoneIndex(255, 0, 0, 3, 5), 5 * 36);
+    EXPECT_EQ(halftoneIndex(0, 0, 0, 7, 1), 0);
+    EXPECT_EQ(halftoneIndex(255, 255, 255, 2, 2), 215);
+    // A grey between two cube levels mixes both over an 8 × 8 tile, in proportion.
+    DibImage grey = newdib(8, 8, 24);
+    std::memset(grey.pixels(), 128, grey.sizeImage());
+    DibImage halftoned = DIBHalftoneDIB(grey);
+    ASSERT_EQ(halftoned.bitCount(), 8);
+    double sum = 0;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            sum += halftoned.colors()[getpixel(halftoned, x, y)].red;
+    EXPECT_NEAR(sum / 64, 128, 4);
+    DibImage reduced = DIBHalftoneDIBXY(gradientImage24(100, 50), 10, 5);
+    EXPECT_EQ(reduced.width(), 10);
+    EXPECT_EQ(reduced.height(), 5);
+    EXPECT_TRUE(DIBHalftoneDIB(patternImage(4, 4, 8)).isNull());
+}
+
+TEST(StretchDrawFallbacks, FirstFallbackScalesWithAlignedEndPoints) {
+    DibImage image = gradientImage24(5, 3);
+    // Destination 9 × 5: columns 0, 4, 8 meet source columns 0, 2, 4; rows likewise.
+    DibImage scaled = scaleEndpointAligned(image, 0, 0, 5, 3, 9, 5);
+    ASSERT_EQ(scaled.width(), 9);
+    EXPECT_EQ(getpixel(scaled, 0, 0), getpixel(image, 0, 0));
+    EXPECT_EQ(getpixel(scaled, 8, 4), getpixel(image, 4, 2));
+    EXPECT_EQ(getpixel(scaled, 4, 2), getpixel(image, 2, 1));
+    for (int bits : {1, 4, 8}) {
+        DibImage indexed = patternImage(7, 4, bits);
+        DibImage same = scaleEndpointAligned(indexed, 0, 0, 7, 4, 7, 4);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 7; ++x)
+                ASSERT_EQ(getpixel(same, x, y), getpixel(indexed, x, y)) << bits;
+    }
+    // One pixel wide or high takes the first column or row.
+    EXPECT_EQ(getpixel(scaleEndpointAligned(image, 0, 0, 5, 3, 1, 1), 0, 0), getpixel(image, 0, 2));
+}
+
+TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) {
+    CollectingMessages messages;
+    setAppMessages(&messages);
+    QImage canvas = whiteCanvas(30, 30);
+    QPainter painter(&canvas);
+    DibImage image = patternImage(10, 10, 4);
+
+    RecordingDevice first(painter);
+    first.failStretch = true;
+    StretchDrawDib(first, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+    EXPECT_EQ(first.setDibitsCalls, 1);
+    EXPECT_EQ(first.bitmaps, 0);
+
+    RecordingDevice second(painter);
+    second.failStretch = true;
+    second.dibsAccepted = false;
+    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+    EXPECT_EQ(second.setDibitsCalls, 0);
+    EXPECT_EQ(second.bitmaps, 1);
+    EXPECT_TRUE(messages.texts.isEmpty());
+
+    second.failBitmap = true;
+    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+    second.failBitmap = false;
+    second.failFill = true;
+    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+    second.failFill = false;
+    second.failBlt = true;
+    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+    EXPECT_EQ(messages.texts,
+              (QStringList{QStringLiteral("Konnte Bitmap nicht erzeugen!"),
+                           QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"),
+                           QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!")}));
+    EXPECT_EQ(messages.captions, (QStringList{QString(), QString(), QString()}));
+
+    // A first fallback that cannot make its scaled copy falls through to the second.
+    RecordingDevice noMemory(painter);
+    noMemory.failStretch = true;
+    {
+        ScopedPixelMemoryLimit tight(10);
+        StretchDrawDib(noMemory, 0, 0, 200, 200, image, 0, 0, 10, 10, true);
+    }
+    EXPECT_EQ(noMemory.setDibitsCalls, 0);
+    EXPECT_EQ(noMemory.bitmaps, 1);
+    setAppMessages(nullptr);
+}
