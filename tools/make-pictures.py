@@ -42,14 +42,16 @@ def button(width, height, text, glyph, pressed):
     top, bottom = ("#b9c7d6", "#e9eef4") if pressed else ("#fbfcfd", "#c9d5e2")
     shift = 1 if pressed else 0
     gy = (height - 20) / 2 + shift
-    size = 13 if height >= 35 else 12
+    # The text is centred in the room right of the glyph, as large as fits.
+    room = width - 30
+    size = min(13 if height >= 35 else 12, int(room / (0.66 * len(text))))
     return f'''
 <svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" viewBox="0 0 {width} {height}">
   <defs><linearGradient id="g" x1="0" y1="0" x2="0" y2="1">
     <stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/></linearGradient></defs>
   <rect x="0.5" y="0.5" width="{width - 1}" height="{height - 1}" rx="5" fill="url(#g)" stroke="#4a6784"/>
   <g transform="translate({6 + shift},{gy})">{GLYPHS[glyph]}</g>
-  <text x="{(width + 24) / 2 + shift}" y="{height / 2 + size * 0.36 + shift}" text-anchor="middle" {FONT}
+  <text x="{26 + room / 2 + shift}" y="{height / 2 + size * 0.36 + shift}" text-anchor="middle" {FONT}
         font-size="{size}" font-weight="bold" fill="#1d2f44">{text}</text>
 </svg>'''
 
