@@ -8,11 +8,13 @@
 #include "paper/placementpage.h"
 #include "print/printpage.h"
 #include "raster/scanpage.h"
+#include "retouch/retouchpage.h"
 #include "support/mainformfixture.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -264,4 +266,22 @@ TEST_F(MainFormTest, ScanViewShowsTheImageAtItsZoom) {
     EXPECT_EQ(page.ZoomEd->minimum(), 10);
     EXPECT_EQ(page.ZoomEd->maximum(), 500);
     EXPECT_EQ(page.ZoomEd->singleStep(), 10);
+}
+
+TEST_F(MainFormTest, RetouchMenuButtonsOpenTheirMenusDirectlyBelow) {
+    form->PageControl2->setCurrentIndex(1);
+    RetouchPage& page = *form->retouchPage;
+    QApplication::processEvents();
+    EXPECT_EQ(page.DateiButton->toolTip(), QStringLiteral("Datei Menü aufrufen..."));
+    EXPECT_EQ(page.EffekteButton->toolTip(), QStringLiteral("Effektfilter anwenden..."));
+    EXPECT_EQ(page.RetuscheButton->toolTip(), QStringLiteral("Bild nachbessern..."));
+    ASSERT_EQ(page.DateiPopup->actions().size(), 1);
+    EXPECT_EQ(page.DateiPopup->actions()[0]->text(), QStringLiteral("&Speichern unter..."));
+    EXPECT_EQ(page.DateiPopup->actions()[0]->toolTip(), QStringLiteral("Bild in einer Datei speichern"));
+
+    const QPoint below = page.DateiButton->mapToGlobal(QPoint(0, page.DateiButton->height()));
+    EXPECT_EQ(RetouchPage::menuPosition(page.DateiButton), below);
+    page.DateiButton->click();
+    EXPECT_TRUE(page.DateiPopup->isVisible());
+    page.DateiPopup->close();
 }
