@@ -1,5 +1,5 @@
-#include "app/apptitle.h"
 #include "app/mainform.h"
+#include "app/programdirectory.h"
 #include "app/qtdialogs.h"
 #include "print/qprintertarget.h"
 #include "raster/screenfacts.h"
@@ -9,7 +9,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(applicationTitle());
+    // The name decides the user's configuration folder; the title is what the
+    // program calls itself.
+    QApplication::setApplicationName(QStringLiteral("cdcover"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cdcover"));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setScreenFacts({int(screen->logicalDotsPerInchX()), screen->depth()});
@@ -18,7 +21,7 @@ int main(int argc, char* argv[]) {
     setAppMessages(&dialogs);
     QPrinterTarget printer;
     AppEnvironment environment;
-    environment.programDirectory = QApplication::applicationDirPath() + QLatin1Char('/');
+    environment.programDirectory = defaultProgramDirectory();
     environment.dialogs = &dialogs;
     environment.printTarget = &printer;
 

@@ -148,8 +148,31 @@ ABOUT = f'''<svg xmlns="http://www.w3.org/2000/svg" width="240" height="150" vie
 </svg>'''
 
 
+# The program's icon for the desktop: a disc with a printed label on a sheet.
+ICON = f'''<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" viewBox="0 0 64 64">{DEFS}
+  <rect x="6" y="4" width="46" height="56" rx="3" fill="#ffffff" stroke="#4a6784" stroke-width="2"/>
+  <circle cx="38" cy="36" r="22" fill="url(#cd)" stroke="#5a6b7c" stroke-width="1.5"/>
+  <path d="M38 14 A22 22 0 0 1 60 36 L46 36 A8 8 0 0 0 38 28 Z" fill="#f0caa6" stroke="#5a6b7c"/>
+  <circle cx="38" cy="36" r="8" fill="#f4f6f8" stroke="#5a6b7c"/>
+  <circle cx="38" cy="36" r="3" fill="#c0dcc0" stroke="#5a6b7c"/>
+  <path d="M12 12 H30 M12 18 H24" stroke="#800000" stroke-width="2.5" stroke-linecap="round"/>
+</svg>'''
+ICON_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "packaging", "icons")
+
+
+def write_icon():
+    os.makedirs(ICON_DIR, exist_ok=True)
+    svg = os.path.join(ICON_DIR, "cdcover.svg")
+    with open(svg, "w", encoding="utf-8") as f:
+        f.write(ICON.strip() + "\n")
+    for size in (16, 32, 48, 64, 128, 256):
+        subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o",
+                        os.path.join(ICON_DIR, f"cdcover-{size}.png"), svg], check=True)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
+    write_icon()
     for normal, pressed, w, h, text, glyph in BUTTONS:
         write(f"{normal}.svg", button(w, h, text, glyph, False))
         write(f"{pressed}.svg", button(w, h, text, glyph, True))
