@@ -5,6 +5,7 @@
 
 #include "app/progress.h"
 #include "objects/objecttable.h"
+#include "paper/papertype.h"
 #include "raster/dibimage.h"
 
 #include <QCursor>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class Dialogs;
 class PrintTarget;
@@ -64,6 +66,9 @@ public:
     QImage annotationBitmap;
     // The twelve cursors of the annotation page, by number 1..12.
     std::array<QCursor, 13> screenCursors;
+    // The paper format catalogue, in the order of paper.dat and of the list.
+    std::vector<PaperType> EttTypes;
+    int32_t EttTypeCount() const { return int32_t(EttTypes.size()); }
 
     Dialogs& dialogs() { return *dialogs_; }
     PrintTarget& printTarget() { return *printTarget_; }
