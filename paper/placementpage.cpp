@@ -34,10 +34,8 @@ PlacementPage::PlacementPage(TMainForm& form)
     setObjectName(QStringLiteral("ZentrierSheet"));
     auto* contentLayout = new QVBoxLayout(content());
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(buildPaperGroup(), 1);
-    controls->addWidget(buildPlacementControls(), 1);
-    contentLayout->addLayout(controls);
+    contentLayout->addWidget(buildPaperGroup());
+    buildPlacementControls();
 
     ScrollBox2 = new ScrollBox(content());
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
@@ -58,6 +56,9 @@ QWidget* PlacementPage::buildPaperGroup() {
     auto* rows = new QVBoxLayout(group);
     ComboBox1 = new QComboBox(group);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    // Long format names must not widen the window.
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(12);
     addLabelledRow(rows, QStringLiteral("Auswahl:"), ComboBox1);
     auto* buttons = new QHBoxLayout;
     auto makeButton = [&](const char* name, const QString& caption) {
@@ -77,22 +78,31 @@ QWidget* PlacementPage::buildPaperGroup() {
     return group;
 }
 
-QWidget* PlacementPage::buildPlacementControls() {
-    auto* panel = new QWidget(content());
-    auto* rows = new QVBoxLayout(panel);
+void PlacementPage::buildPlacementControls() {
+    QWidget* panel = leftPanel();
     ZoomEd3 = makeSpinEdit("ZoomEd3", 10, 500, 10, 100, panel);
     BreitEd = makeSpinEdit("BreitEd", 10, 500, 10, 100, panel);
     LinksEd = makeRealSpinEdit("LinksEd", -1000, 1000, 1, 0, panel);
     ObenEd = makeRealSpinEdit("ObenEd", -1000, 1000, 1, 0, panel);
-    addLabelledRow(rows, QStringLiteral("Zoom:"), ZoomEd3, QStringLiteral("%"));
-    addLabelledRow(rows, QStringLiteral("Größe:"), BreitEd, QStringLiteral("%"));
-    addLabelledRow(rows, QStringLiteral("Links/rechts Verschiebung:"), LinksEd, QStringLiteral("mm"));
-    addLabelledRow(rows, QStringLiteral("Oben/unten Verschiebung:"), ObenEd, QStringLiteral("mm"));
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd3, QStringLiteral("%"));
+    addLabelledRow(leftControls(), QStringLiteral("Größe:"), BreitEd, QStringLiteral("%"));
+    // The shift labels are too long to share a row with their edit in the panel.
+    auto addShift = [&](const QString& label, QDoubleSpinBox* edit) {
+        auto* caption = new QLabel(label, panel);
+        caption->setBuddy(edit);
+        leftControls()->addWidget(caption);
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        row->addWidget(edit, 1);
+        row->addWidget(new QLabel(QStringLiteral("mm"), panel));
+        leftControls()->addLayout(row);
+    };
+    addShift(QStringLiteral("Links/rechts Verschiebung:"), LinksEd);
+    addShift(QStringLiteral("Oben/unten Verschiebung:"), ObenEd);
     connect(ZoomEd3, &QSpinBox::valueChanged, this, &PlacementPage::ZoomEd3Change);
     connect(BreitEd, &QSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
     connect(LinksEd, &QDoubleSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
     connect(ObenEd, &QDoubleSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
-    return panel;
 }
 
 TNewETypForm& PlacementPage::NewETypForm() {

@@ -64,7 +64,7 @@ class PlacementPage : public PageFrame {
 
   private:
     QWidget* buildPaperGroup();
-    QWidget* buildPlacementControls();
+    void buildPlacementControls();
     void paintView(QPainter& painter);
     // Stores the dialog's values into format `index` after an accepted dialog.
     void storeDialogValues(int index);
