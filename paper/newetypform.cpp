@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -80,6 +81,12 @@ TNewETypForm::TNewETypForm(QWidget* parent) : QDialog(parent) {
 
 void TNewETypForm::OkBitBtn1Click() {
     accept();
+}
+
+void TNewETypForm::showEvent(QShowEvent* event) {
+    // Centred on the screen, not on the main window.
+    if (const QScreen* shownOn = screen()) move(shownOn->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
 }
 
 PaperDialogValues TNewETypForm::values() const {

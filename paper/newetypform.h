@@ -33,4 +33,7 @@ class TNewETypForm : public QDialog {
     void setValues(const PaperDialogValues& values);
 
     void OkBitBtn1Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -94,6 +94,12 @@ TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
         EXPECT_TRUE(dialog.OkBitBtn1->isDefault());
     });
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("NewETypForm")});
+
+    TNewETypForm& dialog = page().NewETypForm();
+    dialog.CancelBitBtn->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    dialog.OkBitBtn1->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
