@@ -67,17 +67,6 @@ TEST_F(PlacementViewTest, WithoutFormatTheViewIsSquareAndShowsTheImage) {
     expectWhite(shown, {150, 190});
 }
 
-TEST_F(PlacementViewTest, PlacementControlsStartAtTheirInitialValues) {
-    EXPECT_EQ(page().ZoomEd3->value(), 100);
-    EXPECT_EQ(page().ZoomEd3->singleStep(), 10);
-    EXPECT_EQ(page().BreitEd->minimum(), 10);
-    EXPECT_EQ(page().BreitEd->maximum(), 500);
-    EXPECT_EQ(page().LinksEd->minimum(), -1000);
-    EXPECT_EQ(page().ObenEd->maximum(), 1000);
-    EXPECT_EQ(page().ObenEd->decimals(), 2);
-    EXPECT_EQ(page().LinksEd->value(), 0);
-}
-
 TEST_F(PlacementViewTest, FullSizeImageFillsTheLabelWidthAndIsCutBelow) {
     startWithLabel();
     EXPECT_EQ(page().ComboBox1->currentIndex(), 0);
