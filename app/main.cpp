@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 #include "app/programdirectory.h"
 #include "app/qtdialogs.h"
+#include "paper/placementpage.h"
 #include "print/qprintertarget.h"
 #include "raster/screenfacts.h"
 
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
 
     TMainForm form(environment);
     dialogs.setOwner(&form);
+    // The dialogs that keep their values between uses live as long as the window.
+    form.placementPage->NewETypForm();
     // Centred on the screen at its design size.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.move(screen->availableGeometry().center() - form.rect().center());

@@ -10,6 +10,7 @@
 #include "app/units.h"
 #include "app/userevents.h"
 #include "objects/annotationpage.h"
+#include "paper/paperfile.h"
 #include "paper/placementpage.h"
 #include "print/printpage.h"
 #include "print/printtarget.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -59,6 +61,7 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     deldib(currentImage);
+    FreeEttTypes(EttTypes);
 }
 
 QWidget* TMainForm::buildTopBar() {
@@ -184,6 +187,10 @@ void TMainForm::FormCreate() {
     pageHeight = printerPageHeight;
     // 11. The annotation view at the page's size.
     annotationPage->resizeToPage();
+    // 13. The paper format catalogue in its list, the first entry chosen.
+    LoadEttTypes(EttTypes, programDirectory);
+    placementPage->UpdateEttTypes();
+    placementPage->ComboBox1->setCurrentIndex(0);
     // The views show the start image.
     scanPage->ScanPaintBoxPaint();
     retouchPage->RetuschPaintPaint();

@@ -5,6 +5,7 @@
 
 #include "app/progress.h"
 #include "objects/objecttable.h"
+#include "paper/papertype.h"
 #include "raster/dibimage.h"
 
 #include <QCursor>
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class Dialogs;
 class PrintTarget;
@@ -65,6 +67,9 @@ class TMainForm : public QWidget {
     QImage annotationBitmap;
     // The twelve cursors of the annotation page, by number 1..12.
     std::array<QCursor, 13> screenCursors;
+    // The paper format catalogue, in the order of paper.dat and of the list.
+    std::vector<PaperType> EttTypes;
+    int32_t EttTypeCount() const { return int32_t(EttTypes.size()); }
 
     Dialogs& dialogs() { return *dialogs_; }
     PrintTarget& printTarget() { return *printTarget_; }

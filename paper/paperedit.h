@@ -1,0 +1,33 @@
+#pragma once
+// What the paper format dialog shows and how it maps onto a PaperType. The
+// dialog shows gaps; the record keeps pitches (pitch = size + gap).
+
+#include "paper/papertype.h"
+
+#include <QString>
+
+#include <vector>
+
+struct PaperDialogValues {
+    QString NameED = QStringLiteral("Kein Name");
+    double RLED = 0;  // left margin, mm
+    double ROED = 0;  // top margin, mm
+    double BrED = 90; // label width, mm
+    double HoED = 55; // label height, mm
+    double AHED = 0;  // horizontal gap, mm
+    double AVED = 0;  // vertical gap, mm
+    int AnzHED = 2;   // labels across
+    int AnzVED = 5;   // labels down
+    friend bool operator==(const PaperDialogValues&, const PaperDialogValues&) = default;
+};
+
+// Overwrites the format's fields with the dialog's; bytes that carry no
+// meaning (the padding) stay as they were.
+void applyDialogValues(PaperType& paper, const PaperDialogValues& values);
+PaperDialogValues dialogValuesOf(const PaperType& paper);
+
+// The name proposed for a new format when `entries` formats exist: "Kein Name3".
+QString proposedPaperName(int entries);
+
+// Removes the format at `index`; the ones behind it move up in order.
+void removePaperType(std::vector<PaperType>& EttTypes, int index);

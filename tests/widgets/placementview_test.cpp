@@ -1,0 +1,126 @@
+#include "app/scrollbox.h"
+#include "paper/paperedit.h"
+#include "paper/paperfile.h"
+#include "paper/placementpage.h"
+#include "support/mainformfixture.h"
+#include "support/testimages.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace {
+
+class PlacementViewTest : public MainFormTest {
+  protected:
+    PlacementPage& page() { return *form->placementPage; }
+
+    // A catalogue with one 90 × 55 mm label, and the 320 × 200 gradient as image.
+    void startWithLabel() {
+        PaperType label;
+        applyDialogValues(label, PaperDialogValues{QStringLiteral("CD"), 10, 5, 90, 55, 2, 3, 2, 5});
+        ASSERT_TRUE(SaveEttTypes({label}, programDir()));
+        createForm();
+        useGradientImage();
+    }
+    void useGradientImage() {
+        deldib(form->currentImage);
+        form->currentImage = gradientImage24(320, 200);
+        form->PageControl2->setCurrentIndex(3);
+        page().PaintBox2Paint();
+        QCoreApplication::processEvents();
+    }
+    QImage view() { return page().PaintBox2->grab().toImage(); }
+
+    void mouse(void (PlacementPage::*handler)(QMouseEvent*), QEvent::Type type, QPoint at) {
+        QMouseEvent event(type, at, page().PaintBox2->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        (page().*handler)(&event);
+    }
+};
+
+// Red and green of the gradient give the image pixel shown (modulo 256).
+void expectImagePixel(const QImage& view, QPoint at, int x, int y) {
+    const QColor shown = view.pixelColor(at);
+    EXPECT_NEAR(shown.red(), x % 256, 2) << at.x() << "," << at.y();
+    EXPECT_NEAR(shown.green(), y % 256, 2) << at.x() << "," << at.y();
+    EXPECT_EQ(shown.blue(), 7);
+}
+
+void expectWhite(const QImage& view, QPoint at) {
+    EXPECT_EQ(view.pixel(at), qRgb(255, 255, 255)) << at.x() << "," << at.y();
+}
+
+} // namespace
+
+TEST_F(PlacementViewTest, WithoutFormatTheViewIsSquareAndShowsTheImage) {
+    useGradientImage();
+    EXPECT_EQ(page().PaintBox2->size(), QSize(300, 300));
+    const QImage shown = view();
+    expectImagePixel(shown, {0, 0}, 0, 0);
+    expectImagePixel(shown, {299, 186}, 319, 199); // 300 × 187
+    expectWhite(shown, {150, 190});
+}
+
+TEST_F(PlacementViewTest, FullSizeImageFillsTheLabelWidthAndIsCutBelow) {
+    startWithLabel();
+    EXPECT_EQ(page().ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(page().PaintBox2->size(), QSize(340, 207));
+    const QImage shown = view();
+    expectImagePixel(shown, {0, 0}, 0, 0);
+    expectImagePixel(shown, {339, 206}, 319, 194); // 212 rows would be needed
+}
+
+TEST_F(PlacementViewTest, NegativeShiftsMoveTheImageLeftAndUpAtEveryZoom) {
+    startWithLabel();
+    page().BreitEd->setValue(50);
+    page().LinksEd->setValue(-10);
+    page().ObenEd->setValue(-10);
+    QImage shown = view();
+    // 10 mm = 37 pixels: the view's corner shows image pixel 37 × 320 / 170.
+    expectImagePixel(shown, {0, 0}, 70, 70);
+    expectWhite(shown, {140, 10}); // right of the image, which ends at 170 − 37
+    expectWhite(shown, {10, 80});  // below it, which ends at 106 − 37
+
+    page().ZoomEd3->setValue(200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page().PaintBox2->size(), QSize(680, 415));
+    shown = view();
+    expectImagePixel(shown, {0, 0}, 70, 70);
+    expectWhite(shown, {280, 20});
+    expectWhite(shown, {20, 160});
+}
+
+TEST_F(PlacementViewTest, DragScrollsAndStopsAtEachEnd) {
+    startWithLabel();
+    page().ZoomEd3->setValue(500); // 1700 × 1039, larger than the scroll box
+    QCoreApplication::processEvents();
+    ScrollBox& box = *page().ScrollBox2;
+    const int maxX = box.horizontalScrollBar()->maximum();
+    const int maxY = box.verticalScrollBar()->maximum();
+    ASSERT_GT(maxX, 200);
+    ASSERT_GT(maxY, 200);
+
+    mouse(&PlacementPage::PaintBox2MouseDown, QEvent::MouseButtonPress, {400, 400});
+    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {300, 350});
+    EXPECT_EQ(box.horizontalPosition(), 100);
+    EXPECT_EQ(box.verticalPosition(), 50);
+
+    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {-5000, 350});
+    EXPECT_EQ(box.horizontalPosition(), maxX);
+    EXPECT_EQ(box.verticalPosition(), 100);
+
+    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {5000, 400});
+    EXPECT_EQ(box.horizontalPosition(), 0);
+    EXPECT_EQ(box.verticalPosition(), 100);
+
+    mouse(&PlacementPage::PaintBox2MouseUp, QEvent::MouseButtonRelease, {5000, 400});
+    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {0, 0});
+    EXPECT_EQ(box.horizontalPosition(), 0);
+    EXPECT_EQ(box.verticalPosition(), 100);
+}
