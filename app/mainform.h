@@ -107,6 +107,15 @@ public:
     // Replaces the current image with a white 320 × 200 24-bit picture.
     void makeWhiteStartImage();
 
+    // --- document commands (documentcommands.cpp) --------------------------------
+    void NewCoverBtnClick();
+    void OpenCoverBtnClick();
+    void SaveCoverBtnClick();
+    void SaveCoverAsBtnClick();
+    // Write or read the cover file; true when it worked and the file became current.
+    bool SaveFile(const QString& fileName);
+    bool OpenFile(const QString& fileName);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -119,6 +128,10 @@ private:
     void buildPages();
     void registerCursors();
     void handleWheel(QWheelEvent* wheel);
+    bool askDiscard(const QString& caption);
+    void clearObjectTable();
+    void sendProgress(int percent);
+    void repaintDocumentViews();
 
     Dialogs* dialogs_;
     PrintTarget* printTarget_;
