@@ -153,6 +153,8 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     form->OpenCoverBtn->click();
     EXPECT_EQ(dialogs.messages.back().caption, QStringLiteral("Datei/Öffnen"));
     EXPECT_TRUE(dialogs.fileRequests.back().mustExist);
+    EXPECT_EQ(dialogs.fileRequests.back().filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
+    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("cov"));
     EXPECT_EQ(form->objects.slot(2).Left, 10);
     EXPECT_EQ(form->objects.slot(9999).Text, QByteArray("Oben"));
     EXPECT_EQ(form->currentImage.bitCount(), 4);
