@@ -85,6 +85,10 @@ QWidget* TMainForm::buildTopBar() {
         makeButton("SaveCoverBtn", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
     SaveCoverAsBtn = makeButton("SaveCoverAsBtn", QStringLiteral("Speichern &unter..."),
                                 QStringLiteral("Cover speichern unter..."));
+    connect(NewCoverBtn, &QPushButton::clicked, this, &TMainForm::NewCoverBtnClick);
+    connect(OpenCoverBtn, &QPushButton::clicked, this, &TMainForm::OpenCoverBtnClick);
+    connect(SaveCoverBtn, &QPushButton::clicked, this, &TMainForm::SaveCoverBtnClick);
+    connect(SaveCoverAsBtn, &QPushButton::clicked, this, &TMainForm::SaveCoverAsBtnClick);
     row->addStretch(1);
     return bar;
 }

@@ -113,6 +113,15 @@ class TMainForm : public QWidget {
     // Replaces the current image with a white 320 × 200 24-bit picture.
     void makeWhiteStartImage();
 
+    // --- document commands (documentcommands.cpp) --------------------------------
+    void NewCoverBtnClick();
+    void OpenCoverBtnClick();
+    void SaveCoverBtnClick();
+    void SaveCoverAsBtnClick();
+    // Write or read the cover file; true when it worked and the file became current.
+    bool SaveFile(const QString& fileName);
+    bool OpenFile(const QString& fileName);
+
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +134,10 @@ class TMainForm : public QWidget {
     void buildPages();
     void registerCursors();
     void handleWheel(QWidget* receiver, QWheelEvent* wheel);
+    bool askDiscard(const QString& caption);
+    void clearObjectTable();
+    void sendProgress(int percent);
+    void repaintDocumentViews();
 
     Dialogs* dialogs_;
     PrintTarget* printTarget_;

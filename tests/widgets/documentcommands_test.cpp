@@ -1,0 +1,257 @@
+#include "app/coverfile.h"
+#include "app/scrollbox.h"
+#include "app/userevents.h"
+#include "objects/annotationpage.h"
+#include "support/mainformfixture.h"
+#include "support/testimages.h"
+
+#include <QFile>
+#include <QPushButton>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+
+namespace {
+
+const QString kTitlePrefix = QStringLiteral("Varnelt Morvanthelquistradibenzor 1.0 - [");
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Records the progress messages the window receives.
+class ProgressRecorder : public QObject {
+  public:
+    std::vector<int> values;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == userevents::WmUser)
+            values.push_back(static_cast<WmUserEvent*>(event)->percent());
+        return false;
+    }
+};
+
+// Limits the size of files this process writes, so that a save fails half way.
+class ScopedFileSizeLimit {
+  public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~ScopedFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+} // namespace
+
+class DocumentCommandsTest : public MainFormTest {
+  protected:
+    QString path(const char* name) const { return programDir() + QLatin1String(name); }
+
+    Tobs& addFigure(int slot, int left) {
+        Tobs& object = form->objects.slot(slot);
+        object.Kind = KindFigure;
+        object.Left = left;
+        object.Width = 1000;
+        object.Height = 2000;
+        object.FontName = "Arial";
+        return object;
+    }
+
+    void expectLastMessage(const QString& text) {
+        ASSERT_FALSE(dialogs.messages.empty());
+        const FakeDialogs::Message& message = dialogs.messages.back();
+        EXPECT_EQ(message.text, text);
+        EXPECT_EQ(message.caption, QStringLiteral("Fehler"));
+        EXPECT_EQ(message.buttons, MsgButtons::Ok);
+        EXPECT_EQ(message.icon, MsgIcon::Error);
+    }
+};
+
+TEST_F(DocumentCommandsTest, NewAsksThenStartsAnEmptyUnnamedDocument) {
+    addFigure(3, 10);
+    form->currentImage = gradientImage24(5, 4);
+    form->Setsavedfilename(path("alt.cov"));
+    form->pageWidth = 1234;
+
+    dialogs.answerMessage(MsgAnswer::Cancel);
+    form->NewCoverBtn->click();
+    EXPECT_EQ(form->objects.slot(3).Kind, KindFigure);
+    EXPECT_EQ(form->currentImage.width(), 5);
+    const FakeDialogs::Message& question = dialogs.messages.at(0);
+    EXPECT_EQ(question.text,
+              QStringLiteral("Hiermit gehen alle nicht gespeicherten Informationen verloren."));
+    EXPECT_EQ(question.caption, QStringLiteral("Datei/Neu"));
+    EXPECT_EQ(question.buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(question.icon, MsgIcon::Information);
+
+    dialogs.answerMessage(MsgAnswer::Ok);
+    form->NewCoverBtn->click();
+    EXPECT_EQ(form->objects.slot(3).Kind, KindFree);
+    EXPECT_EQ(form->currentImage.width(), 320);
+    EXPECT_EQ(form->currentImage.height(), 200);
+    EXPECT_EQ(getpixel(form->currentImage, 319, 0), 0x00FFFFFFu);
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 319, 199}));
+    EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
+    EXPECT_EQ(form->pageWidth, 1234);
+}
+
+TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking) {
+    addFigure(1, 10);
+    dialogs.answerSaveFile(FileAnswer{path("job.cov"), 1});
+    form->SaveCoverBtn->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
+    EXPECT_EQ(dialogs.fileRequests[0].defaultSuffix, QStringLiteral("cov"));
+    EXPECT_TRUE(dialogs.fileRequests[0].confirmOverwrite);
+    EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
+    EXPECT_EQ(form->currentFileName, path("job.cov"));
+
+    form->objects.slot(1).Left = 77;
+    form->SaveCoverBtn->click(); // nothing scripted: any dialog would fail the test
+    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    cover::ReadResult saved = cover::readCoverFile(path("job.cov"));
+    ASSERT_EQ(saved.status, cover::ReadStatus::Ok);
+    ASSERT_EQ(saved.document.objects.size(), 1u);
+    EXPECT_EQ(saved.document.objects[0].second.Left, 77);
+}
+
+TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
+    addFigure(2, 10);
+    addFigure(9999, 20).Text = "Oben";
+    form->currentImage = patternImage(21, 13, 4, 2);
+    form->unitsPerScreenPixel /= 1.5;
+    form->pageWidth = 40000000;
+    form->pageHeight = 50000000;
+    ASSERT_TRUE(form->SaveFile(path("job.cov")));
+    const double unitsPerPixel = form->unitsPerScreenPixel;
+
+    dialogs.answerMessage(MsgAnswer::Ok);
+    form->NewCoverBtn->click();
+    form->unitsPerScreenPixel = 105833.125;
+    form->pageWidth = 1;
+
+    dialogs.answerMessage(MsgAnswer::Ok);
+    dialogs.answerOpenFile(FileAnswer{path("job.cov"), 1});
+    form->OpenCoverBtn->click();
+    EXPECT_EQ(dialogs.messages.back().caption, QStringLiteral("Datei/Öffnen"));
+    EXPECT_TRUE(dialogs.fileRequests.back().mustExist);
+    EXPECT_EQ(dialogs.fileRequests.back().filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
+    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("cov"));
+    EXPECT_EQ(form->objects.slot(2).Left, 10);
+    EXPECT_EQ(form->objects.slot(9999).Text, QByteArray("Oben"));
+    EXPECT_EQ(form->currentImage.bitCount(), 4);
+    EXPECT_EQ(getpixel(form->currentImage, 20, 12), getpixel(patternImage(21, 13, 4, 2), 20, 12));
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 20, 12}));
+    EXPECT_EQ(form->unitsPerScreenPixel, unitsPerPixel);
+    EXPECT_EQ(form->pageWidth, 40000000);
+    EXPECT_EQ(form->annotationPage->ScrollBox1->paintBox()->width(), int(40000000 / unitsPerPixel));
+    EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
+}
+
+TEST_F(DocumentCommandsTest, WrongSignatureIsRefusedAndTheObjectsStay) {
+    ASSERT_TRUE(form->SaveFile(path("good.cov")));
+    const QByteArray good = fileBytes(path("good.cov"));
+    addFigure(4, 10);
+    form->Setsavedfilename(QString());
+    for (int position : {0, 20}) {
+        QByteArray bad = good;
+        bad[position] = char(bad[position] ^ 0x20); // the same letter in the other case
+        writeBytes(path("bad.cov"), bad);
+        dialogs.answerMessage(MsgAnswer::Ok);
+        EXPECT_FALSE(form->OpenFile(path("bad.cov")));
+        expectLastMessage(QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!"));
+        EXPECT_EQ(form->objects.slot(4).Kind, KindFigure);
+        EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
+    }
+    dialogs.answerMessage(MsgAnswer::Ok);
+    EXPECT_FALSE(form->OpenFile(path("missing.cov")));
+    expectLastMessage(QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei missing.cov nicht öffnen!"));
+}
+
+TEST_F(DocumentCommandsTest, TruncatedFilesLeaveTheDocumentAsItWas) {
+    addFigure(1, 10).Text = "ab";
+    form->currentImage = gradientImage24(2, 2);
+    ASSERT_TRUE(form->SaveFile(path("full.cov")));
+    const QByteArray full = fileBytes(path("full.cov"));
+
+    addFigure(1, 55);
+    addFigure(8, 66);
+    form->currentImage = gradientImage24(3, 3, 99);
+    const uint8_t* pixels = form->currentImage.pixels();
+    form->pageWidth = 4321;
+    for (qsizetype length = 0; length < full.size(); ++length) {
+        writeBytes(path("cut.cov"), full.left(length));
+        dialogs.answerMessage(MsgAnswer::Ok);
+        ASSERT_FALSE(form->OpenFile(path("cut.cov"))) << length;
+        if (length >= 37)
+            expectLastMessage(QStringLiteral(
+                "Die CD-Cover Datei cut.cov ist beschädigt oder unvollständig und wurde nicht geöffnet!"));
+        ASSERT_EQ(form->objects.slot(1).Left, 55) << length;
+        ASSERT_EQ(form->objects.slot(8).Kind, KindFigure) << length;
+        ASSERT_EQ(form->currentImage.pixels(), pixels) << length;
+        ASSERT_EQ(form->pageWidth, 4321) << length;
+        ASSERT_EQ(form->currentFileName, path("full.cov")) << length;
+    }
+}
+
+TEST_F(DocumentCommandsTest, ProgressOfATwoHundredRowImage) {
+    form->currentImage = gradientImage24(4, 200);
+    std::vector<int> expected{0};
+    for (int j = 0; j < 200; ++j)
+        expected.push_back(j * 100 / 199);
+    expected.push_back(0);
+
+    ProgressRecorder saving, opening;
+    form->installEventFilter(&saving);
+    ASSERT_TRUE(form->SaveFile(path("tall.cov")));
+    form->removeEventFilter(&saving);
+    EXPECT_EQ(saving.values, expected);
+
+    form->installEventFilter(&opening);
+    ASSERT_TRUE(form->OpenFile(path("tall.cov")));
+    form->removeEventFilter(&opening);
+    EXPECT_EQ(opening.values, expected);
+    EXPECT_EQ(form->progressValue(), 0);
+}
+
+TEST_F(DocumentCommandsTest, FailedSaveKeepsTheOldFileAndTheTitle) {
+    ASSERT_TRUE(form->SaveFile(path("old.cov")));
+    const QByteArray old = fileBytes(path("old.cov"));
+    form->Setsavedfilename(path("other.cov"));
+    const QString title = form->windowTitle();
+
+    form->currentImage = gradientImage24(300, 300);
+    {
+        ScopedFileSizeLimit limit(64 * 1024);
+        dialogs.answerMessage(MsgAnswer::Ok);
+        EXPECT_FALSE(form->SaveFile(path("old.cov")));
+    }
+    expectLastMessage(QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei old.cov! Die "
+                                     "Datei wurde nicht gespeichert."));
+    EXPECT_EQ(fileBytes(path("old.cov")), old);
+    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(form->progressValue(), 0);
+
+    dialogs.answerMessage(MsgAnswer::Ok);
+    EXPECT_FALSE(form->SaveFile(path("missing/new.cov")));
+    expectLastMessage(QStringLiteral("CD-Cover Datei speichern: Konnte die Datei new.cov nicht erstellen!"));
+    EXPECT_EQ(form->windowTitle(), title);
+}
