@@ -4,9 +4,13 @@
 #include "app/units.h"
 #include "print/wingeometry.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -40,17 +44,68 @@ struct TextBox {
     int L, T, W, H;
 };
 
+// The text laid out once per object and drawn at every offset: shadow, outline
+// copies and main text differ only in place and colour.
+class LaidOutText {
+public:
+    // Formatted: word-wrapped to `width` with the alignment; otherwise one line.
+    LaidOutText(const QString& text, const QFont& font, QPaintDevice* device, std::optional<int> width,
+                Qt::Alignment align)
+        : layout_(text, font, device) {
+        QTextOption option(align);
+        option.setWrapMode(width ? QTextOption::WordWrap : QTextOption::NoWrap);
+        layout_.setTextOption(option);
+        layout_.setCacheEnabled(true);
+        const qreal leading = QFontMetricsF(font, device).leading();
+        qreal y = -leading;
+        layout_.beginLayout();
+        for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+            if (width) line.setLineWidth(*width);
+            y = std::ceil(y + leading); // lines start on whole pixels
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        layout_.endLayout();
+        if (!width && layout_.lineCount() > 0) baseline_ = layout_.lineAt(0).ascent();
+    }
+
+    // Into `box`, cut at its edges: overhanging glyphs too, not only lines that do
+    // not fit.
+    void drawInBox(QPainter& canvas, const QRect& box) const {
+        if (box.isEmpty()) return;
+        canvas.save();
+        canvas.setClipRect(box, Qt::IntersectClip);
+        layout_.draw(&canvas, box.topLeft());
+        canvas.restore();
+    }
+
+    // One line with its baseline starting at (x, y), turned clockwise.
+    void drawFromBaseline(QPainter& canvas, int x, int y, int quarterTurns) const {
+        const QTransform callers = canvas.worldTransform();
+        QTransform turned = callers;
+        turned.translate(x, y);
+        turned.rotate(90.0 * quarterTurns);
+        canvas.setWorldTransform(turned);
+        layout_.draw(&canvas, QPointF(0, -baseline_));
+        canvas.setWorldTransform(callers);
+    }
+
+private:
+    QTextLayout layout_;
+    qreal baseline_ = 0;
+};
+
+Qt::Alignment alignmentOf(int32_t align) {
+    return align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
+}
+
 void drawFormatted(QPainter& canvas, const Tobs& object, const TextBox& b, int offsetX, int offsetY,
                    double scale, const LabelRenderSettings& settings) {
-    QString text = fromCp1252(object.Text);
-    text.replace(QChar(13), QChar::LineSeparator);
-    int flags = Qt::TextWordWrap | Qt::AlignTop;
-    flags |= object.Align == 1 ? Qt::AlignHCenter : object.Align == 2 ? Qt::AlignRight : Qt::AlignLeft;
-    // Without TextDontClip the painter clips to the rectangle whenever the text
-    // does not fit, as formatted output does.
+    QString content = fromCp1252(object.Text);
+    content.replace(QChar(13), QChar::LineSeparator);
+    const LaidOutText text(content, canvas.font(), canvas.device(), b.W, alignmentOf(object.Align));
     auto drawAt = [&](int left, int top, int right, int bottom) {
-        if (right > left && bottom > top)
-            canvas.drawText(QRect(left, top, right - left, bottom - top), flags, text);
+        text.drawInBox(canvas, QRect(left, top, right - left, bottom - top));
     };
 
     if (object.Shadow) {
@@ -72,21 +127,11 @@ void drawFormatted(QPainter& canvas, const Tobs& object, const TextBox& b, int o
     drawAt(b.L - offsetX, b.T - offsetY, b.L + b.W - offsetX, b.T + b.H - offsetY);
 }
 
-// One line from the baseline's start, turned `quarterTurns` clockwise.
-void drawLineAt(QPainter& canvas, const QString& text, int x, int y, int quarterTurns) {
-    const QTransform callers = canvas.worldTransform();
-    QTransform turned = callers;
-    turned.translate(x, y);
-    turned.rotate(90.0 * quarterTurns);
-    canvas.setWorldTransform(turned);
-    canvas.drawText(QPointF(0, 0), text);
-    canvas.setWorldTransform(callers);
-}
-
 void drawRotated(QPainter& canvas, const Tobs& object, int quarterTurns, const TextBox& b, int offsetX,
                  int offsetY, double scale, const LabelRenderSettings& settings) {
-    QString text = fromCp1252(object.Text);
-    text.replace(QChar(13), QChar(' '));
+    QString content = fromCp1252(object.Text);
+    content.replace(QChar(13), QChar(' '));
+    const LaidOutText text(content, canvas.font(), canvas.device(), std::nullopt, Qt::AlignLeft);
     // The anchor corner makes the characters grow from that edge into the box.
     int ax = b.L, ay = b.T;
     if (quarterTurns == 2) ax = b.L + b.W;
@@ -98,15 +143,15 @@ void drawRotated(QPainter& canvas, const Tobs& object, int quarterTurns, const T
         canvas.setPen(colorOf(object.shadowColor()));
         const int sx = units::trunc32(object.ShadowX * settings.ImagePixelSize * scale);
         const int sy = units::trunc32(object.ShadowY * settings.ImagePixelSize * scale);
-        drawLineAt(canvas, text, ax + sx, ay + sy, quarterTurns);
+        text.drawFromBaseline(canvas, ax + sx, ay + sy, quarterTurns);
     }
     if (object.Outline) {
         canvas.setPen(colorOf(object.BorderColor));
         for (const Offset& o : outlineOffsets(scale, settings))
-            drawLineAt(canvas, text, ax + o.dx, ay + o.dy, quarterTurns);
+            text.drawFromBaseline(canvas, ax + o.dx, ay + o.dy, quarterTurns);
     }
     canvas.setPen(colorOf(object.Color));
-    drawLineAt(canvas, text, ax, ay, quarterTurns);
+    text.drawFromBaseline(canvas, ax, ay, quarterTurns);
 }
 
 } // namespace
