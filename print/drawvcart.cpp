@@ -30,10 +30,10 @@ void drawFigure(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, 
     } else if (!isLineShape(object.Shape) && object.FillMode == 2) {
         penColor = colorOf(object.BorderColor);
     }
-    const int L = object.PixLeft() - offsetX;
-    const int T = object.PixTop() - offsetY;
-    const int W = object.PixWidth();
-    const int H = object.PixHeight();
+    const int L = withinReach(object.PixLeft()) - offsetX;
+    const int T = withinReach(object.PixTop()) - offsetY;
+    const int W = withinReach(object.PixWidth());
+    const int H = withinReach(object.PixHeight());
     const int E = H > W ? W : H;
     const WinPen pen{penColor,
                      std::max(1, units::trunc32(object.LineWidth * settings.ImagePixelSize * scale))};

@@ -4,7 +4,6 @@
 #include "app/units.h"
 #include "print/wingeometry.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -56,14 +55,14 @@ public:
         option.setWrapMode(width ? QTextOption::WordWrap : QTextOption::NoWrap);
         layout_.setTextOption(option);
         layout_.setCacheEnabled(true);
-        const qreal leading = QFontMetricsF(font, device).leading();
-        qreal y = -leading;
+        // Lines follow each other at the font's height without extra leading,
+        // as formatted output places them.
+        qreal y = 0;
         layout_.beginLayout();
         for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
             if (width) line.setLineWidth(*width);
-            y = std::ceil(y + leading); // lines start on whole pixels
             line.setPosition(QPointF(0, y));
-            y += line.height();
+            y = std::ceil(y + line.height());
         }
         layout_.endLayout();
         if (!width && layout_.lineCount() > 0) baseline_ = layout_.lineAt(0).ascent();
@@ -175,7 +174,8 @@ QFont textFont(const Tobs& object, int height) {
 
 void drawTextObject(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, double scale,
                     const LabelRenderSettings& settings) {
-    const TextBox box{object.PixLeft(), object.PixTop(), object.PixWidth(), object.PixHeight()};
+    const TextBox box{withinReach(object.PixLeft()), withinReach(object.PixTop()),
+                      withinReach(object.PixWidth()), withinReach(object.PixHeight())};
     if (object.framed() == 1) {
         const WinBox frame{box.L - offsetX - kNoteMargin, box.T - offsetY - kNoteMargin,
                            box.L + box.W - offsetX + kNoteMargin, box.T + box.H - offsetY + kNoteMargin};

@@ -17,9 +17,15 @@ QPrinterTarget::~QPrinterTarget() {
     if (painter_) painter_->end();
 }
 
-int QPrinterTarget::dpiX() const { return printer_.logicalDpiX(); }
-int QPrinterTarget::dpiY() const { return printer_.logicalDpiY(); }
-QSize QPrinterTarget::printableSize() const { return {printer_.width(), printer_.height()}; }
+int QPrinterTarget::dpiX() const {
+    return printer_.logicalDpiX();
+}
+int QPrinterTarget::dpiY() const {
+    return printer_.logicalDpiY();
+}
+QSize QPrinterTarget::printableSize() const {
+    return {printer_.width(), printer_.height()};
+}
 
 bool QPrinterTarget::begin(const QString& title) {
     printer_.setDocName(title);
@@ -31,7 +37,9 @@ bool QPrinterTarget::begin(const QString& title) {
     return true;
 }
 
-bool QPrinterTarget::newPage() { return painter_ && printer_.newPage(); }
+bool QPrinterTarget::newPage() {
+    return painter_ && printer_.newPage();
+}
 
 bool QPrinterTarget::end() {
     if (!painter_) return false;

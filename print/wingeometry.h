@@ -8,9 +8,19 @@
 
 #include <QColor>
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 
 class QPainter;
+
+// Object boxes come from files and may hold any value; held within this reach,
+// sums of a few edges and offsets cannot overflow, and nothing this far out is
+// seen on any device.
+inline int withinReach(int32_t pixels) {
+    constexpr int32_t kFar = 1 << 26;
+    return std::clamp(pixels, -kFar, kFar);
+}
 
 struct WinBox {
     int left = 0, top = 0, right = 0, bottom = 0;

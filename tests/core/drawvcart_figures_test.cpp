@@ -176,3 +176,22 @@ TEST_F(FigureTest, AccessorsAreBackInViewModeAfterwards) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FigureTest, BoxesFromBrokenFilesDrawWithoutOverflow) {
+    Tobs& huge = figure(1, ShapeRectangle, 0, 0, 1, 1, kRedRef);
+    huge.LineWidth = 0;
+    huge.Left = -50000000;
+    huge.Width = 2100000000;
+    huge.Height = 2100000000;
+    Tobs& note = text(2, "x", 0, 0, 1, 1);
+    note.Shape = 1;
+    note.Left = note.Top = 2147483647;
+    note.Width = note.Height = 2147483647;
+    // Far beyond the picture in every direction: the rectangle covers it all.
+    const QImage image = render({20, 20}, 1.0);
+    EXPECT_EQ(at(image, 10, 10), kRed);
+}
+
+} // namespace
