@@ -17,15 +17,9 @@ QPrinterTarget::~QPrinterTarget() {
     if (painter_) painter_->end();
 }
 
-int QPrinterTarget::dpiX() const {
-    return printer_.logicalDpiX();
-}
-int QPrinterTarget::dpiY() const {
-    return printer_.logicalDpiY();
-}
-QSize QPrinterTarget::printableSize() const {
-    return {printer_.width(), printer_.height()};
-}
+int QPrinterTarget::dpiX() const { return printer_.logicalDpiX(); }
+int QPrinterTarget::dpiY() const { return printer_.logicalDpiY(); }
+QSize QPrinterTarget::printableSize() const { return {printer_.width(), printer_.height()}; }
 
 bool QPrinterTarget::begin(const QString& title) {
     printer_.setDocName(title);
@@ -37,9 +31,7 @@ bool QPrinterTarget::begin(const QString& title) {
     return true;
 }
 
-bool QPrinterTarget::newPage() {
-    return painter_ && printer_.newPage();
-}
+bool QPrinterTarget::newPage() { return painter_ && printer_.newPage(); }
 
 bool QPrinterTarget::end() {
     if (!painter_) return false;
