@@ -106,25 +106,20 @@ TEST_F(AnnotationCommandsTest, LineWidthFieldStoresItsValue) {
     EXPECT_EQ(object.LineWidth, 20);
 }
 
-TEST_F(AnnotationCommandsTest, TextTabSetsAlignmentAndRotation) {
+TEST_F(AnnotationCommandsTest, TabButtonsReachTheSelection) {
+    addFigure();
     page().AddObject(AnnotationTool::Note, 5, 5);
-    Tobs& object = *table().selected();
+    Tobs& note = *table().selected();
     page().RightAlign->click();
-    EXPECT_EQ(object.Align, 2);
     page().rottextleftbtn->click();
-    EXPECT_EQ(object.Rotation, 3);
-    page().rottextrightbtn->click();
-    EXPECT_EQ(object.Rotation, 0);
-}
-
-TEST_F(AnnotationCommandsTest, ZOrderButtonsFollowTheObject) {
-    addFigure();
-    addFigure();
+    EXPECT_EQ(note.Align, 2);
+    EXPECT_EQ(note.Rotation, 3);
     page().Front1Btn->click();
     EXPECT_EQ(table().CurObj, ObjectTable::kSlots);
     EXPECT_EQ(table().slot(2).Kind, KindFree);
     page().Back1Btn->click();
     EXPECT_EQ(table().CurObj, 1);
+    EXPECT_EQ(table().slot(1).framed(), 1);
     EXPECT_EQ(table().slot(ObjectTable::kSlots).Kind, KindFigure); // the former slot 1
 }
 
