@@ -313,6 +313,11 @@ void TMainForm::CheckAllPanelOptions() {
     annotationPage->CheckAllPanelOptions();
 }
 
+LabelRenderSettings TMainForm::labelRenderSettings() const {
+    const int dpi = screenFacts().logicalDpiX;
+    return LabelRenderSettings{ImagePixelSize, dpi, dpi};
+}
+
 void TMainForm::AboutBitBtnClick() {
     TAboutBox box(*dialogs_, this);
     dialogs_->runModal(box);

@@ -4,8 +4,11 @@
 // buttons of the bottom bar, and wires them together.
 
 #include "app/progress.h"
+#include "objects/objectops.h"
 #include "objects/objecttable.h"
+#include "objects/pixelmode.h"
 #include "paper/papertype.h"
+#include "print/drawvcart.h"
 #include "raster/dibimage.h"
 
 #include <QCursor>
@@ -57,8 +60,12 @@ class TMainForm : public QWidget {
     DibImage currentImage;
     MarkedRegion markedRegion;
     ObjectTable objects;
-    double viewZoom = 1.0;
-    double unitsPerScreenPixel = 0;
+    // The view scales are the process-wide ones the object accessors convert with.
+    double& viewZoom = pixelScales().viewZoom;
+    double& unitsPerScreenPixel = pixelScales().unitsPerScreenPixel;
+    double& RenderScale = pixelScales().RenderScale;
+    // The font of the font dialog; new text objects take it over.
+    DialogFont FontDialog1;
     double ImagePixelSize = 0; // internal units per image pixel, fixed at start-up
     int32_t printerPageWidth = 0, printerPageHeight = 0;
     int32_t pageWidth = 0, pageHeight = 0;
@@ -103,6 +110,8 @@ class TMainForm : public QWidget {
     void FormMouseWheelDown();
     void FormMouseWheelUp();
     void CheckAllPanelOptions();
+    // What DrawVCart needs of the window: image pixel size and resolutions.
+    LabelRenderSettings labelRenderSettings() const;
     void AboutBitBtnClick();
     void wwwBtn0Click();
     void QuitBtnClick();

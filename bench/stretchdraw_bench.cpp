@@ -4,7 +4,6 @@
 
 #include "raster/stretchdraw.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -55,11 +54,3 @@ void BM_QPainterDrawImage(benchmark::State& state) {
 
 BENCHMARK(BM_StretchDrawDib)->Arg(10)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QPainterDrawImage)->Arg(10)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

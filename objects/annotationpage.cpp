@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "app/scrollbox.h"
 #include "app/units.h"
+#include "print/drawvcart.h"
 #include "raster/stretchdraw.h"
 
 #include <QButtonGroup>
@@ -73,6 +74,7 @@ AnnotationPage::AnnotationPage(TMainForm& form)
     PageControl3->addTab(TextSheet, QStringLiteral("Text"));
     PageControl3->addTab(AllgemeinSheet, QStringLiteral("Allgemein"));
     row->addWidget(PageControl3);
+    connectPanel();
 }
 
 void AnnotationPage::buildToolbar() {
@@ -251,6 +253,8 @@ void AnnotationPage::paintView(QPainter& painter) {
     {
         QPainter bitmapPainter(&form_.annotationBitmap);
         drawWholeDib(bitmapPainter, QRect(0, 0, W, H), image, true);
+        pixelScales().PixelMode = PixelModeView;
+        DrawVCart(bitmapPainter, 0, 0, form_.viewZoom / perPixel, form_.objects, form_.labelRenderSettings());
     }
     painter.drawImage(0, 0, form_.annotationBitmap);
 }

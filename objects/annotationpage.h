@@ -3,6 +3,7 @@
 // "Figur", "Text" and "Allgemein" that follow the selected object.
 
 #include "app/pageframe.h"
+#include "objects/objectops.h"
 
 #include <array>
 
@@ -69,6 +70,27 @@ class AnnotationPage : public PageFrame {
     void resizeToPage();
     // Brings the option tabs in line with the selected object.
     void CheckAllPanelOptions();
+    // The tool chosen on the tool bar.
+    AnnotationTool currentTool() const;
+
+    // --- commands on the object table (annotationcommands.cpp) ---------------
+    // The menu items of the page's context menu call the same handlers.
+    void AddObject(AnnotationTool tool, int x, int y);
+    void Lschen1Click();
+    void Nachvorne1Click();
+    void NachHinen1Click();
+    void ShapeClick(int32_t shape); // the ten shape radio buttons and menu items
+    void ColorBtnClick();           // also "Farbe..." of the text tab and the menu
+    void UColorBtnClick();
+    void FilledCheckClick();
+    void BorderCheckClick();
+    void FilledBorderCheckClick();
+    void LinieEdChange();
+    void AlignClick(int32_t align); // the three alignment buttons and menu items
+    void rottextrightbtnClick();
+    void rottextleftbtnClick();
+    // Repaints the view after the table changed.
+    void repaintView();
 
   private:
     void buildToolbar();
@@ -76,5 +98,6 @@ class AnnotationPage : public PageFrame {
     QWidget* buildTextSheet();
     QWidget* buildAllgemeinSheet();
     void paintView(QPainter& painter);
+    void connectPanel();
     TMainForm& form_;
 };

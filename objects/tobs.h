@@ -2,6 +2,7 @@
 // One annotation object: a figure or a text laid over the image. Positions and
 // sizes are internal units measured from the image's top-left corner.
 
+#include "objects/pixelmode.h"
 #include "raster/dibimage.h"
 
 #include <QByteArray>
@@ -60,4 +61,17 @@ class Tobs {
     void setShadowColor(ColorRef c) { FillMode = int32_t(c); }
 
     bool inUse() const { return Kind > 0; }
+
+    // The box in device pixels: view pixels of the annotation page, or while the
+    // renderer runs, pixels of its canvas. Each field converts on its own, so a
+    // right edge is PixLeft() + PixWidth(), not the converted sum.
+    int32_t PixLeft() const { return unitsToPixels(Left); }
+    int32_t PixTop() const { return unitsToPixels(Top); }
+    int32_t PixWidth() const { return unitsToPixels(Width); }
+    int32_t PixHeight() const { return unitsToPixels(Height); }
+    // From view pixels of the annotation page, whatever the mode.
+    void SetPixLeft(int32_t pixels) { Left = viewPixelsToUnits(pixels); }
+    void SetPixTop(int32_t pixels) { Top = viewPixelsToUnits(pixels); }
+    void SetPixWidth(int32_t pixels) { Width = viewPixelsToUnits(pixels); }
+    void SetPixHeight(int32_t pixels) { Height = viewPixelsToUnits(pixels); }
 };

@@ -1,0 +1,3 @@
+#include "objects/pixelmode.h"
+
+PixelScales detail::pixelScalesInstance;

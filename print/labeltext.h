@@ -1,0 +1,20 @@
+#pragma once
+// Text objects of the label renderer: notes, shadows, outlines, formatted and
+// rotated text. Called by DrawVCart in render mode.
+
+#include "objects/tobs.h"
+#include "print/drawvcart.h"
+
+#include <QFont>
+
+class QPainter;
+
+// The character height in device pixels: FontSize image pixels at the scale,
+// corrected by the font dialog's resolution against the screen's.
+int textCharacterHeight(const Tobs& object, double scale, const LabelRenderSettings& settings);
+
+// The object's font with a character (em) height of `height` pixels.
+QFont textFont(const Tobs& object, int height);
+
+void drawTextObject(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, double scale,
+                    const LabelRenderSettings& settings);

@@ -1,0 +1,141 @@
+#include "support/mainformfixture.h"
+
+#include "objects/annotationpage.h"
+
+#include "app/scrollbox.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+class AnnotationCommandsTest : public MainFormTest {
+protected:
+    AnnotationPage& page() { return *form->annotationPage; }
+    ObjectTable& table() { return form->objects; }
+    bool tabShown(QWidget* sheet) {
+        return page().PageControl3->isTabVisible(page().PageControl3->indexOf(sheet));
+    }
+    Tobs& addFigure() {
+        page().AddObject(AnnotationTool::Figure, 5, 5);
+        return *table().selected();
+    }
+};
+
+TEST_F(AnnotationCommandsTest, FullTableIsReportedAndNothingIsCreated) {
+    for (int i = 1; i <= ObjectTable::kSlots; ++i)
+        table().slot(i).Kind = KindFigure;
+    dialogs.answerMessage(MsgAnswer::Ok);
+    page().AddObject(AnnotationTool::Text, 5, 5);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Es wurden zuviele Objekte erstellt!"));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler: Kein freies Objekt mehr"));
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(table().CurObj, 0);
+}
+
+TEST_F(AnnotationCommandsTest, CreatingSelectsTheObjectAndReturnsToThePointer) {
+    page().SpeedItem2->setChecked(true);
+    EXPECT_EQ(page().currentTool(), AnnotationTool::Text);
+    page().AddObject(page().currentTool(), 5, 5);
+    EXPECT_EQ(table().CurObj, 1);
+    EXPECT_TRUE(page().SpeedItem3->isChecked());
+    EXPECT_TRUE(tabShown(page().TextSheet));
+    EXPECT_TRUE(tabShown(page().AllgemeinSheet));
+    EXPECT_FALSE(tabShown(page().FigurSheet));
+}
+
+TEST_F(AnnotationCommandsTest, DeletionAsksAndNoKeepsTheObject) {
+    page().Lschen1Click(); // nothing selected: no question
+    EXPECT_TRUE(dialogs.messages.empty());
+    addFigure();
+    dialogs.answerMessage(MsgAnswer::No);
+    page().Del1Btn->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Wollen Sie das Element löschen?"));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Element löschen"));
+    EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Question);
+    EXPECT_EQ(table().CurObj, 1);
+    dialogs.answerMessage(MsgAnswer::Yes);
+    page().Del1Btn->click();
+    EXPECT_EQ(table().CurObj, 0);
+    EXPECT_EQ(table().slot(1).Kind, KindFree);
+    EXPECT_FALSE(tabShown(page().AllgemeinSheet));
+}
+
+TEST_F(AnnotationCommandsTest, LineShapesDisableBorderColourAndFillModes) {
+    Tobs& object = addFigure();
+    page().BorderCheck->click();
+    EXPECT_EQ(object.FillMode, 1);
+    page().shapeButtons[ShapeLineVertical]->click();
+    EXPECT_EQ(object.Shape, ShapeLineVertical);
+    EXPECT_FALSE(page().UColorBtn->isEnabled());
+    EXPECT_FALSE(page().FilledCheck->isEnabled());
+    EXPECT_FALSE(page().FilledBorderCheck->isEnabled());
+    page().shapeButtons[ShapeRectangle]->click();
+    EXPECT_TRUE(page().UColorBtn->isEnabled());
+    EXPECT_TRUE(page().BorderCheck->isEnabled());
+    EXPECT_TRUE(page().BorderCheck->isChecked());
+}
+
+TEST_F(AnnotationCommandsTest, ColourDialogsArePrimedAndCancelKeepsTheColour) {
+    Tobs& object = addFigure();
+    object.Color = 0x112233;
+    dialogs.answerColor(ColorRef(0x445566));
+    page().ColorBtn->click();
+    EXPECT_EQ(object.Color, 0x445566u);
+    dialogs.answerColor(std::nullopt);
+    page().UColorBtn->click();
+    EXPECT_EQ(object.BorderColor, 0u);
+    ASSERT_EQ(dialogs.colorRequests.size(), 2u);
+    EXPECT_EQ(dialogs.colorRequests[0], 0x112233u);
+}
+
+TEST_F(AnnotationCommandsTest, LineWidthFieldStoresItsValue) {
+    Tobs& object = addFigure();
+    page().LinieEd->setValue(12);
+    EXPECT_EQ(object.LineWidth, 12);
+    object.LineWidth = 40; // shown clamped, and the shown value is stored back
+    page().CheckAllPanelOptions();
+    EXPECT_EQ(page().LinieEd->value(), 20);
+    EXPECT_EQ(object.LineWidth, 20);
+}
+
+TEST_F(AnnotationCommandsTest, TabButtonsReachTheSelection) {
+    addFigure();
+    page().AddObject(AnnotationTool::Note, 5, 5);
+    Tobs& note = *table().selected();
+    page().RightAlign->click();
+    page().rottextleftbtn->click();
+    EXPECT_EQ(note.Align, 2);
+    EXPECT_EQ(note.Rotation, 3);
+    page().Front1Btn->click();
+    EXPECT_EQ(table().CurObj, ObjectTable::kSlots);
+    EXPECT_EQ(table().slot(2).Kind, KindFree);
+    page().Back1Btn->click();
+    EXPECT_EQ(table().CurObj, 1);
+    EXPECT_EQ(table().slot(1).framed(), 1);
+    EXPECT_EQ(table().slot(ObjectTable::kSlots).Kind, KindFigure); // the former slot 1
+}
+
+TEST_F(AnnotationCommandsTest, ViewShowsTheObjectsOverTheImage) {
+    Tobs& object = addFigure();
+    object.Color = 0x0000FF;
+    form->PageControl2->setCurrentWidget(form->annotationPage);
+    form->annotationBitmap.fill(Qt::black);
+    form->annotationPage->PaintBox1->repaint();
+    QCoreApplication::processEvents();
+    form->annotationPage->PaintBox1->repaint();
+    const QImage& view = form->annotationBitmap;
+    ASSERT_FALSE(view.isNull());
+    EXPECT_EQ(view.pixelColor(20, 20), QColor(255, 0, 0));
+    EXPECT_EQ(view.pixelColor(100, 100), QColor(255, 255, 255));
+    EXPECT_EQ(pixelScales().PixelMode, PixelModeView);
+}
+
+} // namespace
