@@ -1,0 +1,191 @@
+#include "batch/batchoptions.h"
+
+#include <QPageSize>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A real value as a spin edit with two decimals keeps it.
+double twoDecimals(double value) { return std::round(value * 100.0) / 100.0; }
+
+std::optional<int> wholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<double> realNumber(const QString& text) {
+    bool ok = false;
+    // Both "1.5" and the German "1,5" are accepted.
+    const double value = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<std::array<double, 4>> calibrationValues(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4) return std::nullopt;
+    std::array<double, 4> values{};
+    const double minimum[4] = {0, 0, 70, 70}, maximum[4] = {10, 10, 130, 130};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<double> value = realNumber(parts[i]);
+        if (!value) return std::nullopt;
+        values[i] = std::clamp(twoDecimals(*value), minimum[i], maximum[i]);
+    }
+    return values;
+}
+
+struct Parser {
+    const QStringList& arguments;
+    int at = 1;
+    QString error;
+
+    bool more() const { return at < arguments.size(); }
+    QString valueOf(const QString& option) {
+        if (at + 1 >= arguments.size()) {
+            error = QStringLiteral("Bei %1 fehlt der Wert.").arg(option);
+            return {};
+        }
+        at += 1;
+        return arguments[at];
+    }
+    bool fail(const QString& message) {
+        error = message;
+        return false;
+    }
+    bool integer(const QString& option, int& target, int minimum, int maximum) {
+        const QString text = valueOf(option);
+        if (!error.isEmpty()) return false;
+        const std::optional<int> value = wholeNumber(text);
+        if (!value) return fail(QStringLiteral("%1 erwartet eine ganze Zahl, nicht \"%2\".").arg(option, text));
+        target = std::clamp(*value, minimum, maximum);
+        return true;
+    }
+    bool real(const QString& option, double& target, double minimum, double maximum) {
+        const QString text = valueOf(option);
+        if (!error.isEmpty()) return false;
+        const std::optional<double> value = realNumber(text);
+        if (!value) return fail(QStringLiteral("%1 erwartet eine Zahl, nicht \"%2\".").arg(option, text));
+        target = std::clamp(twoDecimals(*value), minimum, maximum);
+        return true;
+    }
+    bool text(const QString& option, QString& target) {
+        target = valueOf(option);
+        return error.isEmpty();
+    }
+};
+
+} // namespace
+
+bool isKnownPaperName(const QString& name) {
+    for (int id = 0; id < int(QPageSize::LastPageSize); ++id) {
+        const QString key = QPageSize::key(QPageSize::PageSizeId(id));
+        if (key.compare(name, Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
+}
+
+ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
+    BatchOptions options;
+    Parser p{arguments, 1, {}};
+    bool formatByName = false, formatByIndex = false;
+    QStringList inputs;
+    for (; p.more() && p.error.isEmpty(); ++p.at) {
+        const QString argument = arguments[p.at];
+        bool ok = true;
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) options.help = true;
+        else if (argument == QLatin1String("--info")) options.info = true;
+        else if (argument == QLatin1String("--image")) ok = p.text(argument, options.imageFile);
+        else if (argument == QLatin1String("--paper-file")) ok = p.text(argument, options.paperFile);
+        else if (argument == QLatin1String("--format")) {
+            ok = p.text(argument, options.formatName);
+            formatByName = true;
+        } else if (argument == QLatin1String("--format-index")) {
+            ok = p.integer(argument, options.formatIndex, INT32_MIN, INT32_MAX);
+            formatByIndex = true;
+        } else if (argument == QLatin1String("--size")) ok = p.integer(argument, options.size, 10, 500);
+        else if (argument == QLatin1String("--shift-x")) ok = p.real(argument, options.shiftX, -1000, 1000);
+        else if (argument == QLatin1String("--shift-y")) ok = p.real(argument, options.shiftY, -1000, 1000);
+        else if (argument == QLatin1String("--used")) ok = p.integer(argument, options.used, 0, 100);
+        else if (argument == QLatin1String("--copies")) ok = p.integer(argument, options.copies, 1, 1000);
+        else if (argument == QLatin1String("--options")) ok = p.text(argument, options.optionsFile);
+        else if (argument == QLatin1String("--calibration")) {
+            const QString text = p.valueOf(argument);
+            ok = p.error.isEmpty();
+            if (ok) {
+                options.calibration = calibrationValues(text);
+                if (!options.calibration)
+                    ok = p.fail(QStringLiteral("--calibration erwartet vier Zahlen: links,oben,breite,höhe."));
+            }
+        } else if (argument == QLatin1String("-o")) ok = p.text(argument, options.pdfFile);
+        else if (argument == QLatin1String("--resolution")) ok = p.integer(argument, options.resolution, 72, 2400);
+        else if (argument == QLatin1String("--paper")) ok = p.text(argument, options.paper);
+        else if (argument == QLatin1String("-P")) ok = p.text(argument, options.printer);
+        else if (argument == QLatin1String("--preview")) ok = p.text(argument, options.previewFile);
+        else if (argument == QLatin1String("--sheet")) ok = p.integer(argument, options.sheet, 1, 1000);
+        else if (argument == QLatin1String("--zoom")) ok = p.integer(argument, options.zoom, 10, 500);
+        else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
+            ok = p.fail(QStringLiteral("Unbekannte Option: %1").arg(argument));
+        else inputs << argument;
+        if (!ok) break;
+    }
+    if (!p.error.isEmpty()) return {std::nullopt, p.error};
+    if (options.help) return {options, {}};
+
+    if (!options.imageFile.isEmpty() && !inputs.isEmpty())
+        return {std::nullopt, QStringLiteral("Bitte entweder einen Auftrag oder --image angeben, nicht beides.")};
+    if (inputs.size() > 1) return {std::nullopt, QStringLiteral("Bitte nur einen Auftrag angeben.")};
+    if (inputs.size() == 1) options.coverFile = inputs.first();
+    if (options.coverFile.isEmpty() && options.imageFile.isEmpty())
+        return {std::nullopt, QStringLiteral("Es wurde kein Auftrag angegeben.")};
+    if (formatByName && formatByIndex)
+        return {std::nullopt, QStringLiteral("Bitte entweder --format oder --format-index angeben.")};
+    if (!options.optionsFile.isEmpty() && options.calibration)
+        return {std::nullopt, QStringLiteral("Bitte entweder --options oder --calibration angeben.")};
+    const int outputs = int(!options.pdfFile.isEmpty()) + int(!options.printer.isEmpty()) +
+                        int(!options.previewFile.isEmpty());
+    if (!options.info && outputs != 1)
+        return {std::nullopt, QStringLiteral("Bitte genau eine Ausgabe angeben: -o, -P oder --preview.")};
+    if (!isKnownPaperName(options.paper))
+        return {std::nullopt, QStringLiteral("Unbekanntes Papierformat: %1").arg(options.paper)};
+    return {options, {}};
+}
+
+QString batchUsage() {
+    return QStringLiteral(
+        "Aufruf:\n"
+        "  cdcover-batch [OPTIONEN] AUFTRAG.cov\n"
+        "  cdcover-batch [OPTIONEN] --image BILDDATEI\n"
+        "\n"
+        "Druckt einen CD-Cover-Auftrag (oder ein Bild ohne Objekte) auf Etikettenbögen,\n"
+        "mit denselben Regeln wie das Programm.\n"
+        "\n"
+        "Papierformat:\n"
+        "  --paper-file DATEI    Papierformate (Vorgabe: paper.dat im Programmverzeichnis)\n"
+        "  --format NAME         das Papierformat dieses Namens\n"
+        "  --format-index N      das N-te Papierformat, ab 0 gezählt (Vorgabe: 0)\n"
+        "\n"
+        "Platzierung und Auftrag (wie unter \"Zentrieren\" und \"Drucken\"):\n"
+        "  --size PROZENT        Größe des Bildes in Prozent der Etikettbreite (10..500, Vorgabe 100)\n"
+        "  --shift-x MM          Links/rechts Verschiebung (-1000..1000, Vorgabe 0)\n"
+        "  --shift-y MM          Oben/unten Verschiebung (-1000..1000, Vorgabe 0)\n"
+        "  --used N              schon benutzte Positionen des ersten Bogens (0..100, Vorgabe 0)\n"
+        "  --copies N            Anzahl der Kopien (1..1000, Vorgabe 1)\n"
+        "\n"
+        "Kalibrierung:\n"
+        "  --options DATEI       Kalibrierung (Vorgabe: options.dat im Programmverzeichnis)\n"
+        "  --calibration L,O,B,H Abstand links, Abstand oben (mm), Breite, Höhe des Testrechtecks\n"
+        "\n"
+        "Ausgabe (genau eine):\n"
+        "  -o DATEI.pdf          PDF-Datei; dazu --resolution DPI (Vorgabe 600) und\n"
+        "                        --paper A4|A5|Letter|... (Vorgabe A4), ganze Seite bedruckbar\n"
+        "  -P DRUCKER            ein Drucker des Systems (CUPS)\n"
+        "  --preview DATEI.png   die Bogenvorschau von Bogen --sheet K (Vorgabe 1) bei --zoom PROZENT\n"
+        "  --info                statt zu drucken den Auftrag als JSON ausgeben\n"
+        "\n"
+        "  --help                diese Hilfe\n"
+        "\n"
+        "Rückgabewert: 0 bei Erfolg, 2 bei falschem Aufruf, 1 wenn eine Eingabe nicht gelesen\n"
+        "oder die Ausgabe nicht geschrieben werden konnte. Bei einem Fehler wird nichts geschrieben.\n");
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The command line of cdcover-batch: what to read, which paper format, the
+// placement and job values (clamped to the ranges of the window's controls), the
+// calibration and where the output goes.
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+struct BatchOptions {
+    QString coverFile; // AUFTRAG.cov, or empty with `imageFile`
+    QString imageFile;
+
+    QString paperFile; // empty: paper.dat in the program directory
+    QString formatName;
+    int formatIndex = 0;
+
+    // "Zentrieren" and "Drucken" values, as the window's controls hold them.
+    int size = 100;        // BreitEd, 10..500
+    double shiftX = 0;     // LinksEd, −1000..1000, two decimals
+    double shiftY = 0;     // ObenEd
+    int used = 0;          // UsedED, 0..100
+    int copies = 1;        // KopiesED, 1..1000
+
+    QString optionsFile;   // empty: options.dat in the program directory
+    std::optional<std::array<double, 4>> calibration; // cL, cT, kW, kH
+
+    QString pdfFile;       // -o
+    int resolution = 600;
+    QString paper = QStringLiteral("A4");
+    QString printer;       // -P
+    QString previewFile;   // --preview
+    int sheet = 1;
+    int zoom = 100;
+
+    bool info = false;
+    bool help = false;
+};
+
+struct ParsedCommandLine {
+    std::optional<BatchOptions> options; // nothing on a usage error
+    QString error;                       // German, for standard error
+};
+
+ParsedCommandLine parseBatchCommandLine(const QStringList& arguments);
+
+// The usage text (also for --help).
+QString batchUsage();
+
+// Paper sizes `--paper` knows, by name (A4, A5, A3, Letter, Legal, ...); false for an unknown one.
+bool isKnownPaperName(const QString& name);

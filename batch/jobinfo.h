@@ -1,0 +1,9 @@
+#pragma once
+// `cdcover-batch --info`: a cover file's job as JSON, every object field under
+// its name in the file's object record, texts as UTF-8.
+
+#include "app/coverfile.h"
+
+#include <QByteArray>
+
+QByteArray jobInfoJson(const cover::CoverDocument& document);
