@@ -72,8 +72,6 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     const int W = units::trunc32(image.width() * form_.ImagePixelSize * form_.viewZoom / perPixel);
     const int H = units::trunc32(image.height() * form_.ImagePixelSize * form_.viewZoom / perPixel);
     if (W <= 0 || H <= 0) return false;
-    if (form_.annotationBitmap.size() != QSize(W, H))
-        form_.annotationBitmap = QImage(W, H, QImage::Format_RGB32);
     if (page_.PaintBox1->size() != QSize(W, H)) {
         if (!resizeAtOnce) {
             // Not from inside a paint event: the resize brings a new one.
@@ -83,29 +81,44 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
         }
         page_.ScrollBox1->setPaintBoxSize(W, H);
     }
+    // Only the part of the view inside the scroll box is composed: a zoomed
+    // view of a large image would not fit into memory as one picture.
+    composedArea_ = visibleViewArea();
+    if (composedArea_.isEmpty()) return false;
+    if (form_.annotationBitmap.size() != composedArea_.size())
+        form_.annotationBitmap = QImage(composedArea_.size(), QImage::Format_RGB32);
+    if (form_.annotationBitmap.isNull()) return false;
     form_.annotationBitmap.fill(Qt::white);
     QPainter canvas(&form_.annotationBitmap);
+    canvas.translate(-composedArea_.topLeft());
     drawWholeDib(canvas, QRect(0, 0, W, H), image, true);
     DrawVCart(canvas, 0, 0, form_.viewZoom / perPixel, form_.objects, form_.labelRenderSettings());
     markrec(canvas, form_.objects.selected(), form_.MouseMode);
     return true;
 }
 
-void AnnotationEditor::paintEvent(QPainter& painter) {
+QRect AnnotationEditor::visibleViewArea() const {
+    const PaintBox& view = *page_.PaintBox1;
+    return QRect(-view.pos(), page_.ScrollBox1->viewport()->size()) & view.rect();
+}
+
+void AnnotationEditor::paintEvent(QPainter& painter, const QRect& exposed) {
     // While dragging, the picture holds the outline at the mouse and is shown
     // as it is; the page is composed again on release.
-    const bool current = composedForPaint_ || form_.MouseMode == 1;
+    const bool current = (composedForPaint_ || form_.MouseMode == 1) &&
+                         composedArea_.contains(exposed & page_.PaintBox1->rect());
     composedForPaint_ = false;
     if (!current && !compose(false)) {
-        painter.fillRect(painter.clipBoundingRect(), Qt::white);
+        painter.fillRect(exposed, Qt::white);
         return;
     }
-    painter.drawImage(0, 0, form_.annotationBitmap);
+    painter.drawImage(composedArea_.topLeft(), form_.annotationBitmap);
 }
 
 void AnnotationEditor::toggleDragOutline() {
-    if (form_.annotationBitmap.isNull()) return;
+    if (form_.annotationBitmap.isNull() || composedArea_.isEmpty()) return;
     QPainter canvas(&form_.annotationBitmap);
+    canvas.translate(-composedArea_.topLeft());
     markrec(canvas, form_.objects.selected(), form_.MouseMode);
 }
 

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 
 class AnnotationPage;
 class PopupMenu1;
@@ -66,7 +67,9 @@ class AnnotationEditor : public QObject {
     // Steps of the paint: false when nothing was composed (zooming, or the view
     // had to be resized first).
     bool compose(bool resizeAtOnce);
-    void paintEvent(QPainter& painter);
+    void paintEvent(QPainter& painter, const QRect& exposed);
+    // The part of the view the scroll box shows, in view pixels.
+    QRect visibleViewArea() const;
     // Draws the drag outline again on the composed picture, which erases it.
     void toggleDragOutline();
     void showCursor(int cursor);
@@ -78,4 +81,6 @@ class AnnotationEditor : public QObject {
     AnnotationPage& page_;
     // The picture was composed by a repaint and waits to be shown as it is.
     bool composedForPaint_ = false;
+    // The part of the view the off-screen picture holds.
+    QRect composedArea_;
 };

@@ -15,7 +15,7 @@
 void AnnotationEditor::connectMouse() {
     PaintBox* view = page_.PaintBox1;
     view->setMouseTracking(true);
-    view->onPaint = [this](QPainter& painter, const QRect&) { paintEvent(painter); };
+    view->onPaint = [this](QPainter& painter, const QRect& exposed) { paintEvent(painter, exposed); };
     auto at = [](QMouseEvent* event) { return event->position().toPoint(); };
     view->onMouseDown = [this, at](QMouseEvent* event) {
         PaintBox1MouseDown(event->button(), at(event).x(), at(event).y());

@@ -110,6 +110,23 @@ TEST_F(AnnotationViewTest, MagnifierStepsWithinItsBoundsAndCentresTheClick) {
     EXPECT_FALSE(editor().zoomInProgress);
 }
 
+TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
+    Tobs& object = add(AnnotationTool::Figure, {200, 150});
+    object.Color = makeColorRef(255, 0, 0);
+    page().SpeedZoom->setChecked(true);
+    for (int i = 0; i < 5; ++i)
+        click({0, 0});
+    ScrollBox& box = *page().ScrollBox1;
+    ASSERT_GT(view()->width(), box.viewport()->width());
+    box.setHorizontalPosition(object.PixLeft() - 10);
+    box.setVerticalPosition(object.PixTop() - 10);
+    const QPoint inside(object.PixLeft() + 5, object.PixTop() + 5);
+    const QImage shot = view()->grab(QRect(inside, QSize(1, 1))).toImage();
+    EXPECT_EQ(shot.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_LE(form->annotationBitmap.width(), box.viewport()->width());
+    EXPECT_LE(form->annotationBitmap.height(), box.viewport()->height());
+}
+
 TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {
     page().SpeedZoom->setChecked(true);
     for (int i = 0; i < 3; ++i)
