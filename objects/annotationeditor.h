@@ -83,4 +83,7 @@ class AnnotationEditor : public QObject {
     bool composedForPaint_ = false;
     // The part of the view the off-screen picture holds.
     QRect composedArea_;
+    // Where the drag began, and whether the mouse has left that spot since.
+    QPoint dragStart_;
+    bool dragMoved_ = false;
 };

@@ -51,6 +51,10 @@ void AnnotationEditor::setdragmod(int x, int y) {
 void AnnotationEditor::dragit(int x, int y) {
     Tobs* object = form_.objects.selected();
     if (!object) return;
+    // Units truncate to pixels and pixels back to units, which loses up to a
+    // pixel each way: a click without a move would creep the object up and left.
+    if (!dragMoved_ && QPoint(x, y) == dragStart_) return;
+    dragMoved_ = true;
     form_.DragMode = ::dragit(*object, form_.DragMode, x, y, GrabX, GrabY, viewScale());
 }
 
@@ -81,6 +85,8 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
             setdragmod(x, y);
             if (form_.DragMode > 0) {
                 form_.MouseMode = 1;
+                dragStart_ = QPoint(x, y);
+                dragMoved_ = false;
                 PaintBox1Paint();
             } else if (!selectObjectAt(x, y)) {
                 form_.objects.CurObj = 0;

@@ -45,6 +45,21 @@ TEST_F(AnnotationViewTest, PressOnAnotherObjectOnlySelectsIt) {
     EXPECT_EQ(pixelBox(second), box); // the next press drags it
 }
 
+TEST_F(AnnotationViewTest, ClicksOnTheSelectedObjectDoNotMoveIt) {
+    Tobs& object = add(AnnotationTool::Figure, {10, 10});
+    const QRect box = pixelBox(object);
+    const QRect units(object.Left, object.Top, object.Width, object.Height);
+    for (int i = 0; i < 3; ++i)
+        click(box.center());
+    click(box.topLeft());
+    EXPECT_EQ(QRect(object.Left, object.Top, object.Width, object.Height), units);
+    press(box.center());
+    moveTo(box.center() + QPoint(5, 0));
+    moveTo(box.center()); // moved and back: a real drag
+    release(box.center());
+    EXPECT_NEAR(object.PixLeft(), box.left(), 1);
+}
+
 TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHandle) {
     Tobs& object = add(AnnotationTool::Figure, {100, 50});
     const QRect box = pixelBox(object);
