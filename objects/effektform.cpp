@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -96,4 +97,9 @@ void TEffektForm::BitBtn1Click() {
 
 void TEffektForm::BitBtn2Click() {
     if (const std::optional<ColorRef> chosen = dialogs_.chooseColor(shadowColor_)) shadowColor_ = *chosen;
+}
+
+void TEffektForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }

@@ -33,6 +33,9 @@ class TEffektForm : public QDialog {
     void BitBtn1Click();
     void BitBtn2Click();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     Dialogs& dialogs_;
     ColorRef outlineColor_ = 0;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TTxtForm::TTxtForm(QWidget* parent) : QDialog(parent) {
@@ -48,5 +49,7 @@ void TTxtForm::setLines(const QStringList& lines) {
 
 void TTxtForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Centred on the desktop rather than over the main window.
+    if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
     Memo1->setFocus();
 }

@@ -205,6 +205,17 @@ TEST_F(AnnotationViewTest, ArrowKeysStepThroughUsedSlotsAndWrap) {
     EXPECT_EQ(table().CurObj, 0);
 }
 
+TEST_F(AnnotationViewTest, PressOnTheScrollBoxGivesTheKeysToThePage) {
+    page().SpeedHand->setChecked(true);
+    moveTo({10, 10});
+    EXPECT_EQ(editor().shownCursor, CursorGrab);
+    EXPECT_EQ(view()->cursor().shape(), form->screenCursors[CursorGrab].shape());
+    page().SpeedItem3->setFocus();
+    QWidget* box = page().ScrollBox1->viewport();
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 5, box->height() - 5));
+    EXPECT_TRUE(page().KeyEdit->hasFocus());
+}
+
 TEST_F(AnnotationViewTest, DeleteKeyAsksBeforeDeleting) {
     add(AnnotationTool::Figure, {10, 10});
     dialogs.answerMessage(MsgAnswer::Yes);
