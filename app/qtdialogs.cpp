@@ -6,9 +6,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPixmap>
 #include <QPushButton>
 
 QString qtFilterFromPipes(const QString& pipes) {
@@ -109,10 +112,27 @@ std::optional<ColorRef> QtDialogs::chooseColor(ColorRef initial) {
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial.font, owner_, QStringLiteral("Schriftart"));
-    if (!ok) return std::nullopt;
-    return FontChoice{font, initial.color};
+    QFontDialog dialog(initial.font, owner_);
+    dialog.setWindowTitle(QStringLiteral("Schriftart"));
+    // Qt's own dialog, so that the colour button can join its effects.
+    dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    ColorRef color = initial.color;
+    auto* colorButton = new QPushButton(QStringLiteral("Farbe..."), &dialog);
+    colorButton->setObjectName(QStringLiteral("fontColorButton"));
+    auto showColor = [colorButton, &color] {
+        QPixmap swatch(16, 16);
+        swatch.fill(QColor(redOf(color), greenOf(color), blueOf(color)));
+        colorButton->setIcon(QIcon(swatch));
+    };
+    showColor();
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [this, &color, showColor] {
+        if (const std::optional<ColorRef> chosen = chooseColor(color)) color = *chosen;
+        showColor();
+    });
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(colorButton, grid->rowCount(), 0, Qt::AlignLeft);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return FontChoice{dialog.selectedFont(), color};
 }
 
 bool QtDialogs::printerSetup(QPrinter& printer) {

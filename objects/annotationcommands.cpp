@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "app/mainform.h"
 #include "app/scrollbox.h"
+#include "objects/annotationeditor.h"
 #include "objects/annotationpage.h"
 
 #include <QButtonGroup>
@@ -22,10 +23,8 @@ AnnotationTool AnnotationPage::currentTool() const {
 }
 
 void AnnotationPage::repaintView() {
-    // The panel follows at once, not only when the view is next painted: the
-    // view is not painted while another page is shown.
-    CheckAllPanelOptions();
-    PaintBox1->update();
+    // Composed at once, so the panel follows even while another page is shown.
+    editor->PaintBox1Paint();
 }
 
 void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {

@@ -4,15 +4,13 @@
 #include "app/mainform.h"
 #include "app/scrollbox.h"
 #include "app/units.h"
-#include "print/drawvcart.h"
-#include "raster/stretchdraw.h"
+#include "objects/annotationeditor.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -55,7 +53,6 @@ AnnotationPage::AnnotationPage(TMainForm& form)
     PaintBox1 = ScrollBox1->paintBox();
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->resize(313, 201);
-    PaintBox1->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
     row->addWidget(ScrollBox1, 1);
 
     // Takes the keyboard for the page; it sits hidden behind the view.
@@ -75,6 +72,7 @@ AnnotationPage::AnnotationPage(TMainForm& form)
     PageControl3->addTab(AllgemeinSheet, QStringLiteral("Allgemein"));
     row->addWidget(PageControl3);
     connectPanel();
+    editor = new AnnotationEditor(form_, *this);
 }
 
 void AnnotationPage::buildToolbar() {
@@ -234,27 +232,4 @@ void AnnotationPage::CheckAllPanelOptions() {
         if (object->Align == 2) RightAlign->setChecked(true);
         PageControl3->setCurrentWidget(TextSheet);
     }
-}
-
-void AnnotationPage::paintView(QPainter& painter) {
-    form_.CheckAllPanelOptions();
-    const double perPixel = form_.unitsPerScreenPixel;
-    const DibImage& image = form_.currentImage;
-    const int W = units::trunc32(image.width() * form_.ImagePixelSize * form_.viewZoom / perPixel);
-    const int H = units::trunc32(image.height() * form_.ImagePixelSize * form_.viewZoom / perPixel);
-    if (PaintBox1->width() != W || PaintBox1->height() != H) {
-        QMetaObject::invokeMethod(
-            this, [this, W, H] { ScrollBox1->setPaintBoxSize(W, H); }, Qt::QueuedConnection);
-        return;
-    }
-    if (form_.annotationBitmap.size() != QSize(W, H))
-        form_.annotationBitmap = QImage(W, H, QImage::Format_RGB32);
-    form_.annotationBitmap.fill(Qt::white);
-    {
-        QPainter bitmapPainter(&form_.annotationBitmap);
-        drawWholeDib(bitmapPainter, QRect(0, 0, W, H), image, true);
-        pixelScales().PixelMode = PixelModeView;
-        DrawVCart(bitmapPainter, 0, 0, form_.viewZoom / perPixel, form_.objects, form_.labelRenderSettings());
-    }
-    painter.drawImage(0, 0, form_.annotationBitmap);
 }

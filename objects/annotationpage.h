@@ -7,6 +7,7 @@
 
 #include <array>
 
+class AnnotationEditor;
 class PaintBox;
 class QButtonGroup;
 class QCheckBox;
@@ -64,6 +65,9 @@ class AnnotationPage : public PageFrame {
     QPushButton* Front1Btn = nullptr;
     QPushButton* Back1Btn = nullptr;
 
+    // The view's mouse and keyboard, its context menu and the text dialogs.
+    AnnotationEditor* editor = nullptr;
+
     // The design size of the view before the page size is known.
     QSize paintBoxSize() const;
     // The view at the page's size in view pixels.
@@ -97,7 +101,6 @@ class AnnotationPage : public PageFrame {
     QWidget* buildFigurSheet();
     QWidget* buildTextSheet();
     QWidget* buildAllgemeinSheet();
-    void paintView(QPainter& painter);
     void connectPanel();
     TMainForm& form_;
 };

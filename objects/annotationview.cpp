@@ -1,0 +1,228 @@
+#include "objects/annotationview.h"
+
+#include "app/units.h"
+
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+bool nearHandle(QPoint handle, int x, int y) {
+    return std::abs(x - handle.x()) <= kHandleReach && std::abs(y - handle.y()) <= kHandleReach;
+}
+
+int32_t saturate32(int64_t value) {
+    return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// The handle that mirrors `dragMode` left to right (1↔2, 3↔4, 7↔8).
+int32_t mirroredLeftRight(int32_t dragMode) {
+    switch (dragMode) {
+    case 1:
+        return 2;
+    case 2:
+        return 1;
+    case 3:
+        return 4;
+    case 4:
+        return 3;
+    case 7:
+        return 8;
+    case 8:
+        return 7;
+    default:
+        return dragMode;
+    }
+}
+
+// The handle that mirrors `dragMode` top to bottom (1↔3, 2↔4, 5↔6).
+int32_t mirroredTopBottom(int32_t dragMode) {
+    switch (dragMode) {
+    case 1:
+        return 3;
+    case 3:
+        return 1;
+    case 2:
+        return 4;
+    case 4:
+        return 2;
+    case 5:
+        return 6;
+    case 6:
+        return 5;
+    default:
+        return dragMode;
+    }
+}
+
+} // namespace
+
+std::array<QPoint, 8> handlePoints(int L, int T, int W, int H) {
+    return {QPoint(L, T),         QPoint(L + W, T),         QPoint(L, T + H),     QPoint(L + W, T + H),
+            QPoint(L + W / 2, T), QPoint(L + W / 2, T + H), QPoint(L, T + H / 2), QPoint(L + W, T + H / 2)};
+}
+
+DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y) {
+    DragHit hit;
+    switch (tool) {
+    case AnnotationTool::Pointer:
+        break;
+    case AnnotationTool::Zoom:
+        hit.cursor = CursorMagnifier;
+        return hit;
+    case AnnotationTool::Hand:
+        hit.cursor = CursorGrab;
+        return hit;
+    default:
+        hit.cursor = CursorInsert;
+        return hit;
+    }
+    if (!selected) return hit;
+
+    const int L = selected->PixLeft(), T = selected->PixTop(), W = selected->PixWidth(),
+              H = selected->PixHeight();
+    const std::array<QPoint, 8> handles = handlePoints(L, T, W, H);
+    // The offsets keep the mouse where it took the handle; the edge middles
+    // move in one direction only and keep no offset along their edge.
+    const bool offsetX[8] = {true, true, true, true, false, false, true, true};
+    const bool offsetY[8] = {true, true, true, true, true, true, false, false};
+    for (int i = 0; i < 8; ++i) {
+        if (!nearHandle(handles[i], x, y)) continue;
+        hit.DragMode = i + 1;
+        hit.cursor = i + 1;
+        hit.GrabX = offsetX[i] ? x - handles[i].x() : 0;
+        hit.GrabY = offsetY[i] ? y - handles[i].y() : 0;
+        return hit;
+    }
+    if (L <= x && x <= L + W && T <= y && y <= T + H) {
+        hit.DragMode = 9;
+        hit.cursor = CursorGrab;
+        hit.GrabX = x - L;
+        hit.GrabY = y - T;
+    }
+    return hit;
+}
+
+int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
+               const ViewScale& view) {
+    // 64 bits, so that no edge arithmetic wraps around before it is stored.
+    int64_t L = object.Left, T = object.Top, W = object.Width, H = object.Height;
+    const int64_t oldL = L, oldT = T;
+    const double perPixel = view.unitsPerScreenPixel / view.viewZoom;
+    const int64_t mx = units::trunc32(double(int64_t(x) - grabX) * perPixel);
+    const int64_t my = units::trunc32(double(int64_t(y) - grabY) * perPixel);
+
+    switch (dragMode) {
+    case 1:
+        L = mx, T = my, W += oldL - mx, H += oldT - my;
+        break;
+    case 2:
+        T = my, W = mx - L, H += oldT - my;
+        break;
+    case 3:
+        L = mx, W += oldL - mx, H = my - T;
+        break;
+    case 4:
+        W = mx - L, H = my - T;
+        break;
+    case 5:
+        T = my, H += oldT - my;
+        break;
+    case 6:
+        H = my - T;
+        break;
+    case 7:
+        L = mx, W += oldL - mx;
+        break;
+    case 8:
+        W = mx - L;
+        break;
+    case 9:
+        L = mx, T = my;
+        break;
+    default:
+        break;
+    }
+    if (W < 0) {
+        L += W;
+        W = -W;
+        dragMode = mirroredLeftRight(dragMode);
+    }
+    if (H < 0) {
+        T += H;
+        H = -H;
+        dragMode = mirroredTopBottom(dragMode);
+    }
+    if (L + W < 0) L = -W;
+    if (T + H < 0) T = -H;
+    const double lastX = view.viewWidth * perPixel - 1;
+    const double lastY = view.viewHeight * perPixel - 1;
+    if (L > lastX) L = units::trunc32(lastX);
+    if (T > lastY) T = units::trunc32(lastY);
+
+    object.Left = saturate32(L);
+    object.Top = saturate32(T);
+    object.Width = saturate32(W);
+    object.Height = saturate32(H);
+    return dragMode;
+}
+
+int objectAt(const ObjectTable& table, int x, int y) {
+    for (int i = ObjectTable::kSlots; i >= 1; --i) {
+        const Tobs& object = table.slot(i);
+        if (object.Kind <= 0) continue;
+        const int64_t L = object.PixLeft(), T = object.PixTop();
+        if (L <= x && x <= L + object.PixWidth() && T <= y && y <= T + object.PixHeight()) return i;
+    }
+    return 0;
+}
+
+int nextUsedSlot(const ObjectTable& table, int from) {
+    int slot = from;
+    do {
+        slot = slot >= ObjectTable::kSlots ? 1 : slot + 1;
+        if (table.slot(slot).inUse()) return slot;
+    } while (slot != from);
+    return from;
+}
+
+double zoomedIn(double unitsPerScreenPixel) {
+    return unitsPerScreenPixel > 9000 ? unitsPerScreenPixel / 1.5 : unitsPerScreenPixel;
+}
+
+double zoomedOut(double unitsPerScreenPixel) {
+    return unitsPerScreenPixel < 500000 ? unitsPerScreenPixel * 1.5 : unitsPerScreenPixel;
+}
+
+int clampScroll(int position, int range) {
+    return std::max(0, std::min(position, range - 1));
+}
+
+void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode) {
+    if (!selected) return;
+    const int L = selected->PixLeft(), T = selected->PixTop(), W = selected->PixWidth(),
+              H = selected->PixHeight();
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    // The outline covers the box's columns L .. L + W − 1 and rows T .. T + H − 1
+    // as a Windows rectangle does. As a region each pixel is drawn once, which
+    // the inverting mode needs to be undone by a second drawing.
+    const int right = std::max(L, L + W - 1), bottom = std::max(T, T + H - 1);
+    QRegion outline(QRect(QPoint(L, T), QPoint(right, bottom)));
+    if (right - L >= 2 && bottom - T >= 2)
+        outline -= QRect(QPoint(L + 1, T + 1), QPoint(right - 1, bottom - 1));
+    if (mouseMode == 1) canvas.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    for (const QRect& part : outline)
+        canvas.fillRect(part, Qt::black);
+    canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (mouseMode == 0) {
+        for (const QPoint& handle : handlePoints(L, T, W, H))
+            canvas.fillRect(QRect(handle.x() - kHandleReach, handle.y() - kHandleReach, 2 * kHandleReach,
+                                  2 * kHandleReach),
+                            Qt::black);
+    }
+    canvas.restore();
+}

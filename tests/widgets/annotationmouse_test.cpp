@@ -1,0 +1,298 @@
+#include "annotationviewfixture.h"
+
+#include "objects/popupmenu1.h"
+#include "objects/txtform.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+TEST_F(AnnotationViewTest, HandleReachesThreePixelsNotFour) {
+    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    const QRect box = pixelBox(object);
+    moveTo(box.topLeft() - QPoint(3, 3));
+    EXPECT_EQ(form->DragMode, 1);
+    EXPECT_EQ(view()->cursor().shape(), Qt::SizeFDiagCursor);
+    press(box.topLeft() - QPoint(3, 3));
+    EXPECT_EQ(form->MouseMode, 1);
+    EXPECT_TRUE(page().KeyEdit->hasFocus());
+    release(box.topLeft() - QPoint(3, 3));
+    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_EQ(table().CurObj, 1);
+
+    const QRect after = pixelBox(object);
+    moveTo(after.topLeft() - QPoint(4, 4));
+    EXPECT_EQ(view()->cursor().shape(), Qt::ArrowCursor);
+    press(after.topLeft() - QPoint(4, 4));
+    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_EQ(table().CurObj, 0); // empty area clears the selection
+    release(after.topLeft() - QPoint(4, 4));
+}
+
+TEST_F(AnnotationViewTest, PressOnAnotherObjectOnlySelectsIt) {
+    add(AnnotationTool::Figure, {20, 20});
+    Tobs& second = add(AnnotationTool::Figure, {150, 100});
+    const QRect box = pixelBox(second);
+    table().CurObj = 1;
+    press(box.center());
+    EXPECT_EQ(table().CurObj, 2);
+    EXPECT_EQ(form->MouseMode, 0);
+    moveTo(box.center() + QPoint(30, 0));
+    release(box.center() + QPoint(30, 0));
+    EXPECT_EQ(pixelBox(second), box); // the next press drags it
+}
+
+TEST_F(AnnotationViewTest, ClicksOnTheSelectedObjectDoNotMoveIt) {
+    Tobs& object = add(AnnotationTool::Figure, {10, 10});
+    const QRect box = pixelBox(object);
+    const QRect units(object.Left, object.Top, object.Width, object.Height);
+    for (int i = 0; i < 3; ++i)
+        click(box.center());
+    click(box.topLeft());
+    EXPECT_EQ(QRect(object.Left, object.Top, object.Width, object.Height), units);
+    press(box.center());
+    moveTo(box.center() + QPoint(5, 0));
+    moveTo(box.center()); // moved and back: a real drag
+    release(box.center());
+    EXPECT_NEAR(object.PixLeft(), box.left(), 1);
+}
+
+TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHandle) {
+    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    const QRect box = pixelBox(object);
+    const QPoint rightHandle(box.left() + box.width(), box.top() + box.height() / 2);
+    press(rightHandle);
+    ASSERT_EQ(form->DragMode, 8);
+    moveTo(QPoint(box.left() - 30, rightHandle.y()));
+    EXPECT_EQ(form->DragMode, 7);
+    EXPECT_NEAR(object.PixWidth(), 30, 1);
+    EXPECT_NEAR(object.PixLeft(), box.left() - 30, 1);
+    moveTo(QPoint(box.left() - 40, rightHandle.y()));
+    release(QPoint(box.left() - 40, rightHandle.y()));
+    EXPECT_NEAR(object.PixWidth(), 40, 1);
+    EXPECT_NEAR(object.PixLeft(), box.left() - 40, 1);
+    EXPECT_EQ(form->MouseMode, 0);
+}
+
+TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
+    Tobs& object = add(AnnotationTool::Figure, {40, 40}); // black, filled
+    const QRect box = pixelBox(object);
+    press(box.center());
+    ASSERT_EQ(form->DragMode, 9);
+    moveTo(box.center() + QPoint(150, 0));
+    QApplication::processEvents();
+    const QImage& picture = form->annotationBitmap;
+    EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::black));                  // still at the old place
+    EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::white)); // only an outline
+    EXPECT_EQ(picture.pixelColor(object.PixLeft(), box.center().y()), QColor(Qt::black));
+    release(box.center() + QPoint(150, 0));
+    EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::black));
+}
+
+TEST_F(AnnotationViewTest, ObjectDraggedFarLeftStopsWithItsRightEdgeAtZero) {
+    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    const QPoint inside = pixelBox(object).center();
+    press(inside);
+    moveTo(QPoint(-2000, inside.y()));
+    release(QPoint(-2000, inside.y()));
+    EXPECT_EQ(object.Left, -object.Width);
+}
+
+TEST_F(AnnotationViewTest, MagnifierStepsWithinItsBoundsAndCentresTheClick) {
+    page().SpeedZoom->setChecked(true);
+    moveTo({10, 10});
+    EXPECT_EQ(editor().shownCursor, CursorMagnifier);
+    EXPECT_DOUBLE_EQ(form->unitsPerScreenPixel, 105833.125);
+    click({300, 180});
+    EXPECT_DOUBLE_EQ(form->unitsPerScreenPixel, 105833.125 / 1.5);
+    EXPECT_EQ(view()->width(), 479); // fitted to the image again: trunc(479.99...)
+    ScrollBox& box = *page().ScrollBox1;
+    const int expectedX =
+        units::trunc32(units::trunc32(300 * 105833.125) / form->unitsPerScreenPixel) - box.width() / 2;
+    EXPECT_EQ(box.horizontalPosition(), std::clamp(expectedX, 0, box.horizontalScrollBar()->maximum()));
+    for (int i = 0; i < 10; ++i)
+        click({5, 5});
+    EXPECT_LE(form->unitsPerScreenPixel, 9000);
+    EXPECT_GT(form->unitsPerScreenPixel * 1.5, 9000);
+    for (int i = 0; i < 20; ++i)
+        click({5, 5}, Qt::RightButton);
+    EXPECT_GE(form->unitsPerScreenPixel, 500000);
+    EXPECT_LT(form->unitsPerScreenPixel / 1.5, 500000);
+    EXPECT_FALSE(editor().zoomInProgress);
+}
+
+TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
+    Tobs& object = add(AnnotationTool::Figure, {200, 150});
+    object.Color = makeColorRef(255, 0, 0);
+    page().SpeedZoom->setChecked(true);
+    for (int i = 0; i < 5; ++i)
+        click({0, 0});
+    ScrollBox& box = *page().ScrollBox1;
+    ASSERT_GT(view()->width(), box.viewport()->width());
+    box.setHorizontalPosition(object.PixLeft() - 10);
+    box.setVerticalPosition(object.PixTop() - 10);
+    const QPoint inside(object.PixLeft() + 5, object.PixTop() + 5);
+    const QImage shot = view()->grab(QRect(inside, QSize(1, 1))).toImage();
+    EXPECT_EQ(shot.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_LE(form->annotationBitmap.width(), box.viewport()->width());
+    EXPECT_LE(form->annotationBitmap.height(), box.viewport()->height());
+}
+
+TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {
+    page().SpeedZoom->setChecked(true);
+    for (int i = 0; i < 3; ++i)
+        click({0, 0}); // a view larger than the box
+    ScrollBox& box = *page().ScrollBox1;
+    box.setHorizontalPosition(100);
+    box.setVerticalPosition(100);
+    page().SpeedHand->setChecked(true);
+    press({400, 300});
+    EXPECT_EQ(form->MouseMode, 2);
+    moveTo({350, 280});
+    EXPECT_EQ(box.horizontalPosition(), 150);
+    EXPECT_EQ(box.verticalPosition(), 120);
+    release({400, 300}); // the box has moved: the same spot is back at 400, 300
+    EXPECT_EQ(box.horizontalPosition(), 150);
+    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
+    Tobs& object = add(AnnotationTool::Text, {100, 50});
+    const QPoint inside = pixelBox(object).center();
+    dialogs.answerModal([](QDialog& dialog) {
+        auto& editorForm = dynamic_cast<TTxtForm&>(dialog);
+        editorForm.setLines({"A", "B"});
+        return int(QDialog::Accepted);
+    });
+    // The order the system delivers a double-click in.
+    click(inside);
+    press(inside);
+    QTest::mouseDClick(view(), Qt::LeftButton, {}, inside);
+    release(inside);
+    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("TxtForm")});
+    EXPECT_EQ(object.Text, QByteArray("A\rB"));
+    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_FALSE(editor().swallowPress);
+    const int32_t left = object.Left;
+    moveTo(inside + QPoint(40, 40));
+    EXPECT_EQ(object.Left, left);
+}
+
+TEST_F(AnnotationViewTest, DoubleClickOnAFigureOpensNothing) {
+    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    QTest::mouseDClick(view(), Qt::LeftButton, {}, pixelBox(object).center());
+    EXPECT_TRUE(dialogs.modalDialogs.empty());
+    EXPECT_EQ(form->MouseMode, 1); // the press of the double-click grabs the figure
+    release(pixelBox(object).center());
+}
+
+TEST_F(AnnotationViewTest, ArrowKeysStepThroughUsedSlotsAndWrap) {
+    add(AnnotationTool::Figure, {10, 10});
+    add(AnnotationTool::Figure, {60, 10});
+    add(AnnotationTool::Figure, {110, 10});
+    table().slot(2).Kind = KindFree;
+    QTest::keyClick(page().KeyEdit, Qt::Key_Down);
+    EXPECT_EQ(table().CurObj, 1); // from the highest used slot to the lowest
+    QTest::keyClick(page().KeyEdit, Qt::Key_Up);
+    EXPECT_EQ(table().CurObj, 3);
+    table().CurObj = 0;
+    QTest::keyClick(page().KeyEdit, Qt::Key_Down);
+    EXPECT_EQ(table().CurObj, 0);
+}
+
+TEST_F(AnnotationViewTest, PressOnTheScrollBoxGivesTheKeysToThePage) {
+    page().SpeedHand->setChecked(true);
+    moveTo({10, 10});
+    EXPECT_EQ(editor().shownCursor, CursorGrab);
+    EXPECT_EQ(view()->cursor().shape(), form->screenCursors[CursorGrab].shape());
+    page().SpeedItem3->setFocus();
+    QWidget* box = page().ScrollBox1->viewport();
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 5, box->height() - 5));
+    EXPECT_TRUE(page().KeyEdit->hasFocus());
+}
+
+TEST_F(AnnotationViewTest, DeleteKeyAsksBeforeDeleting) {
+    add(AnnotationTool::Figure, {10, 10});
+    dialogs.answerMessage(MsgAnswer::Yes);
+    QTest::keyClick(page().KeyEdit, Qt::Key_Delete);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Wollen Sie das Element löschen?"));
+    EXPECT_EQ(table().CurObj, 0);
+}
+
+TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
+    Tobs& figure = add(AnnotationTool::Figure, {10, 10});
+    Tobs& text = add(AnnotationTool::Note, {150, 100});
+    text.Align = 1;
+    PopupMenu1& menu = *editor().popupMenu1;
+    table().CurObj = 1;
+    click(pixelBox(text).center(), Qt::RightButton);
+    EXPECT_EQ(table().CurObj, 2);
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_TRUE(menu.SchriftartM->isEnabled());
+    EXPECT_TRUE(menu.Nachrechtsrotieren1->isEnabled());
+    EXPECT_TRUE(menu.Zentriert1->isChecked());
+    EXPECT_FALSE(menu.Linksbnig1->isChecked());
+    EXPECT_FALSE(menu.shapeItems[ShapeRectangle]->isEnabled());
+    EXPECT_TRUE(menu.shapeItems[1]->isChecked()); // Framed of the note
+    menu.Rechtsbndig1->trigger();
+    EXPECT_EQ(text.Align, 2);
+    menu.hide();
+
+    click(pixelBox(figure).center(), Qt::RightButton);
+    EXPECT_EQ(table().CurObj, 1);
+    EXPECT_TRUE(menu.FarbeM->isEnabled());
+    EXPECT_FALSE(menu.Texteffekte1->isEnabled());
+    EXPECT_FALSE(menu.Linksbnig1->isEnabled());
+    EXPECT_TRUE(menu.shapeItems[ShapeCircle]->isEnabled());
+    EXPECT_TRUE(menu.shapeItems[ShapeRectangle]->isChecked());
+    menu.shapeItems[ShapeEllipse]->trigger();
+    EXPECT_EQ(figure.Shape, ShapeEllipse);
+    menu.hide();
+
+    click({300, 190}, Qt::RightButton); // empty area: no menu, selection kept
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_EQ(table().CurObj, 1);
+}
+
+TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
+    QStringList items;
+    for (QAction* action : editor().popupMenu1->actions())
+        items << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(
+        items.join('|'),
+        QStringLiteral("&Löschen...|-|Nach &vorne|Nach &hinten|-|&Farbe...|&Schriftart...|&Texteffekte...|-|"
+                       "Linksbündig|Zentriert|Rechtsbündig|-|Nach links rotieren|Nach rechts rotieren|-|"
+                       "&Kreis|&Ellipse|&Quadrat|&Rechteck|&Quadrat &abgerundet|Rechteck a&bgerundet|"
+                       "Linie &horizontal|Linie &vertikal|Linie schräg hoch|Linie schräg runter"));
+    EXPECT_EQ(editor().popupMenu1->actions()[0]->shortcut(), QKeySequence(Qt::Key_Delete));
+}
+
+TEST_F(AnnotationViewTest, FullTableIsReportedOnReleaseWithAnyTool) {
+    for (int i = 1; i <= ObjectTable::kSlots; ++i)
+        table().slot(i).Kind = KindFigure; // empty boxes at 0, 0
+    for (QToolButton* tool : {page().SpeedItem3, page().SpeedZoom, page().SpeedItem1, page().SpeedItem4}) {
+        tool->setChecked(true);
+        dialogs.answerMessage(MsgAnswer::Ok);
+        click({200, 150});
+    }
+    ASSERT_EQ(dialogs.messages.size(), 4u);
+    EXPECT_EQ(dialogs.messages[3].text, QStringLiteral("Es wurden zuviele Objekte erstellt!"));
+}
+
+TEST_F(AnnotationViewTest, InsertingToolCreatesOnReleaseAndReturnsToThePointer) {
+    page().SpeedItem1->setChecked(true);
+    moveTo({30, 30});
+    EXPECT_EQ(editor().shownCursor, CursorInsert);
+    click({30, 40});
+    ASSERT_EQ(table().CurObj, 1);
+    EXPECT_EQ(table().slot(1).Kind, KindFigure);
+    EXPECT_TRUE(page().SpeedItem3->isChecked());
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+#pragma once
+// The main window with the "Kommentare" page shown, and the mouse and keys on
+// its view.
+
+#include "support/mainformfixture.h"
+
+#include "app/scrollbox.h"
+#include "objects/annotationeditor.h"
+#include "objects/annotationpage.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTest>
+
+class AnnotationViewTest : public MainFormTest {
+  protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        form->PageControl2->setCurrentWidget(form->annotationPage);
+        QApplication::processEvents();
+    }
+
+    AnnotationPage& page() { return *form->annotationPage; }
+    AnnotationEditor& editor() { return *page().editor; }
+    ObjectTable& table() { return form->objects; }
+    PaintBox* view() { return page().PaintBox1; }
+
+    // A new object of `tool` with its top-left corner at view pixel `at`, selected.
+    Tobs& add(AnnotationTool tool, QPoint at) {
+        page().AddObject(tool, at.x(), at.y());
+        return *table().selected();
+    }
+    // The selected object's box in view pixels.
+    QRect pixelBox(const Tobs& object) {
+        return QRect(object.PixLeft(), object.PixTop(), object.PixWidth(), object.PixHeight());
+    }
+
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(view(), button, {}, at);
+    }
+    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseRelease(view(), button, {}, at);
+    }
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        press(at, button);
+        release(at, button);
+    }
+    // A move straight to the view, with or without a button held.
+    void moveTo(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, view()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(view(), &move);
+    }
+};

@@ -1,0 +1,165 @@
+#include "annotationviewfixture.h"
+
+#include "objects/effektform.h"
+#include "objects/popupmenu1.h"
+#include "objects/txtform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+class TextDialogsTest : public AnnotationViewTest {
+  protected:
+    Tobs& addText() { return add(AnnotationTool::Text, {40, 40}); }
+
+    // Edits the text through "Text eingeben...": shows what the field held and
+    // types `typed` into it.
+    QStringList editText(const QString& typed, int result = QDialog::Accepted) {
+        QStringList shown;
+        dialogs.answerModal([&](QDialog& dialog) {
+            auto& textForm = dynamic_cast<TTxtForm&>(dialog);
+            shown = textForm.lines();
+            textForm.Memo1->setPlainText(typed);
+            return result;
+        });
+        page().EnterTextBtn->click();
+        return shown;
+    }
+};
+
+TEST_F(TextDialogsTest, TextFormHasItsCaptionAndButtons) {
+    TTxtForm& textForm = *editor().TxtForm;
+    EXPECT_EQ(textForm.windowTitle(), QStringLiteral("Text eingeben..."));
+    EXPECT_EQ(textForm.OKBtn->text(), QStringLiteral("OK"));
+    EXPECT_EQ(textForm.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    TEffektForm& effects = *editor().EffektForm;
+    EXPECT_EQ(effects.windowTitle(), QStringLiteral("Effekte"));
+    EXPECT_EQ(effects.UmrCheck->text(), QStringLiteral("Umrandung"));
+    EXPECT_EQ(effects.SchattCheck->text(), QStringLiteral("Schatten"));
+    EXPECT_EQ(effects.BitBtn1->text(), QStringLiteral("Farbe"));
+}
+
+TEST_F(TextDialogsTest, LinesAreStoredWithCarriageReturnsAndShownAgain) {
+    Tobs& object = addText();
+    EXPECT_EQ(editText(QStringLiteral("A\nB")), QStringList());
+    EXPECT_EQ(object.Text, QByteArray("A\rB"));
+    EXPECT_EQ(editText(QStringLiteral("A\nB")), QStringList({"A", "B"}));
+
+    object.Text = "\r";
+    EXPECT_EQ(editText(QString()), QStringList({""})); // one empty line
+    EXPECT_EQ(object.Text, QByteArray());
+
+    object.Text = "keep";
+    editText(QStringLiteral("changed"), QDialog::Rejected);
+    EXPECT_EQ(object.Text, QByteArray("keep"));
+}
+
+TEST_F(TextDialogsTest, NoteTakesTheSameTextOperations) {
+    Tobs& note = add(AnnotationTool::Note, {40, 40});
+    EXPECT_EQ(note.framed(), 1);
+    editText(QStringLiteral("Notiz"));
+    EXPECT_EQ(note.Text, QByteArray("Notiz"));
+    page().rottextleftbtn->click();
+    EXPECT_EQ(note.Rotation, 3);
+    page().rottextrightbtn->click();
+    EXPECT_EQ(note.Rotation, 0);
+}
+
+TEST_F(TextDialogsTest, EffectsArePrimedAndANegativeShadowIsKept) {
+    Tobs& object = addText();
+    object.BorderColor = 0x0000FF;
+    dialogs.answerModal([](QDialog& dialog) {
+        auto& effects = dynamic_cast<TEffektForm&>(dialog);
+        EXPECT_EQ(effects.SchattED1->value(), 5); // every slot starts at 5, 5
+        EXPECT_EQ(effects.SchattEd2->value(), 5);
+        EXPECT_FALSE(effects.UmrCheck->isChecked());
+        EXPECT_EQ(effects.effects().outlineColor, 0x0000FFu);
+        effects.UmrCheck->setChecked(true);
+        effects.SchattCheck->setChecked(true);
+        effects.SchattED1->setValue(-3);
+        effects.SchattEd2->setValue(-3);
+        effects.BitBtn2->click(); // the shadow colour
+        return int(QDialog::Accepted);
+    });
+    dialogs.answerColor(ColorRef(0x808080));
+    page().TextFXBtn->click();
+    EXPECT_TRUE(object.Outline);
+    EXPECT_TRUE(object.Shadow);
+    EXPECT_EQ(object.ShadowX, -3);
+    EXPECT_EQ(object.ShadowY, -3);
+    EXPECT_EQ(object.shadowColor(), 0x808080u);
+    EXPECT_EQ(object.BorderColor, 0x0000FFu);
+    ASSERT_EQ(dialogs.colorRequests.size(), 1u);
+    EXPECT_EQ(dialogs.colorRequests[0], 0u); // primed with the shadow colour
+}
+
+TEST_F(TextDialogsTest, CancelledEffectsKeepTheObjectEvenAfterAColourWasChosen) {
+    Tobs& object = addText();
+    dialogs.answerModal([](QDialog& dialog) {
+        auto& effects = dynamic_cast<TEffektForm&>(dialog);
+        effects.SchattCheck->setChecked(true);
+        effects.SchattED1->setValue(40);
+        effects.BitBtn1->click();
+        return int(QDialog::Rejected);
+    });
+    dialogs.answerColor(ColorRef(0x00FF00));
+    editor().popupMenu1->Texteffekte1->trigger();
+    EXPECT_FALSE(object.Shadow);
+    EXPECT_EQ(object.ShadowX, 5);
+    EXPECT_EQ(object.BorderColor, 0u);
+}
+
+TEST_F(TextDialogsTest, FontDialogRedReachesColorAndNewObjectsFontColorOnly) {
+    Tobs& first = addText();
+    const ColorRef red = makeColorRef(255, 0, 0);
+    QFont chosen(QStringLiteral("Arial"));
+    chosen.setPointSize(16);
+    chosen.setItalic(true);
+    dialogs.answerFont(FontChoice{chosen, red});
+    page().FontBtn->click();
+    ASSERT_EQ(dialogs.fontRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fontRequests[0].font.family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(dialogs.fontRequests[0].font.pointSize(), 12);
+    EXPECT_EQ(dialogs.fontRequests[0].color, 0u);
+    EXPECT_EQ(first.Color, red);
+    EXPECT_EQ(first.FontColor, 0u);
+    EXPECT_EQ(first.FontName, QByteArray("Arial"));
+    EXPECT_EQ(first.FontSize, 16);
+    EXPECT_EQ(first.FontHeight, -21);
+    EXPECT_EQ(first.FontStyle, StyleItalic);
+
+    Tobs& second = add(AnnotationTool::Text, {150, 100});
+    EXPECT_EQ(second.FontName, QByteArray("Arial"));
+    EXPECT_EQ(second.FontSize, 16);
+    EXPECT_EQ(second.FontColor, red);
+    EXPECT_EQ(second.Color, 0u);
+}
+
+TEST_F(TextDialogsTest, CancelledFontDialogKeepsTheObject) {
+    Tobs& object = addText();
+    object.Color = 0x00FF00;
+    object.FontSize = 20;
+    dialogs.answerFont(std::nullopt);
+    editor().popupMenu1->SchriftartM->trigger();
+    EXPECT_EQ(dialogs.fontRequests.at(0).color, 0x00FF00u); // primed from the object
+    EXPECT_EQ(dialogs.fontRequests.at(0).font.pointSize(), 20);
+    EXPECT_EQ(object.Color, 0x00FF00u);
+    EXPECT_EQ(object.FontSize, 20);
+    EXPECT_EQ(object.FontName, QByteArray("Times New Roman"));
+}
+
+TEST_F(TextDialogsTest, TextColourDialogCancelKeepsTheColour) {
+    Tobs& object = addText();
+    dialogs.answerColor(std::nullopt);
+    page().Color2Btn->click();
+    EXPECT_EQ(object.Color, 0u);
+    dialogs.answerColor(ColorRef(0x0000FF));
+    editor().popupMenu1->FarbeM->trigger();
+    EXPECT_EQ(object.Color, 0x0000FFu);
+}
+
+} // namespace
