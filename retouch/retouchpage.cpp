@@ -34,8 +34,8 @@ RetouchPage::RetouchPage(TMainForm& form)
     auto* menuRow = new QHBoxLayout(menuPanel);
     menuRow->setContentsMargins(0, 0, 0, 0);
     menuRow->setSpacing(2);
-    DateiButton = makeMenuButton("DateiButton", QStringLiteral("Datei"), QStringLiteral("Datei Menü aufrufen..."),
-                                 DateiPopup);
+    DateiButton = makeMenuButton("DateiButton", QStringLiteral("Datei"),
+                                 QStringLiteral("Datei Menü aufrufen..."), DateiPopup);
     EffekteButton = makeMenuButton("EffekteButton", QStringLiteral("Effekte"),
                                    QStringLiteral("Effektfilter anwenden..."), EffektPopup);
     RetuscheButton = makeMenuButton("RetuscheButton", QStringLiteral("Retusche"),
@@ -83,9 +83,15 @@ QPoint RetouchPage::menuPosition(const QWidget* button) {
     return {topLeft.x(), topLeft.y() + button->height()};
 }
 
-void RetouchPage::DateiButtonClick() { DateiPopup->popup(menuPosition(DateiButton)); }
-void RetouchPage::EffekteButtonClick() { EffektPopup->popup(menuPosition(EffekteButton)); }
-void RetouchPage::RetuscheButtonClick() { RetuschePopup->popup(menuPosition(RetuscheButton)); }
+void RetouchPage::DateiButtonClick() {
+    DateiPopup->popup(menuPosition(DateiButton));
+}
+void RetouchPage::EffekteButtonClick() {
+    EffektPopup->popup(menuPosition(EffekteButton));
+}
+void RetouchPage::RetuscheButtonClick() {
+    RetuschePopup->popup(menuPosition(RetuscheButton));
+}
 
 QSize RetouchPage::viewSize() const {
     const int zoom = ZoomEd2->value();
@@ -98,7 +104,9 @@ void RetouchPage::RetuschPaintPaint() {
     if (!RetuschScrollBox->setPaintBoxSize(size.width(), size.height())) RetuschPaint->repaint();
 }
 
-void RetouchPage::ZoomEd2Change() { RetuschPaintPaint(); }
+void RetouchPage::ZoomEd2Change() {
+    RetuschPaintPaint();
+}
 
 void RetouchPage::paintView(QPainter& painter) {
     const QSize size = viewSize();

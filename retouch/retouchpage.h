@@ -14,7 +14,7 @@ class TMainForm;
 
 class RetouchPage : public PageFrame {
     Q_OBJECT
-public:
+  public:
     explicit RetouchPage(TMainForm& form);
 
     QToolButton* DateiButton = nullptr;
@@ -41,7 +41,7 @@ public:
     // Where a menu button opens its menu: directly below it, in screen coordinates.
     static QPoint menuPosition(const QWidget* button);
 
-private:
+  private:
     QToolButton* makeMenuButton(const char* name, const QString& caption, const QString& hint, QMenu* menu);
     void paintView(QPainter& painter);
     QSize viewSize() const;

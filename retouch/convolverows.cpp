@@ -1,0 +1,80 @@
+#include "retouch/convolverows.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Bytes of a row handled at once, so that the sums stay in the first-level cache.
+constexpr int kChunk = 1536;
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
+#else
+#define WIDE_VECTORS
+#endif
+
+WIDE_VECTORS void sumTaps(const uint8_t* const* taps, int count, int n, uint16_t* sums) {
+    for (int i = 0; i < n; ++i)
+        sums[i] = taps[0][i];
+    for (int k = 1; k < count; ++k) {
+        const uint8_t* tap = taps[k];
+        for (int i = 0; i < n; ++i)
+            sums[i] = uint16_t(sums[i] + tap[i]);
+    }
+}
+
+WIDE_VECTORS void addWeighted(int32_t* acc, const uint16_t* sums, int32_t weight, int n) {
+    for (int i = 0; i < n; ++i)
+        acc[i] += weight * int32_t(sums[i]);
+}
+
+void mapResults(const int32_t* acc, int n, const uint8_t* results, uint8_t* out) {
+    for (int i = 0; i < n; ++i)
+        out[i] = results[acc[i]];
+}
+
+} // namespace
+
+RowConvolver::RowConvolver(const EffectFilter& filter) {
+    int32_t negative = 0, positive = 0;
+    for (int r = 0; r < 5; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            const int32_t weight = filter.Kernel[c][r];
+            if (weight == 0) continue;
+            (weight < 0 ? negative : positive) += weight;
+            auto group = std::find_if(groups_.begin(), groups_.end(),
+                                      [&](const Group& g) { return g.weight == weight; });
+            if (group == groups_.end()) group = groups_.insert(groups_.end(), Group{weight, {}});
+            group->taps.emplace_back(r, 3 * c);
+        }
+    }
+    // Every weighted sum lies in 255 × negative .. 255 × positive.
+    lowestSum_ = 255 * negative;
+    const int32_t divisor = filter.Divisor != 0 ? filter.Divisor : 1;
+    results_.resize(std::size_t(255 * (positive - negative) + 1));
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        const int32_t sum = lowestSum_ + int32_t(i);
+        results_[i] = uint8_t(std::clamp(sum / divisor + filter.Bias, 0, 255));
+    }
+}
+
+void RowConvolver::convolveRow(const uint8_t* const window[5], int width, uint8_t* out) const {
+    alignas(64) std::array<int32_t, kChunk> acc;
+    alignas(64) std::array<uint16_t, kChunk> sums;
+    std::array<const uint8_t*, 25> taps;
+    const int bytes = 3 * width;
+    for (int start = 0; start < bytes; start += kChunk) {
+        const int n = std::min(kChunk, bytes - start);
+        // Starting at −lowestSum_ makes the finished sum the table index.
+        std::fill_n(acc.data(), n, -lowestSum_);
+        for (const Group& group : groups_) {
+            int count = 0;
+            for (const auto& [row, offset] : group.taps)
+                taps[count++] = window[row] + offset + start;
+            sumTaps(taps.data(), count, n, sums.data());
+            addWeighted(acc.data(), sums.data(), group.weight, n);
+        }
+        mapResults(acc.data(), n, results_.data(), out + start);
+    }
+}
