@@ -63,10 +63,13 @@ void RegionMarking::dragTo(int x, int y, PixelRegion& region) {
     if (edges_.right) view_.right = x;
     if (edges_.top) view_.top = y;
     if (edges_.bottom) view_.bottom = y;
-    view_.left = std::max(view_.left, 0);
-    view_.top = std::max(view_.top, 0);
-    view_.right = std::min(view_.right, limitX_);
-    view_.bottom = std::min(view_.bottom, limitY_);
+    // Every edge is kept inside the view, also a left or top edge dragged out
+    // past the right or bottom: it becomes the right or bottom edge below and
+    // must not carry the region beyond the image.
+    view_.left = std::clamp(view_.left, 0, std::max(limitX_, 0));
+    view_.right = std::clamp(view_.right, 0, std::max(limitX_, 0));
+    view_.top = std::clamp(view_.top, 0, std::max(limitY_, 0));
+    view_.bottom = std::clamp(view_.bottom, 0, std::max(limitY_, 0));
     region.left = nearest(view_.left / scaleX_);
     region.right = nearest(view_.right / scaleX_);
     region.top = nearest(view_.top / scaleY_);
