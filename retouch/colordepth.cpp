@@ -1,6 +1,7 @@
 #include "retouch/colordepth.h"
 
 #include "retouch/rowaccess.h"
+#include "retouch/rowsplit.h"
 
 #include <array>
 
@@ -22,8 +23,7 @@ template <int Bits> void expandRows(const DibImage& source, DibImage& target, Ro
     const ConstRows from(source);
     const Rows to(target);
     const int W = source.width();
-    for (int row = 0; row < source.height(); ++row) {
-        progress.row(row);
+    forEachRow(source.height(), int64_t(3) * W, progress, [&](int row) {
         const uint8_t* indices = from.memory(row);
         uint8_t* pixel = to.memory(row);
         for (int x = 0; x < W; ++x, pixel += 3) {
@@ -32,7 +32,7 @@ template <int Bits> void expandRows(const DibImage& source, DibImage& target, Ro
             pixel[1] = colour[1];
             pixel[2] = colour[2];
         }
-    }
+    });
 }
 
 } // namespace

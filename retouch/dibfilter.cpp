@@ -2,6 +2,7 @@
 
 #include "retouch/convolverows.h"
 #include "retouch/rowaccess.h"
+#include "retouch/rowsplit.h"
 
 #include <cstring>
 
@@ -63,13 +64,12 @@ FilterOutcome DibFilter(DibImage& image, const EffectFilter& filter, DibImage& w
     const Rows to(image);
     const int W = image.width(), H = image.height();
     RowProgress rows(report, H);
-    for (int y = 0; y < H; ++y) {
-        rows.row(y);
+    forEachRow(H, int64_t(25) * 3 * W, rows, [&](int y) {
         const uint8_t* windowRows[5];
         for (int r = 0; r < 5; ++r)
             windowRows[r] = window.fromTop(y + r);
         convolver.convolveRow(windowRows, W, to.fromTop(y));
-    }
+    });
     rows.reset();
     return FilterOutcome::Filtered;
 }

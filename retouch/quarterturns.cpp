@@ -1,6 +1,7 @@
 #include "retouch/quarterturns.h"
 
 #include "retouch/rowaccess.h"
+#include "retouch/rowsplit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -35,37 +36,82 @@ template <> struct Pixel<24> {
 // the cache while a turn walks across columns.
 constexpr int kTile = 64;
 
+// Turns the band of source rows y0 .. y0 + kTile − 1, pixel by pixel; for the
+// sub-byte depths, whose target bytes are shared between bands.
+template <int Bits, bool Counterclockwise>
+void turnBand(const ConstRows& from, const Rows& to, int W, int H, int y0) {
+    const int rows = std::min(kTile, H - y0);
+    const uint8_t* band[kTile];
+    for (int i = 0; i < rows; ++i)
+        band[i] = from.fromTop(y0 + i);
+    for (int x0 = 0; x0 < W; x0 += kTile) {
+        const int x1 = std::min(W, x0 + kTile);
+        for (int x = x0; x < x1; ++x) {
+            uint8_t* targetRow = to.fromTop(Counterclockwise ? W - 1 - x : x);
+            for (int i = 0; i < rows; ++i) {
+                const int y = y0 + i;
+                Pixel<Bits>::copy(band[i], x, targetRow, Counterclockwise ? y : H - 1 - y);
+            }
+        }
+    }
+}
+
+// Whole-byte pixels: four source rows at a time, so that each source column
+// gives four neighbouring target pixels written with one store.
+template <int Bytes, bool Counterclockwise>
+void turnBandByBlocks(const ConstRows& from, const Rows& to, int W, int H, int y0) {
+    const int y1 = std::min(H, y0 + kTile);
+    for (int x0 = 0; x0 < W; x0 += kTile) {
+        const int x1 = std::min(W, x0 + kTile);
+        int y = y0;
+        for (; y + 4 <= y1; y += 4) {
+            // Target order: rising y for the left turn, falling for the right one.
+            const uint8_t* rows[4];
+            for (int k = 0; k < 4; ++k)
+                rows[k] = from.fromTop(Counterclockwise ? y + k : y + 3 - k);
+            const std::size_t at = std::size_t(Bytes) * (Counterclockwise ? y : H - 4 - y);
+            for (int x = x0; x < x1; ++x) {
+                uint8_t block[4 * Bytes];
+                for (int k = 0; k < 4; ++k)
+                    for (int b = 0; b < Bytes; ++b)
+                        block[Bytes * k + b] = rows[k][Bytes * x + b];
+                std::memcpy(to.fromTop(Counterclockwise ? W - 1 - x : x) + at, block, sizeof block);
+            }
+        }
+        for (; y < y1; ++y) {
+            const uint8_t* row = from.fromTop(y);
+            const std::size_t at = std::size_t(Bytes) * (Counterclockwise ? y : H - 1 - y);
+            for (int x = x0; x < x1; ++x)
+                std::memcpy(to.fromTop(Counterclockwise ? W - 1 - x : x) + at, row + Bytes * x, Bytes);
+        }
+    }
+}
+
 template <int Bits, bool Counterclockwise>
 void turnPixels(const DibImage& source, DibImage& target, RowProgress& progress) {
     const int W = source.width(), H = source.height();
     const ConstRows from(source);
     const Rows to(target);
-    const uint8_t* band[kTile];
-    for (int y0 = 0; y0 < H; y0 += kTile) {
-        progress.row(y0);
-        const int rows = std::min(kTile, H - y0);
-        for (int i = 0; i < rows; ++i)
-            band[i] = from.fromTop(y0 + i);
-        for (int x0 = 0; x0 < W; x0 += kTile) {
-            const int x1 = std::min(W, x0 + kTile);
-            for (int x = x0; x < x1; ++x) {
-                uint8_t* targetRow = to.fromTop(Counterclockwise ? W - 1 - x : x);
-                for (int i = 0; i < rows; ++i) {
-                    const int y = y0 + i;
-                    Pixel<Bits>::copy(band[i], x, targetRow, Counterclockwise ? y : H - 1 - y);
-                }
-            }
+    const int bands = (H + kTile - 1) / kTile;
+    progress.setRows(bands);
+    if constexpr (Bits % 8 == 0) {
+        // Bands write disjoint bytes of the target, so they may run side by side.
+        forEachRow(bands, int64_t(kTile) * source.stride(), progress, [&](int band) {
+            turnBandByBlocks<Bits / 8, Counterclockwise>(from, to, W, H, band * kTile);
+        });
+    } else {
+        for (int band = 0; band < bands; ++band) {
+            progress.row(band);
+            turnBand<Bits, Counterclockwise>(from, to, W, H, band * kTile);
         }
     }
-    progress.row(H - 1);
 }
 
 template <int Bits> void mirrorRows(const DibImage& source, DibImage& target, RowProgress& progress) {
     const int W = source.width(), H = source.height();
     const ConstRows from(source);
     const Rows to(target);
-    for (int y = 0; y < H; ++y) {
-        progress.row(y);
+    auto mirrorRow = [&](int y) {
         const uint8_t* sourceRow = from.fromTop(y);
         uint8_t* targetRow = to.fromTop(y);
         if constexpr (Bits == 8) {
@@ -73,6 +119,14 @@ template <int Bits> void mirrorRows(const DibImage& source, DibImage& target, Ro
         } else {
             for (int x = 0; x < W; ++x)
                 Pixel<Bits>::copy(sourceRow, W - 1 - x, targetRow, x);
+        }
+    };
+    if constexpr (Bits % 8 == 0) {
+        forEachRow(H, source.stride(), progress, mirrorRow);
+    } else {
+        for (int y = 0; y < H; ++y) {
+            progress.row(y);
+            mirrorRow(y);
         }
     }
 }

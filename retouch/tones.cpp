@@ -1,6 +1,7 @@
 #include "retouch/tones.h"
 
 #include "retouch/rowaccess.h"
+#include "retouch/rowsplit.h"
 
 #include <algorithm>
 
@@ -50,12 +51,11 @@ void applyToneTable(DibImage& image, const ToneTable& table, const ProgressFn& r
         const Rows rows(image);
         const int bytes = 3 * image.width();
         progress.setRows(image.height());
-        for (int d = 0; d < image.height(); ++d) {
-            progress.row(d);
+        forEachRow(image.height(), bytes, progress, [&](int d) {
             uint8_t* row = rows.fromTop(d);
             for (int i = 0; i < bytes; ++i)
                 row[i] = table[row[i]];
-        }
+        });
     }
     progress.reset();
 }
