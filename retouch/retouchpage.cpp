@@ -180,8 +180,11 @@ void RetouchPage::paintView(QPainter& painter) {
     }
     layoutMarking();
     drawWholeDib(painter, QRect(QPoint(0, 0), size), form_.currentImage, true);
-    // A black dotted frame whose gaps are white, so it shows on any picture.
-    painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+    // A black dotted frame whose gaps are white, so it shows on any picture;
+    // dots and gaps three pixels long, as Windows draws a dotted line.
+    QPen dotted(Qt::black, 1);
+    dotted.setDashPattern({3, 3});
+    painter.setPen(dotted);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
     painter.setBrush(Qt::NoBrush);
