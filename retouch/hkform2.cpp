@@ -3,7 +3,6 @@
 #include "retouch/tones.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -57,10 +56,11 @@ THKForm2::THKForm2(QWidget* parent) : QDialog(parent) {
     OkBitBtn1 = makeButton("OkBitBtn1", QStringLiteral("OK"), this);
     OkBitBtn1->setDefault(true);
     CancelBitBtn2 = makeButton("CancelBitBtn2", QStringLiteral("A&bbrechen"), this);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {VschauBitBtn4, BacksetBitBtn3, OkBitBtn1, CancelBitBtn2})
-        buttons->addWidget(button);
-    grid->addLayout(buttons, 4, 0, 1, 2);
+    // Preview and reset on the left, the closing buttons on the right.
+    grid->addWidget(VschauBitBtn4, 4, 0);
+    grid->addWidget(OkBitBtn1, 4, 1);
+    grid->addWidget(BacksetBitBtn3, 5, 0);
+    grid->addWidget(CancelBitBtn2, 5, 1);
 
     connect(VschauBitBtn4, &QPushButton::clicked, this, &THKForm2::TrackBar1Change);
     connect(BacksetBitBtn3, &QPushButton::clicked, this, &THKForm2::BacksetBitBtn3Click);
