@@ -5,6 +5,7 @@
 #include "retouch/cropimage.h"
 #include "retouch/dibfilter.h"
 #include "retouch/quarterturns.h"
+#include "retouch/rowsplit.h"
 #include "retouch/tones.h"
 
 #include <benchmark/benchmark.h>
@@ -73,6 +74,16 @@ void BM_Filter(benchmark::State& state) {
     }
 }
 
+// The same on the calling thread alone: what a single core does.
+void BM_FilterOneThread(benchmark::State& state) {
+    ScopedRowThreads alone(1);
+    BM_Filter(state);
+}
+void BM_RotateRightOneThread(benchmark::State& state) {
+    ScopedRowThreads alone(1);
+    BM_RotateRight(state);
+}
+
 } // namespace
 
 BENCHMARK(BM_RotateLeft)->Arg(24)->Arg(8)->Unit(benchmark::kMillisecond);
@@ -82,5 +93,7 @@ BENCHMARK(BM_MirrorTopBottom)->Arg(24)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Crop)->Arg(24)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrightnessContrast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Filter)->DenseRange(0, kEffectCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterOneThread)->Arg(2)->Arg(6)->Arg(7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RotateRightOneThread)->Arg(24)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -34,6 +34,12 @@ void mapResults(const int32_t* acc, int n, const uint8_t* results, uint8_t* out)
         out[i] = results[acc[i]];
 }
 
+// Without a division the table is a shift and a limit, which vectorises.
+WIDE_VECTORS void limitResults(const int32_t* acc, int n, int32_t shift, uint8_t* out) {
+    for (int i = 0; i < n; ++i)
+        out[i] = uint8_t(std::clamp(acc[i] + shift, 0, 255));
+}
+
 } // namespace
 
 RowConvolver::RowConvolver(const EffectFilter& filter) {
@@ -52,6 +58,8 @@ RowConvolver::RowConvolver(const EffectFilter& filter) {
     // Every weighted sum lies in 255 × negative .. 255 × positive.
     lowestSum_ = 255 * negative;
     const int32_t divisor = filter.Divisor != 0 ? filter.Divisor : 1;
+    undivided_ = divisor == 1;
+    bias_ = filter.Bias;
     results_.resize(std::size_t(255 * (positive - negative) + 1));
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const int32_t sum = lowestSum_ + int32_t(i);
@@ -75,6 +83,9 @@ void RowConvolver::convolveRow(const uint8_t* const window[5], int width, uint8_
             sumTaps(taps.data(), count, n, sums.data());
             addWeighted(acc.data(), sums.data(), group.weight, n);
         }
-        mapResults(acc.data(), n, results_.data(), out + start);
+        if (undivided_)
+            limitResults(acc.data(), n, lowestSum_ + bias_, out + start);
+        else
+            mapResults(acc.data(), n, results_.data(), out + start);
     }
 }

@@ -29,4 +29,6 @@ class RowConvolver {
     std::vector<Group> groups_;
     std::vector<uint8_t> results_; // indexed by weighted sum − lowestSum_
     int32_t lowestSum_ = 0;
+    bool undivided_ = false;
+    int32_t bias_ = 0;
 };
