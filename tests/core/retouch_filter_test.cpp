@@ -152,6 +152,13 @@ TEST(DepthUpTo, ShowsThePaletteColoursForEveryPaletteDepth) {
             const DibImage s = randomImage(w, h, bits, unsigned(w * h + bits), true);
             EXPECT_TRUE(sameBytes(DepthUpTo(s, 24), reference::depthTo24(s)));
         }
+    // A one-bit picture stored white-on-black keeps its look: index 0 is white here.
+    RgbQuad inverted[2] = {{255, 255, 255, 0}, {0, 0, 0, 0}};
+    DibImage oneBit = newdib(9, 2, 1, inverted, 2);
+    setpixel(oneBit, 3, 1, 1);
+    const DibImage deeper = DepthUpTo(oneBit, 24);
+    EXPECT_EQ(getpixel(deeper, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(getpixel(deeper, 3, 1), 0u);
     EXPECT_TRUE(DepthUpTo(randomImage(4, 4, 24, 1), 24).isNull());
     ScopedPixelMemoryLimit shortOfMemory(10);
     EXPECT_TRUE(DepthUpTo(randomImage(4, 4, 8, 1), 24).isNull());
