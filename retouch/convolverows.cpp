@@ -10,7 +10,18 @@ constexpr int kChunk = 1536;
 // Bytes from a window's first column to its last.
 constexpr int kWindowReach = 12;
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The vector loops are built twice, for AVX2 and for any x86-64, and the
+// loader picks one. ThreadSanitizer cannot run the picking code (it runs before
+// the sanitizer is set up), so its builds keep the plain version.
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define CDCOVER_THREAD_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_THREAD__)
+#define CDCOVER_THREAD_SANITIZER 1
+#endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(CDCOVER_THREAD_SANITIZER)
 #define WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
 #else
 #define WIDE_VECTORS
