@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 
 #include <algorithm>
@@ -66,6 +67,11 @@ THKForm2::THKForm2(QWidget* parent) : QDialog(parent) {
     connect(BacksetBitBtn3, &QPushButton::clicked, this, &THKForm2::BacksetBitBtn3Click);
     connect(OkBitBtn1, &QPushButton::clicked, this, &THKForm2::OkBitBtn1Click);
     connect(CancelBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void THKForm2::showEvent(QShowEvent* event) {
+    if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
 }
 
 void THKForm2::setImages(DibImage* current, const DibImage* backup, std::function<void()> repaint,

@@ -35,6 +35,10 @@ class THKForm2 : public QDialog {
     void BacksetBitBtn3Click();
     void OkBitBtn1Click();
 
+  protected:
+    // The dialog opens in the middle of the screen, not over its parent.
+    void showEvent(QShowEvent* event) override;
+
   private:
     DibImage* current_ = nullptr;
     const DibImage* backup_ = nullptr;
