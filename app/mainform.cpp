@@ -173,6 +173,8 @@ void TMainForm::FormCreate() {
     // 4. The white start image and the marked region over all of it.
     makeWhiteStartImage();
     markedRegion = {0, 0, currentImage.width() - 1, currentImage.height() - 1};
+    // 5. The effect menu from the filter table.
+    retouchPage->buildEffectMenu();
     // 6. The object table exists with every slot free; the mouse is idle.
     objects.clearall();
     DragMode = 0;

@@ -1,0 +1,156 @@
+#include "app/scrollbox.h"
+#include "retouch/retouchpage.h"
+#include "support/mainformfixture.h"
+#include "support/testimages.h"
+
+#include <QMenu>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class RetouchPageTest : public MainFormTest {
+  protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        page = form->retouchPage;
+        form->PageControl2->setCurrentIndex(1);
+    }
+    void show(DibImage image) {
+        form->currentImage = std::move(image);
+        form->markedRegion = {0, 0, 0, 0};
+        page->RetuschPaintPaint();
+        QApplication::processEvents();
+    }
+    void drag(QPoint from, QPoint to) {
+        page->RetuschPaintMouseMove(from.x(), from.y());
+        page->RetuschPaintMouseDown(from.x(), from.y());
+        page->RetuschPaintMouseMove(to.x(), to.y());
+        page->RetuschPaintMouseUp();
+    }
+    RetouchPage* page = nullptr;
+};
+
+struct Entry {
+    QString caption, hint;
+};
+
+} // namespace
+
+TEST_F(RetouchPageTest, RetuscheMenuHoldsTheCommandsInOrderWithSeparators) {
+    const std::vector<Entry> expected = {
+        {"Helligkeit und &Kontrast...", "Läßt Sie die Helligkeit und den Kontrast verändern"},
+        {"", ""},
+        {"&90° nach links rotieren", "Rotiert das Bild um 90° nach links"},
+        {"9&0° nach rechts rotieren", "Rotiert das Bild um 90° nach rechts"},
+        {"", ""},
+        {"&Horizontal spiegeln", "Spiegelt das Bild an einer horizontalen Achse"},
+        {"&Vertikal spiegeln", "Spiegelt das Bild an einer vertikalen Achse"},
+        {"", ""},
+        {"&Rand abschneiden", "Schneidet den Rand ab, und läßt das markierte Stück übrig"},
+    };
+    const auto actions = page->RetuschePopup->actions();
+    ASSERT_EQ(actions.size(), qsizetype(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actions[i]->isSeparator(), expected[i].caption.isEmpty()) << i;
+        if (actions[i]->isSeparator()) continue;
+        EXPECT_EQ(actions[i]->text(), expected[i].caption);
+        EXPECT_EQ(actions[i]->toolTip(), expected[i].hint);
+    }
+    const auto effects = page->EffektPopup->actions();
+    ASSERT_EQ(effects.size(), 14);
+    EXPECT_EQ(effects[0]->text(), QStringLiteral("Weichzeichnen"));
+    EXPECT_EQ(effects[3]->text(), QStringLiteral("Schärfen"));
+    EXPECT_EQ(effects[13]->text(), QStringLiteral("Emboss vertikal"));
+}
+
+TEST_F(RetouchPageTest, MarkingWithTheMouseAt100PercentCropsThatPart) {
+    show(gradientImage24(200, 150));
+    QTest::mousePress(page->RetuschPaint, Qt::LeftButton, {}, QPoint(10, 20));
+    QTest::mouseMove(page->RetuschPaint, QPoint(110, 70));
+    QTest::mouseRelease(page->RetuschPaint, Qt::LeftButton, {}, QPoint(110, 70));
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{10, 20, 110, 70}));
+    EXPECT_EQ(page->dragging(), 0);
+    EXPECT_EQ(page->marking.viewRect(), (ViewRect{10, 20, 110, 70}));
+
+    page->SchnittBtn->trigger();
+    ASSERT_EQ(form->currentImage.width(), 100);
+    ASSERT_EQ(form->currentImage.height(), 50);
+    EXPECT_EQ(getpixel(form->currentImage, 0, 0), makeColorRef(10, 20, 7));
+    EXPECT_EQ(getpixel(form->currentImage, 99, 49), makeColorRef(109, 69, 7));
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 100, 50}));
+    EXPECT_EQ(form->progressValue(), 0);
+    EXPECT_EQ(page->RetuschPaint->size(), QSize(100, 50));
+}
+
+TEST_F(RetouchPageTest, ACropOfAClickIsRefusedWithTheMessage) {
+    show(gradientImage24(40, 30));
+    drag({12, 9}, {12, 9});
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{12, 9, 12, 9}));
+    dialogs.answerMessage(MsgAnswer::Ok);
+    page->SchnittBtnClick();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(form->currentImage.width(), 40);
+}
+
+TEST_F(RetouchPageTest, DraggingAnEdgeAcrossTheOtherSwapsThemAndTheCursorFollowsTheEdges) {
+    show(gradientImage24(100, 80));
+    drag({20, 10}, {60, 50});
+    page->RetuschPaintMouseMove(60, 30);
+    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeHorCursor);
+    page->RetuschPaintMouseMove(60, 50);
+    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeFDiagCursor);
+    page->RetuschPaintMouseMove(60, 10);
+    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeBDiagCursor);
+    drag({60, 30}, {5, 30});
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{5, 10, 20, 50}));
+    EXPECT_EQ(page->marking.viewRect(), (ViewRect{5, 10, 20, 50}));
+    page->RetuschPaintMouseMove(40, 30);
+    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(RetouchPageTest, ZoomScalesTheViewAndTheMarkingClampsToIt) {
+    show(gradientImage24(10, 10));
+    page->ZoomEd2->setValue(300);
+    EXPECT_EQ(page->RetuschPaint->size(), QSize(30, 30));
+    drag({3, 3}, {500, 500});
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{1, 1, 10, 10}));
+    EXPECT_EQ(page->marking.viewRect(), (ViewRect{3, 3, 29, 29}));
+}
+
+TEST_F(RetouchPageTest, TurnsResetTheRegionAndMirrorsKeepIt) {
+    show(patternImage(30, 20, 4));
+    drag({2, 3}, {12, 8});
+    const DibImage before = form->currentImage.clone();
+    page->FlipHBtn->trigger();
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{2, 3, 12, 8}));
+    EXPECT_EQ(getpixel(form->currentImage, 0, 0), getpixel(before, 29, 0));
+    page->FlipVBtn->trigger();
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{2, 3, 12, 8}));
+    page->RotLeftBtn->trigger();
+    EXPECT_EQ(form->currentImage.width(), 20);
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 20, 30}));
+    page->RotRightBtn->trigger();
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 30, 20}));
+    EXPECT_EQ(form->currentImage.bitCount(), 4);
+    EXPECT_EQ(page->RetuschPaint->size(), QSize(30, 20));
+    EXPECT_EQ(form->progressValue(), 0);
+}
+
+TEST_F(RetouchPageTest, CommandsWithoutMemoryLeaveImageAndRegionAlone) {
+    show(gradientImage24(60, 40));
+    drag({2, 3}, {12, 8});
+    ScopedPixelMemoryLimit shortOfMemory(100);
+    for (QAction* command :
+         {page->RotLeftBtn, page->RotRightBtn, page->FlipHBtn, page->FlipVBtn, page->SchnittBtn})
+        command->trigger();
+    EXPECT_EQ(form->currentImage.width(), 60);
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{2, 3, 12, 8}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(form->progressValue(), 0);
+}

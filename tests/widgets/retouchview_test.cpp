@@ -1,0 +1,37 @@
+#include "app/scrollbox.h"
+#include "retouch/retouchpage.h"
+#include "support/mainformfixture.h"
+
+#include <QTabWidget>
+
+TEST_F(MainFormTest, RetouchViewDrawsTheRegionAsADottedFrameOverThePicture) {
+    form->PageControl2->setCurrentIndex(1);
+    form->currentImage = newdib(60, 40, 24); // black
+    form->markedRegion = {10, 5, 50, 30};
+    form->retouchPage->RetuschPaintPaint();
+    const QImage view = form->retouchPage->RetuschPaint->grab().toImage();
+    ASSERT_EQ(view.size(), QSize(60, 40));
+    // Along the top edge runs of three black and three white pixels take turns
+    // (the corners belong to whichever side was drawn last).
+    int runs = 0, length = 0;
+    for (int x = 11; x < 50; ++x) {
+        const QRgb p = view.pixel(x, 5);
+        EXPECT_TRUE(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255)) << x;
+        if (x > 11 && p != view.pixel(x - 1, 5)) {
+            if (runs++ > 0) {
+                EXPECT_EQ(length, 3) << x;
+            }
+            length = 0;
+        }
+        ++length;
+    }
+    EXPECT_GE(runs, 10);
+    int white = 0;
+    for (int y = 5; y <= 30; ++y)
+        white += view.pixel(10, y) == qRgb(255, 255, 255);
+    for (int y = 5; y <= 30; ++y)
+        white += view.pixel(50, y) == qRgb(255, 255, 255);
+    EXPECT_GT(white, 16);
+    EXPECT_EQ(view.pixel(30, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(view.pixel(5, 5), qRgb(0, 0, 0));
+}
