@@ -4,22 +4,39 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
+namespace {
+
+// 600 dpi with the whole paper printable: a PDF file has no unprintable margin.
+void makePdfFile(QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(600);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+}
+
+} // namespace
+
 QPrinterTarget::QPrinterTarget() : printer_(QPrinter::HighResolution) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setResolution(600);
-        printer_.setPageSize(QPageSize(QPageSize::A4));
-        printer_.setFullPage(true);
-    }
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) makePdfFile(printer_);
+}
+
+QPrinterTarget::QPrinterTarget(PdfFileOnly) : printer_(QPrinter::HighResolution) {
+    makePdfFile(printer_);
 }
 
 QPrinterTarget::~QPrinterTarget() {
     if (painter_) painter_->end();
 }
 
-int QPrinterTarget::dpiX() const { return printer_.logicalDpiX(); }
-int QPrinterTarget::dpiY() const { return printer_.logicalDpiY(); }
-QSize QPrinterTarget::printableSize() const { return {printer_.width(), printer_.height()}; }
+int QPrinterTarget::dpiX() const {
+    return printer_.logicalDpiX();
+}
+int QPrinterTarget::dpiY() const {
+    return printer_.logicalDpiY();
+}
+QSize QPrinterTarget::printableSize() const {
+    return {printer_.width(), printer_.height()};
+}
 
 bool QPrinterTarget::begin(const QString& title) {
     printer_.setDocName(title);
@@ -31,7 +48,9 @@ bool QPrinterTarget::begin(const QString& title) {
     return true;
 }
 
-bool QPrinterTarget::newPage() { return painter_ && printer_.newPage(); }
+bool QPrinterTarget::newPage() {
+    return painter_ && printer_.newPage();
+}
 
 bool QPrinterTarget::end() {
     if (!painter_) return false;
