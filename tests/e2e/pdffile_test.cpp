@@ -1,0 +1,43 @@
+#include "printedsheets.h"
+
+#include "print/kalform.h"
+#include "print/printpage.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+namespace {
+
+class PdfFileTest : public PrintedSheetsTest {
+  protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            GTEST_SKIP() << "pdftoppm is not installed";
+        createForm(std::make_unique<QPrinterTarget>(QPrinterTarget::PdfFileOnly{}));
+    }
+    QString pdf() const { return work.path() + QStringLiteral("/labels.pdf"); }
+};
+
+} // namespace
+
+TEST_F(PdfFileTest, TwoSheetsIntoTheFileNamedFirst) {
+    dialogs.answerSaveFile(FileAnswer{pdf(), 1});
+    form->printPage->GoBtn1Click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, QStringLiteral("CD-Label-Cover.pdf"));
+    EXPECT_EQ(target->dpiX(), 600);
+    const auto pages = rasterisePdf(pdf(), 100, work.path());
+    ASSERT_TRUE(pages);
+    // The whole paper is printable: the origin is the paper's corner.
+    expectLabelsAtLayout(*pages, 100, QPointF(0, 0));
+}
+
+TEST_F(PdfFileTest, CancelledFileDialogPrintsNothing) {
+    dialogs.answerSaveFile(std::nullopt);
+    form->printPage->GoBtn1Click();
+    dialogs.answerSaveFile(std::nullopt);
+    form->printPage->KalForm().BitBtn1Click();
+    EXPECT_FALSE(QFile::exists(pdf()));
+    EXPECT_EQ(dialogs.fileRequests.at(1).fileName, QStringLiteral("Format-Drucker Testdruck.pdf"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
