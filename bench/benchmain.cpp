@@ -1,0 +1,14 @@
+// Drawing needs fonts, so the benchmarks run inside an offscreen application.
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
