@@ -33,6 +33,7 @@ class CupsPrintTest : public PrintedSheetsTest {
         qputenv("CUPS_SERVER", socket->trimmed());
     }
     void TearDown() override {
+        qunsetenv("CUPS_SERVER");
         if (started_) runProgram(QStringLiteral("sh"), {kScript, QStringLiteral("stop"), cupsFolder_});
     }
 

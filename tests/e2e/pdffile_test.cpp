@@ -4,6 +4,7 @@
 #include "print/printpage.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QStandardPaths>
 
 namespace {
@@ -40,4 +41,16 @@ TEST_F(PdfFileTest, CancelledFileDialogPrintsNothing) {
     EXPECT_FALSE(QFile::exists(pdf()));
     EXPECT_EQ(dialogs.fileRequests.at(1).fileName, QStringLiteral("Format-Drucker Testdruck.pdf"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PdfFileTest, CancelledPrinterSetupStillTakesOverThePageSize) {
+    // The dialog changes the paper before it is cancelled, as a user may.
+    dialogs.answerPrinterSetup(false,
+                               [](QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::A5)); });
+    form->printPage->SetupBtnClick();
+    EXPECT_EQ(dialogs.printerSetups, 1);
+    const QSize a5 = target->printableSize();
+    EXPECT_EQ(a5.width(), 3500); // 420 points
+    EXPECT_EQ(form->pageWidth, int(a5.width() * 200000 * 25.39995 / 600));
+    EXPECT_EQ(form->pageHeight, int(a5.height() * 200000 * 25.39995 / 600));
 }

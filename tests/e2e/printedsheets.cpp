@@ -81,8 +81,8 @@ bool nearColour(QColor shown, QColor expected) {
 void PrintedSheetsTest::expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi,
                                              QPointF origin) {
     const PaperType& paper = *form->placementPage->selectedPaperType();
-    const SheetPlan plan = planSheets(paper, form->printPage->jobValues(),
-                                      printerDevice(*target, form->printPage->KalForm().calibration()));
+    const SheetDevice device = printerDevice(*target, form->printPage->KalForm().calibration());
+    const SheetPlan plan = planSheets(paper, form->printPage->jobValues(), device);
     ASSERT_EQ(pages.size(), size_t(plan.sheets));
     const double scale = double(rasterDpi) / target->dpiX();
     const auto toRaster = [&](int x, int y) {
@@ -98,7 +98,7 @@ void PrintedSheetsTest::expectLabelsAtLayout(const std::vector<QImage>& pages, i
                 const int64_t position = sheet * paper.CountX * paper.CountY + row * paper.CountX + column;
                 const bool printed =
                     position >= plan.spots.front().position && position <= plan.spots.back().position;
-                const QPoint spot = labelOrigin(paper, column, row, printerDevice(*target, {}));
+                const QPoint spot = labelOrigin(paper, column, row, device);
                 const QPoint corner = toRaster(spot.x(), spot.y());
                 const QPoint inside = corner + QPoint(3, 3);
                 const QPoint centre = corner + labelSize / 2;
