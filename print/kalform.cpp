@@ -5,6 +5,7 @@
 #include "print/printrun.h"
 
 #include <QDoubleSpinBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -43,11 +44,21 @@ TKalForm::TKalForm(const QString& programDirectory, PrintTarget& printer, Dialog
     ObenEd = makeRealSpinEdit("ObenEd", kOffsetMin, kOffsetMax, 0.1, initial.cT, this);
     BreitEd = makeRealSpinEdit("BreitEd", kSizeMin, kSizeMax, 0.1, initial.kW, this);
     HochEd = makeRealSpinEdit("HochEd", kSizeMin, kSizeMax, 0.1, initial.kH, this);
-    const QString mm = QStringLiteral("mm");
-    addLabelledRow(layout, QStringLiteral("Abstand des Rechtecks zum linken Seitenrand:"), LinksEd, mm);
-    addLabelledRow(layout, QStringLiteral("Abstand des Rechtecks zum oberen Seitenrand:"), ObenEd, mm);
-    addLabelledRow(layout, QStringLiteral("Breite des Rechtecks:"), BreitEd, mm);
-    addLabelledRow(layout, QStringLiteral("Höhe des Rechtecks:"), HochEd, mm);
+    // The four measurements in a grid, so that their edits line up.
+    auto* grid = new QGridLayout;
+    const auto addRow = [&](const QString& text, QDoubleSpinBox* edit) {
+        const int row = grid->rowCount();
+        auto* label = new QLabel(text, this);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("mm"), this), row, 2);
+    };
+    addRow(QStringLiteral("Abstand des Rechtecks zum linken Seitenrand:"), LinksEd);
+    addRow(QStringLiteral("Abstand des Rechtecks zum oberen Seitenrand:"), ObenEd);
+    addRow(QStringLiteral("Breite des Rechtecks:"), BreitEd);
+    addRow(QStringLiteral("Höhe des Rechtecks:"), HochEd);
+    layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
