@@ -95,13 +95,6 @@ TEST_F(PrintRunTest, PageBreakOnlyWhenAPositionBeginsASheet) {
     EXPECT_EQ(eleven.pages[1].pixelColor(2409 + 10, 283 + 10), Qt::white);
 }
 
-TEST_F(PrintRunTest, CalibrationOffsetMovesLabelsLeft) {
-    PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
-    print(recorder, {0, 1, 1}, Calibration{4, 0, 100, 100});
-    ASSERT_EQ(recorder.pages.size(), 1u);
-    EXPECT_TRUE(labelCornerAt(recorder.pages[0], 141, 283)); // trunc(6 / 25.39995 × 600)
-}
-
 TEST_F(PrintRunTest, UnequalResolutionsAreReportedAndPrinted) {
     dialogs.answerMessage(MsgAnswer::Ok);
     PageRecorder recorder(600, 300, PageRecorder::a4Pixels(600, 300));

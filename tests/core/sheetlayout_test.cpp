@@ -56,18 +56,6 @@ TEST(SheetLayout, JobRunsOnIntoTheNextSheet) {
         EXPECT_EQ(spot.newPage, spot.position == 10) << spot.position;
 }
 
-TEST(SheetLayout, FullSheetNeedsNoBreakAndOneMoreCopyDoes) {
-    const SheetPlan ten = planSheets(twoByFive(), {0, 10, 1}, printer(600, 600));
-    EXPECT_EQ(ten.sheets, 1);
-    for (const LabelSpot& spot : ten.spots)
-        EXPECT_FALSE(spot.newPage);
-    const SheetPlan eleven = planSheets(twoByFive(), {0, 11, 1}, printer(600, 600));
-    EXPECT_EQ(eleven.sheets, 2);
-    ASSERT_EQ(eleven.onSheet(1).size(), 1u);
-    EXPECT_TRUE(eleven.spots.back().newPage);
-    EXPECT_EQ(cells(eleven.onSheet(1)), (std::vector<std::pair<int, int>>{{0, 0}}));
-}
-
 TEST(SheetLayout, CorrectionsKeepOnePositionFreeAndThePageInRange) {
     const JobValues used = correctJobValues(twoByFive(), {12, 1, 1});
     EXPECT_EQ(used.UsedED, 9);
@@ -97,13 +85,6 @@ TEST(SheetLayout, CalibrationShiftsAndStretchesPrinterLengths) {
     EXPECT_EQ(wider.label.width(), int(102 * (90 / 25.39995) / 100 * 600));
     EXPECT_EQ(wider.label.height(), 1299);
     EXPECT_EQ(wider.spots[0].y, plain.y);
-}
-
-TEST(SheetLayout, UnequalResolutionsUseEachAxisOwn) {
-    const SheetPlan plan = planSheets(twoByFive(), {3, 1, 1}, printer(600, 300));
-    EXPECT_EQ(plan.label, QSize(2125, 649));
-    EXPECT_EQ(plan.spots[0].x, 2409);
-    EXPECT_EQ(plan.spots[0].y, 826); // trunc(70 / 25.39995 × 300)
 }
 
 TEST(SheetLayout, PreviewScalesWithTheZoomAndMeasuresWithTheHorizontalDpi) {
