@@ -54,3 +54,12 @@ TEST_F(PdfFileTest, CancelledPrinterSetupStillTakesOverThePageSize) {
     EXPECT_EQ(form->pageWidth, int(a5.width() * 200000 * 25.39995 / 600));
     EXPECT_EQ(form->pageHeight, int(a5.height() * 200000 * 25.39995 / 600));
 }
+
+TEST_F(PdfFileTest, UnwritableFileIsReported) {
+    dialogs.answerSaveFile(FileAnswer{work.path() + QStringLiteral("/missing/labels.pdf"), 1});
+    dialogs.answerMessage(MsgAnswer::Ok);
+    form->printPage->GoBtn1Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+}
