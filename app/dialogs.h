@@ -22,6 +22,7 @@ struct FileRequest {
     int filterIndex = 1;   // 1-based, the filter shown first
     bool mustExist = false;
     bool confirmOverwrite = false;
+    QString fileName; // the name proposed (empty: none)
 };
 struct FileAnswer {
     QString path;

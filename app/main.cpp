@@ -2,6 +2,7 @@
 #include "app/programdirectory.h"
 #include "app/qtdialogs.h"
 #include "paper/placementpage.h"
+#include "print/printpage.h"
 #include "print/qprintertarget.h"
 #include "raster/screenfacts.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     dialogs.setOwner(&form);
     // The dialogs that keep their values between uses live as long as the window.
     form.placementPage->NewETypForm();
+    form.printPage->KalForm();
     // Centred on the screen at its design size.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.move(screen->availableGeometry().center() - form.rect().center());

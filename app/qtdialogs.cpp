@@ -89,6 +89,7 @@ std::optional<FileAnswer> QtDialogs::runFileDialog(const FileRequest& request, b
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     FileAnswer answer;
     answer.path = dialog.selectedFiles().first();

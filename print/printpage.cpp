@@ -1,12 +1,38 @@
 #include "print/printpage.h"
 
+#include "app/controls.h"
+#include "app/dialogs.h"
 #include "app/imagebutton.h"
 #include "app/mainform.h"
 #include "app/scrollbox.h"
+#include "objects/annotationpage.h"
+#include "paper/placementpage.h"
+#include "print/kalform.h"
+#include "print/printfile.h"
+#include "print/printrun.h"
+#include "raster/scanpage.h"
+#include "raster/screenfacts.h"
+#include "raster/stretchdraw.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kNoFormatText = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
+                                             "unter \"Zentrieren\" das Papierformat aus!");
+
+} // namespace
 
 PrintPage::PrintPage(TMainForm& form)
     : PageFrame(QStringLiteral("Drucken - Anzahl der zu druckenden Elemente wählen und auf \"Go!\" klicken"),
@@ -23,9 +49,13 @@ PrintPage::PrintPage(TMainForm& form)
     buttons->addWidget(SetupBtn);
     buttons->addWidget(GoBtn1);
     leftControls()->addLayout(buttons);
+    buildJobControls();
     KalibrateBtn = new QPushButton(QStringLiteral("Drucker &kalibrieren..."), leftPanel());
     KalibrateBtn->setObjectName(QStringLiteral("KalibrateBtn"));
     leftControls()->addWidget(KalibrateBtn);
+    connect(SetupBtn, &TImageButton::clicked, this, &PrintPage::SetupBtnClick);
+    connect(GoBtn1, &TImageButton::clicked, this, &PrintPage::GoBtn1Click);
+    connect(KalibrateBtn, &QPushButton::clicked, this, &PrintPage::KalibrateBtnClick);
 
     auto* contentLayout = new QVBoxLayout(content());
     contentLayout->setContentsMargins(0, 0, 0, 0);
@@ -34,5 +64,197 @@ PrintPage::PrintPage(TMainForm& form)
     VPaint = ScrollBox3->paintBox();
     VPaint->setObjectName(QStringLiteral("VPaint"));
     VPaint->setCursor(Qt::PointingHandCursor);
+    VPaint->onPaint = [this](QPainter& painter, const QRect&) { paintSheet(painter); };
+    VPaint->onMouseDown = [this](QMouseEvent* event) { VPaintMouseDown(event); };
+    VPaint->onMouseMove = [this](QMouseEvent* event) { VPaintMouseMove(event); };
+    VPaint->onMouseUp = [this](QMouseEvent* event) { VPaintMouseUp(event); };
     contentLayout->addWidget(ScrollBox3);
+
+    connect(form_.PageControl2, &QTabWidget::currentChanged, this, [this](int) {
+        if (form_.PageControl2->currentWidget() == this) ++visits_;
+    });
+}
+
+void PrintPage::buildJobControls() {
+    QWidget* panel = leftPanel();
+    UsedED = makeSpinEdit("UsedED", 0, 100, 1, 0, panel);
+    UsedED->setToolTip(QStringLiteral("Schon bedruckte Positionen festlegen"));
+    KopiesED = makeSpinEdit("KopiesED", 1, 1000, 1, 1, panel);
+    KopiesED->setToolTip(QStringLiteral("Anzahl der Kopien festlegen"));
+    PageEd = makeSpinEdit("PageEd", 1, 1000, 1, 1, panel);
+    ZoomEd4 = makeSpinEdit("ZoomEd4", 10, 500, 10, 100, panel);
+    addLabelledRow(leftControls(), QStringLiteral("Schon benutzte:"), UsedED);
+    addLabelledRow(leftControls(), QStringLiteral("Kopien:"), KopiesED);
+    addLabelledRow(leftControls(), QStringLiteral("Gezeigte Seite:"), PageEd);
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd4, QStringLiteral("%"));
+    connect(UsedED, &QSpinBox::valueChanged, this, &PrintPage::UsedEDChange);
+    connect(KopiesED, &QSpinBox::valueChanged, this, &PrintPage::KopiesEDChange);
+    connect(PageEd, &QSpinBox::valueChanged, this, &PrintPage::PageEdChange);
+    connect(ZoomEd4, &QSpinBox::valueChanged, this, &PrintPage::ZoomEd4Change);
+}
+
+TKalForm& PrintPage::KalForm() {
+    if (!kalForm_)
+        kalForm_ = new TKalForm(form_.programDirectory, form_.printTarget(), form_.dialogs(), &form_);
+    return *kalForm_;
+}
+
+JobValues PrintPage::jobValues() const {
+    return {UsedED->value(), KopiesED->value(), PageEd->value()};
+}
+
+LabelContent PrintPage::labelContent() const {
+    const int dpi = screenFacts().logicalDpiX;
+    return {form_.currentImage, form_.objects, form_.placementPage->placementValues(),
+            LabelRenderSettings{form_.ImagePixelSize, dpi, dpi}};
+}
+
+void PrintPage::applyCorrections(const PaperType& paper) {
+    const JobValues corrected = correctJobValues(paper, jobValues());
+    const QSignalBlocker quietUsed(UsedED);
+    const QSignalBlocker quietPage(PageEd);
+    UsedED->setValue(corrected.UsedED);
+    PageEd->setValue(corrected.PageEd);
+}
+
+// --- the sheet preview --------------------------------------------------------------
+
+QSize PrintPage::sheetSize() const {
+    const QSize size = previewSheetSize(form_.printTarget().printableSize(), screenFacts().logicalDpiX,
+                                        form_.printTarget().dpiX(), ZoomEd4->value());
+    return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+void PrintPage::reportMissingFormat() {
+    const Reported now{visits_, form_.placementPage->ComboBox1->currentIndex()};
+    if (now.visit == missingFormatReported_.visit && now.selection == missingFormatReported_.selection)
+        return;
+    missingFormatReported_ = now;
+    form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+}
+
+void PrintPage::VPaintPaint() {
+    const PaperType* paper = form_.placementPage->selectedPaperType();
+    if (!paper) {
+        reportMissingFormat();
+        VPaint->update();
+        return;
+    }
+    applyCorrections(*paper);
+    const QSize size = sheetSize();
+    if (!ScrollBox3->setPaintBoxSize(size.width(), size.height())) VPaint->update();
+}
+
+void PrintPage::paintSheet(QPainter& painter) {
+    const PaperType* paper = form_.placementPage->selectedPaperType();
+    if (!paper) {
+        // Not from inside a paint: the message box would paint over it again.
+        QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
+        return;
+    }
+    const JobValues values = correctJobValues(*paper, jobValues());
+    const QSize size = sheetSize();
+    if (VPaint->size() != size || values.UsedED != UsedED->value() || values.PageEd != PageEd->value()) {
+        QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
+        return;
+    }
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const int dpi = screenFacts().logicalDpiX;
+    const double zoom = ZoomEd4->value() / 100.0;
+    SheetDevice device;
+    device.dpiX = device.dpiY = dpi;
+    device.kX = device.kY = zoom;
+    const SheetPlan plan = planSheets(*paper, values, device);
+    const std::vector<LabelSpot> shown = plan.onSheet(values.PageEd - 1);
+    if (shown.empty()) return;
+    const DibImage label =
+        renderLabel(labelContent(), plan.label,
+                    PlacementDevice{plan.label.width(), double(dpi), double(dpi), zoom, zoom});
+    for (const LabelSpot& spot : shown)
+        StretchDrawDib(painter, spot.x, spot.y, label.width(), label.height(), label, 0, 0, label.width(),
+                       label.height(), false);
+}
+
+void PrintPage::UsedEDChange() {
+    VPaintPaint();
+}
+void PrintPage::KopiesEDChange() {
+    VPaintPaint();
+}
+void PrintPage::PageEdChange() {
+    VPaintPaint();
+}
+void PrintPage::ZoomEd4Change() {
+    VPaintPaint();
+}
+
+// --- printing ------------------------------------------------------------------------
+
+void PrintPage::GoBtn1Click() {
+    const PaperType* paper = form_.placementPage->selectedPaperType();
+    if (!paper) {
+        form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
+    applyCorrections(*paper);
+    PrintTarget& target = form_.printTarget();
+    if (!choosePrintFile(target, form_.dialogs(), kPrintTitle)) return;
+    const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};
+    switch (runPrintJob(target, job, form_.dialogs())) {
+    case PrintOutcome::Printed:
+        break;
+    case PrintOutcome::NoMemory:
+        form_.dialogs().message(QStringLiteral("Nicht genügend Speicher, um das Etikett zu drucken."),
+                                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        break;
+    case PrintOutcome::NotStarted:
+        form_.dialogs().message(QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."),
+                                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        break;
+    }
+    VPaintPaint();
+}
+
+void PrintPage::SetupBtnClick() {
+    SetupBtn->resetPictures();
+    if (QPrinter* printer = form_.printTarget().systemPrinter()) {
+        form_.dialogs().printerSetup(*printer);
+    } else {
+        // A stand-in target has no printer to set up; the dialog still runs.
+        QPrinter scratch;
+        form_.dialogs().printerSetup(scratch);
+    }
+    form_.pageSizeRefresh();
+    form_.pageWidth = form_.printerPageWidth;
+    form_.pageHeight = form_.printerPageHeight;
+    form_.annotationPage->resizeToPage();
+    form_.scanPage->ScanPaintBoxPaint();
+    VPaint->update();
+}
+
+void PrintPage::KalibrateBtnClick() {
+    form_.dialogs().runModal(KalForm());
+    KalForm().saveOptions();
+}
+
+// --- drag-to-scroll ------------------------------------------------------------------
+
+void PrintPage::VPaintMouseDown(QMouseEvent* event) {
+    dragging_ = true;
+    dragStart_ = event->position().toPoint();
+}
+
+void PrintPage::VPaintMouseMove(QMouseEvent* event) {
+    if (!dragging_) return;
+    const QPoint at = event->position().toPoint();
+    const int x = ScrollBox3->horizontalPosition() + (dragStart_.x() - at.x());
+    const int y = ScrollBox3->verticalPosition() + (dragStart_.y() - at.y());
+    ScrollBox3->setHorizontalPosition(
+        std::clamp(x, 0, std::max(0, ScrollBox3->horizontalScrollBar()->maximum())));
+    ScrollBox3->setVerticalPosition(
+        std::clamp(y, 0, std::max(0, ScrollBox3->verticalScrollBar()->maximum())));
+}
+
+void PrintPage::VPaintMouseUp(QMouseEvent*) {
+    dragging_ = false;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QPainter;
+class QPrinter;
 
 class PrintTarget {
   public:
@@ -21,6 +22,13 @@ class PrintTarget {
     virtual bool newPage() = 0;
     virtual bool end() = 0;
     virtual QPainter* painter() = 0;
+
+    // A target that writes a file needs its name before a job begins.
+    virtual bool printsToFile() const { return false; }
+    virtual void setOutputFileName(const QString&) {}
+    // The system printer the printer dialog works on; none for targets that
+    // stand in for one.
+    virtual QPrinter* systemPrinter() { return nullptr; }
 };
 
 // The printable page in internal units: trunc(W × 200000 × 25.39995 / dpiX) by

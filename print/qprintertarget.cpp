@@ -4,13 +4,24 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
+namespace {
+
+// 600 dpi with the whole paper printable: a PDF file has no unprintable margin.
+void makePdfFile(QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(600);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+}
+
+} // namespace
+
 QPrinterTarget::QPrinterTarget() : printer_(QPrinter::HighResolution) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setResolution(600);
-        printer_.setPageSize(QPageSize(QPageSize::A4));
-        printer_.setFullPage(true);
-    }
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) makePdfFile(printer_);
+}
+
+QPrinterTarget::QPrinterTarget(PdfFileOnly) : printer_(QPrinter::HighResolution) {
+    makePdfFile(printer_);
 }
 
 QPrinterTarget::~QPrinterTarget() {

@@ -11,7 +11,11 @@
 
 class QPrinterTarget final : public PrintTarget {
   public:
+    // The system's default printer, or a PDF file when no printer is installed.
     QPrinterTarget();
+    // Always a PDF file, whatever printers exist.
+    struct PdfFileOnly {};
+    explicit QPrinterTarget(PdfFileOnly);
     ~QPrinterTarget() override;
 
     int dpiX() const override;
@@ -24,7 +28,9 @@ class QPrinterTarget final : public PrintTarget {
 
     QPrinter& printer() { return printer_; }
     // True when the output goes to a PDF file instead of a printer.
-    bool printsToFile() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
+    bool printsToFile() const override { return printer_.outputFormat() == QPrinter::PdfFormat; }
+    void setOutputFileName(const QString& path) override { printer_.setOutputFileName(path); }
+    QPrinter* systemPrinter() override { return &printer_; }
 
   private:
     QPrinter printer_;

@@ -13,6 +13,7 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick librsvg2-bin
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 # Installs what is missing: with apt-get when run as root, otherwise it prints

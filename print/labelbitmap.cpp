@@ -1,0 +1,49 @@
+#include "print/labelbitmap.h"
+
+#include "raster/stretchdraw.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+bool fitsInMemory(QSize size) {
+    return size.width() > 0 && size.height() > 0 &&
+           uint64_t(size.width()) * uint64_t(size.height()) * 4 <= pixelMemoryLimit();
+}
+
+// The bitmap's pixels as a 24-bit record, bottom row first.
+DibImage capture24(const QImage& bitmap) {
+    DibImage captured = newdib(bitmap.width(), bitmap.height(), 24);
+    if (captured.isNull()) return captured;
+    for (int y = 0; y < bitmap.height(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
+        uint8_t* target = captured.rowFromTop(y);
+        for (int x = 0; x < bitmap.width(); ++x) {
+            target[3 * x] = uint8_t(qBlue(source[x]));
+            target[3 * x + 1] = uint8_t(qGreen(source[x]));
+            target[3 * x + 2] = uint8_t(qRed(source[x]));
+        }
+    }
+    return captured;
+}
+
+} // namespace
+
+DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device) {
+    if (!fitsInMemory(size)) return {};
+    QImage bitmap(size, QImage::Format_RGB32);
+    if (bitmap.isNull()) return {};
+    bitmap.fill(Qt::white);
+    device.LabelPx = size.width();
+    const ImagePlacement placement = placeImage(content.image.width(), content.image.height(),
+                                                content.placement, device, content.render.ImagePixelSize);
+    {
+        QPainter painter(&bitmap);
+        drawWholeDib(painter, QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH),
+                     content.image, true);
+        DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
+                  content.render);
+    }
+    return capture24(bitmap);
+}

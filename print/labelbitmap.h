@@ -1,0 +1,25 @@
+#pragma once
+// The finished label (image plus annotation objects, placed as on the
+// "Zentrieren" page) rendered once onto a white bitmap and captured as a 24-bit
+// image. The sheet preview and the print run copy that capture 1:1 to every
+// position, so the cost of the objects' fonts and outlines does not grow with
+// the number of copies.
+
+#include "objects/objecttable.h"
+#include "paper/placement.h"
+#include "print/drawvcart.h"
+#include "raster/dibimage.h"
+
+#include <QSize>
+
+struct LabelContent {
+    const DibImage& image;
+    const ObjectTable& objects;
+    PlacementValues placement;
+    LabelRenderSettings render;
+};
+
+// The label `size` pixels large on a device of the given resolution and
+// factors (device.LabelPx is taken from `size`). Null when the size is empty
+// or memory is short.
+DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device);

@@ -1,0 +1,58 @@
+#include "print/printrun.h"
+
+#include "app/units.h"
+#include "raster/stretchdraw.h"
+
+#include <QPainter>
+
+SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibration) {
+    SheetDevice device;
+    device.kind = SheetDevice::Kind::Printer;
+    device.dpiX = target.dpiX();
+    device.dpiY = target.dpiY();
+    device.kX = calibration.kW / 100;
+    device.kY = calibration.kH / 100;
+    device.cL = calibration.cL;
+    device.cT = calibration.cT;
+    return device;
+}
+
+PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages) {
+    const SheetDevice device = printerDevice(target, job.calibration);
+    if (target.dpiX() != target.dpiY())
+        messages.message(
+            QStringLiteral("Diese Meldung dürfte nie erscheinen. Das Programm kann mit diesem Drucker "
+                           "wahrscheinlich nicht korrekt drucken."),
+            QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Information);
+    const SheetPlan plan = planSheets(job.paper, job.values, device);
+    // Rendered before the job starts, so that a label too large for memory
+    // prints no empty sheets.
+    const DibImage label =
+        renderLabel(job.content, plan.label,
+                    PlacementDevice{plan.label.width(), device.dpiX, device.dpiY, device.kX, device.kY});
+    if (label.isNull()) return PrintOutcome::NoMemory;
+    if (!target.begin(kPrintTitle)) return PrintOutcome::NotStarted;
+    for (const LabelSpot& spot : plan.spots) {
+        if (spot.newPage) target.newPage();
+        StretchDrawDib(*target.painter(), spot.x, spot.y, label.width(), label.height(), label, 0, 0,
+                       label.width(), label.height(), false);
+    }
+    target.end();
+    return PrintOutcome::Printed;
+}
+
+QSize testRectangleSize(int dpiX, int dpiY) {
+    return {units::trunc32(100 / units::kMmPerInch * dpiX), units::trunc32(100 / units::kMmPerInch * dpiY)};
+}
+
+bool printTestRectangle(PrintTarget& target) {
+    const QSize size = testRectangleSize(target.dpiX(), target.dpiY());
+    if (!target.begin(kTestPrintTitle)) return false;
+    QPainter& painter = *target.painter();
+    painter.setBrush(QColor(192, 192, 192));
+    painter.setPen(Qt::black);
+    // The right and bottom edge are left out, as the system's rectangles do:
+    // the square covers exactly size pixels in each direction.
+    painter.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
+    return target.end();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The print run and the calibration's test print, on any print target.
+
+#include "app/messages.h"
+#include "paper/papertype.h"
+#include "print/calibration.h"
+#include "print/labelbitmap.h"
+#include "print/printtarget.h"
+#include "print/sheetlayout.h"
+
+inline const QString kPrintTitle = QStringLiteral("CD-Label/Cover");
+inline const QString kTestPrintTitle = QStringLiteral("Format-Drucker Testdruck");
+
+struct PrintJob {
+    const PaperType& paper;
+    JobValues values;
+    Calibration calibration;
+    LabelContent content;
+};
+
+// The job's layout on the target, with the calibration applied.
+SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibration);
+
+enum class PrintOutcome { Printed, NoMemory, NotStarted };
+
+// Renders the label once at the target's resolution and copies it to every
+// position of the job, opening a new page where a position begins a new sheet.
+// Unequal resolutions are reported through `messages` and printed anyway.
+PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages);
+
+// A light grey 100 mm square with a black border at the origin of the
+// printable area, without any calibration.
+bool printTestRectangle(PrintTarget& target);
+QSize testRectangleSize(int dpiX, int dpiY);

@@ -1,0 +1,134 @@
+#include "print/printrun.h"
+
+#include "raster/screenfacts.h"
+#include "support/fakedialogs.h"
+#include "support/pagerecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+const double kPixelSize = 2 * 200000 * 25.39995 / 96;
+
+PaperType twoByFive() {
+    PaperType paper;
+    paper.LeftMargin = 10;
+    paper.TopMargin = 12;
+    paper.StepX = 92;
+    paper.StepY = 58;
+    paper.LabelWidth = 90;
+    paper.LabelHeight = 55;
+    paper.CountX = 2;
+    paper.CountY = 5;
+    return paper;
+}
+
+// A 24-bit picture in one colour, as wide and high as the label's proportions.
+DibImage solidImage(int width, int height, QColor colour) {
+    DibImage image = newdib(width, height, 24);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            setpixel(image, x, y, makeColorRef(colour.red(), colour.green(), colour.blue()));
+    return image;
+}
+
+class PrintRunTest : public ::testing::Test {
+  protected:
+    // Whether a label's top-left corner sits exactly at (x, y) of `page`: the
+    // label's colour inside the corner, white outside it.
+    static bool labelCornerAt(const QImage& page, int x, int y) {
+        const QColor inside = page.pixelColor(x, y);
+        return inside == kLabelColour && page.pixelColor(x + 5, y + 5) == kLabelColour &&
+               (x == 0 || page.pixelColor(x - 1, y) == Qt::white) &&
+               (y == 0 || page.pixelColor(x, y - 1) == Qt::white);
+    }
+
+    PrintOutcome print(PageRecorder& recorder, JobValues values, Calibration calibration = {}) {
+        const PrintJob job{paper, values, calibration,
+                           LabelContent{image, objects, PlacementValues{100, 0, 0},
+                                        LabelRenderSettings{kPixelSize, 96, 96}}};
+        return runPrintJob(recorder, job, dialogs);
+    }
+
+    static inline const QColor kLabelColour{200, 30, 60};
+    ScopedScreenFacts screen_{ScreenFacts{96, 24}};
+    FakeDialogs dialogs;
+    PaperType paper = twoByFive();
+    DibImage image = solidImage(90, 55, kLabelColour);
+    ObjectTable objects;
+};
+
+} // namespace
+
+TEST_F(PrintRunTest, TwoSheetsWithThePositionsTheLayoutComputed) {
+    PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
+    ASSERT_EQ(print(recorder, {3, 10, 1}), PrintOutcome::Printed);
+    EXPECT_EQ(recorder.title, QStringLiteral("CD-Label/Cover"));
+    EXPECT_EQ(recorder.jobs, 1);
+    ASSERT_EQ(recorder.pages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    const SheetPlan plan = planSheets(paper, {3, 10, 1}, printerDevice(recorder, {}));
+    for (const LabelSpot& spot : plan.spots)
+        EXPECT_TRUE(labelCornerAt(recorder.pages[size_t(spot.sheet)], spot.x, spot.y)) << spot.position;
+    EXPECT_TRUE(labelCornerAt(recorder.pages[0], 2409, 1653));
+    // The label is copied 1:1: it ends where the label size says.
+    const QImage& first = recorder.pages[0];
+    EXPECT_EQ(first.pixelColor(2409 + 2124, 1653 + 1297), kLabelColour);
+    EXPECT_EQ(first.pixelColor(2409 + 2125, 1653 + 10), Qt::white);
+    // Used positions stay empty; the second sheet holds three labels.
+    EXPECT_EQ(first.pixelColor(236 + 10, 283 + 10), Qt::white);
+    EXPECT_TRUE(labelCornerAt(recorder.pages[1], 236, 283));
+    EXPECT_EQ(recorder.pages[1].pixelColor(2409 + 10, 1653 + 10), Qt::white);
+}
+
+TEST_F(PrintRunTest, PageBreakOnlyWhenAPositionBeginsASheet) {
+    PageRecorder ten(600, 600, PageRecorder::a4Pixels(600, 600));
+    print(ten, {0, 10, 1});
+    EXPECT_EQ(ten.pages.size(), 1u);
+    PageRecorder eleven(600, 600, PageRecorder::a4Pixels(600, 600));
+    print(eleven, {0, 11, 1});
+    ASSERT_EQ(eleven.pages.size(), 2u);
+    EXPECT_TRUE(labelCornerAt(eleven.pages[1], 236, 283));
+    EXPECT_EQ(eleven.pages[1].pixelColor(2409 + 10, 283 + 10), Qt::white);
+}
+
+TEST_F(PrintRunTest, UnequalResolutionsAreReportedAndPrinted) {
+    dialogs.answerMessage(MsgAnswer::Ok);
+    PageRecorder recorder(600, 300, PageRecorder::a4Pixels(600, 300));
+    ASSERT_EQ(print(recorder, {3, 1, 1}), PrintOutcome::Printed);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Diese Meldung dürfte nie erscheinen. Das Programm kann mit "
+                             "diesem Drucker wahrscheinlich nicht korrekt drucken."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Information);
+    const QImage& page = recorder.pages.at(0);
+    EXPECT_TRUE(labelCornerAt(page, 2409, 826));
+    // 2125 × 649 printer pixels: each axis at its own resolution.
+    EXPECT_EQ(page.pixelColor(2409 + 2124, 826 + 648), kLabelColour);
+    EXPECT_EQ(page.pixelColor(2409 + 100, 826 + 649), Qt::white);
+}
+
+TEST_F(PrintRunTest, LabelTooLargeForMemoryStartsNoJob) {
+    ScopedPixelMemoryLimit limit(1 << 20);
+    PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
+    EXPECT_EQ(print(recorder, {0, 3, 1}), PrintOutcome::NoMemory);
+    EXPECT_EQ(recorder.jobs, 0);
+}
+
+TEST(TestPrint, HundredMillimetreSquareAtTheOrigin) {
+    PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
+    ASSERT_TRUE(printTestRectangle(recorder));
+    EXPECT_EQ(recorder.title, QStringLiteral("Format-Drucker Testdruck"));
+    ASSERT_EQ(recorder.pages.size(), 1u);
+    const QImage& page = recorder.pages[0];
+    EXPECT_EQ(testRectangleSize(600, 600), QSize(2362, 2362));
+    EXPECT_EQ(page.pixelColor(0, 0), Qt::black);
+    EXPECT_EQ(page.pixelColor(2361, 2361), Qt::black);
+    EXPECT_EQ(page.pixelColor(1000, 1000), QColor(192, 192, 192));
+    EXPECT_EQ(page.pixelColor(2362, 1000), Qt::white);
+    EXPECT_EQ(page.pixelColor(1000, 2362), Qt::white);
+}

@@ -1,0 +1,65 @@
+#include "printedsheets.h"
+
+#include "print/kalform.h"
+#include "print/printpage.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace {
+
+class PdfFileTest : public PrintedSheetsTest {
+  protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            GTEST_SKIP() << "pdftoppm is not installed";
+        createForm(std::make_unique<QPrinterTarget>(QPrinterTarget::PdfFileOnly{}));
+    }
+    QString pdf() const { return work.path() + QStringLiteral("/labels.pdf"); }
+};
+
+} // namespace
+
+TEST_F(PdfFileTest, TwoSheetsIntoTheFileNamedFirst) {
+    dialogs.answerSaveFile(FileAnswer{pdf(), 1});
+    form->printPage->GoBtn1Click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, QStringLiteral("CD-Label-Cover.pdf"));
+    EXPECT_EQ(target->dpiX(), 600);
+    const auto pages = rasterisePdf(pdf(), 100, work.path());
+    ASSERT_TRUE(pages);
+    // The whole paper is printable: the origin is the paper's corner.
+    expectLabelsAtLayout(*pages, 100, QPointF(0, 0));
+}
+
+TEST_F(PdfFileTest, CancelledFileDialogPrintsNothing) {
+    dialogs.answerSaveFile(std::nullopt);
+    form->printPage->GoBtn1Click();
+    dialogs.answerSaveFile(std::nullopt);
+    form->printPage->KalForm().BitBtn1Click();
+    EXPECT_FALSE(QFile::exists(pdf()));
+    EXPECT_EQ(dialogs.fileRequests.at(1).fileName, QStringLiteral("Format-Drucker Testdruck.pdf"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PdfFileTest, CancelledPrinterSetupStillTakesOverThePageSize) {
+    // The dialog changes the paper before it is cancelled, as a user may.
+    dialogs.answerPrinterSetup(false,
+                               [](QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::A5)); });
+    form->printPage->SetupBtnClick();
+    EXPECT_EQ(dialogs.printerSetups, 1);
+    const QSize a5 = target->printableSize();
+    EXPECT_EQ(a5.width(), 3500); // 420 points
+    EXPECT_EQ(form->pageWidth, int(a5.width() * 200000 * 25.39995 / 600));
+    EXPECT_EQ(form->pageHeight, int(a5.height() * 200000 * 25.39995 / 600));
+}
+
+TEST_F(PdfFileTest, UnwritableFileIsReported) {
+    dialogs.answerSaveFile(FileAnswer{work.path() + QStringLiteral("/missing/labels.pdf"), 1});
+    dialogs.answerMessage(MsgAnswer::Ok);
+    form->printPage->GoBtn1Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+}

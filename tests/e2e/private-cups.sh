@@ -1,0 +1,99 @@
+#!/bin/sh
+# A private CUPS scheduler for the print tests: its own configuration, spool and
+# socket under one folder, and one cups-pdf queue writing its PDF files into
+# that folder. The system's CUPS, if any, is left alone.
+#
+#   private-cups.sh start FOLDER QUEUE   prints the socket path when the queue is ready
+#   private-cups.sh stop FOLDER
+#
+# cups-pdf reads its settings from /etc/cups only, so the scheduler runs in a
+# mount namespace of its own in which the folder's etc/ is /etc/cups.
+set -eu
+
+command=$1
+folder=$(realpath "$2")
+
+stop() {
+  if [ -f "$folder/run/cupsd.pid" ]; then
+    pid=$(cat "$folder/run/cupsd.pid")
+    kill "$pid" 2>/dev/null || true
+    # The folder can be removed only when the scheduler's namespace is gone.
+    tries=0
+    while kill -0 "$pid" 2>/dev/null && [ $tries -lt 100 ]; do
+      tries=$((tries + 1))
+      sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    rm -f "$folder/run/cupsd.pid"
+  fi
+}
+
+if [ "$command" = stop ]; then
+  stop
+  exit 0
+fi
+
+queue=$3
+mkdir -p "$folder/etc/ppd" "$folder/spool/tmp" "$folder/cache" "$folder/run" "$folder/log" \
+  "$folder/out" "$folder/pdfspool"
+chmod 0755 "$folder" "$folder/out"
+chmod 1777 "$folder/spool/tmp" "$folder/pdfspool"
+socket=$folder/run/cups.sock
+
+cat >"$folder/etc/cupsd.conf" <<CONF
+Listen $socket
+LogLevel ${CUPS_LOG_LEVEL:-warn}
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cat >"$folder/etc/cups-files.conf" <<CONF
+ServerRoot /etc/cups
+RequestRoot $folder/spool
+TempDir $folder/spool/tmp
+CacheDir $folder/cache
+StateDir $folder/run
+AccessLog $folder/log/access_log
+ErrorLog $folder/log/error_log
+PageLog $folder/log/page_log
+SystemGroup root
+CONF
+cat >"$folder/etc/cups-pdf.conf" <<CONF
+Out $folder/out
+AnonDirName $folder/out
+Spool $folder/pdfspool
+Log $folder/log
+Grp root
+CONF
+
+unshare --mount --propagation private sh -c "
+  mount --bind '$folder/etc' /etc/cups &&
+  exec cupsd -f -c /etc/cups/cupsd.conf -s /etc/cups/cups-files.conf
+" >"$folder/log/cupsd.out" 2>&1 &
+echo $! >"$folder/run/cupsd.pid"
+
+tries=0
+until [ -S "$socket" ]; do
+  tries=$((tries + 1))
+  if [ $tries -gt 100 ] || ! kill -0 "$(cat "$folder/run/cupsd.pid")" 2>/dev/null; then
+    echo "cupsd did not start:" >&2
+    cat "$folder/log/cupsd.out" "$folder/log/error_log" >&2 2>/dev/null || true
+    stop
+    exit 1
+  fi
+  sleep 0.1
+done
+
+export CUPS_SERVER=$socket
+lpadmin -p "$queue" -E -v "cups-pdf:/" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+lpadmin -d "$queue"
+echo "$socket"

@@ -1,0 +1,207 @@
+#include "app/imagebutton.h"
+#include "app/scrollbox.h"
+#include "paper/paperedit.h"
+#include "paper/paperfile.h"
+#include "paper/placementpage.h"
+#include "print/calibration.h"
+#include "print/kalform.h"
+#include "print/printpage.h"
+#include "print/printtarget.h"
+#include "support/mainformfixture.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace {
+
+const QString kNoFormat = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
+                                         "unter \"Zentrieren\" das Papierformat aus!");
+const QColor kLabelColour(200, 30, 60);
+
+class PrintPageTest : public MainFormTest {
+  protected:
+    PrintPage& page() { return *form->printPage; }
+
+    // The 2 × 5 format (90 × 55 mm, margins 10 and 12, gaps 2 and 3) and a
+    // picture in one colour with the label's proportions.
+    void startWithFormat() {
+        PaperType paper;
+        applyDialogValues(paper, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
+        ASSERT_TRUE(SaveEttTypes({paper}, programDir()));
+        createForm();
+        deldib(form->currentImage);
+        form->currentImage = newdib(90, 55, 24);
+        for (int y = 0; y < 55; ++y)
+            for (int x = 0; x < 90; ++x)
+                setpixel(form->currentImage, x, y,
+                         makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
+        showPrintPage();
+    }
+    void showPrintPage() {
+        form->PageControl2->setCurrentIndex(4);
+        page().VPaintPaint();
+        QCoreApplication::processEvents();
+    }
+    QImage sheet() { return page().VPaint->grab().toImage(); }
+    static bool labelCornerAt(const QImage& view, int x, int y) {
+        return view.pixelColor(x, y) == kLabelColour && view.pixelColor(x + 3, y + 3) == kLabelColour &&
+               view.pixelColor(x - 1, y) == Qt::white && view.pixelColor(x, y - 1) == Qt::white;
+    }
+    void mouse(void (PrintPage::*handler)(QMouseEvent*), QEvent::Type type, QPoint at) {
+        QMouseEvent event(type, at, page().VPaint->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        (page().*handler)(&event);
+    }
+    QByteArray optionsFile() {
+        QFile file(optionsFilePath(programDir()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(PrintPageTest, MissingFormatIsReportedOncePerVisitAndNothingPrints) {
+    dialogs.answerMessage(MsgAnswer::Ok);
+    showPrintPage();
+    // The closed message box repaints the page, and the controls repaint it too.
+    page().VPaintPaint();
+    page().KopiesED->setValue(3);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, kNoFormat);
+    EXPECT_EQ(dialogs.messages[0].caption, QString());
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
+
+    // Coming back to the page tells it again.
+    dialogs.answerMessage(MsgAnswer::Ok);
+    form->PageControl2->setCurrentIndex(3);
+    showPrintPage();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+
+    dialogs.answerMessage(MsgAnswer::Ok);
+    page().GoBtn1Click();
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(printer.jobs, 0);
+}
+
+TEST_F(PrintPageTest, PreviewCorrectsUsedAndShownPage) {
+    startWithFormat();
+    page().UsedED->setValue(12);
+    EXPECT_EQ(page().UsedED->value(), 9);
+    page().UsedED->setValue(3);
+    page().KopiesED->setValue(10);
+    page().PageEd->setValue(5);
+    EXPECT_EQ(page().PageEd->value(), 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PrintPageTest, PreviewShowsTheLabelsOfTheChosenSheet) {
+    startWithFormat();
+    EXPECT_EQ(page().VPaint->size(), QSize(793, 1122)); // A4 at 600 dpi shown at 96 dpi
+    page().UsedED->setValue(3);
+    page().KopiesED->setValue(10);
+    QCoreApplication::processEvents();
+    QImage view = sheet();
+    EXPECT_TRUE(labelCornerAt(view, 385, 264));              // position 3, column 1, row 1
+    EXPECT_EQ(view.pixelColor(37 + 10, 45 + 10), Qt::white); // position 0 is used
+    EXPECT_EQ(view.pixelColor(385 + 339, 264 + 100), kLabelColour);
+    EXPECT_EQ(view.pixelColor(385 + 340, 264 + 100), Qt::white); // 340 pixels wide
+
+    page().PageEd->setValue(2);
+    QCoreApplication::processEvents();
+    view = sheet();
+    EXPECT_TRUE(labelCornerAt(view, 37, 45));
+    EXPECT_TRUE(labelCornerAt(view, 37, 264));
+    EXPECT_EQ(view.pixelColor(385 + 10, 264 + 10), Qt::white);
+
+    page().ZoomEd4->setValue(50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page().VPaint->size(), QSize(396, 561));
+    view = sheet();
+    EXPECT_TRUE(labelCornerAt(view, 18, 132));
+    EXPECT_EQ(view.pixelColor(18 + 169, 132 + 50), kLabelColour);
+    EXPECT_EQ(view.pixelColor(18 + 170, 132 + 50), Qt::white);
+}
+
+TEST_F(PrintPageTest, GoPrintsEverySheetWithTheCalibration) {
+    startWithFormat();
+    page().KalForm().LinksEd->setValue(4);
+    page().UsedED->setValue(3);
+    page().KopiesED->setValue(10);
+    page().PageEd->setValue(2);
+    page().GoBtn1Click();
+    EXPECT_EQ(printer.jobs, 1);
+    EXPECT_EQ(printer.title, QStringLiteral("CD-Label/Cover"));
+    ASSERT_EQ(printer.pages.size(), 2u);
+    // Position 3 moved 4 mm left: trunc(92 / 25.39995 × 600 + 6 / 25.39995 × 600).
+    EXPECT_EQ(printer.pages[0].pixelColor(2314, 1653), kLabelColour);
+    EXPECT_EQ(printer.pages[0].pixelColor(2313, 1653), Qt::white);
+    EXPECT_EQ(printer.pages[1].pixelColor(141, 283), kLabelColour);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PrintPageTest, CalibrationIsStoredWhenTheDialogClosesAndLoadedAtStart) {
+    dialogs.answerModal([](QDialog& dialog) {
+        auto& kal = static_cast<TKalForm&>(dialog);
+        EXPECT_EQ(kal.windowTitle(), QStringLiteral("Drucker kalibrieren..."));
+        EXPECT_EQ(kal.calibration(), Calibration{});
+        kal.LinksEd->setValue(4.5);
+        kal.ObenEd->setValue(3.2);
+        kal.BreitEd->setValue(99.5);
+        kal.HochEd->setValue(101.004); // two decimals are kept
+        return int(QDialog::Rejected);
+    });
+    page().KalibrateBtnClick();
+    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("KalForm")});
+    EXPECT_EQ(optionsFile(), writeOptionsFile({4.5, 3.2, 99.5, 101}));
+    createForm();
+    EXPECT_EQ(page().KalForm().calibration(), (Calibration{4.5, 3.2, 99.5, 101}));
+
+    ASSERT_TRUE(writeOptionsFileAt(optionsFilePath(programDir()), {12, 3, 50, 100}));
+    createForm();
+    EXPECT_EQ(page().KalForm().calibration(), (Calibration{10, 3, 70, 100}));
+}
+
+TEST_F(PrintPageTest, TestRectangleButtonPrintsTheSquare) {
+    page().KalForm().BitBtn1->click();
+    EXPECT_EQ(printer.title, QStringLiteral("Format-Drucker Testdruck"));
+    ASSERT_EQ(printer.pages.size(), 1u);
+    EXPECT_EQ(printer.pages[0].pixelColor(2361, 2361), Qt::black);
+    EXPECT_EQ(printer.pages[0].pixelColor(2362, 2362), Qt::white);
+}
+
+TEST_F(PrintPageTest, PrinterSetupRefreshesThePageAlsoAfterCancel) {
+    form->pageWidth = form->pageHeight = 1;
+    dialogs.answerPrinterSetup(false);
+    page().SetupBtnClick();
+    EXPECT_EQ(dialogs.printerSetups, 1);
+    const PageSizeUnits expected = pageSizeInUnits(printer);
+    EXPECT_EQ(form->pageWidth, expected.width);
+    EXPECT_EQ(form->pageHeight, expected.height);
+    EXPECT_FALSE(page().SetupBtn->pressedFlag());
+}
+
+TEST_F(PrintPageTest, DragScrollsTheSheet) {
+    startWithFormat();
+    page().ZoomEd4->setValue(500);
+    QCoreApplication::processEvents();
+    ScrollBox& box = *page().ScrollBox3;
+    const int maxX = box.horizontalScrollBar()->maximum();
+    ASSERT_GT(maxX, 200);
+    mouse(&PrintPage::VPaintMouseDown, QEvent::MouseButtonPress, {400, 400});
+    mouse(&PrintPage::VPaintMouseMove, QEvent::MouseMove, {300, 350});
+    EXPECT_EQ(box.horizontalPosition(), 100);
+    EXPECT_EQ(box.verticalPosition(), 50);
+    mouse(&PrintPage::VPaintMouseMove, QEvent::MouseMove, {-9000, 350});
+    EXPECT_EQ(box.horizontalPosition(), maxX);
+    mouse(&PrintPage::VPaintMouseUp, QEvent::MouseButtonRelease, {0, 0});
+    mouse(&PrintPage::VPaintMouseMove, QEvent::MouseMove, {9000, 0});
+    EXPECT_EQ(box.horizontalPosition(), maxX);
+}
