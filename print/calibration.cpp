@@ -1,5 +1,7 @@
 #include "print/calibration.h"
 
+#include "app/programdirectory.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -58,6 +60,7 @@ Calibration readOptionsFileAt(const QString& path) {
 }
 
 bool writeOptionsFileAt(const QString& path, const Calibration& values) {
+    if (!prepareSettingsFolder(path)) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const QByteArray bytes = writeOptionsFile(values);

@@ -1,5 +1,7 @@
 #include "print/printpage.h"
 
+#include "print/sheetpreview.h"
+
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/imagebutton.h"
@@ -158,21 +160,7 @@ void PrintPage::paintSheet(QPainter& painter) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    const int dpi = screenFacts().logicalDpiX;
-    const double zoom = ZoomEd4->value() / 100.0;
-    SheetDevice device;
-    device.dpiX = device.dpiY = dpi;
-    device.kX = device.kY = zoom;
-    const SheetPlan plan = planSheets(*paper, values, device);
-    const std::vector<LabelSpot> shown = plan.onSheet(values.PageEd - 1);
-    if (shown.empty()) return;
-    const DibImage label =
-        renderLabel(labelContent(), plan.label,
-                    PlacementDevice{plan.label.width(), double(dpi), double(dpi), zoom, zoom});
-    for (const LabelSpot& spot : shown)
-        StretchDrawDib(painter, spot.x, spot.y, label.width(), label.height(), label, 0, 0, label.width(),
-                       label.height(), false);
+    paintSheetPreview(painter, size, *paper, values, labelContent(), screenFacts().logicalDpiX, ZoomEd4->value());
 }
 
 void PrintPage::UsedEDChange() {

@@ -24,6 +24,10 @@ QPrinterTarget::QPrinterTarget(PdfFileOnly) : printer_(QPrinter::HighResolution)
     makePdfFile(printer_);
 }
 
+QPrinterTarget::QPrinterTarget(const QString& printerName) : printer_(QPrinter::HighResolution) {
+    printer_.setPrinterName(printerName);
+}
+
 QPrinterTarget::~QPrinterTarget() {
     if (painter_) painter_->end();
 }

@@ -16,6 +16,8 @@ class QPrinterTarget final : public PrintTarget {
     // Always a PDF file, whatever printers exist.
     struct PdfFileOnly {};
     explicit QPrinterTarget(PdfFileOnly);
+    // The system printer of that name.
+    explicit QPrinterTarget(const QString& printerName);
     ~QPrinterTarget() override;
 
     int dpiX() const override;

@@ -56,6 +56,7 @@ TEST(OptionsFile, MissingFileGivesInitialValuesAndWritingReplacesTheFile) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), kGolden);
     EXPECT_EQ(readOptionsFileAt(path), (Calibration{4.5, 3.2, 99.5, 101}));
-    // A folder that does not exist cannot take the file; nothing is left behind.
-    EXPECT_FALSE(writeOptionsFileAt(dir.path() + QStringLiteral("/missing/options.dat"), {}));
+    // The settings folder is made on the first write; where none can be made, the write fails.
+    EXPECT_TRUE(writeOptionsFileAt(dir.path() + QStringLiteral("/config/cdcover/options.dat"), {}));
+    EXPECT_FALSE(writeOptionsFileAt(QStringLiteral("/proc/cdcover/options.dat"), {}));
 }

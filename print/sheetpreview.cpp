@@ -1,0 +1,32 @@
+#include "print/sheetpreview.h"
+
+#include "raster/stretchdraw.h"
+
+void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, const JobValues& values,
+                       const LabelContent& content, int dpi, int zoomPercent) {
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const double zoom = zoomPercent / 100.0;
+    SheetDevice device;
+    device.dpiX = device.dpiY = dpi;
+    device.kX = device.kY = zoom;
+    const SheetPlan plan = planSheets(paper, values, device);
+    const std::vector<LabelSpot> shown = plan.onSheet(values.PageEd - 1);
+    if (shown.empty()) return;
+    const DibImage label = renderLabel(
+        content, plan.label, PlacementDevice{plan.label.width(), double(dpi), double(dpi), zoom, zoom});
+    for (const LabelSpot& spot : shown)
+        StretchDrawDib(painter, spot.x, spot.y, label.width(), label.height(), label, 0, 0, label.width(),
+                       label.height(), false);
+}
+
+QImage renderSheetPreview(const PaperType& paper, const JobValues& values, const LabelContent& content,
+                          QSize printablePixels, int printerDpi, int dpi, int zoomPercent) {
+    const QSize size = previewSheetSize(printablePixels, dpi, printerDpi, zoomPercent);
+    if (size.isEmpty() || std::size_t(size.width()) * std::size_t(size.height()) * 4 > pixelMemoryLimit())
+        return {};
+    QImage sheet(size, QImage::Format_RGB32);
+    if (sheet.isNull()) return {};
+    QPainter painter(&sheet);
+    paintSheetPreview(painter, size, paper, correctJobValues(paper, values), content, dpi, zoomPercent);
+    return sheet;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The sheet preview: the printer's page at screen resolution, white, with a
+// copy of the finished label at every position of the shown sheet that the job
+// fills. The "Drucken" page paints it; cdcover-batch writes it as a picture.
+
+#include "paper/papertype.h"
+#include "print/labelbitmap.h"
+#include "print/sheetlayout.h"
+
+#include <QImage>
+#include <QPainter>
+
+// Paints sheet `values.PageEd` (values already corrected) of `size` at (0, 0):
+// the label is rendered once at the screen's resolution and copied 1:1.
+void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, const JobValues& values,
+                       const LabelContent& content, int dpi, int zoomPercent);
+
+// The same as a picture, for a printer page of `printablePixels` at `printerDpi`;
+// the values are corrected first. Null when memory is short.
+QImage renderSheetPreview(const PaperType& paper, const JobValues& values, const LabelContent& content,
+                          QSize printablePixels, int printerDpi, int dpi, int zoomPercent);
