@@ -6,6 +6,7 @@
 #include "app/progress.h"
 #include "objects/objecttable.h"
 #include "raster/dibimage.h"
+#include "raster/dragscroll.h"
 
 #include <QCursor>
 #include <QImage>
@@ -45,7 +46,7 @@ struct MarkedRegion {
 
 class TMainForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(const AppEnvironment& environment, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -62,6 +63,7 @@ public:
     QString currentFileName;
     int32_t DragMode = 0, MouseMode = 0;
     QImage annotationBitmap;
+    DragScroll dragScroll; // shared by the scan view, placement view and sheet preview
     // The twelve cursors of the annotation page, by number 1..12.
     std::array<QCursor, 13> screenCursors;
 
@@ -107,12 +109,12 @@ public:
     // Replaces the current image with a white 320 × 200 24-bit picture.
     void makeWhiteStartImage();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QWidget* buildTopBar();
     QWidget* buildBottomBar();
     QWidget* buildStatusBar();

@@ -4,6 +4,11 @@
 
 #include "app/pageframe.h"
 
+#include "raster/dibimage.h"
+
+#include <cstdint>
+
+class QMouseEvent;
 class QPushButton;
 class QSpinBox;
 class ScrollBox;
@@ -13,7 +18,7 @@ class TMainForm;
 
 class ScanPage : public PageFrame {
     Q_OBJECT
-public:
+  public:
     explicit ScanPage(TMainForm& form);
 
     TImageButton* ScanBtn = nullptr;
@@ -28,7 +33,22 @@ public:
     void ScanPaintBoxPaint();
     void ZoomEdChange();
 
-private:
+    void SelectButtonClick();
+    void ScanButtonClick();
+    // A scanned image is ready under `token`.
+    void WMUser2(uint64_t token);
+    void OpenBtnClick();
+    void SaveBtnClick();
+
+    void ScanPaintBoxMouseDown(QMouseEvent* event);
+    void ScanPaintBoxMouseMove(QMouseEvent* event);
+    void ScanPaintBoxMouseUp(QMouseEvent* event);
+
+    // The arrival of an image, scanned or opened: it replaces the current
+    // image and the marked region covers all of it. A null image changes nothing.
+    void receiveImage(DibImage&& image);
+
+  private:
     void paintView(QPainter& painter);
     QSize viewSize() const;
     TMainForm& form_;

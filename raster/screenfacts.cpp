@@ -4,5 +4,9 @@ namespace {
 ScreenFacts g_facts;
 }
 
-ScreenFacts screenFacts() { return g_facts; }
-void setScreenFacts(const ScreenFacts& facts) { g_facts = facts; }
+ScreenFacts screenFacts() {
+    return g_facts;
+}
+void setScreenFacts(const ScreenFacts& facts) {
+    g_facts = facts;
+}
