@@ -77,10 +77,8 @@ QWidget* TMainForm::buildTopBar() {
         return button;
     };
     NewCoverBtn = makeButton("NewCoverBtn", QStringLiteral("&Neu"), QStringLiteral("Neues Cover erstellen"));
-    OpenCoverBtn =
-        makeButton("OpenCoverBtn", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
-    SaveCoverBtn =
-        makeButton("SaveCoverBtn", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
+    OpenCoverBtn = makeButton("OpenCoverBtn", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
+    SaveCoverBtn = makeButton("SaveCoverBtn", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
     SaveCoverAsBtn = makeButton("SaveCoverAsBtn", QStringLiteral("Speichern &unter..."),
                                 QStringLiteral("Cover speichern unter..."));
     row->addStretch(1);
@@ -147,12 +145,9 @@ void TMainForm::buildPages() {
     placementPage = new PlacementPage(*this);
     printPage = new PrintPage(*this);
     PageControl2->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), QStringLiteral("Scannen"));
-    PageControl2->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")),
-                         QStringLiteral("Retuschieren"));
-    PageControl2->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")),
-                         QStringLiteral("Kommentare"));
-    PageControl2->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")),
-                         QStringLiteral("Zentrieren"));
+    PageControl2->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")), QStringLiteral("Retuschieren"));
+    PageControl2->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")), QStringLiteral("Kommentare"));
+    PageControl2->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")), QStringLiteral("Zentrieren"));
     PageControl2->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
     PageControl2->setCurrentIndex(0);
     // The retouch page's "Datei" menu saves the image as the scan page does.
@@ -221,8 +216,7 @@ void TMainForm::pageSizeRefresh() {
 
 void TMainForm::Setsavedfilename(const QString& fileName) {
     currentFileName = fileName;
-    const QString shown =
-        fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
+    const QString shown = fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
     setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("]"));
 }
 
@@ -233,13 +227,9 @@ void TMainForm::SetProSatus(int percent) {
         SBarPaintMore();
 }
 
-void TMainForm::SBarPaintMore() {
-    progressPanel->paintMore();
-}
+void TMainForm::SBarPaintMore() { progressPanel->paintMore(); }
 
-void TMainForm::StatusBar1DrawPanel(const WinRect& rect) {
-    progressPanel->drawPanel(rect);
-}
+void TMainForm::StatusBar1DrawPanel(const WinRect& rect) { progressPanel->drawPanel(rect); }
 
 ScrollBox* TMainForm::shownScrollBox() const {
     switch (PageControl2->currentIndex()) {
@@ -301,27 +291,21 @@ bool TMainForm::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TMainForm::CheckAllPanelOptions() {
-    annotationPage->CheckAllPanelOptions();
-}
+void TMainForm::CheckAllPanelOptions() { annotationPage->CheckAllPanelOptions(); }
 
 void TMainForm::AboutBitBtnClick() {
     TAboutBox box(*dialogs_, this);
     dialogs_->runModal(box);
 }
 
-void TMainForm::wwwBtn0Click() {
-    dialogs_->openWebAddress(QUrl(makerWebAddress()));
-}
+void TMainForm::wwwBtn0Click() { dialogs_->openWebAddress(QUrl(makerWebAddress())); }
 
-void TMainForm::QuitBtnClick() {
-    close();
-}
+void TMainForm::QuitBtnClick() { close(); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    const MsgAnswer answer =
-        dialogs_->message(QStringLiteral("Hiermit beenden Sie das Programm."),
-                          QStringLiteral("Programm beenden"), MsgButtons::OkCancel, MsgIcon::Information);
+    const MsgAnswer answer = dialogs_->message(QStringLiteral("Hiermit beenden Sie das Programm."),
+                                               QStringLiteral("Programm beenden"), MsgButtons::OkCancel,
+                                               MsgIcon::Information);
     if (answer == MsgAnswer::Ok)
         event->accept();
     else

@@ -46,7 +46,7 @@ struct MarkedRegion {
 
 class TMainForm : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TMainForm(const AppEnvironment& environment, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -109,12 +109,12 @@ class TMainForm : public QWidget {
     // Replaces the current image with a white 320 × 200 24-bit picture.
     void makeWhiteStartImage();
 
-  protected:
+protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     QWidget* buildTopBar();
     QWidget* buildBottomBar();
     QWidget* buildStatusBar();

@@ -19,23 +19,19 @@ void fillDefaultPalette(std::span<RgbQuad> table, int bitCount) {
         table[0] = {0, 0, 0, 0};
         table[1] = {255, 255, 255, 0};
     } else if (bitCount == 4) {
-        for (int i = 0; i < 16; ++i)
-            table[i] = {kVga16[i][2], kVga16[i][1], kVga16[i][0], 0};
+        for (int i = 0; i < 16; ++i) table[i] = {kVga16[i][2], kVga16[i][1], kVga16[i][0], 0};
     } else if (bitCount == 8) {
-        for (int i = 0; i < 256; ++i)
-            table[i] = {uint8_t(i), uint8_t(i), uint8_t(i), 0};
+        for (int i = 0; i < 256; ++i) table[i] = {uint8_t(i), uint8_t(i), uint8_t(i), 0};
     }
 }
 
 } // namespace
 
-void DibImage::FreeDeleter::operator()(uint8_t* p) const {
-    std::free(p);
-}
+void DibImage::FreeDeleter::operator()(uint8_t* p) const { std::free(p); }
 
 DibImage::DibImage(DibImage&& other) noexcept
-    : header_(other.header_), colors_(other.colors_), pixels_(std::move(other.pixels_)),
-      stride_(other.stride_), cache_(std::move(other.cache_)) {
+    : header_(other.header_), colors_(other.colors_), pixels_(std::move(other.pixels_)), stride_(other.stride_),
+      cache_(std::move(other.cache_)) {
     other.header_ = {};
     other.stride_ = 0;
 }
@@ -88,8 +84,7 @@ const QImage& DibImage::asQImage() const {
     if (out.isNull()) return cache_;
     if (hasPalette()) {
         QList<QRgb> table;
-        for (const RgbQuad& q : colors())
-            table.append(qRgb(q.red, q.green, q.blue));
+        for (const RgbQuad& q : colors()) table.append(qRgb(q.red, q.green, q.blue));
         out.setColorTable(table);
     }
     for (int y = 0; y < h; ++y) {
@@ -98,16 +93,14 @@ const QImage& DibImage::asQImage() const {
         switch (bitCount()) {
         case 24: {
             auto* px = reinterpret_cast<QRgb*>(dst);
-            for (int x = 0; x < w; ++x, src += 3)
-                px[x] = qRgb(src[2], src[1], src[0]);
+            for (int x = 0; x < w; ++x, src += 3) px[x] = qRgb(src[2], src[1], src[0]);
             break;
         }
         case 8:
             std::memcpy(dst, src, std::size_t(w));
             break;
         case 4:
-            for (int x = 0; x < w; ++x)
-                dst[x] = (x & 1) ? (src[x / 2] & 0x0F) : (src[x / 2] >> 4);
+            for (int x = 0; x < w; ++x) dst[x] = (x & 1) ? (src[x / 2] & 0x0F) : (src[x / 2] >> 4);
             break;
         case 1:
             std::memcpy(dst, src, std::size_t((w + 7) / 8));
@@ -147,16 +140,13 @@ DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int
         fillDefaultPalette({image.colors_.data(), std::size_t(entries)}, bitCount);
         if (palette) {
             const int n = colorCount < entries ? colorCount : entries;
-            for (int i = 0; i < n; ++i)
-                image.colors_[i] = palette[i];
+            for (int i = 0; i < n; ++i) image.colors_[i] = palette[i];
         }
     }
     return image;
 }
 
-void deldib(DibImage& image) {
-    image = DibImage();
-}
+void deldib(DibImage& image) { image = DibImage(); }
 
 uint32_t getpixel(const DibImage& image, int x, int y) {
     if (image.isNull() || x < 0 || y < 0 || x >= image.width() || y >= image.height()) return 0;
@@ -203,13 +193,9 @@ void setpixel(DibImage& image, int x, int y, uint32_t value) {
     }
 }
 
-std::size_t pixelMemoryLimit() {
-    return g_pixelMemoryLimit;
-}
+std::size_t pixelMemoryLimit() { return g_pixelMemoryLimit; }
 
 ScopedPixelMemoryLimit::ScopedPixelMemoryLimit(std::size_t bytes) : previous_(g_pixelMemoryLimit) {
     g_pixelMemoryLimit = bytes;
 }
-ScopedPixelMemoryLimit::~ScopedPixelMemoryLimit() {
-    g_pixelMemoryLimit = previous_;
-}
+ScopedPixelMemoryLimit::~ScopedPixelMemoryLimit() { g_pixelMemoryLimit = previous_; }

@@ -41,18 +41,12 @@ using ColorRef = uint32_t;
 inline constexpr ColorRef makeColorRef(int r, int g, int b) {
     return ColorRef(r & 0xFF) | ColorRef(g & 0xFF) << 8 | ColorRef(b & 0xFF) << 16;
 }
-inline constexpr int redOf(ColorRef c) {
-    return int(c & 0xFF);
-}
-inline constexpr int greenOf(ColorRef c) {
-    return int((c >> 8) & 0xFF);
-}
-inline constexpr int blueOf(ColorRef c) {
-    return int((c >> 16) & 0xFF);
-}
+inline constexpr int redOf(ColorRef c) { return int(c & 0xFF); }
+inline constexpr int greenOf(ColorRef c) { return int((c >> 8) & 0xFF); }
+inline constexpr int blueOf(ColorRef c) { return int((c >> 16) & 0xFF); }
 
 class DibImage {
-  public:
+public:
     DibImage() = default; // the null image
     DibImage(DibImage&& other) noexcept;
     DibImage& operator=(DibImage&& other) noexcept;
@@ -98,7 +92,7 @@ class DibImage {
     // drawing the same image many times hands the same QImage to the painter.
     const QImage& asQImage() const;
 
-  private:
+private:
     friend DibImage newdib(int, int, int, const RgbQuad*, int);
     void invalidateCache() { cache_ = QImage(); }
 
@@ -136,13 +130,13 @@ void setpixel(DibImage& image, int x, int y, uint32_t value);
 // the limit to reach the "out of memory" branches.
 std::size_t pixelMemoryLimit();
 class ScopedPixelMemoryLimit {
-  public:
+public:
     explicit ScopedPixelMemoryLimit(std::size_t bytes);
     ~ScopedPixelMemoryLimit();
     ScopedPixelMemoryLimit(const ScopedPixelMemoryLimit&) = delete;
     ScopedPixelMemoryLimit& operator=(const ScopedPixelMemoryLimit&) = delete;
 
-  private:
+private:
     std::size_t previous_;
 };
 inline constexpr int kMaxDibSide = 65535;

@@ -42,8 +42,7 @@ DibImage DIBHalftoneDIBXY(const DibImage& source, int width, int height) {
 
     const int W = source.width(), H = source.height();
     std::vector<int> sourceColumn(static_cast<std::size_t>(width));
-    for (int x = 0; x < width; ++x)
-        sourceColumn[x] = int((int64_t(2 * x + 1) * W) / (int64_t(2) * width));
+    for (int x = 0; x < width; ++x) sourceColumn[x] = int((int64_t(2 * x + 1) * W) / (int64_t(2) * width));
     for (int y = 0; y < height; ++y) {
         const int sy = int((int64_t(2 * y + 1) * H) / (int64_t(2) * height));
         const uint8_t* src = source.rowFromTop(sy);

@@ -12,12 +12,12 @@ ScreenFacts screenFacts();
 void setScreenFacts(const ScreenFacts& facts);
 
 class ScopedScreenFacts {
-  public:
+public:
     explicit ScopedScreenFacts(const ScreenFacts& facts) : previous_(screenFacts()) { setScreenFacts(facts); }
     ~ScopedScreenFacts() { setScreenFacts(previous_); }
     ScopedScreenFacts(const ScopedScreenFacts&) = delete;
     ScopedScreenFacts& operator=(const ScopedScreenFacts&) = delete;
 
-  private:
+private:
     ScreenFacts previous_;
 };

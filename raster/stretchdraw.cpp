@@ -54,8 +54,7 @@ void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const 
     if (DestWidth <= 0 || DestHeight <= 0 || SrcWidth <= 0 || SrcHeight <= 0) return;
     const QRect visible = dc.visibleArea().translated(-X, -Y) & QRect(0, 0, DestWidth, DestHeight);
     if (visible.isEmpty()) return;
-    const QImage block =
-        scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, DestWidth, DestHeight, visible);
+    const QImage block = scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, DestWidth, DestHeight, visible);
     if (block.isNull()) return; // no memory for the block: nothing drawn for this call
     dc.drawBlock(QPoint(X + visible.x(), Y + visible.y()), block, rop);
 }
@@ -96,16 +95,16 @@ void secondFallback(DibDevice& dc, const StretchRects& r, const DibImage& image,
         return;
     }
     if (!dc.setDibits(*bitmap, image)) {
-        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"),
-                              QString(), MsgButtons::Ok, MsgIcon::None);
+        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"), QString(),
+                              MsgButtons::Ok, MsgIcon::None);
         return;
     }
     // The device bitmap counts rows from the top: the DIB source rectangle is
     // turned accordingly, which agrees with the untouched rectangle for whole images.
     const QRect source = topDown(QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), image.height());
     if (!dc.stretchBlt(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), *bitmap, source, rop))
-        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"),
-                              QString(), MsgButtons::Ok, MsgIcon::None);
+        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"), QString(),
+                              MsgButtons::Ok, MsgIcon::None);
 }
 
 } // namespace
@@ -127,16 +126,11 @@ PrinterPainterMark::~PrinterPainterMark() {
     marked.erase(std::find(marked.begin(), marked.end(), painter_));
 }
 
-bool PainterDibDevice::isPrinter() const {
-    return paintsOnPrinter(painter_);
-}
+bool PainterDibDevice::isPrinter() const { return paintsOnPrinter(painter_); }
 
-bool PainterDibDevice::acceptsDibs() const {
-    return painter_.isActive();
-}
+bool PainterDibDevice::acceptsDibs() const { return painter_.isActive(); }
 
-bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, const QRect& source,
-                                     uint32_t rop) {
+bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) {
     if (!painter_.isActive()) return false;
     const QImage& picture = image.asQImage();
     if (picture.isNull()) return false;
@@ -167,8 +161,7 @@ bool PainterDibDevice::setDibits(QImage& bitmap, const DibImage& image) {
     return !bitmap.isNull();
 }
 
-bool PainterDibDevice::stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source,
-                                  uint32_t rop) {
+bool PainterDibDevice::stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) {
     if (!painter_.isActive()) return false;
     withRop(painter_, rop, [&] { painter_.drawImage(dest, bitmap, source); });
     return true;
@@ -217,15 +210,14 @@ StretchRects clipToImage(StretchRects r, int W, int H) {
     return r;
 }
 
-void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
+void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
     PainterDibDevice device(dc);
-    StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone,
-                   Rop);
+    StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone, Rop);
 }
 
-void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
+void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
     if (image.isNull() || SrcWidth <= 0 || SrcHeight <= 0) return;
     const bool isPrinter = dc.isPrinter();
     const int W = image.width(), H = image.height();
@@ -240,8 +232,8 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
         DrawDibRows24(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
                       r.SrcWidth, r.SrcHeight, Rop);
     } else if (bits == 8 && !isPrinter) {
-        DrawDibRows8(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
-                     r.SrcWidth, r.SrcHeight, Rop);
+        DrawDibRows8(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight, r.SrcWidth,
+                     r.SrcHeight, Rop);
     } else {
         bool acceptsDibs = dc.acceptsDibs();
         const bool ok = dc.stretchDibits(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), image,
@@ -252,12 +244,12 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
 }
 
 void drawWholeDib(QPainter& dc, const QRect& dest, const DibImage& image, bool halftone) {
-    StretchDrawDib(dc, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
-                   image.height(), halftone);
+    StretchDrawDib(dc, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(), image.height(),
+                   halftone);
 }
 
-void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                   int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
+void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                   int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
     if (image.bitCount() != 24) return;
     drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
 }
@@ -280,8 +272,7 @@ QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, i
     QRgb lut[256];
     if (bits == 8) {
         const auto table = image.colors();
-        for (int i = 0; i < 256; ++i)
-            lut[i] = qRgb(table[i].red, table[i].green, table[i].blue);
+        for (int i = 0; i < 256; ++i) lut[i] = qRgb(table[i].red, table[i].green, table[i].blue);
     }
     const QRgb outside = bits == 8 ? lut[0] : qRgb(0, 0, 0);
     const int W = image.width(), H = image.height();
@@ -317,8 +308,7 @@ QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, i
                 dst[i] = 0xFF000000u | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
             }
         } else {
-            for (int i = 0; i < block.width(); ++i)
-                dst[i] = column[i] < 0 ? outside : lut[src[column[i]]];
+            for (int i = 0; i < block.width(); ++i) dst[i] = column[i] < 0 ? outside : lut[src[column[i]]];
         }
         previousSource = sourceRow;
     }

@@ -28,15 +28,14 @@ enum RasterOp : uint32_t {
 // What StretchDrawDib asks of a device. PainterDibDevice does it on a QPainter;
 // tests replace single operations to reach the fallbacks.
 class DibDevice {
-  public:
+public:
     virtual ~DibDevice() = default;
     virtual bool isPrinter() const = 0;
     // The device takes device-independent pixels directly (the first fallback needs it).
     virtual bool acceptsDibs() const = 0;
     // Draws `source` of the image (x from the left, y counted in rows from the
     // bottom row, as DIB calls count) scaled into `dest`. False when it fails.
-    virtual bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source,
-                               uint32_t rop) = 0;
+    virtual bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) = 0;
     // Draws the whole image 1:1 with its top-left corner at `at`.
     virtual bool setDibitsToDevice(const QPoint& at, const DibImage& image) = 0;
     // Second fallback: a bitmap in the device's own format, filled, then stretched.
@@ -50,7 +49,7 @@ class DibDevice {
 };
 
 class PainterDibDevice : public DibDevice {
-  public:
+public:
     explicit PainterDibDevice(QPainter& painter) : painter_(painter) {}
     bool isPrinter() const override;
     bool acceptsDibs() const override;
@@ -62,7 +61,7 @@ class PainterDibDevice : public DibDevice {
     QRect visibleArea() const override;
     void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) override;
 
-  protected:
+protected:
     QPainter& painter_;
 };
 
@@ -70,20 +69,20 @@ class PainterDibDevice : public DibDevice {
 // or while it is marked as one (the print run's page recorder in tests).
 bool paintsOnPrinter(const QPainter& painter);
 class PrinterPainterMark {
-  public:
+public:
     explicit PrinterPainterMark(const QPainter& painter);
     ~PrinterPainterMark();
     PrinterPainterMark(const PrinterPainterMark&) = delete;
     PrinterPainterMark& operator=(const PrinterPainterMark&) = delete;
 
-  private:
+private:
     const QPainter* painter_;
 };
 
-void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
-void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
+void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
+void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                    int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
 
 // Every caller draws the whole image: this is that call.
 void drawWholeDib(QPainter& dc, const QRect& dest, const DibImage& image, bool halftone);
@@ -96,8 +95,8 @@ struct StretchRects {
 StretchRects clipToImage(StretchRects r, int W, int H);
 
 // The row scalers (SrcTop counts rows from the top of the image).
-void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                   int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
+void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+                   int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
 void DrawDibRows8(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
                   int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
 

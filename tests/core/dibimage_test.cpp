@@ -62,8 +62,7 @@ TEST(DibImage, PixelAccessUsesIndicesAndColorRefsFromTheTop) {
         DibImage image = patternImage(13, 5, bits, 1);
         const int colours = image.paletteSize();
         for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 13; ++x)
-                ASSERT_EQ(getpixel(image, x, y), uint32_t((x + 3 * y + 1) % colours));
+            for (int x = 0; x < 13; ++x) ASSERT_EQ(getpixel(image, x, y), uint32_t((x + 3 * y + 1) % colours));
     }
     DibImage nibbles = newdib(2, 1, 4);
     setpixel(nibbles, 0, 0, 0xA);
@@ -104,8 +103,7 @@ TEST(DibImage, QImageFollowsEveryBitCountAndIsKeptUntilPixelsChange) {
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 11; ++x) {
                 const RgbQuad q = std::as_const(image).colors()[getpixel(image, x, y)];
-                ASSERT_EQ(indexed.pixel(x, y), qRgb(q.red, q.green, q.blue))
-                    << bits << " bits at " << x << "," << y;
+                ASSERT_EQ(indexed.pixel(x, y), qRgb(q.red, q.green, q.blue)) << bits << " bits at " << x << "," << y;
             }
     }
 }
