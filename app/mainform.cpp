@@ -18,6 +18,7 @@
 #include "raster/screenfacts.h"
 #include "retouch/retouchpage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -161,6 +162,8 @@ void TMainForm::buildPages() {
                          QStringLiteral("Zentrieren"));
     PageControl2->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
     PageControl2->setCurrentIndex(0);
+    // The retouch page's "Datei" menu saves the image as the scan page does.
+    connect(retouchPage->SpeichernUnter1, &QAction::triggered, scanPage, &ScanPage::SaveBtnClick);
 }
 
 void TMainForm::FormCreate() {
@@ -306,6 +309,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 bool TMainForm::event(QEvent* event) {
     if (event->type() == userevents::WmUser) {
         SetProSatus(static_cast<WmUserEvent*>(event)->percent());
+        return true;
+    }
+    if (event->type() == userevents::WmUser2) {
+        scanPage->WMUser2(static_cast<WmUser2Event*>(event)->token());
         return true;
     }
     return QWidget::event(event);

@@ -10,6 +10,7 @@
 #include "paper/papertype.h"
 #include "print/drawvcart.h"
 #include "raster/dibimage.h"
+#include "raster/dragscroll.h"
 
 #include <QCursor>
 #include <QImage>
@@ -72,6 +73,7 @@ class TMainForm : public QWidget {
     QString currentFileName;
     int32_t DragMode = 0, MouseMode = 0;
     QImage annotationBitmap;
+    DragScroll dragScroll; // shared by the scan view, placement view and sheet preview
     // The twelve cursors of the annotation page, by number 1..12.
     std::array<QCursor, 13> screenCursors;
     // The paper format catalogue, in the order of paper.dat and of the list.

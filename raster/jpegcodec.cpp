@@ -1,7 +1,11 @@
 #include "raster/jpegcodec.h"
 
+#include "raster/codecs/codecsupport.h"
+
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -23,6 +27,12 @@ struct JumpingErrorManager {
 }
 
 void stayQuiet(j_common_ptr, int) {}
+
+// libjpeg only warns when the data ends early and fills the rest with grey; a
+// cut-off file is treated as unreadable instead of showing half a picture.
+void failOnEarlyEnd(j_common_ptr info, int level) {
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) info->err->error_exit(info);
+}
 
 // A progressive file can announce thousands of scans that each cost a full
 // pass; more than this many is refused rather than letting a file stall us.
@@ -70,7 +80,7 @@ bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBu
     jpeg_progress_mgr progress;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jumpOnError;
-    errors.base.emit_message = stayQuiet;
+    errors.base.emit_message = failOnEarlyEnd;
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -96,13 +106,16 @@ bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBu
         jpeg_destroy_decompress(&info);
         return false;
     }
+    // Grey and colour rows come out of the library in the record's own
+    // layout (blue, green, red), straight into the image.
+    if (!cmyk && !grey) info.out_color_space = JCS_EXT_BGR;
     jpeg_start_decompress(&info);
-    rowBuffer->resize(std::size_t(info.output_width) * std::size_t(info.output_components));
-    JSAMPROW rows[1] = {rowBuffer->data()};
+    if (cmyk) rowBuffer->resize(std::size_t(info.output_width) * std::size_t(info.output_components));
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
+        JSAMPROW rows[1] = {cmyk ? rowBuffer->data() : out->rowFromTop(y)};
         jpeg_read_scanlines(&info, rows, 1);
-        storeRow(*out, y, rowBuffer->data(), info.out_color_space, invertedCmyk);
+        if (cmyk) storeRow(*out, y, rowBuffer->data(), info.out_color_space, invertedCmyk);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
@@ -117,4 +130,81 @@ DibImage decodeJpeg(QByteArrayView bytes) {
     auto rowBuffer = std::make_unique<std::vector<JSAMPLE>>();
     if (!decodeInto(bytes, image.get(), rowBuffer.get())) return {};
     return std::move(*image);
+}
+
+namespace {
+
+bool paletteIsGrey(const DibImage& image) {
+    for (const RgbQuad& c : image.colors())
+        if (c.red != c.green || c.green != c.blue) return false;
+    return image.hasPalette();
+}
+
+struct EncodeState {
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    std::vector<JSAMPLE> row;
+};
+
+// Encodes into `state`; false on an error. As for decoding, only plain data
+// lives in this frame across the setjmp.
+bool encodeInto(const DibImage& image, int quality, bool grey, EncodeState* state) {
+    jpeg_compress_struct info;
+    JumpingErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = jumpOnError;
+    errors.base.emit_message = stayQuiet;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_compress(&info);
+        return false;
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &state->buffer, &state->size);
+    info.image_width = JDIMENSION(image.width());
+    info.image_height = JDIMENSION(image.height());
+    info.input_components = grey ? 1 : 3;
+    info.in_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    if (image.header().biXPelsPerMeter > 0 && image.header().biYPelsPerMeter > 0) {
+        info.density_unit = 2; // dots per centimetre
+        info.X_density = UINT16(std::min(65535, image.header().biXPelsPerMeter / 100));
+        info.Y_density = UINT16(std::min(65535, image.header().biYPelsPerMeter / 100));
+    }
+    jpeg_start_compress(&info, TRUE);
+    const bool indexed = image.hasPalette();
+    if (indexed) state->row.resize(std::size_t(image.width()));
+    while (info.next_scanline < info.image_height) {
+        const int y = int(info.next_scanline);
+        JSAMPROW rows[1];
+        if (indexed) {
+            const uint8_t* src = image.rowFromTop(y);
+            for (int x = 0; x < image.width(); ++x) {
+                state->row[std::size_t(x)] = image.colors()[codec::indexAt(src, x, image.bitCount())].red;
+            }
+            rows[0] = state->row.data();
+        } else {
+            rows[0] = const_cast<JSAMPROW>(image.rowFromTop(y));
+        }
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeJpeg(const DibImage& image, int quality) {
+    if (image.isNull()) return {};
+    const bool grey = paletteIsGrey(image);
+    const DibImage expanded = image.hasPalette() && !grey ? codec::toTrueColor(image) : DibImage();
+    if (image.hasPalette() && !grey && expanded.isNull()) return {};
+    const DibImage& source = expanded.isNull() ? image : expanded;
+    auto state = std::make_unique<EncodeState>();
+    const bool done = encodeInto(source, std::clamp(quality, 1, 100), grey, state.get());
+    QByteArray out;
+    if (done) out = QByteArray(reinterpret_cast<const char*>(state->buffer), qsizetype(state->size));
+    std::free(state->buffer);
+    return out;
 }

@@ -3,8 +3,14 @@
 
 #include "raster/dibimage.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 // Grey pictures become 8-bit images with a grey palette, colour and CMYK
 // pictures 24-bit images. A damaged or hostile file gives the null image.
 DibImage decodeJpeg(QByteArrayView bytes);
+
+// Baseline JFIF at `quality` (1..100). Images whose palette holds only greys
+// are written as grey JPEGs; other palette images are expanded to colour,
+// since JPEG has no palette. Empty on failure.
+QByteArray encodeJpeg(const DibImage& image, int quality = 90);

@@ -1,12 +1,16 @@
 #include "raster/scanpage.h"
 
 #include "app/controls.h"
+#include "app/dialogs.h"
 #include "app/imagebutton.h"
 #include "app/mainform.h"
 #include "app/scrollbox.h"
+#include "raster/imagefile.h"
 #include "raster/stretchdraw.h"
+#include "raster/twain.h"
 
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -46,7 +50,68 @@ ScanPage::ScanPage(TMainForm& form)
     ScanPaintBox->setObjectName(QStringLiteral("ScanPaintBox"));
     ScanPaintBox->setCursor(Qt::PointingHandCursor);
     ScanPaintBox->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
+    ScanPaintBox->onMouseDown = [this](QMouseEvent* event) { ScanPaintBoxMouseDown(event); };
+    ScanPaintBox->onMouseMove = [this](QMouseEvent* event) { ScanPaintBoxMouseMove(event); };
+    ScanPaintBox->onMouseUp = [this](QMouseEvent* event) { ScanPaintBoxMouseUp(event); };
     contentLayout->addWidget(ScanScrollBox);
+
+    connect(TSetupBtn, &TImageButton::clicked, this, &ScanPage::SelectButtonClick);
+    connect(ScanBtn, &TImageButton::clicked, this, &ScanPage::ScanButtonClick);
+    connect(OpenBtn, &QPushButton::clicked, this, &ScanPage::OpenBtnClick);
+    connect(SaveBtn, &QPushButton::clicked, this, &ScanPage::SaveBtnClick);
+}
+
+void ScanPage::SelectButtonClick() {
+    TWAIN_SelectScanner(form_.dialogs(), &form_);
+}
+
+void ScanPage::ScanButtonClick() {
+    TWAIN_ScanImage(form_.dialogs(), &form_);
+}
+
+void ScanPage::WMUser2(uint64_t token) {
+    receiveImage(GetScanedDib(token));
+}
+
+void ScanPage::receiveImage(DibImage&& image) {
+    if (image.isNull()) return;
+    deldib(form_.currentImage);
+    form_.currentImage = std::move(image);
+    form_.markedRegion = {0, 0, form_.currentImage.width(), form_.currentImage.height()};
+    ScanPaintBoxPaint();
+}
+
+void ScanPage::OpenBtnClick() {
+    FileRequest request;
+    request.caption = QStringLiteral("Bild öffnen");
+    request.filter = GetDIBOpenFilter();
+    request.mustExist = true;
+    const std::optional<FileAnswer> answer = form_.dialogs().openFile(request);
+    if (!answer) return;
+    receiveImage(OpenDib(answer->path));
+}
+
+void ScanPage::SaveBtnClick() {
+    FileRequest request;
+    request.caption = QStringLiteral("Bild speichern");
+    request.filter = GetDIBSaveFilter();
+    const std::optional<FileAnswer> answer = form_.dialogs().saveFile(request);
+    if (!answer) return;
+    // The format follows the chosen filter, whatever extension was typed.
+    const QString fileName = withDefaultExtension(answer->path, answer->filterIndex);
+    SaveDib(form_.currentImage, fileName, formatNumberOfFilter(answer->filterIndex), form_.dialogs());
+}
+
+void ScanPage::ScanPaintBoxMouseDown(QMouseEvent* event) {
+    form_.dragScroll.mouseDown(*ScanScrollBox, event->position().toPoint());
+}
+
+void ScanPage::ScanPaintBoxMouseMove(QMouseEvent* event) {
+    form_.dragScroll.mouseMove(*ScanScrollBox, event->position().toPoint());
+}
+
+void ScanPage::ScanPaintBoxMouseUp(QMouseEvent*) {
+    form_.dragScroll.mouseUp();
 }
 
 QSize ScanPage::viewSize() const {

@@ -4,6 +4,11 @@
 
 #include "app/pageframe.h"
 
+#include "raster/dibimage.h"
+
+#include <cstdint>
+
+class QMouseEvent;
 class QPushButton;
 class QSpinBox;
 class ScrollBox;
@@ -27,6 +32,21 @@ class ScanPage : public PageFrame {
     // Fits the view to the image at the zoom, or repaints it when it fits.
     void ScanPaintBoxPaint();
     void ZoomEdChange();
+
+    void SelectButtonClick();
+    void ScanButtonClick();
+    // A scanned image is ready under `token`.
+    void WMUser2(uint64_t token);
+    void OpenBtnClick();
+    void SaveBtnClick();
+
+    void ScanPaintBoxMouseDown(QMouseEvent* event);
+    void ScanPaintBoxMouseMove(QMouseEvent* event);
+    void ScanPaintBoxMouseUp(QMouseEvent* event);
+
+    // The arrival of an image, scanned or opened: it replaces the current
+    // image and the marked region covers all of it. A null image changes nothing.
+    void receiveImage(DibImage&& image);
 
   private:
     void paintView(QPainter& painter);

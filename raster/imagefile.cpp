@@ -1,0 +1,214 @@
+#include "raster/imagefile.h"
+
+#include "app/messages.h"
+#include "raster/codecs/bmpcodec.h"
+#include "raster/codecs/gifcodec.h"
+#include "raster/codecs/ilbmcodec.h"
+#include "raster/codecs/pcxcodec.h"
+#include "raster/codecs/pngcodec.h"
+#include "raster/codecs/pnmcodec.h"
+#include "raster/codecs/tgacodec.h"
+#include "raster/codecs/tiffcodec.h"
+#include "raster/jpegcodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+struct SaveFormat {
+    ImageFileFormat format;
+    const char* extension;
+    const char* description;
+};
+
+constexpr SaveFormat kSaveFormats[kSaveFilterCount] = {
+    {ImageFileFormat::Bmp, ".bmp", "Windows-Bitmap"},
+    {ImageFileFormat::Dib, ".dib", "Geräteunabhängige Bitmap"},
+    {ImageFileFormat::Gif, ".gif", "CompuServe GIF"},
+    {ImageFileFormat::Iff, ".iff", "IFF ILBM"},
+    {ImageFileFormat::Jif, ".jif", "JPEG/JFIF"},
+    {ImageFileFormat::Jpg, ".jpg", "JPEG"},
+    {ImageFileFormat::Lbm, ".lbm", "Deluxe Paint ILBM/PBM"},
+    {ImageFileFormat::Pcx, ".pcx", "ZSoft Paintbrush PCX"},
+    {ImageFileFormat::Rle, ".rle", "RLE-komprimierte Windows-Bitmap"},
+    {ImageFileFormat::Tga, ".tga", "Truevision Targa"},
+    {ImageFileFormat::Tif, ".tif", "TIFF"},
+    {ImageFileFormat::Png, ".png", "Portable Network Graphics"},
+};
+
+// Files larger than this are refused before they are read into memory.
+constexpr qint64 kMaxFileBytes = qint64(1) << 30;
+
+// "Name (*.ext)|*.ext" for one save format.
+QString filterEntry(const SaveFormat& f) {
+    const QString pattern = QStringLiteral("*") + QLatin1String(f.extension);
+    return QString::fromUtf8(f.description) + QStringLiteral(" (") + pattern + QStringLiteral(")|") + pattern;
+}
+
+void reportSaveFailure(Messages& messages, const QString& text) {
+    messages.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+}
+
+} // namespace
+
+int formatNumberOfFilter(int filterPosition) {
+    return filterPosition + 2;
+}
+
+ImageFileFormat formatOfNumber(int formatNumber) {
+    const int position = formatNumber - 2;
+    if (position < 1 || position > kSaveFilterCount) return ImageFileFormat::Unknown;
+    return kSaveFormats[position - 1].format;
+}
+
+QString defaultExtension(int filterPosition) {
+    if (filterPosition < 1 || filterPosition > kSaveFilterCount) return {};
+    return QLatin1String(kSaveFormats[filterPosition - 1].extension);
+}
+
+QString withDefaultExtension(const QString& fileName, int filterPosition) {
+    if (!QFileInfo(fileName).suffix().isEmpty()) return fileName;
+    // A name ending in a dot has an empty extension too; do not double the dot.
+    QString base = fileName;
+    if (base.endsWith(QLatin1Char('.'))) base.chop(1);
+    return base + defaultExtension(filterPosition);
+}
+
+ImageFileFormat detectImageFormat(QByteArrayView bytes) {
+    auto starts = [&](const char* magic) { return bytes.startsWith(QByteArrayView(magic)); };
+    if (starts("BM")) return ImageFileFormat::Bmp;
+    if (starts("GIF87a") || starts("GIF89a")) return ImageFileFormat::Gif;
+    if (bytes.size() >= 12 && starts("FORM") &&
+        (bytes.sliced(8, 4) == QByteArrayView("ILBM") || bytes.sliced(8, 4) == QByteArrayView("PBM ")))
+        return ImageFileFormat::Iff;
+    if (starts("\xFF\xD8\xFF")) return ImageFileFormat::Jpg;
+    if (starts("\x89PNG\r\n\x1A\n")) return ImageFileFormat::Png;
+    if (starts("II*") || bytes.startsWith(QByteArrayView("MM\0*", 4))) return ImageFileFormat::Tif;
+    if (bytes.size() >= 3 && bytes[0] == 'P' && bytes[1] >= '1' && bytes[1] <= '6' &&
+        QByteArrayView(" \t\r\n#").contains(bytes[2]))
+        return ImageFileFormat::Pnm;
+    if (bytes.size() >= 128 && uint8_t(bytes[0]) == 0x0A && uint8_t(bytes[1]) <= 5 && uint8_t(bytes[2]) <= 1)
+        return ImageFileFormat::Pcx;
+    if (looksLikeTga(bytes)) return ImageFileFormat::Tga;
+    return ImageFileFormat::Unknown;
+}
+
+DibImage decodeImage(QByteArrayView bytes) {
+    switch (detectImageFormat(bytes)) {
+    case ImageFileFormat::Bmp:
+    case ImageFileFormat::Dib:
+    case ImageFileFormat::Rle:
+        return decodeBmp(bytes);
+    case ImageFileFormat::Gif:
+        return decodeGif(bytes);
+    case ImageFileFormat::Iff:
+    case ImageFileFormat::Lbm:
+        return decodeIlbm(bytes);
+    case ImageFileFormat::Jif:
+    case ImageFileFormat::Jpg:
+        return decodeJpeg(bytes);
+    case ImageFileFormat::Pcx:
+        return decodePcx(bytes);
+    case ImageFileFormat::Tga:
+        return decodeTga(bytes);
+    case ImageFileFormat::Tif:
+        return decodeTiff(bytes);
+    case ImageFileFormat::Png:
+        return decodePng(bytes);
+    case ImageFileFormat::Pnm:
+        return decodePnm(bytes);
+    case ImageFileFormat::Unknown:
+        break;
+    }
+    return {};
+}
+
+QByteArray encodeImage(const DibImage& image, ImageFileFormat format) {
+    if (image.isNull()) return {};
+    switch (format) {
+    case ImageFileFormat::Bmp:
+    case ImageFileFormat::Dib:
+        return encodeBmp(image);
+    case ImageFileFormat::Rle:
+        return encodeRle(image);
+    case ImageFileFormat::Gif:
+        return encodeGif(image);
+    case ImageFileFormat::Iff:
+        return encodeIlbm(image);
+    case ImageFileFormat::Lbm:
+        return encodeLbm(image);
+    case ImageFileFormat::Jif:
+    case ImageFileFormat::Jpg:
+        return encodeJpeg(image);
+    case ImageFileFormat::Pcx:
+        return encodePcx(image);
+    case ImageFileFormat::Tga:
+        return encodeTga(image);
+    case ImageFileFormat::Tif:
+        return encodeTiff(image);
+    case ImageFileFormat::Png:
+        return encodePng(image);
+    case ImageFileFormat::Pnm:
+    case ImageFileFormat::Unknown:
+        break;
+    }
+    return {};
+}
+
+DibImage OpenDib(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
+    const QByteArray bytes = file.readAll();
+    return decodeImage(bytes);
+}
+
+bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages) {
+    const QString shownName = QFileInfo(fileName).fileName();
+    const ImageFileFormat format = formatOfNumber(formatNumber);
+    if (image.isNull() || format == ImageFileFormat::Unknown) {
+        reportSaveFailure(messages,
+                          QStringLiteral("Das Bild kann in diesem Format nicht gespeichert werden."));
+        return false;
+    }
+    const QByteArray bytes = encodeImage(image, format);
+    if (bytes.isEmpty()) {
+        reportSaveFailure(messages,
+                          QStringLiteral("Das Bild konnte nicht umgewandelt werden (zu wenig Speicher?).\n"
+                                         "Die Datei \"%1\" wurde nicht geschrieben.")
+                              .arg(shownName));
+        return false;
+    }
+    // The picture goes to a temporary file beside the target and replaces it
+    // only when complete, so a failed save never leaves half a file behind.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        reportSaveFailure(messages,
+                          QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(shownName));
+        return false;
+    }
+    return true;
+}
+
+QString GetDIBOpenFilter() {
+    QStringList patterns;
+    for (const SaveFormat& f : kSaveFormats)
+        patterns << QStringLiteral("*") + QLatin1String(f.extension);
+    patterns << QStringLiteral("*.jpeg") << QStringLiteral("*.tiff") << QStringLiteral("*.pbm")
+             << QStringLiteral("*.pgm") << QStringLiteral("*.ppm");
+    const QString all = patterns.join(QLatin1Char(';'));
+    QStringList entries{QStringLiteral("Alle Bilddateien|") + all};
+    for (const SaveFormat& f : kSaveFormats)
+        entries << filterEntry(f);
+    entries << QStringLiteral("Portable Bitmap/Graymap/Pixmap (*.pbm;*.pgm;*.ppm)|*.pbm;*.pgm;*.ppm");
+    entries << QStringLiteral("Alle Dateien (*.*)|*");
+    return entries.join(QLatin1Char('|'));
+}
+
+QString GetDIBSaveFilter() {
+    QStringList entries;
+    for (const SaveFormat& f : kSaveFormats)
+        entries << filterEntry(f);
+    return entries.join(QLatin1Char('|'));
+}

@@ -1,0 +1,205 @@
+// The "Scannen" page: opening and saving image files, the zoom, drag-scrolling,
+// and a scan from SANE's test device arriving as the current image.
+
+#include "app/imagebutton.h"
+#include "app/scrollbox.h"
+#include "raster/imagefile.h"
+#include "raster/scandialogs.h"
+#include "raster/scanpage.h"
+#include "raster/twain.h"
+#include "retouch/retouchpage.h"
+#include "support/imagecompare.h"
+#include "support/mainformfixture.h"
+#include "support/sanetestdir.h"
+#include "support/testimages.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class ScanPageTest : public MainFormTest {
+  protected:
+    ScanPage& page() { return *form->scanPage; }
+    QString file(const QString& name) const { return files_.filePath(name); }
+    QString writeImage(const DibImage& image, const QString& name, ImageFileFormat format) {
+        QFile out(file(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(encodeImage(image, format));
+        return out.fileName();
+    }
+    static QByteArray contents(const QString& path) {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    QTemporaryDir files_;
+};
+
+TEST_F(ScanPageTest, OpeningAFileReplacesTheImageAndMarksAllOfIt) {
+    const QString path =
+        writeImage(gradientImage24(30, 20), QStringLiteral("picture.gif.bin"), ImageFileFormat::Png);
+    dialogs.answerOpenFile(FileAnswer{path, 1});
+    QTest::mouseClick(page().OpenBtn, Qt::LeftButton);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].filter, GetDIBOpenFilter());
+    expectSamePicture(gradientImage24(30, 20), form->currentImage, 0);
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 30, 20}));
+    EXPECT_EQ(page().ScanPaintBox->size(), QSize(30, 20));
+}
+
+TEST_F(ScanPageTest, AnUnreadableFileOrCancelLeavesEverythingAsItWas) {
+    QFile junk(file(QStringLiteral("junk.bmp")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("BM this is not a bitmap");
+    junk.close();
+    const MarkedRegion region = form->markedRegion;
+    const uint8_t* pixels = form->currentImage.pixels();
+    dialogs.answerOpenFile(FileAnswer{junk.fileName(), 1});
+    page().OpenBtnClick();
+    dialogs.answerOpenFile(std::nullopt);
+    page().OpenBtnClick();
+    EXPECT_EQ(form->currentImage.pixels(), pixels);
+    EXPECT_EQ(form->markedRegion, region);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ScanPageTest, SavingFollowsTheFilterPositionAndAddsItsExtension) {
+    dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("cover")), 6});
+    QTest::mouseClick(page().SaveBtn, Qt::LeftButton);
+    EXPECT_EQ(dialogs.fileRequests.back().filter, GetDIBSaveFilter());
+    EXPECT_EQ(detectImageFormat(contents(file(QStringLiteral("cover.jpg")))), ImageFileFormat::Jpg);
+
+    // A typed extension stays, but the format is the chosen filter's.
+    dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("picture.png")), 1});
+    page().SaveBtnClick();
+    EXPECT_EQ(detectImageFormat(contents(file(QStringLiteral("picture.png")))), ImageFileFormat::Bmp);
+    expectSamePicture(form->currentImage, OpenDib(file(QStringLiteral("picture.png"))), 0);
+
+    // The retouch page's "Speichern unter..." is the same command.
+    dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("retouched")), 11});
+    form->retouchPage->SpeichernUnter1->trigger();
+    EXPECT_EQ(detectImageFormat(contents(file(QStringLiteral("retouched.tif")))), ImageFileFormat::Tif);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ScanPageTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
+    const QString existing = file(QStringLiteral("old.gif"));
+    QFile old(existing);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous contents");
+    old.close();
+    {
+        // Too little memory to find the GIF palette of the 24-bit image.
+        ScopedPixelMemoryLimit shortOfMemory(1000);
+        dialogs.answerSaveFile(FileAnswer{existing, 3});
+        dialogs.answerMessage(MsgAnswer::Ok);
+        page().SaveBtnClick();
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(contents(existing), QByteArray("previous contents"));
+
+    dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("missing/dir/picture.bmp")), 1});
+    dialogs.answerMessage(MsgAnswer::Ok);
+    page().SaveBtnClick();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("picture.bmp")));
+}
+
+TEST_F(ScanPageTest, ZoomResizesTheViewFirstAndTruncatesItsSides) {
+    EXPECT_EQ(page().ScanPaintBox->size(), QSize(320, 200));
+    page().ZoomEd->setValue(110);
+    EXPECT_EQ(page().ScanPaintBox->size(), QSize(352, 220));
+    page().receiveImage(newdib(5, 5, 24));
+    page().ZoomEd->setValue(10);
+    EXPECT_EQ(page().ScanPaintBox->size(), QSize(0, 0));
+}
+
+TEST_F(ScanPageTest, DraggingScrollsAndStopsAtEachEndOnItsOwn) {
+    page().receiveImage(newdib(2000, 1500, 8));
+    ScrollBox& box = *page().ScanScrollBox;
+    QTest::qWait(1);
+    QWidget* view = page().ScanPaintBox;
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(500, 400));
+    EXPECT_TRUE(form->dragScroll.active);
+    QTest::mouseMove(view, QPoint(400, 350));
+    EXPECT_EQ(box.horizontalPosition(), 100);
+    EXPECT_EQ(box.verticalPosition(), 50);
+    // Far to the right: the horizontal position stops at 0, the vertical one moves on.
+    QTest::mouseMove(view, QPoint(5000, 300));
+    EXPECT_EQ(box.horizontalPosition(), 0);
+    EXPECT_EQ(box.verticalPosition(), 150);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5000, 300));
+    EXPECT_FALSE(form->dragScroll.active);
+    QTest::mouseMove(view, QPoint(0, 0));
+    EXPECT_EQ(box.verticalPosition(), 150);
+}
+
+class ScanPageSaneTest : public ScanPageTest {
+  protected:
+    static void SetUpTestSuite() { useSaneTestBackend(); }
+    void TearDown() override {
+        forgetChosenScanner();
+        ScanPageTest::TearDown();
+    }
+};
+
+TEST_F(ScanPageSaneTest, TheChosenDeviceIsKeptForTheRun) {
+    dialogs.answerModal([](QDialog& dialog) {
+        auto& select = static_cast<TScannerSelectDialog&>(dialog);
+        select.DeviceList->setCurrentRow(1);
+        return int(QDialog::Accepted);
+    });
+    form->scanPage->TSetupBtn->clicked();
+    EXPECT_EQ(chosenScanner(), QByteArray("test:1"));
+    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("ScannerSelectDialog")});
+}
+
+TEST_F(ScanPageSaneTest, AScanFromTheTestDeviceArrivesAsTheCurrentImage) {
+    dialogs.answerModal([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("mode"))->setCurrentText(QStringLiteral("Gray"));
+        dialog.findChild<QDoubleSpinBox*>(QStringLiteral("resolution"))->setValue(30);
+        dialog.findChild<QComboBox*>(QStringLiteral("test-picture"))
+            ->setCurrentText(QStringLiteral("Solid white"));
+        return int(QDialog::Accepted);
+    });
+    page().ScanBtn->clicked();
+    QTRY_COMPARE_WITH_TIMEOUT(form->currentImage.bitCount(), 8, 20000);
+    EXPECT_FALSE(ScanJob::running());
+    EXPECT_NEAR(form->currentImage.width(), 80 / 25.4 * 30, 1.5);
+    EXPECT_EQ(getpixel(form->currentImage, 10, 10), 255u);
+    EXPECT_EQ(form->markedRegion,
+              (MarkedRegion{0, 0, form->currentImage.width(), form->currentImage.height()}));
+    EXPECT_EQ(page().ScanPaintBox->size(), QSize(form->currentImage.width(), form->currentImage.height()));
+}
+
+TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
+    const uint8_t* pixels = form->currentImage.pixels();
+    dialogs.answerModal([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("read-return-value"))
+            ->setCurrentText(QStringLiteral("SANE_STATUS_IO_ERROR"));
+        return int(QDialog::Accepted);
+    });
+    dialogs.answerMessage(MsgAnswer::Ok);
+    page().ScanBtn->clicked();
+    QTRY_VERIFY_WITH_TIMEOUT(!ScanJob::running() && !dialogs.messages.empty(), 20000);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Ein-/Ausgabefehler")));
+    EXPECT_EQ(form->currentImage.pixels(), pixels);
+
+    // Cancelling the options dialog scans nothing and says nothing.
+    dialogs.answerModal([](QDialog&) { return int(QDialog::Rejected); });
+    page().ScanBtn->clicked();
+    EXPECT_FALSE(ScanJob::running());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+} // namespace
