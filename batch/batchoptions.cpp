@@ -8,7 +8,9 @@
 namespace {
 
 // A real value as a spin edit with two decimals keeps it.
-double twoDecimals(double value) { return std::round(value * 100.0) / 100.0; }
+double twoDecimals(double value) {
+    return std::round(value * 100.0) / 100.0;
+}
 
 std::optional<int> wholeNumber(const QString& text) {
     bool ok = false;
@@ -58,7 +60,8 @@ struct Parser {
         const QString text = valueOf(option);
         if (!error.isEmpty()) return false;
         const std::optional<int> value = wholeNumber(text);
-        if (!value) return fail(QStringLiteral("%1 erwartet eine ganze Zahl, nicht \"%2\".").arg(option, text));
+        if (!value)
+            return fail(QStringLiteral("%1 erwartet eine ganze Zahl, nicht \"%2\".").arg(option, text));
         target = std::clamp(*value, minimum, maximum);
         return true;
     }
@@ -94,47 +97,67 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
     for (; p.more() && p.error.isEmpty(); ++p.at) {
         const QString argument = arguments[p.at];
         bool ok = true;
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) options.help = true;
-        else if (argument == QLatin1String("--info")) options.info = true;
-        else if (argument == QLatin1String("--image")) ok = p.text(argument, options.imageFile);
-        else if (argument == QLatin1String("--paper-file")) ok = p.text(argument, options.paperFile);
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            options.help = true;
+        else if (argument == QLatin1String("--info"))
+            options.info = true;
+        else if (argument == QLatin1String("--image"))
+            ok = p.text(argument, options.imageFile);
+        else if (argument == QLatin1String("--paper-file"))
+            ok = p.text(argument, options.paperFile);
         else if (argument == QLatin1String("--format")) {
             ok = p.text(argument, options.formatName);
             formatByName = true;
         } else if (argument == QLatin1String("--format-index")) {
             ok = p.integer(argument, options.formatIndex, INT32_MIN, INT32_MAX);
             formatByIndex = true;
-        } else if (argument == QLatin1String("--size")) ok = p.integer(argument, options.size, 10, 500);
-        else if (argument == QLatin1String("--shift-x")) ok = p.real(argument, options.shiftX, -1000, 1000);
-        else if (argument == QLatin1String("--shift-y")) ok = p.real(argument, options.shiftY, -1000, 1000);
-        else if (argument == QLatin1String("--used")) ok = p.integer(argument, options.used, 0, 100);
-        else if (argument == QLatin1String("--copies")) ok = p.integer(argument, options.copies, 1, 1000);
-        else if (argument == QLatin1String("--options")) ok = p.text(argument, options.optionsFile);
+        } else if (argument == QLatin1String("--size"))
+            ok = p.integer(argument, options.size, 10, 500);
+        else if (argument == QLatin1String("--shift-x"))
+            ok = p.real(argument, options.shiftX, -1000, 1000);
+        else if (argument == QLatin1String("--shift-y"))
+            ok = p.real(argument, options.shiftY, -1000, 1000);
+        else if (argument == QLatin1String("--used"))
+            ok = p.integer(argument, options.used, 0, 100);
+        else if (argument == QLatin1String("--copies"))
+            ok = p.integer(argument, options.copies, 1, 1000);
+        else if (argument == QLatin1String("--options"))
+            ok = p.text(argument, options.optionsFile);
         else if (argument == QLatin1String("--calibration")) {
             const QString text = p.valueOf(argument);
             ok = p.error.isEmpty();
             if (ok) {
                 options.calibration = calibrationValues(text);
                 if (!options.calibration)
-                    ok = p.fail(QStringLiteral("--calibration erwartet vier Zahlen: links,oben,breite,höhe."));
+                    ok =
+                        p.fail(QStringLiteral("--calibration erwartet vier Zahlen: links,oben,breite,höhe."));
             }
-        } else if (argument == QLatin1String("-o")) ok = p.text(argument, options.pdfFile);
-        else if (argument == QLatin1String("--resolution")) ok = p.integer(argument, options.resolution, 72, 2400);
-        else if (argument == QLatin1String("--paper")) ok = p.text(argument, options.paper);
-        else if (argument == QLatin1String("-P")) ok = p.text(argument, options.printer);
-        else if (argument == QLatin1String("--preview")) ok = p.text(argument, options.previewFile);
-        else if (argument == QLatin1String("--sheet")) ok = p.integer(argument, options.sheet, 1, 1000);
-        else if (argument == QLatin1String("--zoom")) ok = p.integer(argument, options.zoom, 10, 500);
+        } else if (argument == QLatin1String("-o"))
+            ok = p.text(argument, options.pdfFile);
+        else if (argument == QLatin1String("--resolution"))
+            ok = p.integer(argument, options.resolution, 72, 2400);
+        else if (argument == QLatin1String("--paper"))
+            ok = p.text(argument, options.paper);
+        else if (argument == QLatin1String("-P"))
+            ok = p.text(argument, options.printer);
+        else if (argument == QLatin1String("--preview"))
+            ok = p.text(argument, options.previewFile);
+        else if (argument == QLatin1String("--sheet"))
+            ok = p.integer(argument, options.sheet, 1, 1000);
+        else if (argument == QLatin1String("--zoom"))
+            ok = p.integer(argument, options.zoom, 10, 500);
         else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
             ok = p.fail(QStringLiteral("Unbekannte Option: %1").arg(argument));
-        else inputs << argument;
+        else
+            inputs << argument;
         if (!ok) break;
     }
     if (!p.error.isEmpty()) return {std::nullopt, p.error};
     if (options.help) return {options, {}};
 
     if (!options.imageFile.isEmpty() && !inputs.isEmpty())
-        return {std::nullopt, QStringLiteral("Bitte entweder einen Auftrag oder --image angeben, nicht beides.")};
+        return {std::nullopt,
+                QStringLiteral("Bitte entweder einen Auftrag oder --image angeben, nicht beides.")};
     if (inputs.size() > 1) return {std::nullopt, QStringLiteral("Bitte nur einen Auftrag angeben.")};
     if (inputs.size() == 1) options.coverFile = inputs.first();
     if (options.coverFile.isEmpty() && options.imageFile.isEmpty())

@@ -18,20 +18,20 @@ struct BatchOptions {
     int formatIndex = 0;
 
     // "Zentrieren" and "Drucken" values, as the window's controls hold them.
-    int size = 100;        // BreitEd, 10..500
-    double shiftX = 0;     // LinksEd, −1000..1000, two decimals
-    double shiftY = 0;     // ObenEd
-    int used = 0;          // UsedED, 0..100
-    int copies = 1;        // KopiesED, 1..1000
+    int size = 100;    // BreitEd, 10..500
+    double shiftX = 0; // LinksEd, −1000..1000, two decimals
+    double shiftY = 0; // ObenEd
+    int used = 0;      // UsedED, 0..100
+    int copies = 1;    // KopiesED, 1..1000
 
-    QString optionsFile;   // empty: options.dat in the program directory
+    QString optionsFile;                              // empty: options.dat in the program directory
     std::optional<std::array<double, 4>> calibration; // cL, cT, kW, kH
 
-    QString pdfFile;       // -o
+    QString pdfFile; // -o
     int resolution = 600;
     QString paper = QStringLiteral("A4");
-    QString printer;       // -P
-    QString previewFile;   // --preview
+    QString printer;     // -P
+    QString previewFile; // --preview
     int sheet = 1;
     int zoom = 100;
 

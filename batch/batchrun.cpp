@@ -1,0 +1,211 @@
+#include "batch/batchrun.h"
+
+#include "app/coverfile.h"
+#include "app/messages.h"
+#include "app/units.h"
+#include "batch/jobinfo.h"
+#include "batch/pdffiletarget.h"
+#include "paper/paperfile.h"
+#include "print/calibration.h"
+#include "print/printrun.h"
+#include "print/qprintertarget.h"
+#include "print/sheetpreview.h"
+#include "raster/imagefile.h"
+#include "raster/screenfacts.h"
+
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+// What the window would have: the image, the objects and the screen's scales.
+struct Job {
+    DibImage image;
+    ObjectTable objects;
+};
+
+const QString kNoFormat = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
+                                         "unter \"Zentrieren\" das Papierformat aus!");
+
+// Messages of the print run go to standard error; questions get their first answer.
+class StreamMessages final : public Messages {
+  public:
+    explicit StreamMessages(QTextStream& err) : err_(err) {}
+    MsgAnswer message(const QString& text, const QString&, MsgButtons buttons, MsgIcon) override {
+        err_ << text << Qt::endl;
+        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    }
+
+  private:
+    QTextStream& err_;
+};
+
+std::optional<cover::CoverDocument> readCover(const QString& path, QTextStream& err) {
+    cover::ReadResult result = cover::readCoverFile(path);
+    const QString name = QFileInfo(path).fileName();
+    switch (result.status) {
+    case cover::ReadStatus::Ok:
+        return std::move(result.document);
+    case cover::ReadStatus::CannotOpen:
+        err << QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei %1 nicht öffnen!").arg(name)
+            << Qt::endl;
+        break;
+    case cover::ReadStatus::NotCoverFile:
+        err << QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!") << Qt::endl;
+        break;
+    case cover::ReadStatus::Damaged:
+        err << QStringLiteral(
+                   "Die CD-Cover Datei %1 ist beschädigt oder unvollständig und wurde nicht geöffnet!")
+                   .arg(name)
+            << Qt::endl;
+        break;
+    case cover::ReadStatus::OutOfMemory:
+        err << QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei %1!")
+                   .arg(name)
+            << Qt::endl;
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
+    Job job;
+    if (!options.imageFile.isEmpty()) {
+        job.image = OpenDib(options.imageFile);
+        if (job.image.isNull()) {
+            err << QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(options.imageFile)
+                << Qt::endl;
+            return std::nullopt;
+        }
+        return job;
+    }
+    std::optional<cover::CoverDocument> document = readCover(options.coverFile, err);
+    if (!document) return std::nullopt;
+    cover::installObjects(*document, job.objects);
+    job.image = std::move(document->image);
+    return job;
+}
+
+std::optional<PaperType> choosePaper(const BatchOptions& options, const QString& programDirectory,
+                                     QTextStream& err) {
+    const QString path = options.paperFile.isEmpty() ? paperFilePath(programDirectory) : options.paperFile;
+    const std::vector<PaperType> formats = readPaperFileAt(path).value_or(std::vector<PaperType>{});
+    if (!options.formatName.isEmpty()) {
+        for (const PaperType& format : formats)
+            if (format.displayName() == options.formatName) return format;
+        err << QStringLiteral("Das Papierformat \"%1\" gibt es in %2 nicht.").arg(options.formatName, path)
+            << Qt::endl;
+        return std::nullopt;
+    }
+    if (options.formatIndex < 0 || options.formatIndex >= int(formats.size())) {
+        err << kNoFormat << Qt::endl;
+        return std::nullopt;
+    }
+    return formats[std::size_t(options.formatIndex)];
+}
+
+Calibration chooseCalibration(const BatchOptions& options, const QString& programDirectory) {
+    if (options.calibration) {
+        const auto& c = *options.calibration;
+        return clampCalibration({c[0], c[1], c[2], c[3]});
+    }
+    return readOptionsFileAt(options.optionsFile.isEmpty() ? optionsFilePath(programDirectory)
+                                                           : options.optionsFile);
+}
+
+LabelContent contentOf(const Job& job, const BatchOptions& options) {
+    const int dpi = screenFacts().logicalDpiX;
+    const double imagePixelSize = units::kUnitsPerMm * units::kMmPerInch / dpi * 2;
+    return {job.image, job.objects, PlacementValues{options.size, options.shiftX, options.shiftY},
+            LabelRenderSettings{imagePixelSize, dpi, dpi}};
+}
+
+JobValues jobValuesOf(const BatchOptions& options) {
+    return {options.used, options.copies, options.sheet};
+}
+
+int print(PrintTarget& target, const PaperType& paper, const Job& job, const BatchOptions& options,
+          const Calibration& calibration, QTextStream& err) {
+    StreamMessages messages(err);
+    const PrintJob printJob{paper, jobValuesOf(options), calibration, contentOf(job, options)};
+    switch (runPrintJob(target, printJob, messages)) {
+    case PrintOutcome::Printed:
+        return ExitOk;
+    case PrintOutcome::NoMemory:
+        err << QStringLiteral("Fehler: Nicht genügend Speicher für den Druck.") << Qt::endl;
+        return ExitFailed;
+    case PrintOutcome::NotStarted:
+        break;
+    }
+    err << QStringLiteral("Der Druck konnte nicht geschrieben werden.") << Qt::endl;
+    return ExitFailed;
+}
+
+QPageSize pageSizeNamed(const QString& name) {
+    for (int id = 0; id < int(QPageSize::LastPageSize); ++id)
+        if (QPageSize::key(QPageSize::PageSizeId(id)).compare(name, Qt::CaseInsensitive) == 0)
+            return QPageSize(QPageSize::PageSizeId(id));
+    return QPageSize(QPageSize::A4);
+}
+
+int writePreview(const PaperType& paper, const Job& job, const BatchOptions& options, QTextStream& err) {
+    const QPageSize pageSize = pageSizeNamed(options.paper);
+    const QImage sheet = renderSheetPreview(paper, jobValuesOf(options), contentOf(job, options),
+                                            pageSize.sizePixels(options.resolution), options.resolution,
+                                            screenFacts().logicalDpiX, options.zoom);
+    QSaveFile file(options.previewFile);
+    if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") || !file.commit()) {
+        err << QStringLiteral("Die Vorschau %1 konnte nicht geschrieben werden.").arg(options.previewFile)
+            << Qt::endl;
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+int runBatch(const BatchOptions& options, const QString& programDirectory, QTextStream& out,
+             QTextStream& err) {
+    if (options.help) {
+        out << batchUsage();
+        return ExitOk;
+    }
+    if (options.info) {
+        if (!options.imageFile.isEmpty()) {
+            cover::CoverDocument document;
+            document.image = OpenDib(options.imageFile);
+            if (document.image.isNull()) {
+                err << QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(options.imageFile)
+                    << Qt::endl;
+                return ExitFailed;
+            }
+            out << QString::fromUtf8(jobInfoJson(document));
+            return ExitOk;
+        }
+        std::optional<cover::CoverDocument> document = readCover(options.coverFile, err);
+        if (!document) return ExitFailed;
+        out << QString::fromUtf8(jobInfoJson(*document));
+        return ExitOk;
+    }
+
+    std::optional<Job> job = readJob(options, err);
+    if (!job) return ExitFailed;
+    std::optional<PaperType> paper = choosePaper(options, programDirectory, err);
+    if (!paper) return ExitFailed;
+    const Calibration calibration = chooseCalibration(options, programDirectory);
+
+    if (!options.previewFile.isEmpty()) return writePreview(*paper, *job, options, err);
+    if (!options.pdfFile.isEmpty()) {
+        PdfFileTarget target(options.pdfFile, options.resolution, pageSizeNamed(options.paper));
+        return print(target, *paper, *job, options, calibration, err);
+    }
+    if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
+        err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
+        return ExitFailed;
+    }
+    QPrinterTarget target(options.printer);
+    return print(target, *paper, *job, options, calibration, err);
+}

@@ -1,0 +1,201 @@
+// cdcover-batch as a user runs it: the real executable, its files and exit codes.
+
+#include "printedsheets.h"
+
+#include "app/coverfile.h"
+#include "app/cp1252.h"
+#include "paper/paperedit.h"
+#include "paper/paperfile.h"
+#include "print/printrun.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPageSize>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+struct BatchRun {
+    int exitCode = -1;
+    QString out, err;
+};
+
+class BatchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PaperType other, cd;
+        applyDialogValues(other, PaperDialogValues{QStringLiteral("Anderes"), 0, 0, 50, 50, 0, 0, 1, 1});
+        applyDialogValues(cd, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
+        paper = cd;
+        ASSERT_TRUE(writePaperFileAt(path("paper.dat"), {other, cd}));
+
+        image = newdib(90, 55, 24);
+        for (int y = 0; y < 55; ++y)
+            for (int x = 0; x < 90; ++x)
+                setpixel(image, x, y,
+                         makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
+        Tobs& text = objects.slot(7);
+        text.Kind = KindText;
+        text.Left = 100000;
+        text.Width = 2000000;
+        text.Height = 1000000;
+        text.Text = toCp1252(QStringLiteral("Grüße\rZeile 2"));
+        text.FontName = QByteArrayLiteral("Liberation Serif");
+        text.FontSize = 4;
+        Tobs& figure = objects.slot(10000);
+        figure.Kind = KindFigure;
+        figure.Shape = ShapeLineRising;
+        figure.LineWidth = 3;
+        cover::CoverSource source{1000, 2000, 1.0, 105833.125, &objects, &image};
+        ASSERT_EQ(cover::writeCoverFile(path("job.cov"), source), cover::WriteStatus::Ok);
+    }
+
+    QString path(const QString& name) const { return work.path() + QLatin1Char('/') + name; }
+
+    BatchRun batch(const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(work.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program chooses offscreen itself
+        environment.remove(QStringLiteral("DISPLAY"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(CDCOVER_BATCH), arguments);
+        BatchRun run;
+        if (!process.waitForFinished(120000)) return run;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QTemporaryDir work;
+    PaperType paper;
+    DibImage image;
+    ObjectTable objects;
+};
+
+bool nearColour(QColor shown, QColor expected) {
+    return std::abs(shown.red() - expected.red()) <= 24 && std::abs(shown.green() - expected.green()) <= 24 &&
+           std::abs(shown.blue() - expected.blue()) <= 24;
+}
+
+} // namespace
+
+TEST_F(BatchTest, PrintsTheJobToPdfWhereTheLayoutPutsItsLabels) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP() << "no pdftoppm";
+    const BatchRun run =
+        batch({"job.cov", "--paper-file", path("paper.dat"), "--format", "CD", "--used", "3", "--copies",
+               "10", "--calibration", "4,2,100,100", "-o", path("out.pdf"), "--resolution", "300"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto pages = rasterisePdf(path("out.pdf"), 100, work.path());
+    ASSERT_TRUE(pages);
+
+    SheetDevice device;
+    device.kind = SheetDevice::Kind::Printer;
+    device.dpiX = device.dpiY = 300;
+    device.cL = 4;
+    device.cT = 2;
+    const SheetPlan plan = planSheets(paper, JobValues{3, 10, 1}, device);
+    ASSERT_EQ(pages->size(), 2u);
+    ASSERT_EQ(plan.sheets, 2);
+    const double scale = 100.0 / 300;
+    for (int64_t position = 0; position < 2 * 10; ++position) {
+        const int64_t sheet = position / 10;
+        const int column = int(position % 2), row = int(position / 2 % 5);
+        const bool printed = position >= 3 && position < 13;
+        const QPoint corner = labelOrigin(paper, column, row, device) * scale;
+        const QPoint centre =
+            corner + QPoint(int(plan.label.width() * scale / 2), int(plan.label.height() * scale / 2));
+        const QImage& page = (*pages)[size_t(sheet)];
+        EXPECT_EQ(nearColour(page.pixelColor(centre + QPoint(10, 0)), kLabelColour), printed) << position;
+        EXPECT_EQ(page.pixelColor(corner - QPoint(3, 3)), QColor(Qt::white)) << position;
+    }
+    // The calibration offset took 4 mm off the left margin: 6 mm from the paper's edge.
+    const QPoint first = labelOrigin(paper, 1, 1, device);
+    EXPECT_EQ(first.x(), int((92 + 10 - 4) / 25.39995 * 300));
+}
+
+TEST_F(BatchTest, InfoDescribesTheCoverFileAsWritten) {
+    const BatchRun run = batch({"job.cov", "--info"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject job = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_EQ(job["pageWidth"].toInt(), 1000);
+    EXPECT_EQ(job["pageHeight"].toInt(), 2000);
+    EXPECT_EQ(job["unitsPerScreenPixel"].toDouble(), 105833.125);
+    EXPECT_EQ(job["image"].toObject()["width"].toInt(), 90);
+    EXPECT_EQ(job["image"].toObject()["bitCount"].toInt(), 24);
+    const QJsonArray list = job["objects"].toArray();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0].toObject()["slot"].toInt(), 7);
+    EXPECT_EQ(list[0].toObject()["Text"].toString(), QStringLiteral("Grüße\rZeile 2"));
+    EXPECT_EQ(list[0].toObject()["FontName"].toString(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(list[0].toObject()["Width"].toInt(), 2000000);
+    EXPECT_EQ(list[1].toObject()["slot"].toInt(), 10000);
+    EXPECT_EQ(list[1].toObject()["Shape"].toInt(), int(ShapeLineRising));
+    EXPECT_EQ(list[1].toObject()["LineWidth"].toInt(), 3);
+}
+
+TEST_F(BatchTest, AnImageFileIsAJobWithoutObjects) {
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(kLabelColour);
+    ASSERT_TRUE(picture.save(path("scan.png")));
+    BatchRun run = batch({"--image", path("scan.png"), "--paper-file", path("paper.dat"), "--format-index",
+                          "1", "-o", path("image.pdf"), "--resolution", "150", "--paper", "Letter"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("image.pdf")));
+    run = batch({"--image", path("scan.png"), "--info"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(run.out.toUtf8()).object()["objects"].toArray().size(), 0);
+}
+
+TEST_F(BatchTest, WrongUsageAndBadInputFailWithoutWritingAnything) {
+    BatchRun run = batch({});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Aufruf:")));
+    run = batch({"job.cov", "--sheet"});
+    EXPECT_EQ(run.exitCode, 2);
+    run = batch({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("--calibration")));
+
+    QFile corrupt(path("corrupt.cov"));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write("Varnelt Morvanthelquistradibenzor 1.x and then some");
+    corrupt.close();
+    run = batch({"corrupt.cov", "--paper-file", path("paper.dat"), "-o", path("never.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!")));
+    EXPECT_FALSE(QFile::exists(path("never.pdf")));
+
+    // No paper format at that index: the window's message, nothing printed.
+    run =
+        batch({"job.cov", "--paper-file", path("paper.dat"), "--format-index", "5", "-o", path("never.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Sie haben noch kein Papierformat ausgewählt!")));
+    EXPECT_FALSE(QFile::exists(path("never.pdf")));
+
+    // An output that cannot be written.
+    run = batch({"job.cov", "--paper-file", path("paper.dat"), "-o", QStringLiteral("/proc/never.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+}
+
+TEST_F(BatchTest, PreviewIsTheSheetAsTheWindowShowsIt) {
+    const BatchRun run =
+        batch({"job.cov", "--paper-file", path("paper.dat"), "--format", "CD", "--used", "3", "--copies",
+               "10", "--preview", path("sheet.png"), "--sheet", "2", "--zoom", "50"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage sheet(path("sheet.png"));
+    const QSize a4 = QPageSize(QPageSize::A4).sizePixels(600);
+    EXPECT_EQ(sheet.size(), previewSheetSize(a4, 96, 600, 50));
+    // Sheet 2 holds positions 10, 11, 12: (0,0), (1,0), (0,1); (1,1) stays white.
+    SheetDevice device;
+    device.kX = device.kY = 0.5;
+    const QSize label = labelBitmapSize(paper, device);
+    const QPoint centre(label.width() / 2, label.height() / 2);
+    EXPECT_TRUE(
+        nearColour(sheet.pixelColor(labelOrigin(paper, 0, 1, device) + centre + QPoint(5, 0)), kLabelColour));
+    EXPECT_EQ(sheet.pixelColor(labelOrigin(paper, 1, 1, device) + centre), QColor(Qt::white));
+}
