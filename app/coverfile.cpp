@@ -1,7 +1,8 @@
 #include "app/coverfile.h"
 
+#include "app/savefile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace cover {
 
@@ -12,7 +13,7 @@ WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const
         file.cancelWriting();
         return WriteStatus::WriteFailed;
     }
-    return file.commit() ? WriteStatus::Ok : WriteStatus::WriteFailed;
+    return commitWhole(file) ? WriteStatus::Ok : WriteStatus::WriteFailed;
 }
 
 ReadResult readCoverFile(const QString& path, const Progress& progress) {

@@ -2,6 +2,7 @@
 
 #include "app/coverfile.h"
 #include "app/messages.h"
+#include "app/savefile.h"
 #include "app/units.h"
 #include "batch/jobinfo.h"
 #include "batch/pdffiletarget.h"
@@ -157,7 +158,7 @@ int writePreview(const PaperType& paper, const Job& job, const BatchOptions& opt
                                             pageSize.sizePixels(options.resolution), options.resolution,
                                             screenFacts().logicalDpiX, options.zoom);
     QSaveFile file(options.previewFile);
-    if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") || !file.commit()) {
+    if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") || !commitWhole(file)) {
         err << QStringLiteral("Die Vorschau %1 konnte nicht geschrieben werden.").arg(options.previewFile)
             << Qt::endl;
         return ExitFailed;

@@ -1,5 +1,7 @@
 #include "batch/pdffiletarget.h"
 
+#include "app/savefile.h"
+
 #include <QPageLayout>
 
 PdfFileTarget::PdfFileTarget(const QString& path, int resolution, const QPageSize& paper)
@@ -42,7 +44,7 @@ bool PdfFileTarget::end() {
     const bool painted = painter_->end();
     painter_.reset();
     writer_.reset(); // flushes the document into the file
-    const bool written = painted && file_->commit();
+    const bool written = painted && commitWhole(*file_);
     file_.reset();
     return written;
 }

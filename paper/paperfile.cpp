@@ -1,9 +1,9 @@
 #include "paper/paperfile.h"
 
 #include "app/programdirectory.h"
+#include "app/savefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -60,14 +60,7 @@ std::optional<std::vector<PaperType>> readPaperFileAt(const QString& path) {
 
 bool writePaperFileAt(const QString& path, const std::vector<PaperType>& records) {
     if (!prepareSettingsFolder(path)) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = writePaperFile(records);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, writePaperFile(records));
 }
 
 QString paperFilePath(const QString& programDirectory) {

@@ -1,9 +1,9 @@
 #include "print/calibration.h"
 
 #include "app/programdirectory.h"
+#include "app/savefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -61,14 +61,7 @@ Calibration readOptionsFileAt(const QString& path) {
 
 bool writeOptionsFileAt(const QString& path, const Calibration& values) {
     if (!prepareSettingsFolder(path)) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = writeOptionsFile(values);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, writeOptionsFile(values));
 }
 
 QString optionsFilePath(const QString& programDirectory) {

@@ -1,6 +1,7 @@
 #include "raster/imagefile.h"
 
 #include "app/messages.h"
+#include "app/savefile.h"
 #include "raster/codecs/bmpcodec.h"
 #include "raster/codecs/gifcodec.h"
 #include "raster/codecs/ilbmcodec.h"
@@ -13,7 +14,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -182,8 +182,7 @@ bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, M
     }
     // The picture goes to a temporary file beside the target and replaces it
     // only when complete, so a failed save never leaves half a file behind.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!replaceFile(fileName, bytes)) {
         reportSaveFailure(messages,
                           QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(shownName));
         return false;

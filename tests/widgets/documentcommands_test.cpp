@@ -2,6 +2,7 @@
 #include "app/scrollbox.h"
 #include "app/userevents.h"
 #include "objects/annotationpage.h"
+#include "support/filesizelimit.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 
@@ -37,26 +38,6 @@ class ProgressRecorder : public QObject {
             values.push_back(static_cast<WmUserEvent*>(event)->percent());
         return false;
     }
-};
-
-// Limits the size of files this process writes, so that a save fails half way.
-class ScopedFileSizeLimit {
-  public:
-    explicit ScopedFileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~ScopedFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 } // namespace
