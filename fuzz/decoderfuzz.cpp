@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // A small cap keeps the fuzzer from spending its time on huge allocations
     // that the cap refuses anyway in real use.
-    static ScopedPixelMemoryLimit limit(std::size_t(64) << 20);
+    static ScopedPixelMemoryLimit limit(std::size_t(16) << 20);
     return 0;
 }
 
