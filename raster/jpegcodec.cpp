@@ -45,30 +45,16 @@ void limitScans(j_common_ptr info) {
     }
 }
 
-void storeRow(DibImage& image, int y, const JSAMPLE* samples, J_COLOR_SPACE space, bool invertedCmyk) {
+// CMYK rows, the one kind libjpeg cannot hand out in the record's layout.
+void storeCmykRow(DibImage& image, int y, const JSAMPLE* samples, bool invertedCmyk) {
     uint8_t* row = image.rowFromTop(y);
-    const int width = image.width();
-    if (space == JCS_GRAYSCALE) {
-        std::copy(samples, samples + width, row);
-        return;
-    }
-    for (int x = 0; x < width; ++x) {
-        uint8_t r, g, b;
-        if (space == JCS_CMYK) {
-            int c = samples[4 * x], m = samples[4 * x + 1], yy = samples[4 * x + 2], k = samples[4 * x + 3];
-            if (!invertedCmyk) c = 255 - c, m = 255 - m, yy = 255 - yy, k = 255 - k;
-            // Adobe files store the complements: the values are the ink's absence.
-            r = uint8_t(c * k / 255);
-            g = uint8_t(m * k / 255);
-            b = uint8_t(yy * k / 255);
-        } else {
-            r = samples[3 * x];
-            g = samples[3 * x + 1];
-            b = samples[3 * x + 2];
-        }
-        row[3 * x] = b;
-        row[3 * x + 1] = g;
-        row[3 * x + 2] = r;
+    for (int x = 0; x < image.width(); ++x) {
+        int c = samples[4 * x], m = samples[4 * x + 1], yy = samples[4 * x + 2], k = samples[4 * x + 3];
+        // Adobe files store the complements: the values are the ink's absence.
+        if (!invertedCmyk) c = 255 - c, m = 255 - m, yy = 255 - yy, k = 255 - k;
+        row[3 * x] = uint8_t(yy * k / 255);
+        row[3 * x + 1] = uint8_t(m * k / 255);
+        row[3 * x + 2] = uint8_t(c * k / 255);
     }
 }
 
@@ -115,7 +101,7 @@ bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBu
         const int y = int(info.output_scanline);
         JSAMPROW rows[1] = {cmyk ? rowBuffer->data() : out->rowFromTop(y)};
         jpeg_read_scanlines(&info, rows, 1);
-        if (cmyk) storeRow(*out, y, rowBuffer->data(), info.out_color_space, invertedCmyk);
+        if (cmyk) storeCmykRow(*out, y, rowBuffer->data(), invertedCmyk);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

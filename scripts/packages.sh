@@ -12,7 +12,7 @@ RUN_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick librsvg2-bin
+  xvfb xauth xdotool imagemagick librsvg2-bin libjpeg-turbo-progs
   cups printer-driver-cups-pdf poppler-utils
 )
 

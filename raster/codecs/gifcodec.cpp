@@ -63,10 +63,16 @@ DibImage readFirstPicture(GifFileType* gif, int transparent) {
     if (transparent >= 0 && transparent < (1 << bits)) table[transparent] = {255, 255, 255, 0};
     DibImage image = newdib(screenWidth, screenHeight, bits, table, map ? std::min(colours, 256) : 2);
     if (image.isNull()) return {};
-    const int fill = transparent >= 0 ? transparent : gif->SBackGroundColor;
-    for (int y = 0; y < screenHeight; ++y)
+    // The screen starts in the background colour: one row is made and copied,
+    // as a small file may announce a large screen.
+    const unsigned fill = unsigned(transparent >= 0 ? transparent : gif->SBackGroundColor);
+    if (fill != 0) {
+        uint8_t* first = image.memoryRow(0);
         for (int x = 0; x < screenWidth; ++x)
-            codec::putIndex(image.rowFromTop(y), x, bits, unsigned(fill));
+            codec::putIndex(first, x, bits, fill);
+        for (int row = 1; row < screenHeight; ++row)
+            std::memcpy(image.memoryRow(row), first, std::size_t(image.stride()));
+    }
 
     std::vector<GifPixelType> line(std::size_t(frame.Width));
     auto storeLine = [&](int frameRow) {

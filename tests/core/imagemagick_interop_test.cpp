@@ -107,6 +107,7 @@ TEST_F(ImageMagickInterop, OurDecodersReadWhatImageMagickWrites) {
         {"gif", "", Kind::Colours200, 8, 0},
         {"jpg", "-quality 95", Kind::TrueColour, 24, 12},
         {"jpg", "-quality 95 -colorspace Gray", Kind::Grey, 8, 12},
+        {"jpg", "-quality 95 -colorspace CMYK", Kind::TrueColour, 24, 16},
         {"pcx", "-type Bilevel", Kind::Bilevel, 24, 0}, // ImageMagick writes three planes
         {"pcx", "-type Palette", Kind::Colours200, 8, 0},
         {"pcx", "-type TrueColor", Kind::TrueColour, 24, 0},

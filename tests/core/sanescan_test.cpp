@@ -144,12 +144,6 @@ TEST_F(SaneTestBackend, LineArtSixteenBitsAndThreePassFrames) {
     expectSamePicture(single, threePass, 0);
 }
 
-TEST_F(SaneTestBackend, HandScannerWithoutKnownHeightStillGivesAnImage) {
-    const DibImage image = scan({{"hand-scanner", true}, {"test-picture", "Solid white"}});
-    ASSERT_EQ(lastFailure, sane::Failure::None);
-    EXPECT_GT(image.height(), 0);
-}
-
 TEST_F(SaneTestBackend, DeviceErrorsBecomeFailuresWithGermanTexts) {
     const struct {
         const char* status;
@@ -158,8 +152,11 @@ TEST_F(SaneTestBackend, DeviceErrorsBecomeFailuresWithGermanTexts) {
                  {"SANE_STATUS_DEVICE_BUSY", sane::Failure::Busy},
                  {"SANE_STATUS_CANCELLED", sane::Failure::Cancelled},
                  {"SANE_STATUS_JAMMED", sane::Failure::Jammed}};
+    // The test backend stops its reader thread asynchronously on cancel; with
+    // a read delay the thread waits in a sleep, not inside malloc, when it is
+    // stopped, which keeps the backend from deadlocking.
     for (const auto& c : cases) {
-        const DibImage image = scan({{"read-return-value", c.status}});
+        const DibImage image = scan({{"read-delay", true}, {"read-return-value", c.status}});
         EXPECT_TRUE(image.isNull());
         EXPECT_EQ(lastFailure, c.failure) << c.status;
         EXPECT_FALSE(sane::failureText(lastFailure).isEmpty());

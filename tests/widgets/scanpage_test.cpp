@@ -14,6 +14,7 @@
 #include "support/testimages.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -184,6 +185,8 @@ TEST_F(ScanPageSaneTest, AScanFromTheTestDeviceArrivesAsTheCurrentImage) {
 TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
     const uint8_t* pixels = form->currentImage.pixels();
     dialogs.answerModal([](QDialog& dialog) {
+        // With a read delay the test backend's reader thread can be stopped safely.
+        dialog.findChild<QCheckBox*>(QStringLiteral("read-delay"))->setChecked(true);
         dialog.findChild<QComboBox*>(QStringLiteral("read-return-value"))
             ->setCurrentText(QStringLiteral("SANE_STATUS_IO_ERROR"));
         return int(QDialog::Accepted);
