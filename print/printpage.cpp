@@ -66,6 +66,8 @@ PrintPage::PrintPage(TMainForm& form)
     VPaint = ScrollBox3->paintBox();
     VPaint->setObjectName(QStringLiteral("VPaint"));
     VPaint->setCursor(Qt::PointingHandCursor);
+    // Whatever its size, the first paint when the page is shown fits it to the sheet.
+    VPaint->resize(1, 1);
     VPaint->onPaint = [this](QPainter& painter, const QRect&) { paintSheet(painter); };
     VPaint->onMouseDown = [this](QMouseEvent* event) { VPaintMouseDown(event); };
     VPaint->onMouseMove = [this](QMouseEvent* event) { VPaintMouseMove(event); };
