@@ -224,22 +224,13 @@ void PlacementPage::paintView(QPainter& painter) {
 // --- drag-to-scroll ----------------------------------------------------------------
 
 void PlacementPage::PaintBox2MouseDown(QMouseEvent* event) {
-    ScrollBox2->setFocus();
-    dragging_ = true;
-    dragStart_ = event->position().toPoint();
+    form_.dragScroll.mouseDown(*ScrollBox2, event->position().toPoint());
 }
 
 void PlacementPage::PaintBox2MouseMove(QMouseEvent* event) {
-    if (!dragging_) return;
-    const QPoint at = event->position().toPoint();
-    const int x = ScrollBox2->horizontalPosition() + (dragStart_.x() - at.x());
-    const int y = ScrollBox2->verticalPosition() + (dragStart_.y() - at.y());
-    ScrollBox2->setHorizontalPosition(
-        std::clamp(x, 0, std::max(0, ScrollBox2->horizontalScrollBar()->maximum())));
-    ScrollBox2->setVerticalPosition(
-        std::clamp(y, 0, std::max(0, ScrollBox2->verticalScrollBar()->maximum())));
+    form_.dragScroll.mouseMove(*ScrollBox2, event->position().toPoint());
 }
 
 void PlacementPage::PaintBox2MouseUp(QMouseEvent*) {
-    dragging_ = false;
+    form_.dragScroll.mouseUp();
 }

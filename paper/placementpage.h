@@ -72,7 +72,4 @@ class PlacementPage : public PageFrame {
 
     TMainForm& form_;
     TNewETypForm* newETypForm_ = nullptr;
-    // Drag-to-scroll: a button is down and where it went down, in view pixels.
-    bool dragging_ = false;
-    QPoint dragStart_;
 };

@@ -230,21 +230,14 @@ void PrintPage::KalibrateBtnClick() {
 // --- drag-to-scroll ------------------------------------------------------------------
 
 void PrintPage::VPaintMouseDown(QMouseEvent* event) {
-    dragging_ = true;
-    dragStart_ = event->position().toPoint();
+    // The sheet preview drags without taking the focus.
+    form_.dragScroll.mouseDown(*ScrollBox3, event->position().toPoint(), false);
 }
 
 void PrintPage::VPaintMouseMove(QMouseEvent* event) {
-    if (!dragging_) return;
-    const QPoint at = event->position().toPoint();
-    const int x = ScrollBox3->horizontalPosition() + (dragStart_.x() - at.x());
-    const int y = ScrollBox3->verticalPosition() + (dragStart_.y() - at.y());
-    ScrollBox3->setHorizontalPosition(
-        std::clamp(x, 0, std::max(0, ScrollBox3->horizontalScrollBar()->maximum())));
-    ScrollBox3->setVerticalPosition(
-        std::clamp(y, 0, std::max(0, ScrollBox3->verticalScrollBar()->maximum())));
+    form_.dragScroll.mouseMove(*ScrollBox3, event->position().toPoint());
 }
 
 void PrintPage::VPaintMouseUp(QMouseEvent*) {
-    dragging_ = false;
+    form_.dragScroll.mouseUp();
 }

@@ -69,8 +69,6 @@ class PrintPage : public PageFrame {
 
     TMainForm& form_;
     TKalForm* kalForm_ = nullptr;
-    bool dragging_ = false;
-    QPoint dragStart_;
     int visits_ = 0;
     struct Reported {
         int visit = -1;

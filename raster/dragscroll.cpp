@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-void DragScroll::mouseDown(ScrollBox& box, QPoint position) {
-    box.setFocus();
+void DragScroll::mouseDown(ScrollBox& box, QPoint position, bool takeFocus) {
+    if (takeFocus) box.setFocus();
     active = true;
     x = position.x();
     y = position.y();

@@ -12,8 +12,8 @@ struct DragScroll {
     bool active = false;
     int x = 0, y = 0; // mouse position at the press, paint box pixels
 
-    // Button down: the scroll box takes the focus and the drag begins.
-    void mouseDown(ScrollBox& box, QPoint position);
+    // Button down: the drag begins; the scroll box takes the focus unless told not to.
+    void mouseDown(ScrollBox& box, QPoint position, bool takeFocus = true);
     // While dragging, scrolls by the distance from the pressed point. The
     // paint box moves with the content, so the pressed point is never updated.
     void mouseMove(ScrollBox& box, QPoint position);
