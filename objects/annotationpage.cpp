@@ -75,6 +75,11 @@ AnnotationPage::AnnotationPage(TMainForm& form)
     editor = new AnnotationEditor(form_, *this);
 }
 
+AnnotationPage::~AnnotationPage() {
+    delete editor;
+    editor = nullptr;
+}
+
 void AnnotationPage::buildToolbar() {
     Toolbar = new QToolBar(content());
     Toolbar->setObjectName(QStringLiteral("Toolbar"));

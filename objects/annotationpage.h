@@ -25,6 +25,8 @@ class AnnotationPage : public PageFrame {
     Q_OBJECT
   public:
     explicit AnnotationPage(TMainForm& form);
+    // The editor watches the page's own widgets: it goes before they do.
+    ~AnnotationPage() override;
 
     QToolBar* Toolbar = nullptr;
     QToolButton* SpeedItem3 = nullptr; // "Zeiger"
