@@ -1,4 +1,5 @@
 #include "print/printrun.h"
+#include "support/testpapers.h"
 
 #include "raster/screenfacts.h"
 #include "support/fakedialogs.h"
@@ -11,19 +12,6 @@
 namespace {
 
 const double kPixelSize = 2 * 200000 * 25.39995 / 96;
-
-PaperType twoByFive() {
-    PaperType paper;
-    paper.LeftMargin = 10;
-    paper.TopMargin = 12;
-    paper.StepX = 92;
-    paper.StepY = 58;
-    paper.LabelWidth = 90;
-    paper.LabelHeight = 55;
-    paper.CountX = 2;
-    paper.CountY = 5;
-    return paper;
-}
 
 // A 24-bit picture in one colour, as wide and high as the label's proportions.
 DibImage solidImage(int width, int height, QColor colour) {

@@ -1,4 +1,5 @@
 #include "print/sheetlayout.h"
+#include "support/testpapers.h"
 
 #include <gtest/gtest.h>
 
@@ -6,20 +7,6 @@
 #include <vector>
 
 namespace {
-
-// 2 × 5 labels of 90 × 55 mm, margins 10 and 12 mm, pitch 92 × 58 mm.
-PaperType twoByFive() {
-    PaperType paper;
-    paper.LeftMargin = 10;
-    paper.TopMargin = 12;
-    paper.StepX = 92;
-    paper.StepY = 58;
-    paper.LabelWidth = 90;
-    paper.LabelHeight = 55;
-    paper.CountX = 2;
-    paper.CountY = 5;
-    return paper;
-}
 
 SheetDevice printer(double dpiX, double dpiY, double kW = 100, double kH = 100, double cL = 0,
                     double cT = 0) {
