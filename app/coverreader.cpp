@@ -65,7 +65,8 @@ class ByteCursor {
 };
 
 // The rest of an object record after its slot number; nothing when the record is
-// cut off or names a kind that no object can have.
+// cut off. Any Kind is kept: the renderer and the editor pass over kinds they do
+// not know, and a later writer keeps the record as it came.
 std::optional<Tobs> readObject(ByteCursor& in) {
     Tobs object;
     object.Left = in.int32();
@@ -94,7 +95,7 @@ std::optional<Tobs> readObject(ByteCursor& in) {
     object.FontPitch = in.uint8();
     object.FontSize = in.int32();
     object.FontStyle = in.uint8();
-    if (in.failed() || (object.Kind != KindFigure && object.Kind != KindText)) return std::nullopt;
+    if (in.failed()) return std::nullopt;
     return object;
 }
 
@@ -143,8 +144,9 @@ ReadStatus readImage(ByteCursor& in, DibImage& image, const Progress& progress) 
     if (paletteEntriesFor(bitCount) != colours || width <= 0 || height <= 0 || width > kMaxDibSide ||
         height > kMaxDibSide)
         return ReadStatus::Damaged;
+    // Bytes after the last row belong to no field and are left unread.
     const int64_t stride = dibStride(width, bitCount);
-    if (stride * height != in.remaining()) return ReadStatus::Damaged;
+    if (stride * height > in.remaining()) return ReadStatus::Damaged;
 
     RgbQuad palette[256];
     std::memcpy(palette, block + sizeof header, std::size_t(colours) * sizeof(RgbQuad));
@@ -189,8 +191,9 @@ ReadResult readCover(QByteArrayView bytes, const Progress& progress) {
     for (;;) {
         const int32_t slot = in.int32();
         if (in.failed()) return result;
-        if (slot == kEndMarker) break;
-        if (slot < 1 || slot > ObjectTable::kSlots) return result;
+        // The writer ends the list with 10001, but any number above the table ends it.
+        if (slot > ObjectTable::kSlots) break;
+        if (slot < 1) return result;
         std::optional<Tobs> object = readObject(in);
         if (!object) return result;
         document.objects.emplace_back(slot, std::move(*object));
