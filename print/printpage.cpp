@@ -152,6 +152,10 @@ void PrintPage::VPaintPaint() {
 void PrintPage::paintSheet(QPainter& painter) {
     const PaperType* paper = form_.placementPage->selectedPaperType();
     if (!paper) {
+        // No sheet is drawn. The paint box is opaque, so without this fill it
+        // would keep whatever the last sheet left in it.
+        const QWidget* behind = ScrollBox3->viewport();
+        painter.fillRect(VPaint->rect(), behind->palette().color(behind->backgroundRole()));
         // Not from inside a paint: the message box would paint over it again.
         QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
         return;
@@ -162,7 +166,8 @@ void PrintPage::paintSheet(QPainter& painter) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }
-    paintSheetPreview(painter, size, *paper, values, labelContent(), screenFacts().logicalDpiX, ZoomEd4->value());
+    paintSheetPreview(painter, size, *paper, values, labelContent(), screenFacts().logicalDpiX,
+                      ZoomEd4->value());
 }
 
 void PrintPage::UsedEDChange() {

@@ -15,9 +15,11 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 
 namespace {
 
@@ -50,6 +52,12 @@ class PrintPageTest : public MainFormTest {
         QCoreApplication::processEvents();
     }
     QImage sheet() { return page().VPaint->grab().toImage(); }
+    // What the window shows of the sheet preview, read back from the window's
+    // own pixels: the top-left corner of the scroll box's visible area.
+    QImage shownSheet() {
+        const QPoint corner = page().ScrollBox3->viewport()->mapTo(form.get(), QPoint(0, 0));
+        return form->screen()->grabWindow(form->winId(), corner.x(), corner.y(), 400, 300).toImage();
+    }
     static bool labelCornerAt(const QImage& view, int x, int y) {
         return view.pixelColor(x, y) == kLabelColour && view.pixelColor(x + 3, y + 3) == kLabelColour &&
                view.pixelColor(x - 1, y) == Qt::white && view.pixelColor(x, y - 1) == Qt::white;
@@ -204,4 +212,28 @@ TEST_F(PrintPageTest, DragScrollsTheSheet) {
     mouse(&PrintPage::VPaintMouseUp, QEvent::MouseButtonRelease, {0, 0});
     mouse(&PrintPage::VPaintMouseMove, QEvent::MouseMove, {9000, 0});
     EXPECT_EQ(box.horizontalPosition(), maxX);
+}
+
+TEST_F(PrintPageTest, WithoutAFormatThePreviewNoLongerShowsTheLastSheet) {
+    startWithFormat();
+    const QPoint insideFirstLabel(37 + 20, 45 + 20);
+    ASSERT_EQ(shownSheet().pixelColor(insideFirstLabel), kLabelColour);
+
+    // "&Löschen" on "Zentrieren" removes the only format; back on "Drucken".
+    form->PageControl2->setCurrentIndex(3);
+    dialogs.answerMessage(MsgAnswer::Ok);
+    QTest::mouseClick(form->placementPage->DelBtn, Qt::LeftButton);
+    ASSERT_EQ(form->placementPage->ComboBox1->count(), 0);
+    dialogs.answerMessage(MsgAnswer::Ok);
+    form->PageControl2->setCurrentIndex(4);
+    page().VPaint->repaint();
+    QCoreApplication::processEvents(); // the message is raised after the paint
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, kNoFormat);
+    const QWidget* behind = page().ScrollBox3->viewport();
+    const QRgb background = behind->palette().color(behind->backgroundRole()).rgb();
+    const QImage shown = shownSheet();
+    EXPECT_EQ(shown.pixel(insideFirstLabel), background);
+    EXPECT_EQ(shown.pixel(5, 5), background);
 }
