@@ -6,13 +6,35 @@
 #include "raster/screenfacts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
+
+namespace {
+
+// Qt looks up its runtime directory while it starts and warns on standard error
+// when XDG_RUNTIME_DIR is not set, as under su, sudo, cron or in a container.
+// Standard error carries only our own messages, so the run gets a private
+// directory (mode 0700, removed at exit) instead; nothing of ours uses it.
+std::unique_ptr<QTemporaryDir> provideRuntimeDirectory() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return nullptr;
+    auto directory =
+        std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/cdcover-batch-XXXXXX"));
+    if (!directory->isValid()) return nullptr;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(directory->path()));
+    return directory;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // No display is needed: the program draws offscreen by itself.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QTemporaryDir> runtimeDirectory = provideRuntimeDirectory();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cdcover"));
     QTextStream out(stdout);

@@ -55,12 +55,15 @@ class BatchTest : public ::testing::Test {
 
     QString path(const QString& name) const { return work.path() + QLatin1Char('/') + name; }
 
-    BatchRun batch(const QStringList& arguments) {
+    // `unset` names further variables the program runs without.
+    BatchRun batch(const QStringList& arguments, const QStringList& unset = {}) {
         QProcess process;
         process.setWorkingDirectory(work.path());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program chooses offscreen itself
         environment.remove(QStringLiteral("DISPLAY"));
+        for (const QString& name : unset)
+            environment.remove(name);
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(CDCOVER_BATCH), arguments);
         BatchRun run;
@@ -198,4 +201,27 @@ TEST_F(BatchTest, PreviewIsTheSheetAsTheWindowShowsIt) {
     EXPECT_TRUE(
         nearColour(sheet.pixelColor(labelOrigin(paper, 0, 1, device) + centre + QPoint(5, 0)), kLabelColour));
     EXPECT_EQ(sheet.pixelColor(labelOrigin(paper, 1, 1, device) + centre), QColor(Qt::white));
+}
+
+TEST_F(BatchTest, StandardErrorHoldsOnlyItsOwnMessagesAlsoWithoutRuntimeDirectory) {
+    const QStringList without{QStringLiteral("XDG_RUNTIME_DIR")};
+    const QStringList job{"job.cov", "--paper-file", path("paper.dat"), "--format", "CD"};
+    BatchRun run = batch(job + QStringList{"-o", path("out.pdf"), "--resolution", "150"}, without);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err.toStdString(), "");
+    EXPECT_TRUE(QFile::exists(path("out.pdf")));
+    run = batch(job + QStringList{"--preview", path("sheet.png")}, without);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err.toStdString(), "");
+    run = batch({"job.cov", "--info"}, without);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err.toStdString(), "");
+
+    // A failing run says what is wrong, and nothing else.
+    run =
+        batch({"job.cov", "--paper-file", path("paper.dat"), "--format-index", "5", "-o", path("never.pdf")},
+              without);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie unter "
+                                      "\"Zentrieren\" das Papierformat aus!\n"));
 }
