@@ -135,6 +135,9 @@ int print(PrintTarget& target, const PaperType& paper, const Job& job, const Bat
     switch (runPrintJob(target, printJob, messages)) {
     case PrintOutcome::Printed:
         return ExitOk;
+    case PrintOutcome::NoLabelArea:
+        err << noLabelAreaMessage(paper) << Qt::endl;
+        return ExitFailed;
     case PrintOutcome::NoMemory:
         err << QStringLiteral("Fehler: Nicht genügend Speicher für den Druck.") << Qt::endl;
         return ExitFailed;
@@ -158,7 +161,8 @@ int writePreview(const PaperType& paper, const Job& job, const BatchOptions& opt
                                             pageSize.sizePixels(options.resolution), options.resolution,
                                             screenFacts().logicalDpiX, options.zoom);
     QSaveFile file(options.previewFile);
-    if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") || !commitWhole(file)) {
+    if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") ||
+        !commitWhole(file)) {
         err << QStringLiteral("Die Vorschau %1 konnte nicht geschrieben werden.").arg(options.previewFile)
             << Qt::endl;
         return ExitFailed;

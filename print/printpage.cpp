@@ -193,21 +193,31 @@ void PrintPage::GoBtn1Click() {
     }
     applyCorrections(*paper);
     PrintTarget& target = form_.printTarget();
-    if (!choosePrintFile(target, form_.dialogs(), kPrintTitle)) return;
     const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};
-    switch (runPrintJob(target, job, form_.dialogs())) {
+    // Told before the file dialog: such a label prints nothing on any page.
+    if (!labelHasArea(target, job))
+        reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
+    else if (choosePrintFile(target, form_.dialogs(), kPrintTitle))
+        reportPrintOutcome(runPrintJob(target, job, form_.dialogs()), *paper);
+    VPaintPaint();
+}
+
+void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper) {
+    QString text;
+    switch (outcome) {
     case PrintOutcome::Printed:
+        return;
+    case PrintOutcome::NoLabelArea:
+        text = noLabelAreaMessage(paper);
         break;
     case PrintOutcome::NoMemory:
-        form_.dialogs().message(QStringLiteral("Nicht genügend Speicher, um das Etikett zu drucken."),
-                                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        text = QStringLiteral("Nicht genügend Speicher, um das Etikett zu drucken.");
         break;
     case PrintOutcome::NotStarted:
-        form_.dialogs().message(QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."),
-                                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        text = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
         break;
     }
-    VPaintPaint();
+    form_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::SetupBtnClick() {

@@ -18,6 +18,7 @@ class TKalForm;
 class TMainForm;
 struct LabelContent;
 struct PaperType;
+enum class PrintOutcome;
 
 class PrintPage : public PageFrame {
     Q_OBJECT
@@ -66,6 +67,7 @@ class PrintPage : public PageFrame {
     // again.
     void reportMissingFormat();
     LabelContent labelContent() const;
+    void reportPrintOutcome(PrintOutcome outcome, const PaperType& paper);
 
     TMainForm& form_;
     TKalForm* kalForm_ = nullptr;

@@ -17,7 +17,25 @@ SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibrat
     return device;
 }
 
+bool labelHasArea(const PrintTarget& target, const PrintJob& job) {
+    return !labelBitmapSize(job.paper, printerDevice(target, job.calibration)).isEmpty();
+}
+
+QString noLabelAreaMessage(const PaperType& paper) {
+    const QString name = paper.displayName();
+    const QString format = name.isEmpty()
+                               ? QStringLiteral("Das Etikett des gewählten Papierformats")
+                               : QStringLiteral("Das Etikett des gewählten Papierformats \"%1\"").arg(name);
+    // Asked as !(x > 0), so that a NaN from a foreign paper.dat counts as no area too.
+    const bool noArea = !(paper.LabelWidth > 0) || !(paper.LabelHeight > 0);
+    const QString problem =
+        noArea ? QStringLiteral(" hat keine Fläche: seine Breite oder Höhe ist 0 mm.")
+               : QStringLiteral(" ist schmaler oder niedriger als ein Bildpunkt des Druckers.");
+    return format + problem + QStringLiteral(" Es wurde nichts gedruckt.");
+}
+
 PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages) {
+    if (!labelHasArea(target, job)) return PrintOutcome::NoLabelArea;
     const SheetDevice device = printerDevice(target, job.calibration);
     if (target.dpiX() != target.dpiY())
         messages.message(

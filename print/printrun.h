@@ -21,11 +21,18 @@ struct PrintJob {
 // The job's layout on the target, with the calibration applied.
 SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibration);
 
-enum class PrintOutcome { Printed, NoMemory, NotStarted };
+enum class PrintOutcome { Printed, NoLabelArea, NoMemory, NotStarted };
+
+// False when the job's label covers not one pixel of the target: the format
+// gives it no width or height, or it is narrower or lower than a printer pixel.
+bool labelHasArea(const PrintTarget& target, const PrintJob& job);
+// What the user is told when labelHasArea is false.
+QString noLabelAreaMessage(const PaperType& paper);
 
 // Renders the label once at the target's resolution and copies it to every
 // position of the job, opening a new page where a position begins a new sheet.
-// Unequal resolutions are reported through `messages` and printed anyway.
+// Unequal resolutions are reported through `messages` and printed anyway. A
+// label without area starts no job.
 PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages);
 
 // A light grey 100 mm square with a black border at the origin of the

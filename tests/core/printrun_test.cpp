@@ -107,6 +107,29 @@ TEST_F(PrintRunTest, LabelTooLargeForMemoryStartsNoJob) {
     EXPECT_EQ(recorder.jobs, 0);
 }
 
+TEST_F(PrintRunTest, LabelWithoutAreaStartsNoJobAndSaysWhy) {
+    PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
+    paper.setName(QStringLiteral("CD"));
+    paper.LabelWidth = 0;
+    EXPECT_EQ(print(recorder, {0, 3, 1}), PrintOutcome::NoLabelArea);
+    EXPECT_EQ(noLabelAreaMessage(paper),
+              QStringLiteral("Das Etikett des gewählten Papierformats \"CD\" hat keine "
+                             "Fläche: seine Breite oder Höhe ist 0 mm. Es wurde nichts "
+                             "gedruckt."));
+    paper.LabelWidth = 90;
+    paper.LabelHeight = 0;
+    EXPECT_EQ(print(recorder, {0, 3, 1}), PrintOutcome::NoLabelArea);
+
+    // 0.04 mm is less than one pixel at 600 dpi, more than one at 2400.
+    paper.LabelHeight = 0.04;
+    EXPECT_EQ(print(recorder, {0, 3, 1}), PrintOutcome::NoLabelArea);
+    EXPECT_TRUE(noLabelAreaMessage(paper).contains(QStringLiteral("als ein Bildpunkt des Druckers")));
+    EXPECT_EQ(recorder.jobs, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+    PageRecorder fine(2400, 2400, QSize(400, 400));
+    EXPECT_EQ(print(fine, {0, 1, 1}), PrintOutcome::Printed);
+}
+
 TEST(TestPrint, HundredMillimetreSquareAtTheOrigin) {
     PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
     ASSERT_TRUE(printTestRectangle(recorder));

@@ -26,11 +26,13 @@ struct BatchRun {
 class BatchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        PaperType other, cd;
+        PaperType other, cd, flat;
         applyDialogValues(other, PaperDialogValues{QStringLiteral("Anderes"), 0, 0, 50, 50, 0, 0, 1, 1});
         applyDialogValues(cd, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
+        // The paper format dialog allows a height of 0.
+        applyDialogValues(flat, PaperDialogValues{QStringLiteral("Flach"), 10, 12, 90, 0, 2, 3, 2, 5});
         paper = cd;
-        ASSERT_TRUE(writePaperFileAt(path("paper.dat"), {other, cd}));
+        ASSERT_TRUE(writePaperFileAt(path("paper.dat"), {other, cd, flat}));
 
         image = newdib(90, 55, 24);
         for (int y = 0; y < 55; ++y)
@@ -224,4 +226,14 @@ TEST_F(BatchTest, StandardErrorHoldsOnlyItsOwnMessagesAlsoWithoutRuntimeDirector
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie unter "
                                       "\"Zentrieren\" das Papierformat aus!\n"));
+}
+
+TEST_F(BatchTest, AFormatWithoutLabelAreaSaysSoAndPrintsNothing) {
+    const BatchRun run =
+        batch({"job.cov", "--paper-file", path("paper.dat"), "--format", "Flach", "-o", path("never.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              QStringLiteral("Das Etikett des gewählten Papierformats \"Flach\" hat keine Fläche: seine "
+                             "Breite oder Höhe ist 0 mm. Es wurde nichts gedruckt.\n"));
+    EXPECT_FALSE(QFile::exists(path("never.pdf")));
 }

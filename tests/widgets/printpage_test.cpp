@@ -33,9 +33,10 @@ class PrintPageTest : public MainFormTest {
 
     // The 2 × 5 format (90 × 55 mm, margins 10 and 12, gaps 2 and 3) and a
     // picture in one colour with the label's proportions.
-    void startWithFormat() {
+    void startWithFormat(double labelHeight = 55) {
         PaperType paper;
-        applyDialogValues(paper, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
+        applyDialogValues(paper,
+                          PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, labelHeight, 2, 3, 2, 5});
         ASSERT_TRUE(SaveEttTypes({paper}, programDir()));
         createForm();
         deldib(form->currentImage);
@@ -236,4 +237,19 @@ TEST_F(PrintPageTest, WithoutAFormatThePreviewNoLongerShowsTheLastSheet) {
     const QImage shown = shownSheet();
     EXPECT_EQ(shown.pixel(insideFirstLabel), background);
     EXPECT_EQ(shown.pixel(5, 5), background);
+}
+
+TEST_F(PrintPageTest, AFormatWithoutLabelAreaIsToldAndNothingPrints) {
+    startWithFormat(0); // the paper format dialog allows a height of 0
+    dialogs.answerMessage(MsgAnswer::Ok);
+    QTest::mouseClick(page().GoBtn1, Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Das Etikett des gewählten Papierformats \"CD\" hat keine "
+                             "Fläche: seine Breite oder Höhe ist 0 mm. Es wurde nichts "
+                             "gedruckt."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(printer.jobs, 0);
+    EXPECT_TRUE(printer.pages.empty());
 }
