@@ -1,8 +1,9 @@
 #include "batch/batchoptions.h"
 
+#include "print/calibration.h"
+
 #include <QPageSize>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,15 +26,34 @@ std::optional<double> realNumber(const QString& text) {
     return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
-std::optional<std::array<double, 4>> calibrationValues(const QString& text) {
+QString rangeText(double minimum, double maximum) {
+    return QStringLiteral("von %1 bis %2").arg(QString::number(minimum), QString::number(maximum));
+}
+QString rangeText(int minimum, int maximum) {
+    if (maximum == INT32_MAX) return QStringLiteral("ab %1").arg(minimum);
+    return QStringLiteral("von %1 bis %2").arg(minimum).arg(maximum);
+}
+
+// The four calibration values within the ranges of the calibration dialog; an
+// error message otherwise.
+std::optional<std::array<double, 4>> calibrationValues(const QString& text, QString& error) {
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 4) return std::nullopt;
+    if (parts.size() != 4) {
+        error = QStringLiteral("--calibration erwartet vier Zahlen: links,oben,breite,höhe.");
+        return std::nullopt;
+    }
+    static const char* const names[4] = {"den Abstand links", "den Abstand oben", "die Breite", "die Höhe"};
+    const double minimum[4] = {kOffsetMin, kOffsetMin, kSizeMin, kSizeMin};
+    const double maximum[4] = {kOffsetMax, kOffsetMax, kSizeMax, kSizeMax};
     std::array<double, 4> values{};
-    const double minimum[4] = {0, 0, 70, 70}, maximum[4] = {10, 10, 130, 130};
     for (int i = 0; i < 4; ++i) {
         const std::optional<double> value = realNumber(parts[i]);
-        if (!value) return std::nullopt;
-        values[i] = std::clamp(twoDecimals(*value), minimum[i], maximum[i]);
+        values[i] = value ? twoDecimals(*value) : 0;
+        if (!value || values[i] < minimum[i] || values[i] > maximum[i]) {
+            error = QStringLiteral("--calibration erwartet für %1 eine Zahl %2, nicht \"%3\".")
+                        .arg(QString::fromUtf8(names[i]), rangeText(minimum[i], maximum[i]), parts[i]);
+            return std::nullopt;
+        }
     }
     return values;
 }
@@ -56,21 +76,29 @@ struct Parser {
         error = message;
         return false;
     }
+    // A value outside its range is refused like one that is no number: a script
+    // asking for 5000 copies must not quietly get 1000.
     bool integer(const QString& option, int& target, int minimum, int maximum) {
         const QString text = valueOf(option);
         if (!error.isEmpty()) return false;
         const std::optional<int> value = wholeNumber(text);
-        if (!value)
-            return fail(QStringLiteral("%1 erwartet eine ganze Zahl, nicht \"%2\".").arg(option, text));
-        target = std::clamp(*value, minimum, maximum);
+        if (!value || *value < minimum || *value > maximum)
+            return fail(QStringLiteral("%1 erwartet eine ganze Zahl %2, nicht \"%3\".")
+                            .arg(option, rangeText(minimum, maximum), text));
+        target = *value;
         return true;
     }
+    // Two decimals are kept, as the window's fields keep them; the range applies
+    // to the value kept.
     bool real(const QString& option, double& target, double minimum, double maximum) {
         const QString text = valueOf(option);
         if (!error.isEmpty()) return false;
         const std::optional<double> value = realNumber(text);
-        if (!value) return fail(QStringLiteral("%1 erwartet eine Zahl, nicht \"%2\".").arg(option, text));
-        target = std::clamp(twoDecimals(*value), minimum, maximum);
+        const double kept = value ? twoDecimals(*value) : 0;
+        if (!value || kept < minimum || kept > maximum)
+            return fail(QStringLiteral("%1 erwartet eine Zahl %2, nicht \"%3\".")
+                            .arg(option, rangeText(minimum, maximum), text));
+        target = kept;
         return true;
     }
     bool text(const QString& option, QString& target) {
@@ -109,7 +137,7 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
             ok = p.text(argument, options.formatName);
             formatByName = true;
         } else if (argument == QLatin1String("--format-index")) {
-            ok = p.integer(argument, options.formatIndex, INT32_MIN, INT32_MAX);
+            ok = p.integer(argument, options.formatIndex, 0, INT32_MAX);
             formatByIndex = true;
         } else if (argument == QLatin1String("--size"))
             ok = p.integer(argument, options.size, 10, 500);
@@ -125,13 +153,8 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
             ok = p.text(argument, options.optionsFile);
         else if (argument == QLatin1String("--calibration")) {
             const QString text = p.valueOf(argument);
+            if (p.error.isEmpty()) options.calibration = calibrationValues(text, p.error);
             ok = p.error.isEmpty();
-            if (ok) {
-                options.calibration = calibrationValues(text);
-                if (!options.calibration)
-                    ok =
-                        p.fail(QStringLiteral("--calibration erwartet vier Zahlen: links,oben,breite,höhe."));
-            }
         } else if (argument == QLatin1String("-o"))
             ok = p.text(argument, options.pdfFile);
         else if (argument == QLatin1String("--resolution"))
@@ -184,6 +207,8 @@ QString batchUsage() {
         "Druckt einen CD-Cover-Auftrag (oder ein Bild ohne Objekte) auf Etikettenbögen,\n"
         "mit denselben Regeln wie das Programm.\n"
         "\n"
+        "Werte außerhalb ihres Bereichs werden nicht angepasst, sondern abgelehnt.\n"
+        "\n"
         "Papierformat:\n"
         "  --paper-file DATEI    Papierformate (Vorgabe: paper.dat im Programmverzeichnis)\n"
         "  --format NAME         das Papierformat dieses Namens\n"
@@ -198,13 +223,15 @@ QString batchUsage() {
         "\n"
         "Kalibrierung:\n"
         "  --options DATEI       Kalibrierung (Vorgabe: options.dat im Programmverzeichnis)\n"
-        "  --calibration L,O,B,H Abstand links, Abstand oben (mm), Breite, Höhe des Testrechtecks\n"
+        "  --calibration L,O,B,H Abstand links, Abstand oben (0..10 mm), Breite, Höhe des\n"
+        "                        Testrechtecks (70..130 mm)\n"
         "\n"
         "Ausgabe (genau eine):\n"
-        "  -o DATEI.pdf          PDF-Datei; dazu --resolution DPI (Vorgabe 600) und\n"
+        "  -o DATEI.pdf          PDF-Datei; dazu --resolution DPI (72..2400, Vorgabe 600) und\n"
         "                        --paper A4|A5|Letter|... (Vorgabe A4), ganze Seite bedruckbar\n"
         "  -P DRUCKER            ein Drucker des Systems (CUPS)\n"
-        "  --preview DATEI.png   die Bogenvorschau von Bogen --sheet K (Vorgabe 1) bei --zoom PROZENT\n"
+        "  --preview DATEI.png   die Bogenvorschau von Bogen --sheet K (1..1000, Vorgabe 1)\n"
+        "                        bei --zoom PROZENT (10..500, Vorgabe 100)\n"
         "  --info                statt zu drucken den Auftrag als JSON ausgeben\n"
         "\n"
         "  --help                diese Hilfe\n"

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of cdcover-batch: what to read, which paper format, the
-// placement and job values (clamped to the ranges of the window's controls), the
-// calibration and where the output goes.
+// placement and job values (within the ranges of the window's controls: a value
+// outside is a usage error), the calibration and where the output goes.
 
 #include <QString>
 #include <QStringList>

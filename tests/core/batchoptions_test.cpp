@@ -11,10 +11,30 @@ ParsedCommandLine parse(QStringList arguments) {
 
 } // namespace
 
-TEST(BatchOptions, ValuesAreClampedToTheControlsRangesWithTwoDecimals) {
-    const ParsedCommandLine parsed =
-        parse({"job.cov", "-o", "out.pdf", "--size", "900", "--shift-x", "-2000", "--shift-y", "1,256", "--used",
-               "-4", "--copies", "5000", "--calibration", "12,4.555,50,101", "--zoom", "5", "--sheet", "0"});
+TEST(BatchOptions, ValuesAtTheEndsOfTheRangesAreTakenWithTwoDecimals) {
+    const ParsedCommandLine parsed = parse({"job.cov",
+                                            "-o",
+                                            "out.pdf",
+                                            "--size",
+                                            "500",
+                                            "--shift-x",
+                                            "-1000",
+                                            "--shift-y",
+                                            "1,256",
+                                            "--used",
+                                            "0",
+                                            "--copies",
+                                            "1000",
+                                            "--calibration",
+                                            "10,4.555,70,130.004",
+                                            "--zoom",
+                                            "10",
+                                            "--sheet",
+                                            "1",
+                                            "--resolution",
+                                            "2400",
+                                            "--format-index",
+                                            "3"});
     ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
     const BatchOptions& o = *parsed.options;
     EXPECT_EQ(o.coverFile, QStringLiteral("job.cov"));
@@ -27,9 +47,41 @@ TEST(BatchOptions, ValuesAreClampedToTheControlsRangesWithTwoDecimals) {
     EXPECT_DOUBLE_EQ((*o.calibration)[0], 10);
     EXPECT_DOUBLE_EQ((*o.calibration)[1], 4.56);
     EXPECT_DOUBLE_EQ((*o.calibration)[2], 70);
-    EXPECT_DOUBLE_EQ((*o.calibration)[3], 101);
+    EXPECT_DOUBLE_EQ((*o.calibration)[3], 130);
     EXPECT_EQ(o.zoom, 10);
     EXPECT_EQ(o.sheet, 1);
+    EXPECT_EQ(o.resolution, 2400);
+    EXPECT_EQ(o.formatIndex, 3);
+}
+
+TEST(BatchOptions, AValueOutsideItsRangeIsRefusedNamingTheRange) {
+    const struct {
+        QStringList arguments;
+        const char* says;
+    } cases[] = {
+        {{"--copies", "0"}, "--copies erwartet eine ganze Zahl von 1 bis 1000, nicht \"0\"."},
+        {{"--copies", "5000"}, "--copies erwartet eine ganze Zahl von 1 bis 1000, nicht \"5000\"."},
+        {{"--size", "9"}, "--size erwartet eine ganze Zahl von 10 bis 500, nicht \"9\"."},
+        {{"--size", "groß"}, "--size erwartet eine ganze Zahl von 10 bis 500, nicht \"groß\"."},
+        {{"--used", "101"}, "von 0 bis 100"},
+        {{"--used", "-4"}, "von 0 bis 100"},
+        {{"--sheet", "0"}, "von 1 bis 1000"},
+        {{"--zoom", "505"}, "von 10 bis 500"},
+        {{"--resolution", "71"}, "von 72 bis 2400"},
+        {{"--format-index", "-1"}, "--format-index erwartet eine ganze Zahl ab 0"},
+        {{"--shift-x", "-1000.01"}, "--shift-x erwartet eine Zahl von -1000 bis 1000, nicht \"-1000.01\"."},
+        {{"--shift-y", "1000,006"}, "--shift-y erwartet eine Zahl von -1000 bis 1000"},
+        {{"--calibration", "12,4,100,100"},
+         "--calibration erwartet für den Abstand links eine Zahl von 0 bis 10"},
+        {{"--calibration", "1,-1,100,100"}, "für den Abstand oben eine Zahl von 0 bis 10, nicht \"-1\"."},
+        {{"--calibration", "1,2,50,100"}, "für die Breite eine Zahl von 70 bis 130, nicht \"50\"."},
+        {{"--calibration", "1,2,100,131"}, "für die Höhe eine Zahl von 70 bis 130"},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommandLine parsed = parse(QStringList{"job.cov", "-o", "out.pdf"} + c.arguments);
+        EXPECT_FALSE(parsed.options) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.says))) << parsed.error.toStdString();
+    }
 }
 
 TEST(BatchOptions, DefaultsAreTheWindowsStartValues) {

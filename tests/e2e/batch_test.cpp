@@ -205,6 +205,29 @@ TEST_F(BatchTest, PreviewIsTheSheetAsTheWindowShowsIt) {
     EXPECT_EQ(sheet.pixelColor(labelOrigin(paper, 1, 1, device) + centre), QColor(Qt::white));
 }
 
+TEST_F(BatchTest, AValueOutsideItsRangeIsAUsageErrorThatWritesNothing) {
+    const QStringList job{"job.cov", "--paper-file", path("paper.dat"), "--format", "CD"};
+    const struct {
+        QStringList arguments;
+        const char* range;
+    } cases[] = {
+        {{"--copies", "0", "-o", path("never.pdf")}, "--copies erwartet eine ganze Zahl von 1 bis 1000"},
+        {{"--copies", "5000", "-o", path("never.pdf")}, "--copies erwartet eine ganze Zahl von 1 bis 1000"},
+        {{"--size", "9", "-o", path("never.pdf")}, "--size erwartet eine ganze Zahl von 10 bis 500"},
+        {{"--shift-y", "-1500", "-o", path("never.pdf")}, "--shift-y erwartet eine Zahl von -1000 bis 1000"},
+        {{"--zoom", "600", "--preview", path("never.png")}, "--zoom erwartet eine ganze Zahl von 10 bis 500"},
+    };
+    for (const auto& c : cases) {
+        const BatchRun run = batch(job + c.arguments);
+        const std::string called = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, 2) << called;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.range))) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << called;
+    }
+    EXPECT_FALSE(QFile::exists(path("never.pdf")));
+    EXPECT_FALSE(QFile::exists(path("never.png")));
+}
+
 TEST_F(BatchTest, StandardErrorHoldsOnlyItsOwnMessagesAlsoWithoutRuntimeDirectory) {
     const QStringList without{QStringLiteral("XDG_RUNTIME_DIR")};
     const QStringList job{"job.cov", "--paper-file", path("paper.dat"), "--format", "CD"};
