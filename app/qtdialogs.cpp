@@ -1,5 +1,7 @@
 #include "app/qtdialogs.h"
 
+#include "print/printersetupdialog.h"
+
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
@@ -9,9 +11,8 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
 
 QString qtFilterFromPipes(const QString& pipes) {
@@ -137,9 +138,10 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
 }
 
 bool QtDialogs::printerSetup(QPrinter& printer) {
-    QPrintDialog dialog(&printer, owner_);
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-    return dialog.exec() == QDialog::Accepted;
+    TPrinterSetupDialog dialog(printerChoiceOf(printer), owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    applyPrinterChoice(printer, dialog.choice());
+    return true;
 }
 
 int QtDialogs::runModal(QDialog& dialog) {
