@@ -19,11 +19,14 @@ QString qtFilterFromPipes(const QString& pipes) {
     const QStringList parts = pipes.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // Qt filters by the space-separated patterns in the text's closing
+        // parentheses, not by the pattern after the bar: the text's own list
+        // ("*.pbm;*.pgm" or "*.*" for "*") is replaced by the real one.
         QString text = parts[i];
-        // Qt reads the patterns from the parentheses; add them where the text has none.
-        if (!text.contains(QLatin1Char('(')))
-            text += QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                    QLatin1Char(')');
+        const qsizetype listStart = text.lastIndexOf(QStringLiteral(" ("));
+        if (listStart >= 0 && text.endsWith(QLatin1Char(')'))) text.truncate(listStart);
+        text += QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                QLatin1Char(')');
         filters << text;
     }
     return filters.join(QStringLiteral(";;"));

@@ -167,4 +167,29 @@ TEST_F(FileDialogTest, AllFilesShowsAPictureWithoutExtensionAndOpensIt) {
     EXPECT_FALSE(OpenDib(answer->path).isNull());
 }
 
+TEST_F(FileDialogTest, AFilterOfSeveralPatternsShowsEachOfThem) {
+    for (const char* name : {"grey.pgm", "colour.ppm", "note.txt"}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FileRequest request;
+    request.caption = QStringLiteral("Bild öffnen");
+    request.filter = GetDIBOpenFilter();
+    QStringList shown;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        goToFolder(dialog, folder.path());
+        // "Portable Bitmap/Graymap/Pixmap" comes just before "Alle Dateien".
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_End);
+        QTest::keyClick(types, Qt::Key_Up);
+        EXPECT_TRUE(types->currentText().startsWith(QStringLiteral("Portable Bitmap")));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownNames(dialog).size() == 2; }, 2000));
+        shown = shownNames(dialog);
+    });
+    EXPECT_FALSE(dialogs.openFile(request));
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"colour.ppm", "grey.pgm"}));
+}
+
 } // namespace
