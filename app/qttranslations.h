@@ -2,8 +2,6 @@
 // Qt's own texts in German: the file, colour and font dialogs and the standard
 // buttons speak the program's language, whatever language the desktop runs in.
 
-#include <QString>
-
 #include <memory>
 
 class QTranslator;
@@ -13,10 +11,7 @@ class QTranslator;
 // program works the same.
 class GermanQtTranslations {
   public:
-    // From Qt's own translations folder.
     GermanQtTranslations();
-    // From `folder`, for a program that carries its own files.
-    explicit GermanQtTranslations(const QString& folder);
     ~GermanQtTranslations();
     GermanQtTranslations(const GermanQtTranslations&) = delete;
     GermanQtTranslations& operator=(const GermanQtTranslations&) = delete;

@@ -74,19 +74,6 @@ TEST_F(PrinterSetupTest, CancelLeavesThePrinterAsItWas) {
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
-TEST_F(PrinterSetupTest, AFileKeepsAPaperSizeOutsideTheList) {
-    const QPageSize inlay(QSizeF(151, 118), QPageSize::Millimeter, QStringLiteral("Inlay"));
-    printer.setPageSize(inlay);
-    QString shownPaper;
-    whenShown<TPrinterSetupDialog>([&](TPrinterSetupDialog& dialog) {
-        shownPaper = dialog.PaperCombo->currentText();
-        QTest::mouseClick(dialog.OkBtn, Qt::LeftButton);
-    });
-    EXPECT_TRUE(dialogs.printerSetup(printer));
-    EXPECT_EQ(shownPaper, QStringLiteral("Inlay"));
-    EXPECT_TRUE(printer.pageLayout().pageSize().isEquivalentTo(inlay));
-}
-
 TEST(PrintTargetTest, AJobPrintsOneCopyOfEveryPageInOrderOnOneSide) {
     QTemporaryDir folder;
     QPrinterTarget target(QPrinterTarget::PdfFileOnly{});
