@@ -23,8 +23,10 @@ const QString kDiscardQuestion =
     QStringLiteral("Hiermit gehen alle nicht gespeicherten Informationen verloren.");
 const QString kErrorCaption = QStringLiteral("Fehler");
 
-FileRequest coverFileRequest() {
+// The captions are the ones a German desktop gives its own file dialogs.
+FileRequest coverFileRequest(const QString& caption) {
     FileRequest request;
+    request.caption = caption;
     request.filter = QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov");
     request.defaultSuffix = QStringLiteral("cov");
     return request;
@@ -70,7 +72,7 @@ void TMainForm::NewCoverBtnClick() {
 
 void TMainForm::OpenCoverBtnClick() {
     if (!askDiscard(QStringLiteral("Datei/Öffnen"))) return;
-    FileRequest request = coverFileRequest();
+    FileRequest request = coverFileRequest(QStringLiteral("Öffnen"));
     request.mustExist = true;
     if (const std::optional<FileAnswer> answer = dialogs_->openFile(request)) OpenFile(answer->path);
 }
@@ -83,7 +85,7 @@ void TMainForm::SaveCoverBtnClick() {
 }
 
 void TMainForm::SaveCoverAsBtnClick() {
-    FileRequest request = coverFileRequest();
+    FileRequest request = coverFileRequest(QStringLiteral("Speichern unter"));
     request.confirmOverwrite = true;
     if (const std::optional<FileAnswer> answer = dialogs_->saveFile(request)) SaveFile(answer->path);
 }

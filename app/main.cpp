@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 #include "app/programdirectory.h"
 #include "app/qtdialogs.h"
+#include "app/qttranslations.h"
 #include "paper/placementpage.h"
 #include "print/printpage.h"
 #include "print/qprintertarget.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     // program calls itself.
     QApplication::setApplicationName(QStringLiteral("cdcover"));
     QGuiApplication::setDesktopFileName(QStringLiteral("cdcover"));
+    const GermanQtTranslations qtInGerman;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setScreenFacts({int(screen->logicalDotsPerInchX()), screen->depth()});

@@ -1,5 +1,7 @@
 #include "app/qtdialogs.h"
 
+#include "print/printersetupdialog.h"
+
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
@@ -9,20 +11,22 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
 
 QString qtFilterFromPipes(const QString& pipes) {
     const QStringList parts = pipes.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // Qt filters by the space-separated patterns in the text's closing
+        // parentheses, not by the pattern after the bar: the text's own list
+        // ("*.pbm;*.pgm" or "*.*" for "*") is replaced by the real one.
         QString text = parts[i];
-        // Qt reads the patterns from the parentheses; add them where the text has none.
-        if (!text.contains(QLatin1Char('(')))
-            text += QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                    QLatin1Char(')');
+        const qsizetype listStart = text.lastIndexOf(QStringLiteral(" ("));
+        if (listStart >= 0 && text.endsWith(QLatin1Char(')'))) text.truncate(listStart);
+        text += QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                QLatin1Char(')');
         filters << text;
     }
     return filters.join(QStringLiteral(";;"));
@@ -137,9 +141,10 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
 }
 
 bool QtDialogs::printerSetup(QPrinter& printer) {
-    QPrintDialog dialog(&printer, owner_);
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-    return dialog.exec() == QDialog::Accepted;
+    TPrinterSetupDialog dialog(printerChoiceOf(printer), owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    applyPrinterChoice(printer, dialog.choice());
+    return true;
 }
 
 int QtDialogs::runModal(QDialog& dialog) {

@@ -169,9 +169,9 @@ void AnnotationEditor::FontBtnClick() {
     // The size is set last and decides the height.
     if (dialogFont.size > 0) dialogFont.height = -int32_t(std::lround(dialogFont.size * dpi / 72.0));
     const std::optional<FontChoice> chosen =
-        form_.dialogs().chooseFont(FontChoice{qFontOf(dialogFont), dialogFont.color});
+        form_.dialogs().chooseFont(FontChoice{fontShownInDialog(dialogFont), dialogFont.color});
     if (!chosen) return;
-    form_.FontDialog1 = dialogFontFrom(chosen->font, chosen->color, dpi);
+    form_.FontDialog1 = dialogFontChosen(dialogFont, chosen->font, chosen->color, dpi);
     if (Tobs* still = form_.objects.selected()) applyDialogFont(*still, form_.FontDialog1);
     PaintBox1Paint();
 }

@@ -97,6 +97,19 @@ DialogFont dialogFontFrom(const QFont& qfont, ColorRef color, int dpi) {
     return font;
 }
 
+QFont fontShownInDialog(const DialogFont& font) {
+    QFont shown = qFontOf(font);
+    shown.setFamily(QFontInfo(shown).family());
+    return shown;
+}
+
+DialogFont dialogFontChosen(const DialogFont& primed, const QFont& chosen, ColorRef color, int dpi) {
+    DialogFont font = dialogFontFrom(chosen, color, dpi);
+    if (chosen.family().compare(fontShownInDialog(primed).family(), Qt::CaseInsensitive) == 0)
+        font.name = primed.name;
+    return font;
+}
+
 TextEffects textEffectsOf(const Tobs& object) {
     return TextEffects{object.Outline,       object.Shadow,  object.BorderColor,
                        object.shadowColor(), object.ShadowX, object.ShadowY};

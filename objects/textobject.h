@@ -32,6 +32,15 @@ void applyDialogFont(Tobs& object, const DialogFont& font);
 QFont qFontOf(const DialogFont& font);
 DialogFont dialogFontFrom(const QFont& font, ColorRef color, int dpi);
 
+// The font the dialog opens with: a family that is not installed is shown as
+// the one drawn in its place, so that the dialog shows what the text looks like.
+QFont fontShownInDialog(const DialogFont& font);
+// The dialog's answer for a dialog primed with `primed`. A family left as the
+// dialog showed it keeps the stored name: confirming the size of a text in a
+// missing font must not swap the font for its stand-in, on this machine and in
+// the cover file that goes to another one.
+DialogFont dialogFontChosen(const DialogFont& primed, const QFont& chosen, ColorRef color, int dpi);
+
 struct TextEffects {
     bool outline = false;
     bool shadow = false;

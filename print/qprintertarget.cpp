@@ -1,20 +1,8 @@
 #include "print/qprintertarget.h"
 
-#include <QPageLayout>
-#include <QPageSize>
+#include "print/printerchoice.h"
+
 #include <QPrinterInfo>
-
-namespace {
-
-// 600 dpi with the whole paper printable: a PDF file has no unprintable margin.
-void makePdfFile(QPrinter& printer) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(600);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-}
-
-} // namespace
 
 QPrinterTarget::QPrinterTarget() : printer_(QPrinter::HighResolution) {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) makePdfFile(printer_);
@@ -44,6 +32,7 @@ QSize QPrinterTarget::printableSize() const {
 
 bool QPrinterTarget::begin(const QString& title) {
     printer_.setDocName(title);
+    resetJobOptions(printer_);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer_)) {
         painter_.reset();

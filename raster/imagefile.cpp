@@ -201,7 +201,8 @@ QString GetDIBOpenFilter() {
     for (const SaveFormat& f : kSaveFormats)
         entries << filterEntry(f);
     entries << QStringLiteral("Portable Bitmap/Graymap/Pixmap (*.pbm;*.pgm;*.ppm)|*.pbm;*.pgm;*.ppm");
-    entries << QStringLiteral("Alle Dateien (*.*)|*");
+    // "*.*" would hide files without an extension; images are told by their content.
+    entries << QStringLiteral("Alle Dateien (*)|*");
     return entries.join(QLatin1Char('|'));
 }
 

@@ -6,6 +6,7 @@ RUN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libjpeg-dev libgif-dev libtiff-dev libpng-dev libsane-dev sane-utils
   fonts-liberation2 fonts-dejavu-core
+  qt6-translations-l10n
 )
 
 # In addition, to build and run the tests, benchmarks and fuzz targets.

@@ -80,6 +80,32 @@ TEST(TextObjectTest, QFontCarriesSizeAndStyleBothWays) {
     EXPECT_EQ(fromPixels.style, StyleBold);
 }
 
+TEST(TextObjectTest, FontDialogShowsTheDrawnFamilyAndKeepsTheStoredNameUnlessAnotherIsChosen) {
+    DialogFont primed;
+    primed.name = "No Such Family Installed";
+    primed.size = 12;
+    const QString drawn = QFontInfo(qFontOf(primed)).family();
+    ASSERT_NE(drawn, QStringLiteral("No Such Family Installed"));
+    const QFont shown = fontShownInDialog(primed);
+    EXPECT_EQ(shown.family(), drawn);
+    EXPECT_EQ(shown.pointSize(), 12);
+
+    // OK with only the size and style changed: the stored name stays.
+    QFont resized = shown;
+    resized.setPointSize(20);
+    resized.setBold(true);
+    const DialogFont kept = dialogFontChosen(primed, resized, 0x0000FF, 96);
+    EXPECT_EQ(kept.name, QByteArray("No Such Family Installed"));
+    EXPECT_EQ(kept.size, 20);
+    EXPECT_EQ(kept.style, StyleBold);
+    EXPECT_EQ(kept.color, 0x0000FFu);
+
+    // Another family is taken as chosen.
+    QFont other(QStringLiteral("DejaVu Sans Mono"));
+    other.setPointSize(12);
+    EXPECT_EQ(dialogFontChosen(primed, other, 0, 96).name, QByteArray("DejaVu Sans Mono"));
+}
+
 TEST(TextObjectTest, EffectsUseTheSharedFields) {
     Tobs object;
     applyTextEffects(object, TextEffects{true, true, 0x0000FF, 0x808080, -3, -3});

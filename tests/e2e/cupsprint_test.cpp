@@ -1,11 +1,18 @@
 #include "printedsheets.h"
 
+#include "app/qtdialogs.h"
+#include "print/printersetupdialog.h"
 #include "print/printpage.h"
+#include "support/whenshown.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -81,6 +88,61 @@ TEST_F(CupsPrintTest, TwoSheetsThroughACupsPdfQueue) {
     const QString pdf = waitForOutput();
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue; scheduler log:\n" << schedulerLog().toStdString();
     if (qEnvironmentVariableIsSet("CDCOVER_KEEP_E2E")) work.setAutoRemove(false);
+    const auto pages = rasterisePdf(pdf, 100, work.path());
+    ASSERT_TRUE(pages);
+    expectLabelsAtLayout(*pages, 100, origin);
+}
+
+TEST_F(CupsPrintTest, OneLabelIsOnePageWhateverCopiesAndSidesWereSetBefore) {
+    auto printer = std::make_unique<QPrinterTarget>(kQueue);
+    ASSERT_FALSE(printer->printsToFile()) << "the private queue is not seen";
+    printer->printer().setCopyCount(2);
+    printer->printer().setCollateCopies(true);
+    printer->printer().setDuplex(QPrinter::DuplexLongSide);
+    createForm(std::move(printer));
+    form->printPage->UsedED->setValue(0);
+    form->printPage->KopiesED->setValue(1);
+    form->printPage->GoBtn1Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    const QString pdf = waitForOutput();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue; scheduler log:\n" << schedulerLog().toStdString();
+    const auto pages = rasterisePdf(pdf, 20, work.path());
+    ASSERT_TRUE(pages);
+    EXPECT_EQ(pages->size(), 1u);
+}
+
+TEST_F(CupsPrintTest, AFileTargetSwitchedToTheQueueInThePrinterDialogPrintsThere) {
+    createForm(std::make_unique<QPrinterTarget>(QPrinterTarget::PdfFileOnly{}));
+    // One job into a file first: its name stays on the printer.
+    const QString first = work.path() + QStringLiteral("/first.pdf");
+    dialogs.answerSaveFile(FileAnswer{first, 1});
+    form->printPage->GoBtn1Click();
+    ASSERT_TRUE(QFile::exists(first));
+    const qint64 firstSize = QFileInfo(first).size();
+
+    QString offered;
+    dialogs.answerPrinterSetup(true, [&offered](QPrinter& printer) {
+        whenShown<TPrinterSetupDialog>([&offered](TPrinterSetupDialog& dialog) {
+            for (int i = 0; i < dialog.PrinterCombo->count(); ++i)
+                offered += dialog.PrinterCombo->itemText(i) + QLatin1Char('|');
+            dialog.PrinterCombo->setFocus();
+            QTest::keyClick(dialog.PrinterCombo, Qt::Key_Home);
+            QTest::mouseClick(dialog.OkBtn, Qt::LeftButton);
+        });
+        QtDialogs().printerSetup(printer);
+    });
+    form->printPage->SetupBtnClick();
+    EXPECT_EQ(offered, kQueue + QStringLiteral("|PDF-Datei|"));
+    ASSERT_FALSE(target->printsToFile());
+    EXPECT_EQ(target->printer().printerName(), kQueue);
+    const QPointF origin = target->printer().pageLayout().paintRect(QPageLayout::Point).topLeft();
+    EXPECT_GT(origin.x(), 0) << "a printer's margins are not printable";
+
+    form->printPage->GoBtn1Click(); // no file dialog is scripted: none may come
+    EXPECT_TRUE(dialogs.messages.empty());
+    const QString pdf = waitForOutput();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue; scheduler log:\n" << schedulerLog().toStdString();
+    EXPECT_EQ(QFileInfo(first).size(), firstSize);
     const auto pages = rasterisePdf(pdf, 100, work.path());
     ASSERT_TRUE(pages);
     expectLabelsAtLayout(*pages, 100, origin);

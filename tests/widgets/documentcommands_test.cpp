@@ -102,6 +102,7 @@ TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking
     EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
     EXPECT_EQ(dialogs.fileRequests[0].defaultSuffix, QStringLiteral("cov"));
     EXPECT_TRUE(dialogs.fileRequests[0].confirmOverwrite);
+    EXPECT_EQ(dialogs.fileRequests[0].caption, QStringLiteral("Speichern unter"));
     EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
     EXPECT_EQ(form->currentFileName, path("job.cov"));
 
@@ -134,6 +135,7 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     form->OpenCoverBtn->click();
     EXPECT_EQ(dialogs.messages.back().caption, QStringLiteral("Datei/Öffnen"));
     EXPECT_TRUE(dialogs.fileRequests.back().mustExist);
+    EXPECT_EQ(dialogs.fileRequests.back().caption, QStringLiteral("Öffnen"));
     EXPECT_EQ(dialogs.fileRequests.back().filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
     EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("cov"));
     EXPECT_EQ(form->objects.slot(2).Left, 10);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -122,7 +123,9 @@ TEST_F(TextDialogsTest, FontDialogRedReachesColorAndNewObjectsFontColorOnly) {
     dialogs.answerFont(FontChoice{chosen, red});
     page().FontBtn->click();
     ASSERT_EQ(dialogs.fontRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fontRequests[0].font.family(), QStringLiteral("Times New Roman"));
+    // The family drawn for "Times New Roman", which may stand in for it.
+    EXPECT_EQ(dialogs.fontRequests[0].font.family(),
+              QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
     EXPECT_EQ(dialogs.fontRequests[0].font.pointSize(), 12);
     EXPECT_EQ(dialogs.fontRequests[0].color, 0u);
     EXPECT_EQ(first.Color, red);
@@ -137,6 +140,21 @@ TEST_F(TextDialogsTest, FontDialogRedReachesColorAndNewObjectsFontColorOnly) {
     EXPECT_EQ(second.FontSize, 16);
     EXPECT_EQ(second.FontColor, red);
     EXPECT_EQ(second.Color, 0u);
+}
+
+TEST_F(TextDialogsTest, FontDialogOkWithTheShownFamilyKeepsTheFontNameForThisAndLaterTexts) {
+    Tobs& first = addText();
+    // The font dialog answers with the family it showed, the stand-in for a
+    // missing "Times New Roman"; the user changed only the size.
+    QFont resized(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
+    resized.setPointSize(14);
+    dialogs.answerFont(FontChoice{resized, 0});
+    page().FontBtn->click();
+    EXPECT_EQ(first.FontName, QByteArray("Times New Roman"));
+    EXPECT_EQ(first.FontSize, 14);
+    Tobs& second = add(AnnotationTool::Text, {150, 100});
+    EXPECT_EQ(second.FontName, QByteArray("Times New Roman"));
+    EXPECT_EQ(second.FontSize, 14);
 }
 
 TEST_F(TextDialogsTest, CancelledFontDialogKeepsTheObject) {
