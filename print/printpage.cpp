@@ -162,7 +162,8 @@ void PrintPage::paintSheet(QPainter& painter) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }
-    paintSheetPreview(painter, size, *paper, values, labelContent(), screenFacts().logicalDpiX, ZoomEd4->value());
+    paintSheetPreview(painter, size, *paper, values, labelContent(), screenFacts().logicalDpiX,
+                      ZoomEd4->value());
 }
 
 void PrintPage::UsedEDChange() {
@@ -186,6 +187,8 @@ void PrintPage::GoBtn1Click() {
         form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
+    // Go! takes no focus: a number still being typed counts as the field shows it.
+    commitTypedValues(form_);
     applyCorrections(*paper);
     PrintTarget& target = form_.printTarget();
     if (!choosePrintFile(target, form_.dialogs(), kPrintTitle)) return;
