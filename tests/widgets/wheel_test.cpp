@@ -9,7 +9,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -53,15 +52,11 @@ TEST_F(WheelTest, OverAFieldWithoutFocusTheWheelScrollsThePageOnly) {
     EXPECT_FALSE(page().ZoomEd3->hasFocus()) << "the wheel gives no focus";
     EXPECT_EQ(box().verticalPosition(), 20);
 
-    turnWheel(page().LinksEd, 2 * kNotchDown);
-    EXPECT_EQ(page().LinksEd->value(), 0);
-    EXPECT_EQ(box().verticalPosition(), 60);
-
     // Over the page tabs: no other page is chosen.
     QTabBar* tabs = form->PageControl2->tabBar();
-    turnWheel(tabs, tabs->tabRect(3).center(), -kNotchDown);
+    turnWheel(tabs, tabs->tabRect(3).center(), 2 * kNotchDown);
     EXPECT_EQ(form->PageControl2->currentIndex(), 3);
-    EXPECT_EQ(box().verticalPosition(), 40);
+    EXPECT_EQ(box().verticalPosition(), 60);
 }
 
 TEST_F(WheelTest, AFocusedFieldTakesTheWheelAndThePageStays) {
