@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/apptitle.h"
+#include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/imagebutton.h"
 #include "app/pictures.h"
@@ -278,17 +279,28 @@ void TMainForm::FormMouseWheelUp() {
     if (ScrollBox* box = shownScrollBox()) box->setVerticalPosition(box->verticalPosition() - 20);
 }
 
-void TMainForm::handleWheel(QWidget* receiver, QWheelEvent* wheel) {
-    // An ignored wheel event is handed on to the parents of the widget under the
-    // mouse, each time as a copy: take the first delivery only.
-    const bool handedOn = wheel->timestamp() == lastWheelTime_ && wheel->angleDelta() == lastWheelAngle_ &&
-                          lastWheelReceiver_ && lastWheelReceiver_ != receiver &&
-                          receiver->isAncestorOf(lastWheelReceiver_);
-    lastWheelReceiver_ = receiver;
-    lastWheelTime_ = wheel->timestamp();
-    lastWheelAngle_ = wheel->angleDelta();
-    if (handedOn) return;
-    wheelAccumulator_ += wheel->angleDelta().y();
+bool TMainForm::handleWheel(QWidget* receiver, QWheelEvent* wheel) {
+    // An event let through to a control and ignored there is handed on to the
+    // control's parents, each time as a copy: it is the same turn of the wheel.
+    const bool handedOn = wheel->timestamp() == passedWheelTime_ &&
+                          wheel->angleDelta() == passedWheelAngle_ && passedWheelReceiver_ &&
+                          passedWheelReceiver_ != receiver && receiver->isAncestorOf(passedWheelReceiver_);
+    if (handedOn) return false;
+    const QWidget* control = wheelControlOf(receiver);
+    if (control && control->hasFocus()) {
+        passedWheelReceiver_ = receiver;
+        passedWheelTime_ = wheel->timestamp();
+        passedWheelAngle_ = wheel->angleDelta();
+        return false;
+    }
+    scrollShownPage(wheel->angleDelta().y());
+    // Nothing else under the pointer turns with the page: no scroll bar, list or spin edit.
+    wheel->accept();
+    return true;
+}
+
+void TMainForm::scrollShownPage(int angle) {
+    wheelAccumulator_ += angle;
     while (wheelAccumulator_ >= 120) {
         wheelAccumulator_ -= 120;
         FormMouseWheelUp();
@@ -302,8 +314,8 @@ void TMainForm::handleWheel(QWidget* receiver, QWheelEvent* wheel) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
-        handleWheel(static_cast<QWidget*>(watched), static_cast<QWheelEvent*>(event));
-    return false; // the wheel event goes on to its own target
+        return handleWheel(static_cast<QWidget*>(watched), static_cast<QWheelEvent*>(event));
+    return false;
 }
 
 bool TMainForm::event(QEvent* event) {

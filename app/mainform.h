@@ -144,7 +144,10 @@ class TMainForm : public QWidget {
     QWidget* buildStatusBar();
     void buildPages();
     void registerCursors();
-    void handleWheel(QWidget* receiver, QWheelEvent* wheel);
+    // Scrolls the page shown, or leaves the wheel to the focused control under
+    // the pointer; true when the event is used up.
+    bool handleWheel(QWidget* receiver, QWheelEvent* wheel);
+    void scrollShownPage(int angle);
     bool askDiscard(const QString& caption);
     void clearObjectTable();
     void sendProgress(int percent);
@@ -154,7 +157,8 @@ class TMainForm : public QWidget {
     PrintTarget* printTarget_;
     ProgressBarState progress_;
     int wheelAccumulator_ = 0;
-    QPointer<QWidget> lastWheelReceiver_;
-    quint64 lastWheelTime_ = 0;
-    QPoint lastWheelAngle_;
+    // The last wheel event left to a focused control.
+    QPointer<QWidget> passedWheelReceiver_;
+    quint64 passedWheelTime_ = 0;
+    QPoint passedWheelAngle_;
 };

@@ -84,9 +84,7 @@ void TEffektForm::prime(const TextEffects& effects) {
 }
 
 TextEffects TEffektForm::effects() const {
-    // A number typed but not yet confirmed counts as well.
-    SchattED1->interpretText();
-    SchattEd2->interpretText();
+    commitTypedValues(*this);
     return TextEffects{UmrCheck->isChecked(), SchattCheck->isChecked(), outlineColor_,
                        shadowColor_,          SchattED1->value(),       SchattEd2->value()};
 }

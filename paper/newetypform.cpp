@@ -90,6 +90,7 @@ void TNewETypForm::showEvent(QShowEvent* event) {
 }
 
 PaperDialogValues TNewETypForm::values() const {
+    commitTypedValues(*this);
     PaperDialogValues values;
     values.NameED = NameED->text();
     values.RLED = RLED->value();

@@ -59,6 +59,7 @@ QWidget* PlacementPage::buildPaperGroup() {
     // Long format names must not widen the window.
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox1->setMinimumContentsLength(12);
+    takeWheelOnlyWithFocus(ComboBox1);
     addLabelledRow(rows, QStringLiteral("Auswahl:"), ComboBox1);
     auto* buttons = new QHBoxLayout;
     auto makeButton = [&](const char* name, const QString& caption) {

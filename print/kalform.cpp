@@ -78,6 +78,7 @@ void TKalForm::FormCreate() {
 }
 
 Calibration TKalForm::calibration() const {
+    commitTypedValues(*this);
     return {LinksEd->value(), ObenEd->value(), BreitEd->value(), HochEd->value()};
 }
 

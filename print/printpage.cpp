@@ -191,6 +191,8 @@ void PrintPage::GoBtn1Click() {
         form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
+    // Go! takes no focus: a number still being typed counts as the field shows it.
+    commitTypedValues(form_);
     applyCorrections(*paper);
     PrintTarget& target = form_.printTarget();
     const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};

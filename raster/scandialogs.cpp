@@ -1,5 +1,7 @@
 #include "raster/scandialogs.h"
 
+#include "app/controls.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -88,6 +90,7 @@ QWidget* makeControl(const sane::Option& o, QWidget* parent) {
                 combo->addItem(QString::number(w) + unitSuffix(o.unit), w);
             combo->setCurrentIndex(std::max(0, int(o.words.indexOf(o.value.toDouble()))));
         }
+        takeWheelOnlyWithFocus(combo);
         return combo;
     }
     if (o.type == SANE_TYPE_STRING) return new QLineEdit(o.value.toString(), parent);
@@ -98,6 +101,7 @@ QWidget* makeControl(const sane::Option& o, QWidget* parent) {
         spin->setSingleStep(ranged && o.step > 0 ? int(o.step) : 1);
         spin->setSuffix(unitSuffix(o.unit));
         spin->setValue(o.value.toInt());
+        takeWheelOnlyWithFocus(spin);
         return spin;
     }
     auto* spin = new QDoubleSpinBox(parent);
@@ -106,6 +110,7 @@ QWidget* makeControl(const sane::Option& o, QWidget* parent) {
     spin->setSingleStep(ranged && o.step > 0 ? o.step : 1.0);
     spin->setSuffix(unitSuffix(o.unit));
     spin->setValue(o.value.toDouble());
+    takeWheelOnlyWithFocus(spin);
     return spin;
 }
 
@@ -165,6 +170,7 @@ QVariant TScanOptionsDialog::valueOf(const Row& row) const {
 }
 
 std::vector<std::pair<sane::Option, QVariant>> TScanOptionsDialog::changedValues() const {
+    commitTypedValues(*this);
     std::vector<std::pair<sane::Option, QVariant>> changed;
     for (const Row& row : rows_) {
         const QVariant value = valueOf(row);

@@ -4,6 +4,7 @@
 #include "paper/placementpage.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
+#include "support/userinput.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 
 namespace {
 
@@ -123,4 +125,30 @@ TEST_F(PlacementViewTest, DragScrollsAndStopsAtEachEnd) {
     mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {0, 0});
     EXPECT_EQ(box.horizontalPosition(), 0);
     EXPECT_EQ(box.verticalPosition(), 100);
+}
+
+TEST_F(PlacementViewTest, TypedSizeAndShiftRedrawAtOnceAndAHalfTypedShiftKeepsItsValue) {
+    startWithLabel();
+    retype(page().BreitEd, QStringLiteral("50"));
+    QImage shown = view();
+    expectImagePixel(shown, {0, 0}, 0, 0);
+    expectWhite(shown, {175, 10}); // 170 pixels wide now
+
+    retype(page().LinksEd, QStringLiteral("10"));
+    shown = view();
+    expectWhite(shown, {30, 10}); // 10 mm = 37 pixels to the right
+    expectImagePixel(shown, {37, 0}, 0, 0);
+
+    // Only "-" of a negative shift typed so far: no value yet, nothing moves.
+    retype(page().LinksEd, QStringLiteral("-"));
+    EXPECT_EQ(page().LinksEd->text(), QStringLiteral("-"));
+    EXPECT_EQ(page().LinksEd->value(), 10);
+    shown = view();
+    expectWhite(shown, {30, 10});
+    expectImagePixel(shown, {37, 0}, 0, 0);
+    // Leaving the field shows the value it kept.
+    QTest::keyClick(page().LinksEd, Qt::Key_Tab);
+    EXPECT_FALSE(page().LinksEd->hasFocus());
+    EXPECT_EQ(page().LinksEd->text(), page().LinksEd->locale().toString(10.0, 'f', 2));
+    EXPECT_EQ(page().placementValues().LinksEd, 10);
 }

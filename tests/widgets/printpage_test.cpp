@@ -1,5 +1,6 @@
 #include "app/imagebutton.h"
 #include "app/scrollbox.h"
+#include "app/units.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/placementpage.h"
@@ -8,6 +9,7 @@
 #include "print/printpage.h"
 #include "print/printtarget.h"
 #include "support/mainformfixture.h"
+#include "support/userinput.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -67,6 +69,21 @@ class PrintPageTest : public MainFormTest {
         QMouseEvent event(type, at, page().VPaint->mapToGlobal(at), Qt::LeftButton,
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         (page().*handler)(&event);
+    }
+    // The positions of a printed 2 × 5 sheet that carry a label, row by row.
+    static std::vector<int> labelsOn(const QImage& printed) {
+        std::vector<int> positions;
+        for (int i = 0; i < 10; ++i) {
+            const int x = int(units::pixelsFromMm(10 + 92 * (i % 2), 600)) + 100;
+            const int y = int(units::pixelsFromMm(12 + 58 * (i / 2), 600)) + 100;
+            if (printed.pixelColor(x, y) == kLabelColour) positions.push_back(i);
+        }
+        return positions;
+    }
+    // "Go!" clicked with the mouse: an image button, it leaves the focus where it is.
+    void clickGo() {
+        printer.pages.clear();
+        QTest::mouseClick(page().GoBtn1, Qt::LeftButton, {}, QPoint(5, 5));
     }
     QByteArray optionsFile() {
         QFile file(optionsFilePath(programDir()));
@@ -252,4 +269,38 @@ TEST_F(PrintPageTest, AFormatWithoutLabelAreaIsToldAndNothingPrints) {
     EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
     EXPECT_EQ(printer.jobs, 0);
     EXPECT_TRUE(printer.pages.empty());
+TEST_F(PrintPageTest, TypedNumbersCountWhenGoIsClickedWithoutEnter) {
+    startWithFormat();
+    retype(page().KopiesED, QStringLiteral("5"));
+    ASSERT_TRUE(page().KopiesED->hasFocus());
+    // The preview follows the typing: five labels, the fifth at column 0, row 2.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(labelCornerAt(sheet(), 37, 264));
+    clickGo();
+    ASSERT_EQ(printer.pages.size(), 1u);
+    EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{0, 1, 2, 3, 4}));
+
+    retype(page().UsedED, QStringLiteral("8"));
+    clickGo();
+    ASSERT_EQ(printer.pages.size(), 2u) << "positions 8 to 12";
+    EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{8, 9}));
+    EXPECT_EQ(labelsOn(printer.pages[1]), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(printer.jobs, 2);
+}
+
+TEST_F(PrintPageTest, AnEmptiedFieldKeepsItsNumberAndShowsItWhenGoIsClicked) {
+    startWithFormat();
+    retype(page().KopiesED, QStringLiteral("3"));
+    clearField(page().KopiesED);
+    EXPECT_EQ(page().KopiesED->text(), QString());
+    EXPECT_EQ(page().KopiesED->value(), 3);
+    clickGo();
+    ASSERT_EQ(printer.pages.size(), 1u);
+    EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(page().KopiesED->text(), QStringLiteral("3")) << "the field shows what was printed";
+
+    // A used count beyond the sheet is corrected as it is typed.
+    retype(page().UsedED, QStringLiteral("12"));
+    EXPECT_EQ(page().UsedED->value(), 9);
+    EXPECT_EQ(page().UsedED->text(), QStringLiteral("9"));
 }
