@@ -269,6 +269,8 @@ TEST_F(PrintPageTest, AFormatWithoutLabelAreaIsToldAndNothingPrints) {
     EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
     EXPECT_EQ(printer.jobs, 0);
     EXPECT_TRUE(printer.pages.empty());
+}
+
 TEST_F(PrintPageTest, TypedNumbersCountWhenGoIsClickedWithoutEnter) {
     startWithFormat();
     retype(page().KopiesED, QStringLiteral("5"));
