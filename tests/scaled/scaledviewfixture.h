@@ -34,13 +34,6 @@ class ScaledViewTest : public MainFormTest {
                             int(std::floor((area.bottom() + 1) * ratio)) - 1));
     }
 
-    // The device pixels that the logical rectangle `area` covers at least in part.
-    QRect touchedDevicePixels(const QRect& area) const {
-        return QRect(QPoint(int(std::floor(area.left() * ratio)), int(std::floor(area.top() * ratio))),
-                     QPoint(int(std::ceil((area.right() + 1) * ratio)) - 1,
-                            int(std::ceil((area.bottom() + 1) * ratio)) - 1));
-    }
-
     // How many pixels of `area` (device pixels) are not `colour`.
     static int pixelsOtherThan(const QImage& image, const QRect& area, QRgb colour) {
         int count = 0;
