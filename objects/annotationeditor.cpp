@@ -8,6 +8,7 @@
 #include "objects/popupmenu1.h"
 #include "objects/textobject.h"
 #include "objects/txtform.h"
+#include "raster/devicecanvas.h"
 #include "raster/screenfacts.h"
 #include "raster/stretchdraw.h"
 
@@ -85,8 +86,11 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     // view of a large image would not fit into memory as one picture.
     composedArea_ = visibleViewArea();
     if (composedArea_.isEmpty()) return false;
-    if (form_.annotationBitmap.size() != composedArea_.size())
-        form_.annotationBitmap = QImage(composedArea_.size(), QImage::Format_RGB32);
+    // Composed in the screen's own pixels, so that a scale factor shows it sharp.
+    const qreal ratio = page_.PaintBox1->devicePixelRatio();
+    if (form_.annotationBitmap.devicePixelRatio() != ratio ||
+        form_.annotationBitmap.size() != devicePixelSize(composedArea_.size(), ratio))
+        form_.annotationBitmap = deviceCanvas(composedArea_.size(), ratio);
     if (form_.annotationBitmap.isNull()) return false;
     form_.annotationBitmap.fill(Qt::white);
     QPainter canvas(&form_.annotationBitmap);

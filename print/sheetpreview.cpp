@@ -1,5 +1,6 @@
 #include "print/sheetpreview.h"
 
+#include "raster/devicecanvas.h"
 #include "raster/stretchdraw.h"
 
 void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, const JobValues& values,
@@ -12,11 +13,15 @@ void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, co
     const SheetPlan plan = planSheets(paper, values, device);
     const std::vector<LabelSpot> shown = plan.onSheet(values.PageEd - 1);
     if (shown.empty()) return;
-    const DibImage label = renderLabel(
-        content, plan.label, PlacementDevice{plan.label.width(), double(dpi), double(dpi), zoom, zoom});
+    // The label is rendered in the device's own pixels, so that a screen with a
+    // scale factor shows it sharp; the sheet's layout stays in logical pixels.
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const QSize pixels = devicePixelSize(plan.label, ratio);
+    const DibImage label =
+        renderLabel(content, pixels, PlacementDevice{pixels.width(), dpi * ratio, dpi * ratio, zoom, zoom});
     for (const LabelSpot& spot : shown)
-        StretchDrawDib(painter, spot.x, spot.y, label.width(), label.height(), label, 0, 0, label.width(),
-                       label.height(), false);
+        StretchDrawDib(painter, spot.x, spot.y, plan.label.width(), plan.label.height(), label, 0, 0,
+                       label.width(), label.height(), false);
 }
 
 QImage renderSheetPreview(const PaperType& paper, const JobValues& values, const LabelContent& content,

@@ -78,12 +78,13 @@ DibImage DibImage::clone() const {
 const QImage& DibImage::asQImage() const {
     if (!cache_.isNull() || isNull()) return cache_;
     const int w = width(), h = height();
-    const std::size_t needed = std::size_t(w) * h * (bitCount() == 24 ? 4 : 1);
-    if (needed > g_pixelMemoryLimit) return cache_;
+    const QImage::Format format = bitCount() == 24  ? QImage::Format_RGB32
+                                  : bitCount() == 1 ? QImage::Format_Mono
+                                                    : QImage::Format_Indexed8;
+    // QImage rows are padded to 32 bits like ours: a 1-bit image stays 1 bit.
+    const int64_t lineBytes = dibStride(w, QImage::toPixelFormat(format).bitsPerPixel());
+    if (uint64_t(lineBytes) * uint64_t(h) > g_pixelMemoryLimit) return cache_;
 
-    QImage::Format format = bitCount() == 24  ? QImage::Format_RGB32
-                            : bitCount() == 1 ? QImage::Format_Mono
-                                              : QImage::Format_Indexed8;
     QImage out(w, h, format);
     if (out.isNull()) return cache_;
     if (hasPalette()) {

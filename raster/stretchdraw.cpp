@@ -9,6 +9,7 @@
 #include <QPaintEngine>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -52,12 +53,37 @@ QRect topDown(const QRect& dibSource, int imageHeight) {
 void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
               int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
     if (DestWidth <= 0 || DestHeight <= 0 || SrcWidth <= 0 || SrcHeight <= 0) return;
-    const QRect visible = dc.visibleArea().translated(-X, -Y) & QRect(0, 0, DestWidth, DestHeight);
+    const QRect dest = dc.devicePixels(QRect(X, Y, DestWidth, DestHeight));
+    const QRect visible = dc.visibleArea() & dest;
     if (visible.isEmpty()) return;
-    const QImage block =
-        scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, DestWidth, DestHeight, visible);
+    const QImage block = scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, dest.width(), dest.height(),
+                                      visible.translated(-dest.topLeft()));
     if (block.isNull()) return; // no memory for the block: nothing drawn for this call
-    dc.drawBlock(QPoint(X + visible.x(), Y + visible.y()), block, rop);
+    dc.drawBlock(visible.topLeft(), block, rop);
+}
+
+// Logical coordinates to the row scalers' block pixels: the device's own pixels
+// while the painter only scales and moves; its logical units when it also turns
+// or mirrors, which the painter then applies to the finished blocks.
+QTransform blockTransform(const QPainter& painter) {
+    const QTransform combined = painter.combinedTransform();
+    const bool axisAligned =
+        combined.type() <= QTransform::TxScale && combined.m11() > 0 && combined.m22() > 0;
+    return axisAligned ? combined : QTransform();
+}
+
+// The paint device in its own pixels, in the painter's device coordinates: a
+// widget measures itself in logical pixels, images and pixmaps in pixels.
+QRectF deviceArea(const QPainter& painter) {
+    const QPaintDevice& device = *painter.device();
+    const QRectF own(0, 0, device.width(), device.height());
+    if (device.devType() != QInternal::Widget) return own;
+    return (painter.worldTransform().inverted() * painter.combinedTransform()).mapRect(own);
+}
+
+// Pixel edges round to the nearest edge, so that neighbouring destinations meet.
+int nearestEdge(qreal v) {
+    return int(std::floor(v + 0.5));
 }
 
 void halftoneAndDraw(DibDevice& dc, const StretchRects& r, const DibImage& image, uint32_t rop) {
@@ -174,19 +200,28 @@ bool PainterDibDevice::stretchBlt(const QRect& dest, const QImage& bitmap, const
     return true;
 }
 
+QRect PainterDibDevice::devicePixels(const QRect& dest) const {
+    const QRectF mapped = blockTransform(painter_).mapRect(QRectF(dest));
+    return QRect(QPoint(nearestEdge(mapped.left()), nearestEdge(mapped.top())),
+                 QPoint(nearestEdge(mapped.right()) - 1, nearestEdge(mapped.bottom()) - 1));
+}
+
 QRect PainterDibDevice::visibleArea() const {
-    const QPaintDevice* device = painter_.device();
-    if (!device) return {};
-    QRect area = painter_.combinedTransform()
-                     .inverted()
-                     .mapRect(QRectF(0, 0, device->width(), device->height()))
-                     .toAlignedRect();
-    if (painter_.hasClipping()) area &= painter_.clipBoundingRect().toAlignedRect();
+    if (!painter_.device()) return {};
+    const QTransform toBlock = blockTransform(painter_);
+    const QTransform deviceToBlock = painter_.combinedTransform().inverted() * toBlock;
+    QRect area = deviceToBlock.mapRect(deviceArea(painter_)).toAlignedRect();
+    if (painter_.hasClipping()) area &= toBlock.mapRect(painter_.clipBoundingRect()).toAlignedRect();
     return area;
 }
 
 void PainterDibDevice::drawBlock(const QPoint& at, const QImage& block, uint32_t rop) {
+    // The block holds block pixels: the part of the painter's transformation
+    // that made them is taken back while it is drawn.
+    painter_.save();
+    painter_.setWorldTransform(blockTransform(painter_).inverted() * painter_.worldTransform());
     withRop(painter_, rop, [&] { painter_.drawImage(at, block); });
+    painter_.restore();
 }
 
 StretchRects clipToImage(StretchRects r, int W, int H) {
@@ -242,6 +277,9 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
     } else if (bits == 8 && !isPrinter) {
         DrawDibRows8(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
                      r.SrcWidth, r.SrcHeight, Rop);
+    } else if ((bits == 4 || bits == 1) && !isPrinter) {
+        DrawDibRowsPacked(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
+                          r.SrcWidth, r.SrcHeight, Rop);
     } else {
         bool acceptsDibs = dc.acceptsDibs();
         const bool ok = dc.stretchDibits(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), image,
@@ -268,61 +306,10 @@ void DrawDibRows8(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, co
     drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
 }
 
-QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, int SrcHeight, int DestWidth,
-                    int DestHeight, const QRect& visible) {
-    const QRect block = visible & QRect(0, 0, DestWidth, DestHeight);
-    const int bits = image.bitCount();
-    if (block.isEmpty() || image.isNull() || (bits != 24 && bits != 8)) return {};
-    if (std::size_t(block.width()) * std::size_t(block.height()) * 4 > pixelMemoryLimit()) return {};
-    QImage out(block.size(), QImage::Format_RGB32);
-    if (out.isNull()) return {};
-
-    QRgb lut[256];
-    if (bits == 8) {
-        const auto table = image.colors();
-        for (int i = 0; i < 256; ++i)
-            lut[i] = qRgb(table[i].red, table[i].green, table[i].blue);
-    }
-    const QRgb outside = bits == 8 ? lut[0] : qRgb(0, 0, 0);
-    const int W = image.width(), H = image.height();
-
-    // Source column of every block column; -1 where it falls outside the image.
-    std::vector<int> column(std::size_t(block.width()));
-    for (int i = 0; i < block.width(); ++i) {
-        const int64_t c = SrcX + int64_t(SrcWidth) * (block.x() + i) / DestWidth;
-        column[i] = (c >= 0 && c < W) ? int(c) : -1;
-    }
-
-    int64_t previousSource = -1;
-    for (int r = 0; r < block.height(); ++r) {
-        auto* dst = reinterpret_cast<QRgb*>(out.scanLine(r));
-        const int64_t sourceRow = SrcTop + int64_t(SrcHeight) * (block.y() + r) / DestHeight;
-        if (sourceRow < 0 || sourceRow >= H) {
-            std::fill(dst, dst + block.width(), outside);
-            previousSource = -1;
-            continue;
-        }
-        if (sourceRow == previousSource) {
-            std::memcpy(dst, out.scanLine(r - 1), std::size_t(block.width()) * 4);
-            continue;
-        }
-        const uint8_t* src = image.rowFromTop(int(sourceRow));
-        if (bits == 24) {
-            for (int i = 0; i < block.width(); ++i) {
-                if (column[i] < 0) {
-                    dst[i] = outside;
-                    continue;
-                }
-                const uint8_t* p = src + 3 * column[i];
-                dst[i] = 0xFF000000u | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
-            }
-        } else {
-            for (int i = 0; i < block.width(); ++i)
-                dst[i] = column[i] < 0 ? outside : lut[src[column[i]]];
-        }
-        previousSource = sourceRow;
-    }
-    return out;
+void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
+                       int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
+    if (image.bitCount() != 4 && image.bitCount() != 1) return;
+    drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
 }
 
 DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,

@@ -3,13 +3,15 @@
 // scaled onto any device: a view on screen, an off-screen image, a printer.
 //
 // It chooses among halftoning (24-bit images on screens of 8 bits or fewer),
-// the own row scalers (24- and 8-bit images on screens and off-screen images),
-// and plain image stretching (printers, 1- and 4-bit images), with two fallbacks
-// for devices on which stretching fails. The row scalers compute only the part of
-// the destination inside the painter's clip, so a repaint costs the visible area
-// whatever the zoom.
+// the own row scalers (every bit count on screens and off-screen images), and
+// plain image stretching (printers), with two fallbacks for devices on which
+// stretching fails. The row scalers compute only the part of the destination
+// inside the painter's clip, in the device's own pixels, so a repaint costs the
+// visible area whatever the zoom and the image's size, and a screen with a scale
+// factor shows the picture at its full resolution.
 
 #include "raster/dibimage.h"
+#include "raster/dibrows.h"
 
 #include <QImage>
 #include <QPainter>
@@ -43,8 +45,10 @@ class DibDevice {
     virtual std::optional<QImage> createCompatibleBitmap(int width, int height) = 0;
     virtual bool setDibits(QImage& bitmap, const DibImage& image) = 0;
     virtual bool stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) = 0;
-    // Row scalers: the part of the device that can show anything, in the
-    // painter's logical coordinates, and the output of a finished block.
+    // Row scalers: the destination (in the painter's logical coordinates) in the
+    // device's pixels, the part of the device that can show anything, and the
+    // output of a finished block, both in those pixels too.
+    virtual QRect devicePixels(const QRect& dest) const = 0;
     virtual QRect visibleArea() const = 0;
     virtual void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) = 0;
 };
@@ -59,6 +63,7 @@ class PainterDibDevice : public DibDevice {
     std::optional<QImage> createCompatibleBitmap(int width, int height) override;
     bool setDibits(QImage& bitmap, const DibImage& image) override;
     bool stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) override;
+    QRect devicePixels(const QRect& dest) const override;
     QRect visibleArea() const override;
     void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) override;
 
@@ -100,13 +105,9 @@ void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, c
                    int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
 void DrawDibRows8(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
                   int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
-
-// The row scalers' nearest-neighbour arithmetic for the block `visible` of the
-// destination (in destination coordinates) of a 24- or 8-bit image, as RGB32.
-// Destination pixels whose source lies outside the image are black (8 bits:
-// colour 0 of the palette). Null when the block is empty or memory is short.
-QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, int SrcHeight, int DestWidth,
-                    int DestHeight, const QRect& visible);
+// 1- and 4-bit images, read in place: never unpacked as a whole.
+void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
+                       int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
 
 // The first fallback's scaler: nearest neighbour with both end points aligned,
 // rows counted from the bottom like the source's (SrcY from the bottom row).

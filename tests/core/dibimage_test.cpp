@@ -109,3 +109,15 @@ TEST(DibImage, QImageFollowsEveryBitCountAndIsKeptUntilPixelsChange) {
             }
     }
 }
+
+TEST(DibImage, QImageOfAOneBitImageNeedsOneBitPerPixel) {
+    // 8192 × 64 pixels are 512 KiB as one byte each, 64 KiB as bits.
+    DibImage mono = patternImage(8192, 64, 1);
+    DibImage nibbles = patternImage(8192, 64, 4);
+    ScopedPixelMemoryLimit limit(128 * 1024);
+    const QImage& picture = mono.asQImage();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.format(), QImage::Format_Mono);
+    EXPECT_EQ(picture.pixelIndex(8191, 63), int(getpixel(mono, 8191, 63)));
+    EXPECT_TRUE(nibbles.asQImage().isNull()) << "4 bits are unpacked into bytes";
+}

@@ -90,7 +90,7 @@ TEST(StretchDrawClipping, SourcePastAnEdgeShrinksTheDestinationOnThatSide) {
     EXPECT_EQ(clipToImage({0, 0, 5, 5, 0, 0, 10, 10}, 5, 10).DestWidth, 2);
 }
 
-TEST(StretchDrawRows, NearestNeighbourPixelsOfBothScalers) {
+TEST(StretchDrawRows, NearestNeighbourPixelsOfEveryBitCount) {
     DibImage image = gradientImage24(4, 3);
     // Twice the size: each source pixel covers 2 × 2 destination pixels.
     QImage block = scaleDibRows(image, 0, 0, 4, 3, 8, 6, QRect(0, 0, 8, 6));
@@ -103,13 +103,18 @@ TEST(StretchDrawRows, NearestNeighbourPixelsOfBothScalers) {
     EXPECT_EQ(block.pixel(1, 0), qRgb(1, 0, 7));
     EXPECT_EQ(block.pixel(2, 1), qRgb(2, 1, 7));
 
-    DibImage indexed = patternImage(5, 4, 8, 2);
-    block = scaleDibRows(indexed, 0, 0, 5, 4, 5, 4, QRect(0, 0, 5, 4));
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) {
-            const RgbQuad q = indexed.colors()[getpixel(indexed, x, y)];
-            ASSERT_EQ(block.pixel(x, y), qRgb(q.red, q.green, q.blue));
-        }
+    // Palette images, packed ones included, at twice their size from an odd
+    // column on, so that pixels inside a byte and across byte borders are read.
+    for (int bits : {8, 4, 1}) {
+        DibImage indexed = patternImage(21, 4, bits, 2);
+        block = scaleDibRows(indexed, 3, 0, 17, 4, 34, 8, QRect(0, 0, 34, 8));
+        ASSERT_EQ(block.size(), QSize(34, 8));
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 34; ++x) {
+                const RgbQuad q = std::as_const(indexed).colors()[getpixel(indexed, 3 + x / 2, y / 2)];
+                ASSERT_EQ(block.pixel(x, y), qRgb(q.red, q.green, q.blue)) << bits << ": " << x << "," << y;
+            }
+    }
 }
 
 TEST(StretchDrawRows, RowsOutsideTheImageAreBlackOrColourZero) {
@@ -152,12 +157,12 @@ TEST(StretchDrawRows, OnlyTheVisibleBlockIsComputed) {
     EXPECT_EQ(canvas.pixel(5, 5), qRgb(255, 255, 255)); // outside the clip: untouched
 }
 
-TEST(StretchDrawMethods, ScreensUseTheRowScalersPrintersAndSmallBitCountsStretch) {
+TEST(StretchDrawMethods, ScreensUseTheRowScalersForEveryBitCountPrintersStretch) {
     ScopedScreenFacts screen({96, 24});
     QImage canvas = whiteCanvas(40, 40);
     QPainter painter(&canvas);
-    for (int bits : {24, 8}) {
-        DibImage image = bits == 24 ? gradientImage24(10, 10) : patternImage(10, 10, 8);
+    for (int bits : {24, 8, 4, 1}) {
+        DibImage image = bits == 24 ? gradientImage24(10, 10) : patternImage(10, 10, bits);
         RecordingDevice screenDevice(painter);
         StretchDrawDib(screenDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
         EXPECT_EQ(screenDevice.blocks, 1) << bits;
@@ -168,12 +173,6 @@ TEST(StretchDrawMethods, ScreensUseTheRowScalersPrintersAndSmallBitCountsStretch
         StretchDrawDib(printerDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
         EXPECT_EQ(printerDevice.blocks, 0) << "a printer never goes through the row scalers";
         EXPECT_EQ(printerDevice.stretches, 1) << bits;
-    }
-    for (int bits : {1, 4}) {
-        RecordingDevice screenDevice(painter);
-        StretchDrawDib(screenDevice, 0, 0, 20, 20, patternImage(10, 10, bits), 0, 0, 10, 10, true);
-        EXPECT_EQ(screenDevice.stretches, 1) << bits;
-        EXPECT_EQ(screenDevice.blocks, 0) << bits;
     }
 }
 
@@ -262,13 +261,16 @@ TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) 
     QPainter painter(&canvas);
     DibImage image = patternImage(10, 10, 4);
 
+    // Only printers stretch, so only printers reach the fallbacks.
     RecordingDevice first(painter);
+    first.printer = true;
     first.failStretch = true;
     StretchDrawDib(first, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
     EXPECT_EQ(first.setDibitsCalls, 1);
     EXPECT_EQ(first.bitmaps, 0);
 
     RecordingDevice second(painter);
+    second.printer = true;
     second.failStretch = true;
     second.dibsAccepted = false;
     StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
@@ -292,6 +294,7 @@ TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) 
 
     // A first fallback that cannot make its scaled copy falls through to the second.
     RecordingDevice noMemory(painter);
+    noMemory.printer = true;
     noMemory.failStretch = true;
     {
         ScopedPixelMemoryLimit tight(10);
@@ -299,5 +302,42 @@ TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) 
     }
     EXPECT_EQ(noMemory.setDibitsCalls, 0);
     EXPECT_EQ(noMemory.bitmaps, 1);
+    setAppMessages(nullptr);
+}
+
+TEST(StretchDrawPackedImages, AHugeImageDrawsItsVisibleBlockWithoutUnpackingTheWhole) {
+    // 40000 × 30000 at one bit is 150 MB; a byte or more per pixel would be 1.2 GB
+    // and more. A white square in the top-left corner, the rest black.
+    DibImage huge = newdib(40000, 30000, 1);
+    ASSERT_FALSE(huge.isNull());
+    for (int y = 0; y < 16; ++y)
+        std::memset(huge.rowFromTop(y), 0xFF, 2);
+    // A bit of nibbles: a quarter of the size at four bits, colour 12 in the corner.
+    DibImage nibbles = newdib(20000, 15000, 4);
+    ASSERT_FALSE(nibbles.isNull());
+    for (int y = 0; y < 16; ++y)
+        std::memset(nibbles.rowFromTop(y), 0xCC, 8);
+    const RgbQuad blue = std::as_const(nibbles).colors()[12];
+
+    // Whatever unpacks or copies the whole image cannot get its memory now.
+    ScopedPixelMemoryLimit tight(std::size_t(16) << 20);
+    CollectingMessages messages;
+    setAppMessages(&messages);
+    for (int zoom : {100, 10}) {
+        QImage canvas = whiteCanvas(200, 150);
+        QPainter painter(&canvas);
+        painter.setClipRect(canvas.rect());
+        drawWholeDib(painter, QRect(0, 0, 40000 * zoom / 100, 30000 * zoom / 100), huge, true);
+        drawWholeDib(painter, QRect(100, 0, 20000 * zoom / 100, 15000 * zoom / 100), nibbles, true);
+        painter.end();
+        const int corner = (16 * zoom + 99) / 100; // the square's side on the canvas, rounded up
+        EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 255, 255)) << zoom;
+        EXPECT_EQ(canvas.pixel(corner - 1, corner - 1), qRgb(255, 255, 255)) << zoom;
+        EXPECT_EQ(canvas.pixel(corner, 0), qRgb(0, 0, 0)) << zoom;
+        EXPECT_EQ(canvas.pixel(50, 140), qRgb(0, 0, 0)) << zoom;
+        EXPECT_EQ(canvas.pixel(100, 0), qRgb(blue.red, blue.green, blue.blue)) << zoom;
+        EXPECT_EQ(canvas.pixel(100 + corner, 0), qRgb(0, 0, 0)) << zoom;
+    }
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'|').toStdString();
     setAppMessages(nullptr);
 }

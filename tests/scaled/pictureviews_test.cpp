@@ -1,0 +1,96 @@
+// "Scannen" and "Retuschieren" on a screen with a scale factor: the whole
+// picture, every image pixel the zoom leaves room for, and the mouse marking
+// the same image pixels as on a plain screen.
+
+#include "scaledviewfixture.h"
+
+#include "app/scrollbox.h"
+#include "raster/scanpage.h"
+#include "retouch/hkform2.h"
+#include "retouch/retouchpage.h"
+#include "retouch/tones.h"
+
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+
+namespace {
+
+class ScaledPictureViewTest : public ScaledViewTest {
+  protected:
+    void showPage(int index) {
+        form->PageControl2->setCurrentIndex(index);
+        QApplication::processEvents();
+    }
+    void showRetouchPage() {
+        showPage(1);
+        form->retouchPage->RetuschPaintPaint();
+        QApplication::processEvents();
+    }
+    // The retouch view without the one-pixel frame of the marked region.
+    QRect insideFrame(QSize view) const { return devicePixels(QRect(QPoint(2, 2), view - QSize(4, 4))); }
+};
+
+} // namespace
+
+TEST_F(ScaledPictureViewTest, ScanViewShowsTheWholeStartPictureAndAllImagePixelsWhenReduced) {
+    showPage(0);
+    ScanPage& page = *form->scanPage;
+    ASSERT_EQ(page.ScanPaintBox->size(), QSize(320, 200));
+    const QImage start = shot(page.ScanPaintBox);
+    EXPECT_EQ(pixelsOtherThan(start, devicePixels(QRect(0, 0, 320, 200)), qRgb(255, 255, 255)), 0);
+
+    // At 70 % the 240 × 150 gradient is 168 × 105 logical pixels, which on this
+    // screen are enough device pixels for every image column and row.
+    useGradient(240, 150);
+    typeInto(page.ZoomEd, QStringLiteral("70"));
+    QApplication::processEvents();
+    ASSERT_EQ(page.ScanPaintBox->size(), QSize(168, 105));
+    const QImage reduced = shot(page.ScanPaintBox);
+    EXPECT_EQ(gradientColumnsShown(reduced), 240);
+    EXPECT_EQ(gradientRowsShown(reduced), 150);
+}
+
+TEST_F(ScaledPictureViewTest, RetouchViewShowsTheWholePictureAndTheMouseMarksImagePixels) {
+    showRetouchPage();
+    RetouchPage& page = *form->retouchPage;
+    ASSERT_EQ(page.RetuschPaint->size(), QSize(320, 200));
+    EXPECT_EQ(pixelsOtherThan(shot(page.RetuschPaint), insideFrame({320, 200}), qRgb(255, 255, 255)), 0);
+
+    useGradient(240, 150);
+    typeInto(page.ZoomEd2, QStringLiteral("70"));
+    QApplication::processEvents();
+    const QImage reduced = shot(page.RetuschPaint);
+    EXPECT_EQ(gradientColumnsShown(reduced), 240);
+    EXPECT_EQ(gradientRowsShown(reduced), 150);
+
+    // Logical view pixels map to image pixels as on a plain screen: at 50 %
+    // each view pixel is two image pixels.
+    typeInto(page.ZoomEd2, QStringLiteral("50"));
+    QApplication::processEvents();
+    QTest::mousePress(page.RetuschPaint, Qt::LeftButton, {}, QPoint(10, 15));
+    QTest::mouseMove(page.RetuschPaint, QPoint(60, 45));
+    QTest::mouseRelease(page.RetuschPaint, Qt::LeftButton, {}, QPoint(60, 45));
+    EXPECT_EQ(form->markedRegion, (MarkedRegion{20, 30, 120, 90}));
+}
+
+TEST_F(ScaledPictureViewTest, BrightnessPreviewShowsTheWholeChangedPicture) {
+    showRetouchPage();
+    RetouchPage& page = *form->retouchPage;
+    DibImage expected = newdib(1, 1, 24);
+    setpixel(expected, 0, 0, makeColorRef(255, 255, 255));
+    Helligkeit(expected, -10);
+    const uint32_t darker = getpixel(expected, 0, 0);
+    const QRgb shown = qRgb(redOf(darker), greenOf(darker), blueOf(darker));
+
+    dialogs.answerModal([&](QDialog& dialog) {
+        auto& hk = static_cast<THKForm2&>(dialog);
+        QTest::keyClick(hk.TrackBar1, Qt::Key_PageDown); // one page of the brightness: −10
+        QTest::mouseClick(hk.VschauBitBtn4, Qt::LeftButton);
+        EXPECT_EQ(pixelsOtherThan(shot(page.RetuschPaint), insideFrame({320, 200}), shown), 0);
+        QTest::mouseClick(hk.CancelBitBtn2, Qt::LeftButton);
+        return int(QDialog::Rejected);
+    });
+    page.HellpBtn->trigger();
+    EXPECT_TRUE(dialogs.scriptDone());
+}
