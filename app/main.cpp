@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();
+    form.openFromCommandLine(QApplication::arguments());
     const int result = application.exec();
     setAppMessages(nullptr);
     return result;

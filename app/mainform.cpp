@@ -41,6 +41,8 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
       printTarget_(environment.printTarget) {
     setObjectName(QStringLiteral("MainForm"));
     resize(638, 512);
+    // Files dropped from a file manager open (givenfilecommands.cpp).
+    setAcceptDrops(true);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);

@@ -133,10 +133,19 @@ class TMainForm : public QWidget {
     bool SaveFile(const QString& fileName);
     bool OpenFile(const QString& fileName);
 
+    // --- files from outside (givenfilecommands.cpp) --------------------------------
+    // Opens the file named after the program name, if any: nothing can be lost
+    // yet, so a cover file is read without the discard question.
+    void openFromCommandLine(const QStringList& arguments);
+    // A cover file becomes the document, anything else arrives as the image.
+    bool openGivenFile(const QString& fileName);
+
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QWidget* buildTopBar();
@@ -149,6 +158,8 @@ class TMainForm : public QWidget {
     bool handleWheel(QWidget* receiver, QWheelEvent* wheel);
     void scrollShownPage(int angle);
     bool askDiscard(const QString& caption);
+    bool openGivenImage(const QString& fileName);
+    void openDroppedFile(const QString& fileName);
     void clearObjectTable();
     void sendProgress(int percent);
     void repaintDocumentViews();

@@ -77,8 +77,7 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     if (!options.imageFile.isEmpty()) {
         job.image = OpenDib(options.imageFile);
         if (job.image.isNull()) {
-            err << QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(options.imageFile)
-                << Qt::endl;
+            err << imageReadFailureText(options.imageFile) << Qt::endl;
             return std::nullopt;
         }
         return job;
@@ -183,8 +182,7 @@ int runBatch(const BatchOptions& options, const QString& programDirectory, QText
             cover::CoverDocument document;
             document.image = OpenDib(options.imageFile);
             if (document.image.isNull()) {
-                err << QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(options.imageFile)
-                    << Qt::endl;
+                err << imageReadFailureText(options.imageFile) << Qt::endl;
                 return ExitFailed;
             }
             out << QString::fromUtf8(jobInfoJson(document));

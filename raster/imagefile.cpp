@@ -164,6 +164,10 @@ DibImage OpenDib(const QString& fileName) {
     return decodeImage(bytes);
 }
 
+QString imageReadFailureText(const QString& name) {
+    return QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(name);
+}
+
 bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages) {
     const QString shownName = QFileInfo(fileName).fileName();
     const ImageFileFormat format = formatOfNumber(formatNumber);

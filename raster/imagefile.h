@@ -34,6 +34,8 @@ QByteArray encodeImage(const DibImage& image, ImageFileFormat format);
 
 // The image in a file; null when it cannot be read or is no picture we know.
 DibImage OpenDib(const QString& fileName);
+// What the user is told when a picture cannot be read; `name` as the user knows the file.
+QString imageReadFailureText(const QString& name);
 
 // Writes the image in the format `formatNumber`. A failure is told to the user
 // in a message box captioned "Fehler" and leaves an existing file as it was.

@@ -1,0 +1,70 @@
+// Files from outside the window: the one named on the command line and those
+// dropped from a file manager.
+
+#include "app/dialogs.h"
+#include "app/givenfile.h"
+#include "app/mainform.h"
+#include "raster/imagefile.h"
+#include "raster/scanpage.h"
+
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+namespace {
+
+// The file a drag carries, when the window can take it. The source must allow a
+// copy: accepting a move would let a file manager delete the user's file.
+QString acceptableDrop(const QDropEvent& event) {
+    if (!(event.possibleActions() & Qt::CopyAction) || !event.mimeData()->hasUrls()) return {};
+    return droppedFile(event.mimeData()->urls());
+}
+
+} // namespace
+
+void TMainForm::openFromCommandLine(const QStringList& arguments) {
+    const QString fileName = fileOfArguments(arguments);
+    if (!fileName.isEmpty()) openGivenFile(fileName);
+}
+
+bool TMainForm::openGivenFile(const QString& fileName) {
+    if (givenFileKindOf(fileName) == GivenFileKind::Cover) return OpenFile(fileName);
+    return openGivenImage(fileName);
+}
+
+bool TMainForm::openGivenImage(const QString& fileName) {
+    DibImage image = OpenDib(fileName);
+    if (image.isNull()) {
+        dialogs_->message(imageReadFailureText(QFileInfo(fileName).fileName()), QStringLiteral("Fehler"),
+                          MsgButtons::Ok, MsgIcon::Error);
+        return false;
+    }
+    scanPage->receiveImage(std::move(image));
+    // A drop may come while another page is shown.
+    repaintDocumentViews();
+    return true;
+}
+
+void TMainForm::openDroppedFile(const QString& fileName) {
+    if (givenFileKindOf(fileName) == GivenFileKind::Image)
+        openGivenImage(fileName);
+    else if (askDiscard(QStringLiteral("Datei/Öffnen")))
+        OpenFile(fileName);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (acceptableDrop(*event).isEmpty()) return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QString fileName = acceptableDrop(*event);
+    if (fileName.isEmpty()) return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Questions and messages come after the drop has ended, so the file manager
+    // is not left waiting on them.
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { openDroppedFile(fileName); }, Qt::QueuedConnection);
+}
