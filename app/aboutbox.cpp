@@ -1,8 +1,8 @@
 #include "app/aboutbox.h"
 
-#include "app/apptitle.h"
-#include "app/dialogs.h"
-#include "app/pictures.h"
+#include "base/apptitle.h"
+#include "widgets/dialogs.h"
+#include "widgets/pictures.h"
 #include "raster/jpegcodec.h"
 
 #include <QDate>

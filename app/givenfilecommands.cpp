@@ -1,11 +1,11 @@
 // Files from outside the window: the one named on the command line and those
 // dropped from a file manager.
 
-#include "app/dialogs.h"
-#include "app/givenfile.h"
+#include "widgets/dialogs.h"
+#include "document/givenfile.h"
 #include "app/mainform.h"
 #include "raster/imagefile.h"
-#include "raster/scanpage.h"
+#include "raster/ui/scanpage.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

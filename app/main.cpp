@@ -1,11 +1,11 @@
 #include "app/mainform.h"
-#include "app/programdirectory.h"
-#include "app/qtdialogs.h"
+#include "base/settingsfolder.h"
+#include "widgets/qtdialogs.h"
 #include "app/qttranslations.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
-#include "print/qprintertarget.h"
-#include "raster/screenfacts.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
+#include "print/printer/qprintertarget.h"
+#include "base/screenfacts.h"
 
 #include <QApplication>
 #include <QScreen>

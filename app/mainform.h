@@ -3,14 +3,14 @@
 // program, the five workflow pages, the status bar's progress bar and the image
 // buttons of the bottom bar, and wires them together.
 
-#include "app/progress.h"
+#include "base/progress.h"
 #include "objects/objectops.h"
-#include "objects/objecttable.h"
-#include "objects/pixelmode.h"
+#include "document/objecttable.h"
+#include "document/pixelmode.h"
 #include "paper/papertype.h"
 #include "print/drawvcart.h"
 #include "raster/dibimage.h"
-#include "raster/dragscroll.h"
+#include "widgets/dragscroll.h"
 
 #include <QCursor>
 #include <QImage>

@@ -1,18 +1,18 @@
 #include "batch/batchrun.h"
 
-#include "app/coverfile.h"
-#include "app/messages.h"
-#include "app/savefile.h"
-#include "app/units.h"
+#include "document/coverfile.h"
+#include "base/messages.h"
+#include "base/savefile.h"
+#include "base/units.h"
 #include "batch/jobinfo.h"
 #include "batch/pdffiletarget.h"
 #include "paper/paperfile.h"
 #include "print/calibration.h"
 #include "print/printrun.h"
-#include "print/qprintertarget.h"
+#include "print/printer/qprintertarget.h"
 #include "print/sheetpreview.h"
 #include "raster/imagefile.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 
 #include <QFileInfo>
 #include <QPrinterInfo>

@@ -4,7 +4,7 @@
 // grows by a few bytes per copy. The counters report the file sizes.
 
 #include "print/printrun.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 
 #include <QFileInfo>
 #include <QPageSize>

@@ -1,6 +1,6 @@
 #include "objects/annotationview.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 #include <QPainter>
 #include <QRegion>

@@ -3,7 +3,7 @@
 // operation on the selection does nothing while nothing is selected; the page
 // asks the user and repaints.
 
-#include "objects/objecttable.h"
+#include "document/objecttable.h"
 
 #include <QByteArray>
 

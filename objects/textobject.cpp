@@ -1,6 +1,6 @@
 #include "objects/textobject.h"
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 
 #include <QFontInfo>
 

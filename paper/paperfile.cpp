@@ -1,7 +1,7 @@
 #include "paper/paperfile.h"
 
-#include "app/programdirectory.h"
-#include "app/savefile.h"
+#include "base/settingsfolder.h"
+#include "base/savefile.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #include "paper/placement.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "print/drawvcart.h"
 
-#include "app/units.h"
-#include "objects/pixelmode.h"
+#include "base/units.h"
+#include "document/pixelmode.h"
 #include "print/labeltext.h"
 #include "print/wingeometry.h"
 

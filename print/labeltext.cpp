@@ -1,7 +1,7 @@
 #include "print/labeltext.h"
 
-#include "app/cp1252.h"
-#include "app/units.h"
+#include "base/cp1252.h"
+#include "base/units.h"
 #include "print/wingeometry.h"
 
 #include <QPainter>

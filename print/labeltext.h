@@ -2,7 +2,7 @@
 // Text objects of the label renderer: notes, shadows, outlines, formatted and
 // rotated text. Called by DrawVCart in render mode.
 
-#include "objects/tobs.h"
+#include "document/annotationobject.h"
 #include "print/drawvcart.h"
 
 #include <QFont>

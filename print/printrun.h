@@ -1,7 +1,7 @@
 #pragma once
 // The print run and the calibration's test print, on any print target.
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "paper/papertype.h"
 #include "print/calibration.h"
 #include "print/labelbitmap.h"

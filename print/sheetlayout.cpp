@@ -1,6 +1,6 @@
 #include "print/sheetlayout.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 #include <QPoint>
 

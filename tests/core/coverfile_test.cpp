@@ -1,4 +1,4 @@
-#include "app/coverfile.h"
+#include "document/coverfile.h"
 #include "support/testimages.h"
 
 #include <QDir>

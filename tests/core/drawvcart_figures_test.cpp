@@ -1,6 +1,6 @@
 #include "core/renderfixture.h"
 
-#include "objects/pixelmode.h"
+#include "document/pixelmode.h"
 
 namespace {
 

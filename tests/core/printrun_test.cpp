@@ -1,7 +1,7 @@
 #include "print/printrun.h"
 #include "support/testpapers.h"
 
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 #include "support/pagerecorder.h"
 

@@ -1,4 +1,4 @@
-#include "app/programdirectory.h"
+#include "base/settingsfolder.h"
 
 #include <QDir>
 #include <QStandardPaths>

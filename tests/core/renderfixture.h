@@ -3,7 +3,7 @@
 // scale at which one image pixel is one device pixel (1024 units each, so the
 // conversions are exact).
 
-#include "objects/objecttable.h"
+#include "document/objecttable.h"
 #include "print/drawvcart.h"
 
 #include <QColor>

@@ -1,8 +1,8 @@
 #include "printedsheets.h"
 
-#include "app/qtdialogs.h"
-#include "print/printersetupdialog.h"
-#include "print/printpage.h"
+#include "widgets/qtdialogs.h"
+#include "widgets/printersetupdialog.h"
+#include "print/ui/printpage.h"
 #include "support/whenshown.h"
 
 #include <QComboBox>

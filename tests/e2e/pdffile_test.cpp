@@ -1,7 +1,7 @@
 #include "printedsheets.h"
 
-#include "print/kalform.h"
-#include "print/printpage.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/printpage.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -2,9 +2,9 @@
 
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
-#include "print/kalform.h"
-#include "print/printpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/printpage.h"
 #include "print/printrun.h"
 
 #include <QComboBox>

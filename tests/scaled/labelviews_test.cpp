@@ -4,12 +4,12 @@
 
 #include "scaledviewfixture.h"
 
-#include "app/scrollbox.h"
-#include "objects/annotationpage.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationpage.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
 
 #include <QTabWidget>
 #include <QToolButton>

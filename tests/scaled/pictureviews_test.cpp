@@ -4,10 +4,10 @@
 
 #include "scaledviewfixture.h"
 
-#include "app/scrollbox.h"
-#include "raster/scanpage.h"
-#include "retouch/hkform2.h"
-#include "retouch/retouchpage.h"
+#include "widgets/scrollbox.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/brightnesscontrastdialog.h"
+#include "retouch/ui/retouchpage.h"
 #include "retouch/tones.h"
 
 #include <QPushButton>

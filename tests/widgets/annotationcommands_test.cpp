@@ -1,8 +1,8 @@
 #include "support/mainformfixture.h"
 
-#include "objects/annotationpage.h"
+#include "objects/ui/annotationpage.h"
 
-#include "app/scrollbox.h"
+#include "widgets/scrollbox.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "annotationviewfixture.h"
 
-#include "objects/popupmenu1.h"
-#include "objects/txtform.h"
+#include "objects/ui/objectmenu.h"
+#include "objects/ui/textdialog.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 
 #include "support/mainformfixture.h"
 
-#include "app/scrollbox.h"
-#include "objects/annotationeditor.h"
-#include "objects/annotationpage.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationeditor.h"
+#include "objects/ui/annotationpage.h"
 
 #include <QApplication>
 #include <QMouseEvent>

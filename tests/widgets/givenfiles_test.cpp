@@ -1,11 +1,11 @@
 // Files from outside the window: the program started with a file, and files
 // dropped onto the window from a file manager.
 
-#include "app/coverfile.h"
-#include "app/scrollbox.h"
+#include "document/coverfile.h"
+#include "widgets/scrollbox.h"
 #include "raster/imagefile.h"
-#include "raster/scanpage.h"
-#include "retouch/retouchpage.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"

@@ -2,14 +2,14 @@
 // every page: each view computes what it shows from the packed rows and never
 // unpacks, copies or scales the whole picture.
 
-#include "app/scrollbox.h"
-#include "objects/annotationpage.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationpage.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
-#include "raster/scanpage.h"
-#include "retouch/retouchpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 
 #include <QApplication>

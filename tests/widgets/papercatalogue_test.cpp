@@ -1,7 +1,7 @@
-#include "app/scrollbox.h"
-#include "paper/newetypform.h"
+#include "widgets/scrollbox.h"
+#include "paper/ui/paperformatdialog.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
+#include "paper/ui/placementpage.h"
 #include "support/mainformfixture.h"
 
 #include <QComboBox>

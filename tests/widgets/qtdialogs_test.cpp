@@ -1,10 +1,10 @@
 // The program's real dialogs, driven as a user drives them: each test opens a
 // dialog through QtDialogs and clicks and types into it once it is up.
 
-#include "app/qtdialogs.h"
-#include "print/printerchoice.h"
-#include "print/printersetupdialog.h"
-#include "print/qprintertarget.h"
+#include "widgets/qtdialogs.h"
+#include "print/printer/printerchoice.h"
+#include "widgets/printersetupdialog.h"
+#include "print/printer/qprintertarget.h"
 #include "raster/imagefile.h"
 #include "support/testimages.h"
 #include "support/whenshown.h"

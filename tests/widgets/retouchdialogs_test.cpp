@@ -1,5 +1,5 @@
-#include "retouch/hkform2.h"
-#include "retouch/retouchpage.h"
+#include "retouch/ui/brightnesscontrastdialog.h"
+#include "retouch/ui/retouchpage.h"
 #include "retouch/tones.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"

@@ -1,5 +1,5 @@
-#include "app/scrollbox.h"
-#include "retouch/retouchpage.h"
+#include "widgets/scrollbox.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 

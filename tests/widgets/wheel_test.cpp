@@ -1,8 +1,8 @@
-#include "app/scrollbox.h"
-#include "paper/newetypform.h"
+#include "widgets/scrollbox.h"
+#include "paper/ui/paperformatdialog.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
+#include "paper/ui/placementpage.h"
 #include "support/mainformfixture.h"
 #include "support/userinput.h"
 

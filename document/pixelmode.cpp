@@ -1,0 +1,3 @@
+#include "document/pixelmode.h"
+
+PixelScales detail::pixelScalesInstance;

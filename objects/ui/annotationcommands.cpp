@@ -1,0 +1,149 @@
+// The commands of the "Kommentare" page: thin handlers that ask the user where
+// needed, change the table through the object operations and repaint.
+
+#include "widgets/dialogs.h"
+#include "app/mainform.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationeditor.h"
+#include "objects/ui/annotationpage.h"
+
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+AnnotationTool AnnotationPage::currentTool() const {
+    if (SpeedZoom->isChecked()) return AnnotationTool::Zoom;
+    if (SpeedHand->isChecked()) return AnnotationTool::Hand;
+    if (SpeedItem1->isChecked()) return AnnotationTool::Figure;
+    if (SpeedItem2->isChecked()) return AnnotationTool::Text;
+    if (SpeedItem4->isChecked()) return AnnotationTool::Note;
+    return AnnotationTool::Pointer;
+}
+
+void AnnotationPage::repaintView() {
+    // Composed at once, so the panel follows even while another page is shown.
+    editor->PaintBox1Paint();
+}
+
+void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
+    const AddResult result = addObject(form_.objects, tool, x, y, form_.FontDialog1);
+    if (result == AddResult::TableFull) {
+        form_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
+                                QStringLiteral("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok,
+                                MsgIcon::Information);
+        return;
+    }
+    if (result != AddResult::Added) return;
+    repaintView();
+    SpeedItem3->setChecked(true);
+}
+
+void AnnotationPage::Lschen1Click() {
+    if (!form_.objects.selected()) return;
+    const MsgAnswer answer =
+        form_.dialogs().message(QStringLiteral("Wollen Sie das Element löschen?"),
+                                QStringLiteral("Element löschen"), MsgButtons::YesNo, MsgIcon::Question);
+    if (answer != MsgAnswer::Yes) return;
+    deleteSelected(form_.objects);
+    repaintView();
+}
+
+void AnnotationPage::Nachvorne1Click() {
+    if (!form_.objects.selected()) return;
+    bringToFront(form_.objects);
+    repaintView();
+}
+
+void AnnotationPage::NachHinen1Click() {
+    if (!form_.objects.selected()) return;
+    sendToBack(form_.objects);
+    repaintView();
+}
+
+void AnnotationPage::ShapeClick(int32_t shape) {
+    if (!form_.objects.selected()) return;
+    setShape(form_.objects, shape);
+    repaintView();
+}
+
+void AnnotationPage::ColorBtnClick() {
+    const Tobs* object = form_.objects.selected();
+    if (!object) return;
+    const std::optional<ColorRef> chosen = form_.dialogs().chooseColor(object->Color);
+    if (!chosen) return;
+    setColor(form_.objects, *chosen);
+    repaintView();
+}
+
+void AnnotationPage::UColorBtnClick() {
+    const Tobs* object = form_.objects.selected();
+    if (!object) return;
+    const std::optional<ColorRef> chosen = form_.dialogs().chooseColor(object->BorderColor);
+    if (!chosen) return;
+    setBorderColor(form_.objects, *chosen);
+    repaintView();
+}
+
+void AnnotationPage::FilledCheckClick() {
+    if (!form_.objects.selected()) return;
+    setFillMode(form_.objects, 0);
+    repaintView();
+}
+
+void AnnotationPage::BorderCheckClick() {
+    if (!form_.objects.selected()) return;
+    setFillMode(form_.objects, 1);
+    repaintView();
+}
+
+void AnnotationPage::FilledBorderCheckClick() {
+    if (!form_.objects.selected()) return;
+    setFillMode(form_.objects, 2);
+    repaintView();
+}
+
+void AnnotationPage::LinieEdChange() {
+    if (!form_.objects.selected()) return;
+    setLineWidth(form_.objects, LinieEd->value());
+    PaintBox1->update();
+}
+
+void AnnotationPage::AlignClick(int32_t align) {
+    if (!form_.objects.selected()) return;
+    setAlign(form_.objects, align);
+    repaintView();
+}
+
+void AnnotationPage::rottextrightbtnClick() {
+    if (!form_.objects.selected()) return;
+    rotateRight(form_.objects);
+    repaintView();
+}
+
+void AnnotationPage::rottextleftbtnClick() {
+    if (!form_.objects.selected()) return;
+    rotateLeft(form_.objects);
+    repaintView();
+}
+
+void AnnotationPage::connectPanel() {
+    for (int code = 0; code < int(shapeButtons.size()); ++code)
+        connect(shapeButtons[code], &QRadioButton::clicked, this, [this, code] { ShapeClick(code); });
+    connect(ColorBtn, &QPushButton::clicked, this, &AnnotationPage::ColorBtnClick);
+    connect(Color2Btn, &QPushButton::clicked, this, &AnnotationPage::ColorBtnClick);
+    connect(UColorBtn, &QPushButton::clicked, this, &AnnotationPage::UColorBtnClick);
+    connect(FilledCheck, &QRadioButton::clicked, this, &AnnotationPage::FilledCheckClick);
+    connect(BorderCheck, &QRadioButton::clicked, this, &AnnotationPage::BorderCheckClick);
+    connect(FilledBorderCheck, &QRadioButton::clicked, this, &AnnotationPage::FilledBorderCheckClick);
+    connect(LinieEd, &QSpinBox::valueChanged, this, &AnnotationPage::LinieEdChange);
+    connect(Leftalign, &QRadioButton::clicked, this, [this] { AlignClick(0); });
+    connect(CenterAlign, &QRadioButton::clicked, this, [this] { AlignClick(1); });
+    connect(RightAlign, &QRadioButton::clicked, this, [this] { AlignClick(2); });
+    connect(rottextrightbtn, &QPushButton::clicked, this, &AnnotationPage::rottextrightbtnClick);
+    connect(rottextleftbtn, &QPushButton::clicked, this, &AnnotationPage::rottextleftbtnClick);
+    connect(Del1Btn, &QPushButton::clicked, this, &AnnotationPage::Lschen1Click);
+    connect(Front1Btn, &QPushButton::clicked, this, &AnnotationPage::Nachvorne1Click);
+    connect(Back1Btn, &QPushButton::clicked, this, &AnnotationPage::NachHinen1Click);
+}

@@ -1,0 +1,192 @@
+// The mouse on the "Kommentare" view: presses, moves and releases by tool and
+// by MouseMode (0 idle, 1 dragging the selected object, 2 panning).
+
+#include "objects/ui/annotationeditor.h"
+
+#include "app/mainform.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationpage.h"
+#include "objects/ui/objectmenu.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+void AnnotationEditor::connectMouse() {
+    PaintBox* view = page_.PaintBox1;
+    view->setMouseTracking(true);
+    view->onPaint = [this](QPainter& painter, const QRect& exposed) { paintEvent(painter, exposed); };
+    auto at = [](QMouseEvent* event) { return event->position().toPoint(); };
+    view->onMouseDown = [this, at](QMouseEvent* event) {
+        PaintBox1MouseDown(event->button(), at(event).x(), at(event).y());
+    };
+    view->onMouseMove = [this, at](QMouseEvent* event) { PaintBox1MouseMove(at(event).x(), at(event).y()); };
+    view->onMouseUp = [this, at](QMouseEvent* event) {
+        PaintBox1MouseUp(event->button(), at(event).x(), at(event).y());
+    };
+    // The second press of a double-click has already arrived as a press; the
+    // double-click itself counts as one more press, as a system that reports
+    // the double-click in place of the second press delivers it.
+    view->onDoubleClick = [this, at](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) PaintBox1DblClick();
+        PaintBox1MouseDown(event->button(), at(event).x(), at(event).y());
+    };
+    page_.ScrollBox1->viewport()->installEventFilter(this);
+}
+
+void AnnotationEditor::showCursor(int cursor) {
+    if (cursor == shownCursor) return;
+    shownCursor = cursor;
+    page_.PaintBox1->setCursor(form_.screenCursors[cursor]);
+}
+
+void AnnotationEditor::setdragmod(int x, int y) {
+    const DragHit hit = ::setdragmod(page_.currentTool(), form_.objects.selected(), x, y);
+    form_.DragMode = hit.DragMode;
+    GrabX = hit.GrabX;
+    GrabY = hit.GrabY;
+    showCursor(hit.cursor);
+}
+
+void AnnotationEditor::dragit(int x, int y) {
+    Tobs* object = form_.objects.selected();
+    if (!object) return;
+    // Units truncate to pixels and pixels back to units, which loses up to a
+    // pixel each way: a click without a move would creep the object up and left.
+    if (!dragMoved_ && QPoint(x, y) == dragStart_) return;
+    dragMoved_ = true;
+    form_.DragMode = ::dragit(*object, form_.DragMode, x, y, GrabX, GrabY, viewScale());
+}
+
+bool AnnotationEditor::selectObjectAt(int x, int y) {
+    const int slot = objectAt(form_.objects, x, y);
+    if (slot == 0) return false;
+    if (slot != form_.objects.CurObj) {
+        form_.objects.CurObj = slot;
+        PaintBox1Paint();
+    }
+    return true;
+}
+
+void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
+    page_.KeyEdit->setFocus();
+    const AnnotationTool tool = page_.currentTool();
+    if (button == Qt::LeftButton) {
+        if (tool == AnnotationTool::Hand) {
+            panAnchor = QPoint(x, y);
+            form_.MouseMode = 2;
+        } else if (tool == AnnotationTool::Zoom) {
+            zoomStep(true, x, y);
+        } else if (tool == AnnotationTool::Pointer) {
+            if (swallowPress) {
+                swallowPress = false;
+                return;
+            }
+            setdragmod(x, y);
+            if (form_.DragMode > 0) {
+                form_.MouseMode = 1;
+                dragStart_ = QPoint(x, y);
+                dragMoved_ = false;
+                PaintBox1Paint();
+            } else if (!selectObjectAt(x, y)) {
+                form_.objects.CurObj = 0;
+                PaintBox1Paint();
+            }
+        }
+    } else if (button == Qt::RightButton) {
+        if (tool == AnnotationTool::Zoom) {
+            zoomStep(false, x, y);
+            return;
+        }
+        // A menu in the middle of a drag or pan would leave it without its release.
+        if (form_.MouseMode != 0) return;
+        const int32_t remembered = form_.DragMode;
+        setdragmod(x, y);
+        if (form_.DragMode != 0 || selectObjectAt(x, y)) PopItUp(x, y);
+        form_.DragMode = remembered;
+    }
+}
+
+void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
+    switch (form_.MouseMode) {
+    case 2:
+        Drag2Hand(x, y);
+        break;
+    case 1:
+        toggleDragOutline();
+        dragit(x, y);
+        toggleDragOutline();
+        page_.PaintBox1->update();
+        break;
+    default:
+        setdragmod(x, y);
+        break;
+    }
+}
+
+void AnnotationEditor::PaintBox1MouseUp(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton) return;
+    switch (form_.MouseMode) {
+    case 2:
+        Drag2Hand(x, y);
+        form_.MouseMode = 0;
+        break;
+    case 1:
+        dragit(x, y);
+        form_.MouseMode = 0;
+        PaintBox1Paint();
+        break;
+    default:
+        page_.AddObject(page_.currentTool(), x, y);
+        break;
+    }
+}
+
+void AnnotationEditor::PaintBox1DblClick() {
+    const Tobs* object = form_.objects.selected();
+    if (page_.currentTool() != AnnotationTool::Pointer || !object || object->Kind != KindText) return;
+    // The first press of the double-click may have started a drag; it ends
+    // where it began, before the dialog takes the mouse.
+    if (form_.MouseMode == 1) {
+        form_.MouseMode = 0;
+        PaintBox1Paint();
+    }
+    swallowPress = true;
+    EnterTextBtnClick();
+}
+
+void AnnotationEditor::Drag2Hand(int x, int y) {
+    ScrollBox& box = *page_.ScrollBox1;
+    const int h = clampScroll(box.horizontalPosition() + panAnchor.x() - x, page_.PaintBox1->width());
+    const int v = clampScroll(box.verticalPosition() + panAnchor.y() - y, page_.PaintBox1->height());
+    box.setHorizontalPosition(h);
+    box.setVerticalPosition(v);
+}
+
+void AnnotationEditor::zoomStep(bool zoomIn, int x, int y) {
+    double& perPixel = form_.unitsPerScreenPixel;
+    const double zoom = form_.viewZoom;
+    const int64_t cx = units::trunc32(x * perPixel / zoom);
+    const int64_t cy = units::trunc32(y * perPixel / zoom);
+    perPixel = zoomIn ? zoomedIn(perPixel) : zoomedOut(perPixel);
+
+    zoomInProgress = true;
+    ScrollBox& box = *page_.ScrollBox1;
+    box.setPaintBoxSize(units::trunc32(form_.pageWidth * zoom / perPixel),
+                        units::trunc32(form_.pageHeight * zoom / perPixel));
+    const int sx =
+        clampScroll(units::trunc32(cx * zoom / perPixel) - box.width() / 2, page_.PaintBox1->width());
+    const int sy =
+        clampScroll(units::trunc32(cy * zoom / perPixel) - box.height() / 2, page_.PaintBox1->height());
+    box.setHorizontalPosition(sx);
+    box.setVerticalPosition(sy);
+    zoomInProgress = false;
+    PaintBox1Paint();
+}
+
+void AnnotationEditor::PopItUp(int x, int y) {
+    const Tobs* object = form_.objects.selected();
+    if (!object) return;
+    popupMenu1->prepareFor(*object);
+    popupMenu1->popup(page_.PaintBox1->mapToGlobal(QPoint(x, y)));
+}

@@ -1,0 +1,260 @@
+#include "print/ui/printpage.h"
+
+#include "print/sheetpreview.h"
+
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "app/mainform.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/printfile.h"
+#include "print/printrun.h"
+#include "raster/ui/scanpage.h"
+#include "base/screenfacts.h"
+#include "raster/stretchdraw.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kNoFormatText = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
+                                             "unter \"Zentrieren\" das Papierformat aus!");
+
+} // namespace
+
+PrintPage::PrintPage(TMainForm& form)
+    : PageFrame(QStringLiteral("Drucken - Anzahl der zu druckenden Elemente wählen und auf \"Go!\" klicken"),
+                QStringLiteral("Label/Cover Drucken"), QStringLiteral("page-print")),
+      form_(form) {
+    setObjectName(QStringLiteral("DruckSheet"));
+    SetupBtn = new TImageButton(
+        QStringLiteral("SetupBtn"), QStringLiteral("SetupBtnDown"),
+        QStringLiteral("Klicken Sie hier, um einen anderen Drucker oder ein anderes Papierformat zu wählen"),
+        leftPanel());
+    GoBtn1 = new TImageButton(QStringLiteral("GoBtn1"), QStringLiteral("GoBtn1Down"),
+                              QStringLiteral("Startet den Druckvorgang!"), leftPanel());
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SetupBtn);
+    buttons->addWidget(GoBtn1);
+    leftControls()->addLayout(buttons);
+    buildJobControls();
+    KalibrateBtn = new QPushButton(QStringLiteral("Drucker &kalibrieren..."), leftPanel());
+    KalibrateBtn->setObjectName(QStringLiteral("KalibrateBtn"));
+    leftControls()->addWidget(KalibrateBtn);
+    connect(SetupBtn, &TImageButton::clicked, this, &PrintPage::SetupBtnClick);
+    connect(GoBtn1, &TImageButton::clicked, this, &PrintPage::GoBtn1Click);
+    connect(KalibrateBtn, &QPushButton::clicked, this, &PrintPage::KalibrateBtnClick);
+
+    auto* contentLayout = new QVBoxLayout(content());
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    ScrollBox3 = new ScrollBox(content());
+    ScrollBox3->setObjectName(QStringLiteral("ScrollBox3"));
+    VPaint = ScrollBox3->paintBox();
+    VPaint->setObjectName(QStringLiteral("VPaint"));
+    VPaint->setCursor(Qt::PointingHandCursor);
+    // Whatever its size, the first paint when the page is shown fits it to the sheet.
+    VPaint->resize(1, 1);
+    VPaint->onPaint = [this](QPainter& painter, const QRect&) { paintSheet(painter); };
+    VPaint->onMouseDown = [this](QMouseEvent* event) { VPaintMouseDown(event); };
+    VPaint->onMouseMove = [this](QMouseEvent* event) { VPaintMouseMove(event); };
+    VPaint->onMouseUp = [this](QMouseEvent* event) { VPaintMouseUp(event); };
+    contentLayout->addWidget(ScrollBox3);
+
+    connect(form_.PageControl2, &QTabWidget::currentChanged, this, [this](int) {
+        if (form_.PageControl2->currentWidget() == this) ++visits_;
+    });
+}
+
+void PrintPage::buildJobControls() {
+    QWidget* panel = leftPanel();
+    UsedED = makeSpinEdit("UsedED", 0, 100, 1, 0, panel);
+    UsedED->setToolTip(QStringLiteral("Schon bedruckte Positionen festlegen"));
+    KopiesED = makeSpinEdit("KopiesED", 1, 1000, 1, 1, panel);
+    KopiesED->setToolTip(QStringLiteral("Anzahl der Kopien festlegen"));
+    PageEd = makeSpinEdit("PageEd", 1, 1000, 1, 1, panel);
+    ZoomEd4 = makeSpinEdit("ZoomEd4", 10, 500, 10, 100, panel);
+    addLabelledRow(leftControls(), QStringLiteral("Schon benutzte:"), UsedED);
+    addLabelledRow(leftControls(), QStringLiteral("Kopien:"), KopiesED);
+    addLabelledRow(leftControls(), QStringLiteral("Gezeigte Seite:"), PageEd);
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd4, QStringLiteral("%"));
+    connect(UsedED, &QSpinBox::valueChanged, this, &PrintPage::UsedEDChange);
+    connect(KopiesED, &QSpinBox::valueChanged, this, &PrintPage::KopiesEDChange);
+    connect(PageEd, &QSpinBox::valueChanged, this, &PrintPage::PageEdChange);
+    connect(ZoomEd4, &QSpinBox::valueChanged, this, &PrintPage::ZoomEd4Change);
+}
+
+TKalForm& PrintPage::KalForm() {
+    if (!kalForm_)
+        kalForm_ = new TKalForm(form_.programDirectory, form_.printTarget(), form_.dialogs(), &form_);
+    return *kalForm_;
+}
+
+JobValues PrintPage::jobValues() const {
+    return {UsedED->value(), KopiesED->value(), PageEd->value()};
+}
+
+LabelContent PrintPage::labelContent() const {
+    const int dpi = screenFacts().logicalDpiX;
+    return {form_.currentImage, form_.objects, form_.placementPage->placementValues(),
+            LabelRenderSettings{form_.ImagePixelSize, dpi, dpi}};
+}
+
+void PrintPage::applyCorrections(const PaperType& paper) {
+    const JobValues corrected = correctJobValues(paper, jobValues());
+    const QSignalBlocker quietUsed(UsedED);
+    const QSignalBlocker quietPage(PageEd);
+    UsedED->setValue(corrected.UsedED);
+    PageEd->setValue(corrected.PageEd);
+}
+
+// --- the sheet preview --------------------------------------------------------------
+
+QSize PrintPage::sheetSize() const {
+    const QSize size = previewSheetSize(form_.printTarget().printableSize(), screenFacts().logicalDpiX,
+                                        form_.printTarget().dpiX(), ZoomEd4->value());
+    return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+void PrintPage::reportMissingFormat() {
+    const Reported now{visits_, form_.placementPage->ComboBox1->currentIndex()};
+    if (now.visit == missingFormatReported_.visit && now.selection == missingFormatReported_.selection)
+        return;
+    missingFormatReported_ = now;
+    form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+}
+
+void PrintPage::VPaintPaint() {
+    const PaperType* paper = form_.placementPage->selectedPaperType();
+    if (!paper) {
+        reportMissingFormat();
+        VPaint->update();
+        return;
+    }
+    applyCorrections(*paper);
+    const QSize size = sheetSize();
+    if (!ScrollBox3->setPaintBoxSize(size.width(), size.height())) VPaint->update();
+}
+
+void PrintPage::paintSheet(QPainter& painter) {
+    const PaperType* paper = form_.placementPage->selectedPaperType();
+    if (!paper) {
+        // No sheet is drawn. The paint box is opaque, so without this fill it
+        // would keep whatever the last sheet left in it.
+        const QWidget* behind = ScrollBox3->viewport();
+        painter.fillRect(VPaint->rect(), behind->palette().color(behind->backgroundRole()));
+        // Not from inside a paint: the message box would paint over it again.
+        QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
+        return;
+    }
+    const JobValues values = correctJobValues(*paper, jobValues());
+    const QSize size = sheetSize();
+    if (VPaint->size() != size || values.UsedED != UsedED->value() || values.PageEd != PageEd->value()) {
+        QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
+        return;
+    }
+    paintSheetPreview(painter, size, *paper, values, labelContent(), screenFacts().logicalDpiX,
+                      ZoomEd4->value());
+}
+
+void PrintPage::UsedEDChange() {
+    VPaintPaint();
+}
+void PrintPage::KopiesEDChange() {
+    VPaintPaint();
+}
+void PrintPage::PageEdChange() {
+    VPaintPaint();
+}
+void PrintPage::ZoomEd4Change() {
+    VPaintPaint();
+}
+
+// --- printing ------------------------------------------------------------------------
+
+void PrintPage::GoBtn1Click() {
+    const PaperType* paper = form_.placementPage->selectedPaperType();
+    if (!paper) {
+        form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
+    // Go! takes no focus: a number still being typed counts as the field shows it.
+    commitTypedValues(form_);
+    applyCorrections(*paper);
+    PrintTarget& target = form_.printTarget();
+    const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};
+    // Told before the file dialog: such a label prints nothing on any page.
+    if (!labelHasArea(target, job))
+        reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
+    else if (choosePrintFile(target, form_.dialogs(), kPrintTitle))
+        reportPrintOutcome(runPrintJob(target, job, form_.dialogs()), *paper);
+    VPaintPaint();
+}
+
+void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper) {
+    QString text;
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return;
+    case PrintOutcome::NoLabelArea:
+        text = noLabelAreaMessage(paper);
+        break;
+    case PrintOutcome::NoMemory:
+        text = QStringLiteral("Nicht genügend Speicher, um das Etikett zu drucken.");
+        break;
+    case PrintOutcome::NotStarted:
+        text = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
+        break;
+    }
+    form_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+}
+
+void PrintPage::SetupBtnClick() {
+    SetupBtn->resetPictures();
+    if (QPrinter* printer = form_.printTarget().systemPrinter()) {
+        form_.dialogs().printerSetup(*printer);
+    } else {
+        // A stand-in target has no printer to set up; the dialog still runs.
+        QPrinter scratch;
+        form_.dialogs().printerSetup(scratch);
+    }
+    form_.pageSizeRefresh();
+    form_.pageWidth = form_.printerPageWidth;
+    form_.pageHeight = form_.printerPageHeight;
+    form_.annotationPage->resizeToPage();
+    form_.scanPage->ScanPaintBoxPaint();
+    VPaint->update();
+}
+
+void PrintPage::KalibrateBtnClick() {
+    form_.dialogs().runModal(KalForm());
+    KalForm().saveOptions();
+}
+
+// --- drag-to-scroll ------------------------------------------------------------------
+
+void PrintPage::VPaintMouseDown(QMouseEvent* event) {
+    // The sheet preview drags without taking the focus.
+    form_.dragScroll.mouseDown(*ScrollBox3, event->position().toPoint(), false);
+}
+
+void PrintPage::VPaintMouseMove(QMouseEvent* event) {
+    form_.dragScroll.mouseMove(*ScrollBox3, event->position().toPoint());
+}
+
+void PrintPage::VPaintMouseUp(QMouseEvent*) {
+    form_.dragScroll.mouseUp();
+}

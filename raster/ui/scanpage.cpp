@@ -1,0 +1,140 @@
+#include "raster/ui/scanpage.h"
+
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "app/mainform.h"
+#include "widgets/scrollbox.h"
+#include "raster/imagefile.h"
+#include "raster/stretchdraw.h"
+#include "raster/ui/scancommands.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+ScanPage::ScanPage(TMainForm& form)
+    : PageFrame(QStringLiteral("Motiv einscannen - Scanner wählen und auf \"Go scan!\" klicken"),
+                QStringLiteral("Label oder Cover scannen"), QStringLiteral("page-scan")),
+      form_(form) {
+    setObjectName(QStringLiteral("ScanSheet"));
+    ScanBtn = new TImageButton(
+        QStringLiteral("ScanBtn"), QStringLiteral("ScanBtnDown"),
+        QStringLiteral("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"), leftPanel());
+    TSetupBtn = new TImageButton(
+        QStringLiteral("TSetupBtn"), QStringLiteral("TsetupBtnDown"),
+        QStringLiteral("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"),
+        leftPanel());
+    leftControls()->addWidget(ScanBtn, 0, Qt::AlignHCenter);
+    leftControls()->addWidget(TSetupBtn, 0, Qt::AlignHCenter);
+
+    OpenBtn = new QPushButton(QStringLiteral("Bild öffnen..."), leftPanel());
+    OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
+    SaveBtn = new QPushButton(QStringLiteral("Bild speichern..."), leftPanel());
+    SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
+    leftControls()->addWidget(OpenBtn);
+    leftControls()->addWidget(SaveBtn);
+
+    ZoomEd = makeSpinEdit("ZoomEd", 10, 500, 10, 100, leftPanel());
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd, QStringLiteral("%"));
+    connect(ZoomEd, &QSpinBox::valueChanged, this, &ScanPage::ZoomEdChange);
+
+    auto* contentLayout = new QVBoxLayout(content());
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    ScanScrollBox = new ScrollBox(content());
+    ScanScrollBox->setObjectName(QStringLiteral("ScanScrollBox"));
+    ScanPaintBox = ScanScrollBox->paintBox();
+    ScanPaintBox->setObjectName(QStringLiteral("ScanPaintBox"));
+    ScanPaintBox->setCursor(Qt::PointingHandCursor);
+    ScanPaintBox->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
+    ScanPaintBox->onMouseDown = [this](QMouseEvent* event) { ScanPaintBoxMouseDown(event); };
+    ScanPaintBox->onMouseMove = [this](QMouseEvent* event) { ScanPaintBoxMouseMove(event); };
+    ScanPaintBox->onMouseUp = [this](QMouseEvent* event) { ScanPaintBoxMouseUp(event); };
+    contentLayout->addWidget(ScanScrollBox);
+
+    connect(TSetupBtn, &TImageButton::clicked, this, &ScanPage::SelectButtonClick);
+    connect(ScanBtn, &TImageButton::clicked, this, &ScanPage::ScanButtonClick);
+    connect(OpenBtn, &QPushButton::clicked, this, &ScanPage::OpenBtnClick);
+    connect(SaveBtn, &QPushButton::clicked, this, &ScanPage::SaveBtnClick);
+}
+
+void ScanPage::SelectButtonClick() {
+    TWAIN_SelectScanner(form_.dialogs(), &form_);
+}
+
+void ScanPage::ScanButtonClick() {
+    TWAIN_ScanImage(form_.dialogs(), &form_);
+}
+
+void ScanPage::WMUser2(uint64_t token) {
+    receiveImage(GetScanedDib(token));
+}
+
+void ScanPage::receiveImage(DibImage&& image) {
+    if (image.isNull()) return;
+    deldib(form_.currentImage);
+    form_.currentImage = std::move(image);
+    form_.markedRegion = {0, 0, form_.currentImage.width(), form_.currentImage.height()};
+    ScanPaintBoxPaint();
+}
+
+void ScanPage::OpenBtnClick() {
+    FileRequest request;
+    request.caption = QStringLiteral("Bild öffnen");
+    request.filter = GetDIBOpenFilter();
+    request.mustExist = true;
+    const std::optional<FileAnswer> answer = form_.dialogs().openFile(request);
+    if (!answer) return;
+    receiveImage(OpenDib(answer->path));
+}
+
+void ScanPage::SaveBtnClick() {
+    FileRequest request;
+    request.caption = QStringLiteral("Bild speichern");
+    request.filter = GetDIBSaveFilter();
+    const std::optional<FileAnswer> answer = form_.dialogs().saveFile(request);
+    if (!answer) return;
+    // The format follows the chosen filter, whatever extension was typed.
+    const QString fileName = withDefaultExtension(answer->path, answer->filterIndex);
+    SaveDib(form_.currentImage, fileName, formatNumberOfFilter(answer->filterIndex), form_.dialogs());
+}
+
+void ScanPage::ScanPaintBoxMouseDown(QMouseEvent* event) {
+    form_.dragScroll.mouseDown(*ScanScrollBox, event->position().toPoint());
+}
+
+void ScanPage::ScanPaintBoxMouseMove(QMouseEvent* event) {
+    form_.dragScroll.mouseMove(*ScanScrollBox, event->position().toPoint());
+}
+
+void ScanPage::ScanPaintBoxMouseUp(QMouseEvent*) {
+    form_.dragScroll.mouseUp();
+}
+
+QSize ScanPage::viewSize() const {
+    const int zoom = ZoomEd->value();
+    return {int(int64_t(form_.currentImage.width()) * zoom / 100),
+            int(int64_t(form_.currentImage.height()) * zoom / 100)};
+}
+
+void ScanPage::ScanPaintBoxPaint() {
+    const QSize size = viewSize();
+    if (!ScanScrollBox->setPaintBoxSize(size.width(), size.height())) ScanPaintBox->repaint();
+}
+
+void ScanPage::ZoomEdChange() {
+    ScanPaintBoxPaint();
+}
+
+void ScanPage::paintView(QPainter& painter) {
+    const QSize size = viewSize();
+    if (ScanPaintBox->size() != size) {
+        // The next paint comes from the resize.
+        QMetaObject::invokeMethod(this, &ScanPage::ScanPaintBoxPaint, Qt::QueuedConnection);
+        return;
+    }
+    drawWholeDib(painter, QRect(QPoint(0, 0), size), form_.currentImage, true);
+}
