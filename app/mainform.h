@@ -6,7 +6,7 @@
 #include "base/progress.h"
 #include "objects/objectops.h"
 #include "document/objecttable.h"
-#include "document/pixelmode.h"
+#include "document/pixelscale.h"
 #include "paper/papertype.h"
 #include "print/drawvcart.h"
 #include "raster/dibimage.h"
@@ -61,10 +61,10 @@ class TMainForm : public QWidget {
     DibImage currentImage;
     MarkedRegion markedRegion;
     ObjectTable objects;
-    // The view scales are the process-wide ones the object accessors convert with.
-    double& viewZoom = pixelScales().viewZoom;
-    double& unitsPerScreenPixel = pixelScales().unitsPerScreenPixel;
-    double& RenderScale = pixelScales().RenderScale;
+    double viewZoom = 1.0;
+    double unitsPerScreenPixel = 0;
+    // The scale the objects' pixel accessors convert with on the annotation view.
+    PixelScale viewScale() const { return PixelScale::view(viewZoom, unitsPerScreenPixel); }
     // The font of the font dialog; new text objects take it over.
     DialogFont FontDialog1;
     double ImagePixelSize = 0; // internal units per image pixel, fixed at start-up

@@ -123,7 +123,7 @@ LabelContent contentOf(const Job& job, const BatchOptions& options) {
             LabelRenderSettings{imagePixelSize, dpi, dpi}};
 }
 
-JobValues jobValuesOf(const BatchOptions& options) {
+PrintValues jobValuesOf(const BatchOptions& options) {
     return {options.used, options.copies, options.sheet};
 }
 

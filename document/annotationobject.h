@@ -2,7 +2,7 @@
 // One annotation object: a figure or a text laid over the image. Positions and
 // sizes are internal units measured from the image's top-left corner.
 
-#include "document/pixelmode.h"
+#include "document/pixelscale.h"
 #include "raster/dibimage.h"
 
 #include <QByteArray>
@@ -65,13 +65,13 @@ class Tobs {
     // The box in device pixels: view pixels of the annotation page, or while the
     // renderer runs, pixels of its canvas. Each field converts on its own, so a
     // right edge is PixLeft() + PixWidth(), not the converted sum.
-    int32_t PixLeft() const { return unitsToPixels(Left); }
-    int32_t PixTop() const { return unitsToPixels(Top); }
-    int32_t PixWidth() const { return unitsToPixels(Width); }
-    int32_t PixHeight() const { return unitsToPixels(Height); }
-    // From view pixels of the annotation page, whatever the mode.
-    void SetPixLeft(int32_t pixels) { Left = viewPixelsToUnits(pixels); }
-    void SetPixTop(int32_t pixels) { Top = viewPixelsToUnits(pixels); }
-    void SetPixWidth(int32_t pixels) { Width = viewPixelsToUnits(pixels); }
-    void SetPixHeight(int32_t pixels) { Height = viewPixelsToUnits(pixels); }
+    int32_t PixLeft(const PixelScale& scale) const { return scale.toPixels(Left); }
+    int32_t PixTop(const PixelScale& scale) const { return scale.toPixels(Top); }
+    int32_t PixWidth(const PixelScale& scale) const { return scale.toPixels(Width); }
+    int32_t PixHeight(const PixelScale& scale) const { return scale.toPixels(Height); }
+    // From view pixels of the annotation page.
+    void SetPixLeft(int32_t pixels, const PixelScale& view) { Left = view.toUnits(pixels); }
+    void SetPixTop(int32_t pixels, const PixelScale& view) { Top = view.toUnits(pixels); }
+    void SetPixWidth(int32_t pixels, const PixelScale& view) { Width = view.toUnits(pixels); }
+    void SetPixHeight(int32_t pixels, const PixelScale& view) { Height = view.toUnits(pixels); }
 };

@@ -65,7 +65,7 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H) {
             QPoint(L + W / 2, T), QPoint(L + W / 2, T + H), QPoint(L, T + H / 2), QPoint(L + W, T + H / 2)};
 }
 
-DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y) {
+DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y, const PixelScale& view) {
     DragHit hit;
     switch (tool) {
     case AnnotationTool::Pointer:
@@ -82,8 +82,8 @@ DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y) {
     }
     if (!selected) return hit;
 
-    const int L = selected->PixLeft(), T = selected->PixTop(), W = selected->PixWidth(),
-              H = selected->PixHeight();
+    const int L = selected->PixLeft(view), T = selected->PixTop(view), W = selected->PixWidth(view),
+              H = selected->PixHeight(view);
     const std::array<QPoint, 8> handles = handlePoints(L, T, W, H);
     // The offsets keep the mouse where it took the handle; the edge middles
     // move in one direction only and keep no offset along their edge.
@@ -170,12 +170,12 @@ int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int3
     return dragMode;
 }
 
-int objectAt(const ObjectTable& table, int x, int y) {
+int objectAt(const ObjectTable& table, int x, int y, const PixelScale& view) {
     for (int i = ObjectTable::kSlots; i >= 1; --i) {
         const Tobs& object = table.slot(i);
         if (object.Kind <= 0) continue;
-        const int64_t L = object.PixLeft(), T = object.PixTop();
-        if (L <= x && x <= L + object.PixWidth() && T <= y && y <= T + object.PixHeight()) return i;
+        const int64_t L = object.PixLeft(view), T = object.PixTop(view);
+        if (L <= x && x <= L + object.PixWidth(view) && T <= y && y <= T + object.PixHeight(view)) return i;
     }
     return 0;
 }
@@ -201,10 +201,10 @@ int clampScroll(int position, int range) {
     return std::max(0, std::min(position, range - 1));
 }
 
-void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode) {
+void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode, const PixelScale& view) {
     if (!selected) return;
-    const int L = selected->PixLeft(), T = selected->PixTop(), W = selected->PixWidth(),
-              H = selected->PixHeight();
+    const int L = selected->PixLeft(view), T = selected->PixTop(view), W = selected->PixWidth(view),
+              H = selected->PixHeight(view);
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     // The outline covers the box's columns L .. L + W − 1 and rows T .. T + H − 1

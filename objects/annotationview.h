@@ -50,7 +50,7 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H);
 // The hit test of the selected object's handles and body. The first region
 // that contains the point, borders included, wins, so a corner beats an edge
 // and the top beats the bottom where small boxes make them overlap.
-DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y);
+DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y, const PixelScale& view);
 
 // The view the arithmetic converts in.
 struct ViewScale {
@@ -69,7 +69,7 @@ int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int3
 
 // The topmost used object whose box contains view pixel (x, y), borders
 // included; 0 when there is none.
-int objectAt(const ObjectTable& table, int x, int y);
+int objectAt(const ObjectTable& table, int x, int y, const PixelScale& view);
 
 // The next used slot after `from`, wrapping from 10000 to 1; `from` itself when
 // no other slot is in use.
@@ -86,4 +86,4 @@ int clampScroll(int position, int range);
 // The selection frame of the selected object. While dragging (mouseMode 1)
 // the outline is inverted (not-xor), so drawing it twice restores the picture,
 // and no handles are drawn; while panning only the outline is drawn.
-void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode);
+void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode, const PixelScale& view);

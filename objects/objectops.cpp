@@ -29,7 +29,8 @@ int firstFreeSlot(const ObjectTable& table) {
     return 0;
 }
 
-AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const DialogFont& font) {
+AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const DialogFont& font,
+                    const PixelScale& view) {
     const int free = firstFreeSlot(table);
     if (free == 0) return AddResult::TableFull;
     if (tool != AnnotationTool::Figure && tool != AnnotationTool::Text && tool != AnnotationTool::Note)
@@ -42,10 +43,10 @@ AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const
     object.Created = 1;
     object.Shape = ShapeRectangle;
     if (object.Kind == KindText) object.Shape = tool == AnnotationTool::Note ? 1 : 0;
-    object.SetPixLeft(x);
-    object.SetPixTop(y);
-    object.SetPixWidth(kNewObjectViewPixels);
-    object.SetPixHeight(kNewObjectViewPixels);
+    object.SetPixLeft(x, view);
+    object.SetPixTop(y, view);
+    object.SetPixWidth(kNewObjectViewPixels, view);
+    object.SetPixHeight(kNewObjectViewPixels, view);
     object.Color = 0;
     object.Text.clear();
     object.FontColor = font.color;

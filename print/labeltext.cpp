@@ -174,8 +174,9 @@ QFont textFont(const Tobs& object, int height) {
 
 void drawTextObject(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, double scale,
                     const LabelRenderSettings& settings) {
-    const TextBox box{withinReach(object.PixLeft()), withinReach(object.PixTop()),
-                      withinReach(object.PixWidth()), withinReach(object.PixHeight())};
+    const PixelScale pixels = PixelScale::render(scale);
+    const TextBox box{withinReach(object.PixLeft(pixels)), withinReach(object.PixTop(pixels)),
+                      withinReach(object.PixWidth(pixels)), withinReach(object.PixHeight(pixels))};
     if (object.framed() == 1) {
         const WinBox frame{box.L - offsetX - kNoteMargin, box.T - offsetY - kNoteMargin,
                            box.L + box.W - offsetX + kNoteMargin, box.T + box.H - offsetY + kNoteMargin};

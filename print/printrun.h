@@ -13,7 +13,7 @@ inline const QString kTestPrintTitle = QStringLiteral("Format-Drucker Testdruck"
 
 struct PrintJob {
     const PaperType& paper;
-    JobValues values;
+    PrintValues values;
     Calibration calibration;
     LabelContent content;
 };

@@ -28,7 +28,7 @@ void AnnotationPage::repaintView() {
 }
 
 void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
-    const AddResult result = addObject(form_.objects, tool, x, y, form_.FontDialog1);
+    const AddResult result = addObject(form_.objects, tool, x, y, form_.FontDialog1, form_.viewScale());
     if (result == AddResult::TableFull) {
         form_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
                                 QStringLiteral("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok,

@@ -67,7 +67,6 @@ void AnnotationEditor::PaintBox1Paint() {
 bool AnnotationEditor::compose(bool resizeAtOnce) {
     form_.CheckAllPanelOptions();
     if (zoomInProgress) return false;
-    pixelScales().PixelMode = PixelModeView;
     const DibImage& image = form_.currentImage;
     const double perPixel = form_.unitsPerScreenPixel;
     const int W = units::trunc32(image.width() * form_.ImagePixelSize * form_.viewZoom / perPixel);
@@ -97,7 +96,7 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     canvas.translate(-composedArea_.topLeft());
     drawWholeDib(canvas, QRect(0, 0, W, H), image, true);
     DrawVCart(canvas, 0, 0, form_.viewZoom / perPixel, form_.objects, form_.labelRenderSettings());
-    markrec(canvas, form_.objects.selected(), form_.MouseMode);
+    markrec(canvas, form_.objects.selected(), form_.MouseMode, form_.viewScale());
     return true;
 }
 
@@ -123,7 +122,7 @@ void AnnotationEditor::toggleDragOutline() {
     if (form_.annotationBitmap.isNull() || composedArea_.isEmpty()) return;
     QPainter canvas(&form_.annotationBitmap);
     canvas.translate(-composedArea_.topLeft());
-    markrec(canvas, form_.objects.selected(), form_.MouseMode);
+    markrec(canvas, form_.objects.selected(), form_.MouseMode, form_.viewScale());
 }
 
 // --- keyboard ---------------------------------------------------------------

@@ -41,7 +41,7 @@ void AnnotationEditor::showCursor(int cursor) {
 }
 
 void AnnotationEditor::setdragmod(int x, int y) {
-    const DragHit hit = ::setdragmod(page_.currentTool(), form_.objects.selected(), x, y);
+    const DragHit hit = ::setdragmod(page_.currentTool(), form_.objects.selected(), x, y, form_.viewScale());
     form_.DragMode = hit.DragMode;
     GrabX = hit.GrabX;
     GrabY = hit.GrabY;
@@ -59,7 +59,7 @@ void AnnotationEditor::dragit(int x, int y) {
 }
 
 bool AnnotationEditor::selectObjectAt(int x, int y) {
-    const int slot = objectAt(form_.objects, x, y);
+    const int slot = objectAt(form_.objects, x, y, form_.viewScale());
     if (slot == 0) return false;
     if (slot != form_.objects.CurObj) {
         form_.objects.CurObj = slot;

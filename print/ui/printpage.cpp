@@ -103,7 +103,7 @@ TKalForm& PrintPage::KalForm() {
     return *kalForm_;
 }
 
-JobValues PrintPage::jobValues() const {
+PrintValues PrintPage::jobValues() const {
     return {UsedED->value(), KopiesED->value(), PageEd->value()};
 }
 
@@ -114,11 +114,11 @@ LabelContent PrintPage::labelContent() const {
 }
 
 void PrintPage::applyCorrections(const PaperType& paper) {
-    const JobValues corrected = correctJobValues(paper, jobValues());
+    const PrintValues corrected = correctJobValues(paper, jobValues());
     const QSignalBlocker quietUsed(UsedED);
     const QSignalBlocker quietPage(PageEd);
-    UsedED->setValue(corrected.UsedED);
-    PageEd->setValue(corrected.PageEd);
+    UsedED->setValue(corrected.used);
+    PageEd->setValue(corrected.sheet);
 }
 
 // --- the sheet preview --------------------------------------------------------------
@@ -160,9 +160,9 @@ void PrintPage::paintSheet(QPainter& painter) {
         QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
         return;
     }
-    const JobValues values = correctJobValues(*paper, jobValues());
+    const PrintValues values = correctJobValues(*paper, jobValues());
     const QSize size = sheetSize();
-    if (VPaint->size() != size || values.UsedED != UsedED->value() || values.PageEd != PageEd->value()) {
+    if (VPaint->size() != size || values.used != UsedED->value() || values.sheet != PageEd->value()) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }

@@ -40,7 +40,7 @@ class PrintPage : public PageFrame {
     // earlier gets it made then.
     TKalForm& KalForm();
 
-    JobValues jobValues() const;
+    PrintValues jobValues() const;
     // The sheet's size on screen: the printable page at the screen's resolution
     // and ZoomEd4.
     QSize sheetSize() const;

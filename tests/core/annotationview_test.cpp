@@ -12,13 +12,6 @@ namespace {
 // One internal unit per view pixel, so boxes read the same in both.
 class AnnotationViewTest : public ::testing::Test {
   protected:
-    AnnotationViewTest() : saved_(pixelScales()) {
-        pixelScales().viewZoom = 1.0;
-        pixelScales().unitsPerScreenPixel = 1.0;
-        pixelScales().PixelMode = PixelModeView;
-    }
-    ~AnnotationViewTest() override { pixelScales() = saved_; }
-
     static Tobs box(int left, int top, int width, int height) {
         Tobs object;
         object.Kind = KindFigure;
@@ -29,35 +22,35 @@ class AnnotationViewTest : public ::testing::Test {
         return object;
     }
 
-    PixelScales saved_;
     const ViewScale view_{1.0, 1.0, 1000, 800};
+    const PixelScale pixels_ = PixelScale::view(1.0, 1.0);
 };
 
 TEST_F(AnnotationViewTest, HandlesReachThreePixels) {
     const Tobs object = box(100, 100, 50, 40);
-    DragHit hit = setdragmod(AnnotationTool::Pointer, &object, 97, 97);
+    DragHit hit = setdragmod(AnnotationTool::Pointer, &object, 97, 97, pixels_);
     EXPECT_EQ(hit.DragMode, 1);
     EXPECT_EQ(hit.cursor, CursorResizeTopLeft);
     EXPECT_EQ(hit.GrabX, -3);
     EXPECT_EQ(hit.GrabY, -3);
-    hit = setdragmod(AnnotationTool::Pointer, &object, 96, 96);
+    hit = setdragmod(AnnotationTool::Pointer, &object, 96, 96, pixels_);
     EXPECT_EQ(hit.DragMode, 0);
     EXPECT_EQ(hit.cursor, CursorArrow);
 
-    hit = setdragmod(AnnotationTool::Pointer, &object, 151, 142); // bottom-right corner
+    hit = setdragmod(AnnotationTool::Pointer, &object, 151, 142, pixels_); // bottom-right corner
     EXPECT_EQ(hit.DragMode, 4);
     EXPECT_EQ(hit.GrabX, 1);
     EXPECT_EQ(hit.GrabY, 2);
-    hit = setdragmod(AnnotationTool::Pointer, &object, 127, 98); // top middle: no offset along the edge
+    hit = setdragmod(AnnotationTool::Pointer, &object, 127, 98, pixels_); // top middle: no offset along the edge
     EXPECT_EQ(hit.DragMode, 5);
     EXPECT_EQ(hit.cursor, CursorResizeTop);
     EXPECT_EQ(hit.GrabX, 0);
     EXPECT_EQ(hit.GrabY, -2);
-    hit = setdragmod(AnnotationTool::Pointer, &object, 152, 121); // right middle
+    hit = setdragmod(AnnotationTool::Pointer, &object, 152, 121, pixels_); // right middle
     EXPECT_EQ(hit.DragMode, 8);
     EXPECT_EQ(hit.GrabX, 2);
     EXPECT_EQ(hit.GrabY, 0);
-    hit = setdragmod(AnnotationTool::Pointer, &object, 110, 130); // body
+    hit = setdragmod(AnnotationTool::Pointer, &object, 110, 130, pixels_); // body
     EXPECT_EQ(hit.DragMode, 9);
     EXPECT_EQ(hit.cursor, CursorGrab);
     EXPECT_EQ(hit.GrabX, 10);
@@ -66,22 +59,22 @@ TEST_F(AnnotationViewTest, HandlesReachThreePixels) {
 
 TEST_F(AnnotationViewTest, CornersBeatEdgesAndTopBeatsBottom) {
     const Tobs narrow = box(100, 100, 6, 40); // top middle at 103 overlaps both top corners
-    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &narrow, 103, 100).DragMode, 1);
+    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &narrow, 103, 100, pixels_).DragMode, 1);
     const Tobs low = box(100, 100, 60, 4); // top and bottom middles overlap
-    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 130, 102).DragMode, 5);
-    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 100, 102).DragMode, 1); // corner before its edge
+    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 130, 102, pixels_).DragMode, 5);
+    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 100, 102, pixels_).DragMode, 1); // corner before its edge
 }
 
 TEST_F(AnnotationViewTest, ToolsAndNoSelectionOnlyChooseTheCursor) {
     const Tobs object = box(100, 100, 50, 40);
-    EXPECT_EQ(setdragmod(AnnotationTool::Zoom, &object, 100, 100).cursor, CursorMagnifier);
-    EXPECT_EQ(setdragmod(AnnotationTool::Hand, &object, 100, 100).cursor, CursorGrab);
+    EXPECT_EQ(setdragmod(AnnotationTool::Zoom, &object, 100, 100, pixels_).cursor, CursorMagnifier);
+    EXPECT_EQ(setdragmod(AnnotationTool::Hand, &object, 100, 100, pixels_).cursor, CursorGrab);
     for (AnnotationTool tool : {AnnotationTool::Figure, AnnotationTool::Text, AnnotationTool::Note}) {
-        const DragHit hit = setdragmod(tool, &object, 100, 100);
+        const DragHit hit = setdragmod(tool, &object, 100, 100, pixels_);
         EXPECT_EQ(hit.cursor, CursorInsert);
         EXPECT_EQ(hit.DragMode, 0);
     }
-    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, nullptr, 100, 100).cursor, CursorArrow);
+    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, nullptr, 100, 100, pixels_).cursor, CursorArrow);
 }
 
 TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeFlips) {
@@ -140,10 +133,10 @@ TEST_F(AnnotationViewTest, HitsSearchFromTheTopSlotAndSkipFreeSlots) {
     table->slot(7) = box(50, 50, 100, 100);
     table->slot(9) = box(50, 50, 100, 100);
     table->slot(9).Kind = KindFree;
-    EXPECT_EQ(objectAt(*table, 60, 60), 7);
-    EXPECT_EQ(objectAt(*table, 100, 100), 7); // borders count
-    EXPECT_EQ(objectAt(*table, 20, 20), 3);
-    EXPECT_EQ(objectAt(*table, 151, 151), 0);
+    EXPECT_EQ(objectAt(*table, 60, 60, pixels_), 7);
+    EXPECT_EQ(objectAt(*table, 100, 100, pixels_), 7); // borders count
+    EXPECT_EQ(objectAt(*table, 20, 20, pixels_), 3);
+    EXPECT_EQ(objectAt(*table, 151, 151, pixels_), 0);
 }
 
 TEST_F(AnnotationViewTest, ArrowSteppingWrapsThroughUsedSlots) {
@@ -194,7 +187,7 @@ TEST_F(AnnotationViewTest, SelectionFrameHasHandlesAndTheDragOutlineUndoesItself
     const QImage before = picture;
     {
         QPainter canvas(&picture);
-        markrec(canvas, &object, 0);
+        markrec(canvas, &object, 0, pixels_);
     }
     EXPECT_EQ(picture.pixelColor(20, 10), QColor(Qt::black));         // outline
     EXPECT_EQ(picture.pixelColor(29, 20), QColor(Qt::black));         // right edge is L + W − 1
@@ -206,15 +199,15 @@ TEST_F(AnnotationViewTest, SelectionFrameHasHandlesAndTheDragOutlineUndoesItself
     picture = before;
     {
         QPainter canvas(&picture);
-        markrec(canvas, &object, 1);
+        markrec(canvas, &object, 1, pixels_);
         EXPECT_EQ(picture.pixelColor(7, 7), before.pixelColor(7, 7)); // no handles while dragging
         EXPECT_NE(picture.pixelColor(10, 10), before.pixelColor(10, 10));
-        markrec(canvas, &object, 1);
+        markrec(canvas, &object, 1, pixels_);
     }
     EXPECT_EQ(picture, before);
     {
         QPainter canvas(&picture);
-        markrec(canvas, nullptr, 0);
+        markrec(canvas, nullptr, 0, pixels_);
     }
     EXPECT_EQ(picture, before);
 }

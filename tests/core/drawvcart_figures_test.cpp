@@ -1,6 +1,6 @@
 #include "core/renderfixture.h"
 
-#include "document/pixelmode.h"
+#include "document/pixelscale.h"
 
 namespace {
 
@@ -159,20 +159,6 @@ TEST_F(FigureTest, FreeSlotsAndUnknownKindsDrawNothing) {
     figure(3, ShapeRectangle, 0, 0, 10, 10, kRedRef).Kind = -1;
     text(4, "Hallo", 0, 0, 40, 40).Kind = 7;
     EXPECT_EQ(inkBounds(render()), QRect());
-}
-
-TEST_F(FigureTest, AccessorsAreBackInViewModeAfterwards) {
-    PixelScales saved = pixelScales();
-    pixelScales().viewZoom = 2.0;
-    pixelScales().unitsPerScreenPixel = 1000;
-    Tobs& object = figure(1, ShapeRectangle, 0, 0, 10, 10);
-    object.Left = 5000;
-    EXPECT_EQ(object.PixLeft(), 10);
-    render({20, 20}, 0.5);
-    EXPECT_EQ(pixelScales().PixelMode, PixelModeView);
-    EXPECT_EQ(pixelScales().RenderScale, 0.5);
-    EXPECT_EQ(object.PixLeft(), 10);
-    pixelScales() = saved;
 }
 
 } // namespace

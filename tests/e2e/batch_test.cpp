@@ -103,7 +103,7 @@ TEST_F(BatchTest, PrintsTheJobToPdfWhereTheLayoutPutsItsLabels) {
     device.dpiX = device.dpiY = 300;
     device.cL = 4;
     device.cT = 2;
-    const SheetPlan plan = planSheets(paper, JobValues{3, 10, 1}, device);
+    const SheetPlan plan = planSheets(paper, PrintValues{3, 10, 1}, device);
     ASSERT_EQ(pages->size(), 2u);
     ASSERT_EQ(plan.sheets, 2);
     const double scale = 100.0 / 300;

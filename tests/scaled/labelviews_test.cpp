@@ -53,14 +53,14 @@ TEST_F(ScaledLabelViewTest, AnnotationViewComposesForDevicePixelsAndTheMouseMove
     page.SpeedItem1->setChecked(true); // the pointer
     page.AddObject(AnnotationTool::Figure, 40, 30);
     Tobs& object = *form->objects.selected();
-    const QPoint grab(object.PixLeft() + object.PixWidth() / 2, object.PixTop() + object.PixHeight() / 2);
-    const QPoint before(object.PixLeft(), object.PixTop());
+    const QPoint grab(object.PixLeft(form->viewScale()) + object.PixWidth(form->viewScale()) / 2, object.PixTop(form->viewScale()) + object.PixHeight(form->viewScale()) / 2);
+    const QPoint before(object.PixLeft(form->viewScale()), object.PixTop(form->viewScale()));
     QTest::mousePress(page.PaintBox1, Qt::LeftButton, {}, grab);
     QTest::mouseMove(page.PaintBox1, grab + QPoint(15, 10));
     QTest::mouseMove(page.PaintBox1, grab + QPoint(30, 20));
     QTest::mouseRelease(page.PaintBox1, Qt::LeftButton, {}, grab + QPoint(30, 20));
-    EXPECT_NEAR(object.PixLeft(), before.x() + 30, 1);
-    EXPECT_NEAR(object.PixTop(), before.y() + 20, 1);
+    EXPECT_NEAR(object.PixLeft(form->viewScale()), before.x() + 30, 1);
+    EXPECT_NEAR(object.PixTop(form->viewScale()), before.y() + 20, 1);
 }
 
 TEST_F(ScaledLabelViewTest, PlacementViewDrawsThePictureForDevicePixels) {

@@ -135,7 +135,6 @@ TEST_F(AnnotationCommandsTest, ViewShowsTheObjectsOverTheImage) {
     ASSERT_FALSE(view.isNull());
     EXPECT_EQ(view.pixelColor(20, 20), QColor(255, 0, 0));
     EXPECT_EQ(view.pixelColor(100, 100), QColor(255, 255, 255));
-    EXPECT_EQ(pixelScales().PixelMode, PixelModeView);
 }
 
 } // namespace

@@ -57,7 +57,7 @@ TEST_F(AnnotationViewTest, ClicksOnTheSelectedObjectDoNotMoveIt) {
     moveTo(box.center() + QPoint(5, 0));
     moveTo(box.center()); // moved and back: a real drag
     release(box.center());
-    EXPECT_NEAR(object.PixLeft(), box.left(), 1);
+    EXPECT_NEAR(object.PixLeft(form->viewScale()), box.left(), 1);
 }
 
 TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHandle) {
@@ -68,12 +68,12 @@ TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHan
     ASSERT_EQ(form->DragMode, 8);
     moveTo(QPoint(box.left() - 30, rightHandle.y()));
     EXPECT_EQ(form->DragMode, 7);
-    EXPECT_NEAR(object.PixWidth(), 30, 1);
-    EXPECT_NEAR(object.PixLeft(), box.left() - 30, 1);
+    EXPECT_NEAR(object.PixWidth(form->viewScale()), 30, 1);
+    EXPECT_NEAR(object.PixLeft(form->viewScale()), box.left() - 30, 1);
     moveTo(QPoint(box.left() - 40, rightHandle.y()));
     release(QPoint(box.left() - 40, rightHandle.y()));
-    EXPECT_NEAR(object.PixWidth(), 40, 1);
-    EXPECT_NEAR(object.PixLeft(), box.left() - 40, 1);
+    EXPECT_NEAR(object.PixWidth(form->viewScale()), 40, 1);
+    EXPECT_NEAR(object.PixLeft(form->viewScale()), box.left() - 40, 1);
     EXPECT_EQ(form->MouseMode, 0);
 }
 
@@ -87,7 +87,7 @@ TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
     const QImage& picture = form->annotationBitmap;
     EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::black));                  // still at the old place
     EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::white)); // only an outline
-    EXPECT_EQ(picture.pixelColor(object.PixLeft(), box.center().y()), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(object.PixLeft(form->viewScale()), box.center().y()), QColor(Qt::black));
     release(box.center() + QPoint(150, 0));
     EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::white));
     EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::black));
@@ -133,9 +133,9 @@ TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
         click({0, 0});
     ScrollBox& box = *page().ScrollBox1;
     ASSERT_GT(view()->width(), box.viewport()->width());
-    box.setHorizontalPosition(object.PixLeft() - 10);
-    box.setVerticalPosition(object.PixTop() - 10);
-    const QPoint inside(object.PixLeft() + 5, object.PixTop() + 5);
+    box.setHorizontalPosition(object.PixLeft(form->viewScale()) - 10);
+    box.setVerticalPosition(object.PixTop(form->viewScale()) - 10);
+    const QPoint inside(object.PixLeft(form->viewScale()) + 5, object.PixTop(form->viewScale()) + 5);
     const QImage shot = view()->grab(QRect(inside, QSize(1, 1))).toImage();
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(255, 0, 0));
     EXPECT_LE(form->annotationBitmap.width(), box.viewport()->width());

@@ -33,7 +33,7 @@ class AnnotationViewTest : public MainFormTest {
     }
     // The selected object's box in view pixels.
     QRect pixelBox(const Tobs& object) {
-        return QRect(object.PixLeft(), object.PixTop(), object.PixWidth(), object.PixHeight());
+        return QRect(object.PixLeft(form->viewScale()), object.PixTop(form->viewScale()), object.PixWidth(form->viewScale()), object.PixHeight(form->viewScale()));
     }
 
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {

@@ -150,5 +150,5 @@ TEST_F(PlacementViewTest, TypedSizeAndShiftRedrawAtOnceAndAHalfTypedShiftKeepsIt
     QTest::keyClick(page().LinksEd, Qt::Key_Tab);
     EXPECT_FALSE(page().LinksEd->hasFocus());
     EXPECT_EQ(page().LinksEd->text(), page().LinksEd->locale().toString(10.0, 'f', 2));
-    EXPECT_EQ(page().placementValues().LinksEd, 10);
+    EXPECT_EQ(page().placementValues().shiftRightMm, 10);
 }

@@ -1,3 +1,0 @@
-#include "document/pixelmode.h"
-
-PixelScales detail::pixelScalesInstance;
