@@ -35,13 +35,11 @@ bool TMainForm::openGivenFile(const QString& fileName) {
 bool TMainForm::openGivenImage(const QString& fileName) {
     DibImage image = OpenDib(fileName);
     if (image.isNull()) {
-        dialogs_->message(imageReadFailureText(QFileInfo(fileName).fileName()), QStringLiteral("Fehler"),
+        dialogs().message(imageReadFailureText(QFileInfo(fileName).fileName()), QStringLiteral("Fehler"),
                           MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
     scanPage->receiveImage(std::move(image));
-    // A drop may come while another page is shown.
-    repaintDocumentViews();
     return true;
 }
 

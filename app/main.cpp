@@ -18,14 +18,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("cdcover"));
     const GermanQtTranslations qtInGerman;
 
+    ScreenFacts screenFacts;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setScreenFacts({int(screen->logicalDotsPerInchX()), screen->depth()});
+        screenFacts = {int(screen->logicalDotsPerInchX()), screen->depth()};
+    setScreenFacts(screenFacts);
 
     QtDialogs dialogs;
     setAppMessages(&dialogs);
     QPrinterTarget printer;
     AppEnvironment environment;
-    environment.programDirectory = defaultProgramDirectory();
+    environment.settingsFolder = defaultProgramDirectory();
+    environment.screen = screenFacts;
     environment.dialogs = &dialogs;
     environment.printTarget = &printer;
 

@@ -1,6 +1,7 @@
 #include "document/coverfile.h"
 
 #include "base/savefile.h"
+#include "document/coverjob.h"
 
 #include <QFile>
 
@@ -61,6 +62,20 @@ void copyFileFields(const Tobs& from, Tobs& to) {
     to.FontPitch = from.FontPitch;
     to.FontSize = from.FontSize;
     to.FontStyle = from.FontStyle;
+}
+
+CoverSource coverSourceOf(const CoverJob& job) {
+    return CoverSource{job.pageWidth(),           job.pageHeight(), job.viewZoom(),
+                       job.unitsPerScreenPixel(), &job.objects(),   &job.image()};
+}
+
+void installDocument(CoverDocument&& document, CoverJob& job) {
+    const CoverJob::ChangeBatch wholeJob(job);
+    job.clearObjects();
+    installObjects(document, job.objects());
+    job.replaceImage(std::move(document.image));
+    job.setPageSize(document.pageWidth, document.pageHeight);
+    job.setViewScales(document.viewZoom, document.unitsPerScreenPixel);
 }
 
 void installObjects(const CoverDocument& document, ObjectTable& table) {

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+class CoverJob;
 class QIODevice;
 
 namespace cover {
@@ -80,6 +81,12 @@ ReadResult readCover(QByteArrayView bytes, const Progress& progress = {});
 // a failed save leaves the previous file as it was.
 WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress = {});
 ReadResult readCoverFile(const QString& path, const Progress& progress = {});
+
+// What a save writes of `job`.
+CoverSource coverSourceOf(const CoverJob& job);
+// Makes `document` the job's image, page, view scales and objects. The marked
+// region and the file name are the caller's.
+void installDocument(CoverDocument&& document, CoverJob& job);
 
 // Frees every slot of `table`, then fills the slots the document names. Only the
 // fields the file holds are copied; anything else a slot keeps stays as it was.

@@ -2,7 +2,8 @@
 // needed, change the table through the object operations and repaint.
 
 #include "widgets/dialogs.h"
-#include "app/mainform.h"
+#include "document/coverjob.h"
+#include "widgets/shell.h"
 #include "widgets/scrollbox.h"
 #include "objects/ui/annotationeditor.h"
 #include "objects/ui/annotationpage.h"
@@ -28,104 +29,104 @@ void AnnotationPage::repaintView() {
 }
 
 void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
-    const AddResult result = addObject(form_.objects, tool, x, y, form_.FontDialog1, form_.viewScale());
+    const AddResult result = addObject(job_.objects(), tool, x, y, FontDialog1, job_.viewScale());
     if (result == AddResult::TableFull) {
-        form_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
+        shell_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
                                 QStringLiteral("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok,
                                 MsgIcon::Information);
         return;
     }
     if (result != AddResult::Added) return;
-    repaintView();
+    job_.objectsEdited();
     SpeedItem3->setChecked(true);
 }
 
 void AnnotationPage::Lschen1Click() {
-    if (!form_.objects.selected()) return;
+    if (!job_.objects().selected()) return;
     const MsgAnswer answer =
-        form_.dialogs().message(QStringLiteral("Wollen Sie das Element löschen?"),
+        shell_.dialogs().message(QStringLiteral("Wollen Sie das Element löschen?"),
                                 QStringLiteral("Element löschen"), MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes) return;
-    deleteSelected(form_.objects);
-    repaintView();
+    deleteSelected(job_.objects());
+    job_.objectsEdited();
 }
 
 void AnnotationPage::Nachvorne1Click() {
-    if (!form_.objects.selected()) return;
-    bringToFront(form_.objects);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    bringToFront(job_.objects());
+    job_.objectsEdited();
 }
 
 void AnnotationPage::NachHinen1Click() {
-    if (!form_.objects.selected()) return;
-    sendToBack(form_.objects);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    sendToBack(job_.objects());
+    job_.objectsEdited();
 }
 
 void AnnotationPage::ShapeClick(int32_t shape) {
-    if (!form_.objects.selected()) return;
-    setShape(form_.objects, shape);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    setShape(job_.objects(), shape);
+    job_.objectsEdited();
 }
 
 void AnnotationPage::ColorBtnClick() {
-    const Tobs* object = form_.objects.selected();
+    const Tobs* object = job_.objects().selected();
     if (!object) return;
-    const std::optional<ColorRef> chosen = form_.dialogs().chooseColor(object->Color);
+    const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->Color);
     if (!chosen) return;
-    setColor(form_.objects, *chosen);
-    repaintView();
+    setColor(job_.objects(), *chosen);
+    job_.objectsEdited();
 }
 
 void AnnotationPage::UColorBtnClick() {
-    const Tobs* object = form_.objects.selected();
+    const Tobs* object = job_.objects().selected();
     if (!object) return;
-    const std::optional<ColorRef> chosen = form_.dialogs().chooseColor(object->BorderColor);
+    const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->BorderColor);
     if (!chosen) return;
-    setBorderColor(form_.objects, *chosen);
-    repaintView();
+    setBorderColor(job_.objects(), *chosen);
+    job_.objectsEdited();
 }
 
 void AnnotationPage::FilledCheckClick() {
-    if (!form_.objects.selected()) return;
-    setFillMode(form_.objects, 0);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    setFillMode(job_.objects(), 0);
+    job_.objectsEdited();
 }
 
 void AnnotationPage::BorderCheckClick() {
-    if (!form_.objects.selected()) return;
-    setFillMode(form_.objects, 1);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    setFillMode(job_.objects(), 1);
+    job_.objectsEdited();
 }
 
 void AnnotationPage::FilledBorderCheckClick() {
-    if (!form_.objects.selected()) return;
-    setFillMode(form_.objects, 2);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    setFillMode(job_.objects(), 2);
+    job_.objectsEdited();
 }
 
 void AnnotationPage::LinieEdChange() {
-    if (!form_.objects.selected()) return;
-    setLineWidth(form_.objects, LinieEd->value());
+    if (!job_.objects().selected()) return;
+    setLineWidth(job_.objects(), LinieEd->value());
     PaintBox1->update();
 }
 
 void AnnotationPage::AlignClick(int32_t align) {
-    if (!form_.objects.selected()) return;
-    setAlign(form_.objects, align);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    setAlign(job_.objects(), align);
+    job_.objectsEdited();
 }
 
 void AnnotationPage::rottextrightbtnClick() {
-    if (!form_.objects.selected()) return;
-    rotateRight(form_.objects);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    rotateRight(job_.objects());
+    job_.objectsEdited();
 }
 
 void AnnotationPage::rottextleftbtnClick() {
-    if (!form_.objects.selected()) return;
-    rotateLeft(form_.objects);
-    repaintView();
+    if (!job_.objects().selected()) return;
+    rotateLeft(job_.objects());
+    job_.objectsEdited();
 }
 
 void AnnotationPage::connectPanel() {

@@ -1,7 +1,9 @@
 #include "objects/ui/annotationeditor.h"
 
 #include "widgets/dialogs.h"
-#include "app/mainform.h"
+#include "document/coverjob.h"
+#include "print/drawvcart.h"
+#include "widgets/shell.h"
 #include "widgets/scrollbox.h"
 #include "objects/ui/annotationpage.h"
 #include "objects/ui/texteffectsdialog.h"
@@ -9,7 +11,6 @@
 #include "objects/textobject.h"
 #include "objects/ui/textdialog.h"
 #include "raster/devicecanvas.h"
-#include "base/screenfacts.h"
 #include "raster/stretchdraw.h"
 
 #include <QAction>
@@ -20,13 +21,18 @@
 
 #include <cmath>
 
-AnnotationEditor::AnnotationEditor(TMainForm& form, AnnotationPage& page)
-    : QObject(&page), form_(form), page_(page) {
+AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page)
+    : QObject(&page), job_(job), shell_(shell), page_(page) {
     popupMenu1 = new PopupMenu1(page.PaintBox1);
-    TxtForm = new TTxtForm(&form);
-    EffektForm = new TEffektForm(form.dialogs(), &form);
+    TxtForm = new TTxtForm(&page);
+    EffektForm = new TEffektForm(shell.dialogs(), &page);
     connectMouse();
     connectCommands();
+    // A new or opened job ends whatever the mouse was doing with the old objects.
+    connect(&job_, &CoverJob::objectsCleared, this, [this] {
+        DragMode = 0;
+        MouseMode = 0;
+    });
 }
 
 void AnnotationEditor::connectCommands() {
@@ -53,7 +59,7 @@ void AnnotationEditor::connectCommands() {
 }
 
 ViewScale AnnotationEditor::viewScale() const {
-    return ViewScale{form_.unitsPerScreenPixel, form_.viewZoom, page_.PaintBox1->width(),
+    return ViewScale{job_.unitsPerScreenPixel(), job_.viewZoom(), page_.PaintBox1->width(),
                      page_.PaintBox1->height()};
 }
 
@@ -65,12 +71,13 @@ void AnnotationEditor::PaintBox1Paint() {
 }
 
 bool AnnotationEditor::compose(bool resizeAtOnce) {
-    form_.CheckAllPanelOptions();
+    page_.CheckAllPanelOptions();
     if (zoomInProgress) return false;
-    const DibImage& image = form_.currentImage;
-    const double perPixel = form_.unitsPerScreenPixel;
-    const int W = units::trunc32(image.width() * form_.ImagePixelSize * form_.viewZoom / perPixel);
-    const int H = units::trunc32(image.height() * form_.ImagePixelSize * form_.viewZoom / perPixel);
+    const DibImage& image = job_.image();
+    const double perPixel = job_.unitsPerScreenPixel();
+    const double zoom = job_.viewZoom();
+    const int W = units::trunc32(image.width() * job_.imagePixelSize() * zoom / perPixel);
+    const int H = units::trunc32(image.height() * job_.imagePixelSize() * zoom / perPixel);
     if (W <= 0 || H <= 0) return false;
     if (page_.PaintBox1->size() != QSize(W, H)) {
         if (!resizeAtOnce) {
@@ -87,16 +94,17 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     if (composedArea_.isEmpty()) return false;
     // Composed in the screen's own pixels, so that a scale factor shows it sharp.
     const qreal ratio = page_.PaintBox1->devicePixelRatio();
-    if (form_.annotationBitmap.devicePixelRatio() != ratio ||
-        form_.annotationBitmap.size() != devicePixelSize(composedArea_.size(), ratio))
-        form_.annotationBitmap = deviceCanvas(composedArea_.size(), ratio);
-    if (form_.annotationBitmap.isNull()) return false;
-    form_.annotationBitmap.fill(Qt::white);
-    QPainter canvas(&form_.annotationBitmap);
+    QImage& picture = page_.annotationBitmap;
+    if (picture.devicePixelRatio() != ratio || picture.size() != devicePixelSize(composedArea_.size(), ratio))
+        picture = deviceCanvas(composedArea_.size(), ratio);
+    if (picture.isNull()) return false;
+    picture.fill(Qt::white);
+    QPainter canvas(&picture);
     canvas.translate(-composedArea_.topLeft());
     drawWholeDib(canvas, QRect(0, 0, W, H), image, true);
-    DrawVCart(canvas, 0, 0, form_.viewZoom / perPixel, form_.objects, form_.labelRenderSettings());
-    markrec(canvas, form_.objects.selected(), form_.MouseMode, form_.viewScale());
+    const int dpi = shell_.screen().logicalDpiX;
+    DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+    markrec(canvas, job_.objects().selected(), MouseMode, job_.viewScale());
     return true;
 }
 
@@ -108,21 +116,21 @@ QRect AnnotationEditor::visibleViewArea() const {
 void AnnotationEditor::paintEvent(QPainter& painter, const QRect& exposed) {
     // While dragging, the picture holds the outline at the mouse and is shown
     // as it is; the page is composed again on release.
-    const bool current = (composedForPaint_ || form_.MouseMode == 1) &&
+    const bool current = (composedForPaint_ || MouseMode == 1) &&
                          composedArea_.contains(exposed & page_.PaintBox1->rect());
     composedForPaint_ = false;
     if (!current && !compose(false)) {
         painter.fillRect(exposed, Qt::white);
         return;
     }
-    painter.drawImage(composedArea_.topLeft(), form_.annotationBitmap);
+    painter.drawImage(composedArea_.topLeft(), page_.annotationBitmap);
 }
 
 void AnnotationEditor::toggleDragOutline() {
-    if (form_.annotationBitmap.isNull() || composedArea_.isEmpty()) return;
-    QPainter canvas(&form_.annotationBitmap);
+    if (page_.annotationBitmap.isNull() || composedArea_.isEmpty()) return;
+    QPainter canvas(&page_.annotationBitmap);
     canvas.translate(-composedArea_.topLeft());
-    markrec(canvas, form_.objects.selected(), form_.MouseMode, form_.viewScale());
+    markrec(canvas, job_.objects().selected(), MouseMode, job_.viewScale());
 }
 
 // --- keyboard ---------------------------------------------------------------
@@ -139,10 +147,10 @@ void AnnotationEditor::KeyEditKeyDown(int key) {
     if (key == Qt::Key_Delete) {
         page_.Lschen1Click();
     } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        ObjectTable& table = form_.objects;
+        ObjectTable& table = job_.objects();
         if (table.CurObj <= 0) return;
         table.CurObj = nextUsedSlot(table, table.CurObj);
-        PaintBox1Paint();
+        job_.objectsEdited();
     }
 }
 
@@ -153,37 +161,37 @@ void AnnotationEditor::ScrollBox1MouseDown() {
 // --- text objects -----------------------------------------------------------
 
 void AnnotationEditor::EnterTextBtnClick() {
-    Tobs* object = form_.objects.selected();
+    Tobs* object = job_.objects().selected();
     if (!object) return;
     TxtForm->setLines(textLines(object->Text));
-    if (form_.dialogs().runModal(*TxtForm) != QDialog::Accepted) return;
+    if (shell_.dialogs().runModal(*TxtForm) != QDialog::Accepted) return;
     object->Text = joinTextLines(TxtForm->lines());
-    PaintBox1Paint();
+    job_.objectsEdited();
 }
 
 void AnnotationEditor::FontBtnClick() {
-    const Tobs* object = form_.objects.selected();
+    const Tobs* object = job_.objects().selected();
     if (!object) return;
-    const int dpi = screenFacts().logicalDpiX;
+    const int dpi = shell_.screen().logicalDpiX;
     // The dialog keeps the primed font even when cancelled; it is the font new
     // text objects start with.
-    DialogFont& dialogFont = form_.FontDialog1;
+    DialogFont& dialogFont = page_.FontDialog1;
     dialogFont = dialogFontOf(*object);
     // The size is set last and decides the height.
     if (dialogFont.size > 0) dialogFont.height = -int32_t(std::lround(dialogFont.size * dpi / 72.0));
     const std::optional<FontChoice> chosen =
-        form_.dialogs().chooseFont(FontChoice{fontShownInDialog(dialogFont), dialogFont.color});
+        shell_.dialogs().chooseFont(FontChoice{fontShownInDialog(dialogFont), dialogFont.color});
     if (!chosen) return;
-    form_.FontDialog1 = dialogFontChosen(dialogFont, chosen->font, chosen->color, dpi);
-    if (Tobs* still = form_.objects.selected()) applyDialogFont(*still, form_.FontDialog1);
-    PaintBox1Paint();
+    dialogFont = dialogFontChosen(dialogFont, chosen->font, chosen->color, dpi);
+    if (Tobs* still = job_.objects().selected()) applyDialogFont(*still, dialogFont);
+    job_.objectsEdited();
 }
 
 void AnnotationEditor::TextFXBtnClick() {
-    Tobs* object = form_.objects.selected();
+    Tobs* object = job_.objects().selected();
     if (!object) return;
     EffektForm->prime(textEffectsOf(*object));
-    if (form_.dialogs().runModal(*EffektForm) != QDialog::Accepted) return;
+    if (shell_.dialogs().runModal(*EffektForm) != QDialog::Accepted) return;
     applyTextEffects(*object, EffektForm->effects());
-    PaintBox1Paint();
+    job_.objectsEdited();
 }

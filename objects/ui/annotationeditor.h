@@ -15,19 +15,24 @@ class PopupMenu1;
 class QMouseEvent;
 class QPainter;
 class TEffektForm;
-class TMainForm;
+class CoverJob;
+class Shell;
 class TTxtForm;
 
 class AnnotationEditor : public QObject {
     Q_OBJECT
   public:
-    AnnotationEditor(TMainForm& form, AnnotationPage& page);
+    AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page);
 
     PopupMenu1* popupMenu1 = nullptr;
     TTxtForm* TxtForm = nullptr;
     TEffektForm* EffektForm = nullptr;
 
-    // --- view state; MouseMode and DragMode are the main window's -------------
+    // --- view state ---------------------------------------------------------------
+    // MouseMode: 0 idle, 1 dragging the selected object, 2 panning. DragMode:
+    // what of the selected object the mouse holds (see DragHit).
+    int32_t MouseMode = 0;
+    int32_t DragMode = 0;
     int32_t GrabX = 0, GrabY = 0;
     QPoint panAnchor;
     bool zoomInProgress = false;
@@ -77,7 +82,8 @@ class AnnotationEditor : public QObject {
     bool selectObjectAt(int x, int y);
     ViewScale viewScale() const;
 
-    TMainForm& form_;
+    CoverJob& job_;
+    Shell& shell_;
     AnnotationPage& page_;
     // The picture was composed by a repaint and waits to be shown as it is.
     bool composedForPaint_ = false;

@@ -3,7 +3,7 @@
 
 #include "objects/ui/annotationeditor.h"
 
-#include "app/mainform.h"
+#include "document/coverjob.h"
 #include "widgets/scrollbox.h"
 #include "objects/ui/annotationpage.h"
 #include "objects/ui/objectmenu.h"
@@ -37,33 +37,33 @@ void AnnotationEditor::connectMouse() {
 void AnnotationEditor::showCursor(int cursor) {
     if (cursor == shownCursor) return;
     shownCursor = cursor;
-    page_.PaintBox1->setCursor(form_.screenCursors[cursor]);
+    page_.PaintBox1->setCursor(page_.screenCursors[cursor]);
 }
 
 void AnnotationEditor::setdragmod(int x, int y) {
-    const DragHit hit = ::setdragmod(page_.currentTool(), form_.objects.selected(), x, y, form_.viewScale());
-    form_.DragMode = hit.DragMode;
+    const DragHit hit = ::setdragmod(page_.currentTool(), job_.objects().selected(), x, y, job_.viewScale());
+    DragMode = hit.DragMode;
     GrabX = hit.GrabX;
     GrabY = hit.GrabY;
     showCursor(hit.cursor);
 }
 
 void AnnotationEditor::dragit(int x, int y) {
-    Tobs* object = form_.objects.selected();
+    Tobs* object = job_.objects().selected();
     if (!object) return;
     // Units truncate to pixels and pixels back to units, which loses up to a
     // pixel each way: a click without a move would creep the object up and left.
     if (!dragMoved_ && QPoint(x, y) == dragStart_) return;
     dragMoved_ = true;
-    form_.DragMode = ::dragit(*object, form_.DragMode, x, y, GrabX, GrabY, viewScale());
+    DragMode = ::dragit(*object, DragMode, x, y, GrabX, GrabY, viewScale());
 }
 
 bool AnnotationEditor::selectObjectAt(int x, int y) {
-    const int slot = objectAt(form_.objects, x, y, form_.viewScale());
+    const int slot = objectAt(job_.objects(), x, y, job_.viewScale());
     if (slot == 0) return false;
-    if (slot != form_.objects.CurObj) {
-        form_.objects.CurObj = slot;
-        PaintBox1Paint();
+    if (slot != job_.objects().CurObj) {
+        job_.objects().CurObj = slot;
+        job_.objectsEdited();
     }
     return true;
 }
@@ -74,7 +74,7 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
     if (button == Qt::LeftButton) {
         if (tool == AnnotationTool::Hand) {
             panAnchor = QPoint(x, y);
-            form_.MouseMode = 2;
+            MouseMode = 2;
         } else if (tool == AnnotationTool::Zoom) {
             zoomStep(true, x, y);
         } else if (tool == AnnotationTool::Pointer) {
@@ -83,14 +83,14 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
                 return;
             }
             setdragmod(x, y);
-            if (form_.DragMode > 0) {
-                form_.MouseMode = 1;
+            if (DragMode > 0) {
+                MouseMode = 1;
                 dragStart_ = QPoint(x, y);
                 dragMoved_ = false;
                 PaintBox1Paint();
             } else if (!selectObjectAt(x, y)) {
-                form_.objects.CurObj = 0;
-                PaintBox1Paint();
+                job_.objects().CurObj = 0;
+                job_.objectsEdited();
             }
         }
     } else if (button == Qt::RightButton) {
@@ -99,16 +99,16 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
             return;
         }
         // A menu in the middle of a drag or pan would leave it without its release.
-        if (form_.MouseMode != 0) return;
-        const int32_t remembered = form_.DragMode;
+        if (MouseMode != 0) return;
+        const int32_t remembered = DragMode;
         setdragmod(x, y);
-        if (form_.DragMode != 0 || selectObjectAt(x, y)) PopItUp(x, y);
-        form_.DragMode = remembered;
+        if (DragMode != 0 || selectObjectAt(x, y)) PopItUp(x, y);
+        DragMode = remembered;
     }
 }
 
 void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
-    switch (form_.MouseMode) {
+    switch (MouseMode) {
     case 2:
         Drag2Hand(x, y);
         break;
@@ -126,15 +126,15 @@ void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
 
 void AnnotationEditor::PaintBox1MouseUp(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
-    switch (form_.MouseMode) {
+    switch (MouseMode) {
     case 2:
         Drag2Hand(x, y);
-        form_.MouseMode = 0;
+        MouseMode = 0;
         break;
     case 1:
         dragit(x, y);
-        form_.MouseMode = 0;
-        PaintBox1Paint();
+        MouseMode = 0;
+        job_.objectsEdited();
         break;
     default:
         page_.AddObject(page_.currentTool(), x, y);
@@ -143,12 +143,12 @@ void AnnotationEditor::PaintBox1MouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void AnnotationEditor::PaintBox1DblClick() {
-    const Tobs* object = form_.objects.selected();
+    const Tobs* object = job_.objects().selected();
     if (page_.currentTool() != AnnotationTool::Pointer || !object || object->Kind != KindText) return;
     // The first press of the double-click may have started a drag; it ends
     // where it began, before the dialog takes the mouse.
-    if (form_.MouseMode == 1) {
-        form_.MouseMode = 0;
+    if (MouseMode == 1) {
+        MouseMode = 0;
         PaintBox1Paint();
     }
     swallowPress = true;
@@ -164,16 +164,16 @@ void AnnotationEditor::Drag2Hand(int x, int y) {
 }
 
 void AnnotationEditor::zoomStep(bool zoomIn, int x, int y) {
-    double& perPixel = form_.unitsPerScreenPixel;
-    const double zoom = form_.viewZoom;
-    const int64_t cx = units::trunc32(x * perPixel / zoom);
-    const int64_t cy = units::trunc32(y * perPixel / zoom);
-    perPixel = zoomIn ? zoomedIn(perPixel) : zoomedOut(perPixel);
+    const double zoom = job_.viewZoom();
+    const int64_t cx = units::trunc32(x * job_.unitsPerScreenPixel() / zoom);
+    const int64_t cy = units::trunc32(y * job_.unitsPerScreenPixel() / zoom);
+    const double oldPerPixel = job_.unitsPerScreenPixel();
+    const double perPixel = zoomIn ? zoomedIn(oldPerPixel) : zoomedOut(oldPerPixel);
 
     zoomInProgress = true;
+    // The page sizes the view to the new scale.
+    job_.setViewScales(zoom, perPixel);
     ScrollBox& box = *page_.ScrollBox1;
-    box.setPaintBoxSize(units::trunc32(form_.pageWidth * zoom / perPixel),
-                        units::trunc32(form_.pageHeight * zoom / perPixel));
     const int sx =
         clampScroll(units::trunc32(cx * zoom / perPixel) - box.width() / 2, page_.PaintBox1->width());
     const int sy =
@@ -185,7 +185,7 @@ void AnnotationEditor::zoomStep(bool zoomIn, int x, int y) {
 }
 
 void AnnotationEditor::PopItUp(int x, int y) {
-    const Tobs* object = form_.objects.selected();
+    const Tobs* object = job_.objects().selected();
     if (!object) return;
     popupMenu1->prepareFor(*object);
     popupMenu1->popup(page_.PaintBox1->mapToGlobal(QPoint(x, y)));

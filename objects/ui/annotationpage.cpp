@@ -1,7 +1,8 @@
 #include "objects/ui/annotationpage.h"
 
 #include "widgets/controls.h"
-#include "app/mainform.h"
+#include "document/coverjob.h"
+#include "widgets/pictures.h"
 #include "widgets/scrollbox.h"
 #include "base/units.h"
 #include "objects/ui/annotationeditor.h"
@@ -35,11 +36,11 @@ QRadioButton* makeRadio(const char* name, const QString& caption, QWidget* paren
 
 } // namespace
 
-AnnotationPage::AnnotationPage(TMainForm& form)
+AnnotationPage::AnnotationPage(CoverJob& job, Shell& shell)
     : PageFrame(
           QStringLiteral("Kommentare - Hier können Sie Text-Objekte oder einfache Grafik-Objekte hinzufügen"),
           QString(), QString()),
-      form_(form) {
+      job_(job), shell_(shell) {
     setObjectName(QStringLiteral("KommentarSheet"));
     auto* row = new QHBoxLayout(content());
     row->setContentsMargins(0, 0, 0, 0);
@@ -72,7 +73,30 @@ AnnotationPage::AnnotationPage(TMainForm& form)
     PageControl3->addTab(AllgemeinSheet, QStringLiteral("Allgemein"));
     row->addWidget(PageControl3);
     connectPanel();
-    editor = new AnnotationEditor(form_, *this);
+    registerCursors();
+    // The off-screen picture starts at the paint box's design size.
+    annotationBitmap = QImage(paintBoxSize(), QImage::Format_RGB32);
+    editor = new AnnotationEditor(job_, shell_, *this);
+    connect(&job_, &CoverJob::pageChanged, this, &AnnotationPage::resizeToPage);
+    connect(&job_, &CoverJob::viewScalesChanged, this, &AnnotationPage::resizeToPage);
+    // The panel follows the objects at once, even while another page is shown.
+    connect(&job_, &CoverJob::objectsChanged, this, &AnnotationPage::repaintView);
+    connect(&job_, &CoverJob::imageChanged, PaintBox1, qOverload<>(&QWidget::update));
+}
+
+void AnnotationPage::registerCursors() {
+    screenCursors[CursorResizeTopLeft] = QCursor(Qt::SizeFDiagCursor);
+    screenCursors[CursorResizeTopRight] = QCursor(Qt::SizeBDiagCursor);
+    screenCursors[CursorResizeBottomLeft] = QCursor(Qt::SizeBDiagCursor);
+    screenCursors[CursorResizeBottomRight] = QCursor(Qt::SizeFDiagCursor);
+    screenCursors[CursorResizeTop] = QCursor(Qt::SizeVerCursor);
+    screenCursors[CursorResizeBottom] = QCursor(Qt::SizeVerCursor);
+    screenCursors[CursorResizeLeft] = QCursor(Qt::SizeHorCursor);
+    screenCursors[CursorResizeRight] = QCursor(Qt::SizeHorCursor);
+    screenCursors[CursorGrab] = pictures::cursor(pictures::CursorName::DragC);
+    screenCursors[CursorArrow] = QCursor(Qt::ArrowCursor);
+    screenCursors[CursorMagnifier] = pictures::cursor(pictures::CursorName::Lupe);
+    screenCursors[CursorInsert] = pictures::cursor(pictures::CursorName::MultiDrag);
 }
 
 AnnotationPage::~AnnotationPage() {
@@ -198,14 +222,14 @@ QSize AnnotationPage::paintBoxSize() const {
 }
 
 void AnnotationPage::resizeToPage() {
-    const double perPixel = form_.unitsPerScreenPixel;
+    const double perPixel = job_.unitsPerScreenPixel();
     if (perPixel <= 0) return;
-    ScrollBox1->setPaintBoxSize(units::trunc32(form_.pageWidth * form_.viewZoom / perPixel),
-                                units::trunc32(form_.pageHeight * form_.viewZoom / perPixel));
+    ScrollBox1->setPaintBoxSize(units::trunc32(job_.pageWidth() * job_.viewZoom() / perPixel),
+                                units::trunc32(job_.pageHeight() * job_.viewZoom() / perPixel));
 }
 
 void AnnotationPage::CheckAllPanelOptions() {
-    const Tobs* object = form_.objects.selected();
+    const Tobs* object = job_.objects().selected();
     if (!object) {
         PageControl3->setTabVisible(PageControl3->indexOf(FigurSheet), false);
         PageControl3->setTabVisible(PageControl3->indexOf(TextSheet), false);

@@ -5,6 +5,9 @@
 #include "widgets/pageframe.h"
 #include "objects/objectops.h"
 
+#include <QCursor>
+#include <QImage>
+
 #include <array>
 
 class AnnotationEditor;
@@ -19,12 +22,13 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class ScrollBox;
-class TMainForm;
+class CoverJob;
+class Shell;
 
 class AnnotationPage : public PageFrame {
     Q_OBJECT
   public:
-    explicit AnnotationPage(TMainForm& form);
+    AnnotationPage(CoverJob& job, Shell& shell);
     // The editor watches the page's own widgets: it goes before they do.
     ~AnnotationPage() override;
 
@@ -70,6 +74,13 @@ class AnnotationPage : public PageFrame {
     // The view's mouse and keyboard, its context menu and the text dialogs.
     AnnotationEditor* editor = nullptr;
 
+    // The font of the font dialog; new text objects take it over.
+    DialogFont FontDialog1;
+    // The off-screen picture of the view: the part shown, composed.
+    QImage annotationBitmap;
+    // The twelve cursors of the view, by number 1..12 (ViewCursor).
+    std::array<QCursor, 13> screenCursors;
+
     // The design size of the view before the page size is known.
     QSize paintBoxSize() const;
     // The view at the page's size in view pixels.
@@ -104,5 +115,7 @@ class AnnotationPage : public PageFrame {
     QWidget* buildTextSheet();
     QWidget* buildAllgemeinSheet();
     void connectPanel();
-    TMainForm& form_;
+    void registerCursors();
+    CoverJob& job_;
+    Shell& shell_;
 };

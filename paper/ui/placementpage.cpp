@@ -2,12 +2,14 @@
 
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
-#include "app/mainform.h"
+#include "document/coverjob.h"
+#include "paper/papercatalogue.h"
+#include "widgets/dragscroll.h"
+#include "widgets/shell.h"
 #include "widgets/scrollbox.h"
 #include "paper/ui/paperformatdialog.h"
 #include "paper/paperfile.h"
 #include "print/drawvcart.h"
-#include "base/screenfacts.h"
 #include "raster/stretchdraw.h"
 
 #include <QComboBox>
@@ -25,12 +27,12 @@
 
 #include <algorithm>
 
-PlacementPage::PlacementPage(TMainForm& form)
+PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
     : PageFrame(
           QStringLiteral("Zentrieren - Zunächst das Papierformat wählen und dann die Scanvorlage auf dem "
                          "Papier zentrieren"),
           QStringLiteral("Label/Cover zentrieren"), QStringLiteral("page-center")),
-      form_(form) {
+      job_(job), shell_(shell), catalogue_(shell.paperCatalogue()) {
     setObjectName(QStringLiteral("ZentrierSheet"));
     auto* contentLayout = new QVBoxLayout(content());
     contentLayout->setContentsMargins(0, 0, 0, 0);
@@ -48,6 +50,12 @@ PlacementPage::PlacementPage(TMainForm& form)
     PaintBox2->onMouseMove = [this](QMouseEvent* event) { PaintBox2MouseMove(event); };
     PaintBox2->onMouseUp = [this](QMouseEvent* event) { PaintBox2MouseUp(event); };
     contentLayout->addWidget(ScrollBox2, 1);
+
+    connect(&catalogue_, &PaperCatalogue::changed, this, &PlacementPage::UpdateEttTypes);
+    connect(&job_, &CoverJob::placementChanged, this, &PlacementPage::showPlacement);
+    for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
+                        &CoverJob::paperFormatChanged})
+        connect(&job_, change, this, &PlacementPage::PaintBox2Paint);
 }
 
 QWidget* PlacementPage::buildPaperGroup() {
@@ -107,16 +115,19 @@ void PlacementPage::buildPlacementControls() {
 }
 
 TNewETypForm& PlacementPage::NewETypForm() {
-    if (!newETypForm_) newETypForm_ = new TNewETypForm(&form_);
+    if (!newETypForm_) newETypForm_ = new TNewETypForm(window());
     return *newETypForm_;
 }
 
 // --- the catalogue --------------------------------------------------------------
 
 const PaperType* PlacementPage::selectedPaperType() const {
-    const int index = ComboBox1->currentIndex();
-    if (index < 0 || size_t(index) >= form_.EttTypes.size()) return nullptr;
-    return &form_.EttTypes[size_t(index)];
+    return catalogue_.format(ComboBox1->currentIndex());
+}
+
+void PlacementPage::chooseSelectedPaper() {
+    const PaperType* paper = selectedPaperType();
+    job_.setPaperFormat(paper ? std::optional<PaperType>(*paper) : std::nullopt);
 }
 
 void PlacementPage::UpdateEttTypes() {
@@ -124,34 +135,33 @@ void PlacementPage::UpdateEttTypes() {
         // The list is refilled in one go; the view is redrawn once at the end.
         const QSignalBlocker quiet(ComboBox1);
         ComboBox1->clear();
-        for (const PaperType& paper : form_.EttTypes)
+        for (const PaperType& paper : catalogue_.formats())
             ComboBox1->addItem(paper.displayName());
         if (ComboBox1->currentIndex() < 0 && ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
     }
+    chooseSelectedPaper();
     PaintBox2Paint();
 }
 
 void PlacementPage::ComboBox1Change() {
-    PaintBox2Paint();
+    chooseSelectedPaper();
 }
 
-void PlacementPage::savePaperTypes() {
-    SaveEttTypes(form_.EttTypes, form_.programDirectory);
-}
-
-void PlacementPage::storeDialogValues(int index) {
-    applyDialogValues(form_.EttTypes[size_t(index)], NewETypForm().values());
-    UpdateEttTypes();
-    savePaperTypes();
+void PlacementPage::storeDialogValues(int index, PaperType paper) {
+    applyDialogValues(paper, NewETypForm().values());
+    if (index == catalogue_.count())
+        catalogue_.add(paper);
+    else
+        catalogue_.replace(index, paper);
+    catalogue_.save();
     ComboBox1->setCurrentIndex(index);
 }
 
 void PlacementPage::NewBtnClick() {
     TNewETypForm& dialog = NewETypForm();
     dialog.NameED->setText(proposedPaperName(ComboBox1->count()));
-    if (form_.dialogs().runModal(dialog) != QDialog::Accepted) return;
-    form_.EttTypes.emplace_back();
-    storeDialogValues(int(form_.EttTypes.size()) - 1);
+    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
+    storeDialogValues(catalogue_.count(), PaperType{});
 }
 
 void PlacementPage::EditBtnClick() {
@@ -160,19 +170,18 @@ void PlacementPage::EditBtnClick() {
     const int index = ComboBox1->currentIndex();
     TNewETypForm& dialog = NewETypForm();
     dialog.setValues(dialogValuesOf(*paper));
-    if (form_.dialogs().runModal(dialog) != QDialog::Accepted) return;
-    storeDialogValues(index);
+    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
+    storeDialogValues(index, *paper);
 }
 
 void PlacementPage::DelBtnClick() {
     if (!selectedPaperType()) return;
     const MsgAnswer answer =
-        form_.dialogs().message(QStringLiteral("Hiermit löschen Sie den Papiertyp unwiederrufbar."),
-                                QStringLiteral("Hinweis"), MsgButtons::OkCancel, MsgIcon::Error);
+        shell_.dialogs().message(QStringLiteral("Hiermit löschen Sie den Papiertyp unwiederrufbar."),
+                                 QStringLiteral("Hinweis"), MsgButtons::OkCancel, MsgIcon::Error);
     if (answer != MsgAnswer::Ok) return;
-    removePaperType(form_.EttTypes, ComboBox1->currentIndex());
-    UpdateEttTypes();
-    savePaperTypes();
+    catalogue_.remove(ComboBox1->currentIndex());
+    catalogue_.save();
 }
 
 // --- the placement view -----------------------------------------------------------
@@ -181,11 +190,20 @@ PlacementValues PlacementPage::placementValues() const {
     return {BreitEd->value(), LinksEd->value(), ObenEd->value()};
 }
 
+// A value set from elsewhere (a job read from a file) shows in its edit; an
+// edit already showing it is left alone, so a number being typed stays as typed.
+void PlacementPage::showPlacement() {
+    const PlacementValues& values = job_.placement();
+    if (BreitEd->value() != values.widthPercent) BreitEd->setValue(values.widthPercent);
+    if (LinksEd->value() != values.shiftRightMm) LinksEd->setValue(values.shiftRightMm);
+    if (ObenEd->value() != values.shiftDownMm) ObenEd->setValue(values.shiftDownMm);
+}
+
 QSize PlacementPage::viewSize() const {
-    const PaperType* paper = selectedPaperType();
+    const std::optional<PaperType>& paper = job_.paperFormat();
     if (!paper) return {300, 300};
-    const QSize size =
-        placementViewSize(paper->LabelWidth, paper->LabelHeight, ZoomEd3->value(), screenFacts().logicalDpiX);
+    const QSize size = placementViewSize(paper->LabelWidth, paper->LabelHeight, ZoomEd3->value(),
+                                         shell_.screen().logicalDpiX);
     // A widget cannot grow beyond this; asking for more would resize forever.
     return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
@@ -200,7 +218,7 @@ void PlacementPage::ZoomEd3Change() {
 }
 
 void PlacementPage::BreitEdChange() {
-    PaintBox2Paint();
+    job_.setPlacement(placementValues());
 }
 
 void PlacementPage::paintView(QPainter& painter) {
@@ -211,27 +229,28 @@ void PlacementPage::paintView(QPainter& painter) {
         return;
     }
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    const int dpi = screenFacts().logicalDpiX;
+    const int dpi = shell_.screen().logicalDpiX;
     const double zoom = ZoomEd3->value() / 100.0;
+    const DibImage& image = job_.image();
     const ImagePlacement placement =
-        placeImage(form_.currentImage.width(), form_.currentImage.height(), placementValues(),
-                   PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, form_.ImagePixelSize);
-    drawWholeDib(painter, QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH),
-                 form_.currentImage, true);
-    DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, form_.objects,
-              LabelRenderSettings{form_.ImagePixelSize, dpi, dpi});
+        placeImage(image.width(), image.height(), job_.placement(),
+                   PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, job_.imagePixelSize());
+    drawWholeDib(painter, QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image,
+                 true);
+    DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
+              LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
 }
 
 // --- drag-to-scroll ----------------------------------------------------------------
 
 void PlacementPage::PaintBox2MouseDown(QMouseEvent* event) {
-    form_.dragScroll.mouseDown(*ScrollBox2, event->position().toPoint());
+    shell_.dragScroll().mouseDown(*ScrollBox2, event->position().toPoint());
 }
 
 void PlacementPage::PaintBox2MouseMove(QMouseEvent* event) {
-    form_.dragScroll.mouseMove(*ScrollBox2, event->position().toPoint());
+    shell_.dragScroll().mouseMove(*ScrollBox2, event->position().toPoint());
 }
 
 void PlacementPage::PaintBox2MouseUp(QMouseEvent*) {
-    form_.dragScroll.mouseUp();
+    shell_.dragScroll().mouseUp();
 }

@@ -4,6 +4,7 @@
 // the placement view.
 
 #include "widgets/pageframe.h"
+#include "paper/papertype.h"
 #include "paper/placement.h"
 
 #include <QPoint>
@@ -16,14 +17,15 @@ class QPainter;
 class QPushButton;
 class QSpinBox;
 class ScrollBox;
-class TMainForm;
+class CoverJob;
+class PaperCatalogue;
+class Shell;
 class TNewETypForm;
-struct PaperType;
 
 class PlacementPage : public PageFrame {
     Q_OBJECT
   public:
-    explicit PlacementPage(TMainForm& form);
+    PlacementPage(CoverJob& job, Shell& shell);
 
     QComboBox* ComboBox1 = nullptr;
     QPushButton* NewBtn = nullptr;
@@ -66,10 +68,15 @@ class PlacementPage : public PageFrame {
     QWidget* buildPaperGroup();
     void buildPlacementControls();
     void paintView(QPainter& painter);
-    // Stores the dialog's values into format `index` after an accepted dialog.
-    void storeDialogValues(int index);
-    void savePaperTypes();
+    // Stores the dialog's values over `paper` into format `index` (a new one at
+    // the end) after an accepted dialog, saves the catalogue and selects it.
+    void storeDialogValues(int index, PaperType paper);
+    // The job takes the list's selection as its paper format.
+    void chooseSelectedPaper();
+    void showPlacement();
 
-    TMainForm& form_;
+    CoverJob& job_;
+    Shell& shell_;
+    PaperCatalogue& catalogue_;
     TNewETypForm* newETypForm_ = nullptr;
 };

@@ -5,15 +5,13 @@
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
-#include "app/mainform.h"
+#include "widgets/dragscroll.h"
 #include "widgets/scrollbox.h"
-#include "objects/ui/annotationpage.h"
-#include "paper/ui/placementpage.h"
+#include "widgets/shell.h"
+#include "document/coverjob.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printfile.h"
 #include "print/printrun.h"
-#include "raster/ui/scanpage.h"
-#include "base/screenfacts.h"
 #include "raster/stretchdraw.h"
 
 #include <QComboBox>
@@ -24,7 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QTabWidget>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,10 +34,10 @@ const QString kNoFormatText = QStringLiteral("Sie haben noch kein Papierformat a
 
 } // namespace
 
-PrintPage::PrintPage(TMainForm& form)
+PrintPage::PrintPage(CoverJob& job, Shell& shell)
     : PageFrame(QStringLiteral("Drucken - Anzahl der zu druckenden Elemente wählen und auf \"Go!\" klicken"),
                 QStringLiteral("Label/Cover Drucken"), QStringLiteral("page-print")),
-      form_(form) {
+      job_(job), shell_(shell) {
     setObjectName(QStringLiteral("DruckSheet"));
     SetupBtn = new TImageButton(
         QStringLiteral("SetupBtn"), QStringLiteral("SetupBtnDown"),
@@ -74,9 +72,17 @@ PrintPage::PrintPage(TMainForm& form)
     VPaint->onMouseUp = [this](QMouseEvent* event) { VPaintMouseUp(event); };
     contentLayout->addWidget(ScrollBox3);
 
-    connect(form_.PageControl2, &QTabWidget::currentChanged, this, [this](int) {
-        if (form_.PageControl2->currentWidget() == this) ++visits_;
-    });
+    connect(&job_, &CoverJob::printValuesChanged, this, &PrintPage::showPrintValues);
+    connect(&job_, &CoverJob::paperFormatChanged, this, [this] { ++paperChoices_; });
+    for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
+                        &CoverJob::paperFormatChanged})
+        connect(&job_, change, VPaint, qOverload<>(&QWidget::update));
+}
+
+void PrintPage::showEvent(QShowEvent* event) {
+    // Shown by a change of page, not by the window coming back from the task bar.
+    if (!event->spontaneous()) ++visits_;
+    PageFrame::showEvent(event);
 }
 
 void PrintPage::buildJobControls() {
@@ -99,7 +105,7 @@ void PrintPage::buildJobControls() {
 
 TKalForm& PrintPage::KalForm() {
     if (!kalForm_)
-        kalForm_ = new TKalForm(form_.programDirectory, form_.printTarget(), form_.dialogs(), &form_);
+        kalForm_ = new TKalForm(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
     return *kalForm_;
 }
 
@@ -107,10 +113,18 @@ PrintValues PrintPage::jobValues() const {
     return {UsedED->value(), KopiesED->value(), PageEd->value()};
 }
 
+// Values set from elsewhere show in their edits; an edit already showing its
+// value is left alone, so a number being typed stays as typed.
+void PrintPage::showPrintValues() {
+    const PrintValues& values = job_.printValues();
+    if (UsedED->value() != values.used) UsedED->setValue(values.used);
+    if (KopiesED->value() != values.copies) KopiesED->setValue(values.copies);
+    if (PageEd->value() != values.sheet) PageEd->setValue(values.sheet);
+}
+
 LabelContent PrintPage::labelContent() const {
-    const int dpi = screenFacts().logicalDpiX;
-    return {form_.currentImage, form_.objects, form_.placementPage->placementValues(),
-            LabelRenderSettings{form_.ImagePixelSize, dpi, dpi}};
+    const int dpi = shell_.screen().logicalDpiX;
+    return {job_.image(), job_.objects(), job_.placement(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi}};
 }
 
 void PrintPage::applyCorrections(const PaperType& paper) {
@@ -119,26 +133,27 @@ void PrintPage::applyCorrections(const PaperType& paper) {
     const QSignalBlocker quietPage(PageEd);
     UsedED->setValue(corrected.used);
     PageEd->setValue(corrected.sheet);
+    job_.setPrintValues(jobValues());
 }
 
 // --- the sheet preview --------------------------------------------------------------
 
 QSize PrintPage::sheetSize() const {
-    const QSize size = previewSheetSize(form_.printTarget().printableSize(), screenFacts().logicalDpiX,
-                                        form_.printTarget().dpiX(), ZoomEd4->value());
+    const QSize size = previewSheetSize(shell_.printTarget().printableSize(), shell_.screen().logicalDpiX,
+                                        shell_.printTarget().dpiX(), ZoomEd4->value());
     return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
 void PrintPage::reportMissingFormat() {
-    const Reported now{visits_, form_.placementPage->ComboBox1->currentIndex()};
-    if (now.visit == missingFormatReported_.visit && now.selection == missingFormatReported_.selection)
+    const Reported now{visits_, paperChoices_};
+    if (now.visit == missingFormatReported_.visit && now.paperChoice == missingFormatReported_.paperChoice)
         return;
     missingFormatReported_ = now;
-    form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+    shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::VPaintPaint() {
-    const PaperType* paper = form_.placementPage->selectedPaperType();
+    const std::optional<PaperType>& paper = job_.paperFormat();
     if (!paper) {
         reportMissingFormat();
         VPaint->update();
@@ -150,7 +165,7 @@ void PrintPage::VPaintPaint() {
 }
 
 void PrintPage::paintSheet(QPainter& painter) {
-    const PaperType* paper = form_.placementPage->selectedPaperType();
+    const std::optional<PaperType>& paper = job_.paperFormat();
     if (!paper) {
         // No sheet is drawn. The paint box is opaque, so without this fill it
         // would keep whatever the last sheet left in it.
@@ -166,17 +181,20 @@ void PrintPage::paintSheet(QPainter& painter) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }
-    paintSheetPreview(painter, size, *paper, values, labelContent(), screenFacts().logicalDpiX,
+    paintSheetPreview(painter, size, *paper, values, labelContent(), shell_.screen().logicalDpiX,
                       ZoomEd4->value());
 }
 
 void PrintPage::UsedEDChange() {
+    job_.setPrintValues(jobValues());
     VPaintPaint();
 }
 void PrintPage::KopiesEDChange() {
+    job_.setPrintValues(jobValues());
     VPaintPaint();
 }
 void PrintPage::PageEdChange() {
+    job_.setPrintValues(jobValues());
     VPaintPaint();
 }
 void PrintPage::ZoomEd4Change() {
@@ -186,21 +204,21 @@ void PrintPage::ZoomEd4Change() {
 // --- printing ------------------------------------------------------------------------
 
 void PrintPage::GoBtn1Click() {
-    const PaperType* paper = form_.placementPage->selectedPaperType();
+    const std::optional<PaperType> paper = job_.paperFormat();
     if (!paper) {
-        form_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+        shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
     // Go! takes no focus: a number still being typed counts as the field shows it.
-    commitTypedValues(form_);
+    commitTypedValues(*window());
     applyCorrections(*paper);
-    PrintTarget& target = form_.printTarget();
+    PrintTarget& target = shell_.printTarget();
     const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};
     // Told before the file dialog: such a label prints nothing on any page.
     if (!labelHasArea(target, job))
         reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
-    else if (choosePrintFile(target, form_.dialogs(), kPrintTitle))
-        reportPrintOutcome(runPrintJob(target, job, form_.dialogs()), *paper);
+    else if (choosePrintFile(target, shell_.dialogs(), kPrintTitle))
+        reportPrintOutcome(runPrintJob(target, job, shell_.dialogs()), *paper);
     VPaintPaint();
 }
 
@@ -219,28 +237,26 @@ void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper)
         text = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
         break;
     }
-    form_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::SetupBtnClick() {
     SetupBtn->resetPictures();
-    if (QPrinter* printer = form_.printTarget().systemPrinter()) {
-        form_.dialogs().printerSetup(*printer);
+    if (QPrinter* printer = shell_.printTarget().systemPrinter()) {
+        shell_.dialogs().printerSetup(*printer);
     } else {
         // A stand-in target has no printer to set up; the dialog still runs.
         QPrinter scratch;
-        form_.dialogs().printerSetup(scratch);
+        shell_.dialogs().printerSetup(scratch);
     }
-    form_.pageSizeRefresh();
-    form_.pageWidth = form_.printerPageWidth;
-    form_.pageHeight = form_.printerPageHeight;
-    form_.annotationPage->resizeToPage();
-    form_.scanPage->ScanPaintBoxPaint();
+    // The job's page is the printer's printable page; the views follow it.
+    const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
+    job_.setPageSize(page.width, page.height);
     VPaint->update();
 }
 
 void PrintPage::KalibrateBtnClick() {
-    form_.dialogs().runModal(KalForm());
+    shell_.dialogs().runModal(KalForm());
     KalForm().saveOptions();
 }
 
@@ -248,13 +264,13 @@ void PrintPage::KalibrateBtnClick() {
 
 void PrintPage::VPaintMouseDown(QMouseEvent* event) {
     // The sheet preview drags without taking the focus.
-    form_.dragScroll.mouseDown(*ScrollBox3, event->position().toPoint(), false);
+    shell_.dragScroll().mouseDown(*ScrollBox3, event->position().toPoint(), false);
 }
 
 void PrintPage::VPaintMouseMove(QMouseEvent* event) {
-    form_.dragScroll.mouseMove(*ScrollBox3, event->position().toPoint());
+    shell_.dragScroll().mouseMove(*ScrollBox3, event->position().toPoint());
 }
 
 void PrintPage::VPaintMouseUp(QMouseEvent*) {
-    form_.dragScroll.mouseUp();
+    shell_.dragScroll().mouseUp();
 }

@@ -9,13 +9,15 @@
 
 class PaintBox;
 class QMouseEvent;
+class QShowEvent;
 class QPainter;
 class QPushButton;
 class QSpinBox;
 class ScrollBox;
 class TImageButton;
 class TKalForm;
-class TMainForm;
+class CoverJob;
+class Shell;
 struct LabelContent;
 struct PaperType;
 enum class PrintOutcome;
@@ -23,7 +25,7 @@ enum class PrintOutcome;
 class PrintPage : public PageFrame {
     Q_OBJECT
   public:
-    explicit PrintPage(TMainForm& form);
+    PrintPage(CoverJob& job, Shell& shell);
 
     TImageButton* SetupBtn = nullptr;
     TImageButton* GoBtn1 = nullptr;
@@ -57,6 +59,9 @@ class PrintPage : public PageFrame {
     void VPaintMouseMove(QMouseEvent* event);
     void VPaintMouseUp(QMouseEvent* event);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void buildJobControls();
     void paintSheet(QPainter& painter);
@@ -68,12 +73,15 @@ class PrintPage : public PageFrame {
     void reportMissingFormat();
     LabelContent labelContent() const;
     void reportPrintOutcome(PrintOutcome outcome, const PaperType& paper);
+    void showPrintValues();
 
-    TMainForm& form_;
+    CoverJob& job_;
+    Shell& shell_;
     TKalForm* kalForm_ = nullptr;
     int visits_ = 0;
+    int paperChoices_ = 0; // changes of the job's paper format
     struct Reported {
         int visit = -1;
-        int selection = -2;
+        int paperChoice = -1;
     } missingFormatReported_;
 };

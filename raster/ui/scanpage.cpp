@@ -3,8 +3,10 @@
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
-#include "app/mainform.h"
 #include "widgets/scrollbox.h"
+#include "widgets/shell.h"
+#include "widgets/dragscroll.h"
+#include "document/coverjob.h"
 #include "raster/imagefile.h"
 #include "raster/stretchdraw.h"
 #include "raster/ui/scancommands.h"
@@ -16,10 +18,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-ScanPage::ScanPage(TMainForm& form)
+ScanPage::ScanPage(CoverJob& job, Shell& shell)
     : PageFrame(QStringLiteral("Motiv einscannen - Scanner wählen und auf \"Go scan!\" klicken"),
                 QStringLiteral("Label oder Cover scannen"), QStringLiteral("page-scan")),
-      form_(form) {
+      job_(job), shell_(shell) {
     setObjectName(QStringLiteral("ScanSheet"));
     ScanBtn = new TImageButton(
         QStringLiteral("ScanBtn"), QStringLiteral("ScanBtnDown"),
@@ -59,14 +61,17 @@ ScanPage::ScanPage(TMainForm& form)
     connect(ScanBtn, &TImageButton::clicked, this, &ScanPage::ScanButtonClick);
     connect(OpenBtn, &QPushButton::clicked, this, &ScanPage::OpenBtnClick);
     connect(SaveBtn, &QPushButton::clicked, this, &ScanPage::SaveBtnClick);
+    connect(&job_, &CoverJob::imageChanged, this, &ScanPage::ScanPaintBoxPaint);
+    // The printer setup, which sets the page size, shows the scan view afresh.
+    connect(&job_, &CoverJob::pageChanged, this, &ScanPage::ScanPaintBoxPaint);
 }
 
 void ScanPage::SelectButtonClick() {
-    TWAIN_SelectScanner(form_.dialogs(), &form_);
+    TWAIN_SelectScanner(shell_.dialogs(), window());
 }
 
 void ScanPage::ScanButtonClick() {
-    TWAIN_ScanImage(form_.dialogs(), &form_);
+    TWAIN_ScanImage(shell_.dialogs(), window());
 }
 
 void ScanPage::WMUser2(uint64_t token) {
@@ -75,10 +80,10 @@ void ScanPage::WMUser2(uint64_t token) {
 
 void ScanPage::receiveImage(DibImage&& image) {
     if (image.isNull()) return;
-    deldib(form_.currentImage);
-    form_.currentImage = std::move(image);
-    form_.markedRegion = {0, 0, form_.currentImage.width(), form_.currentImage.height()};
-    ScanPaintBoxPaint();
+    const CoverJob::ChangeBatch arrival(job_);
+    const int32_t width = image.width(), height = image.height();
+    job_.replaceImage(std::move(image));
+    job_.setRegion({0, 0, width, height});
 }
 
 void ScanPage::OpenBtnClick() {
@@ -86,7 +91,7 @@ void ScanPage::OpenBtnClick() {
     request.caption = QStringLiteral("Bild öffnen");
     request.filter = GetDIBOpenFilter();
     request.mustExist = true;
-    const std::optional<FileAnswer> answer = form_.dialogs().openFile(request);
+    const std::optional<FileAnswer> answer = shell_.dialogs().openFile(request);
     if (!answer) return;
     receiveImage(OpenDib(answer->path));
 }
@@ -95,29 +100,29 @@ void ScanPage::SaveBtnClick() {
     FileRequest request;
     request.caption = QStringLiteral("Bild speichern");
     request.filter = GetDIBSaveFilter();
-    const std::optional<FileAnswer> answer = form_.dialogs().saveFile(request);
+    const std::optional<FileAnswer> answer = shell_.dialogs().saveFile(request);
     if (!answer) return;
     // The format follows the chosen filter, whatever extension was typed.
     const QString fileName = withDefaultExtension(answer->path, answer->filterIndex);
-    SaveDib(form_.currentImage, fileName, formatNumberOfFilter(answer->filterIndex), form_.dialogs());
+    SaveDib(job_.image(), fileName, formatNumberOfFilter(answer->filterIndex), shell_.dialogs());
 }
 
 void ScanPage::ScanPaintBoxMouseDown(QMouseEvent* event) {
-    form_.dragScroll.mouseDown(*ScanScrollBox, event->position().toPoint());
+    shell_.dragScroll().mouseDown(*ScanScrollBox, event->position().toPoint());
 }
 
 void ScanPage::ScanPaintBoxMouseMove(QMouseEvent* event) {
-    form_.dragScroll.mouseMove(*ScanScrollBox, event->position().toPoint());
+    shell_.dragScroll().mouseMove(*ScanScrollBox, event->position().toPoint());
 }
 
 void ScanPage::ScanPaintBoxMouseUp(QMouseEvent*) {
-    form_.dragScroll.mouseUp();
+    shell_.dragScroll().mouseUp();
 }
 
 QSize ScanPage::viewSize() const {
     const int zoom = ZoomEd->value();
-    return {int(int64_t(form_.currentImage.width()) * zoom / 100),
-            int(int64_t(form_.currentImage.height()) * zoom / 100)};
+    return {int(int64_t(job_.image().width()) * zoom / 100),
+            int(int64_t(job_.image().height()) * zoom / 100)};
 }
 
 void ScanPage::ScanPaintBoxPaint() {
@@ -136,5 +141,5 @@ void ScanPage::paintView(QPainter& painter) {
         QMetaObject::invokeMethod(this, &ScanPage::ScanPaintBoxPaint, Qt::QueuedConnection);
         return;
     }
-    drawWholeDib(painter, QRect(QPoint(0, 0), size), form_.currentImage, true);
+    drawWholeDib(painter, QRect(QPoint(0, 0), size), job_.image(), true);
 }

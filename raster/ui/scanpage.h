@@ -14,12 +14,13 @@ class QSpinBox;
 class ScrollBox;
 class PaintBox;
 class TImageButton;
-class TMainForm;
+class CoverJob;
+class Shell;
 
 class ScanPage : public PageFrame {
     Q_OBJECT
   public:
-    explicit ScanPage(TMainForm& form);
+    ScanPage(CoverJob& job, Shell& shell);
 
     TImageButton* ScanBtn = nullptr;
     TImageButton* TSetupBtn = nullptr;
@@ -51,5 +52,6 @@ class ScanPage : public PageFrame {
   private:
     void paintView(QPainter& painter);
     QSize viewSize() const;
-    TMainForm& form_;
+    CoverJob& job_;
+    Shell& shell_;
 };

@@ -2,7 +2,8 @@
 // mirrors and the crop.
 
 #include "widgets/dialogs.h"
-#include "app/mainform.h"
+#include "document/coverjob.h"
+#include "widgets/shell.h"
 #include "retouch/cropimage.h"
 #include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/quarterturns.h"
@@ -10,48 +11,45 @@
 
 void RetouchPage::HellpBtnClick() {
     THKForm2 dialog(this);
-    DibImage backup = form_.currentImage.clone();
+    DibImage backup = job_.image().clone();
     if (backup.isNull()) {
-        form_.dialogs().message(QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"),
-                                QString(), MsgButtons::Ok, MsgIcon::Error);
+        shell_.dialogs().message(QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"),
+                                 QString(), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
+    // The dialog changes the image in place for its preview.
     dialog.setImages(
-        &form_.currentImage, &backup, [this] { RetuschPaintPaint(); }, progress());
-    if (form_.dialogs().runModal(dialog) != QDialog::Accepted) form_.currentImage = std::move(backup);
-    RetuschPaintPaint();
+        &job_.editableImage(), &backup, [this] { job_.imageEdited(); }, progress());
+    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted)
+        job_.replaceImage(std::move(backup));
+    else
+        job_.imageEdited();
 }
 
 void RetouchPage::RotLeftBtnClick() {
-    if (!replaceImage(rotateLeft(form_.currentImage, progress()))) return;
-    setRegion({0, 0, form_.currentImage.width(), form_.currentImage.height()});
-    RetuschPaintPaint();
+    replaceImage(rotateLeft(job_.image(), progress()), RegionAfter::WholeImage);
 }
 
 void RetouchPage::RotRightBtnClick() {
-    if (!replaceImage(rotateRight(form_.currentImage, progress()))) return;
-    setRegion({0, 0, form_.currentImage.width(), form_.currentImage.height()});
-    RetuschPaintPaint();
+    replaceImage(rotateRight(job_.image(), progress()), RegionAfter::WholeImage);
 }
 
 // The marked region keeps its coordinates under the mirrors.
 void RetouchPage::FlipHBtnClick() {
-    if (replaceImage(mirrorLeftRight(form_.currentImage, progress()))) RetuschPaintPaint();
+    replaceImage(mirrorLeftRight(job_.image(), progress()), RegionAfter::Kept);
 }
 
 void RetouchPage::FlipVBtnClick() {
-    if (replaceImage(mirrorTopBottom(form_.currentImage, progress()))) RetuschPaintPaint();
+    replaceImage(mirrorTopBottom(job_.image(), progress()), RegionAfter::Kept);
 }
 
 void RetouchPage::SchnittBtnClick() {
     const PixelRegion wanted = region();
     if (wanted.left == wanted.right || wanted.top == wanted.bottom) {
-        form_.dialogs().message(QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"),
-                                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
-        form_.SetProSatus(0);
+        shell_.dialogs().message(QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"),
+                                 QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        shell_.showProgress(0);
         return;
     }
-    if (!replaceImage(cropImage(form_.currentImage, wanted, progress()))) return;
-    setRegion({0, 0, form_.currentImage.width(), form_.currentImage.height()});
-    RetuschPaintPaint();
+    replaceImage(cropImage(job_.image(), wanted, progress()), RegionAfter::WholeImage);
 }

@@ -1,7 +1,8 @@
 #include "retouch/ui/retouchpage.h"
 
 #include "widgets/controls.h"
-#include "app/mainform.h"
+#include "document/coverjob.h"
+#include "widgets/shell.h"
 #include "widgets/scrollbox.h"
 #include "raster/stretchdraw.h"
 
@@ -13,10 +14,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-RetouchPage::RetouchPage(TMainForm& form)
+RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     : PageFrame(QStringLiteral("Retuschieren - Rand abschneiden und Effekte anwenden"),
                 QStringLiteral("Bild retuschieren"), QStringLiteral("page-retouch")),
-      form_(form) {
+      job_(job), shell_(shell) {
     setObjectName(QStringLiteral("RetuschSheet"));
     DateiPopup = new QMenu(this);
     DateiPopup->setObjectName(QStringLiteral("DateiPopup"));
@@ -74,6 +75,8 @@ RetouchPage::RetouchPage(TMainForm& form)
     };
     RetuschPaint->onMouseUp = [this](QMouseEvent*) { RetuschPaintMouseUp(); };
     contentLayout->addWidget(RetuschScrollBox);
+    connect(&job_, &CoverJob::imageChanged, this, &RetouchPage::RetuschPaintPaint);
+    connect(&job_, &CoverJob::regionChanged, this, &RetouchPage::RetuschPaintPaint);
 }
 
 QAction* RetouchPage::addCommand(const QString& caption, const QString& hint, const char* name,
@@ -141,22 +144,22 @@ void RetouchPage::RetuscheButtonClick() {
 
 QSize RetouchPage::viewSize() const {
     const int zoom = ZoomEd2->value();
-    return {RegionMarking::viewLength(form_.currentImage.width(), zoom),
-            RegionMarking::viewLength(form_.currentImage.height(), zoom)};
+    return {RegionMarking::viewLength(job_.image().width(), zoom),
+            RegionMarking::viewLength(job_.image().height(), zoom)};
 }
 
 PixelRegion RetouchPage::region() const {
-    const MarkedRegion& r = form_.markedRegion;
+    const MarkedRegion& r = job_.region();
     return {r.left, r.top, r.right, r.bottom};
 }
 
 void RetouchPage::setRegion(const PixelRegion& r) {
-    form_.markedRegion = {r.left, r.top, r.right, r.bottom};
+    job_.setRegion({r.left, r.top, r.right, r.bottom});
 }
 
 void RetouchPage::layoutMarking() {
     const QSize size = viewSize();
-    marking.layout(form_.currentImage.width(), form_.currentImage.height(), size.width(), size.height(),
+    marking.layout(job_.image().width(), job_.image().height(), size.width(), size.height(),
                    region());
 }
 
@@ -179,7 +182,7 @@ void RetouchPage::paintView(QPainter& painter) {
         return;
     }
     layoutMarking();
-    drawWholeDib(painter, QRect(QPoint(0, 0), size), form_.currentImage, true);
+    drawWholeDib(painter, QRect(QPoint(0, 0), size), job_.image(), true);
     // A black dotted frame whose gaps are white, so it shows on any picture;
     // dots and gaps three pixels long, as Windows draws a dotted line.
     QPen dotted(Qt::black, 1);
@@ -199,7 +202,6 @@ void RetouchPage::RetuschPaintMouseMove(int X, int Y) {
         PixelRegion r = region();
         marking.dragTo(X, Y, r);
         setRegion(r);
-        RetuschPaintPaint();
     } else {
         setcursor(marking.hover(X, Y));
     }
@@ -209,10 +211,7 @@ void RetouchPage::RetuschPaintMouseDown(int X, int Y) {
     const bool newRegion = !marking.edgeHover();
     PixelRegion r = region();
     if (!marking.press(X, Y, r)) return;
-    if (newRegion) {
-        setRegion(r);
-        RetuschPaintPaint();
-    }
+    if (newRegion) setRegion(r);
 }
 
 void RetouchPage::RetuschPaintMouseUp() {
@@ -242,11 +241,14 @@ void RetouchPage::setcursor(MarkCursor cursor) {
 }
 
 ProgressFn RetouchPage::progress() {
-    return [this](int percent) { form_.SetProSatus(percent); };
+    return [this](int percent) { shell_.showProgress(percent); };
 }
 
-bool RetouchPage::replaceImage(DibImage image) {
+bool RetouchPage::replaceImage(DibImage image, RegionAfter region) {
     if (image.isNull()) return false;
-    form_.currentImage = std::move(image);
+    const CoverJob::ChangeBatch change(job_);
+    const int32_t width = image.width(), height = image.height();
+    job_.replaceImage(std::move(image));
+    if (region == RegionAfter::WholeImage) job_.setRegion({0, 0, width, height});
     return true;
 }

@@ -15,12 +15,13 @@ class QAction;
 class QSpinBox;
 class QToolButton;
 class ScrollBox;
-class TMainForm;
+class CoverJob;
+class Shell;
 
 class RetouchPage : public PageFrame {
     Q_OBJECT
   public:
-    explicit RetouchPage(TMainForm& form);
+    RetouchPage(CoverJob& job, Shell& shell);
 
     QToolButton* DateiButton = nullptr;
     QToolButton* EffekteButton = nullptr;
@@ -79,10 +80,13 @@ class RetouchPage : public PageFrame {
     QSize viewSize() const;
     PixelRegion region() const;
     void setRegion(const PixelRegion& region);
-    // Makes `image` the current one unless it is null; true when it did.
-    bool replaceImage(DibImage image);
-    // SetProSatus as the operations report progress.
+    // Makes `image` the current one unless it is null; true when it did. The
+    // turns and the crop mark the new image whole, the mirrors keep the region.
+    enum class RegionAfter { Kept, WholeImage };
+    bool replaceImage(DibImage image, RegionAfter region);
+    // The status bar's progress as the operations report it.
     ProgressFn progress();
-    TMainForm& form_;
+    CoverJob& job_;
+    Shell& shell_;
     MarkCursor cursor_ = MarkCursor::Arrow;
 };

@@ -55,15 +55,14 @@ void PrintedSheetsTest::createForm(std::unique_ptr<QPrinterTarget> printTarget) 
     ASSERT_TRUE(QDir().mkpath(programDirectory));
     ASSERT_TRUE(SaveEttTypes({paper}, programDirectory));
     AppEnvironment environment;
-    environment.programDirectory = programDirectory;
+    environment.settingsFolder = programDirectory;
     environment.dialogs = &dialogs;
     environment.printTarget = target.get();
     form = std::make_unique<TMainForm>(environment);
-    deldib(form->currentImage);
-    form->currentImage = newdib(90, 55, 24);
+        form->job.replaceImage(newdib(90, 55, 24));
     for (int y = 0; y < 55; ++y)
         for (int x = 0; x < 90; ++x)
-            setpixel(form->currentImage, x, y,
+            setpixel(form->job.editableImage(), x, y,
                      makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
     form->printPage->UsedED->setValue(3);
     form->printPage->KopiesED->setValue(10);

@@ -52,15 +52,15 @@ TEST_F(ScaledLabelViewTest, AnnotationViewComposesForDevicePixelsAndTheMouseMove
     // plain screen.
     page.SpeedItem1->setChecked(true); // the pointer
     page.AddObject(AnnotationTool::Figure, 40, 30);
-    Tobs& object = *form->objects.selected();
-    const QPoint grab(object.PixLeft(form->viewScale()) + object.PixWidth(form->viewScale()) / 2, object.PixTop(form->viewScale()) + object.PixHeight(form->viewScale()) / 2);
-    const QPoint before(object.PixLeft(form->viewScale()), object.PixTop(form->viewScale()));
+    Tobs& object = *form->job.objects().selected();
+    const QPoint grab(object.PixLeft(form->job.viewScale()) + object.PixWidth(form->job.viewScale()) / 2, object.PixTop(form->job.viewScale()) + object.PixHeight(form->job.viewScale()) / 2);
+    const QPoint before(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()));
     QTest::mousePress(page.PaintBox1, Qt::LeftButton, {}, grab);
     QTest::mouseMove(page.PaintBox1, grab + QPoint(15, 10));
     QTest::mouseMove(page.PaintBox1, grab + QPoint(30, 20));
     QTest::mouseRelease(page.PaintBox1, Qt::LeftButton, {}, grab + QPoint(30, 20));
-    EXPECT_NEAR(object.PixLeft(form->viewScale()), before.x() + 30, 1);
-    EXPECT_NEAR(object.PixTop(form->viewScale()), before.y() + 20, 1);
+    EXPECT_NEAR(object.PixLeft(form->job.viewScale()), before.x() + 30, 1);
+    EXPECT_NEAR(object.PixTop(form->job.viewScale()), before.y() + 20, 1);
 }
 
 TEST_F(ScaledLabelViewTest, PlacementViewDrawsThePictureForDevicePixels) {

@@ -71,7 +71,7 @@ TEST_F(ScaledPictureViewTest, RetouchViewShowsTheWholePictureAndTheMouseMarksIma
     QTest::mousePress(page.RetuschPaint, Qt::LeftButton, {}, QPoint(10, 15));
     QTest::mouseMove(page.RetuschPaint, QPoint(60, 45));
     QTest::mouseRelease(page.RetuschPaint, Qt::LeftButton, {}, QPoint(60, 45));
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{20, 30, 120, 90}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{20, 30, 120, 90}));
 }
 
 TEST_F(ScaledPictureViewTest, BrightnessPreviewShowsTheWholeChangedPicture) {

@@ -16,7 +16,7 @@ namespace {
 class AnnotationCommandsTest : public MainFormTest {
 protected:
     AnnotationPage& page() { return *form->annotationPage; }
-    ObjectTable& table() { return form->objects; }
+    ObjectTable& table() { return form->job.objects(); }
     bool tabShown(QWidget* sheet) {
         return page().PageControl3->isTabVisible(page().PageControl3->indexOf(sheet));
     }
@@ -127,11 +127,11 @@ TEST_F(AnnotationCommandsTest, ViewShowsTheObjectsOverTheImage) {
     Tobs& object = addFigure();
     object.Color = 0x0000FF;
     form->PageControl2->setCurrentWidget(form->annotationPage);
-    form->annotationBitmap.fill(Qt::black);
+    form->annotationPage->annotationBitmap.fill(Qt::black);
     form->annotationPage->PaintBox1->repaint();
     QCoreApplication::processEvents();
     form->annotationPage->PaintBox1->repaint();
-    const QImage& view = form->annotationBitmap;
+    const QImage& view = form->annotationPage->annotationBitmap;
     ASSERT_FALSE(view.isNull());
     EXPECT_EQ(view.pixelColor(20, 20), QColor(255, 0, 0));
     EXPECT_EQ(view.pixelColor(100, 100), QColor(255, 255, 255));

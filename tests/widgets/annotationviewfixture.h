@@ -23,7 +23,7 @@ class AnnotationViewTest : public MainFormTest {
 
     AnnotationPage& page() { return *form->annotationPage; }
     AnnotationEditor& editor() { return *page().editor; }
-    ObjectTable& table() { return form->objects; }
+    ObjectTable& table() { return form->job.objects(); }
     PaintBox* view() { return page().PaintBox1; }
 
     // A new object of `tool` with its top-left corner at view pixel `at`, selected.
@@ -33,7 +33,7 @@ class AnnotationViewTest : public MainFormTest {
     }
     // The selected object's box in view pixels.
     QRect pixelBox(const Tobs& object) {
-        return QRect(object.PixLeft(form->viewScale()), object.PixTop(form->viewScale()), object.PixWidth(form->viewScale()), object.PixHeight(form->viewScale()));
+        return QRect(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()), object.PixWidth(form->job.viewScale()), object.PixHeight(form->job.viewScale()));
     }
 
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {

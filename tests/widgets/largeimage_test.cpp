@@ -49,7 +49,7 @@ TEST_F(MainFormTest, AHugeOneBitPictureShowsOnEveryPageWithoutUnpackingIt) {
     DibImage image = quarteredLineArt();
     ASSERT_FALSE(image.isNull());
     form->scanPage->receiveImage(std::move(image)); // as "Bild öffnen..." hands over a read picture
-    ASSERT_EQ(form->markedRegion, (MarkedRegion{0, 0, 40000, 30000}));
+    ASSERT_EQ(form->job.region(), (MarkedRegion{0, 0, 40000, 30000}));
 
     // Unpacked to a byte per pixel the picture would need 1.2 GB; the limit
     // leaves room for what the views show and nothing like the whole.

@@ -66,7 +66,7 @@ void fillSample(TNewETypForm& dialog) {
 TEST_F(PaperCatalogueTest, WithoutPaperFileTheListIsEmptyAndChangeAndDeleteDoNothing) {
     EXPECT_EQ(list().count(), 0);
     EXPECT_EQ(list().currentIndex(), -1);
-    EXPECT_EQ(form->EttTypeCount(), 0);
+    EXPECT_EQ(form->shell().paperCatalogue().count(), 0);
     // Unscripted dialogs would fail the test.
     page().EditBtn->click();
     page().DelBtn->click();
@@ -104,8 +104,8 @@ TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
 
 TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
     EXPECT_EQ(addFormat(fillSample), QStringLiteral("Kein Name0"));
-    ASSERT_EQ(form->EttTypeCount(), 1);
-    const PaperType& paper = form->EttTypes[0];
+    ASSERT_EQ(form->shell().paperCatalogue().count(), 1);
+    const PaperType& paper = form->shell().paperCatalogue().formats()[0];
     EXPECT_EQ(paper.LeftMargin, 10);
     EXPECT_EQ(paper.TopMargin, 5);
     EXPECT_EQ(paper.StepX, 92);
@@ -116,12 +116,12 @@ TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
     EXPECT_EQ(paper.CountY, 5);
     EXPECT_EQ(names(), std::vector<QString>{QStringLiteral("Kein Name0")});
     EXPECT_EQ(list().currentIndex(), 0);
-    EXPECT_EQ(paperFile(), ::writePaperFile(form->EttTypes));
+    EXPECT_EQ(paperFile(), ::writePaperFile(form->shell().paperCatalogue().formats()));
 
     // Another window reads the same catalogue back.
     createForm();
-    ASSERT_EQ(form->EttTypeCount(), 1);
-    EXPECT_EQ(form->EttTypes[0].StepY, 58);
+    ASSERT_EQ(form->shell().paperCatalogue().count(), 1);
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[0].StepY, 58);
     EXPECT_EQ(list().currentIndex(), 0);
 
     dialogs.answerModal([](QDialog& dialog) {
@@ -135,7 +135,7 @@ TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
         return int(QDialog::Rejected);
     });
     page().EditBtn->click();
-    EXPECT_EQ(form->EttTypes[0].StepX, 92); // cancelled: unchanged
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[0].StepX, 92); // cancelled: unchanged
     EXPECT_EQ(names(), std::vector<QString>{QStringLiteral("Kein Name0")});
 }
 
@@ -151,7 +151,7 @@ TEST_F(PaperCatalogueTest, DialogKeepsItsValuesAndProposesTheNextNumber) {
     EXPECT_EQ(names(), (std::vector<QString>{QStringLiteral("Kein Name0"), QStringLiteral("B"),
                                              QStringLiteral("Kein Name2")}));
     EXPECT_EQ(list().currentIndex(), 2);
-    EXPECT_EQ(form->EttTypes[2].CountX, 3);
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[2].CountX, 3);
 }
 
 TEST_F(PaperCatalogueTest, ChangeOverwritesTheSelectedFormatAndKeepsTheSelection) {
@@ -167,7 +167,7 @@ TEST_F(PaperCatalogueTest, ChangeOverwritesTheSelectedFormatAndKeepsTheSelection
     page().EditBtn->click();
     EXPECT_EQ(names(), (std::vector<QString>{QStringLiteral("A"), QStringLiteral("B2")}));
     EXPECT_EQ(list().currentIndex(), 1);
-    EXPECT_EQ(form->EttTypes[1].LabelWidth, 120);
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[1].LabelWidth, 120);
     EXPECT_EQ(readPaperFile(paperFile())->at(1).displayName(), QStringLiteral("B2"));
 }
 
@@ -179,7 +179,7 @@ TEST_F(PaperCatalogueTest, DeletingTheFirstOfThreeKeepsTheOrder) {
 
     dialogs.answerMessage(MsgAnswer::Cancel);
     page().DelBtn->click();
-    EXPECT_EQ(form->EttTypeCount(), 3);
+    EXPECT_EQ(form->shell().paperCatalogue().count(), 3);
 
     dialogs.answerMessage(MsgAnswer::Ok);
     page().DelBtn->click();

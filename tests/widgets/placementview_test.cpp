@@ -31,8 +31,7 @@ class PlacementViewTest : public MainFormTest {
         useGradientImage();
     }
     void useGradientImage() {
-        deldib(form->currentImage);
-        form->currentImage = gradientImage24(320, 200);
+                form->job.replaceImage(gradientImage24(320, 200));
         form->PageControl2->setCurrentIndex(3);
         page().PaintBox2Paint();
         QCoreApplication::processEvents();

@@ -52,13 +52,13 @@ TEST_F(MainFormTest, StartsWithFivePagesAndAWhiteImage) {
         EXPECT_EQ(form->PageControl2->tabText(i), tabs[i]);
     EXPECT_EQ(form->PageControl2->currentIndex(), 0);
     EXPECT_EQ(form->size(), QSize(638, 512));
-    EXPECT_EQ(form->currentImage.width(), 320);
-    EXPECT_EQ(form->currentImage.height(), 200);
-    EXPECT_EQ(form->currentImage.bitCount(), 24);
-    EXPECT_EQ(getpixel(form->currentImage, 17, 99), 0x00FFFFFFu);
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 319, 199}));
+    EXPECT_EQ(form->job.image().width(), 320);
+    EXPECT_EQ(form->job.image().height(), 200);
+    EXPECT_EQ(form->job.image().bitCount(), 24);
+    EXPECT_EQ(getpixel(form->job.image(), 17, 99), 0x00FFFFFFu);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 319, 199}));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Varnelt Morvanthelquistradibenzor 1.0 - [Unbenannt.cov]"));
-    EXPECT_TRUE(form->programDirectory.endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(form->shell().settingsFolder().endsWith(QLatin1Char('/')));
 }
 
 TEST_F(MainFormTest, PagesCarryTheirHeadersAndTitles) {
@@ -78,15 +78,14 @@ TEST_F(MainFormTest, PagesCarryTheirHeadersAndTitles) {
 
 TEST_F(MainFormTest, StartValuesFollowTheScreenAndThePrinter) {
     // 2 × 200000 × 25.39995 / 96 internal units per screen pixel.
-    EXPECT_DOUBLE_EQ(form->unitsPerScreenPixel, 105833.125);
-    EXPECT_DOUBLE_EQ(form->ImagePixelSize, 105833.125);
-    EXPECT_DOUBLE_EQ(form->viewZoom, 1.0);
+    EXPECT_DOUBLE_EQ(form->job.unitsPerScreenPixel(), 105833.125);
+    EXPECT_DOUBLE_EQ(form->job.imagePixelSize(), 105833.125);
+    EXPECT_DOUBLE_EQ(form->job.viewZoom(), 1.0);
     // The printable page in internal units: pixels × 200000 × 25.39995 / dpi, truncated.
     const QSize pixels = printer.printableSize();
-    EXPECT_EQ(form->pageWidth, int32_t(pixels.width() * 200000.0 * 25.39995 / 600));
-    EXPECT_EQ(form->pageHeight, int32_t(pixels.height() * 200000.0 * 25.39995 / 600));
-    EXPECT_EQ(form->pageWidth, 41994584); // 4960 pixels: a hair under 210 mm
-    EXPECT_EQ(form->pageWidth, form->printerPageWidth);
+    EXPECT_EQ(form->job.pageWidth(), int32_t(pixels.width() * 200000.0 * 25.39995 / 600));
+    EXPECT_EQ(form->job.pageHeight(), int32_t(pixels.height() * 200000.0 * 25.39995 / 600));
+    EXPECT_EQ(form->job.pageWidth(), 41994584); // 4960 pixels: a hair under 210 mm
 }
 
 TEST_F(MainFormTest, ProgressExtendsWithoutClearingAndRedrawsWhenItGoesDown) {
@@ -199,18 +198,18 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
     auto visible = [&](QWidget* sheet) {
         return page.PageControl3->isTabVisible(page.PageControl3->indexOf(sheet));
     };
-    form->CheckAllPanelOptions();
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_FALSE(visible(page.FigurSheet));
     EXPECT_FALSE(visible(page.TextSheet));
     EXPECT_FALSE(visible(page.AllgemeinSheet));
 
-    Tobs& figure = form->objects.slot(4);
+    Tobs& figure = form->job.objects().slot(4);
     figure.Kind = KindFigure;
     figure.Shape = ShapeLineRising;
     figure.FillMode = 1;
     figure.LineWidth = 7;
-    form->objects.CurObj = 4;
-    form->CheckAllPanelOptions();
+    form->job.objects().CurObj = 4;
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_TRUE(visible(page.FigurSheet));
     EXPECT_FALSE(visible(page.TextSheet));
     EXPECT_TRUE(visible(page.AllgemeinSheet));
@@ -222,17 +221,17 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
     EXPECT_EQ(page.LinieEd->value(), 7);
 
     figure.Shape = ShapeRectangle;
-    form->CheckAllPanelOptions();
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_TRUE(page.UColorBtn->isEnabled());
     EXPECT_TRUE(page.BorderCheck->isEnabled());
     EXPECT_TRUE(page.BorderCheck->isChecked());
     EXPECT_EQ(page.PageControl3->currentWidget(), page.FigurSheet);
 
-    Tobs& text = form->objects.slot(9);
+    Tobs& text = form->job.objects().slot(9);
     text.Kind = KindText;
     text.Align = 2;
-    form->objects.CurObj = 9;
-    form->CheckAllPanelOptions();
+    form->job.objects().CurObj = 9;
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_FALSE(visible(page.FigurSheet));
     EXPECT_TRUE(visible(page.TextSheet));
     EXPECT_TRUE(page.RightAlign->isChecked());
