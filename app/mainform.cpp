@@ -119,12 +119,12 @@ QWidget* TMainForm::buildBottomBar() {
     auto* buttons = new QHBoxLayout(right);
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->setSpacing(12);
-    ueberbtn = new TImageButton(QStringLiteral("ueberbtn"), QStringLiteral("ueberBtn2"),
+    ueberbtn = new ImageButton(QStringLiteral("ueberbtn"), QStringLiteral("ueberBtn2"),
                                 QStringLiteral("Informationen über das Programm"), right);
-    EndeBtn = new TImageButton(QStringLiteral("EndeBtn"), QStringLiteral("EndeBtnDown"),
+    EndeBtn = new ImageButton(QStringLiteral("EndeBtn"), QStringLiteral("EndeBtnDown"),
                                QStringLiteral("Hiermit verlassen Sie das Programm"), right);
-    connect(ueberbtn, &TImageButton::clicked, this, &TMainForm::AboutBitBtnClick);
-    connect(EndeBtn, &TImageButton::clicked, this, &TMainForm::QuitBtnClick);
+    connect(ueberbtn, &ImageButton::clicked, this, &TMainForm::AboutBitBtnClick);
+    connect(EndeBtn, &ImageButton::clicked, this, &TMainForm::QuitBtnClick);
     buttons->addWidget(ueberbtn);
     buttons->addWidget(EndeBtn);
     row->addWidget(right);
@@ -207,7 +207,7 @@ void TMainForm::showFileNameInTitle() {
     setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("]"));
 }
 
-void TMainForm::SetProSatus(int percent) {
+void TMainForm::setProgress(int percent) {
     shell_.showProgress(percent);
 }
 
@@ -288,7 +288,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 bool TMainForm::event(QEvent* event) {
     if (event->type() == userevents::WmUser) {
-        SetProSatus(static_cast<WmUserEvent*>(event)->percent());
+        setProgress(static_cast<WmUserEvent*>(event)->percent());
         return true;
     }
     if (event->type() == userevents::WmUser2) {
@@ -299,7 +299,7 @@ bool TMainForm::event(QEvent* event) {
 }
 
 void TMainForm::AboutBitBtnClick() {
-    TAboutBox box(dialogs(), this);
+    AboutBox box(dialogs(), this);
     dialogs().runModal(box);
 }
 

@@ -18,7 +18,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
-class TImageButton;
+class ImageButton;
 class ScanPage;
 class RetouchPage;
 class AnnotationPage;
@@ -49,8 +49,8 @@ class TMainForm : public QWidget {
     QPushButton* SaveCoverBtn = nullptr;
     QPushButton* SaveCoverAsBtn = nullptr;
     QToolButton* wwwBtn = nullptr;
-    TImageButton* ueberbtn = nullptr;
-    TImageButton* EndeBtn = nullptr;
+    ImageButton* ueberbtn = nullptr;
+    ImageButton* EndeBtn = nullptr;
     QLabel* StatusPanel1 = nullptr;
     ProgressPanel* progressPanel = nullptr;
 
@@ -59,7 +59,7 @@ class TMainForm : public QWidget {
 
     // --- shell services -----------------------------------------------------
     void FormCreate();
-    void SetProSatus(int percent);
+    void setProgress(int percent);
     void SBarPaintMore();
     void StatusBar1DrawPanel(const WinRect& rect);
     int progressValue() const;

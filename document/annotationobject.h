@@ -26,7 +26,7 @@ enum ShapeCode : int32_t {
 
 enum FontStyleBits : uint8_t { StyleBold = 1, StyleItalic = 2, StyleUnderline = 4, StyleStrikeOut = 8 };
 
-class Tobs {
+class AnnotationObject {
   public:
     int32_t Left = 0;
     int32_t Top = 0;

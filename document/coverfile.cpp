@@ -35,7 +35,7 @@ ReadResult readCoverFile(const QString& path, const Progress& progress) {
     return readCover(bytes, progress);
 }
 
-void copyFileFields(const Tobs& from, Tobs& to) {
+void copyFileFields(const AnnotationObject& from, AnnotationObject& to) {
     to.Left = from.Left;
     to.Top = from.Top;
     to.Width = from.Width;

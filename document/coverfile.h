@@ -55,7 +55,7 @@ struct CoverDocument {
     double viewZoom = 1.0;
     double unitsPerScreenPixel = 0;
     // Records in file order; a later record for the same slot replaces an earlier one.
-    std::vector<std::pair<int, Tobs>> objects;
+    std::vector<std::pair<int, AnnotationObject>> objects;
     DibImage image;
 };
 
@@ -72,7 +72,7 @@ enum class WriteStatus { Ok, CannotCreate, WriteFailed };
 bool writeCover(QIODevice& device, const CoverSource& source, const Progress& progress = {});
 QByteArray coverBytes(const CoverSource& source, const Progress& progress = {});
 // The record of one object under slot number `slot`, as the file holds it.
-QByteArray objectRecord(int slot, const Tobs& object);
+QByteArray objectRecord(int slot, const AnnotationObject& object);
 // Image rows are copied (and progress reported) only once everything else checked out.
 ReadResult readCover(QByteArrayView bytes, const Progress& progress = {});
 
@@ -92,6 +92,6 @@ void installDocument(CoverDocument&& document, CoverJob& job);
 // fields the file holds are copied; anything else a slot keeps stays as it was.
 void installObjects(const CoverDocument& document, ObjectTable& table);
 // Copies the fields a cover file holds from `from` to `to`.
-void copyFileFields(const Tobs& from, Tobs& to);
+void copyFileFields(const AnnotationObject& from, AnnotationObject& to);
 
 } // namespace cover

@@ -67,8 +67,8 @@ class ByteCursor {
 // The rest of an object record after its slot number; nothing when the record is
 // cut off. Any Kind is kept: the renderer and the editor pass over kinds they do
 // not know, and a later writer keeps the record as it came.
-std::optional<Tobs> readObject(ByteCursor& in) {
-    Tobs object;
+std::optional<AnnotationObject> readObject(ByteCursor& in) {
+    AnnotationObject object;
     object.Left = in.int32();
     object.Top = in.int32();
     object.Width = in.int32();
@@ -194,7 +194,7 @@ ReadResult readCover(QByteArrayView bytes, const Progress& progress) {
         // The writer ends the list with 10001, but any number above the table ends it.
         if (slot > ObjectTable::kSlots) break;
         if (slot < 1) return result;
-        std::optional<Tobs> object = readObject(in);
+        std::optional<AnnotationObject> object = readObject(in);
         if (!object) return result;
         document.objects.emplace_back(slot, std::move(*object));
     }

@@ -64,7 +64,7 @@ bool writeAll(QIODevice& device, const QByteArray& bytes) {
 
 } // namespace
 
-QByteArray objectRecord(int slot, const Tobs& object) {
+QByteArray objectRecord(int slot, const AnnotationObject& object) {
     QByteArray out;
     putInt32(out, slot);
     putInt32(out, object.Left);
@@ -102,7 +102,7 @@ bool writeCover(QIODevice& device, const CoverSource& source, const Progress& pr
 
     QByteArray head = fixedPart(source);
     for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
-        const Tobs& object = source.objects->slot(slot);
+        const AnnotationObject& object = source.objects->slot(slot);
         if (object.Kind > 0) head.append(objectRecord(slot, object));
     }
     putInt32(head, kEndMarker);

@@ -12,18 +12,18 @@ class ObjectTable {
 
     ObjectTable();
 
-    Tobs& slot(int number) { return slots_[number]; }
-    const Tobs& slot(int number) const { return slots_[number]; }
+    AnnotationObject& slot(int number) { return slots_[number]; }
+    const AnnotationObject& slot(int number) const { return slots_[number]; }
 
     // The selected slot, 0 when nothing is selected.
     int CurObj = 0;
-    Tobs* selected() { return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr; }
-    const Tobs* selected() const { return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr; }
+    AnnotationObject* selected() { return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr; }
+    const AnnotationObject* selected() const { return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr; }
 
     // Frees every slot (shadow offsets back to 5) and clears the selection; all
     // other fields of a slot stay as they were.
     void clearall();
 
   private:
-    std::vector<Tobs> slots_; // index 0 unused
+    std::vector<AnnotationObject> slots_; // index 0 unused
 };

@@ -65,7 +65,7 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H) {
             QPoint(L + W / 2, T), QPoint(L + W / 2, T + H), QPoint(L, T + H / 2), QPoint(L + W, T + H / 2)};
 }
 
-DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y, const PixelScale& view) {
+DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y, const PixelScale& view) {
     DragHit hit;
     switch (tool) {
     case AnnotationTool::Pointer:
@@ -106,7 +106,7 @@ DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y, cons
     return hit;
 }
 
-int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
+int32_t dragit(AnnotationObject& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
                const ViewScale& view) {
     // 64 bits, so that no edge arithmetic wraps around before it is stored.
     int64_t L = object.Left, T = object.Top, W = object.Width, H = object.Height;
@@ -172,7 +172,7 @@ int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int3
 
 int objectAt(const ObjectTable& table, int x, int y, const PixelScale& view) {
     for (int i = ObjectTable::kSlots; i >= 1; --i) {
-        const Tobs& object = table.slot(i);
+        const AnnotationObject& object = table.slot(i);
         if (object.Kind <= 0) continue;
         const int64_t L = object.PixLeft(view), T = object.PixTop(view);
         if (L <= x && x <= L + object.PixWidth(view) && T <= y && y <= T + object.PixHeight(view)) return i;
@@ -201,7 +201,7 @@ int clampScroll(int position, int range) {
     return std::max(0, std::min(position, range - 1));
 }
 
-void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode, const PixelScale& view) {
+void markrec(QPainter& canvas, const AnnotationObject* selected, int32_t mouseMode, const PixelScale& view) {
     if (!selected) return;
     const int L = selected->PixLeft(view), T = selected->PixTop(view), W = selected->PixWidth(view),
               H = selected->PixHeight(view);

@@ -50,7 +50,7 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H);
 // The hit test of the selected object's handles and body. The first region
 // that contains the point, borders included, wins, so a corner beats an edge
 // and the top beats the bottom where small boxes make them overlap.
-DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y, const PixelScale& view);
+DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y, const PixelScale& view);
 
 // The view the arithmetic converts in.
 struct ViewScale {
@@ -64,7 +64,7 @@ struct ViewScale {
 // across its opposite edge flips, and the returned DragMode is the mirrored
 // handle the drag goes on with. The far edge stops at 0 and the near edge at
 // the view's right and bottom border.
-int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
+int32_t dragit(AnnotationObject& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
                const ViewScale& view);
 
 // The topmost used object whose box contains view pixel (x, y), borders
@@ -86,4 +86,4 @@ int clampScroll(int position, int range);
 // The selection frame of the selected object. While dragging (mouseMode 1)
 // the outline is inverted (not-xor), so drawing it twice restores the picture,
 // and no handles are drawn; while panning only the outline is drawn.
-void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode, const PixelScale& view);
+void markrec(QPainter& canvas, const AnnotationObject* selected, int32_t mouseMode, const PixelScale& view);

@@ -18,7 +18,7 @@ bool isLineShape(int32_t shape) {
     return shape >= ShapeLineHorizontal && shape <= ShapeLineFalling;
 }
 
-void drawFigure(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, double scale,
+void drawFigure(QPainter& canvas, const AnnotationObject& object, int offsetX, int offsetY, double scale,
                 const LabelRenderSettings& settings) {
     const QColor color = colorOf(object.Color);
     QColor penColor = color;
@@ -86,7 +86,7 @@ void DrawVCart(QPainter& Canvas, int OffsetX, int OffsetY, double Scale, const O
     Canvas.setPen(white);
     const QFont callersFont = Canvas.font();
     for (int i = 1; i <= ObjectTable::kSlots; ++i) {
-        const Tobs& object = objects.slot(i);
+        const AnnotationObject& object = objects.slot(i);
         if (object.Kind == KindFigure)
             drawFigure(Canvas, object, OffsetX, OffsetY, Scale, settings);
         else if (object.Kind == KindText)

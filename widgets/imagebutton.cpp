@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TImageButton::TImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
+ImageButton::ImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
                            QWidget* parent)
     : QWidget(parent), pressedName_(pressedName), normal_(pictures::pixmap(normalName)),
       pressed_(pictures::pixmap(pressedName)) {
@@ -15,36 +15,36 @@ TImageButton::TImageButton(const QString& normalName, const QString& pressedName
     setCursor(Qt::PointingHandCursor);
 }
 
-void TImageButton::showPicture(bool pressed) {
+void ImageButton::showPicture(bool pressed) {
     if (showPressed_ == pressed) return;
     showPressed_ = pressed;
     update();
 }
 
-void TImageButton::resetPictures() {
+void ImageButton::resetPictures() {
     showPicture(false);
     pressedFlag_ = false;
 }
 
-void TImageButton::paintEvent(QPaintEvent*) {
+void ImageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, showPressed_ ? pressed_ : normal_);
 }
 
-void TImageButton::mousePressEvent(QMouseEvent* event) {
+void ImageButton::mousePressEvent(QMouseEvent* event) {
     showPicture(true);
     pressedFlag_ = true;
     if (event->button() == Qt::LeftButton) leftDown_ = true;
 }
 
-void TImageButton::mouseMoveEvent(QMouseEvent* event) {
+void ImageButton::mouseMoveEvent(QMouseEvent* event) {
     if (!pressedFlag_) return;
     const QPoint p = event->position().toPoint();
     const bool outside = p.x() < 0 || p.x() >= width() || p.y() < 0 || p.y() >= height();
     showPicture(!outside);
 }
 
-void TImageButton::mouseReleaseEvent(QMouseEvent* event) {
+void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     // The click comes first, then the release resets the pictures once more.
     const bool click =
         event->button() == Qt::LeftButton && leftDown_ && rect().contains(event->position().toPoint());

@@ -7,11 +7,11 @@
 #include <QPixmap>
 #include <QWidget>
 
-class TImageButton : public QWidget {
+class ImageButton : public QWidget {
     Q_OBJECT
   public:
     // `normalName` and `pressedName` name the two pictures (and the widget).
-    TImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
+    ImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
                  QWidget* parent = nullptr);
 
     bool normalVisible() const { return !showPressed_; }

@@ -31,7 +31,7 @@ QRadioButton* makeRadio(const char* name, const QString& text, QWidget* parent) 
 
 } // namespace
 
-TPrinterSetupDialog::TPrinterSetupDialog(const PrinterChoice& current, QWidget* parent) : QDialog(parent) {
+PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& current, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PrinterSetupDialog"));
     setWindowTitle(QStringLiteral("Druckereinrichtung"));
     auto* layout = new QVBoxLayout(this);
@@ -55,12 +55,12 @@ TPrinterSetupDialog::TPrinterSetupDialog(const PrinterChoice& current, QWidget* 
 
     fillPapers(current.paper);
     showPrinterFacts();
-    connect(PrinterCombo, &QComboBox::currentIndexChanged, this, &TPrinterSetupDialog::PrinterComboChange);
+    connect(PrinterCombo, &QComboBox::currentIndexChanged, this, &PrinterSetupDialog::PrinterComboChange);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QWidget* TPrinterSetupDialog::buildPrinterGroup(const QString& current) {
+QWidget* PrinterSetupDialog::buildPrinterGroup(const QString& current) {
     auto* group = new QGroupBox(QStringLiteral("Drucker"), this);
     PrinterCombo = makeCombo("PrinterCombo", group);
     QStringList names = installedPrinterNames();
@@ -81,7 +81,7 @@ QWidget* TPrinterSetupDialog::buildPrinterGroup(const QString& current) {
     return group;
 }
 
-QWidget* TPrinterSetupDialog::buildPaperGroup() {
+QWidget* PrinterSetupDialog::buildPaperGroup() {
     auto* group = new QGroupBox(QStringLiteral("Papier"), this);
     PaperCombo = makeCombo("PaperCombo", group);
     auto* form = new QFormLayout(group);
@@ -91,7 +91,7 @@ QWidget* TPrinterSetupDialog::buildPaperGroup() {
     return group;
 }
 
-QWidget* TPrinterSetupDialog::buildOrientationGroup(QPageLayout::Orientation current) {
+QWidget* PrinterSetupDialog::buildOrientationGroup(QPageLayout::Orientation current) {
     auto* group = new QGroupBox(QStringLiteral("Ausrichtung"), this);
     PortraitRadio = makeRadio("PortraitRadio", QStringLiteral("&Hochformat"), group);
     LandscapeRadio = makeRadio("LandscapeRadio", QStringLiteral("&Querformat"), group);
@@ -102,17 +102,17 @@ QWidget* TPrinterSetupDialog::buildOrientationGroup(QPageLayout::Orientation cur
     return group;
 }
 
-QString TPrinterSetupDialog::chosenPrinter() const {
+QString PrinterSetupDialog::chosenPrinter() const {
     return PrinterCombo->currentData().toString();
 }
 
-PrinterChoice TPrinterSetupDialog::choice() const {
+PrinterChoice PrinterSetupDialog::choice() const {
     const int paper = PaperCombo->currentIndex();
     return {chosenPrinter(), paper >= 0 ? papers_[paper] : QPageSize(),
             LandscapeRadio->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait};
 }
 
-void TPrinterSetupDialog::fillPapers(const QPageSize& keep) {
+void PrinterSetupDialog::fillPapers(const QPageSize& keep) {
     const QString printer = chosenPrinter();
     papers_ = paperSizesFor(printer);
     const auto taken = [this](const QPageSize& size) {
@@ -134,13 +134,13 @@ void TPrinterSetupDialog::fillPapers(const QPageSize& keep) {
     PaperCombo->setCurrentIndex(std::max(shown, 0));
 }
 
-void TPrinterSetupDialog::PrinterComboChange() {
+void PrinterSetupDialog::PrinterComboChange() {
     const int paper = PaperCombo->currentIndex();
     fillPapers(paper >= 0 ? papers_[paper] : QPageSize());
     showPrinterFacts();
 }
 
-void TPrinterSetupDialog::showPrinterFacts() {
+void PrinterSetupDialog::showPrinterFacts() {
     const QString printer = chosenPrinter();
     if (printer.isEmpty()) {
         TypeLabel->setText(QStringLiteral("Ausgabe in eine Datei; ihr Name wird beim Drucken erfragt"));

@@ -11,10 +11,10 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class TPrinterSetupDialog : public QDialog {
+class PrinterSetupDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TPrinterSetupDialog(const PrinterChoice& current, QWidget* parent = nullptr);
+    explicit PrinterSetupDialog(const PrinterChoice& current, QWidget* parent = nullptr);
 
     // What the controls show; the caller applies it after OK.
     PrinterChoice choice() const;

@@ -141,7 +141,7 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
 }
 
 bool QtDialogs::printerSetup(QPrinter& printer) {
-    TPrinterSetupDialog dialog(printerChoiceOf(printer), owner_);
+    PrinterSetupDialog dialog(printerChoiceOf(printer), owner_);
     if (dialog.exec() != QDialog::Accepted) return false;
     applyPrinterChoice(printer, dialog.choice());
     return true;

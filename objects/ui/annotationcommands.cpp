@@ -29,7 +29,7 @@ void AnnotationPage::repaintView() {
 }
 
 void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
-    const AddResult result = addObject(job_.objects(), tool, x, y, FontDialog1, job_.viewScale());
+    const AddResult result = addObject(job_.objects(), tool, x, y, newTextFont, job_.viewScale());
     if (result == AddResult::TableFull) {
         shell_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
                                 QStringLiteral("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok,
@@ -70,7 +70,7 @@ void AnnotationPage::ShapeClick(int32_t shape) {
 }
 
 void AnnotationPage::ColorBtnClick() {
-    const Tobs* object = job_.objects().selected();
+    const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->Color);
     if (!chosen) return;
@@ -79,7 +79,7 @@ void AnnotationPage::ColorBtnClick() {
 }
 
 void AnnotationPage::UColorBtnClick() {
-    const Tobs* object = job_.objects().selected();
+    const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->BorderColor);
     if (!chosen) return;

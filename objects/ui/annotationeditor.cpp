@@ -23,9 +23,9 @@
 
 AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page)
     : QObject(&page), job_(job), shell_(shell), page_(page) {
-    popupMenu1 = new PopupMenu1(page.PaintBox1);
-    TxtForm = new TTxtForm(&page);
-    EffektForm = new TEffektForm(shell.dialogs(), &page);
+    objectMenu = new ObjectMenu(page.PaintBox1);
+    TxtForm = new TextDialog(&page);
+    EffektForm = new TextEffectsDialog(shell.dialogs(), &page);
     connectMouse();
     connectCommands();
     // A new or opened job ends whatever the mouse was doing with the old objects.
@@ -36,7 +36,7 @@ AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& 
 }
 
 void AnnotationEditor::connectCommands() {
-    PopupMenu1& menu = *popupMenu1;
+    ObjectMenu& menu = *objectMenu;
     AnnotationPage* page = &page_;
     connect(menu.Lschen1, &QAction::triggered, page, &AnnotationPage::Lschen1Click);
     connect(menu.Nachvorne1, &QAction::triggered, page, &AnnotationPage::Nachvorne1Click);
@@ -161,7 +161,7 @@ void AnnotationEditor::ScrollBox1MouseDown() {
 // --- text objects -----------------------------------------------------------
 
 void AnnotationEditor::EnterTextBtnClick() {
-    Tobs* object = job_.objects().selected();
+    AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     TxtForm->setLines(textLines(object->Text));
     if (shell_.dialogs().runModal(*TxtForm) != QDialog::Accepted) return;
@@ -170,12 +170,12 @@ void AnnotationEditor::EnterTextBtnClick() {
 }
 
 void AnnotationEditor::FontBtnClick() {
-    const Tobs* object = job_.objects().selected();
+    const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const int dpi = shell_.screen().logicalDpiX;
     // The dialog keeps the primed font even when cancelled; it is the font new
     // text objects start with.
-    DialogFont& dialogFont = page_.FontDialog1;
+    DialogFont& dialogFont = page_.newTextFont;
     dialogFont = dialogFontOf(*object);
     // The size is set last and decides the height.
     if (dialogFont.size > 0) dialogFont.height = -int32_t(std::lround(dialogFont.size * dpi / 72.0));
@@ -183,12 +183,12 @@ void AnnotationEditor::FontBtnClick() {
         shell_.dialogs().chooseFont(FontChoice{fontShownInDialog(dialogFont), dialogFont.color});
     if (!chosen) return;
     dialogFont = dialogFontChosen(dialogFont, chosen->font, chosen->color, dpi);
-    if (Tobs* still = job_.objects().selected()) applyDialogFont(*still, dialogFont);
+    if (AnnotationObject* still = job_.objects().selected()) applyDialogFont(*still, dialogFont);
     job_.objectsEdited();
 }
 
 void AnnotationEditor::TextFXBtnClick() {
-    Tobs* object = job_.objects().selected();
+    AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     EffektForm->prime(textEffectsOf(*object));
     if (shell_.dialogs().runModal(*EffektForm) != QDialog::Accepted) return;

@@ -11,22 +11,22 @@
 #include <QRect>
 
 class AnnotationPage;
-class PopupMenu1;
+class ObjectMenu;
 class QMouseEvent;
 class QPainter;
-class TEffektForm;
+class TextEffectsDialog;
 class CoverJob;
 class Shell;
-class TTxtForm;
+class TextDialog;
 
 class AnnotationEditor : public QObject {
     Q_OBJECT
   public:
     AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page);
 
-    PopupMenu1* popupMenu1 = nullptr;
-    TTxtForm* TxtForm = nullptr;
-    TEffektForm* EffektForm = nullptr;
+    ObjectMenu* objectMenu = nullptr;
+    TextDialog* TxtForm = nullptr;
+    TextEffectsDialog* EffektForm = nullptr;
 
     // --- view state ---------------------------------------------------------------
     // MouseMode: 0 idle, 1 dragging the selected object, 2 panning. DragMode:

@@ -49,7 +49,7 @@ void AnnotationEditor::setdragmod(int x, int y) {
 }
 
 void AnnotationEditor::dragit(int x, int y) {
-    Tobs* object = job_.objects().selected();
+    AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     // Units truncate to pixels and pixels back to units, which loses up to a
     // pixel each way: a click without a move would creep the object up and left.
@@ -143,7 +143,7 @@ void AnnotationEditor::PaintBox1MouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void AnnotationEditor::PaintBox1DblClick() {
-    const Tobs* object = job_.objects().selected();
+    const AnnotationObject* object = job_.objects().selected();
     if (page_.currentTool() != AnnotationTool::Pointer || !object || object->Kind != KindText) return;
     // The first press of the double-click may have started a drag; it ends
     // where it began, before the dialog takes the mouse.
@@ -185,8 +185,8 @@ void AnnotationEditor::zoomStep(bool zoomIn, int x, int y) {
 }
 
 void AnnotationEditor::PopItUp(int x, int y) {
-    const Tobs* object = job_.objects().selected();
+    const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
-    popupMenu1->prepareFor(*object);
-    popupMenu1->popup(page_.PaintBox1->mapToGlobal(QPoint(x, y)));
+    objectMenu->prepareFor(*object);
+    objectMenu->popup(page_.PaintBox1->mapToGlobal(QPoint(x, y)));
 }

@@ -229,7 +229,7 @@ void AnnotationPage::resizeToPage() {
 }
 
 void AnnotationPage::CheckAllPanelOptions() {
-    const Tobs* object = job_.objects().selected();
+    const AnnotationObject* object = job_.objects().selected();
     if (!object) {
         PageControl3->setTabVisible(PageControl3->indexOf(FigurSheet), false);
         PageControl3->setTabVisible(PageControl3->indexOf(TextSheet), false);

@@ -75,7 +75,7 @@ class AnnotationPage : public PageFrame {
     AnnotationEditor* editor = nullptr;
 
     // The font of the font dialog; new text objects take it over.
-    DialogFont FontDialog1;
+    DialogFont newTextFont;
     // The off-screen picture of the view: the part shown, composed.
     QImage annotationBitmap;
     // The twelve cursors of the view, by number 1..12 (ViewCursor).

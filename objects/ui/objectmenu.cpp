@@ -4,8 +4,8 @@
 
 #include <QActionGroup>
 
-PopupMenu1::PopupMenu1(QWidget* parent) : QMenu(parent) {
-    setObjectName(QStringLiteral("PopupMenu1"));
+ObjectMenu::ObjectMenu(QWidget* parent) : QMenu(parent) {
+    setObjectName(QStringLiteral("ObjectMenu"));
     Lschen1 = addItem("Lschen1", QStringLiteral("&Löschen..."));
     Lschen1->setShortcut(QKeySequence(Qt::Key_Delete));
     addSeparator();
@@ -48,13 +48,13 @@ PopupMenu1::PopupMenu1(QWidget* parent) : QMenu(parent) {
     }
 }
 
-QAction* PopupMenu1::addItem(const char* name, const QString& caption) {
+QAction* ObjectMenu::addItem(const char* name, const QString& caption) {
     QAction* item = addAction(caption);
     item->setObjectName(QLatin1String(name));
     return item;
 }
 
-void PopupMenu1::prepareFor(const Tobs& object) {
+void ObjectMenu::prepareFor(const AnnotationObject& object) {
     const bool text = object.Kind == KindText;
     FarbeM->setEnabled(true);
     for (QAction* item : {SchriftartM, Texteffekte1, Linksbnig1, Zentriert1, Rechtsbndig1, Nachlinksrotieren1,

@@ -8,12 +8,12 @@
 
 class QAction;
 class QActionGroup;
-class Tobs;
+class AnnotationObject;
 
-class PopupMenu1 : public QMenu {
+class ObjectMenu : public QMenu {
     Q_OBJECT
   public:
-    explicit PopupMenu1(QWidget* parent = nullptr);
+    explicit ObjectMenu(QWidget* parent = nullptr);
 
     QAction* Lschen1 = nullptr;
     QAction* Nachvorne1 = nullptr;
@@ -30,7 +30,7 @@ class PopupMenu1 : public QMenu {
     std::array<QAction*, 10> shapeItems{};
 
     // Enables and marks the items for `object` before the menu pops up.
-    void prepareFor(const Tobs& object);
+    void prepareFor(const AnnotationObject& object);
 
   private:
     QAction* addItem(const char* name, const QString& caption);

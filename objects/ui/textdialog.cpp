@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TTxtForm::TTxtForm(QWidget* parent) : QDialog(parent) {
+TextDialog::TextDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TxtForm"));
     setWindowTitle(QStringLiteral("Text eingeben..."));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -39,15 +39,15 @@ TTxtForm::TTxtForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(size());
 }
 
-QStringList TTxtForm::lines() const {
+QStringList TextDialog::lines() const {
     return memoLines(Memo1->toPlainText());
 }
 
-void TTxtForm::setLines(const QStringList& lines) {
+void TextDialog::setLines(const QStringList& lines) {
     Memo1->setPlainText(memoTextOf(lines));
 }
 
-void TTxtForm::showEvent(QShowEvent* event) {
+void TextDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred on the desktop rather than over the main window.
     if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());

@@ -7,10 +7,10 @@
 class QPlainTextEdit;
 class QPushButton;
 
-class TTxtForm : public QDialog {
+class TextDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TTxtForm(QWidget* parent = nullptr);
+    explicit TextDialog(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* OKBtn = nullptr;

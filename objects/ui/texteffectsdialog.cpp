@@ -29,7 +29,7 @@ QCheckBox* makeCheck(const char* name, const QString& caption, QWidget* parent) 
 
 } // namespace
 
-TEffektForm::TEffektForm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+TextEffectsDialog::TextEffectsDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("EffektForm"));
     setWindowTitle(QStringLiteral("Effekte"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -67,14 +67,14 @@ TEffektForm::TEffektForm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), d
     buttons->addWidget(BitBtn4);
     layout->addLayout(buttons);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TEffektForm::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TEffektForm::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TextEffectsDialog::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TextEffectsDialog::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TEffektForm::prime(const TextEffects& effects) {
+void TextEffectsDialog::prime(const TextEffects& effects) {
     UmrCheck->setChecked(effects.outline);
     SchattCheck->setChecked(effects.shadow);
     outlineColor_ = effects.outlineColor;
@@ -83,21 +83,21 @@ void TEffektForm::prime(const TextEffects& effects) {
     SchattEd2->setValue(effects.shadowY);
 }
 
-TextEffects TEffektForm::effects() const {
+TextEffects TextEffectsDialog::effects() const {
     commitTypedValues(*this);
     return TextEffects{UmrCheck->isChecked(), SchattCheck->isChecked(), outlineColor_,
                        shadowColor_,          SchattED1->value(),       SchattEd2->value()};
 }
 
-void TEffektForm::BitBtn1Click() {
+void TextEffectsDialog::BitBtn1Click() {
     if (const std::optional<ColorRef> chosen = dialogs_.chooseColor(outlineColor_)) outlineColor_ = *chosen;
 }
 
-void TEffektForm::BitBtn2Click() {
+void TextEffectsDialog::BitBtn2Click() {
     if (const std::optional<ColorRef> chosen = dialogs_.chooseColor(shadowColor_)) shadowColor_ = *chosen;
 }
 
-void TEffektForm::showEvent(QShowEvent* event) {
+void TextEffectsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }

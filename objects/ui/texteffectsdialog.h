@@ -11,10 +11,10 @@ class QCheckBox;
 class QPushButton;
 class QSpinBox;
 
-class TEffektForm : public QDialog {
+class TextEffectsDialog : public QDialog {
     Q_OBJECT
   public:
-    TEffektForm(Dialogs& dialogs, QWidget* parent = nullptr);
+    TextEffectsDialog(Dialogs& dialogs, QWidget* parent = nullptr);
 
     QCheckBox* UmrCheck = nullptr;
     QPushButton* BitBtn1 = nullptr; // outline colour

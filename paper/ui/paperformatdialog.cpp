@@ -26,7 +26,7 @@ QVBoxLayout* rowsOf(QGroupBox* group) {
 
 } // namespace
 
-TNewETypForm::TNewETypForm(QWidget* parent) : QDialog(parent) {
+PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("NewETypForm"));
     setWindowTitle(QStringLiteral("Papierformat bearbeiten"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -74,22 +74,22 @@ TNewETypForm::TNewETypForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(OkBitBtn1);
     buttons->addWidget(CancelBitBtn);
     layout->addLayout(buttons);
-    connect(OkBitBtn1, &QPushButton::clicked, this, &TNewETypForm::OkBitBtn1Click);
+    connect(OkBitBtn1, &QPushButton::clicked, this, &PaperFormatDialog::OkBitBtn1Click);
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TNewETypForm::OkBitBtn1Click() {
+void PaperFormatDialog::OkBitBtn1Click() {
     accept();
 }
 
-void TNewETypForm::showEvent(QShowEvent* event) {
+void PaperFormatDialog::showEvent(QShowEvent* event) {
     // Centred on the screen, not on the main window.
     if (const QScreen* shownOn = screen()) move(shownOn->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 
-PaperDialogValues TNewETypForm::values() const {
+PaperDialogValues PaperFormatDialog::values() const {
     commitTypedValues(*this);
     PaperDialogValues values;
     values.NameED = NameED->text();
@@ -104,7 +104,7 @@ PaperDialogValues TNewETypForm::values() const {
     return values;
 }
 
-void TNewETypForm::setValues(const PaperDialogValues& values) {
+void PaperFormatDialog::setValues(const PaperDialogValues& values) {
     NameED->setText(values.NameED);
     RLED->setValue(values.RLED);
     ROED->setValue(values.ROED);

@@ -1,5 +1,5 @@
 #pragma once
-// TNewETypForm, "Papierformat bearbeiten": the dialog for one paper format.
+// PaperFormatDialog, "Papierformat bearbeiten": the dialog for one paper format.
 // It is made once with the application and reused, so every field keeps the
 // value of its last use. It checks nothing beyond its spin-edit ranges.
 
@@ -12,10 +12,10 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
-class TNewETypForm : public QDialog {
+class PaperFormatDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TNewETypForm(QWidget* parent = nullptr);
+    explicit PaperFormatDialog(QWidget* parent = nullptr);
 
     QLineEdit* NameED = nullptr;
     QDoubleSpinBox* RLED = nullptr;

@@ -114,8 +114,8 @@ void PlacementPage::buildPlacementControls() {
     connect(ObenEd, &QDoubleSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
 }
 
-TNewETypForm& PlacementPage::NewETypForm() {
-    if (!newETypForm_) newETypForm_ = new TNewETypForm(window());
+PaperFormatDialog& PlacementPage::NewETypForm() {
+    if (!newETypForm_) newETypForm_ = new PaperFormatDialog(window());
     return *newETypForm_;
 }
 
@@ -158,7 +158,7 @@ void PlacementPage::storeDialogValues(int index, PaperType paper) {
 }
 
 void PlacementPage::NewBtnClick() {
-    TNewETypForm& dialog = NewETypForm();
+    PaperFormatDialog& dialog = NewETypForm();
     dialog.NameED->setText(proposedPaperName(ComboBox1->count()));
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
     storeDialogValues(catalogue_.count(), PaperType{});
@@ -168,7 +168,7 @@ void PlacementPage::EditBtnClick() {
     const PaperType* paper = selectedPaperType();
     if (!paper) return;
     const int index = ComboBox1->currentIndex();
-    TNewETypForm& dialog = NewETypForm();
+    PaperFormatDialog& dialog = NewETypForm();
     dialog.setValues(dialogValuesOf(*paper));
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
     storeDialogValues(index, *paper);

@@ -20,7 +20,7 @@ class ScrollBox;
 class CoverJob;
 class PaperCatalogue;
 class Shell;
-class TNewETypForm;
+class PaperFormatDialog;
 
 class PlacementPage : public PageFrame {
     Q_OBJECT
@@ -41,7 +41,7 @@ class PlacementPage : public PageFrame {
     // The paper format dialog, made once and kept for the program's life. The
     // program entry makes it right after the main window; anything asking
     // earlier gets it made then.
-    TNewETypForm& NewETypForm();
+    PaperFormatDialog& NewETypForm();
 
     // The chosen format: the list's selection, or nothing.
     const PaperType* selectedPaperType() const;
@@ -78,5 +78,5 @@ class PlacementPage : public PageFrame {
     CoverJob& job_;
     Shell& shell_;
     PaperCatalogue& catalogue_;
-    TNewETypForm* newETypForm_ = nullptr;
+    PaperFormatDialog* newETypForm_ = nullptr;
 };

@@ -22,7 +22,7 @@ QLabel* wrappedText(const QString& text, QWidget* parent) {
 
 } // namespace
 
-TKalForm::TKalForm(const QString& programDirectory, PrintTarget& printer, Dialogs& dialogs, QWidget* parent)
+CalibrationDialog::CalibrationDialog(const QString& programDirectory, PrintTarget& printer, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), programDirectory_(programDirectory), printer_(printer), dialogs_(dialogs) {
     setObjectName(QStringLiteral("KalForm"));
     setWindowTitle(QStringLiteral("Drucker kalibrieren..."));
@@ -67,22 +67,22 @@ TKalForm::TKalForm(const QString& programDirectory, PrintTarget& printer, Dialog
     OkBtn->setDefault(true);
     buttons->addWidget(OkBtn);
     layout->addLayout(buttons);
-    connect(BitBtn1, &QPushButton::clicked, this, &TKalForm::BitBtn1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &CalibrationDialog::BitBtn1Click);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
 }
 
-void TKalForm::FormCreate() {
+void CalibrationDialog::FormCreate() {
     setCalibration(readOptionsFileAt(optionsFilePath(programDirectory_)));
 }
 
-Calibration TKalForm::calibration() const {
+Calibration CalibrationDialog::calibration() const {
     commitTypedValues(*this);
     return {LinksEd->value(), ObenEd->value(), BreitEd->value(), HochEd->value()};
 }
 
-void TKalForm::setCalibration(const Calibration& values) {
+void CalibrationDialog::setCalibration(const Calibration& values) {
     // The spin edits keep two decimals and limit each value to its range.
     LinksEd->setValue(values.cL);
     ObenEd->setValue(values.cT);
@@ -90,16 +90,16 @@ void TKalForm::setCalibration(const Calibration& values) {
     HochEd->setValue(values.kH);
 }
 
-void TKalForm::saveOptions() {
+void CalibrationDialog::saveOptions() {
     writeOptionsFileAt(optionsFilePath(programDirectory_), calibration());
 }
 
-void TKalForm::BitBtn1Click() {
+void CalibrationDialog::BitBtn1Click() {
     if (!choosePrintFile(printer_, dialogs_, kTestPrintTitle)) return;
     printTestRectangle(printer_);
 }
 
-void TKalForm::showEvent(QShowEvent* event) {
+void CalibrationDialog::showEvent(QShowEvent* event) {
     // Centred on the desktop, not on the main window.
     if (const QScreen* shownOn = screen()) move(shownOn->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);

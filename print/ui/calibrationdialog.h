@@ -1,5 +1,5 @@
 #pragma once
-// TKalForm, "Drucker kalibrieren...": prints a 100 mm test square at the
+// CalibrationDialog, "Drucker kalibrieren...": prints a 100 mm test square at the
 // printer's origin and takes the four values measured on the printout. It is
 // made once at start-up, loading options.dat, and keeps its values for the run.
 
@@ -12,10 +12,10 @@ class PrintTarget;
 class QDoubleSpinBox;
 class QPushButton;
 
-class TKalForm : public QDialog {
+class CalibrationDialog : public QDialog {
     Q_OBJECT
   public:
-    TKalForm(const QString& programDirectory, PrintTarget& printer, Dialogs& dialogs,
+    CalibrationDialog(const QString& programDirectory, PrintTarget& printer, Dialogs& dialogs,
              QWidget* parent = nullptr);
 
     QDoubleSpinBox* LinksEd = nullptr; // cL, mm

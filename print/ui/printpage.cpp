@@ -39,11 +39,11 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
                 QStringLiteral("Label/Cover Drucken"), QStringLiteral("page-print")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("DruckSheet"));
-    SetupBtn = new TImageButton(
+    SetupBtn = new ImageButton(
         QStringLiteral("SetupBtn"), QStringLiteral("SetupBtnDown"),
         QStringLiteral("Klicken Sie hier, um einen anderen Drucker oder ein anderes Papierformat zu wählen"),
         leftPanel());
-    GoBtn1 = new TImageButton(QStringLiteral("GoBtn1"), QStringLiteral("GoBtn1Down"),
+    GoBtn1 = new ImageButton(QStringLiteral("GoBtn1"), QStringLiteral("GoBtn1Down"),
                               QStringLiteral("Startet den Druckvorgang!"), leftPanel());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SetupBtn);
@@ -53,8 +53,8 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
     KalibrateBtn = new QPushButton(QStringLiteral("Drucker &kalibrieren..."), leftPanel());
     KalibrateBtn->setObjectName(QStringLiteral("KalibrateBtn"));
     leftControls()->addWidget(KalibrateBtn);
-    connect(SetupBtn, &TImageButton::clicked, this, &PrintPage::SetupBtnClick);
-    connect(GoBtn1, &TImageButton::clicked, this, &PrintPage::GoBtn1Click);
+    connect(SetupBtn, &ImageButton::clicked, this, &PrintPage::SetupBtnClick);
+    connect(GoBtn1, &ImageButton::clicked, this, &PrintPage::GoBtn1Click);
     connect(KalibrateBtn, &QPushButton::clicked, this, &PrintPage::KalibrateBtnClick);
 
     auto* contentLayout = new QVBoxLayout(content());
@@ -103,9 +103,9 @@ void PrintPage::buildJobControls() {
     connect(ZoomEd4, &QSpinBox::valueChanged, this, &PrintPage::ZoomEd4Change);
 }
 
-TKalForm& PrintPage::KalForm() {
+CalibrationDialog& PrintPage::KalForm() {
     if (!kalForm_)
-        kalForm_ = new TKalForm(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
+        kalForm_ = new CalibrationDialog(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
     return *kalForm_;
 }
 

@@ -14,8 +14,8 @@ class QPainter;
 class QPushButton;
 class QSpinBox;
 class ScrollBox;
-class TImageButton;
-class TKalForm;
+class ImageButton;
+class CalibrationDialog;
 class CoverJob;
 class Shell;
 struct LabelContent;
@@ -27,8 +27,8 @@ class PrintPage : public PageFrame {
   public:
     PrintPage(CoverJob& job, Shell& shell);
 
-    TImageButton* SetupBtn = nullptr;
-    TImageButton* GoBtn1 = nullptr;
+    ImageButton* SetupBtn = nullptr;
+    ImageButton* GoBtn1 = nullptr;
     QPushButton* KalibrateBtn = nullptr;
     QSpinBox* UsedED = nullptr;
     QSpinBox* KopiesED = nullptr;
@@ -40,7 +40,7 @@ class PrintPage : public PageFrame {
     // The calibration dialog, made once and kept for the program's life. The
     // program entry makes it right after the main window; anything asking
     // earlier gets it made then.
-    TKalForm& KalForm();
+    CalibrationDialog& KalForm();
 
     PrintValues jobValues() const;
     // The sheet's size on screen: the printable page at the screen's resolution
@@ -77,7 +77,7 @@ class PrintPage : public PageFrame {
 
     CoverJob& job_;
     Shell& shell_;
-    TKalForm* kalForm_ = nullptr;
+    CalibrationDialog* kalForm_ = nullptr;
     int visits_ = 0;
     int paperChoices_ = 0; // changes of the job's paper format
     struct Reported {

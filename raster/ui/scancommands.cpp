@@ -28,7 +28,7 @@ void TWAIN_SelectScanner(Dialogs& dialogs, QWidget* owner) {
         reportFailure(dialogs, sane::Failure::NoDevice);
         return;
     }
-    TScannerSelectDialog dialog(devices, g_chosenDevice, owner);
+    ScannerSelectDialog dialog(devices, g_chosenDevice, owner);
     if (dialogs.runModal(dialog) != QDialog::Accepted) return;
     const QByteArray selected = dialog.selectedDevice();
     if (!selected.isEmpty()) g_chosenDevice = selected;
@@ -60,7 +60,7 @@ void TWAIN_ScanImage(Dialogs& dialogs, QWidget* window) {
         reportFailure(dialogs, failure);
         return;
     }
-    TScanOptionsDialog options(title, scanner->options(), window);
+    ScanOptionsDialog options(title, scanner->options(), window);
     if (dialogs.runModal(options) != QDialog::Accepted) return;
     for (const auto& [option, value] : options.changedValues())
         scanner->setOption(option, value);

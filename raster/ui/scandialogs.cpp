@@ -116,7 +116,7 @@ QWidget* makeControl(const sane::Option& o, QWidget* parent) {
 
 } // namespace
 
-TScannerSelectDialog::TScannerSelectDialog(const std::vector<sane::Device>& devices, const QByteArray& chosen,
+ScannerSelectDialog::ScannerSelectDialog(const std::vector<sane::Device>& devices, const QByteArray& chosen,
                                            QWidget* parent)
     : QDialog(parent), devices_(devices) {
     setObjectName(QStringLiteral("ScannerSelectDialog"));
@@ -135,12 +135,12 @@ TScannerSelectDialog::TScannerSelectDialog(const std::vector<sane::Device>& devi
     layout->addWidget(makeButtons(this, QStringLiteral("Auswählen")));
 }
 
-QByteArray TScannerSelectDialog::selectedDevice() const {
+QByteArray ScannerSelectDialog::selectedDevice() const {
     const int row = DeviceList->currentRow();
     return row >= 0 && row < int(devices_.size()) ? devices_[std::size_t(row)].name : QByteArray();
 }
 
-TScanOptionsDialog::TScanOptionsDialog(const QString& deviceTitle, const std::vector<sane::Option>& options,
+ScanOptionsDialog::ScanOptionsDialog(const QString& deviceTitle, const std::vector<sane::Option>& options,
                                        QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ScanOptionsDialog"));
@@ -160,7 +160,7 @@ TScanOptionsDialog::TScanOptionsDialog(const QString& deviceTitle, const std::ve
     layout->addWidget(makeButtons(this, QStringLiteral("Scannen")));
 }
 
-QVariant TScanOptionsDialog::valueOf(const Row& row) const {
+QVariant ScanOptionsDialog::valueOf(const Row& row) const {
     if (auto* box = qobject_cast<QCheckBox*>(row.control)) return box->isChecked();
     if (auto* combo = qobject_cast<QComboBox*>(row.control)) return combo->currentData();
     if (auto* line = qobject_cast<QLineEdit*>(row.control)) return line->text();
@@ -169,7 +169,7 @@ QVariant TScanOptionsDialog::valueOf(const Row& row) const {
     return row.option.value;
 }
 
-std::vector<std::pair<sane::Option, QVariant>> TScanOptionsDialog::changedValues() const {
+std::vector<std::pair<sane::Option, QVariant>> ScanOptionsDialog::changedValues() const {
     commitTypedValues(*this);
     std::vector<std::pair<sane::Option, QVariant>> changed;
     for (const Row& row : rows_) {

@@ -11,10 +11,10 @@
 
 class QListWidget;
 
-class TScannerSelectDialog : public QDialog {
+class ScannerSelectDialog : public QDialog {
     Q_OBJECT
   public:
-    TScannerSelectDialog(const std::vector<sane::Device>& devices, const QByteArray& chosen,
+    ScannerSelectDialog(const std::vector<sane::Device>& devices, const QByteArray& chosen,
                          QWidget* parent = nullptr);
     QListWidget* DeviceList = nullptr;
     // The device selected in the list; empty when none is.
@@ -24,11 +24,11 @@ class TScannerSelectDialog : public QDialog {
     std::vector<sane::Device> devices_;
 };
 
-class TScanOptionsDialog : public QDialog {
+class ScanOptionsDialog : public QDialog {
     Q_OBJECT
   public:
     // One control per option, named after the option ("mode", "resolution", ...).
-    TScanOptionsDialog(const QString& deviceTitle, const std::vector<sane::Option>& options,
+    ScanOptionsDialog(const QString& deviceTitle, const std::vector<sane::Option>& options,
                        QWidget* parent = nullptr);
     // The options whose controls now hold another value, with that value.
     std::vector<std::pair<sane::Option, QVariant>> changedValues() const;

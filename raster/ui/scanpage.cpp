@@ -23,10 +23,10 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
                 QStringLiteral("Label oder Cover scannen"), QStringLiteral("page-scan")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("ScanSheet"));
-    ScanBtn = new TImageButton(
+    ScanBtn = new ImageButton(
         QStringLiteral("ScanBtn"), QStringLiteral("ScanBtnDown"),
         QStringLiteral("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"), leftPanel());
-    TSetupBtn = new TImageButton(
+    TSetupBtn = new ImageButton(
         QStringLiteral("TSetupBtn"), QStringLiteral("TsetupBtnDown"),
         QStringLiteral("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"),
         leftPanel());
@@ -57,8 +57,8 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
     ScanPaintBox->onMouseUp = [this](QMouseEvent* event) { ScanPaintBoxMouseUp(event); };
     contentLayout->addWidget(ScanScrollBox);
 
-    connect(TSetupBtn, &TImageButton::clicked, this, &ScanPage::SelectButtonClick);
-    connect(ScanBtn, &TImageButton::clicked, this, &ScanPage::ScanButtonClick);
+    connect(TSetupBtn, &ImageButton::clicked, this, &ScanPage::SelectButtonClick);
+    connect(ScanBtn, &ImageButton::clicked, this, &ScanPage::ScanButtonClick);
     connect(OpenBtn, &QPushButton::clicked, this, &ScanPage::OpenBtnClick);
     connect(SaveBtn, &QPushButton::clicked, this, &ScanPage::SaveBtnClick);
     connect(&job_, &CoverJob::imageChanged, this, &ScanPage::ScanPaintBoxPaint);

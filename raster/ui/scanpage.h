@@ -13,7 +13,7 @@ class QPushButton;
 class QSpinBox;
 class ScrollBox;
 class PaintBox;
-class TImageButton;
+class ImageButton;
 class CoverJob;
 class Shell;
 
@@ -22,8 +22,8 @@ class ScanPage : public PageFrame {
   public:
     ScanPage(CoverJob& job, Shell& shell);
 
-    TImageButton* ScanBtn = nullptr;
-    TImageButton* TSetupBtn = nullptr;
+    ImageButton* ScanBtn = nullptr;
+    ImageButton* TSetupBtn = nullptr;
     QPushButton* OpenBtn = nullptr;
     QPushButton* SaveBtn = nullptr;
     QSpinBox* ZoomEd = nullptr;

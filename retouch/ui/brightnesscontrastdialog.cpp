@@ -37,7 +37,7 @@ void restoreFromBackup(DibImage& image, const DibImage& backup) {
     if (image.hasPalette()) std::ranges::copy(backup.colors(), image.colors().begin());
 }
 
-THKForm2::THKForm2(QWidget* parent) : QDialog(parent) {
+BrightnessContrastDialog::BrightnessContrastDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HKForm2"));
     setWindowTitle(QStringLiteral("Helligkeit und Kontrast"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -63,18 +63,18 @@ THKForm2::THKForm2(QWidget* parent) : QDialog(parent) {
     grid->addWidget(BacksetBitBtn3, 5, 0);
     grid->addWidget(CancelBitBtn2, 5, 1);
 
-    connect(VschauBitBtn4, &QPushButton::clicked, this, &THKForm2::TrackBar1Change);
-    connect(BacksetBitBtn3, &QPushButton::clicked, this, &THKForm2::BacksetBitBtn3Click);
-    connect(OkBitBtn1, &QPushButton::clicked, this, &THKForm2::OkBitBtn1Click);
+    connect(VschauBitBtn4, &QPushButton::clicked, this, &BrightnessContrastDialog::TrackBar1Change);
+    connect(BacksetBitBtn3, &QPushButton::clicked, this, &BrightnessContrastDialog::BacksetBitBtn3Click);
+    connect(OkBitBtn1, &QPushButton::clicked, this, &BrightnessContrastDialog::OkBitBtn1Click);
     connect(CancelBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void THKForm2::showEvent(QShowEvent* event) {
+void BrightnessContrastDialog::showEvent(QShowEvent* event) {
     if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 
-void THKForm2::setImages(DibImage* current, const DibImage* backup, std::function<void()> repaint,
+void BrightnessContrastDialog::setImages(DibImage* current, const DibImage* backup, std::function<void()> repaint,
                          ProgressFn progress) {
     current_ = current;
     backup_ = backup;
@@ -82,19 +82,19 @@ void THKForm2::setImages(DibImage* current, const DibImage* backup, std::functio
     progress_ = std::move(progress);
 }
 
-void THKForm2::TrackBar1Change() {
+void BrightnessContrastDialog::TrackBar1Change() {
     if (!current_ || !backup_) return;
     restoreFromBackup(*current_, *backup_);
     HelligkeitUndKontrast(*current_, TrackBar1->value(), TrackBar2->value(), progress_);
     if (repaint_) repaint_();
 }
 
-void THKForm2::BacksetBitBtn3Click() {
+void BrightnessContrastDialog::BacksetBitBtn3Click() {
     TrackBar1->setValue(0);
     TrackBar2->setValue(100);
 }
 
-void THKForm2::OkBitBtn1Click() {
+void BrightnessContrastDialog::OkBitBtn1Click() {
     TrackBar1Change();
     accept();
 }

@@ -14,10 +14,10 @@
 class QPushButton;
 class QSlider;
 
-class THKForm2 : public QDialog {
+class BrightnessContrastDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit THKForm2(QWidget* parent = nullptr);
+    explicit BrightnessContrastDialog(QWidget* parent = nullptr);
 
     QSlider* TrackBar1 = nullptr; // brightness shift −127 .. 127
     QSlider* TrackBar2 = nullptr; // contrast 0 .. 200, 100 neutral

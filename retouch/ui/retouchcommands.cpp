@@ -10,7 +10,7 @@
 #include "retouch/ui/retouchpage.h"
 
 void RetouchPage::HellpBtnClick() {
-    THKForm2 dialog(this);
+    BrightnessContrastDialog dialog(this);
     DibImage backup = job_.image().clone();
     if (backup.isNull()) {
         shell_.dialogs().message(QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"),

@@ -12,8 +12,8 @@ namespace {
 // One internal unit per view pixel, so boxes read the same in both.
 class AnnotationViewTest : public ::testing::Test {
   protected:
-    static Tobs box(int left, int top, int width, int height) {
-        Tobs object;
+    static AnnotationObject box(int left, int top, int width, int height) {
+        AnnotationObject object;
         object.Kind = KindFigure;
         object.Left = left;
         object.Top = top;
@@ -27,7 +27,7 @@ class AnnotationViewTest : public ::testing::Test {
 };
 
 TEST_F(AnnotationViewTest, HandlesReachThreePixels) {
-    const Tobs object = box(100, 100, 50, 40);
+    const AnnotationObject object = box(100, 100, 50, 40);
     DragHit hit = setdragmod(AnnotationTool::Pointer, &object, 97, 97, pixels_);
     EXPECT_EQ(hit.DragMode, 1);
     EXPECT_EQ(hit.cursor, CursorResizeTopLeft);
@@ -58,15 +58,15 @@ TEST_F(AnnotationViewTest, HandlesReachThreePixels) {
 }
 
 TEST_F(AnnotationViewTest, CornersBeatEdgesAndTopBeatsBottom) {
-    const Tobs narrow = box(100, 100, 6, 40); // top middle at 103 overlaps both top corners
+    const AnnotationObject narrow = box(100, 100, 6, 40); // top middle at 103 overlaps both top corners
     EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &narrow, 103, 100, pixels_).DragMode, 1);
-    const Tobs low = box(100, 100, 60, 4); // top and bottom middles overlap
+    const AnnotationObject low = box(100, 100, 60, 4); // top and bottom middles overlap
     EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 130, 102, pixels_).DragMode, 5);
     EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 100, 102, pixels_).DragMode, 1); // corner before its edge
 }
 
 TEST_F(AnnotationViewTest, ToolsAndNoSelectionOnlyChooseTheCursor) {
-    const Tobs object = box(100, 100, 50, 40);
+    const AnnotationObject object = box(100, 100, 50, 40);
     EXPECT_EQ(setdragmod(AnnotationTool::Zoom, &object, 100, 100, pixels_).cursor, CursorMagnifier);
     EXPECT_EQ(setdragmod(AnnotationTool::Hand, &object, 100, 100, pixels_).cursor, CursorGrab);
     for (AnnotationTool tool : {AnnotationTool::Figure, AnnotationTool::Text, AnnotationTool::Note}) {
@@ -78,7 +78,7 @@ TEST_F(AnnotationViewTest, ToolsAndNoSelectionOnlyChooseTheCursor) {
 }
 
 TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeFlips) {
-    Tobs object = box(1000, 200, 100, 50);
+    AnnotationObject object = box(1000, 200, 100, 50);
     int32_t mode = dragit(object, 8, 970, 0, 0, 0, view_);
     EXPECT_EQ(mode, 7);
     EXPECT_EQ(object.Left, 970);
@@ -92,21 +92,21 @@ TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeFlips) {
 }
 
 TEST_F(AnnotationViewTest, CornerDraggedAcrossBothEdgesBecomesTheOppositeCorner) {
-    Tobs object = box(100, 100, 50, 40);
+    AnnotationObject object = box(100, 100, 50, 40);
     const int32_t mode = dragit(object, 4, 80, 90, 0, 0, view_);
     EXPECT_EQ(mode, 1);
     EXPECT_EQ(object.Left, 80);
     EXPECT_EQ(object.Width, 20);
     EXPECT_EQ(object.Top, 90);
     EXPECT_EQ(object.Height, 10);
-    Tobs top = box(100, 100, 50, 40);
+    AnnotationObject top = box(100, 100, 50, 40);
     EXPECT_EQ(dragit(top, 5, 0, 150, 0, 0, view_), 6); // top edge below the bottom
     EXPECT_EQ(top.Top, 140);
     EXPECT_EQ(top.Height, 10);
 }
 
 TEST_F(AnnotationViewTest, MovesStopAtTheBorders) {
-    Tobs object = box(100, 100, 50, 40);
+    AnnotationObject object = box(100, 100, 50, 40);
     dragit(object, 9, -5000, -7000, 10, 10, view_);
     EXPECT_EQ(object.Left, -50); // the right edge stops at 0
     EXPECT_EQ(object.Top, -40);
@@ -121,7 +121,7 @@ TEST_F(AnnotationViewTest, MovesStopAtTheBorders) {
 
 TEST_F(AnnotationViewTest, DragsConvertAtTheZoom) {
     const ViewScale zoomed{105833.125, 1.0, 320, 200};
-    Tobs object = box(0, 0, 100, 100);
+    AnnotationObject object = box(0, 0, 100, 100);
     dragit(object, 9, 10, 20, 0, 0, zoomed);
     EXPECT_EQ(object.Left, 1058331);
     EXPECT_EQ(object.Top, 2116662);
@@ -181,7 +181,7 @@ TEST_F(AnnotationViewTest, ScrollPositionsStayInTheirRange) {
 }
 
 TEST_F(AnnotationViewTest, SelectionFrameHasHandlesAndTheDragOutlineUndoesItself) {
-    const Tobs object = box(10, 10, 20, 16);
+    const AnnotationObject object = box(10, 10, 20, 16);
     QImage picture(60, 60, QImage::Format_RGB32);
     picture.fill(QColor(200, 100, 50));
     const QImage before = picture;

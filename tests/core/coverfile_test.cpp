@@ -37,8 +37,8 @@ CoverSource sourceOf(const ObjectTable& table, const DibImage& image) {
     return CoverSource{0x01020304, 0x0A0B0C0D, 1.0, 105833.125, &table, &image};
 }
 
-Tobs sampleFigure() {
-    Tobs figure;
+AnnotationObject sampleFigure() {
+    AnnotationObject figure;
     figure.Kind = KindFigure;
     figure.Left = 10;
     figure.Top = 20;
@@ -122,7 +122,7 @@ TEST(CoverFile, ObjectRecordsFollowTheHeaderInSlotOrder) {
 }
 
 TEST(CoverFile, TextLinesAreSeparatedByThirteenAndEndWithZero) {
-    Tobs text = sampleFigure();
+    AnnotationObject text = sampleFigure();
     text.Kind = KindText;
     text.Text = "Zeile1\rZeile2";
     const QByteArray record = objectRecord(1, text);
@@ -155,7 +155,7 @@ TEST(CoverFile, ImageBlockCarriesTheColourTableOfPaletteImages) {
 TEST(CoverFile, RoundTripKeepsEveryFieldSlotAndPixel) {
     ObjectTable table;
     table.slot(1) = sampleFigure();
-    Tobs text;
+    AnnotationObject text;
     text.Kind = KindText;
     text.Left = -5;
     text.Top = 2147483647;
@@ -200,8 +200,8 @@ TEST(CoverFile, RoundTripKeepsEveryFieldSlotAndPixel) {
     ObjectTable loaded;
     installObjects(document, loaded);
     for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
-        const Tobs& a = table.slot(slot);
-        const Tobs& b = loaded.slot(slot);
+        const AnnotationObject& a = table.slot(slot);
+        const AnnotationObject& b = loaded.slot(slot);
         ASSERT_EQ(a.Kind, b.Kind) << slot;
         if (!a.inUse()) continue;
         EXPECT_EQ(objectRecord(slot, a), objectRecord(slot, b)) << slot;
@@ -225,7 +225,7 @@ TEST(CoverFile, LaterRecordForTheSameSlotWinsAndFrontSlotStaysOnTop) {
     QByteArray bytes = coverBytes(sourceOf(table, image));
     EXPECT_EQ(bytes.mid(61, 4), int32Bytes(10000));
 
-    Tobs second = sampleFigure();
+    AnnotationObject second = sampleFigure();
     second.Left = 99;
     bytes.insert(61 + 86, objectRecord(10000, second));
     ReadResult result = readCover(bytes);

@@ -21,7 +21,7 @@ protected:
 TEST_F(ObjectOpsTest, NewObjectIsFiftyViewPixelsAtTheMouse) {
     const int slot = add(AnnotationTool::Figure);
     ASSERT_EQ(slot, 1);
-    const Tobs& object = table->slot(1);
+    const AnnotationObject& object = table->slot(1);
     EXPECT_EQ(object.Kind, KindFigure);
     EXPECT_EQ(object.Created, 1);
     EXPECT_EQ(object.Shape, ShapeRectangle);
@@ -70,7 +70,7 @@ TEST_F(ObjectOpsTest, NewObjectTakesTheLowestFreeSlotBeneathLaterOnes) {
 
 TEST_F(ObjectOpsTest, ReusedSlotStartsFresh) {
     const int slot = add(AnnotationTool::Text);
-    Tobs& object = table->slot(slot);
+    AnnotationObject& object = table->slot(slot);
     object.Rotation = 2;
     object.Align = 1;
     object.Shadow = object.Outline = true;
@@ -122,7 +122,7 @@ TEST_F(ObjectOpsTest, BackSwapsWithSlotOne) {
 
 TEST_F(ObjectOpsTest, RotationWrapsBothWays) {
     add(AnnotationTool::Text);
-    Tobs& object = *table->selected();
+    AnnotationObject& object = *table->selected();
     rotateLeft(*table);
     EXPECT_EQ(object.Rotation, 3);
     rotateRight(*table);
@@ -136,7 +136,7 @@ TEST_F(ObjectOpsTest, RotationWrapsBothWays) {
 
 TEST_F(ObjectOpsTest, PropertySettersActOnTheSelectionOnly) {
     add();
-    Tobs& object = *table->selected();
+    AnnotationObject& object = *table->selected();
     setShape(*table, ShapeLineRising);
     setFillMode(*table, 2);
     setLineWidth(*table, 7.9);
@@ -151,7 +151,7 @@ TEST_F(ObjectOpsTest, PropertySettersActOnTheSelectionOnly) {
     EXPECT_EQ(object.Align, 2);
 
     table->CurObj = 0;
-    const Tobs before = object;
+    const AnnotationObject before = object;
     setShape(*table, 0);
     setColor(*table, 0);
     rotateRight(*table);
@@ -164,7 +164,7 @@ TEST_F(ObjectOpsTest, PropertySettersActOnTheSelectionOnly) {
 }
 
 TEST_F(ObjectOpsTest, ViewAccessorsFollowZoomAndRenderOnesTheirScale) {
-    Tobs object;
+    AnnotationObject object;
     object.Left = 1000000;
     const PixelScale view = PixelScale::view(1.5, 1000);
     EXPECT_EQ(object.PixLeft(view), 1500);

@@ -39,7 +39,7 @@ class BatchTest : public ::testing::Test {
             for (int x = 0; x < 90; ++x)
                 setpixel(image, x, y,
                          makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
-        Tobs& text = objects.slot(7);
+        AnnotationObject& text = objects.slot(7);
         text.Kind = KindText;
         text.Left = 100000;
         text.Width = 2000000;
@@ -47,7 +47,7 @@ class BatchTest : public ::testing::Test {
         text.Text = toCp1252(QStringLiteral("Grüße\rZeile 2"));
         text.FontName = QByteArrayLiteral("Liberation Serif");
         text.FontSize = 4;
-        Tobs& figure = objects.slot(10000);
+        AnnotationObject& figure = objects.slot(10000);
         figure.Kind = KindFigure;
         figure.Shape = ShapeLineRising;
         figure.LineWidth = 3;

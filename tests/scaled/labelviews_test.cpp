@@ -52,7 +52,7 @@ TEST_F(ScaledLabelViewTest, AnnotationViewComposesForDevicePixelsAndTheMouseMove
     // plain screen.
     page.SpeedItem1->setChecked(true); // the pointer
     page.AddObject(AnnotationTool::Figure, 40, 30);
-    Tobs& object = *form->job.objects().selected();
+    AnnotationObject& object = *form->job.objects().selected();
     const QPoint grab(object.PixLeft(form->job.viewScale()) + object.PixWidth(form->job.viewScale()) / 2, object.PixTop(form->job.viewScale()) + object.PixHeight(form->job.viewScale()) / 2);
     const QPoint before(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()));
     QTest::mousePress(page.PaintBox1, Qt::LeftButton, {}, grab);

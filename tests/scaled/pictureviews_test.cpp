@@ -84,7 +84,7 @@ TEST_F(ScaledPictureViewTest, BrightnessPreviewShowsTheWholeChangedPicture) {
     const QRgb shown = qRgb(redOf(darker), greenOf(darker), blueOf(darker));
 
     dialogs.answerModal([&](QDialog& dialog) {
-        auto& hk = static_cast<THKForm2&>(dialog);
+        auto& hk = static_cast<BrightnessContrastDialog&>(dialog);
         QTest::keyClick(hk.TrackBar1, Qt::Key_PageDown); // one page of the brightness: −10
         QTest::mouseClick(hk.VschauBitBtn4, Qt::LeftButton);
         EXPECT_EQ(pixelsOtherThan(shot(page.RetuschPaint), insideFrame({320, 200}), shown), 0);

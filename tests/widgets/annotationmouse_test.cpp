@@ -11,7 +11,7 @@
 namespace {
 
 TEST_F(AnnotationViewTest, HandleReachesThreePixelsNotFour) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     const QRect box = pixelBox(object);
     moveTo(box.topLeft() - QPoint(3, 3));
     EXPECT_EQ(form->annotationPage->editor->DragMode, 1);
@@ -34,7 +34,7 @@ TEST_F(AnnotationViewTest, HandleReachesThreePixelsNotFour) {
 
 TEST_F(AnnotationViewTest, PressOnAnotherObjectOnlySelectsIt) {
     add(AnnotationTool::Figure, {20, 20});
-    Tobs& second = add(AnnotationTool::Figure, {150, 100});
+    AnnotationObject& second = add(AnnotationTool::Figure, {150, 100});
     const QRect box = pixelBox(second);
     table().CurObj = 1;
     press(box.center());
@@ -46,7 +46,7 @@ TEST_F(AnnotationViewTest, PressOnAnotherObjectOnlySelectsIt) {
 }
 
 TEST_F(AnnotationViewTest, ClicksOnTheSelectedObjectDoNotMoveIt) {
-    Tobs& object = add(AnnotationTool::Figure, {10, 10});
+    AnnotationObject& object = add(AnnotationTool::Figure, {10, 10});
     const QRect box = pixelBox(object);
     const QRect units(object.Left, object.Top, object.Width, object.Height);
     for (int i = 0; i < 3; ++i)
@@ -61,7 +61,7 @@ TEST_F(AnnotationViewTest, ClicksOnTheSelectedObjectDoNotMoveIt) {
 }
 
 TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHandle) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     const QRect box = pixelBox(object);
     const QPoint rightHandle(box.left() + box.width(), box.top() + box.height() / 2);
     press(rightHandle);
@@ -78,7 +78,7 @@ TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHan
 }
 
 TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
-    Tobs& object = add(AnnotationTool::Figure, {40, 40}); // black, filled
+    AnnotationObject& object = add(AnnotationTool::Figure, {40, 40}); // black, filled
     const QRect box = pixelBox(object);
     press(box.center());
     ASSERT_EQ(form->annotationPage->editor->DragMode, 9);
@@ -94,7 +94,7 @@ TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
 }
 
 TEST_F(AnnotationViewTest, ObjectDraggedFarLeftStopsWithItsRightEdgeAtZero) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     const QPoint inside = pixelBox(object).center();
     press(inside);
     moveTo(QPoint(-2000, inside.y()));
@@ -126,7 +126,7 @@ TEST_F(AnnotationViewTest, MagnifierStepsWithinItsBoundsAndCentresTheClick) {
 }
 
 TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
-    Tobs& object = add(AnnotationTool::Figure, {200, 150});
+    AnnotationObject& object = add(AnnotationTool::Figure, {200, 150});
     object.Color = makeColorRef(255, 0, 0);
     page().SpeedZoom->setChecked(true);
     for (int i = 0; i < 5; ++i)
@@ -162,10 +162,10 @@ TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {
 }
 
 TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
-    Tobs& object = add(AnnotationTool::Text, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Text, {100, 50});
     const QPoint inside = pixelBox(object).center();
     dialogs.answerModal([](QDialog& dialog) {
-        auto& editorForm = dynamic_cast<TTxtForm&>(dialog);
+        auto& editorForm = dynamic_cast<TextDialog&>(dialog);
         editorForm.setLines({"A", "B"});
         return int(QDialog::Accepted);
     });
@@ -184,7 +184,7 @@ TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
 }
 
 TEST_F(AnnotationViewTest, DoubleClickOnAFigureOpensNothing) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     QTest::mouseDClick(view(), Qt::LeftButton, {}, pixelBox(object).center());
     EXPECT_TRUE(dialogs.modalDialogs.empty());
     EXPECT_EQ(form->annotationPage->editor->MouseMode, 1); // the press of the double-click grabs the figure
@@ -226,10 +226,10 @@ TEST_F(AnnotationViewTest, DeleteKeyAsksBeforeDeleting) {
 }
 
 TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
-    Tobs& figure = add(AnnotationTool::Figure, {10, 10});
-    Tobs& text = add(AnnotationTool::Note, {150, 100});
+    AnnotationObject& figure = add(AnnotationTool::Figure, {10, 10});
+    AnnotationObject& text = add(AnnotationTool::Note, {150, 100});
     text.Align = 1;
-    PopupMenu1& menu = *editor().popupMenu1;
+    ObjectMenu& menu = *editor().objectMenu;
     table().CurObj = 1;
     click(pixelBox(text).center(), Qt::RightButton);
     EXPECT_EQ(table().CurObj, 2);
@@ -262,7 +262,7 @@ TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
 
 TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
     QStringList items;
-    for (QAction* action : editor().popupMenu1->actions())
+    for (QAction* action : editor().objectMenu->actions())
         items << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(
         items.join('|'),
@@ -270,7 +270,7 @@ TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
                        "Linksbündig|Zentriert|Rechtsbündig|-|Nach links rotieren|Nach rechts rotieren|-|"
                        "&Kreis|&Ellipse|&Quadrat|&Rechteck|&Quadrat &abgerundet|Rechteck a&bgerundet|"
                        "Linie &horizontal|Linie &vertikal|Linie schräg hoch|Linie schräg runter"));
-    EXPECT_EQ(editor().popupMenu1->actions()[0]->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(editor().objectMenu->actions()[0]->shortcut(), QKeySequence(Qt::Key_Delete));
 }
 
 TEST_F(AnnotationViewTest, FullTableIsReportedOnReleaseWithAnyTool) {

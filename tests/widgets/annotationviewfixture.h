@@ -27,12 +27,12 @@ class AnnotationViewTest : public MainFormTest {
     PaintBox* view() { return page().PaintBox1; }
 
     // A new object of `tool` with its top-left corner at view pixel `at`, selected.
-    Tobs& add(AnnotationTool tool, QPoint at) {
+    AnnotationObject& add(AnnotationTool tool, QPoint at) {
         page().AddObject(tool, at.x(), at.y());
         return *table().selected();
     }
     // The selected object's box in view pixels.
-    QRect pixelBox(const Tobs& object) {
+    QRect pixelBox(const AnnotationObject& object) {
         return QRect(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()), object.PixWidth(form->job.viewScale()), object.PixHeight(form->job.viewScale()));
     }
 

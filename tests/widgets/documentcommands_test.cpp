@@ -47,8 +47,8 @@ class DocumentCommandsTest : public MainFormTest {
   protected:
     QString path(const char* name) const { return programDir() + QLatin1String(name); }
 
-    Tobs& addFigure(int slot, int left) {
-        Tobs& object = form->job.objects().slot(slot);
+    AnnotationObject& addFigure(int slot, int left) {
+        AnnotationObject& object = form->job.objects().slot(slot);
         object.Kind = KindFigure;
         object.Left = left;
         object.Width = 1000;

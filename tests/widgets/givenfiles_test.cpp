@@ -35,7 +35,7 @@ class GivenFilesTest : public MainFormTest {
     QString writeJob(const QString& name) {
         ObjectTable table;
         table.clearall();
-        Tobs& figure = table.slot(7);
+        AnnotationObject& figure = table.slot(7);
         figure.Kind = KindFigure;
         figure.Left = 1234;
         figure.Width = 1000;

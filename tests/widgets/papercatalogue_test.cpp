@@ -36,10 +36,10 @@ class PaperCatalogueTest : public MainFormTest {
 
     // "&Neu" with the dialog filled by `fill` and closed with OK; returns the
     // name the dialog proposed.
-    QString addFormat(std::function<void(TNewETypForm&)> fill = {}) {
+    QString addFormat(std::function<void(PaperFormatDialog&)> fill = {}) {
         QString proposed;
         dialogs.answerModal([&](QDialog& dialog) {
-            auto& form = static_cast<TNewETypForm&>(dialog);
+            auto& form = static_cast<PaperFormatDialog&>(dialog);
             proposed = form.NameED->text();
             if (fill) fill(form);
             return int(QDialog::Accepted);
@@ -48,11 +48,11 @@ class PaperCatalogueTest : public MainFormTest {
         return proposed;
     }
     void addNamed(const QString& name) {
-        addFormat([&](TNewETypForm& dialog) { dialog.NameED->setText(name); });
+        addFormat([&](PaperFormatDialog& dialog) { dialog.NameED->setText(name); });
     }
 };
 
-void fillSample(TNewETypForm& dialog) {
+void fillSample(PaperFormatDialog& dialog) {
     dialog.RLED->setValue(10);
     dialog.ROED->setValue(5);
     dialog.BrED->setValue(90);
@@ -76,7 +76,7 @@ TEST_F(PaperCatalogueTest, WithoutPaperFileTheListIsEmptyAndChangeAndDeleteDoNot
 }
 
 TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
-    addFormat([](TNewETypForm& dialog) {
+    addFormat([](PaperFormatDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Papierformat bearbeiten"));
         EXPECT_EQ(dialog.NameED->maxLength(), 50);
         EXPECT_EQ(dialog.RLED->value(), 0);
@@ -95,7 +95,7 @@ TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
     });
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("NewETypForm")});
 
-    TNewETypForm& dialog = page().NewETypForm();
+    PaperFormatDialog& dialog = page().NewETypForm();
     dialog.CancelBitBtn->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     dialog.OkBitBtn1->click();
@@ -125,7 +125,7 @@ TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
     EXPECT_EQ(list().currentIndex(), 0);
 
     dialogs.answerModal([](QDialog& dialog) {
-        auto& form = static_cast<TNewETypForm&>(dialog);
+        auto& form = static_cast<PaperFormatDialog&>(dialog);
         EXPECT_EQ(form.AHED->value(), 2);
         EXPECT_EQ(form.AVED->value(), 3);
         EXPECT_EQ(form.RLED->value(), 10);
@@ -142,7 +142,7 @@ TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
 TEST_F(PaperCatalogueTest, DialogKeepsItsValuesAndProposesTheNextNumber) {
     addFormat(fillSample);
     addNamed(QStringLiteral("B"));
-    QString proposed = addFormat([](TNewETypForm& dialog) {
+    QString proposed = addFormat([](PaperFormatDialog& dialog) {
         EXPECT_EQ(dialog.RLED->value(), 10); // from the earlier use
         EXPECT_EQ(dialog.AVED->value(), 3);
         dialog.AnzHED->setValue(3);
@@ -159,7 +159,7 @@ TEST_F(PaperCatalogueTest, ChangeOverwritesTheSelectedFormatAndKeepsTheSelection
     addNamed(QStringLiteral("B"));
     list().setCurrentIndex(1);
     dialogs.answerModal([](QDialog& dialog) {
-        auto& form = static_cast<TNewETypForm&>(dialog);
+        auto& form = static_cast<PaperFormatDialog&>(dialog);
         form.NameED->setText(QStringLiteral("B2"));
         form.BrED->setValue(120);
         return int(QDialog::Accepted);

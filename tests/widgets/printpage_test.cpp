@@ -174,7 +174,7 @@ TEST_F(PrintPageTest, GoPrintsEverySheetWithTheCalibration) {
 
 TEST_F(PrintPageTest, CalibrationIsStoredWhenTheDialogClosesAndLoadedAtStart) {
     dialogs.answerModal([](QDialog& dialog) {
-        auto& kal = static_cast<TKalForm&>(dialog);
+        auto& kal = static_cast<CalibrationDialog&>(dialog);
         EXPECT_EQ(kal.windowTitle(), QStringLiteral("Drucker kalibrieren..."));
         EXPECT_EQ(kal.calibration(), Calibration{});
         kal.LinksEd->setValue(4.5);

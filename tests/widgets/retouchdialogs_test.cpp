@@ -33,8 +33,8 @@ class RetouchDialogsTest : public MainFormTest {
                std::equal(c.colors().begin(), c.colors().end(), other.colors().begin(), other.colors().end());
     }
     // Scripts the brightness and contrast dialog with `steps` run on it.
-    void answerHk(std::function<int(THKForm2&)> steps) {
-        dialogs.answerModal([steps](QDialog& dialog) { return steps(static_cast<THKForm2&>(dialog)); });
+    void answerHk(std::function<int(BrightnessContrastDialog&)> steps) {
+        dialogs.answerModal([steps](QDialog& dialog) { return steps(static_cast<BrightnessContrastDialog&>(dialog)); });
     }
     void chooseEffect(int index) { page->EffektPopup->actions()[index]->trigger(); }
     RetouchPage* page = nullptr;
@@ -47,7 +47,7 @@ TEST_F(RetouchDialogsTest, PreviewStartsFromTheBackupEachTimeAndOkKeepsIt) {
     DibImage expected = gradientImage24(20, 10);
     Helligkeit(expected, 40);
     Kontrast(expected, 150);
-    answerHk([&](THKForm2& hk) {
+    answerHk([&](BrightnessContrastDialog& hk) {
         EXPECT_EQ(hk.windowTitle(), QStringLiteral("Helligkeit und Kontrast"));
         EXPECT_EQ(hk.TrackBar1->value(), 0);
         EXPECT_EQ(hk.TrackBar2->value(), 100);
@@ -69,7 +69,7 @@ TEST_F(RetouchDialogsTest, PreviewStartsFromTheBackupEachTimeAndOkKeepsIt) {
 TEST_F(RetouchDialogsTest, ResetThenOkAndCancelBothGiveBackTheStartingPicture) {
     const DibImage start = patternImage(9, 5, 8);
     show(start.clone());
-    answerHk([](THKForm2& hk) {
+    answerHk([](BrightnessContrastDialog& hk) {
         hk.TrackBar1->setValue(-60);
         hk.VschauBitBtn4->click();
         hk.BacksetBitBtn3Click();
@@ -81,7 +81,7 @@ TEST_F(RetouchDialogsTest, ResetThenOkAndCancelBothGiveBackTheStartingPicture) {
     page->HellpBtnClick();
     EXPECT_TRUE(currentEquals(start));
 
-    answerHk([this, &start](THKForm2& hk) {
+    answerHk([this, &start](BrightnessContrastDialog& hk) {
         hk.TrackBar2->setValue(0);
         hk.VschauBitBtn4->click();
         EXPECT_FALSE(currentEquals(start));

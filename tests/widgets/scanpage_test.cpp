@@ -155,7 +155,7 @@ class ScanPageSaneTest : public ScanPageTest {
 
 TEST_F(ScanPageSaneTest, TheChosenDeviceIsKeptForTheRun) {
     dialogs.answerModal([](QDialog& dialog) {
-        auto& select = static_cast<TScannerSelectDialog&>(dialog);
+        auto& select = static_cast<ScannerSelectDialog&>(dialog);
         select.DeviceList->setCurrentRow(1);
         return int(QDialog::Accepted);
     });

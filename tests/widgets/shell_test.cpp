@@ -90,23 +90,23 @@ TEST_F(MainFormTest, StartValuesFollowTheScreenAndThePrinter) {
 
 TEST_F(MainFormTest, ProgressExtendsWithoutClearingAndRedrawsWhenItGoesDown) {
     ProgressPanel& panel = *form->progressPanel;
-    form->SetProSatus(0);
+    form->setProgress(0);
     ASSERT_FALSE(panel.picture().isNull());
     EXPECT_EQ(barLength(panel), 0);
     const int full = panel.width() - 2; // the panel's inner rectangle
     ASSERT_GT(full, 0);
 
-    form->SetProSatus(10);
+    form->setProgress(10);
     EXPECT_EQ(barLength(panel), full * 10 / 100);
     // Something drawn into the panel survives an extension: it is not cleared.
     panel.picture().setPixel(panel.width() - 3, 1, qRgb(255, 0, 0));
-    form->SetProSatus(50);
+    form->setProgress(50);
     EXPECT_EQ(barLength(panel), full * 50 / 100);
     EXPECT_EQ(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
-    form->SetProSatus(100);
+    form->setProgress(100);
     EXPECT_EQ(barLength(panel), full);
     // Going down redraws the panel from empty.
-    form->SetProSatus(0);
+    form->setProgress(0);
     EXPECT_EQ(barLength(panel), 0);
     EXPECT_NE(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
     EXPECT_EQ(form->progressValue(), 0);
@@ -119,11 +119,11 @@ TEST_F(MainFormTest, ProgressExtendsWithoutClearingAndRedrawsWhenItGoesDown) {
 }
 
 TEST_F(MainFormTest, ImageButtonFollowsThePointerAndClicksOnlyInside) {
-    TImageButton* button = form->ueberbtn;
+    ImageButton* button = form->ueberbtn;
     EXPECT_TRUE(button->normalVisible());
     EXPECT_EQ(button->toolTip(), QStringLiteral("Informationen über das Programm"));
     EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
-    QSignalSpy clicks(button, &TImageButton::clicked);
+    QSignalSpy clicks(button, &ImageButton::clicked);
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(button->pressedVisible());
@@ -203,7 +203,7 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
     EXPECT_FALSE(visible(page.TextSheet));
     EXPECT_FALSE(visible(page.AllgemeinSheet));
 
-    Tobs& figure = form->job.objects().slot(4);
+    AnnotationObject& figure = form->job.objects().slot(4);
     figure.Kind = KindFigure;
     figure.Shape = ShapeLineRising;
     figure.FillMode = 1;
@@ -227,7 +227,7 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
     EXPECT_TRUE(page.BorderCheck->isChecked());
     EXPECT_EQ(page.PageControl3->currentWidget(), page.FigurSheet);
 
-    Tobs& text = form->job.objects().slot(9);
+    AnnotationObject& text = form->job.objects().slot(9);
     text.Kind = KindText;
     text.Align = 2;
     form->job.objects().CurObj = 9;
@@ -239,9 +239,9 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
 }
 
 TEST_F(MainFormTest, AboutBoxShowsTheYearAndTheWebButtonsOpenTheMakersPage) {
-    EXPECT_EQ(TAboutBox::withYear("© XXXX und XXXX", 2026), QStringLiteral("© 2026 und XXXX"));
+    EXPECT_EQ(AboutBox::withYear("© XXXX und XXXX", 2026), QStringLiteral("© 2026 und XXXX"));
     dialogs.answerModal([](QDialog& dialog) {
-        auto& box = static_cast<TAboutBox&>(dialog);
+        auto& box = static_cast<AboutBox&>(dialog);
         EXPECT_EQ(box.windowTitle(), QStringLiteral("Info"));
         EXPECT_FALSE(box.ProgramIcon->pixmap().isNull()) << "the JPEG picture was decoded";
         EXPECT_TRUE(box.Copyright->text().contains(QString::number(QDate::currentDate().year())));

@@ -101,7 +101,7 @@ TEST_F(WheelTest, TheFormatListChangesOnlyWithTheFocus) {
 }
 
 TEST(WheelInDialogs, AFieldOfADialogTurnsOnlyWithTheFocus) {
-    TNewETypForm dialog;
+    PaperFormatDialog dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     turnWheel(dialog.BrED, -kNotchDown);
