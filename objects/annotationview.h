@@ -29,11 +29,30 @@ enum ViewCursor : int {
     CursorInsert = 12,
 };
 
-// What the mouse is over on the selected object (DragMode 0 nothing, 1..4 the
-// corners, 5..8 the edge middles, 9 the body), the cursor that shows it and the
-// mouse's offset from the grabbed handle in view pixels.
+// What of the selected object the mouse holds: nothing, a corner, the middle
+// of an edge or the body. The values follow the handle order of handlePoints(),
+// counted from 1, and are also the numbers of the cursors that show them.
+enum class DragHandle : int32_t {
+    None = 0,
+    TopLeft,
+    TopRight,
+    BottomLeft,
+    BottomRight,
+    Top,
+    Bottom,
+    Left,
+    Right,
+    Body,
+};
+
+// What a press on the annotation view started: nothing, a drag of the
+// selected object, or panning the view.
+enum class MouseAction : int32_t { Idle = 0, Dragging, Panning };
+
+// What the mouse is over on the selected object, the cursor that shows it and
+// the mouse's offset from the grabbed handle in view pixels.
 struct DragHit {
-    int32_t DragMode = 0;
+    DragHandle handle = DragHandle::None;
     int cursor = CursorArrow;
     int32_t GrabX = 0;
     int32_t GrabY = 0;
@@ -61,10 +80,10 @@ struct ViewScale {
 };
 
 // Moves or resizes `object` for the mouse at view pixel (x, y). A box dragged
-// across its opposite edge flips, and the returned DragMode is the mirrored
+// across its opposite edge flips, and the returned handle is the mirrored
 // handle the drag goes on with. The far edge stops at 0 and the near edge at
 // the view's right and bottom border.
-int32_t dragit(AnnotationObject& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
+DragHandle dragit(AnnotationObject& object, DragHandle handle, int x, int y, int32_t grabX, int32_t grabY,
                const ViewScale& view);
 
 // The topmost used object whose box contains view pixel (x, y), borders
@@ -83,7 +102,7 @@ double zoomedOut(double unitsPerScreenPixel);
 // A scroll position kept inside 0 .. range − 1.
 int clampScroll(int position, int range);
 
-// The selection frame of the selected object. While dragging (mouseMode 1)
+// The selection frame of the selected object. While dragging
 // the outline is inverted (not-xor), so drawing it twice restores the picture,
 // and no handles are drawn; while panning only the outline is drawn.
-void markrec(QPainter& canvas, const AnnotationObject* selected, int32_t mouseMode, const PixelScale& view);
+void markrec(QPainter& canvas, const AnnotationObject* selected, MouseAction action, const PixelScale& view);

@@ -30,8 +30,8 @@ AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& 
     connectCommands();
     // A new or opened job ends whatever the mouse was doing with the old objects.
     connect(&job_, &CoverJob::objectsCleared, this, [this] {
-        DragMode = 0;
-        MouseMode = 0;
+        dragHandle = DragHandle::None;
+        mouseAction = MouseAction::Idle;
     });
 }
 
@@ -104,7 +104,7 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     drawWholeDib(canvas, QRect(0, 0, W, H), image, true);
     const int dpi = shell_.screen().logicalDpiX;
     DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
-    markrec(canvas, job_.objects().selected(), MouseMode, job_.viewScale());
+    markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());
     return true;
 }
 
@@ -116,7 +116,7 @@ QRect AnnotationEditor::visibleViewArea() const {
 void AnnotationEditor::paintEvent(QPainter& painter, const QRect& exposed) {
     // While dragging, the picture holds the outline at the mouse and is shown
     // as it is; the page is composed again on release.
-    const bool current = (composedForPaint_ || MouseMode == 1) &&
+    const bool current = (composedForPaint_ || mouseAction == MouseAction::Dragging) &&
                          composedArea_.contains(exposed & page_.PaintBox1->rect());
     composedForPaint_ = false;
     if (!current && !compose(false)) {
@@ -130,7 +130,7 @@ void AnnotationEditor::toggleDragOutline() {
     if (page_.annotationBitmap.isNull() || composedArea_.isEmpty()) return;
     QPainter canvas(&page_.annotationBitmap);
     canvas.translate(-composedArea_.topLeft());
-    markrec(canvas, job_.objects().selected(), MouseMode, job_.viewScale());
+    markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());
 }
 
 // --- keyboard ---------------------------------------------------------------

@@ -29,10 +29,9 @@ class AnnotationEditor : public QObject {
     TextEffectsDialog* EffektForm = nullptr;
 
     // --- view state ---------------------------------------------------------------
-    // MouseMode: 0 idle, 1 dragging the selected object, 2 panning. DragMode:
-    // what of the selected object the mouse holds (see DragHit).
-    int32_t MouseMode = 0;
-    int32_t DragMode = 0;
+    MouseAction mouseAction = MouseAction::Idle;
+    // What of the selected object the mouse holds or is over.
+    DragHandle dragHandle = DragHandle::None;
     int32_t GrabX = 0, GrabY = 0;
     QPoint panAnchor;
     bool zoomInProgress = false;

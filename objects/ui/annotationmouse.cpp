@@ -1,5 +1,5 @@
 // The mouse on the "Kommentare" view: presses, moves and releases by tool and
-// by MouseMode (0 idle, 1 dragging the selected object, 2 panning).
+// by the mouse action (idle, dragging the selected object, panning).
 
 #include "objects/ui/annotationeditor.h"
 
@@ -42,7 +42,7 @@ void AnnotationEditor::showCursor(int cursor) {
 
 void AnnotationEditor::setdragmod(int x, int y) {
     const DragHit hit = ::setdragmod(page_.currentTool(), job_.objects().selected(), x, y, job_.viewScale());
-    DragMode = hit.DragMode;
+    dragHandle = hit.handle;
     GrabX = hit.GrabX;
     GrabY = hit.GrabY;
     showCursor(hit.cursor);
@@ -55,7 +55,7 @@ void AnnotationEditor::dragit(int x, int y) {
     // pixel each way: a click without a move would creep the object up and left.
     if (!dragMoved_ && QPoint(x, y) == dragStart_) return;
     dragMoved_ = true;
-    DragMode = ::dragit(*object, DragMode, x, y, GrabX, GrabY, viewScale());
+    dragHandle = ::dragit(*object, dragHandle, x, y, GrabX, GrabY, viewScale());
 }
 
 bool AnnotationEditor::selectObjectAt(int x, int y) {
@@ -74,7 +74,7 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
     if (button == Qt::LeftButton) {
         if (tool == AnnotationTool::Hand) {
             panAnchor = QPoint(x, y);
-            MouseMode = 2;
+            mouseAction = MouseAction::Panning;
         } else if (tool == AnnotationTool::Zoom) {
             zoomStep(true, x, y);
         } else if (tool == AnnotationTool::Pointer) {
@@ -83,8 +83,8 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
                 return;
             }
             setdragmod(x, y);
-            if (DragMode > 0) {
-                MouseMode = 1;
+            if (dragHandle != DragHandle::None) {
+                mouseAction = MouseAction::Dragging;
                 dragStart_ = QPoint(x, y);
                 dragMoved_ = false;
                 PaintBox1Paint();
@@ -99,20 +99,20 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
             return;
         }
         // A menu in the middle of a drag or pan would leave it without its release.
-        if (MouseMode != 0) return;
-        const int32_t remembered = DragMode;
+        if (mouseAction != MouseAction::Idle) return;
+        const DragHandle remembered = dragHandle;
         setdragmod(x, y);
-        if (DragMode != 0 || selectObjectAt(x, y)) PopItUp(x, y);
-        DragMode = remembered;
+        if (dragHandle != DragHandle::None || selectObjectAt(x, y)) PopItUp(x, y);
+        dragHandle = remembered;
     }
 }
 
 void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
-    switch (MouseMode) {
-    case 2:
+    switch (mouseAction) {
+    case MouseAction::Panning:
         Drag2Hand(x, y);
         break;
-    case 1:
+    case MouseAction::Dragging:
         toggleDragOutline();
         dragit(x, y);
         toggleDragOutline();
@@ -126,14 +126,14 @@ void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
 
 void AnnotationEditor::PaintBox1MouseUp(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
-    switch (MouseMode) {
-    case 2:
+    switch (mouseAction) {
+    case MouseAction::Panning:
         Drag2Hand(x, y);
-        MouseMode = 0;
+        mouseAction = MouseAction::Idle;
         break;
-    case 1:
+    case MouseAction::Dragging:
         dragit(x, y);
-        MouseMode = 0;
+        mouseAction = MouseAction::Idle;
         job_.objectsEdited();
         break;
     default:
@@ -147,8 +147,8 @@ void AnnotationEditor::PaintBox1DblClick() {
     if (page_.currentTool() != AnnotationTool::Pointer || !object || object->Kind != KindText) return;
     // The first press of the double-click may have started a drag; it ends
     // where it began, before the dialog takes the mouse.
-    if (MouseMode == 1) {
-        MouseMode = 0;
+    if (mouseAction == MouseAction::Dragging) {
+        mouseAction = MouseAction::Idle;
         PaintBox1Paint();
     }
     swallowPress = true;

@@ -14,20 +14,20 @@ TEST_F(AnnotationViewTest, HandleReachesThreePixelsNotFour) {
     AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     const QRect box = pixelBox(object);
     moveTo(box.topLeft() - QPoint(3, 3));
-    EXPECT_EQ(form->annotationPage->editor->DragMode, 1);
+    EXPECT_EQ(form->annotationPage->editor->dragHandle, DragHandle::TopLeft);
     EXPECT_EQ(view()->cursor().shape(), Qt::SizeFDiagCursor);
     press(box.topLeft() - QPoint(3, 3));
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 1);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Dragging);
     EXPECT_TRUE(page().KeyEdit->hasFocus());
     release(box.topLeft() - QPoint(3, 3));
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_EQ(table().CurObj, 1);
 
     const QRect after = pixelBox(object);
     moveTo(after.topLeft() - QPoint(4, 4));
     EXPECT_EQ(view()->cursor().shape(), Qt::ArrowCursor);
     press(after.topLeft() - QPoint(4, 4));
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_EQ(table().CurObj, 0); // empty area clears the selection
     release(after.topLeft() - QPoint(4, 4));
 }
@@ -39,7 +39,7 @@ TEST_F(AnnotationViewTest, PressOnAnotherObjectOnlySelectsIt) {
     table().CurObj = 1;
     press(box.center());
     EXPECT_EQ(table().CurObj, 2);
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     moveTo(box.center() + QPoint(30, 0));
     release(box.center() + QPoint(30, 0));
     EXPECT_EQ(pixelBox(second), box); // the next press drags it
@@ -65,23 +65,23 @@ TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHan
     const QRect box = pixelBox(object);
     const QPoint rightHandle(box.left() + box.width(), box.top() + box.height() / 2);
     press(rightHandle);
-    ASSERT_EQ(form->annotationPage->editor->DragMode, 8);
+    ASSERT_EQ(form->annotationPage->editor->dragHandle, DragHandle::Right);
     moveTo(QPoint(box.left() - 30, rightHandle.y()));
-    EXPECT_EQ(form->annotationPage->editor->DragMode, 7);
+    EXPECT_EQ(form->annotationPage->editor->dragHandle, DragHandle::Left);
     EXPECT_NEAR(object.PixWidth(form->job.viewScale()), 30, 1);
     EXPECT_NEAR(object.PixLeft(form->job.viewScale()), box.left() - 30, 1);
     moveTo(QPoint(box.left() - 40, rightHandle.y()));
     release(QPoint(box.left() - 40, rightHandle.y()));
     EXPECT_NEAR(object.PixWidth(form->job.viewScale()), 40, 1);
     EXPECT_NEAR(object.PixLeft(form->job.viewScale()), box.left() - 40, 1);
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
 }
 
 TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
     AnnotationObject& object = add(AnnotationTool::Figure, {40, 40}); // black, filled
     const QRect box = pixelBox(object);
     press(box.center());
-    ASSERT_EQ(form->annotationPage->editor->DragMode, 9);
+    ASSERT_EQ(form->annotationPage->editor->dragHandle, DragHandle::Body);
     moveTo(box.center() + QPoint(150, 0));
     QApplication::processEvents();
     const QImage& picture = form->annotationPage->annotationBitmap;
@@ -151,13 +151,13 @@ TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {
     box.setVerticalPosition(100);
     page().SpeedHand->setChecked(true);
     press({400, 300});
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 2);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Panning);
     moveTo({350, 280});
     EXPECT_EQ(box.horizontalPosition(), 150);
     EXPECT_EQ(box.verticalPosition(), 120);
     release({400, 300}); // the box has moved: the same spot is back at 400, 300
     EXPECT_EQ(box.horizontalPosition(), 150);
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -176,7 +176,7 @@ TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
     release(inside);
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("TxtForm")});
     EXPECT_EQ(object.Text, QByteArray("A\rB"));
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_FALSE(editor().swallowPress);
     const int32_t left = object.Left;
     moveTo(inside + QPoint(40, 40));
@@ -187,7 +187,7 @@ TEST_F(AnnotationViewTest, DoubleClickOnAFigureOpensNothing) {
     AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     QTest::mouseDClick(view(), Qt::LeftButton, {}, pixelBox(object).center());
     EXPECT_TRUE(dialogs.modalDialogs.empty());
-    EXPECT_EQ(form->annotationPage->editor->MouseMode, 1); // the press of the double-click grabs the figure
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Dragging); // the press of the double-click grabs the figure
     release(pixelBox(object).center());
 }
 
