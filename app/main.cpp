@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     setAppMessages(&dialogs);
     QPrinterTarget printer;
     AppEnvironment environment;
-    environment.settingsFolder = defaultProgramDirectory();
+    environment.settingsFolder = defaultSettingsFolder();
     environment.screen = screenFacts;
     environment.dialogs = &dialogs;
     environment.printTarget = &printer;

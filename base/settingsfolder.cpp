@@ -22,7 +22,7 @@ bool canWriteInto(const QString& folder) {
 
 } // namespace
 
-QString chooseProgramDirectory(const QString& executableDirectory, const QString& installedBinDirectory) {
+QString chooseSettingsFolder(const QString& executableDirectory, const QString& installedBinDirectory) {
     const QString executable = QDir::cleanPath(executableDirectory);
     const bool installed =
         !installedBinDirectory.isEmpty() && executable == QDir::cleanPath(installedBinDirectory);
@@ -30,8 +30,8 @@ QString chooseProgramDirectory(const QString& executableDirectory, const QString
     return withSlash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
-QString defaultProgramDirectory() {
-    return chooseProgramDirectory(QCoreApplication::applicationDirPath(), QStringLiteral(CDCOVER_INSTALL_BINDIR));
+QString defaultSettingsFolder() {
+    return chooseSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(CDCOVER_INSTALL_BINDIR));
 }
 
 bool prepareSettingsFolder(const QString& filePath) { return QDir().mkpath(QFileInfo(filePath).absolutePath()); }

@@ -10,10 +10,10 @@
 // The folder for the settings files, ending with '/'. `installedBinDirectory` is
 // where `cmake --install` puts the executables: a program started from there
 // always uses the configuration folder, even for a user who could write there.
-QString chooseProgramDirectory(const QString& executableDirectory, const QString& installedBinDirectory);
+QString chooseSettingsFolder(const QString& executableDirectory, const QString& installedBinDirectory);
 
 // The folder for the running program.
-QString defaultProgramDirectory();
+QString defaultSettingsFolder();
 
 // Creates the folder of a settings file about to be written; false when it cannot.
 bool prepareSettingsFolder(const QString& filePath);

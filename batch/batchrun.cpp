@@ -89,9 +89,9 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     return job;
 }
 
-std::optional<PaperType> choosePaper(const BatchOptions& options, const QString& programDirectory,
+std::optional<PaperType> choosePaper(const BatchOptions& options, const QString& settingsFolder,
                                      QTextStream& err) {
-    const QString path = options.paperFile.isEmpty() ? paperFilePath(programDirectory) : options.paperFile;
+    const QString path = options.paperFile.isEmpty() ? paperFilePath(settingsFolder) : options.paperFile;
     const std::vector<PaperType> formats = readPaperFileAt(path).value_or(std::vector<PaperType>{});
     if (!options.formatName.isEmpty()) {
         for (const PaperType& format : formats)
@@ -107,12 +107,12 @@ std::optional<PaperType> choosePaper(const BatchOptions& options, const QString&
     return formats[std::size_t(options.formatIndex)];
 }
 
-Calibration chooseCalibration(const BatchOptions& options, const QString& programDirectory) {
+Calibration chooseCalibration(const BatchOptions& options, const QString& settingsFolder) {
     if (options.calibration) {
         const auto& c = *options.calibration;
         return clampCalibration({c[0], c[1], c[2], c[3]});
     }
-    return readOptionsFileAt(options.optionsFile.isEmpty() ? optionsFilePath(programDirectory)
+    return readOptionsFileAt(options.optionsFile.isEmpty() ? optionsFilePath(settingsFolder)
                                                            : options.optionsFile);
 }
 
@@ -171,7 +171,7 @@ int writePreview(const PaperType& paper, const Job& job, const BatchOptions& opt
 
 } // namespace
 
-int runBatch(const BatchOptions& options, const QString& programDirectory, QTextStream& out,
+int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out,
              QTextStream& err) {
     if (options.help) {
         out << batchUsage();
@@ -196,9 +196,9 @@ int runBatch(const BatchOptions& options, const QString& programDirectory, QText
 
     std::optional<Job> job = readJob(options, err);
     if (!job) return ExitFailed;
-    std::optional<PaperType> paper = choosePaper(options, programDirectory, err);
+    std::optional<PaperType> paper = choosePaper(options, settingsFolder, err);
     if (!paper) return ExitFailed;
-    const Calibration calibration = chooseCalibration(options, programDirectory);
+    const Calibration calibration = chooseCalibration(options, settingsFolder);
 
     if (!options.previewFile.isEmpty()) return writePreview(*paper, *job, options, err);
     if (!options.pdfFile.isEmpty()) {

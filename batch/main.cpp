@@ -48,5 +48,5 @@ int main(int argc, char* argv[]) {
     // The window's rules use the screen's resolution; the batch takes the one a
     // standard screen has, so labels come out as the window makes them there.
     setScreenFacts({96, 24});
-    return runBatch(*parsed.options, defaultProgramDirectory(), out, err);
+    return runBatch(*parsed.options, defaultSettingsFolder(), out, err);
 }

@@ -64,6 +64,6 @@ bool writeOptionsFileAt(const QString& path, const Calibration& values) {
     return replaceFile(path, writeOptionsFile(values));
 }
 
-QString optionsFilePath(const QString& programDirectory) {
-    return programDirectory + QStringLiteral("options.dat");
+QString optionsFilePath(const QString& settingsFolder) {
+    return settingsFolder + QStringLiteral("options.dat");
 }

@@ -22,8 +22,8 @@ QLabel* wrappedText(const QString& text, QWidget* parent) {
 
 } // namespace
 
-CalibrationDialog::CalibrationDialog(const QString& programDirectory, PrintTarget& printer, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), programDirectory_(programDirectory), printer_(printer), dialogs_(dialogs) {
+CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), programDirectory_(settingsFolder), printer_(printer), dialogs_(dialogs) {
     setObjectName(QStringLiteral("KalForm"));
     setWindowTitle(QStringLiteral("Drucker kalibrieren..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

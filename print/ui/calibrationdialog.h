@@ -15,7 +15,7 @@ class QPushButton;
 class CalibrationDialog : public QDialog {
     Q_OBJECT
   public:
-    CalibrationDialog(const QString& programDirectory, PrintTarget& printer, Dialogs& dialogs,
+    CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs,
              QWidget* parent = nullptr);
 
     QDoubleSpinBox* LinksEd = nullptr; // cL, mm

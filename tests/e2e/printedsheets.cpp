@@ -51,11 +51,11 @@ void PrintedSheetsTest::createForm(std::unique_ptr<QPrinterTarget> printTarget) 
     target = std::move(printTarget);
     PaperType paper;
     applyDialogValues(paper, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
-    const QString programDirectory = work.path() + QStringLiteral("/program/");
-    ASSERT_TRUE(QDir().mkpath(programDirectory));
-    ASSERT_TRUE(SaveEttTypes({paper}, programDirectory));
+    const QString settingsFolder = work.path() + QStringLiteral("/program/");
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    ASSERT_TRUE(SaveEttTypes({paper}, settingsFolder));
     AppEnvironment environment;
-    environment.settingsFolder = programDirectory;
+    environment.settingsFolder = settingsFolder;
     environment.dialogs = &dialogs;
     environment.printTarget = target.get();
     form = std::make_unique<TMainForm>(environment);
