@@ -380,8 +380,7 @@ TEST(CoverFile, ProgressRunsOverTheRows) {
 TEST(CoverFile, SeedFilesOfTheFuzzerAreValid) {
     // Written by an independent generator, so they check the reader against more
     // than our own writer.
-    const QDir seeds(
-        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../fuzz-corpus/coverfile")));
+    const QDir seeds(QStringLiteral(CDCOVER_TESTS_DIR "/fuzz-corpus/coverfile"));
     const QStringList names = seeds.entryList({QStringLiteral("*.cov")}, QDir::Files);
     ASSERT_EQ(names.size(), 4);
     for (const QString& name : names) {
