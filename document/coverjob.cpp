@@ -106,6 +106,12 @@ void CoverJob::setPaperFormat(const std::optional<PaperType>& paper) {
     announce(Part::PaperFormat);
 }
 
+void CoverJob::setLabelShape(const std::optional<LabelShape>& shape) {
+    if (shape == labelShape_) return;
+    labelShape_ = shape;
+    announce(Part::PaperFormat);
+}
+
 void CoverJob::setFileName(const QString& fileName) {
     fileName_ = fileName;
     announce(Part::FileName);

@@ -8,6 +8,7 @@
 #include "document/objecttable.h"
 #include "document/pixelscale.h"
 #include "document/printvalues.h"
+#include "paper/labelshape.h"
 #include "paper/papertype.h"
 #include "paper/placement.h"
 #include "raster/dibimage.h"
@@ -91,6 +92,10 @@ class CoverJob : public QObject {
     // catalogue offers none.
     const std::optional<PaperType>& paperFormat() const { return paperFormat_; }
     void setPaperFormat(const std::optional<PaperType>& paper);
+    // The shape of the chosen format's labels, when one is known (formats made
+    // from a label template); sent with paperFormatChanged.
+    const std::optional<LabelShape>& labelShape() const { return labelShape_; }
+    void setLabelShape(const std::optional<LabelShape>& shape);
 
     // --- the file ----------------------------------------------------------------
     // The cover file of the job, empty when it is unnamed.
@@ -138,5 +143,6 @@ class CoverJob : public QObject {
     PlacementValues placement_;
     PrintValues printValues_;
     std::optional<PaperType> paperFormat_;
+    std::optional<LabelShape> labelShape_;
     QString fileName_;
 };
