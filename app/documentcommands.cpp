@@ -36,24 +36,6 @@ QString withoutFolder(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-QString readFailureText(cover::ReadStatus status, const QString& name) {
-    switch (status) {
-    case cover::ReadStatus::CannotOpen:
-        return QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei ") + name +
-               QStringLiteral(" nicht öffnen!");
-    case cover::ReadStatus::NotCoverFile:
-        return QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!");
-    case cover::ReadStatus::OutOfMemory:
-        return QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei ") +
-               name + QStringLiteral("!");
-    case cover::ReadStatus::Damaged:
-    case cover::ReadStatus::Ok:
-        break;
-    }
-    return QStringLiteral("Die CD-Cover Datei ") + name +
-           QStringLiteral(" ist beschädigt oder unvollständig und wurde nicht geöffnet!");
-}
-
 } // namespace
 
 bool TMainForm::askDiscard(const QString& caption) {
@@ -113,7 +95,7 @@ bool TMainForm::SaveFile(const QString& fileName) {
 bool TMainForm::OpenFile(const QString& fileName) {
     cover::ReadResult result = cover::readCoverFile(fileName, [this](int percent) { sendProgress(percent); });
     if (result.status != cover::ReadStatus::Ok) {
-        dialogs().message(readFailureText(result.status, withoutFolder(fileName)), kErrorCaption,
+        dialogs().message(cover::readFailureText(result.status, withoutFolder(fileName)), kErrorCaption,
                           MsgButtons::Ok, MsgIcon::Error);
         return false;
     }

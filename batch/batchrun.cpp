@@ -46,29 +46,8 @@ class StreamMessages final : public Messages {
 
 std::optional<cover::CoverDocument> readCover(const QString& path, QTextStream& err) {
     cover::ReadResult result = cover::readCoverFile(path);
-    const QString name = QFileInfo(path).fileName();
-    switch (result.status) {
-    case cover::ReadStatus::Ok:
-        return std::move(result.document);
-    case cover::ReadStatus::CannotOpen:
-        err << QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei %1 nicht öffnen!").arg(name)
-            << Qt::endl;
-        break;
-    case cover::ReadStatus::NotCoverFile:
-        err << QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!") << Qt::endl;
-        break;
-    case cover::ReadStatus::Damaged:
-        err << QStringLiteral(
-                   "Die CD-Cover Datei %1 ist beschädigt oder unvollständig und wurde nicht geöffnet!")
-                   .arg(name)
-            << Qt::endl;
-        break;
-    case cover::ReadStatus::OutOfMemory:
-        err << QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei %1!")
-                   .arg(name)
-            << Qt::endl;
-        break;
-    }
+    if (result.status == cover::ReadStatus::Ok) return std::move(result.document);
+    err << cover::readFailureText(result.status, QFileInfo(path).fileName()) << Qt::endl;
     return std::nullopt;
 }
 

@@ -82,6 +82,10 @@ ReadResult readCover(QByteArrayView bytes, const Progress& progress = {});
 WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress = {});
 ReadResult readCoverFile(const QString& path, const Progress& progress = {});
 
+// What the user is told when a cover file named `name` (without its folder)
+// could not be read; the window shows it in a message box, the batch tool on stderr.
+QString readFailureText(ReadStatus status, const QString& name);
+
 // What a save writes of `job`.
 CoverSource coverSourceOf(const CoverJob& job);
 // Makes `document` the job's image, page, view scales and objects. The marked
