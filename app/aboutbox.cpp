@@ -1,8 +1,8 @@
 #include "app/aboutbox.h"
 
-#include "app/apptitle.h"
-#include "app/dialogs.h"
-#include "app/pictures.h"
+#include "base/apptitle.h"
+#include "widgets/dialogs.h"
+#include "widgets/pictures.h"
 #include "raster/jpegcodec.h"
 
 #include <QDate>
@@ -12,13 +12,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString TAboutBox::withYear(QString text, int year) {
+QString AboutBox::withYear(QString text, int year) {
     const qsizetype at = text.indexOf(QStringLiteral("XXXX"));
     if (at >= 0) text.replace(at, 4, QString::number(year));
     return text;
 }
 
-TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+AboutBox::AboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Info"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

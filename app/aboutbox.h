@@ -8,10 +8,10 @@ class Dialogs;
 class QLabel;
 class QPushButton;
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
   public:
-    explicit TAboutBox(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit AboutBox(Dialogs& dialogs, QWidget* parent = nullptr);
 
     QLabel* ProgramIcon = nullptr;
     QLabel* Copyright = nullptr;

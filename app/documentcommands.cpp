@@ -1,16 +1,16 @@
 // The document commands of the top bar: new, open, save and save as, with the
 // cover file underneath.
 
-#include "app/coverfile.h"
-#include "app/dialogs.h"
+#include "document/coverfile.h"
+#include "widgets/dialogs.h"
 #include "app/mainform.h"
-#include "app/scrollbox.h"
-#include "app/userevents.h"
-#include "objects/annotationpage.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
-#include "raster/scanpage.h"
-#include "retouch/retouchpage.h"
+#include "widgets/scrollbox.h"
+#include "base/userevents.h"
+#include "objects/ui/annotationpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/retouchpage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -36,63 +36,44 @@ QString withoutFolder(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-QString readFailureText(cover::ReadStatus status, const QString& name) {
-    switch (status) {
-    case cover::ReadStatus::CannotOpen:
-        return QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei ") + name +
-               QStringLiteral(" nicht öffnen!");
-    case cover::ReadStatus::NotCoverFile:
-        return QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!");
-    case cover::ReadStatus::OutOfMemory:
-        return QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei ") +
-               name + QStringLiteral("!");
-    case cover::ReadStatus::Damaged:
-    case cover::ReadStatus::Ok:
-        break;
-    }
-    return QStringLiteral("Die CD-Cover Datei ") + name +
-           QStringLiteral(" ist beschädigt oder unvollständig und wurde nicht geöffnet!");
-}
-
 } // namespace
 
 bool TMainForm::askDiscard(const QString& caption) {
-    return dialogs_->message(kDiscardQuestion, caption, MsgButtons::OkCancel, MsgIcon::Information) ==
+    return dialogs().message(kDiscardQuestion, caption, MsgButtons::OkCancel, MsgIcon::Information) ==
            MsgAnswer::Ok;
 }
 
 void TMainForm::NewCoverBtnClick() {
     if (!askDiscard(QStringLiteral("Datei/Neu"))) return;
-    clearObjectTable();
-    makeWhiteStartImage();
-    markedRegion = {0, 0, currentImage.width() - 1, currentImage.height() - 1};
+    const CoverJob::ChangeBatch newJob(job);
+    job.clearObjects();
+    job.makeWhiteStartImage();
+    job.markWholeImage();
     Setsavedfilename(QString());
-    repaintDocumentViews();
 }
 
 void TMainForm::OpenCoverBtnClick() {
     if (!askDiscard(QStringLiteral("Datei/Öffnen"))) return;
     FileRequest request = coverFileRequest(QStringLiteral("Öffnen"));
     request.mustExist = true;
-    if (const std::optional<FileAnswer> answer = dialogs_->openFile(request)) OpenFile(answer->path);
+    if (const std::optional<FileAnswer> answer = dialogs().openFile(request)) OpenFile(answer->path);
 }
 
 void TMainForm::SaveCoverBtnClick() {
-    if (currentFileName.isEmpty())
+    if (job.fileName().isEmpty())
         SaveCoverAsBtnClick();
     else
-        SaveFile(currentFileName);
+        SaveFile(job.fileName());
 }
 
 void TMainForm::SaveCoverAsBtnClick() {
     FileRequest request = coverFileRequest(QStringLiteral("Speichern unter"));
     request.confirmOverwrite = true;
-    if (const std::optional<FileAnswer> answer = dialogs_->saveFile(request)) SaveFile(answer->path);
+    if (const std::optional<FileAnswer> answer = dialogs().saveFile(request)) SaveFile(answer->path);
 }
 
 bool TMainForm::SaveFile(const QString& fileName) {
-    const cover::CoverSource source{pageWidth,           pageHeight, viewZoom,
-                                    unitsPerScreenPixel, &objects,   &currentImage};
+    const cover::CoverSource source = cover::coverSourceOf(job);
     const cover::WriteStatus status =
         cover::writeCoverFile(fileName, source, [this](int percent) { sendProgress(percent); });
     if (status == cover::WriteStatus::Ok) {
@@ -107,48 +88,25 @@ bool TMainForm::SaveFile(const QString& fileName) {
                                    name + QStringLiteral("! Die Datei wurde nicht gespeichert.");
     // The progress bar may have stopped half way.
     sendProgress(0);
-    dialogs_->message(text, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+    dialogs().message(text, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
     return false;
 }
 
 bool TMainForm::OpenFile(const QString& fileName) {
     cover::ReadResult result = cover::readCoverFile(fileName, [this](int percent) { sendProgress(percent); });
     if (result.status != cover::ReadStatus::Ok) {
-        dialogs_->message(readFailureText(result.status, withoutFolder(fileName)), kErrorCaption,
+        dialogs().message(cover::readFailureText(result.status, withoutFolder(fileName)), kErrorCaption,
                           MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
-    cover::CoverDocument& document = result.document;
-    clearObjectTable();
-    cover::installObjects(document, objects);
-    deldib(currentImage);
-    currentImage = std::move(document.image);
-    pageWidth = document.pageWidth;
-    pageHeight = document.pageHeight;
-    viewZoom = document.viewZoom;
-    unitsPerScreenPixel = document.unitsPerScreenPixel;
-    annotationPage->resizeToPage();
-    markedRegion = {0, 0, currentImage.width() - 1, currentImage.height() - 1};
+    const CoverJob::ChangeBatch openedJob(job);
+    cover::installDocument(std::move(result.document), job);
+    job.markWholeImage();
     Setsavedfilename(fileName);
-    repaintDocumentViews();
     return true;
-}
-
-void TMainForm::clearObjectTable() {
-    objects.clearall();
-    DragMode = 0;
-    MouseMode = 0;
 }
 
 void TMainForm::sendProgress(int percent) {
     WmUserEvent event(percent);
     QCoreApplication::sendEvent(this, &event);
-}
-
-void TMainForm::repaintDocumentViews() {
-    annotationPage->PaintBox1->update();
-    placementPage->PaintBox2->update();
-    scanPage->ScanPaintBoxPaint();
-    retouchPage->RetuschPaintPaint();
-    printPage->VPaint->update();
 }

@@ -1,11 +1,11 @@
 // Files from outside the window: the one named on the command line and those
 // dropped from a file manager.
 
-#include "app/dialogs.h"
-#include "app/givenfile.h"
+#include "widgets/dialogs.h"
+#include "document/givenfile.h"
 #include "app/mainform.h"
 #include "raster/imagefile.h"
-#include "raster/scanpage.h"
+#include "raster/ui/scanpage.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -35,13 +35,11 @@ bool TMainForm::openGivenFile(const QString& fileName) {
 bool TMainForm::openGivenImage(const QString& fileName) {
     DibImage image = OpenDib(fileName);
     if (image.isNull()) {
-        dialogs_->message(imageReadFailureText(QFileInfo(fileName).fileName()), QStringLiteral("Fehler"),
+        dialogs().message(imageReadFailureText(QFileInfo(fileName).fileName()), QStringLiteral("Fehler"),
                           MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
     scanPage->receiveImage(std::move(image));
-    // A drop may come while another page is shown.
-    repaintDocumentViews();
     return true;
 }
 

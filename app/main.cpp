@@ -1,11 +1,11 @@
 #include "app/mainform.h"
-#include "app/programdirectory.h"
-#include "app/qtdialogs.h"
+#include "base/settingsfolder.h"
+#include "widgets/qtdialogs.h"
 #include "app/qttranslations.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
-#include "print/qprintertarget.h"
-#include "raster/screenfacts.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
+#include "print/printer/qprintertarget.h"
+#include "base/screenfacts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -18,14 +18,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("cdcover"));
     const GermanQtTranslations qtInGerman;
 
+    ScreenFacts screenFacts;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setScreenFacts({int(screen->logicalDotsPerInchX()), screen->depth()});
+        screenFacts = {int(screen->logicalDotsPerInchX()), screen->depth()};
+    setScreenFacts(screenFacts);
 
     QtDialogs dialogs;
     setAppMessages(&dialogs);
     QPrinterTarget printer;
     AppEnvironment environment;
-    environment.programDirectory = defaultProgramDirectory();
+    environment.settingsFolder = defaultSettingsFolder();
+    environment.screen = screenFacts;
     environment.dialogs = &dialogs;
     environment.printTarget = &printer;
 

@@ -1,23 +1,23 @@
 #include "app/mainform.h"
 
 #include "app/aboutbox.h"
-#include "app/apptitle.h"
-#include "app/controls.h"
-#include "app/dialogs.h"
-#include "app/imagebutton.h"
-#include "app/pictures.h"
-#include "app/progresspanel.h"
-#include "app/scrollbox.h"
-#include "app/units.h"
-#include "app/userevents.h"
-#include "objects/annotationpage.h"
+#include "base/apptitle.h"
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "widgets/pictures.h"
+#include "widgets/progresspanel.h"
+#include "widgets/scrollbox.h"
+#include "base/units.h"
+#include "base/userevents.h"
+#include "objects/ui/annotationpage.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
 #include "print/printtarget.h"
-#include "raster/scanpage.h"
-#include "raster/screenfacts.h"
-#include "retouch/retouchpage.h"
+#include "raster/ui/scanpage.h"
+#include "base/screenfacts.h"
+#include "retouch/ui/retouchpage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,8 +37,7 @@
 #include <cstring>
 
 TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
-    : QWidget(parent), programDirectory(environment.programDirectory), dialogs_(environment.dialogs),
-      printTarget_(environment.printTarget) {
+    : QWidget(parent), shell_(environment) {
     setObjectName(QStringLiteral("MainForm"));
     resize(638, 512);
     // Files dropped from a file manager open (givenfilecommands.cpp).
@@ -56,7 +55,9 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
     layout->addWidget(PageControl2, 1);
     layout->addWidget(buildBottomBar());
     layout->addWidget(buildStatusBar());
+    shell_.attachStatusBar(StatusPanel1, progressPanel);
     buildPages();
+    connect(&job, &CoverJob::fileNameChanged, this, &TMainForm::showFileNameInTitle);
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -64,8 +65,6 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
-    deldib(currentImage);
-    FreeEttTypes(EttTypes);
 }
 
 QWidget* TMainForm::buildTopBar() {
@@ -120,12 +119,12 @@ QWidget* TMainForm::buildBottomBar() {
     auto* buttons = new QHBoxLayout(right);
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->setSpacing(12);
-    ueberbtn = new TImageButton(QStringLiteral("ueberbtn"), QStringLiteral("ueberBtn2"),
+    ueberbtn = new ImageButton(QStringLiteral("ueberbtn"), QStringLiteral("ueberBtn2"),
                                 QStringLiteral("Informationen über das Programm"), right);
-    EndeBtn = new TImageButton(QStringLiteral("EndeBtn"), QStringLiteral("EndeBtnDown"),
+    EndeBtn = new ImageButton(QStringLiteral("EndeBtn"), QStringLiteral("EndeBtnDown"),
                                QStringLiteral("Hiermit verlassen Sie das Programm"), right);
-    connect(ueberbtn, &TImageButton::clicked, this, &TMainForm::AboutBitBtnClick);
-    connect(EndeBtn, &TImageButton::clicked, this, &TMainForm::QuitBtnClick);
+    connect(ueberbtn, &ImageButton::clicked, this, &TMainForm::AboutBitBtnClick);
+    connect(EndeBtn, &ImageButton::clicked, this, &TMainForm::QuitBtnClick);
     buttons->addWidget(ueberbtn);
     buttons->addWidget(EndeBtn);
     row->addWidget(right);
@@ -144,18 +143,18 @@ QWidget* TMainForm::buildStatusBar() {
     StatusPanel1->setFrameShape(QFrame::Panel);
     StatusPanel1->setFrameShadow(QFrame::Sunken);
     row->addWidget(StatusPanel1);
-    progressPanel = new ProgressPanel(progress_, bar);
+    progressPanel = new ProgressPanel(shell_.progressState(), bar);
     progressPanel->setObjectName(QStringLiteral("progressPanel"));
     row->addWidget(progressPanel, 1);
     return bar;
 }
 
 void TMainForm::buildPages() {
-    scanPage = new ScanPage(*this);
-    retouchPage = new RetouchPage(*this);
-    annotationPage = new AnnotationPage(*this);
-    placementPage = new PlacementPage(*this);
-    printPage = new PrintPage(*this);
+    scanPage = new ScanPage(job, shell_);
+    retouchPage = new RetouchPage(job, shell_);
+    annotationPage = new AnnotationPage(job, shell_);
+    placementPage = new PlacementPage(job, shell_);
+    printPage = new PrintPage(job, shell_);
     PageControl2->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), QStringLiteral("Scannen"));
     PageControl2->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")),
                          QStringLiteral("Retuschieren"));
@@ -169,84 +168,51 @@ void TMainForm::buildPages() {
     connect(retouchPage->SpeichernUnter1, &QAction::triggered, scanPage, &ScanPage::SaveBtnClick);
 }
 
+// The pages follow the job's signals: the batch lets each see the start-up
+// state once, complete.
 void TMainForm::FormCreate() {
-    // 1. The program directory always ends with a separator.
-    if (!programDirectory.endsWith(QLatin1Char('/'))) programDirectory += QLatin1Char('/');
-    // 2. The document is unnamed.
+    const CoverJob::ChangeBatch startUp(job);
+    // The document is unnamed.
     Setsavedfilename(QString());
-    // 3. The retouch page starts without a drag.
+    // The retouch page starts without a drag.
     retouchPage->resetDragging();
-    // 4. The white start image and the marked region over all of it.
-    makeWhiteStartImage();
-    markedRegion = {0, 0, currentImage.width() - 1, currentImage.height() - 1};
-    // 5. The effect menu from the filter table.
+    // The white start image and the marked region over all of it.
+    job.makeWhiteStartImage();
+    job.markWholeImage();
+    // The effect menu from the filter table.
     retouchPage->buildEffectMenu();
-    // 6. The object table exists with every slot free; the mouse is idle.
-    objects.clearall();
-    DragMode = 0;
-    MouseMode = 0;
-    // 7. The cursors of the annotation page.
-    registerCursors();
-    // 8. The annotation page's off-screen picture at the paint box's size.
-    annotationBitmap = QImage(annotationPage->paintBoxSize(), QImage::Format_RGB32);
-    // 9. One view pixel per image pixel at the start.
-    viewZoom = 1.0;
-    unitsPerScreenPixel = units::kUnitsPerMm * units::kMmPerInch / screenFacts().logicalDpiX * 2;
-    ImagePixelSize = unitsPerScreenPixel;
-    // 10. The page is the printer's printable page.
-    pageSizeRefresh();
-    pageWidth = printerPageWidth;
-    pageHeight = printerPageHeight;
-    // 11. The annotation view at the page's size.
-    annotationPage->resizeToPage();
-    // 13. The paper format catalogue in its list, the first entry chosen.
-    LoadEttTypes(EttTypes, programDirectory);
-    placementPage->UpdateEttTypes();
+    // The object table exists with every slot free.
+    job.clearObjects();
+    // One view pixel per image pixel at the start.
+    const double unitsPerScreenPixel =
+        units::kUnitsPerMm * units::kMmPerInch / shell_.screen().logicalDpiX * 2;
+    job.setViewScales(1.0, unitsPerScreenPixel);
+    job.setImagePixelSize(unitsPerScreenPixel);
+    // The page is the printer's printable page.
+    const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
+    job.setPageSize(page.width, page.height);
+    // The paper format catalogue in its list, the first entry chosen.
+    shell_.paperCatalogue().load();
     placementPage->ComboBox1->setCurrentIndex(0);
-    // The views show the start image.
-    scanPage->ScanPaintBoxPaint();
-    retouchPage->RetuschPaintPaint();
-}
-
-void TMainForm::makeWhiteStartImage() {
-    deldib(currentImage);
-    currentImage = newdib(320, 200, 24);
-    if (!currentImage.isNull()) std::memset(currentImage.pixels(), 255, currentImage.sizeImage());
-}
-
-void TMainForm::registerCursors() {
-    screenCursors[1] = QCursor(Qt::SizeFDiagCursor);
-    screenCursors[2] = QCursor(Qt::SizeBDiagCursor);
-    screenCursors[3] = QCursor(Qt::SizeBDiagCursor);
-    screenCursors[4] = QCursor(Qt::SizeFDiagCursor);
-    screenCursors[5] = QCursor(Qt::SizeVerCursor);
-    screenCursors[6] = QCursor(Qt::SizeVerCursor);
-    screenCursors[7] = QCursor(Qt::SizeHorCursor);
-    screenCursors[8] = QCursor(Qt::SizeHorCursor);
-    screenCursors[9] = pictures::cursor(pictures::CursorName::DragC);
-    screenCursors[10] = QCursor(Qt::ArrowCursor);
-    screenCursors[11] = pictures::cursor(pictures::CursorName::Lupe);
-    screenCursors[12] = pictures::cursor(pictures::CursorName::MultiDrag);
-}
-
-void TMainForm::pageSizeRefresh() {
-    const PageSizeUnits size = pageSizeInUnits(*printTarget_);
-    printerPageWidth = size.width;
-    printerPageHeight = size.height;
 }
 
 void TMainForm::Setsavedfilename(const QString& fileName) {
-    currentFileName = fileName;
+    job.setFileName(fileName);
+}
+
+void TMainForm::showFileNameInTitle() {
+    const QString& fileName = job.fileName();
     const QString shown =
         fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
     setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("]"));
 }
 
-void TMainForm::SetProSatus(int percent) {
-    if (progress_.set(percent))
-        progressPanel->repaintWhole();
-    else
-        SBarPaintMore();
+void TMainForm::setProgress(int percent) {
+    shell_.showProgress(percent);
+}
+
+int TMainForm::progressValue() const {
+    return shell_.progressState().value();
 }
 
 void TMainForm::SBarPaintMore() {
@@ -322,7 +288,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 bool TMainForm::event(QEvent* event) {
     if (event->type() == userevents::WmUser) {
-        SetProSatus(static_cast<WmUserEvent*>(event)->percent());
+        setProgress(static_cast<WmUserEvent*>(event)->percent());
         return true;
     }
     if (event->type() == userevents::WmUser2) {
@@ -332,22 +298,13 @@ bool TMainForm::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TMainForm::CheckAllPanelOptions() {
-    annotationPage->CheckAllPanelOptions();
-}
-
-LabelRenderSettings TMainForm::labelRenderSettings() const {
-    const int dpi = screenFacts().logicalDpiX;
-    return LabelRenderSettings{ImagePixelSize, dpi, dpi};
-}
-
 void TMainForm::AboutBitBtnClick() {
-    TAboutBox box(*dialogs_, this);
-    dialogs_->runModal(box);
+    AboutBox box(dialogs(), this);
+    dialogs().runModal(box);
 }
 
 void TMainForm::wwwBtn0Click() {
-    dialogs_->openWebAddress(QUrl(makerWebAddress()));
+    dialogs().openWebAddress(QUrl(makerWebAddress()));
 }
 
 void TMainForm::QuitBtnClick() {
@@ -356,7 +313,7 @@ void TMainForm::QuitBtnClick() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     const MsgAnswer answer =
-        dialogs_->message(QStringLiteral("Hiermit beenden Sie das Programm."),
+        dialogs().message(QStringLiteral("Hiermit beenden Sie das Programm."),
                           QStringLiteral("Programm beenden"), MsgButtons::OkCancel, MsgIcon::Information);
     if (answer == MsgAnswer::Ok)
         event->accept();

@@ -1,24 +1,15 @@
 #pragma once
-// The main window: it owns the document and view state for the life of the
-// program, the five workflow pages, the status bar's progress bar and the image
-// buttons of the bottom bar, and wires them together.
+// The main window: it holds the job, builds the five workflow pages and the
+// shell they get, the top bar with the document commands, the bottom bar with
+// its image buttons and the status bar, and wires them together. It is the
+// only part of the program that knows all pages.
 
-#include "app/progress.h"
-#include "objects/objectops.h"
-#include "objects/objecttable.h"
-#include "objects/pixelmode.h"
-#include "paper/papertype.h"
-#include "print/drawvcart.h"
-#include "raster/dibimage.h"
-#include "raster/dragscroll.h"
+#include "app/mainshell.h"
+#include "base/progress.h"
+#include "document/coverjob.h"
 
-#include <QCursor>
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
-
-#include <array>
-#include <vector>
 
 class Dialogs;
 class PrintTarget;
@@ -27,7 +18,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
-class TImageButton;
+class ImageButton;
 class ScanPage;
 class RetouchPage;
 class AnnotationPage;
@@ -35,53 +26,16 @@ class PlacementPage;
 class PrintPage;
 class ScrollBox;
 
-// What the main window is given from outside: where its settings files live,
-// how it asks the user, and where it prints.
-struct AppEnvironment {
-    QString programDirectory; // ends with '/'
-    Dialogs* dialogs = nullptr;
-    PrintTarget* printTarget = nullptr;
-};
-
-// Marked region of the retouch page, in image pixels from the top-left corner:
-// columns left .. right − 1 and rows top .. bottom − 1.
-struct MarkedRegion {
-    int32_t left = 0, top = 0, right = 0, bottom = 0;
-    friend bool operator==(const MarkedRegion&, const MarkedRegion&) = default;
-};
-
 class TMainForm : public QWidget {
     Q_OBJECT
   public:
     explicit TMainForm(const AppEnvironment& environment, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // --- document and view state -------------------------------------------
-    QString programDirectory;
-    DibImage currentImage;
-    MarkedRegion markedRegion;
-    ObjectTable objects;
-    // The view scales are the process-wide ones the object accessors convert with.
-    double& viewZoom = pixelScales().viewZoom;
-    double& unitsPerScreenPixel = pixelScales().unitsPerScreenPixel;
-    double& RenderScale = pixelScales().RenderScale;
-    // The font of the font dialog; new text objects take it over.
-    DialogFont FontDialog1;
-    double ImagePixelSize = 0; // internal units per image pixel, fixed at start-up
-    int32_t printerPageWidth = 0, printerPageHeight = 0;
-    int32_t pageWidth = 0, pageHeight = 0;
-    QString currentFileName;
-    int32_t DragMode = 0, MouseMode = 0;
-    QImage annotationBitmap;
-    DragScroll dragScroll; // shared by the scan view, placement view and sheet preview
-    // The twelve cursors of the annotation page, by number 1..12.
-    std::array<QCursor, 13> screenCursors;
-    // The paper format catalogue, in the order of paper.dat and of the list.
-    std::vector<PaperType> EttTypes;
-    int32_t EttTypeCount() const { return int32_t(EttTypes.size()); }
-
-    Dialogs& dialogs() { return *dialogs_; }
-    PrintTarget& printTarget() { return *printTarget_; }
+    // The job the pages work on, and what they get of the window.
+    CoverJob job;
+    MainShell& shell() { return shell_; }
+    Dialogs& dialogs() { return shell_.dialogs(); }
 
     // --- pages and controls -------------------------------------------------
     QTabWidget* PageControl2 = nullptr;
@@ -95,8 +49,8 @@ class TMainForm : public QWidget {
     QPushButton* SaveCoverBtn = nullptr;
     QPushButton* SaveCoverAsBtn = nullptr;
     QToolButton* wwwBtn = nullptr;
-    TImageButton* ueberbtn = nullptr;
-    TImageButton* EndeBtn = nullptr;
+    ImageButton* ueberbtn = nullptr;
+    ImageButton* EndeBtn = nullptr;
     QLabel* StatusPanel1 = nullptr;
     ProgressPanel* progressPanel = nullptr;
 
@@ -105,24 +59,17 @@ class TMainForm : public QWidget {
 
     // --- shell services -----------------------------------------------------
     void FormCreate();
-    void SetProSatus(int percent);
+    void setProgress(int percent);
     void SBarPaintMore();
     void StatusBar1DrawPanel(const WinRect& rect);
-    int progressValue() const { return progress_.value(); }
+    int progressValue() const;
     void FormMouseWheelDown();
     void FormMouseWheelUp();
-    void CheckAllPanelOptions();
-    // What DrawVCart needs of the window: image pixel size and resolutions.
-    LabelRenderSettings labelRenderSettings() const;
     void AboutBitBtnClick();
     void wwwBtn0Click();
     void QuitBtnClick();
-    // Stores the current file name and shows it in the window title.
+    // Stores the current file name; the window title follows.
     void Setsavedfilename(const QString& fileName);
-    // The printer's printable page in internal units, from the print target.
-    void pageSizeRefresh();
-    // Replaces the current image with a white 320 × 200 24-bit picture.
-    void makeWhiteStartImage();
 
     // --- document commands (documentcommands.cpp) --------------------------------
     void NewCoverBtnClick();
@@ -152,7 +99,7 @@ class TMainForm : public QWidget {
     QWidget* buildBottomBar();
     QWidget* buildStatusBar();
     void buildPages();
-    void registerCursors();
+    void showFileNameInTitle();
     // Scrolls the page shown, or leaves the wheel to the focused control under
     // the pointer; true when the event is used up.
     bool handleWheel(QWidget* receiver, QWheelEvent* wheel);
@@ -160,13 +107,9 @@ class TMainForm : public QWidget {
     bool askDiscard(const QString& caption);
     bool openGivenImage(const QString& fileName);
     void openDroppedFile(const QString& fileName);
-    void clearObjectTable();
     void sendProgress(int percent);
-    void repaintDocumentViews();
 
-    Dialogs* dialogs_;
-    PrintTarget* printTarget_;
-    ProgressBarState progress_;
+    MainShell shell_;
     int wheelAccumulator_ = 0;
     // The last wheel event left to a focused control.
     QPointer<QWidget> passedWheelReceiver_;

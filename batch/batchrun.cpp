@@ -1,18 +1,18 @@
 #include "batch/batchrun.h"
 
-#include "app/coverfile.h"
-#include "app/messages.h"
-#include "app/savefile.h"
-#include "app/units.h"
+#include "document/coverfile.h"
+#include "base/messages.h"
+#include "base/savefile.h"
+#include "base/units.h"
 #include "batch/jobinfo.h"
 #include "batch/pdffiletarget.h"
 #include "paper/paperfile.h"
 #include "print/calibration.h"
 #include "print/printrun.h"
-#include "print/qprintertarget.h"
+#include "print/printer/qprintertarget.h"
 #include "print/sheetpreview.h"
 #include "raster/imagefile.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 
 #include <QFileInfo>
 #include <QPrinterInfo>
@@ -46,29 +46,8 @@ class StreamMessages final : public Messages {
 
 std::optional<cover::CoverDocument> readCover(const QString& path, QTextStream& err) {
     cover::ReadResult result = cover::readCoverFile(path);
-    const QString name = QFileInfo(path).fileName();
-    switch (result.status) {
-    case cover::ReadStatus::Ok:
-        return std::move(result.document);
-    case cover::ReadStatus::CannotOpen:
-        err << QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei %1 nicht öffnen!").arg(name)
-            << Qt::endl;
-        break;
-    case cover::ReadStatus::NotCoverFile:
-        err << QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!") << Qt::endl;
-        break;
-    case cover::ReadStatus::Damaged:
-        err << QStringLiteral(
-                   "Die CD-Cover Datei %1 ist beschädigt oder unvollständig und wurde nicht geöffnet!")
-                   .arg(name)
-            << Qt::endl;
-        break;
-    case cover::ReadStatus::OutOfMemory:
-        err << QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei %1!")
-                   .arg(name)
-            << Qt::endl;
-        break;
-    }
+    if (result.status == cover::ReadStatus::Ok) return std::move(result.document);
+    err << cover::readFailureText(result.status, QFileInfo(path).fileName()) << Qt::endl;
     return std::nullopt;
 }
 
@@ -89,9 +68,9 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     return job;
 }
 
-std::optional<PaperType> choosePaper(const BatchOptions& options, const QString& programDirectory,
+std::optional<PaperType> choosePaper(const BatchOptions& options, const QString& settingsFolder,
                                      QTextStream& err) {
-    const QString path = options.paperFile.isEmpty() ? paperFilePath(programDirectory) : options.paperFile;
+    const QString path = options.paperFile.isEmpty() ? paperFilePath(settingsFolder) : options.paperFile;
     const std::vector<PaperType> formats = readPaperFileAt(path).value_or(std::vector<PaperType>{});
     if (!options.formatName.isEmpty()) {
         for (const PaperType& format : formats)
@@ -107,12 +86,12 @@ std::optional<PaperType> choosePaper(const BatchOptions& options, const QString&
     return formats[std::size_t(options.formatIndex)];
 }
 
-Calibration chooseCalibration(const BatchOptions& options, const QString& programDirectory) {
+Calibration chooseCalibration(const BatchOptions& options, const QString& settingsFolder) {
     if (options.calibration) {
         const auto& c = *options.calibration;
         return clampCalibration({c[0], c[1], c[2], c[3]});
     }
-    return readOptionsFileAt(options.optionsFile.isEmpty() ? optionsFilePath(programDirectory)
+    return readOptionsFileAt(options.optionsFile.isEmpty() ? optionsFilePath(settingsFolder)
                                                            : options.optionsFile);
 }
 
@@ -123,7 +102,7 @@ LabelContent contentOf(const Job& job, const BatchOptions& options) {
             LabelRenderSettings{imagePixelSize, dpi, dpi}};
 }
 
-JobValues jobValuesOf(const BatchOptions& options) {
+PrintValues jobValuesOf(const BatchOptions& options) {
     return {options.used, options.copies, options.sheet};
 }
 
@@ -171,7 +150,7 @@ int writePreview(const PaperType& paper, const Job& job, const BatchOptions& opt
 
 } // namespace
 
-int runBatch(const BatchOptions& options, const QString& programDirectory, QTextStream& out,
+int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out,
              QTextStream& err) {
     if (options.help) {
         out << batchUsage();
@@ -196,9 +175,9 @@ int runBatch(const BatchOptions& options, const QString& programDirectory, QText
 
     std::optional<Job> job = readJob(options, err);
     if (!job) return ExitFailed;
-    std::optional<PaperType> paper = choosePaper(options, programDirectory, err);
+    std::optional<PaperType> paper = choosePaper(options, settingsFolder, err);
     if (!paper) return ExitFailed;
-    const Calibration calibration = chooseCalibration(options, programDirectory);
+    const Calibration calibration = chooseCalibration(options, settingsFolder);
 
     if (!options.previewFile.isEmpty()) return writePreview(*paper, *job, options, err);
     if (!options.pdfFile.isEmpty()) {

@@ -9,6 +9,6 @@
 
 enum BatchExit { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
-// `programDirectory` holds the default paper.dat and options.dat.
-int runBatch(const BatchOptions& options, const QString& programDirectory, QTextStream& out,
+// `settingsFolder` holds the default paper.dat and options.dat.
+int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out,
              QTextStream& err);

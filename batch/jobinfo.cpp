@@ -1,6 +1,6 @@
 #include "batch/jobinfo.h"
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,7 +8,7 @@
 
 namespace {
 
-QJsonObject objectJson(int slot, const Tobs& o) {
+QJsonObject objectJson(int slot, const AnnotationObject& o) {
     // In file order; the text variant's Framed and ShadowColor share Shape and FillMode.
     return QJsonObject{{QStringLiteral("slot"), slot},
                        {QStringLiteral("Left"), o.Left},

@@ -2,7 +2,7 @@
 // `cdcover-batch --info`: a cover file's job as JSON, every object field under
 // its name in the file's object record, texts as UTF-8.
 
-#include "app/coverfile.h"
+#include "document/coverfile.h"
 
 #include <QByteArray>
 

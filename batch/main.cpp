@@ -1,11 +1,11 @@
 // cdcover-batch: prints cover jobs from the command line, without a window.
 
-#include "app/programdirectory.h"
+#include "base/settingsfolder.h"
 #include "batch/batchoptions.h"
 #include "batch/batchrun.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,12 +35,12 @@ int main(int argc, char* argv[]) {
     // No display is needed: the program draws offscreen by itself.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QTemporaryDir> runtimeDirectory = provideRuntimeDirectory();
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("cdcover"));
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("cdcover"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const ParsedCommandLine parsed = parseBatchCommandLine(QApplication::arguments());
+    const ParsedCommandLine parsed = parseBatchCommandLine(QGuiApplication::arguments());
     if (!parsed.options) {
         err << parsed.error << "\n\n" << batchUsage();
         return ExitUsage;
@@ -48,5 +48,5 @@ int main(int argc, char* argv[]) {
     // The window's rules use the screen's resolution; the batch takes the one a
     // standard screen has, so labels come out as the window makes them there.
     setScreenFacts({96, 24});
-    return runBatch(*parsed.options, defaultProgramDirectory(), out, err);
+    return runBatch(*parsed.options, defaultSettingsFolder(), out, err);
 }

@@ -1,6 +1,6 @@
 #include "batch/pdffiletarget.h"
 
-#include "app/savefile.h"
+#include "base/savefile.h"
 
 #include <QPageLayout>
 

@@ -19,7 +19,7 @@ constexpr double kScale = 2.0 / kImagePixelSize;
 std::unique_ptr<ObjectTable> mixedTable(int count, int32_t only = KindFree) {
     auto table = std::make_unique<ObjectTable>();
     for (int i = 1; i <= count; ++i) {
-        Tobs& object = table->slot(i);
+        AnnotationObject& object = table->slot(i);
         const int x = (i * 137) % 900;
         const int y = (i * 251) % 900;
         object.Left = int32_t(x * kImagePixelSize);

@@ -1,7 +1,7 @@
 // Opening and saving 3000 × 3000 pictures. The JPEG file is also written to
 // the temporary directory so that `djpeg` can be timed on the same bytes.
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "raster/imagefile.h"
 
 #include <QDir>

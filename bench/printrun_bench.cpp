@@ -4,7 +4,7 @@
 // grows by a few bytes per copy. The counters report the file sizes.
 
 #include "print/printrun.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 
 #include <QFileInfo>
 #include <QPageSize>
@@ -93,7 +93,7 @@ void BM_PrintRunToPdf(benchmark::State& state) {
     } messages;
     for (auto _ : state) {
         PdfFileTarget target(path);
-        const PrintJob job{paper, JobValues{0, copies, 1}, Calibration{},
+        const PrintJob job{paper, PrintValues{0, copies, 1}, Calibration{},
                            LabelContent{picture(), objects, PlacementValues{100, 0, 0},
                                         LabelRenderSettings{pixelSize, 96, 96}}};
         if (runPrintJob(target, job, messages) != PrintOutcome::Printed)

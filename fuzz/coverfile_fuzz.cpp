@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the cover file reader. Whatever it accepts must write
 // back and read again to the same document.
 
-#include "app/coverfile.h"
+#include "document/coverfile.h"
 
 #include <cstdlib>
 #include <cstring>

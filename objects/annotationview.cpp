@@ -1,6 +1,6 @@
 #include "objects/annotationview.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -18,43 +18,43 @@ int32_t saturate32(int64_t value) {
     return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-// The handle that mirrors `dragMode` left to right (1↔2, 3↔4, 7↔8).
-int32_t mirroredLeftRight(int32_t dragMode) {
-    switch (dragMode) {
-    case 1:
-        return 2;
-    case 2:
-        return 1;
-    case 3:
-        return 4;
-    case 4:
-        return 3;
-    case 7:
-        return 8;
-    case 8:
-        return 7;
+// The handle that mirrors `handle` left to right.
+DragHandle mirroredLeftRight(DragHandle handle) {
+    switch (handle) {
+    case DragHandle::TopLeft:
+        return DragHandle::TopRight;
+    case DragHandle::TopRight:
+        return DragHandle::TopLeft;
+    case DragHandle::BottomLeft:
+        return DragHandle::BottomRight;
+    case DragHandle::BottomRight:
+        return DragHandle::BottomLeft;
+    case DragHandle::Left:
+        return DragHandle::Right;
+    case DragHandle::Right:
+        return DragHandle::Left;
     default:
-        return dragMode;
+        return handle;
     }
 }
 
-// The handle that mirrors `dragMode` top to bottom (1↔3, 2↔4, 5↔6).
-int32_t mirroredTopBottom(int32_t dragMode) {
-    switch (dragMode) {
-    case 1:
-        return 3;
-    case 3:
-        return 1;
-    case 2:
-        return 4;
-    case 4:
-        return 2;
-    case 5:
-        return 6;
-    case 6:
-        return 5;
+// The handle that mirrors `handle` top to bottom.
+DragHandle mirroredTopBottom(DragHandle handle) {
+    switch (handle) {
+    case DragHandle::TopLeft:
+        return DragHandle::BottomLeft;
+    case DragHandle::BottomLeft:
+        return DragHandle::TopLeft;
+    case DragHandle::TopRight:
+        return DragHandle::BottomRight;
+    case DragHandle::BottomRight:
+        return DragHandle::TopRight;
+    case DragHandle::Top:
+        return DragHandle::Bottom;
+    case DragHandle::Bottom:
+        return DragHandle::Top;
     default:
-        return dragMode;
+        return handle;
     }
 }
 
@@ -65,7 +65,7 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H) {
             QPoint(L + W / 2, T), QPoint(L + W / 2, T + H), QPoint(L, T + H / 2), QPoint(L + W, T + H / 2)};
 }
 
-DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y) {
+DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y, const PixelScale& view) {
     DragHit hit;
     switch (tool) {
     case AnnotationTool::Pointer:
@@ -82,8 +82,8 @@ DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y) {
     }
     if (!selected) return hit;
 
-    const int L = selected->PixLeft(), T = selected->PixTop(), W = selected->PixWidth(),
-              H = selected->PixHeight();
+    const int L = selected->PixLeft(view), T = selected->PixTop(view), W = selected->PixWidth(view),
+              H = selected->PixHeight(view);
     const std::array<QPoint, 8> handles = handlePoints(L, T, W, H);
     // The offsets keep the mouse where it took the handle; the edge middles
     // move in one direction only and keep no offset along their edge.
@@ -91,14 +91,14 @@ DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y) {
     const bool offsetY[8] = {true, true, true, true, true, true, false, false};
     for (int i = 0; i < 8; ++i) {
         if (!nearHandle(handles[i], x, y)) continue;
-        hit.DragMode = i + 1;
+        hit.handle = DragHandle(i + 1);
         hit.cursor = i + 1;
         hit.GrabX = offsetX[i] ? x - handles[i].x() : 0;
         hit.GrabY = offsetY[i] ? y - handles[i].y() : 0;
         return hit;
     }
     if (L <= x && x <= L + W && T <= y && y <= T + H) {
-        hit.DragMode = 9;
+        hit.handle = DragHandle::Body;
         hit.cursor = CursorGrab;
         hit.GrabX = x - L;
         hit.GrabY = y - T;
@@ -106,7 +106,7 @@ DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y) {
     return hit;
 }
 
-int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
+DragHandle dragit(AnnotationObject& object, DragHandle handle, int x, int y, int32_t grabX, int32_t grabY,
                const ViewScale& view) {
     // 64 bits, so that no edge arithmetic wraps around before it is stored.
     int64_t L = object.Left, T = object.Top, W = object.Width, H = object.Height;
@@ -115,32 +115,32 @@ int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int3
     const int64_t mx = units::trunc32(double(int64_t(x) - grabX) * perPixel);
     const int64_t my = units::trunc32(double(int64_t(y) - grabY) * perPixel);
 
-    switch (dragMode) {
-    case 1:
+    switch (handle) {
+    case DragHandle::TopLeft:
         L = mx, T = my, W += oldL - mx, H += oldT - my;
         break;
-    case 2:
+    case DragHandle::TopRight:
         T = my, W = mx - L, H += oldT - my;
         break;
-    case 3:
+    case DragHandle::BottomLeft:
         L = mx, W += oldL - mx, H = my - T;
         break;
-    case 4:
+    case DragHandle::BottomRight:
         W = mx - L, H = my - T;
         break;
-    case 5:
+    case DragHandle::Top:
         T = my, H += oldT - my;
         break;
-    case 6:
+    case DragHandle::Bottom:
         H = my - T;
         break;
-    case 7:
+    case DragHandle::Left:
         L = mx, W += oldL - mx;
         break;
-    case 8:
+    case DragHandle::Right:
         W = mx - L;
         break;
-    case 9:
+    case DragHandle::Body:
         L = mx, T = my;
         break;
     default:
@@ -149,12 +149,12 @@ int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int3
     if (W < 0) {
         L += W;
         W = -W;
-        dragMode = mirroredLeftRight(dragMode);
+        handle = mirroredLeftRight(handle);
     }
     if (H < 0) {
         T += H;
         H = -H;
-        dragMode = mirroredTopBottom(dragMode);
+        handle = mirroredTopBottom(handle);
     }
     if (L + W < 0) L = -W;
     if (T + H < 0) T = -H;
@@ -167,15 +167,15 @@ int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int3
     object.Top = saturate32(T);
     object.Width = saturate32(W);
     object.Height = saturate32(H);
-    return dragMode;
+    return handle;
 }
 
-int objectAt(const ObjectTable& table, int x, int y) {
+int objectAt(const ObjectTable& table, int x, int y, const PixelScale& view) {
     for (int i = ObjectTable::kSlots; i >= 1; --i) {
-        const Tobs& object = table.slot(i);
+        const AnnotationObject& object = table.slot(i);
         if (object.Kind <= 0) continue;
-        const int64_t L = object.PixLeft(), T = object.PixTop();
-        if (L <= x && x <= L + object.PixWidth() && T <= y && y <= T + object.PixHeight()) return i;
+        const int64_t L = object.PixLeft(view), T = object.PixTop(view);
+        if (L <= x && x <= L + object.PixWidth(view) && T <= y && y <= T + object.PixHeight(view)) return i;
     }
     return 0;
 }
@@ -201,10 +201,10 @@ int clampScroll(int position, int range) {
     return std::max(0, std::min(position, range - 1));
 }
 
-void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode) {
+void markrec(QPainter& canvas, const AnnotationObject* selected, MouseAction action, const PixelScale& view) {
     if (!selected) return;
-    const int L = selected->PixLeft(), T = selected->PixTop(), W = selected->PixWidth(),
-              H = selected->PixHeight();
+    const int L = selected->PixLeft(view), T = selected->PixTop(view), W = selected->PixWidth(view),
+              H = selected->PixHeight(view);
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     // The outline covers the box's columns L .. L + W − 1 and rows T .. T + H − 1
@@ -214,11 +214,11 @@ void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode) {
     QRegion outline(QRect(QPoint(L, T), QPoint(right, bottom)));
     if (right - L >= 2 && bottom - T >= 2)
         outline -= QRect(QPoint(L + 1, T + 1), QPoint(right - 1, bottom - 1));
-    if (mouseMode == 1) canvas.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    if (action == MouseAction::Dragging) canvas.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     for (const QRect& part : outline)
         canvas.fillRect(part, Qt::black);
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (mouseMode == 0) {
+    if (action == MouseAction::Idle) {
         for (const QPoint& handle : handlePoints(L, T, W, H))
             canvas.fillRect(QRect(handle.x() - kHandleReach, handle.y() - kHandleReach, 2 * kHandleReach,
                                   2 * kHandleReach),

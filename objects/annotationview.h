@@ -29,11 +29,30 @@ enum ViewCursor : int {
     CursorInsert = 12,
 };
 
-// What the mouse is over on the selected object (DragMode 0 nothing, 1..4 the
-// corners, 5..8 the edge middles, 9 the body), the cursor that shows it and the
-// mouse's offset from the grabbed handle in view pixels.
+// What of the selected object the mouse holds: nothing, a corner, the middle
+// of an edge or the body. The values follow the handle order of handlePoints(),
+// counted from 1, and are also the numbers of the cursors that show them.
+enum class DragHandle : int32_t {
+    None = 0,
+    TopLeft,
+    TopRight,
+    BottomLeft,
+    BottomRight,
+    Top,
+    Bottom,
+    Left,
+    Right,
+    Body,
+};
+
+// What a press on the annotation view started: nothing, a drag of the
+// selected object, or panning the view.
+enum class MouseAction : int32_t { Idle = 0, Dragging, Panning };
+
+// What the mouse is over on the selected object, the cursor that shows it and
+// the mouse's offset from the grabbed handle in view pixels.
 struct DragHit {
-    int32_t DragMode = 0;
+    DragHandle handle = DragHandle::None;
     int cursor = CursorArrow;
     int32_t GrabX = 0;
     int32_t GrabY = 0;
@@ -50,7 +69,7 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H);
 // The hit test of the selected object's handles and body. The first region
 // that contains the point, borders included, wins, so a corner beats an edge
 // and the top beats the bottom where small boxes make them overlap.
-DragHit setdragmod(AnnotationTool tool, const Tobs* selected, int x, int y);
+DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y, const PixelScale& view);
 
 // The view the arithmetic converts in.
 struct ViewScale {
@@ -61,15 +80,15 @@ struct ViewScale {
 };
 
 // Moves or resizes `object` for the mouse at view pixel (x, y). A box dragged
-// across its opposite edge flips, and the returned DragMode is the mirrored
+// across its opposite edge flips, and the returned handle is the mirrored
 // handle the drag goes on with. The far edge stops at 0 and the near edge at
 // the view's right and bottom border.
-int32_t dragit(Tobs& object, int32_t dragMode, int x, int y, int32_t grabX, int32_t grabY,
+DragHandle dragit(AnnotationObject& object, DragHandle handle, int x, int y, int32_t grabX, int32_t grabY,
                const ViewScale& view);
 
 // The topmost used object whose box contains view pixel (x, y), borders
 // included; 0 when there is none.
-int objectAt(const ObjectTable& table, int x, int y);
+int objectAt(const ObjectTable& table, int x, int y, const PixelScale& view);
 
 // The next used slot after `from`, wrapping from 10000 to 1; `from` itself when
 // no other slot is in use.
@@ -83,7 +102,7 @@ double zoomedOut(double unitsPerScreenPixel);
 // A scroll position kept inside 0 .. range − 1.
 int clampScroll(int position, int range);
 
-// The selection frame of the selected object. While dragging (mouseMode 1)
+// The selection frame of the selected object. While dragging
 // the outline is inverted (not-xor), so drawing it twice restores the picture,
 // and no handles are drawn; while panning only the outline is drawn.
-void markrec(QPainter& canvas, const Tobs* selected, int32_t mouseMode);
+void markrec(QPainter& canvas, const AnnotationObject* selected, MouseAction action, const PixelScale& view);

@@ -9,7 +9,7 @@ constexpr int kNewObjectViewPixels = 50;
 // A reused slot starts like a slot never used: without the rotation, shadow or
 // outline of the object that was deleted there. The line width starts at 1,
 // the value the width field shows, so what is printed matches the panel.
-void resetToFreshState(Tobs& object) {
+void resetToFreshState(AnnotationObject& object) {
     object.Rotation = 0;
     object.Align = 0;
     object.LineWidth = 1;
@@ -29,23 +29,24 @@ int firstFreeSlot(const ObjectTable& table) {
     return 0;
 }
 
-AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const DialogFont& font) {
+AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const DialogFont& font,
+                    const PixelScale& view) {
     const int free = firstFreeSlot(table);
     if (free == 0) return AddResult::TableFull;
     if (tool != AnnotationTool::Figure && tool != AnnotationTool::Text && tool != AnnotationTool::Note)
         return AddResult::NoObjectTool;
 
-    Tobs& object = table.slot(free);
+    AnnotationObject& object = table.slot(free);
     resetToFreshState(object);
     object.Kind = tool == AnnotationTool::Figure ? KindFigure : KindText;
     table.CurObj = free;
     object.Created = 1;
     object.Shape = ShapeRectangle;
     if (object.Kind == KindText) object.Shape = tool == AnnotationTool::Note ? 1 : 0;
-    object.SetPixLeft(x);
-    object.SetPixTop(y);
-    object.SetPixWidth(kNewObjectViewPixels);
-    object.SetPixHeight(kNewObjectViewPixels);
+    object.SetPixLeft(x, view);
+    object.SetPixTop(y, view);
+    object.SetPixWidth(kNewObjectViewPixels, view);
+    object.SetPixHeight(kNewObjectViewPixels, view);
     object.Color = 0;
     object.Text.clear();
     object.FontColor = font.color;
@@ -58,7 +59,7 @@ AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const
 }
 
 void deleteSelected(ObjectTable& table) {
-    Tobs* object = table.selected();
+    AnnotationObject* object = table.selected();
     if (!object) return;
     object->Kind = KindFree;
     table.CurObj = 0;
@@ -82,35 +83,35 @@ void sendToBack(ObjectTable& table) {
 }
 
 void setShape(ObjectTable& table, int32_t shape) {
-    if (Tobs* object = table.selected()) object->Shape = shape;
+    if (AnnotationObject* object = table.selected()) object->Shape = shape;
 }
 
 void setFillMode(ObjectTable& table, int32_t fillMode) {
-    if (Tobs* object = table.selected()) object->FillMode = fillMode;
+    if (AnnotationObject* object = table.selected()) object->FillMode = fillMode;
 }
 
 void setLineWidth(ObjectTable& table, double width) {
-    if (Tobs* object = table.selected()) object->LineWidth = units::trunc32(width);
+    if (AnnotationObject* object = table.selected()) object->LineWidth = units::trunc32(width);
 }
 
 void setAlign(ObjectTable& table, int32_t align) {
-    if (Tobs* object = table.selected()) object->Align = align;
+    if (AnnotationObject* object = table.selected()) object->Align = align;
 }
 
 void setColor(ObjectTable& table, ColorRef color) {
-    if (Tobs* object = table.selected()) object->Color = color;
+    if (AnnotationObject* object = table.selected()) object->Color = color;
 }
 
 void setBorderColor(ObjectTable& table, ColorRef color) {
-    if (Tobs* object = table.selected()) object->BorderColor = color;
+    if (AnnotationObject* object = table.selected()) object->BorderColor = color;
 }
 
 void rotateRight(ObjectTable& table) {
-    if (Tobs* object = table.selected())
+    if (AnnotationObject* object = table.selected())
         object->Rotation = object->Rotation + 1 > 3 ? 0 : object->Rotation + 1;
 }
 
 void rotateLeft(ObjectTable& table) {
-    if (Tobs* object = table.selected())
+    if (AnnotationObject* object = table.selected())
         object->Rotation = object->Rotation - 1 < 0 ? 3 : object->Rotation - 1;
 }

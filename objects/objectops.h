@@ -3,7 +3,7 @@
 // operation on the selection does nothing while nothing is selected; the page
 // asks the user and repaints.
 
-#include "objects/objecttable.h"
+#include "document/objecttable.h"
 
 #include <QByteArray>
 
@@ -27,7 +27,8 @@ enum class AddResult { Added, TableFull, NoObjectTool };
 
 // Takes the lowest free slot for an object of `tool` with its top-left corner
 // at view pixel (x, y), 50 × 50 view pixels large, and selects it.
-AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const DialogFont& font);
+AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const DialogFont& font,
+                    const PixelScale& view);
 
 // Frees the selected slot; the slot keeps its other fields.
 void deleteSelected(ObjectTable& table);

@@ -1,6 +1,6 @@
 #include "objects/textobject.h"
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 
 #include <QFontInfo>
 
@@ -47,7 +47,7 @@ QStringList memoLines(const QString& memoText) {
     return lines;
 }
 
-DialogFont dialogFontOf(const Tobs& object) {
+DialogFont dialogFontOf(const AnnotationObject& object) {
     DialogFont font;
     font.color = object.Color;
     font.height = object.FontHeight;
@@ -58,7 +58,7 @@ DialogFont dialogFontOf(const Tobs& object) {
     return font;
 }
 
-void applyDialogFont(Tobs& object, const DialogFont& font) {
+void applyDialogFont(AnnotationObject& object, const DialogFont& font) {
     object.Color = font.color;
     object.FontHeight = font.height;
     object.FontName = font.name;
@@ -110,12 +110,12 @@ DialogFont dialogFontChosen(const DialogFont& primed, const QFont& chosen, Color
     return font;
 }
 
-TextEffects textEffectsOf(const Tobs& object) {
+TextEffects textEffectsOf(const AnnotationObject& object) {
     return TextEffects{object.Outline,       object.Shadow,  object.BorderColor,
                        object.shadowColor(), object.ShadowX, object.ShadowY};
 }
 
-void applyTextEffects(Tobs& object, const TextEffects& effects) {
+void applyTextEffects(AnnotationObject& object, const TextEffects& effects) {
     object.Outline = effects.outline;
     object.Shadow = effects.shadow;
     object.BorderColor = effects.outlineColor;

@@ -21,11 +21,11 @@ QString memoTextOf(const QStringList& lines);
 QStringList memoLines(const QString& memoText);
 
 // The object's font as the font dialog is primed with it, its text colour `Color` included.
-DialogFont dialogFontOf(const Tobs& object);
+DialogFont dialogFontOf(const AnnotationObject& object);
 // Writes the chosen font into the object: Color, FontHeight, FontName,
 // FontPitch, FontStyle and FontSize. FontColor keeps the colour of the
 // object's creation.
-void applyDialogFont(Tobs& object, const DialogFont& font);
+void applyDialogFont(AnnotationObject& object, const DialogFont& font);
 
 // The font dialog's font as a QFont and back, at `dpi` pixels per inch. The
 // point size decides the height, as it does in the dialog.
@@ -49,5 +49,5 @@ struct TextEffects {
     int32_t shadowX = 0; // image pixels, to the right
     int32_t shadowY = 0; // image pixels, downwards
 };
-TextEffects textEffectsOf(const Tobs& object);
-void applyTextEffects(Tobs& object, const TextEffects& effects);
+TextEffects textEffectsOf(const AnnotationObject& object);
+void applyTextEffects(AnnotationObject& object, const TextEffects& effects);

@@ -1,7 +1,7 @@
 #include "paper/paperfile.h"
 
-#include "app/programdirectory.h"
-#include "app/savefile.h"
+#include "base/settingsfolder.h"
+#include "base/savefile.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -63,19 +63,19 @@ bool writePaperFileAt(const QString& path, const std::vector<PaperType>& records
     return replaceFile(path, writePaperFile(records));
 }
 
-QString paperFilePath(const QString& programDirectory) {
-    return programDirectory + QStringLiteral("paper.dat");
+QString paperFilePath(const QString& settingsFolder) {
+    return settingsFolder + QStringLiteral("paper.dat");
 }
 
-void LoadEttTypes(std::vector<PaperType>& EttTypes, const QString& programDirectory) {
-    std::optional<std::vector<PaperType>> records = readPaperFileAt(paperFilePath(programDirectory));
+void LoadEttTypes(std::vector<PaperType>& EttTypes, const QString& settingsFolder) {
+    std::optional<std::vector<PaperType>> records = readPaperFileAt(paperFilePath(settingsFolder));
     if (!records) return;
     FreeEttTypes(EttTypes);
     EttTypes = std::move(*records);
 }
 
-bool SaveEttTypes(const std::vector<PaperType>& EttTypes, const QString& programDirectory) {
-    return writePaperFileAt(paperFilePath(programDirectory), EttTypes);
+bool SaveEttTypes(const std::vector<PaperType>& EttTypes, const QString& settingsFolder) {
+    return writePaperFileAt(paperFilePath(settingsFolder), EttTypes);
 }
 
 void FreeEttTypes(std::vector<PaperType>& EttTypes) {

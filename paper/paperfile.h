@@ -29,11 +29,11 @@ std::optional<std::vector<PaperType>> readPaperFileAt(const QString& path);
 bool writePaperFileAt(const QString& path, const std::vector<PaperType>& records);
 
 // Where the catalogue lives: the program directory, which ends with '/'.
-QString paperFilePath(const QString& programDirectory);
+QString paperFilePath(const QString& settingsFolder);
 
 // The main window's catalogue operations. Loading leaves the catalogue as it is
 // when paper.dat is missing or foreign; both stay silent on every failure, as
 // the catalogue is a convenience and not part of the document.
-void LoadEttTypes(std::vector<PaperType>& EttTypes, const QString& programDirectory);
-bool SaveEttTypes(const std::vector<PaperType>& EttTypes, const QString& programDirectory);
+void LoadEttTypes(std::vector<PaperType>& EttTypes, const QString& settingsFolder);
+bool SaveEttTypes(const std::vector<PaperType>& EttTypes, const QString& settingsFolder);
 void FreeEttTypes(std::vector<PaperType>& EttTypes);

@@ -1,6 +1,6 @@
 #include "paper/papertype.h"
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 #include "paper/placement.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ int32_t negated(int32_t shift) {
 ImagePlacement placeImage(int imageWidth, int imageHeight, const PlacementValues& values,
                           const PlacementDevice& device, double ImagePixelSize) {
     ImagePlacement placement;
-    placement.imgW = units::trunc32(double(int64_t(values.BreitEd) * device.LabelPx / 100));
+    placement.imgW = units::trunc32(double(int64_t(values.widthPercent) * device.LabelPx / 100));
     if (imageWidth > 0) {
         // The product is taken in 64 bits: where 32 bits suffice the result is
         // the same, and a printer-sized label times a tall image cannot wrap
@@ -25,8 +25,8 @@ ImagePlacement placeImage(int imageWidth, int imageHeight, const PlacementValues
         placement.imgH = units::trunc32(double(product / imageWidth));
         if (ImagePixelSize > 0) placement.Scale = placement.imgW / (double(imageWidth) * ImagePixelSize);
     }
-    placement.shiftX = units::trunc32(values.LinksEd * device.dpiX / units::kMmPerInch * device.kX);
-    placement.shiftY = units::trunc32(values.ObenEd * device.dpiY / units::kMmPerInch * device.kY);
+    placement.shiftX = units::trunc32(values.shiftRightMm * device.dpiX / units::kMmPerInch * device.kX);
+    placement.shiftY = units::trunc32(values.shiftDownMm * device.dpiY / units::kMmPerInch * device.kY);
     placement.OffsetX = negated(placement.shiftX);
     placement.OffsetY = negated(placement.shiftY);
     return placement;

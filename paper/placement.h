@@ -3,9 +3,9 @@
 // appear on one label. The placement view, the sheet preview and the print run
 // all call placeImage with their own device, so the three agree.
 //
-//   imgW   = BreitEd × LabelPx / 100                      (truncated)
+//   imgW   = widthPercent × LabelPx / 100                      (truncated)
 //   imgH   = imgW × image height / image width            (truncated; aspect kept)
-//   shiftX = LinksEd × dpiX / 25.39995 × kX               (truncated; likewise Y)
+//   shiftX = shiftRightMm × dpiX / 25.39995 × kX               (truncated; likewise Y)
 //   the image is drawn at (shiftX, shiftY) of the label, imgW × imgH;
 //   DrawVCart gets offsets −shiftX, −shiftY and
 //   Scale  = imgW / (image width × ImagePixelSize)  device pixels per internal unit,
@@ -18,9 +18,10 @@
 
 // The three values of the "Zentrieren" page.
 struct PlacementValues {
-    int BreitEd = 100;  // image width in percent of the label width
-    double LinksEd = 0; // shift to the right, mm (negative: left)
-    double ObenEd = 0;  // shift downwards, mm (negative: up)
+    int widthPercent = 100;  // image width in percent of the label width
+    double shiftRightMm = 0; // shift to the right, mm (negative: left)
+    double shiftDownMm = 0;  // shift downwards, mm (negative: up)
+    friend bool operator==(const PlacementValues&, const PlacementValues&) = default;
 };
 
 // The device one label is drawn on.

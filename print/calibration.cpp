@@ -1,7 +1,7 @@
 #include "print/calibration.h"
 
-#include "app/programdirectory.h"
-#include "app/savefile.h"
+#include "base/settingsfolder.h"
+#include "base/savefile.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -64,6 +64,6 @@ bool writeOptionsFileAt(const QString& path, const Calibration& values) {
     return replaceFile(path, writeOptionsFile(values));
 }
 
-QString optionsFilePath(const QString& programDirectory) {
-    return programDirectory + QStringLiteral("options.dat");
+QString optionsFilePath(const QString& settingsFolder) {
+    return settingsFolder + QStringLiteral("options.dat");
 }

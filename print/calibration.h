@@ -38,4 +38,4 @@ Calibration readOptionsFileAt(const QString& path);
 bool writeOptionsFileAt(const QString& path, const Calibration& values);
 
 // options.dat in the program directory, which ends with '/'.
-QString optionsFilePath(const QString& programDirectory);
+QString optionsFilePath(const QString& settingsFolder);

@@ -1,7 +1,6 @@
 #include "print/drawvcart.h"
 
-#include "app/units.h"
-#include "objects/pixelmode.h"
+#include "base/units.h"
 #include "print/labeltext.h"
 #include "print/wingeometry.h"
 
@@ -19,7 +18,7 @@ bool isLineShape(int32_t shape) {
     return shape >= ShapeLineHorizontal && shape <= ShapeLineFalling;
 }
 
-void drawFigure(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, double scale,
+void drawFigure(QPainter& canvas, const AnnotationObject& object, int offsetX, int offsetY, double scale,
                 const LabelRenderSettings& settings) {
     const QColor color = colorOf(object.Color);
     QColor penColor = color;
@@ -30,10 +29,11 @@ void drawFigure(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, 
     } else if (!isLineShape(object.Shape) && object.FillMode == 2) {
         penColor = colorOf(object.BorderColor);
     }
-    const int L = withinReach(object.PixLeft()) - offsetX;
-    const int T = withinReach(object.PixTop()) - offsetY;
-    const int W = withinReach(object.PixWidth());
-    const int H = withinReach(object.PixHeight());
+    const PixelScale pixels = PixelScale::render(scale);
+    const int L = withinReach(object.PixLeft(pixels)) - offsetX;
+    const int T = withinReach(object.PixTop(pixels)) - offsetY;
+    const int W = withinReach(object.PixWidth(pixels));
+    const int H = withinReach(object.PixHeight(pixels));
     const int E = H > W ? W : H;
     const WinPen pen{penColor,
                      std::max(1, units::trunc32(object.LineWidth * settings.ImagePixelSize * scale))};
@@ -84,10 +84,9 @@ void DrawVCart(QPainter& Canvas, int OffsetX, int OffsetY, double Scale, const O
     QPen white = Canvas.pen();
     white.setColor(Qt::white);
     Canvas.setPen(white);
-    const ScopedRenderMode renderMode(Scale);
     const QFont callersFont = Canvas.font();
     for (int i = 1; i <= ObjectTable::kSlots; ++i) {
-        const Tobs& object = objects.slot(i);
+        const AnnotationObject& object = objects.slot(i);
         if (object.Kind == KindFigure)
             drawFigure(Canvas, object, OffsetX, OffsetY, Scale, settings);
         else if (object.Kind == KindText)

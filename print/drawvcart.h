@@ -4,7 +4,7 @@
 // draws the image first, then the objects with the offset and scale that put
 // them on the same spots of the image.
 
-#include "objects/objecttable.h"
+#include "document/objecttable.h"
 
 class QPainter;
 

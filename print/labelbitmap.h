@@ -5,7 +5,7 @@
 // position, so the cost of the objects' fonts and outlines does not grow with
 // the number of copies.
 
-#include "objects/objecttable.h"
+#include "document/objecttable.h"
 #include "paper/placement.h"
 #include "print/drawvcart.h"
 #include "raster/dibimage.h"

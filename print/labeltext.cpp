@@ -1,7 +1,7 @@
 #include "print/labeltext.h"
 
-#include "app/cp1252.h"
-#include "app/units.h"
+#include "base/cp1252.h"
+#include "base/units.h"
 #include "print/wingeometry.h"
 
 #include <QPainter>
@@ -98,7 +98,7 @@ Qt::Alignment alignmentOf(int32_t align) {
     return align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
 }
 
-void drawFormatted(QPainter& canvas, const Tobs& object, const TextBox& b, int offsetX, int offsetY,
+void drawFormatted(QPainter& canvas, const AnnotationObject& object, const TextBox& b, int offsetX, int offsetY,
                    double scale, const LabelRenderSettings& settings) {
     QString content = fromCp1252(object.Text);
     content.replace(QChar(13), QChar::LineSeparator);
@@ -126,7 +126,7 @@ void drawFormatted(QPainter& canvas, const Tobs& object, const TextBox& b, int o
     drawAt(b.L - offsetX, b.T - offsetY, b.L + b.W - offsetX, b.T + b.H - offsetY);
 }
 
-void drawRotated(QPainter& canvas, const Tobs& object, int quarterTurns, const TextBox& b, int offsetX,
+void drawRotated(QPainter& canvas, const AnnotationObject& object, int quarterTurns, const TextBox& b, int offsetX,
                  int offsetY, double scale, const LabelRenderSettings& settings) {
     QString content = fromCp1252(object.Text);
     content.replace(QChar(13), QChar(' '));
@@ -155,12 +155,12 @@ void drawRotated(QPainter& canvas, const Tobs& object, int quarterTurns, const T
 
 } // namespace
 
-int textCharacterHeight(const Tobs& object, double scale, const LabelRenderSettings& settings) {
+int textCharacterHeight(const AnnotationObject& object, double scale, const LabelRenderSettings& settings) {
     const double screenDpi = settings.screenDpi > 0 ? settings.screenDpi : 96;
     return units::trunc32(object.FontSize * settings.ImagePixelSize * scale * settings.fontDpi / screenDpi);
 }
 
-QFont textFont(const Tobs& object, int height) {
+QFont textFont(const AnnotationObject& object, int height) {
     QFont font(fromCp1252(object.FontName));
     // A negative or zero height asks the font system for its default size.
     font.setPixelSize(height > 0 ? height : kDefaultCharacterHeight);
@@ -172,10 +172,11 @@ QFont textFont(const Tobs& object, int height) {
     return font;
 }
 
-void drawTextObject(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, double scale,
+void drawTextObject(QPainter& canvas, const AnnotationObject& object, int offsetX, int offsetY, double scale,
                     const LabelRenderSettings& settings) {
-    const TextBox box{withinReach(object.PixLeft()), withinReach(object.PixTop()),
-                      withinReach(object.PixWidth()), withinReach(object.PixHeight())};
+    const PixelScale pixels = PixelScale::render(scale);
+    const TextBox box{withinReach(object.PixLeft(pixels)), withinReach(object.PixTop(pixels)),
+                      withinReach(object.PixWidth(pixels)), withinReach(object.PixHeight(pixels))};
     if (object.framed() == 1) {
         const WinBox frame{box.L - offsetX - kNoteMargin, box.T - offsetY - kNoteMargin,
                            box.L + box.W - offsetX + kNoteMargin, box.T + box.H - offsetY + kNoteMargin};

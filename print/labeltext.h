@@ -2,7 +2,7 @@
 // Text objects of the label renderer: notes, shadows, outlines, formatted and
 // rotated text. Called by DrawVCart in render mode.
 
-#include "objects/tobs.h"
+#include "document/annotationobject.h"
 #include "print/drawvcart.h"
 
 #include <QFont>
@@ -11,10 +11,10 @@ class QPainter;
 
 // The character height in device pixels: FontSize image pixels at the scale,
 // corrected by the font dialog's resolution against the screen's.
-int textCharacterHeight(const Tobs& object, double scale, const LabelRenderSettings& settings);
+int textCharacterHeight(const AnnotationObject& object, double scale, const LabelRenderSettings& settings);
 
 // The object's font with a character (em) height of `height` pixels.
-QFont textFont(const Tobs& object, int height);
+QFont textFont(const AnnotationObject& object, int height);
 
-void drawTextObject(QPainter& canvas, const Tobs& object, int offsetX, int offsetY, double scale,
+void drawTextObject(QPainter& canvas, const AnnotationObject& object, int offsetX, int offsetY, double scale,
                     const LabelRenderSettings& settings);

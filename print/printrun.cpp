@@ -1,6 +1,6 @@
 #include "print/printrun.h"
 
-#include "app/units.h"
+#include "base/units.h"
 #include "raster/stretchdraw.h"
 
 #include <QPainter>

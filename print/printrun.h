@@ -1,7 +1,7 @@
 #pragma once
 // The print run and the calibration's test print, on any print target.
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "paper/papertype.h"
 #include "print/calibration.h"
 #include "print/labelbitmap.h"
@@ -13,7 +13,7 @@ inline const QString kTestPrintTitle = QStringLiteral("Format-Drucker Testdruck"
 
 struct PrintJob {
     const PaperType& paper;
-    JobValues values;
+    PrintValues values;
     Calibration calibration;
     LabelContent content;
 };

@@ -1,6 +1,6 @@
 #include "print/printtarget.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 PageSizeUnits pageSizeInUnits(const PrintTarget& target) {
     const QSize size = target.printableSize();

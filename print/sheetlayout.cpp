@@ -1,6 +1,6 @@
 #include "print/sheetlayout.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 #include <QPoint>
 
@@ -27,19 +27,19 @@ int64_t positionsPerSheet(const PaperType& paper) {
     return int64_t(paper.CountX) * paper.CountY;
 }
 
-int64_t sheetCount(const PaperType& paper, const JobValues& values) {
+int64_t sheetCount(const PaperType& paper, const PrintValues& values) {
     const int64_t perSheet = positionsPerSheet(paper);
     if (perSheet == 0) return 1;
-    const int64_t last = int64_t(values.UsedED) + values.KopiesED - 1;
+    const int64_t last = int64_t(values.used) + values.copies - 1;
     return last / perSheet + 1;
 }
 
-JobValues correctJobValues(const PaperType& paper, const JobValues& values) {
-    JobValues corrected = values;
+PrintValues correctJobValues(const PaperType& paper, const PrintValues& values) {
+    PrintValues corrected = values;
     const int64_t perSheet = positionsPerSheet(paper);
-    if (perSheet > 0 && corrected.UsedED >= perSheet - 1) corrected.UsedED = int(perSheet - 1);
+    if (perSheet > 0 && corrected.used >= perSheet - 1) corrected.used = int(perSheet - 1);
     const int64_t sheets = sheetCount(paper, corrected);
-    if (corrected.PageEd > sheets) corrected.PageEd = int(sheets);
+    if (corrected.sheet > sheets) corrected.sheet = int(sheets);
     return corrected;
 }
 
@@ -73,15 +73,15 @@ QPoint labelOrigin(const PaperType& paper, int column, int row, const SheetDevic
     return {trunc32(x), trunc32(y)};
 }
 
-SheetPlan planSheets(const PaperType& paper, const JobValues& values, const SheetDevice& device) {
+SheetPlan planSheets(const PaperType& paper, const PrintValues& values, const SheetDevice& device) {
     SheetPlan plan;
     plan.corrected = correctJobValues(paper, values);
     plan.sheets = sheetCount(paper, plan.corrected);
     plan.label = labelBitmapSize(paper, device);
     const int64_t perSheet = positionsPerSheet(paper);
-    if (perSheet == 0 || plan.corrected.KopiesED < 1) return plan;
-    const int64_t first = plan.corrected.UsedED;
-    const int64_t end = first + plan.corrected.KopiesED;
+    if (perSheet == 0 || plan.corrected.copies < 1) return plan;
+    const int64_t first = plan.corrected.used;
+    const int64_t end = first + plan.corrected.copies;
     plan.spots.reserve(size_t(end - first));
     for (int64_t i = first; i < end; ++i) {
         LabelSpot spot;

@@ -4,10 +4,11 @@
 // run both take their layout from planSheets, so the screen shows exactly the
 // positions the printer will fill.
 //
-// A job fills the global positions UsedED .. UsedED + KopiesED − 1; position i
+// A job fills the global positions used .. used + copies − 1; position i
 // lies on sheet i div N, column i mod CountX, row (i div CountX) mod CountY,
 // with N = CountX × CountY.
 
+#include "document/printvalues.h"
 #include "paper/papertype.h"
 
 #include <QPoint>
@@ -15,13 +16,6 @@
 
 #include <cstdint>
 #include <vector>
-
-// The numbers of the "Drucken" page.
-struct JobValues {
-    int UsedED = 0;   // positions of the first sheet already used
-    int KopiesED = 1; // copies to print
-    int PageEd = 1;   // the sheet the preview shows, from 1
-};
 
 // The device the sheet is laid out on, and how lengths are stretched.
 //  Screen: one factor kX = kY = the preview zoom, no offsets.
@@ -45,7 +39,7 @@ struct LabelSpot {
 };
 
 struct SheetPlan {
-    JobValues corrected;          // UsedED and PageEd after their corrections
+    PrintValues corrected; // used and sheet after their corrections
     int64_t sheets = 0;           // sheets the job touches
     QSize label;                  // the label bitmap in device pixels
     std::vector<LabelSpot> spots; // every copy of the job, in ascending position
@@ -57,10 +51,10 @@ struct SheetPlan {
 // can come from a foreign paper.dat).
 int64_t positionsPerSheet(const PaperType& paper);
 
-// UsedED at most N − 1, so that one position of the first sheet stays free;
-// PageEd at most the number of sheets.
-JobValues correctJobValues(const PaperType& paper, const JobValues& values);
-int64_t sheetCount(const PaperType& paper, const JobValues& values);
+// used at most N − 1, so that one position of the first sheet stays free;
+// sheet at most the number of sheets.
+PrintValues correctJobValues(const PaperType& paper, const PrintValues& values);
+int64_t sheetCount(const PaperType& paper, const PrintValues& values);
 
 // The label bitmap's size on the device.
 QSize labelBitmapSize(const PaperType& paper, const SheetDevice& device);
@@ -68,7 +62,7 @@ QSize labelBitmapSize(const PaperType& paper, const SheetDevice& device);
 QPoint labelOrigin(const PaperType& paper, int column, int row, const SheetDevice& device);
 
 // The whole job laid out on `device`, after the corrections.
-SheetPlan planSheets(const PaperType& paper, const JobValues& values, const SheetDevice& device);
+SheetPlan planSheets(const PaperType& paper, const PrintValues& values, const SheetDevice& device);
 
 // The printable page on screen: ZoomEd4 × (printer pixels × dpi / pdpi) / 100
 // per side, both sides with the horizontal resolutions.

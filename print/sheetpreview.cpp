@@ -3,7 +3,7 @@
 #include "raster/devicecanvas.h"
 #include "raster/stretchdraw.h"
 
-void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, const JobValues& values,
+void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, const PrintValues& values,
                        const LabelContent& content, int dpi, int zoomPercent) {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const double zoom = zoomPercent / 100.0;
@@ -11,7 +11,7 @@ void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, co
     device.dpiX = device.dpiY = dpi;
     device.kX = device.kY = zoom;
     const SheetPlan plan = planSheets(paper, values, device);
-    const std::vector<LabelSpot> shown = plan.onSheet(values.PageEd - 1);
+    const std::vector<LabelSpot> shown = plan.onSheet(values.sheet - 1);
     if (shown.empty()) return;
     // The label is rendered in the device's own pixels, so that a screen with a
     // scale factor shows it sharp; the sheet's layout stays in logical pixels.
@@ -24,7 +24,7 @@ void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, co
                        label.width(), label.height(), false);
 }
 
-QImage renderSheetPreview(const PaperType& paper, const JobValues& values, const LabelContent& content,
+QImage renderSheetPreview(const PaperType& paper, const PrintValues& values, const LabelContent& content,
                           QSize printablePixels, int printerDpi, int dpi, int zoomPercent) {
     const QSize size = previewSheetSize(printablePixels, dpi, printerDpi, zoomPercent);
     if (size.isEmpty() || std::size_t(size.width()) * std::size_t(size.height()) * 4 > pixelMemoryLimit())

@@ -1,7 +1,7 @@
 #include "raster/imagefile.h"
 
-#include "app/messages.h"
-#include "app/savefile.h"
+#include "base/messages.h"
+#include "base/savefile.h"
 #include "raster/codecs/bmpcodec.h"
 #include "raster/codecs/gifcodec.h"
 #include "raster/codecs/ilbmcodec.h"

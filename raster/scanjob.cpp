@@ -1,7 +1,7 @@
 #include "raster/scanjob.h"
 
-#include "app/messages.h"
-#include "app/userevents.h"
+#include "base/messages.h"
+#include "base/userevents.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,9 +1,9 @@
 #include "raster/stretchdraw.h"
 
-#include "app/messages.h"
-#include "app/units.h"
+#include "base/messages.h"
+#include "base/units.h"
 #include "raster/halftone.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 
 #include <QPaintDevice>
 #include <QPaintEngine>

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the program's pictures into app/pictures/: the image buttons (normal and
+"""Writes the program's pictures into widgets/pictures/: the image buttons (normal and
 pressed), the page pictures, the tab icons and the cursors, as SVG; and the about
 box picture as a JPEG (through rsvg-convert and ImageMagick's convert).
 
@@ -9,7 +9,7 @@ import os
 import subprocess
 import tempfile
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "app", "pictures")
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "widgets", "pictures")
 FONT = "font-family=\"Liberation Sans, DejaVu Sans, sans-serif\""
 
 

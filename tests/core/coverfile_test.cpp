@@ -1,4 +1,4 @@
-#include "app/coverfile.h"
+#include "document/coverfile.h"
 #include "support/testimages.h"
 
 #include <QDir>
@@ -37,8 +37,8 @@ CoverSource sourceOf(const ObjectTable& table, const DibImage& image) {
     return CoverSource{0x01020304, 0x0A0B0C0D, 1.0, 105833.125, &table, &image};
 }
 
-Tobs sampleFigure() {
-    Tobs figure;
+AnnotationObject sampleFigure() {
+    AnnotationObject figure;
     figure.Kind = KindFigure;
     figure.Left = 10;
     figure.Top = 20;
@@ -122,7 +122,7 @@ TEST(CoverFile, ObjectRecordsFollowTheHeaderInSlotOrder) {
 }
 
 TEST(CoverFile, TextLinesAreSeparatedByThirteenAndEndWithZero) {
-    Tobs text = sampleFigure();
+    AnnotationObject text = sampleFigure();
     text.Kind = KindText;
     text.Text = "Zeile1\rZeile2";
     const QByteArray record = objectRecord(1, text);
@@ -155,7 +155,7 @@ TEST(CoverFile, ImageBlockCarriesTheColourTableOfPaletteImages) {
 TEST(CoverFile, RoundTripKeepsEveryFieldSlotAndPixel) {
     ObjectTable table;
     table.slot(1) = sampleFigure();
-    Tobs text;
+    AnnotationObject text;
     text.Kind = KindText;
     text.Left = -5;
     text.Top = 2147483647;
@@ -200,8 +200,8 @@ TEST(CoverFile, RoundTripKeepsEveryFieldSlotAndPixel) {
     ObjectTable loaded;
     installObjects(document, loaded);
     for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
-        const Tobs& a = table.slot(slot);
-        const Tobs& b = loaded.slot(slot);
+        const AnnotationObject& a = table.slot(slot);
+        const AnnotationObject& b = loaded.slot(slot);
         ASSERT_EQ(a.Kind, b.Kind) << slot;
         if (!a.inUse()) continue;
         EXPECT_EQ(objectRecord(slot, a), objectRecord(slot, b)) << slot;
@@ -225,7 +225,7 @@ TEST(CoverFile, LaterRecordForTheSameSlotWinsAndFrontSlotStaysOnTop) {
     QByteArray bytes = coverBytes(sourceOf(table, image));
     EXPECT_EQ(bytes.mid(61, 4), int32Bytes(10000));
 
-    Tobs second = sampleFigure();
+    AnnotationObject second = sampleFigure();
     second.Left = 99;
     bytes.insert(61 + 86, objectRecord(10000, second));
     ReadResult result = readCover(bytes);
@@ -380,8 +380,7 @@ TEST(CoverFile, ProgressRunsOverTheRows) {
 TEST(CoverFile, SeedFilesOfTheFuzzerAreValid) {
     // Written by an independent generator, so they check the reader against more
     // than our own writer.
-    const QDir seeds(
-        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../fuzz-corpus/coverfile")));
+    const QDir seeds(QStringLiteral(CDCOVER_TESTS_DIR "/fuzz-corpus/coverfile"));
     const QStringList names = seeds.entryList({QStringLiteral("*.cov")}, QDir::Files);
     ASSERT_EQ(names.size(), 4);
     for (const QString& name : names) {

@@ -1,6 +1,6 @@
 #include "core/renderfixture.h"
 
-#include "objects/pixelmode.h"
+#include "document/pixelscale.h"
 
 namespace {
 
@@ -23,10 +23,10 @@ TEST_F(FigureTest, RectangleCoversItsBoxWithoutRightAndBottomEdge) {
 
 TEST_F(FigureTest, FillModesChooseBorderAndInside) {
     // Border only: the inside keeps what was drawn before.
-    Tobs& border = figure(1, ShapeRectangle, 2, 2, 8, 8, kRedRef);
+    AnnotationObject& border = figure(1, ShapeRectangle, 2, 2, 8, 8, kRedRef);
     border.FillMode = 1;
     border.BorderColor = kBlueRef;
-    Tobs& both = figure(2, ShapeRectangle, 20, 2, 8, 8, kRedRef);
+    AnnotationObject& both = figure(2, ShapeRectangle, 20, 2, 8, 8, kRedRef);
     both.FillMode = 2;
     both.BorderColor = kBlueRef;
     const QImage image = render({40, 20}, kScale, 0, 0, kGreen);
@@ -40,7 +40,7 @@ TEST_F(FigureTest, FillModesChooseBorderAndInside) {
 }
 
 TEST_F(FigureTest, LinesUseTheFillColourWhateverTheFillMode) {
-    Tobs& line = figure(1, ShapeLineHorizontal, 2, 3, 10, 10, kRedRef);
+    AnnotationObject& line = figure(1, ShapeLineHorizontal, 2, 3, 10, 10, kRedRef);
     line.FillMode = 1;
     line.BorderColor = kBlueRef;
     const QImage image = render();
@@ -77,7 +77,7 @@ TEST_F(FigureTest, EllipseStaysInsideItsBox) {
 }
 
 TEST_F(FigureTest, BorderOnlyEllipseIsARing) {
-    Tobs& ring = figure(1, ShapeEllipse, 0, 0, 20, 20, kRedRef);
+    AnnotationObject& ring = figure(1, ShapeEllipse, 0, 0, 20, 20, kRedRef);
     ring.FillMode = 1;
     ring.BorderColor = kBlueRef;
     const QImage image = render();
@@ -111,12 +111,12 @@ TEST_F(FigureTest, RoundedSquareTakesItsCornersFromTheWholeBox) {
 }
 
 TEST_F(FigureTest, PenIsAtLeastOneDevicePixel) {
-    Tobs& thin = figure(1, ShapeRectangle, 2, 2, 10, 10, kRedRef);
+    AnnotationObject& thin = figure(1, ShapeRectangle, 2, 2, 10, 10, kRedRef);
     thin.FillMode = 1;
     thin.BorderColor = kBlueRef;
     thin.LineWidth = 0;
     // Half a device pixel per image pixel: a width of 1 also truncates to 0.
-    Tobs& half = figure(2, ShapeRectangle, 40, 4, 20, 20, kRedRef);
+    AnnotationObject& half = figure(2, ShapeRectangle, 40, 4, 20, 20, kRedRef);
     half.FillMode = 1;
     half.BorderColor = kBlueRef;
     const QImage image = render({60, 40}, kScale);
@@ -128,7 +128,7 @@ TEST_F(FigureTest, PenIsAtLeastOneDevicePixel) {
 }
 
 TEST_F(FigureTest, WidePenIsCentredOnTheOutermostPixels) {
-    Tobs& thick = figure(1, ShapeRectangle, 10, 10, 20, 20, kRedRef);
+    AnnotationObject& thick = figure(1, ShapeRectangle, 10, 10, 20, 20, kRedRef);
     thick.FillMode = 1;
     thick.BorderColor = kBlueRef;
     thick.LineWidth = 3;
@@ -161,31 +161,17 @@ TEST_F(FigureTest, FreeSlotsAndUnknownKindsDrawNothing) {
     EXPECT_EQ(inkBounds(render()), QRect());
 }
 
-TEST_F(FigureTest, AccessorsAreBackInViewModeAfterwards) {
-    PixelScales saved = pixelScales();
-    pixelScales().viewZoom = 2.0;
-    pixelScales().unitsPerScreenPixel = 1000;
-    Tobs& object = figure(1, ShapeRectangle, 0, 0, 10, 10);
-    object.Left = 5000;
-    EXPECT_EQ(object.PixLeft(), 10);
-    render({20, 20}, 0.5);
-    EXPECT_EQ(pixelScales().PixelMode, PixelModeView);
-    EXPECT_EQ(pixelScales().RenderScale, 0.5);
-    EXPECT_EQ(object.PixLeft(), 10);
-    pixelScales() = saved;
-}
-
 } // namespace
 
 namespace {
 
 TEST_F(FigureTest, BoxesFromBrokenFilesDrawWithoutOverflow) {
-    Tobs& huge = figure(1, ShapeRectangle, 0, 0, 1, 1, kRedRef);
+    AnnotationObject& huge = figure(1, ShapeRectangle, 0, 0, 1, 1, kRedRef);
     huge.LineWidth = 0;
     huge.Left = -50000000;
     huge.Width = 2100000000;
     huge.Height = 2100000000;
-    Tobs& note = text(2, "x", 0, 0, 1, 1);
+    AnnotationObject& note = text(2, "x", 0, 0, 1, 1);
     note.Shape = 1;
     note.Left = note.Top = 2147483647;
     note.Width = note.Height = 2147483647;

@@ -61,7 +61,7 @@ TEST_F(TextTest, NoteFrameIsFiveDevicePixelsLargerAtEveryScale) {
 
 TEST_F(TextTest, ShadowIsOffsetByImagePixelsAtTheScale) {
     // A narrow letter, so the shadow does not run under the text.
-    Tobs& object = text(1, "I", 5, 5, 50, 50);
+    AnnotationObject& object = text(1, "I", 5, 5, 50, 50);
     object.Color = kRedRef;
     object.Shadow = true;
     object.setShadowColor(kBlueRef);
@@ -75,7 +75,7 @@ TEST_F(TextTest, ShadowIsOffsetByImagePixelsAtTheScale) {
 }
 
 TEST_F(TextTest, OutlineWithOnePixelIsTheFourDiagonalCopies) {
-    Tobs& object = text(1, "IH", 5, 5, 50, 50);
+    AnnotationObject& object = text(1, "IH", 5, 5, 50, 50);
     object.Color = kRedRef;
     const PixelSet letters = pixelsOf(render(), kRed);
     ASSERT_FALSE(letters.empty());
@@ -113,7 +113,7 @@ TEST_F(TextTest, LinesBreakAtCarriageReturnsAndBetweenWords) {
 }
 
 TEST_F(TextTest, AlignmentPlacesTheLineInTheBox) {
-    Tobs& object = text(1, "I", 10, 10, 100, 40);
+    AnnotationObject& object = text(1, "I", 10, 10, 100, 40);
     object.Align = 0;
     EXPECT_LE(inkBounds(render({150, 60})).left(), 13);
     object.Align = 1;
@@ -124,7 +124,7 @@ TEST_F(TextTest, AlignmentPlacesTheLineInTheBox) {
 
 TEST_F(TextTest, RotatedTextGrowsFromItsAnchorIntoTheBoxAndIsNeverCut) {
     // A long line of capitals without descenders in a 40 × 30 box at (50, 50).
-    Tobs& object = text(1, "HHHHHHHHHH", 50, 50, 40, 30);
+    AnnotationObject& object = text(1, "HHHHHHHHHH", 50, 50, 40, 30);
 
     object.Rotation = 1; // from the top-left corner, downwards
     QRect ink = inkBounds(render({300, 300}));
@@ -148,7 +148,7 @@ TEST_F(TextTest, RotatedTextGrowsFromItsAnchorIntoTheBoxAndIsNeverCut) {
 }
 
 TEST_F(TextTest, RotatedTextJoinsLinesWithBlanks) {
-    Tobs& object = text(1, "HH\rHH", 50, 50, 40, 30);
+    AnnotationObject& object = text(1, "HH\rHH", 50, 50, 40, 30);
     object.Rotation = 1;
     const QRect joined = inkBounds(render({300, 300}));
     object.Text = "HH HH";
@@ -156,7 +156,7 @@ TEST_F(TextTest, RotatedTextJoinsLinesWithBlanks) {
 }
 
 TEST_F(TextTest, CharacterHeightFollowsSizeScaleAndResolutions) {
-    Tobs object;
+    AnnotationObject object;
     object.FontSize = 12;
     LabelRenderSettings screen{1024, 96, 96};
     EXPECT_EQ(textCharacterHeight(object, kScale, screen), 12);
@@ -168,7 +168,7 @@ TEST_F(TextTest, CharacterHeightFollowsSizeScaleAndResolutions) {
 }
 
 TEST_F(TextTest, FontTakesFaceAndStyleBits) {
-    Tobs object;
+    AnnotationObject object;
     object.FontName = "Times New Roman";
     object.FontStyle = StyleBold | StyleUnderline;
     const QFont font = textFont(object, 20);

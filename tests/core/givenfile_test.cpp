@@ -1,4 +1,4 @@
-#include "app/givenfile.h"
+#include "document/givenfile.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "batch/jobinfo.h"
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,7 +15,7 @@ TEST(JobInfo, EveryObjectFieldUnderItsRecordNameTextsAsUtf8) {
     document.viewZoom = 1.0;
     document.unitsPerScreenPixel = 105833.125;
     document.image = newdib(7, 3, 8);
-    Tobs text;
+    AnnotationObject text;
     text.Kind = KindText;
     text.Left = -5;
     text.Shape = 1;
@@ -25,7 +25,7 @@ TEST(JobInfo, EveryObjectFieldUnderItsRecordNameTextsAsUtf8) {
     text.Text = toCp1252(QStringLiteral("Grüße €\rZeile 2"));
     text.FontName = QByteArrayLiteral("Times New Roman");
     text.FontStyle = StyleBold | StyleUnderline;
-    Tobs figure;
+    AnnotationObject figure;
     figure.Kind = KindFigure;
     figure.Width = 300;
     document.objects = {{10000, text}, {3, figure}, {3, figure}};

@@ -9,26 +9,19 @@ namespace {
 // Start-up view scales of a 96-dpi screen: 105833.125 units per view pixel.
 class ObjectOpsTest : public ::testing::Test {
 protected:
-    ObjectOpsTest() : saved_(pixelScales()) {
-        pixelScales().viewZoom = 1.0;
-        pixelScales().unitsPerScreenPixel = 2 * units::kUnitsPerMm * units::kMmPerInch / 96;
-        pixelScales().PixelMode = PixelModeView;
-    }
-    ~ObjectOpsTest() override { pixelScales() = saved_; }
-
     int add(AnnotationTool tool = AnnotationTool::Figure) {
-        EXPECT_EQ(addObject(*table, tool, 10, 20, DialogFont{}), AddResult::Added);
+        EXPECT_EQ(addObject(*table, tool, 10, 20, DialogFont{}, view_), AddResult::Added);
         return table->CurObj;
     }
 
-    PixelScales saved_;
+    const PixelScale view_ = PixelScale::view(1.0, 2 * units::kUnitsPerMm * units::kMmPerInch / 96);
     std::unique_ptr<ObjectTable> table = std::make_unique<ObjectTable>();
 };
 
 TEST_F(ObjectOpsTest, NewObjectIsFiftyViewPixelsAtTheMouse) {
     const int slot = add(AnnotationTool::Figure);
     ASSERT_EQ(slot, 1);
-    const Tobs& object = table->slot(1);
+    const AnnotationObject& object = table->slot(1);
     EXPECT_EQ(object.Kind, KindFigure);
     EXPECT_EQ(object.Created, 1);
     EXPECT_EQ(object.Shape, ShapeRectangle);
@@ -36,8 +29,8 @@ TEST_F(ObjectOpsTest, NewObjectIsFiftyViewPixelsAtTheMouse) {
     EXPECT_EQ(object.Height, 5291656);
     EXPECT_EQ(object.Left, 1058331);
     EXPECT_EQ(object.Top, 2116662);
-    EXPECT_EQ(object.PixLeft(), 9); // truncation both ways loses a pixel
-    EXPECT_EQ(object.PixWidth(), 49);
+    EXPECT_EQ(object.PixLeft(view_), 9); // truncation both ways loses a pixel
+    EXPECT_EQ(object.PixWidth(view_), 49);
     EXPECT_EQ(object.FontName, QByteArray("Times New Roman"));
     EXPECT_EQ(object.FontHeight, -16);
     EXPECT_EQ(object.FontSize, 12);
@@ -47,7 +40,7 @@ TEST_F(ObjectOpsTest, TextAndNoteDifferOnlyInTheFrame) {
     EXPECT_EQ(table->slot(add(AnnotationTool::Text)).framed(), 0);
     EXPECT_EQ(table->slot(add(AnnotationTool::Note)).framed(), 1);
     EXPECT_EQ(table->slot(2).Kind, KindText);
-    EXPECT_EQ(addObject(*table, AnnotationTool::Hand, 0, 0, DialogFont{}), AddResult::NoObjectTool);
+    EXPECT_EQ(addObject(*table, AnnotationTool::Hand, 0, 0, DialogFont{}, view_), AddResult::NoObjectTool);
     EXPECT_EQ(table->CurObj, 2);
     EXPECT_EQ(firstFreeSlot(*table), 3);
 }
@@ -56,9 +49,9 @@ TEST_F(ObjectOpsTest, FullTableRefusesAndAFreedSlotIsTakenNext) {
     for (int i = 1; i <= ObjectTable::kSlots; ++i)
         table->slot(i).Kind = KindFigure;
     table->CurObj = 17;
-    EXPECT_EQ(addObject(*table, AnnotationTool::Figure, 0, 0, DialogFont{}), AddResult::TableFull);
+    EXPECT_EQ(addObject(*table, AnnotationTool::Figure, 0, 0, DialogFont{}, view_), AddResult::TableFull);
     // The full table is reported whatever the tool.
-    EXPECT_EQ(addObject(*table, AnnotationTool::Pointer, 0, 0, DialogFont{}), AddResult::TableFull);
+    EXPECT_EQ(addObject(*table, AnnotationTool::Pointer, 0, 0, DialogFont{}, view_), AddResult::TableFull);
     EXPECT_EQ(table->CurObj, 17);
     table->CurObj = 4711;
     deleteSelected(*table);
@@ -77,7 +70,7 @@ TEST_F(ObjectOpsTest, NewObjectTakesTheLowestFreeSlotBeneathLaterOnes) {
 
 TEST_F(ObjectOpsTest, ReusedSlotStartsFresh) {
     const int slot = add(AnnotationTool::Text);
-    Tobs& object = table->slot(slot);
+    AnnotationObject& object = table->slot(slot);
     object.Rotation = 2;
     object.Align = 1;
     object.Shadow = object.Outline = true;
@@ -129,7 +122,7 @@ TEST_F(ObjectOpsTest, BackSwapsWithSlotOne) {
 
 TEST_F(ObjectOpsTest, RotationWrapsBothWays) {
     add(AnnotationTool::Text);
-    Tobs& object = *table->selected();
+    AnnotationObject& object = *table->selected();
     rotateLeft(*table);
     EXPECT_EQ(object.Rotation, 3);
     rotateRight(*table);
@@ -143,7 +136,7 @@ TEST_F(ObjectOpsTest, RotationWrapsBothWays) {
 
 TEST_F(ObjectOpsTest, PropertySettersActOnTheSelectionOnly) {
     add();
-    Tobs& object = *table->selected();
+    AnnotationObject& object = *table->selected();
     setShape(*table, ShapeLineRising);
     setFillMode(*table, 2);
     setLineWidth(*table, 7.9);
@@ -158,7 +151,7 @@ TEST_F(ObjectOpsTest, PropertySettersActOnTheSelectionOnly) {
     EXPECT_EQ(object.Align, 2);
 
     table->CurObj = 0;
-    const Tobs before = object;
+    const AnnotationObject before = object;
     setShape(*table, 0);
     setColor(*table, 0);
     rotateRight(*table);
@@ -170,21 +163,16 @@ TEST_F(ObjectOpsTest, PropertySettersActOnTheSelectionOnly) {
     EXPECT_EQ(table->slot(ObjectTable::kSlots).Kind, KindFree);
 }
 
-TEST_F(ObjectOpsTest, ViewAccessorsFollowZoomAndRenderModeItsScale) {
-    Tobs object;
+TEST_F(ObjectOpsTest, ViewAccessorsFollowZoomAndRenderOnesTheirScale) {
+    AnnotationObject object;
     object.Left = 1000000;
-    pixelScales().unitsPerScreenPixel = 1000;
-    pixelScales().viewZoom = 1.5;
-    EXPECT_EQ(object.PixLeft(), 1500);
-    object.SetPixTop(-7);
+    const PixelScale view = PixelScale::view(1.5, 1000);
+    EXPECT_EQ(object.PixLeft(view), 1500);
+    object.SetPixTop(-7, view);
     EXPECT_EQ(object.Top, -4666); // toward zero
-    {
-        const ScopedRenderMode render(0.0025);
-        EXPECT_EQ(object.PixLeft(), 2500);
-        object.SetPixWidth(30); // setting stays in view mode
-        EXPECT_EQ(object.Width, 20000);
-    }
-    EXPECT_EQ(object.PixLeft(), 1500);
+    EXPECT_EQ(object.PixLeft(PixelScale::render(0.0025)), 2500);
+    object.SetPixWidth(30, view);
+    EXPECT_EQ(object.Width, 20000);
 }
 
 } // namespace

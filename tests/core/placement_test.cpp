@@ -1,4 +1,4 @@
-#include "app/units.h"
+#include "base/units.h"
 #include "paper/placement.h"
 
 #include <gtest/gtest.h>

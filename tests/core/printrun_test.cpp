@@ -1,7 +1,7 @@
 #include "print/printrun.h"
 #include "support/testpapers.h"
 
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 #include "support/pagerecorder.h"
 
@@ -33,7 +33,7 @@ class PrintRunTest : public ::testing::Test {
                (y == 0 || page.pixelColor(x, y - 1) == Qt::white);
     }
 
-    PrintOutcome print(PageRecorder& recorder, JobValues values, Calibration calibration = {}) {
+    PrintOutcome print(PageRecorder& recorder, PrintValues values, Calibration calibration = {}) {
         const PrintJob job{paper, values, calibration,
                            LabelContent{image, objects, PlacementValues{100, 0, 0},
                                         LabelRenderSettings{kPixelSize, 96, 96}}};

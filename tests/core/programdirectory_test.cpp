@@ -1,4 +1,4 @@
-#include "app/programdirectory.h"
+#include "base/settingsfolder.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -17,16 +17,16 @@ protected:
 
 TEST_F(ProgramDirectory, AWritableFolderBesideTheProgramKeepsTheSettings) {
     QTemporaryDir portable;
-    EXPECT_EQ(chooseProgramDirectory(portable.path(), QStringLiteral("/usr/local/bin")), portable.path() + "/");
-    EXPECT_EQ(chooseProgramDirectory(portable.path() + "/", QString()), portable.path() + "/");
+    EXPECT_EQ(chooseSettingsFolder(portable.path(), QStringLiteral("/usr/local/bin")), portable.path() + "/");
+    EXPECT_EQ(chooseSettingsFolder(portable.path() + "/", QString()), portable.path() + "/");
 }
 
 TEST_F(ProgramDirectory, ReadOnlyOrInstalledProgramsUseTheConfigurationFolder) {
     // /proc takes no new files, not even from root.
-    EXPECT_EQ(chooseProgramDirectory(QStringLiteral("/proc"), QStringLiteral("/usr/local/bin")), configFolder());
+    EXPECT_EQ(chooseSettingsFolder(QStringLiteral("/proc"), QStringLiteral("/usr/local/bin")), configFolder());
     QTemporaryDir installed;
-    EXPECT_EQ(chooseProgramDirectory(installed.path(), installed.path()), configFolder());
-    EXPECT_EQ(chooseProgramDirectory(QStringLiteral("/does/not/exist"), QString()), configFolder());
+    EXPECT_EQ(chooseSettingsFolder(installed.path(), installed.path()), configFolder());
+    EXPECT_EQ(chooseSettingsFolder(QStringLiteral("/does/not/exist"), QString()), configFolder());
 }
 
 TEST_F(ProgramDirectory, TheConfigurationFolderIsMadeOnFirstWrite) {

@@ -3,7 +3,7 @@
 // scale at which one image pixel is one device pixel (1024 units each, so the
 // conversions are exact).
 
-#include "objects/objecttable.h"
+#include "document/objecttable.h"
 #include "print/drawvcart.h"
 
 #include <QColor>
@@ -22,8 +22,8 @@ protected:
 
     RenderTest() : table(std::make_unique<ObjectTable>()) { settings.ImagePixelSize = kUnits; }
 
-    Tobs& place(int slot, int32_t kind, int left, int top, int width, int height) {
-        Tobs& object = table->slot(slot);
+    AnnotationObject& place(int slot, int32_t kind, int left, int top, int width, int height) {
+        AnnotationObject& object = table->slot(slot);
         object.Kind = kind;
         object.Left = left * kUnits;
         object.Top = top * kUnits;
@@ -31,15 +31,15 @@ protected:
         object.Height = height * kUnits;
         return object;
     }
-    Tobs& figure(int slot, int32_t shape, int left, int top, int width, int height, ColorRef color = 0xFF) {
-        Tobs& object = place(slot, KindFigure, left, top, width, height);
+    AnnotationObject& figure(int slot, int32_t shape, int left, int top, int width, int height, ColorRef color = 0xFF) {
+        AnnotationObject& object = place(slot, KindFigure, left, top, width, height);
         object.Shape = shape;
         object.Color = color;
         object.LineWidth = 1;
         return object;
     }
-    Tobs& text(int slot, const QByteArray& content, int left, int top, int width, int height) {
-        Tobs& object = place(slot, KindText, left, top, width, height);
+    AnnotationObject& text(int slot, const QByteArray& content, int left, int top, int width, int height) {
+        AnnotationObject& object = place(slot, KindText, left, top, width, height);
         object.Text = content;
         object.FontName = "Liberation Sans";
         object.FontSize = 20;

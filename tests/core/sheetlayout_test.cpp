@@ -44,17 +44,17 @@ TEST(SheetLayout, JobRunsOnIntoTheNextSheet) {
 }
 
 TEST(SheetLayout, CorrectionsKeepOnePositionFreeAndThePageInRange) {
-    const JobValues used = correctJobValues(twoByFive(), {12, 1, 1});
-    EXPECT_EQ(used.UsedED, 9);
+    const PrintValues used = correctJobValues(twoByFive(), {12, 1, 1});
+    EXPECT_EQ(used.used, 9);
     const SheetPlan plan = planSheets(twoByFive(), {12, 1, 1}, printer(600, 600));
     EXPECT_EQ(cells(plan.spots), (std::vector<std::pair<int, int>>{{1, 4}}));
-    EXPECT_EQ(correctJobValues(twoByFive(), {3, 10, 5}).PageEd, 2);
-    EXPECT_EQ(correctJobValues(twoByFive(), {3, 10, 2}).PageEd, 2);
+    EXPECT_EQ(correctJobValues(twoByFive(), {3, 10, 5}).sheet, 2);
+    EXPECT_EQ(correctJobValues(twoByFive(), {3, 10, 2}).sheet, 2);
     // A one-label sheet leaves nothing to skip.
     PaperType single = twoByFive();
     single.CountX = single.CountY = 1;
-    EXPECT_EQ(correctJobValues(single, {5, 3, 9}).UsedED, 0);
-    EXPECT_EQ(correctJobValues(single, {5, 3, 9}).PageEd, 3);
+    EXPECT_EQ(correctJobValues(single, {5, 3, 9}).used, 0);
+    EXPECT_EQ(correctJobValues(single, {5, 3, 9}).sheet, 3);
 }
 
 TEST(SheetLayout, CalibrationShiftsAndStretchesPrinterLengths) {
@@ -97,5 +97,5 @@ TEST(SheetLayout, FormatWithoutGridPlacesNothing) {
     const SheetPlan plan = planSheets(broken, {3, 10, 4}, printer(600, 600));
     EXPECT_TRUE(plan.spots.empty());
     EXPECT_EQ(plan.sheets, 1);
-    EXPECT_EQ(plan.corrected.PageEd, 1);
+    EXPECT_EQ(plan.corrected.sheet, 1);
 }

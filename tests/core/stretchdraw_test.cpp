@@ -1,6 +1,6 @@
-#include "app/messages.h"
+#include "base/messages.h"
 #include "raster/halftone.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 #include "raster/stretchdraw.h"
 #include "support/testimages.h"
 

@@ -31,7 +31,7 @@ TEST(TextObjectTest, EditFieldDoesNotCountTheLineAfterTheLastBreak) {
 }
 
 TEST(TextObjectTest, FontGoesBackToEveryFieldButFontColor) {
-    Tobs object;
+    AnnotationObject object;
     object.FontColor = 0x00FF00;
     DialogFont font;
     font.name = "Arial";
@@ -107,7 +107,7 @@ TEST(TextObjectTest, FontDialogShowsTheDrawnFamilyAndKeepsTheStoredNameUnlessAno
 }
 
 TEST(TextObjectTest, EffectsUseTheSharedFields) {
-    Tobs object;
+    AnnotationObject object;
     applyTextEffects(object, TextEffects{true, true, 0x0000FF, 0x808080, -3, -3});
     EXPECT_TRUE(object.Outline);
     EXPECT_TRUE(object.Shadow);

@@ -2,8 +2,8 @@
 
 #include "printedsheets.h"
 
-#include "app/coverfile.h"
-#include "app/cp1252.h"
+#include "document/coverfile.h"
+#include "base/cp1252.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "print/printrun.h"
@@ -39,7 +39,7 @@ class BatchTest : public ::testing::Test {
             for (int x = 0; x < 90; ++x)
                 setpixel(image, x, y,
                          makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
-        Tobs& text = objects.slot(7);
+        AnnotationObject& text = objects.slot(7);
         text.Kind = KindText;
         text.Left = 100000;
         text.Width = 2000000;
@@ -47,7 +47,7 @@ class BatchTest : public ::testing::Test {
         text.Text = toCp1252(QStringLiteral("Grüße\rZeile 2"));
         text.FontName = QByteArrayLiteral("Liberation Serif");
         text.FontSize = 4;
-        Tobs& figure = objects.slot(10000);
+        AnnotationObject& figure = objects.slot(10000);
         figure.Kind = KindFigure;
         figure.Shape = ShapeLineRising;
         figure.LineWidth = 3;
@@ -103,7 +103,7 @@ TEST_F(BatchTest, PrintsTheJobToPdfWhereTheLayoutPutsItsLabels) {
     device.dpiX = device.dpiY = 300;
     device.cL = 4;
     device.cT = 2;
-    const SheetPlan plan = planSheets(paper, JobValues{3, 10, 1}, device);
+    const SheetPlan plan = planSheets(paper, PrintValues{3, 10, 1}, device);
     ASSERT_EQ(pages->size(), 2u);
     ASSERT_EQ(plan.sheets, 2);
     const double scale = 100.0 / 300;

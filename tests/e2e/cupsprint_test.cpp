@@ -1,8 +1,8 @@
 #include "printedsheets.h"
 
-#include "app/qtdialogs.h"
-#include "print/printersetupdialog.h"
-#include "print/printpage.h"
+#include "widgets/qtdialogs.h"
+#include "widgets/printersetupdialog.h"
+#include "print/ui/printpage.h"
 #include "support/whenshown.h"
 
 #include <QComboBox>
@@ -122,7 +122,7 @@ TEST_F(CupsPrintTest, AFileTargetSwitchedToTheQueueInThePrinterDialogPrintsThere
 
     QString offered;
     dialogs.answerPrinterSetup(true, [&offered](QPrinter& printer) {
-        whenShown<TPrinterSetupDialog>([&offered](TPrinterSetupDialog& dialog) {
+        whenShown<PrinterSetupDialog>([&offered](PrinterSetupDialog& dialog) {
             for (int i = 0; i < dialog.PrinterCombo->count(); ++i)
                 offered += dialog.PrinterCombo->itemText(i) + QLatin1Char('|');
             dialog.PrinterCombo->setFocus();

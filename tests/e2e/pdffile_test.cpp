@@ -1,7 +1,7 @@
 #include "printedsheets.h"
 
-#include "print/kalform.h"
-#include "print/printpage.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/printpage.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -51,8 +51,8 @@ TEST_F(PdfFileTest, CancelledPrinterSetupStillTakesOverThePageSize) {
     EXPECT_EQ(dialogs.printerSetups, 1);
     const QSize a5 = target->printableSize();
     EXPECT_EQ(a5.width(), 3500); // 420 points
-    EXPECT_EQ(form->pageWidth, int(a5.width() * 200000 * 25.39995 / 600));
-    EXPECT_EQ(form->pageHeight, int(a5.height() * 200000 * 25.39995 / 600));
+    EXPECT_EQ(form->job.pageWidth(), int(a5.width() * 200000 * 25.39995 / 600));
+    EXPECT_EQ(form->job.pageHeight(), int(a5.height() * 200000 * 25.39995 / 600));
 }
 
 TEST_F(PdfFileTest, UnwritableFileIsReported) {

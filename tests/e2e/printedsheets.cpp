@@ -2,9 +2,9 @@
 
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
-#include "print/kalform.h"
-#include "print/printpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/printpage.h"
 #include "print/printrun.h"
 
 #include <QComboBox>
@@ -51,19 +51,18 @@ void PrintedSheetsTest::createForm(std::unique_ptr<QPrinterTarget> printTarget) 
     target = std::move(printTarget);
     PaperType paper;
     applyDialogValues(paper, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
-    const QString programDirectory = work.path() + QStringLiteral("/program/");
-    ASSERT_TRUE(QDir().mkpath(programDirectory));
-    ASSERT_TRUE(SaveEttTypes({paper}, programDirectory));
+    const QString settingsFolder = work.path() + QStringLiteral("/program/");
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    ASSERT_TRUE(SaveEttTypes({paper}, settingsFolder));
     AppEnvironment environment;
-    environment.programDirectory = programDirectory;
+    environment.settingsFolder = settingsFolder;
     environment.dialogs = &dialogs;
     environment.printTarget = target.get();
     form = std::make_unique<TMainForm>(environment);
-    deldib(form->currentImage);
-    form->currentImage = newdib(90, 55, 24);
+        form->job.replaceImage(newdib(90, 55, 24));
     for (int y = 0; y < 55; ++y)
         for (int x = 0; x < 90; ++x)
-            setpixel(form->currentImage, x, y,
+            setpixel(form->job.editableImage(), x, y,
                      makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
     form->printPage->UsedED->setValue(3);
     form->printPage->KopiesED->setValue(10);

@@ -3,9 +3,9 @@
 // real QPrinter, and the check of the resulting PDF against the layout.
 
 #include "app/mainform.h"
-#include "print/qprintertarget.h"
+#include "print/printer/qprintertarget.h"
 #include "print/sheetlayout.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 
 #include <QImage>

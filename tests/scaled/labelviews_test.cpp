@@ -4,12 +4,12 @@
 
 #include "scaledviewfixture.h"
 
-#include "app/scrollbox.h"
-#include "objects/annotationpage.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationpage.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
 
 #include <QTabWidget>
 #include <QToolButton>
@@ -52,15 +52,15 @@ TEST_F(ScaledLabelViewTest, AnnotationViewComposesForDevicePixelsAndTheMouseMove
     // plain screen.
     page.SpeedItem1->setChecked(true); // the pointer
     page.AddObject(AnnotationTool::Figure, 40, 30);
-    Tobs& object = *form->objects.selected();
-    const QPoint grab(object.PixLeft() + object.PixWidth() / 2, object.PixTop() + object.PixHeight() / 2);
-    const QPoint before(object.PixLeft(), object.PixTop());
+    AnnotationObject& object = *form->job.objects().selected();
+    const QPoint grab(object.PixLeft(form->job.viewScale()) + object.PixWidth(form->job.viewScale()) / 2, object.PixTop(form->job.viewScale()) + object.PixHeight(form->job.viewScale()) / 2);
+    const QPoint before(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()));
     QTest::mousePress(page.PaintBox1, Qt::LeftButton, {}, grab);
     QTest::mouseMove(page.PaintBox1, grab + QPoint(15, 10));
     QTest::mouseMove(page.PaintBox1, grab + QPoint(30, 20));
     QTest::mouseRelease(page.PaintBox1, Qt::LeftButton, {}, grab + QPoint(30, 20));
-    EXPECT_NEAR(object.PixLeft(), before.x() + 30, 1);
-    EXPECT_NEAR(object.PixTop(), before.y() + 20, 1);
+    EXPECT_NEAR(object.PixLeft(form->job.viewScale()), before.x() + 30, 1);
+    EXPECT_NEAR(object.PixTop(form->job.viewScale()), before.y() + 20, 1);
 }
 
 TEST_F(ScaledLabelViewTest, PlacementViewDrawsThePictureForDevicePixels) {

@@ -4,10 +4,10 @@
 
 #include "scaledviewfixture.h"
 
-#include "app/scrollbox.h"
-#include "raster/scanpage.h"
-#include "retouch/hkform2.h"
-#include "retouch/retouchpage.h"
+#include "widgets/scrollbox.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/brightnesscontrastdialog.h"
+#include "retouch/ui/retouchpage.h"
 #include "retouch/tones.h"
 
 #include <QPushButton>
@@ -71,7 +71,7 @@ TEST_F(ScaledPictureViewTest, RetouchViewShowsTheWholePictureAndTheMouseMarksIma
     QTest::mousePress(page.RetuschPaint, Qt::LeftButton, {}, QPoint(10, 15));
     QTest::mouseMove(page.RetuschPaint, QPoint(60, 45));
     QTest::mouseRelease(page.RetuschPaint, Qt::LeftButton, {}, QPoint(60, 45));
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{20, 30, 120, 90}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{20, 30, 120, 90}));
 }
 
 TEST_F(ScaledPictureViewTest, BrightnessPreviewShowsTheWholeChangedPicture) {
@@ -84,7 +84,7 @@ TEST_F(ScaledPictureViewTest, BrightnessPreviewShowsTheWholeChangedPicture) {
     const QRgb shown = qRgb(redOf(darker), greenOf(darker), blueOf(darker));
 
     dialogs.answerModal([&](QDialog& dialog) {
-        auto& hk = static_cast<THKForm2&>(dialog);
+        auto& hk = static_cast<BrightnessContrastDialog&>(dialog);
         QTest::keyClick(hk.TrackBar1, Qt::Key_PageDown); // one page of the brightness: −10
         QTest::mouseClick(hk.VschauBitBtn4, Qt::LeftButton);
         EXPECT_EQ(pixelsOtherThan(shot(page.RetuschPaint), insideFrame({320, 200}), shown), 0);

@@ -50,9 +50,8 @@ class ScaledViewTest : public MainFormTest {
 
     // Makes the gradient the current picture, all of it marked.
     void useGradient(int width, int height) {
-        deldib(form->currentImage);
-        form->currentImage = gradientImage24(width, height);
-        form->markedRegion = {0, 0, width, height};
+                form->job.replaceImage(gradientImage24(width, height));
+        form->job.setRegion({0, 0, width, height});
     }
 
     // Types a new value into a spin edit and confirms it with Enter.

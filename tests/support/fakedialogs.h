@@ -3,7 +3,7 @@
 // answer; an interaction of another kind, or one with nothing scripted, fails
 // the test. Every question is recorded.
 
-#include "app/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <deque>
 #include <functional>

@@ -16,7 +16,8 @@ void MainFormTest::SetUp() {
 void MainFormTest::createForm() {
     form.reset();
     AppEnvironment environment;
-    environment.programDirectory = programDir();
+    environment.settingsFolder = programDir();
+    environment.screen = ScreenFacts{96, 24};
     environment.dialogs = &dialogs;
     environment.printTarget = &printer;
     form = std::make_unique<TMainForm>(environment);

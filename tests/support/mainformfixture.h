@@ -4,7 +4,7 @@
 // 24-bit screen.
 
 #include "app/mainform.h"
-#include "raster/screenfacts.h"
+#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 #include "support/pagerecorder.h"
 

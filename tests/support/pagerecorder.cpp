@@ -1,6 +1,6 @@
 #include "support/pagerecorder.h"
 
-#include "app/units.h"
+#include "base/units.h"
 
 QSize PageRecorder::a4Pixels(int dpiX, int dpiY) {
     return {int(units::pixelsFromMm(210, dpiX)), int(units::pixelsFromMm(297, dpiY))};

@@ -4,9 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFileInfo>
 
 inline void useSaneTestBackend() {
-    const QString dir = QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../sane"));
-    qputenv("SANE_CONFIG_DIR", QDir::cleanPath(dir).toLocal8Bit());
+    qputenv("SANE_CONFIG_DIR", QDir::cleanPath(QStringLiteral(CDCOVER_TESTS_DIR "/sane")).toLocal8Bit());
 }

@@ -1,8 +1,8 @@
 #include "support/mainformfixture.h"
 
-#include "objects/annotationpage.h"
+#include "objects/ui/annotationpage.h"
 
-#include "app/scrollbox.h"
+#include "widgets/scrollbox.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -16,11 +16,11 @@ namespace {
 class AnnotationCommandsTest : public MainFormTest {
 protected:
     AnnotationPage& page() { return *form->annotationPage; }
-    ObjectTable& table() { return form->objects; }
+    ObjectTable& table() { return form->job.objects(); }
     bool tabShown(QWidget* sheet) {
         return page().PageControl3->isTabVisible(page().PageControl3->indexOf(sheet));
     }
-    Tobs& addFigure() {
+    AnnotationObject& addFigure() {
         page().AddObject(AnnotationTool::Figure, 5, 5);
         return *table().selected();
     }
@@ -69,7 +69,7 @@ TEST_F(AnnotationCommandsTest, DeletionAsksAndNoKeepsTheObject) {
 }
 
 TEST_F(AnnotationCommandsTest, LineShapesDisableBorderColourAndFillModes) {
-    Tobs& object = addFigure();
+    AnnotationObject& object = addFigure();
     page().BorderCheck->click();
     EXPECT_EQ(object.FillMode, 1);
     page().shapeButtons[ShapeLineVertical]->click();
@@ -84,7 +84,7 @@ TEST_F(AnnotationCommandsTest, LineShapesDisableBorderColourAndFillModes) {
 }
 
 TEST_F(AnnotationCommandsTest, ColourDialogsArePrimedAndCancelKeepsTheColour) {
-    Tobs& object = addFigure();
+    AnnotationObject& object = addFigure();
     object.Color = 0x112233;
     dialogs.answerColor(ColorRef(0x445566));
     page().ColorBtn->click();
@@ -97,7 +97,7 @@ TEST_F(AnnotationCommandsTest, ColourDialogsArePrimedAndCancelKeepsTheColour) {
 }
 
 TEST_F(AnnotationCommandsTest, LineWidthFieldStoresItsValue) {
-    Tobs& object = addFigure();
+    AnnotationObject& object = addFigure();
     page().LinieEd->setValue(12);
     EXPECT_EQ(object.LineWidth, 12);
     object.LineWidth = 40; // shown clamped, and the shown value is stored back
@@ -109,7 +109,7 @@ TEST_F(AnnotationCommandsTest, LineWidthFieldStoresItsValue) {
 TEST_F(AnnotationCommandsTest, TabButtonsReachTheSelection) {
     addFigure();
     page().AddObject(AnnotationTool::Note, 5, 5);
-    Tobs& note = *table().selected();
+    AnnotationObject& note = *table().selected();
     page().RightAlign->click();
     page().rottextleftbtn->click();
     EXPECT_EQ(note.Align, 2);
@@ -124,18 +124,17 @@ TEST_F(AnnotationCommandsTest, TabButtonsReachTheSelection) {
 }
 
 TEST_F(AnnotationCommandsTest, ViewShowsTheObjectsOverTheImage) {
-    Tobs& object = addFigure();
+    AnnotationObject& object = addFigure();
     object.Color = 0x0000FF;
     form->PageControl2->setCurrentWidget(form->annotationPage);
-    form->annotationBitmap.fill(Qt::black);
+    form->annotationPage->annotationBitmap.fill(Qt::black);
     form->annotationPage->PaintBox1->repaint();
     QCoreApplication::processEvents();
     form->annotationPage->PaintBox1->repaint();
-    const QImage& view = form->annotationBitmap;
+    const QImage& view = form->annotationPage->annotationBitmap;
     ASSERT_FALSE(view.isNull());
     EXPECT_EQ(view.pixelColor(20, 20), QColor(255, 0, 0));
     EXPECT_EQ(view.pixelColor(100, 100), QColor(255, 255, 255));
-    EXPECT_EQ(pixelScales().PixelMode, PixelModeView);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "annotationviewfixture.h"
 
-#include "objects/popupmenu1.h"
-#include "objects/txtform.h"
+#include "objects/ui/objectmenu.h"
+#include "objects/ui/textdialog.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -11,42 +11,42 @@
 namespace {
 
 TEST_F(AnnotationViewTest, HandleReachesThreePixelsNotFour) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     const QRect box = pixelBox(object);
     moveTo(box.topLeft() - QPoint(3, 3));
-    EXPECT_EQ(form->DragMode, 1);
+    EXPECT_EQ(form->annotationPage->editor->dragHandle, DragHandle::TopLeft);
     EXPECT_EQ(view()->cursor().shape(), Qt::SizeFDiagCursor);
     press(box.topLeft() - QPoint(3, 3));
-    EXPECT_EQ(form->MouseMode, 1);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Dragging);
     EXPECT_TRUE(page().KeyEdit->hasFocus());
     release(box.topLeft() - QPoint(3, 3));
-    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_EQ(table().CurObj, 1);
 
     const QRect after = pixelBox(object);
     moveTo(after.topLeft() - QPoint(4, 4));
     EXPECT_EQ(view()->cursor().shape(), Qt::ArrowCursor);
     press(after.topLeft() - QPoint(4, 4));
-    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_EQ(table().CurObj, 0); // empty area clears the selection
     release(after.topLeft() - QPoint(4, 4));
 }
 
 TEST_F(AnnotationViewTest, PressOnAnotherObjectOnlySelectsIt) {
     add(AnnotationTool::Figure, {20, 20});
-    Tobs& second = add(AnnotationTool::Figure, {150, 100});
+    AnnotationObject& second = add(AnnotationTool::Figure, {150, 100});
     const QRect box = pixelBox(second);
     table().CurObj = 1;
     press(box.center());
     EXPECT_EQ(table().CurObj, 2);
-    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     moveTo(box.center() + QPoint(30, 0));
     release(box.center() + QPoint(30, 0));
     EXPECT_EQ(pixelBox(second), box); // the next press drags it
 }
 
 TEST_F(AnnotationViewTest, ClicksOnTheSelectedObjectDoNotMoveIt) {
-    Tobs& object = add(AnnotationTool::Figure, {10, 10});
+    AnnotationObject& object = add(AnnotationTool::Figure, {10, 10});
     const QRect box = pixelBox(object);
     const QRect units(object.Left, object.Top, object.Width, object.Height);
     for (int i = 0; i < 3; ++i)
@@ -57,44 +57,44 @@ TEST_F(AnnotationViewTest, ClicksOnTheSelectedObjectDoNotMoveIt) {
     moveTo(box.center() + QPoint(5, 0));
     moveTo(box.center()); // moved and back: a real drag
     release(box.center());
-    EXPECT_NEAR(object.PixLeft(), box.left(), 1);
+    EXPECT_NEAR(object.PixLeft(form->job.viewScale()), box.left(), 1);
 }
 
 TEST_F(AnnotationViewTest, RightEdgeDraggedAcrossTheLeftEdgeGoesOnWithTheLeftHandle) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     const QRect box = pixelBox(object);
     const QPoint rightHandle(box.left() + box.width(), box.top() + box.height() / 2);
     press(rightHandle);
-    ASSERT_EQ(form->DragMode, 8);
+    ASSERT_EQ(form->annotationPage->editor->dragHandle, DragHandle::Right);
     moveTo(QPoint(box.left() - 30, rightHandle.y()));
-    EXPECT_EQ(form->DragMode, 7);
-    EXPECT_NEAR(object.PixWidth(), 30, 1);
-    EXPECT_NEAR(object.PixLeft(), box.left() - 30, 1);
+    EXPECT_EQ(form->annotationPage->editor->dragHandle, DragHandle::Left);
+    EXPECT_NEAR(object.PixWidth(form->job.viewScale()), 30, 1);
+    EXPECT_NEAR(object.PixLeft(form->job.viewScale()), box.left() - 30, 1);
     moveTo(QPoint(box.left() - 40, rightHandle.y()));
     release(QPoint(box.left() - 40, rightHandle.y()));
-    EXPECT_NEAR(object.PixWidth(), 40, 1);
-    EXPECT_NEAR(object.PixLeft(), box.left() - 40, 1);
-    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_NEAR(object.PixWidth(form->job.viewScale()), 40, 1);
+    EXPECT_NEAR(object.PixLeft(form->job.viewScale()), box.left() - 40, 1);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
 }
 
 TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
-    Tobs& object = add(AnnotationTool::Figure, {40, 40}); // black, filled
+    AnnotationObject& object = add(AnnotationTool::Figure, {40, 40}); // black, filled
     const QRect box = pixelBox(object);
     press(box.center());
-    ASSERT_EQ(form->DragMode, 9);
+    ASSERT_EQ(form->annotationPage->editor->dragHandle, DragHandle::Body);
     moveTo(box.center() + QPoint(150, 0));
     QApplication::processEvents();
-    const QImage& picture = form->annotationBitmap;
+    const QImage& picture = form->annotationPage->annotationBitmap;
     EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::black));                  // still at the old place
     EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::white)); // only an outline
-    EXPECT_EQ(picture.pixelColor(object.PixLeft(), box.center().y()), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(object.PixLeft(form->job.viewScale()), box.center().y()), QColor(Qt::black));
     release(box.center() + QPoint(150, 0));
     EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::white));
     EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::black));
 }
 
 TEST_F(AnnotationViewTest, ObjectDraggedFarLeftStopsWithItsRightEdgeAtZero) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     const QPoint inside = pixelBox(object).center();
     press(inside);
     moveTo(QPoint(-2000, inside.y()));
@@ -106,40 +106,40 @@ TEST_F(AnnotationViewTest, MagnifierStepsWithinItsBoundsAndCentresTheClick) {
     page().SpeedZoom->setChecked(true);
     moveTo({10, 10});
     EXPECT_EQ(editor().shownCursor, CursorMagnifier);
-    EXPECT_DOUBLE_EQ(form->unitsPerScreenPixel, 105833.125);
+    EXPECT_DOUBLE_EQ(form->job.unitsPerScreenPixel(), 105833.125);
     click({300, 180});
-    EXPECT_DOUBLE_EQ(form->unitsPerScreenPixel, 105833.125 / 1.5);
+    EXPECT_DOUBLE_EQ(form->job.unitsPerScreenPixel(), 105833.125 / 1.5);
     EXPECT_EQ(view()->width(), 479); // fitted to the image again: trunc(479.99...)
     ScrollBox& box = *page().ScrollBox1;
     const int expectedX =
-        units::trunc32(units::trunc32(300 * 105833.125) / form->unitsPerScreenPixel) - box.width() / 2;
+        units::trunc32(units::trunc32(300 * 105833.125) / form->job.unitsPerScreenPixel()) - box.width() / 2;
     EXPECT_EQ(box.horizontalPosition(), std::clamp(expectedX, 0, box.horizontalScrollBar()->maximum()));
     for (int i = 0; i < 10; ++i)
         click({5, 5});
-    EXPECT_LE(form->unitsPerScreenPixel, 9000);
-    EXPECT_GT(form->unitsPerScreenPixel * 1.5, 9000);
+    EXPECT_LE(form->job.unitsPerScreenPixel(), 9000);
+    EXPECT_GT(form->job.unitsPerScreenPixel() * 1.5, 9000);
     for (int i = 0; i < 20; ++i)
         click({5, 5}, Qt::RightButton);
-    EXPECT_GE(form->unitsPerScreenPixel, 500000);
-    EXPECT_LT(form->unitsPerScreenPixel / 1.5, 500000);
+    EXPECT_GE(form->job.unitsPerScreenPixel(), 500000);
+    EXPECT_LT(form->job.unitsPerScreenPixel() / 1.5, 500000);
     EXPECT_FALSE(editor().zoomInProgress);
 }
 
 TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
-    Tobs& object = add(AnnotationTool::Figure, {200, 150});
+    AnnotationObject& object = add(AnnotationTool::Figure, {200, 150});
     object.Color = makeColorRef(255, 0, 0);
     page().SpeedZoom->setChecked(true);
     for (int i = 0; i < 5; ++i)
         click({0, 0});
     ScrollBox& box = *page().ScrollBox1;
     ASSERT_GT(view()->width(), box.viewport()->width());
-    box.setHorizontalPosition(object.PixLeft() - 10);
-    box.setVerticalPosition(object.PixTop() - 10);
-    const QPoint inside(object.PixLeft() + 5, object.PixTop() + 5);
+    box.setHorizontalPosition(object.PixLeft(form->job.viewScale()) - 10);
+    box.setVerticalPosition(object.PixTop(form->job.viewScale()) - 10);
+    const QPoint inside(object.PixLeft(form->job.viewScale()) + 5, object.PixTop(form->job.viewScale()) + 5);
     const QImage shot = view()->grab(QRect(inside, QSize(1, 1))).toImage();
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(255, 0, 0));
-    EXPECT_LE(form->annotationBitmap.width(), box.viewport()->width());
-    EXPECT_LE(form->annotationBitmap.height(), box.viewport()->height());
+    EXPECT_LE(form->annotationPage->annotationBitmap.width(), box.viewport()->width());
+    EXPECT_LE(form->annotationPage->annotationBitmap.height(), box.viewport()->height());
 }
 
 TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {
@@ -151,21 +151,21 @@ TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {
     box.setVerticalPosition(100);
     page().SpeedHand->setChecked(true);
     press({400, 300});
-    EXPECT_EQ(form->MouseMode, 2);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Panning);
     moveTo({350, 280});
     EXPECT_EQ(box.horizontalPosition(), 150);
     EXPECT_EQ(box.verticalPosition(), 120);
     release({400, 300}); // the box has moved: the same spot is back at 400, 300
     EXPECT_EQ(box.horizontalPosition(), 150);
-    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
-    Tobs& object = add(AnnotationTool::Text, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Text, {100, 50});
     const QPoint inside = pixelBox(object).center();
     dialogs.answerModal([](QDialog& dialog) {
-        auto& editorForm = dynamic_cast<TTxtForm&>(dialog);
+        auto& editorForm = dynamic_cast<TextDialog&>(dialog);
         editorForm.setLines({"A", "B"});
         return int(QDialog::Accepted);
     });
@@ -176,7 +176,7 @@ TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
     release(inside);
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("TxtForm")});
     EXPECT_EQ(object.Text, QByteArray("A\rB"));
-    EXPECT_EQ(form->MouseMode, 0);
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_FALSE(editor().swallowPress);
     const int32_t left = object.Left;
     moveTo(inside + QPoint(40, 40));
@@ -184,10 +184,10 @@ TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
 }
 
 TEST_F(AnnotationViewTest, DoubleClickOnAFigureOpensNothing) {
-    Tobs& object = add(AnnotationTool::Figure, {100, 50});
+    AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     QTest::mouseDClick(view(), Qt::LeftButton, {}, pixelBox(object).center());
     EXPECT_TRUE(dialogs.modalDialogs.empty());
-    EXPECT_EQ(form->MouseMode, 1); // the press of the double-click grabs the figure
+    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Dragging); // the press of the double-click grabs the figure
     release(pixelBox(object).center());
 }
 
@@ -209,7 +209,7 @@ TEST_F(AnnotationViewTest, PressOnTheScrollBoxGivesTheKeysToThePage) {
     page().SpeedHand->setChecked(true);
     moveTo({10, 10});
     EXPECT_EQ(editor().shownCursor, CursorGrab);
-    EXPECT_EQ(view()->cursor().shape(), form->screenCursors[CursorGrab].shape());
+    EXPECT_EQ(view()->cursor().shape(), form->annotationPage->screenCursors[CursorGrab].shape());
     page().SpeedItem3->setFocus();
     QWidget* box = page().ScrollBox1->viewport();
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 5, box->height() - 5));
@@ -226,10 +226,10 @@ TEST_F(AnnotationViewTest, DeleteKeyAsksBeforeDeleting) {
 }
 
 TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
-    Tobs& figure = add(AnnotationTool::Figure, {10, 10});
-    Tobs& text = add(AnnotationTool::Note, {150, 100});
+    AnnotationObject& figure = add(AnnotationTool::Figure, {10, 10});
+    AnnotationObject& text = add(AnnotationTool::Note, {150, 100});
     text.Align = 1;
-    PopupMenu1& menu = *editor().popupMenu1;
+    ObjectMenu& menu = *editor().objectMenu;
     table().CurObj = 1;
     click(pixelBox(text).center(), Qt::RightButton);
     EXPECT_EQ(table().CurObj, 2);
@@ -262,7 +262,7 @@ TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
 
 TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
     QStringList items;
-    for (QAction* action : editor().popupMenu1->actions())
+    for (QAction* action : editor().objectMenu->actions())
         items << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(
         items.join('|'),
@@ -270,7 +270,7 @@ TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
                        "Linksbündig|Zentriert|Rechtsbündig|-|Nach links rotieren|Nach rechts rotieren|-|"
                        "&Kreis|&Ellipse|&Quadrat|&Rechteck|&Quadrat &abgerundet|Rechteck a&bgerundet|"
                        "Linie &horizontal|Linie &vertikal|Linie schräg hoch|Linie schräg runter"));
-    EXPECT_EQ(editor().popupMenu1->actions()[0]->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(editor().objectMenu->actions()[0]->shortcut(), QKeySequence(Qt::Key_Delete));
 }
 
 TEST_F(AnnotationViewTest, FullTableIsReportedOnReleaseWithAnyTool) {

@@ -4,9 +4,9 @@
 
 #include "support/mainformfixture.h"
 
-#include "app/scrollbox.h"
-#include "objects/annotationeditor.h"
-#include "objects/annotationpage.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationeditor.h"
+#include "objects/ui/annotationpage.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -23,17 +23,17 @@ class AnnotationViewTest : public MainFormTest {
 
     AnnotationPage& page() { return *form->annotationPage; }
     AnnotationEditor& editor() { return *page().editor; }
-    ObjectTable& table() { return form->objects; }
+    ObjectTable& table() { return form->job.objects(); }
     PaintBox* view() { return page().PaintBox1; }
 
     // A new object of `tool` with its top-left corner at view pixel `at`, selected.
-    Tobs& add(AnnotationTool tool, QPoint at) {
+    AnnotationObject& add(AnnotationTool tool, QPoint at) {
         page().AddObject(tool, at.x(), at.y());
         return *table().selected();
     }
     // The selected object's box in view pixels.
-    QRect pixelBox(const Tobs& object) {
-        return QRect(object.PixLeft(), object.PixTop(), object.PixWidth(), object.PixHeight());
+    QRect pixelBox(const AnnotationObject& object) {
+        return QRect(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()), object.PixWidth(form->job.viewScale()), object.PixHeight(form->job.viewScale()));
     }
 
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {

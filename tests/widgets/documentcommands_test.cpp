@@ -1,11 +1,12 @@
-#include "app/coverfile.h"
-#include "app/scrollbox.h"
-#include "app/userevents.h"
-#include "objects/annotationpage.h"
+#include "document/coverfile.h"
+#include "widgets/scrollbox.h"
+#include "base/userevents.h"
+#include "objects/ui/annotationpage.h"
 #include "support/filesizelimit.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPushButton>
 
@@ -46,8 +47,8 @@ class DocumentCommandsTest : public MainFormTest {
   protected:
     QString path(const char* name) const { return programDir() + QLatin1String(name); }
 
-    Tobs& addFigure(int slot, int left) {
-        Tobs& object = form->objects.slot(slot);
+    AnnotationObject& addFigure(int slot, int left) {
+        AnnotationObject& object = form->job.objects().slot(slot);
         object.Kind = KindFigure;
         object.Left = left;
         object.Width = 1000;
@@ -68,14 +69,14 @@ class DocumentCommandsTest : public MainFormTest {
 
 TEST_F(DocumentCommandsTest, NewAsksThenStartsAnEmptyUnnamedDocument) {
     addFigure(3, 10);
-    form->currentImage = gradientImage24(5, 4);
+    form->job.replaceImage(gradientImage24(5, 4));
     form->Setsavedfilename(path("alt.cov"));
-    form->pageWidth = 1234;
+    form->job.setPageSize(1234, form->job.pageHeight());
 
     dialogs.answerMessage(MsgAnswer::Cancel);
     form->NewCoverBtn->click();
-    EXPECT_EQ(form->objects.slot(3).Kind, KindFigure);
-    EXPECT_EQ(form->currentImage.width(), 5);
+    EXPECT_EQ(form->job.objects().slot(3).Kind, KindFigure);
+    EXPECT_EQ(form->job.image().width(), 5);
     const FakeDialogs::Message& question = dialogs.messages.at(0);
     EXPECT_EQ(question.text,
               QStringLiteral("Hiermit gehen alle nicht gespeicherten Informationen verloren."));
@@ -85,13 +86,13 @@ TEST_F(DocumentCommandsTest, NewAsksThenStartsAnEmptyUnnamedDocument) {
 
     dialogs.answerMessage(MsgAnswer::Ok);
     form->NewCoverBtn->click();
-    EXPECT_EQ(form->objects.slot(3).Kind, KindFree);
-    EXPECT_EQ(form->currentImage.width(), 320);
-    EXPECT_EQ(form->currentImage.height(), 200);
-    EXPECT_EQ(getpixel(form->currentImage, 319, 0), 0x00FFFFFFu);
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 319, 199}));
+    EXPECT_EQ(form->job.objects().slot(3).Kind, KindFree);
+    EXPECT_EQ(form->job.image().width(), 320);
+    EXPECT_EQ(form->job.image().height(), 200);
+    EXPECT_EQ(getpixel(form->job.image(), 319, 0), 0x00FFFFFFu);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 319, 199}));
     EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
-    EXPECT_EQ(form->pageWidth, 1234);
+    EXPECT_EQ(form->job.pageWidth(), 1234);
 }
 
 TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking) {
@@ -104,9 +105,9 @@ TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking
     EXPECT_TRUE(dialogs.fileRequests[0].confirmOverwrite);
     EXPECT_EQ(dialogs.fileRequests[0].caption, QStringLiteral("Speichern unter"));
     EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
-    EXPECT_EQ(form->currentFileName, path("job.cov"));
+    EXPECT_EQ(form->job.fileName(), path("job.cov"));
 
-    form->objects.slot(1).Left = 77;
+    form->job.objects().slot(1).Left = 77;
     form->SaveCoverBtn->click(); // nothing scripted: any dialog would fail the test
     EXPECT_EQ(dialogs.fileRequests.size(), 1u);
     cover::ReadResult saved = cover::readCoverFile(path("job.cov"));
@@ -118,17 +119,16 @@ TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking
 TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     addFigure(2, 10);
     addFigure(9999, 20).Text = "Oben";
-    form->currentImage = patternImage(21, 13, 4, 2);
-    form->unitsPerScreenPixel /= 1.5;
-    form->pageWidth = 40000000;
-    form->pageHeight = 50000000;
+    form->job.replaceImage(patternImage(21, 13, 4, 2));
+    form->job.setViewScales(form->job.viewZoom(), form->job.unitsPerScreenPixel() / 1.5);
+    form->job.setPageSize(40000000, 50000000);
     ASSERT_TRUE(form->SaveFile(path("job.cov")));
-    const double unitsPerPixel = form->unitsPerScreenPixel;
+    const double unitsPerPixel = form->job.unitsPerScreenPixel();
 
     dialogs.answerMessage(MsgAnswer::Ok);
     form->NewCoverBtn->click();
-    form->unitsPerScreenPixel = 105833.125;
-    form->pageWidth = 1;
+    form->job.setViewScales(form->job.viewZoom(), 105833.125);
+    form->job.setPageSize(1, form->job.pageHeight());
 
     dialogs.answerMessage(MsgAnswer::Ok);
     dialogs.answerOpenFile(FileAnswer{path("job.cov"), 1});
@@ -138,14 +138,17 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     EXPECT_EQ(dialogs.fileRequests.back().caption, QStringLiteral("Öffnen"));
     EXPECT_EQ(dialogs.fileRequests.back().filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
     EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("cov"));
-    EXPECT_EQ(form->objects.slot(2).Left, 10);
-    EXPECT_EQ(form->objects.slot(9999).Text, QByteArray("Oben"));
-    EXPECT_EQ(form->currentImage.bitCount(), 4);
-    EXPECT_EQ(getpixel(form->currentImage, 20, 12), getpixel(patternImage(21, 13, 4, 2), 20, 12));
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 20, 12}));
-    EXPECT_EQ(form->unitsPerScreenPixel, unitsPerPixel);
-    EXPECT_EQ(form->pageWidth, 40000000);
-    EXPECT_EQ(form->annotationPage->ScrollBox1->paintBox()->width(), int(40000000 / unitsPerPixel));
+    EXPECT_EQ(form->job.objects().slot(2).Left, 10);
+    EXPECT_EQ(form->job.objects().slot(9999).Text, QByteArray("Oben"));
+    EXPECT_EQ(form->job.image().bitCount(), 4);
+    EXPECT_EQ(getpixel(form->job.image(), 20, 12), getpixel(patternImage(21, 13, 4, 2), 20, 12));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 20, 12}));
+    EXPECT_EQ(form->job.unitsPerScreenPixel(), unitsPerPixel);
+    EXPECT_EQ(form->job.pageWidth(), 40000000);
+    // The annotation view shows the opened picture at the opened scale.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->annotationPage->ScrollBox1->paintBox()->width(),
+              int(21 * form->job.imagePixelSize() * form->job.viewZoom() / unitsPerPixel));
     EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
 }
 
@@ -161,7 +164,7 @@ TEST_F(DocumentCommandsTest, WrongSignatureIsRefusedAndTheObjectsStay) {
         dialogs.answerMessage(MsgAnswer::Ok);
         EXPECT_FALSE(form->OpenFile(path("bad.cov")));
         expectLastMessage(QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!"));
-        EXPECT_EQ(form->objects.slot(4).Kind, KindFigure);
+        EXPECT_EQ(form->job.objects().slot(4).Kind, KindFigure);
         EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
     }
     dialogs.answerMessage(MsgAnswer::Ok);
@@ -171,15 +174,15 @@ TEST_F(DocumentCommandsTest, WrongSignatureIsRefusedAndTheObjectsStay) {
 
 TEST_F(DocumentCommandsTest, TruncatedFilesLeaveTheDocumentAsItWas) {
     addFigure(1, 10).Text = "ab";
-    form->currentImage = gradientImage24(2, 2);
+    form->job.replaceImage(gradientImage24(2, 2));
     ASSERT_TRUE(form->SaveFile(path("full.cov")));
     const QByteArray full = fileBytes(path("full.cov"));
 
     addFigure(1, 55);
     addFigure(8, 66);
-    form->currentImage = gradientImage24(3, 3, 99);
-    const uint8_t* pixels = form->currentImage.pixels();
-    form->pageWidth = 4321;
+    form->job.replaceImage(gradientImage24(3, 3, 99));
+    const uint8_t* pixels = form->job.image().pixels();
+    form->job.setPageSize(4321, form->job.pageHeight());
     for (qsizetype length = 0; length < full.size(); ++length) {
         writeBytes(path("cut.cov"), full.left(length));
         dialogs.answerMessage(MsgAnswer::Ok);
@@ -187,16 +190,16 @@ TEST_F(DocumentCommandsTest, TruncatedFilesLeaveTheDocumentAsItWas) {
         if (length >= 37)
             expectLastMessage(QStringLiteral(
                 "Die CD-Cover Datei cut.cov ist beschädigt oder unvollständig und wurde nicht geöffnet!"));
-        ASSERT_EQ(form->objects.slot(1).Left, 55) << length;
-        ASSERT_EQ(form->objects.slot(8).Kind, KindFigure) << length;
-        ASSERT_EQ(form->currentImage.pixels(), pixels) << length;
-        ASSERT_EQ(form->pageWidth, 4321) << length;
-        ASSERT_EQ(form->currentFileName, path("full.cov")) << length;
+        ASSERT_EQ(form->job.objects().slot(1).Left, 55) << length;
+        ASSERT_EQ(form->job.objects().slot(8).Kind, KindFigure) << length;
+        ASSERT_EQ(form->job.image().pixels(), pixels) << length;
+        ASSERT_EQ(form->job.pageWidth(), 4321) << length;
+        ASSERT_EQ(form->job.fileName(), path("full.cov")) << length;
     }
 }
 
 TEST_F(DocumentCommandsTest, ProgressOfATwoHundredRowImage) {
-    form->currentImage = gradientImage24(4, 200);
+    form->job.replaceImage(gradientImage24(4, 200));
     std::vector<int> expected{0};
     for (int j = 0; j < 200; ++j)
         expected.push_back(j * 100 / 199);
@@ -221,7 +224,7 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheOldFileAndTheTitle) {
     form->Setsavedfilename(path("other.cov"));
     const QString title = form->windowTitle();
 
-    form->currentImage = gradientImage24(300, 300);
+    form->job.replaceImage(gradientImage24(300, 300));
     {
         ScopedFileSizeLimit limit(64 * 1024);
         dialogs.answerMessage(MsgAnswer::Ok);

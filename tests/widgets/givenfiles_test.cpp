@@ -1,11 +1,11 @@
 // Files from outside the window: the program started with a file, and files
 // dropped onto the window from a file manager.
 
-#include "app/coverfile.h"
-#include "app/scrollbox.h"
+#include "document/coverfile.h"
+#include "widgets/scrollbox.h"
 #include "raster/imagefile.h"
-#include "raster/scanpage.h"
-#include "retouch/retouchpage.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
@@ -35,13 +35,13 @@ class GivenFilesTest : public MainFormTest {
     QString writeJob(const QString& name) {
         ObjectTable table;
         table.clearall();
-        Tobs& figure = table.slot(7);
+        AnnotationObject& figure = table.slot(7);
         figure.Kind = KindFigure;
         figure.Left = 1234;
         figure.Width = 1000;
         figure.Height = 2000;
         const DibImage image = patternImage(9, 5, 4, 1);
-        const cover::CoverSource source{30000000, 40000000, 1.0, form->unitsPerScreenPixel, &table, &image};
+        const cover::CoverSource source{30000000, 40000000, 1.0, form->job.unitsPerScreenPixel(), &table, &image};
         EXPECT_EQ(cover::writeCoverFile(path(name), source), cover::WriteStatus::Ok);
         return path(name);
     }
@@ -51,17 +51,17 @@ class GivenFilesTest : public MainFormTest {
     }
 
     void expectJobOpened(const QString& name) {
-        EXPECT_EQ(form->objects.slot(7).Kind, KindFigure);
-        EXPECT_EQ(form->objects.slot(7).Left, 1234);
-        expectSamePicture(patternImage(9, 5, 4, 1), form->currentImage, 0);
-        EXPECT_EQ(form->pageWidth, 30000000);
-        EXPECT_EQ(form->currentFileName, path(name));
+        EXPECT_EQ(form->job.objects().slot(7).Kind, KindFigure);
+        EXPECT_EQ(form->job.objects().slot(7).Left, 1234);
+        expectSamePicture(patternImage(9, 5, 4, 1), form->job.image(), 0);
+        EXPECT_EQ(form->job.pageWidth(), 30000000);
+        EXPECT_EQ(form->job.fileName(), path(name));
         EXPECT_EQ(form->windowTitle(), kTitlePrefix + name + QStringLiteral("]"));
     }
 
     void expectPictureArrived() {
-        expectSamePicture(gradientImage24(30, 20), form->currentImage, 0);
-        EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 30, 20}));
+        expectSamePicture(gradientImage24(30, 20), form->job.image(), 0);
+        EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 30, 20}));
         EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
     }
 
@@ -95,7 +95,7 @@ class GivenFilesTest : public MainFormTest {
 
 TEST_F(GivenFilesTest, StartedWithAJobItOpensItWithoutAsking) {
     form->openFromCommandLine({QStringLiteral("cdcover")});
-    EXPECT_EQ(form->currentImage.width(), 320);
+    EXPECT_EQ(form->job.image().width(), 320);
 
     const QString job = writeJob(QStringLiteral("urlaub.cov"));
     form->openFromCommandLine({QStringLiteral("cdcover"), job});
@@ -138,21 +138,21 @@ TEST_F(GivenFilesTest, AnUnreadableStartFileIsReportedAndTheDocumentStaysUnnamed
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         createForm();
-        const uint8_t* pixels = form->currentImage.pixels();
+        const uint8_t* pixels = form->job.image().pixels();
         const QString file = c.bytes.isEmpty() ? path(c.name) : writeFile(c.name, c.bytes);
         dialogs.messages.clear();
         dialogs.answerMessage(MsgAnswer::Ok);
         form->openFromCommandLine({QStringLiteral("cdcover"), file});
         expectError(c.message);
-        EXPECT_EQ(form->currentImage.pixels(), pixels);
-        EXPECT_TRUE(form->currentFileName.isEmpty());
+        EXPECT_EQ(form->job.image().pixels(), pixels);
+        EXPECT_TRUE(form->job.fileName().isEmpty());
         EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
     }
 }
 
 TEST_F(GivenFilesTest, ADroppedJobAsksTheDiscardQuestionFirst) {
     const QString job = writeJob(QStringLiteral("gedroppt.cov"));
-    form->objects.slot(3).Kind = KindFigure;
+    form->job.objects().slot(3).Kind = KindFigure;
 
     dialogs.answerMessage(MsgAnswer::Cancel);
     ASSERT_TRUE(drop({QUrl::fromLocalFile(job)}));
@@ -161,7 +161,7 @@ TEST_F(GivenFilesTest, ADroppedJobAsksTheDiscardQuestionFirst) {
               QStringLiteral("Hiermit gehen alle nicht gespeicherten Informationen verloren."));
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Datei/Öffnen"));
     EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::OkCancel);
-    EXPECT_EQ(form->objects.slot(3).Kind, KindFigure);
+    EXPECT_EQ(form->job.objects().slot(3).Kind, KindFigure);
     EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
 
     // Shift asks the file manager for a move; the window takes a copy all the same.
@@ -169,7 +169,7 @@ TEST_F(GivenFilesTest, ADroppedJobAsksTheDiscardQuestionFirst) {
     ASSERT_TRUE(drop({QUrl::fromLocalFile(job)}, Qt::CopyAction | Qt::MoveAction, Qt::ShiftModifier));
     EXPECT_TRUE(QFile::exists(job));
     EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(form->objects.slot(3).Kind, KindFree);
+    EXPECT_EQ(form->job.objects().slot(3).Kind, KindFree);
     expectJobOpened(QStringLiteral("gedroppt.cov"));
 }
 
@@ -192,7 +192,7 @@ TEST_F(GivenFilesTest, DragsWithoutALocalFileAreRefused) {
     // A source that offers only to move its file away.
     EXPECT_FALSE(drop({QUrl::fromLocalFile(picture)}, Qt::MoveAction));
     EXPECT_TRUE(QFile::exists(picture));
-    EXPECT_EQ(form->currentImage.width(), 320);
+    EXPECT_EQ(form->job.image().width(), 320);
 }
 
 } // namespace

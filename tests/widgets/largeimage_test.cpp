@@ -2,14 +2,14 @@
 // every page: each view computes what it shows from the packed rows and never
 // unpacks, copies or scales the whole picture.
 
-#include "app/scrollbox.h"
-#include "objects/annotationpage.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationpage.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
-#include "raster/scanpage.h"
-#include "retouch/retouchpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 
 #include <QApplication>
@@ -49,7 +49,7 @@ TEST_F(MainFormTest, AHugeOneBitPictureShowsOnEveryPageWithoutUnpackingIt) {
     DibImage image = quarteredLineArt();
     ASSERT_FALSE(image.isNull());
     form->scanPage->receiveImage(std::move(image)); // as "Bild öffnen..." hands over a read picture
-    ASSERT_EQ(form->markedRegion, (MarkedRegion{0, 0, 40000, 30000}));
+    ASSERT_EQ(form->job.region(), (MarkedRegion{0, 0, 40000, 30000}));
 
     // Unpacked to a byte per pixel the picture would need 1.2 GB; the limit
     // leaves room for what the views show and nothing like the whole.

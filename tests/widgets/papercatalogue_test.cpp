@@ -1,7 +1,7 @@
-#include "app/scrollbox.h"
-#include "paper/newetypform.h"
+#include "widgets/scrollbox.h"
+#include "paper/ui/paperformatdialog.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
+#include "paper/ui/placementpage.h"
 #include "support/mainformfixture.h"
 
 #include <QComboBox>
@@ -36,10 +36,10 @@ class PaperCatalogueTest : public MainFormTest {
 
     // "&Neu" with the dialog filled by `fill` and closed with OK; returns the
     // name the dialog proposed.
-    QString addFormat(std::function<void(TNewETypForm&)> fill = {}) {
+    QString addFormat(std::function<void(PaperFormatDialog&)> fill = {}) {
         QString proposed;
         dialogs.answerModal([&](QDialog& dialog) {
-            auto& form = static_cast<TNewETypForm&>(dialog);
+            auto& form = static_cast<PaperFormatDialog&>(dialog);
             proposed = form.NameED->text();
             if (fill) fill(form);
             return int(QDialog::Accepted);
@@ -48,11 +48,11 @@ class PaperCatalogueTest : public MainFormTest {
         return proposed;
     }
     void addNamed(const QString& name) {
-        addFormat([&](TNewETypForm& dialog) { dialog.NameED->setText(name); });
+        addFormat([&](PaperFormatDialog& dialog) { dialog.NameED->setText(name); });
     }
 };
 
-void fillSample(TNewETypForm& dialog) {
+void fillSample(PaperFormatDialog& dialog) {
     dialog.RLED->setValue(10);
     dialog.ROED->setValue(5);
     dialog.BrED->setValue(90);
@@ -66,7 +66,7 @@ void fillSample(TNewETypForm& dialog) {
 TEST_F(PaperCatalogueTest, WithoutPaperFileTheListIsEmptyAndChangeAndDeleteDoNothing) {
     EXPECT_EQ(list().count(), 0);
     EXPECT_EQ(list().currentIndex(), -1);
-    EXPECT_EQ(form->EttTypeCount(), 0);
+    EXPECT_EQ(form->shell().paperCatalogue().count(), 0);
     // Unscripted dialogs would fail the test.
     page().EditBtn->click();
     page().DelBtn->click();
@@ -76,7 +76,7 @@ TEST_F(PaperCatalogueTest, WithoutPaperFileTheListIsEmptyAndChangeAndDeleteDoNot
 }
 
 TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
-    addFormat([](TNewETypForm& dialog) {
+    addFormat([](PaperFormatDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Papierformat bearbeiten"));
         EXPECT_EQ(dialog.NameED->maxLength(), 50);
         EXPECT_EQ(dialog.RLED->value(), 0);
@@ -95,7 +95,7 @@ TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
     });
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("NewETypForm")});
 
-    TNewETypForm& dialog = page().NewETypForm();
+    PaperFormatDialog& dialog = page().NewETypForm();
     dialog.CancelBitBtn->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     dialog.OkBitBtn1->click();
@@ -104,8 +104,8 @@ TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
 
 TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
     EXPECT_EQ(addFormat(fillSample), QStringLiteral("Kein Name0"));
-    ASSERT_EQ(form->EttTypeCount(), 1);
-    const PaperType& paper = form->EttTypes[0];
+    ASSERT_EQ(form->shell().paperCatalogue().count(), 1);
+    const PaperType& paper = form->shell().paperCatalogue().formats()[0];
     EXPECT_EQ(paper.LeftMargin, 10);
     EXPECT_EQ(paper.TopMargin, 5);
     EXPECT_EQ(paper.StepX, 92);
@@ -116,16 +116,16 @@ TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
     EXPECT_EQ(paper.CountY, 5);
     EXPECT_EQ(names(), std::vector<QString>{QStringLiteral("Kein Name0")});
     EXPECT_EQ(list().currentIndex(), 0);
-    EXPECT_EQ(paperFile(), ::writePaperFile(form->EttTypes));
+    EXPECT_EQ(paperFile(), ::writePaperFile(form->shell().paperCatalogue().formats()));
 
     // Another window reads the same catalogue back.
     createForm();
-    ASSERT_EQ(form->EttTypeCount(), 1);
-    EXPECT_EQ(form->EttTypes[0].StepY, 58);
+    ASSERT_EQ(form->shell().paperCatalogue().count(), 1);
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[0].StepY, 58);
     EXPECT_EQ(list().currentIndex(), 0);
 
     dialogs.answerModal([](QDialog& dialog) {
-        auto& form = static_cast<TNewETypForm&>(dialog);
+        auto& form = static_cast<PaperFormatDialog&>(dialog);
         EXPECT_EQ(form.AHED->value(), 2);
         EXPECT_EQ(form.AVED->value(), 3);
         EXPECT_EQ(form.RLED->value(), 10);
@@ -135,14 +135,14 @@ TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
         return int(QDialog::Rejected);
     });
     page().EditBtn->click();
-    EXPECT_EQ(form->EttTypes[0].StepX, 92); // cancelled: unchanged
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[0].StepX, 92); // cancelled: unchanged
     EXPECT_EQ(names(), std::vector<QString>{QStringLiteral("Kein Name0")});
 }
 
 TEST_F(PaperCatalogueTest, DialogKeepsItsValuesAndProposesTheNextNumber) {
     addFormat(fillSample);
     addNamed(QStringLiteral("B"));
-    QString proposed = addFormat([](TNewETypForm& dialog) {
+    QString proposed = addFormat([](PaperFormatDialog& dialog) {
         EXPECT_EQ(dialog.RLED->value(), 10); // from the earlier use
         EXPECT_EQ(dialog.AVED->value(), 3);
         dialog.AnzHED->setValue(3);
@@ -151,7 +151,7 @@ TEST_F(PaperCatalogueTest, DialogKeepsItsValuesAndProposesTheNextNumber) {
     EXPECT_EQ(names(), (std::vector<QString>{QStringLiteral("Kein Name0"), QStringLiteral("B"),
                                              QStringLiteral("Kein Name2")}));
     EXPECT_EQ(list().currentIndex(), 2);
-    EXPECT_EQ(form->EttTypes[2].CountX, 3);
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[2].CountX, 3);
 }
 
 TEST_F(PaperCatalogueTest, ChangeOverwritesTheSelectedFormatAndKeepsTheSelection) {
@@ -159,7 +159,7 @@ TEST_F(PaperCatalogueTest, ChangeOverwritesTheSelectedFormatAndKeepsTheSelection
     addNamed(QStringLiteral("B"));
     list().setCurrentIndex(1);
     dialogs.answerModal([](QDialog& dialog) {
-        auto& form = static_cast<TNewETypForm&>(dialog);
+        auto& form = static_cast<PaperFormatDialog&>(dialog);
         form.NameED->setText(QStringLiteral("B2"));
         form.BrED->setValue(120);
         return int(QDialog::Accepted);
@@ -167,7 +167,7 @@ TEST_F(PaperCatalogueTest, ChangeOverwritesTheSelectedFormatAndKeepsTheSelection
     page().EditBtn->click();
     EXPECT_EQ(names(), (std::vector<QString>{QStringLiteral("A"), QStringLiteral("B2")}));
     EXPECT_EQ(list().currentIndex(), 1);
-    EXPECT_EQ(form->EttTypes[1].LabelWidth, 120);
+    EXPECT_EQ(form->shell().paperCatalogue().formats()[1].LabelWidth, 120);
     EXPECT_EQ(readPaperFile(paperFile())->at(1).displayName(), QStringLiteral("B2"));
 }
 
@@ -179,7 +179,7 @@ TEST_F(PaperCatalogueTest, DeletingTheFirstOfThreeKeepsTheOrder) {
 
     dialogs.answerMessage(MsgAnswer::Cancel);
     page().DelBtn->click();
-    EXPECT_EQ(form->EttTypeCount(), 3);
+    EXPECT_EQ(form->shell().paperCatalogue().count(), 3);
 
     dialogs.answerMessage(MsgAnswer::Ok);
     page().DelBtn->click();

@@ -1,7 +1,7 @@
-#include "app/scrollbox.h"
+#include "widgets/scrollbox.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
+#include "paper/ui/placementpage.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
@@ -31,8 +31,7 @@ class PlacementViewTest : public MainFormTest {
         useGradientImage();
     }
     void useGradientImage() {
-        deldib(form->currentImage);
-        form->currentImage = gradientImage24(320, 200);
+                form->job.replaceImage(gradientImage24(320, 200));
         form->PageControl2->setCurrentIndex(3);
         page().PaintBox2Paint();
         QCoreApplication::processEvents();
@@ -150,5 +149,5 @@ TEST_F(PlacementViewTest, TypedSizeAndShiftRedrawAtOnceAndAHalfTypedShiftKeepsIt
     QTest::keyClick(page().LinksEd, Qt::Key_Tab);
     EXPECT_FALSE(page().LinksEd->hasFocus());
     EXPECT_EQ(page().LinksEd->text(), page().LinksEd->locale().toString(10.0, 'f', 2));
-    EXPECT_EQ(page().placementValues().LinksEd, 10);
+    EXPECT_EQ(page().placementValues().shiftRightMm, 10);
 }

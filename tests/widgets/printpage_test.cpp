@@ -1,12 +1,12 @@
-#include "app/imagebutton.h"
-#include "app/scrollbox.h"
-#include "app/units.h"
+#include "widgets/imagebutton.h"
+#include "widgets/scrollbox.h"
+#include "base/units.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
+#include "paper/ui/placementpage.h"
 #include "print/calibration.h"
-#include "print/kalform.h"
-#include "print/printpage.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/printpage.h"
 #include "print/printtarget.h"
 #include "support/mainformfixture.h"
 #include "support/userinput.h"
@@ -41,11 +41,10 @@ class PrintPageTest : public MainFormTest {
                           PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, labelHeight, 2, 3, 2, 5});
         ASSERT_TRUE(SaveEttTypes({paper}, programDir()));
         createForm();
-        deldib(form->currentImage);
-        form->currentImage = newdib(90, 55, 24);
+                form->job.replaceImage(newdib(90, 55, 24));
         for (int y = 0; y < 55; ++y)
             for (int x = 0; x < 90; ++x)
-                setpixel(form->currentImage, x, y,
+                setpixel(form->job.editableImage(), x, y,
                          makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
         showPrintPage();
     }
@@ -175,7 +174,7 @@ TEST_F(PrintPageTest, GoPrintsEverySheetWithTheCalibration) {
 
 TEST_F(PrintPageTest, CalibrationIsStoredWhenTheDialogClosesAndLoadedAtStart) {
     dialogs.answerModal([](QDialog& dialog) {
-        auto& kal = static_cast<TKalForm&>(dialog);
+        auto& kal = static_cast<CalibrationDialog&>(dialog);
         EXPECT_EQ(kal.windowTitle(), QStringLiteral("Drucker kalibrieren..."));
         EXPECT_EQ(kal.calibration(), Calibration{});
         kal.LinksEd->setValue(4.5);
@@ -204,13 +203,13 @@ TEST_F(PrintPageTest, TestRectangleButtonPrintsTheSquare) {
 }
 
 TEST_F(PrintPageTest, PrinterSetupRefreshesThePageAlsoAfterCancel) {
-    form->pageWidth = form->pageHeight = 1;
+    form->job.setPageSize(1, 1);
     dialogs.answerPrinterSetup(false);
     page().SetupBtnClick();
     EXPECT_EQ(dialogs.printerSetups, 1);
     const PageSizeUnits expected = pageSizeInUnits(printer);
-    EXPECT_EQ(form->pageWidth, expected.width);
-    EXPECT_EQ(form->pageHeight, expected.height);
+    EXPECT_EQ(form->job.pageWidth(), expected.width);
+    EXPECT_EQ(form->job.pageHeight(), expected.height);
     EXPECT_FALSE(page().SetupBtn->pressedFlag());
 }
 

@@ -1,10 +1,10 @@
 // The program's real dialogs, driven as a user drives them: each test opens a
 // dialog through QtDialogs and clicks and types into it once it is up.
 
-#include "app/qtdialogs.h"
-#include "print/printerchoice.h"
-#include "print/printersetupdialog.h"
-#include "print/qprintertarget.h"
+#include "widgets/qtdialogs.h"
+#include "print/printer/printerchoice.h"
+#include "widgets/printersetupdialog.h"
+#include "print/printer/qprintertarget.h"
 #include "raster/imagefile.h"
 #include "support/testimages.h"
 #include "support/whenshown.h"
@@ -38,7 +38,7 @@ void typeInto(QComboBox* combo, const QString& start) {
 
 TEST_F(PrinterSetupTest, ChoosesPaperAndOrientationAndOffersNothingElse) {
     QString shownPrinter, shownPaper;
-    whenShown<TPrinterSetupDialog>([&](TPrinterSetupDialog& dialog) {
+    whenShown<PrinterSetupDialog>([&](PrinterSetupDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Druckereinrichtung"));
         // No copies, no pages, no print button: nothing of a print job.
         EXPECT_TRUE(dialog.findChildren<QSpinBox*>().isEmpty());
@@ -64,7 +64,7 @@ TEST_F(PrinterSetupTest, ChoosesPaperAndOrientationAndOffersNothingElse) {
 }
 
 TEST_F(PrinterSetupTest, CancelLeavesThePrinterAsItWas) {
-    whenShown<TPrinterSetupDialog>([](TPrinterSetupDialog& dialog) {
+    whenShown<PrinterSetupDialog>([](PrinterSetupDialog& dialog) {
         typeInto(dialog.PaperCombo, QStringLiteral("A3"));
         QTest::mouseClick(dialog.LandscapeRadio, Qt::LeftButton);
         QTest::mouseClick(dialog.CancelBtn, Qt::LeftButton);

@@ -1,5 +1,5 @@
-#include "retouch/hkform2.h"
-#include "retouch/retouchpage.h"
+#include "retouch/ui/brightnesscontrastdialog.h"
+#include "retouch/ui/retouchpage.h"
 #include "retouch/tones.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
@@ -21,20 +21,20 @@ class RetouchDialogsTest : public MainFormTest {
         form->PageControl2->setCurrentIndex(1);
     }
     void show(DibImage image) {
-        form->currentImage = std::move(image);
-        form->markedRegion = {1, 1, 4, 4};
+        form->job.replaceImage(std::move(image));
+        form->job.setRegion({1, 1, 4, 4});
         page->RetuschPaintPaint();
     }
     bool currentEquals(const DibImage& other) const {
-        const DibImage& c = form->currentImage;
+        const DibImage& c = form->job.image();
         return c.width() == other.width() && c.height() == other.height() &&
                c.bitCount() == other.bitCount() &&
                std::memcmp(c.pixels(), other.pixels(), c.sizeImage()) == 0 &&
                std::equal(c.colors().begin(), c.colors().end(), other.colors().begin(), other.colors().end());
     }
     // Scripts the brightness and contrast dialog with `steps` run on it.
-    void answerHk(std::function<int(THKForm2&)> steps) {
-        dialogs.answerModal([steps](QDialog& dialog) { return steps(static_cast<THKForm2&>(dialog)); });
+    void answerHk(std::function<int(BrightnessContrastDialog&)> steps) {
+        dialogs.answerModal([steps](QDialog& dialog) { return steps(static_cast<BrightnessContrastDialog&>(dialog)); });
     }
     void chooseEffect(int index) { page->EffektPopup->actions()[index]->trigger(); }
     RetouchPage* page = nullptr;
@@ -47,7 +47,7 @@ TEST_F(RetouchDialogsTest, PreviewStartsFromTheBackupEachTimeAndOkKeepsIt) {
     DibImage expected = gradientImage24(20, 10);
     Helligkeit(expected, 40);
     Kontrast(expected, 150);
-    answerHk([&](THKForm2& hk) {
+    answerHk([&](BrightnessContrastDialog& hk) {
         EXPECT_EQ(hk.windowTitle(), QStringLiteral("Helligkeit und Kontrast"));
         EXPECT_EQ(hk.TrackBar1->value(), 0);
         EXPECT_EQ(hk.TrackBar2->value(), 100);
@@ -69,7 +69,7 @@ TEST_F(RetouchDialogsTest, PreviewStartsFromTheBackupEachTimeAndOkKeepsIt) {
 TEST_F(RetouchDialogsTest, ResetThenOkAndCancelBothGiveBackTheStartingPicture) {
     const DibImage start = patternImage(9, 5, 8);
     show(start.clone());
-    answerHk([](THKForm2& hk) {
+    answerHk([](BrightnessContrastDialog& hk) {
         hk.TrackBar1->setValue(-60);
         hk.VschauBitBtn4->click();
         hk.BacksetBitBtn3Click();
@@ -81,12 +81,12 @@ TEST_F(RetouchDialogsTest, ResetThenOkAndCancelBothGiveBackTheStartingPicture) {
     page->HellpBtnClick();
     EXPECT_TRUE(currentEquals(start));
 
-    answerHk([this, &start](THKForm2& hk) {
+    answerHk([this, &start](BrightnessContrastDialog& hk) {
         hk.TrackBar2->setValue(0);
         hk.VschauBitBtn4->click();
         EXPECT_FALSE(currentEquals(start));
         // Only the palette of a palette image changes.
-        EXPECT_EQ(std::memcmp(form->currentImage.pixels(), start.pixels(), start.sizeImage()), 0);
+        EXPECT_EQ(std::memcmp(form->job.image().pixels(), start.pixels(), start.sizeImage()), 0);
         hk.CancelBitBtn2->click();
         return hk.result();
     });
@@ -122,7 +122,7 @@ TEST_F(RetouchDialogsTest, AFilterIsKeptOnYesAndEveryPixelComesBackOnNo) {
     dialogs.answerMessage(MsgAnswer::Yes);
     chooseEffect(12);
     EXPECT_FALSE(currentEquals(start));
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{1, 1, 4, 4}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{1, 1, 4, 4}));
     EXPECT_EQ(form->progressValue(), 0);
 }
 
@@ -130,7 +130,7 @@ TEST_F(RetouchDialogsTest, PaletteImagesAreAskedFirstAndStayTrueColourAfterwards
     show(patternImage(7, 5, 8));
     dialogs.answerMessage(MsgAnswer::No);
     chooseEffect(0);
-    EXPECT_EQ(form->currentImage.bitCount(), 8);
+    EXPECT_EQ(form->job.image().bitCount(), 8);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Farbtiefe anpassen?"));
     EXPECT_EQ(dialogs.messages[0].text,
@@ -144,11 +144,11 @@ TEST_F(RetouchDialogsTest, PaletteImagesAreAskedFirstAndStayTrueColourAfterwards
     chooseEffect(0);
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].caption, QStringLiteral("Ist das Ergebnis Ok?"));
-    ASSERT_EQ(form->currentImage.bitCount(), 24);
+    ASSERT_EQ(form->job.image().bitCount(), 24);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) {
             const RgbQuad q = start.colors()[getpixel(start, x, y)];
-            EXPECT_EQ(getpixel(form->currentImage, x, y), makeColorRef(q.red, q.green, q.blue));
+            EXPECT_EQ(getpixel(form->job.image(), x, y), makeColorRef(q.red, q.green, q.blue));
         }
     dialogs.answerMessage(MsgAnswer::Yes);
     chooseEffect(1); // no more question about the depth
@@ -166,7 +166,7 @@ TEST_F(RetouchDialogsTest, ShortMemoryIsReportedForTheDepthAndForTheWorkImage) {
         EXPECT_EQ(dialogs.messages[1].text,
                   QStringLiteral("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."));
         EXPECT_EQ(dialogs.messages[1].caption, QStringLiteral("Fehler"));
-        EXPECT_EQ(form->currentImage.bitCount(), 8);
+        EXPECT_EQ(form->job.image().bitCount(), 8);
     }
     show(gradientImage24(40, 40));
     const DibImage start = gradientImage24(40, 40);

@@ -1,5 +1,5 @@
-#include "app/scrollbox.h"
-#include "retouch/retouchpage.h"
+#include "widgets/scrollbox.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 
@@ -18,8 +18,8 @@ class RetouchPageTest : public MainFormTest {
         form->PageControl2->setCurrentIndex(1);
     }
     void show(DibImage image) {
-        form->currentImage = std::move(image);
-        form->markedRegion = {0, 0, 0, 0};
+        form->job.replaceImage(std::move(image));
+        form->job.setRegion({0, 0, 0, 0});
         page->RetuschPaintPaint();
         QApplication::processEvents();
     }
@@ -70,16 +70,16 @@ TEST_F(RetouchPageTest, MarkingWithTheMouseAt100PercentCropsThatPart) {
     QTest::mousePress(page->RetuschPaint, Qt::LeftButton, {}, QPoint(10, 20));
     QTest::mouseMove(page->RetuschPaint, QPoint(110, 70));
     QTest::mouseRelease(page->RetuschPaint, Qt::LeftButton, {}, QPoint(110, 70));
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{10, 20, 110, 70}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{10, 20, 110, 70}));
     EXPECT_EQ(page->dragging(), 0);
     EXPECT_EQ(page->marking.viewRect(), (ViewRect{10, 20, 110, 70}));
 
     page->SchnittBtn->trigger();
-    ASSERT_EQ(form->currentImage.width(), 100);
-    ASSERT_EQ(form->currentImage.height(), 50);
-    EXPECT_EQ(getpixel(form->currentImage, 0, 0), makeColorRef(10, 20, 7));
-    EXPECT_EQ(getpixel(form->currentImage, 99, 49), makeColorRef(109, 69, 7));
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 100, 50}));
+    ASSERT_EQ(form->job.image().width(), 100);
+    ASSERT_EQ(form->job.image().height(), 50);
+    EXPECT_EQ(getpixel(form->job.image(), 0, 0), makeColorRef(10, 20, 7));
+    EXPECT_EQ(getpixel(form->job.image(), 99, 49), makeColorRef(109, 69, 7));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 100, 50}));
     EXPECT_EQ(form->progressValue(), 0);
     EXPECT_EQ(page->RetuschPaint->size(), QSize(100, 50));
 }
@@ -87,7 +87,7 @@ TEST_F(RetouchPageTest, MarkingWithTheMouseAt100PercentCropsThatPart) {
 TEST_F(RetouchPageTest, ACropOfAClickIsRefusedWithTheMessage) {
     show(gradientImage24(40, 30));
     drag({12, 9}, {12, 9});
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{12, 9, 12, 9}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{12, 9, 12, 9}));
     dialogs.answerMessage(MsgAnswer::Ok);
     page->SchnittBtnClick();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -95,7 +95,7 @@ TEST_F(RetouchPageTest, ACropOfAClickIsRefusedWithTheMessage) {
               QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"));
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
     EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
-    EXPECT_EQ(form->currentImage.width(), 40);
+    EXPECT_EQ(form->job.image().width(), 40);
 }
 
 TEST_F(RetouchPageTest, DraggingAnEdgeAcrossTheOtherSwapsThemAndTheCursorFollowsTheEdges) {
@@ -108,7 +108,7 @@ TEST_F(RetouchPageTest, DraggingAnEdgeAcrossTheOtherSwapsThemAndTheCursorFollows
     page->RetuschPaintMouseMove(60, 10);
     EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeBDiagCursor);
     drag({60, 30}, {5, 30});
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{5, 10, 20, 50}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{5, 10, 20, 50}));
     EXPECT_EQ(page->marking.viewRect(), (ViewRect{5, 10, 20, 50}));
     page->RetuschPaintMouseMove(40, 30);
     EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::ArrowCursor);
@@ -119,25 +119,25 @@ TEST_F(RetouchPageTest, ZoomScalesTheViewAndTheMarkingClampsToIt) {
     page->ZoomEd2->setValue(300);
     EXPECT_EQ(page->RetuschPaint->size(), QSize(30, 30));
     drag({3, 3}, {500, 500});
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{1, 1, 10, 10}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{1, 1, 10, 10}));
     EXPECT_EQ(page->marking.viewRect(), (ViewRect{3, 3, 29, 29}));
 }
 
 TEST_F(RetouchPageTest, TurnsResetTheRegionAndMirrorsKeepIt) {
     show(patternImage(30, 20, 4));
     drag({2, 3}, {12, 8});
-    const DibImage before = form->currentImage.clone();
+    const DibImage before = form->job.image().clone();
     page->FlipHBtn->trigger();
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{2, 3, 12, 8}));
-    EXPECT_EQ(getpixel(form->currentImage, 0, 0), getpixel(before, 29, 0));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{2, 3, 12, 8}));
+    EXPECT_EQ(getpixel(form->job.image(), 0, 0), getpixel(before, 29, 0));
     page->FlipVBtn->trigger();
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{2, 3, 12, 8}));
+    EXPECT_EQ(form->job.region(), (MarkedRegion{2, 3, 12, 8}));
     page->RotLeftBtn->trigger();
-    EXPECT_EQ(form->currentImage.width(), 20);
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 20, 30}));
+    EXPECT_EQ(form->job.image().width(), 20);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 20, 30}));
     page->RotRightBtn->trigger();
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 30, 20}));
-    EXPECT_EQ(form->currentImage.bitCount(), 4);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 30, 20}));
+    EXPECT_EQ(form->job.image().bitCount(), 4);
     EXPECT_EQ(page->RetuschPaint->size(), QSize(30, 20));
     EXPECT_EQ(form->progressValue(), 0);
 }
@@ -149,8 +149,8 @@ TEST_F(RetouchPageTest, CommandsWithoutMemoryLeaveImageAndRegionAlone) {
     for (QAction* command :
          {page->RotLeftBtn, page->RotRightBtn, page->FlipHBtn, page->FlipVBtn, page->SchnittBtn})
         command->trigger();
-    EXPECT_EQ(form->currentImage.width(), 60);
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{2, 3, 12, 8}));
+    EXPECT_EQ(form->job.image().width(), 60);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{2, 3, 12, 8}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(form->progressValue(), 0);
 }

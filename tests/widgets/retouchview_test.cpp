@@ -1,13 +1,13 @@
-#include "app/scrollbox.h"
-#include "retouch/retouchpage.h"
+#include "widgets/scrollbox.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 
 #include <QTabWidget>
 
 TEST_F(MainFormTest, RetouchViewDrawsTheRegionAsADottedFrameOverThePicture) {
     form->PageControl2->setCurrentIndex(1);
-    form->currentImage = newdib(60, 40, 24); // black
-    form->markedRegion = {10, 5, 50, 30};
+    form->job.replaceImage(newdib(60, 40, 24)); // black
+    form->job.setRegion({10, 5, 50, 30});
     form->retouchPage->RetuschPaintPaint();
     const QImage view = form->retouchPage->RetuschPaint->grab().toImage();
     ASSERT_EQ(view.size(), QSize(60, 40));

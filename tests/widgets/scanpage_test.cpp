@@ -1,13 +1,13 @@
 // The "Scannen" page: opening and saving image files, the zoom, drag-scrolling,
 // and a scan from SANE's test device arriving as the current image.
 
-#include "app/imagebutton.h"
-#include "app/scrollbox.h"
+#include "widgets/imagebutton.h"
+#include "widgets/scrollbox.h"
 #include "raster/imagefile.h"
-#include "raster/scandialogs.h"
-#include "raster/scanpage.h"
-#include "raster/twain.h"
-#include "retouch/retouchpage.h"
+#include "raster/ui/scandialogs.h"
+#include "raster/ui/scanpage.h"
+#include "raster/ui/scancommands.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"
 #include "support/sanetestdir.h"
@@ -50,8 +50,8 @@ TEST_F(ScanPageTest, OpeningAFileReplacesTheImageAndMarksAllOfIt) {
     QTest::mouseClick(page().OpenBtn, Qt::LeftButton);
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].filter, GetDIBOpenFilter());
-    expectSamePicture(gradientImage24(30, 20), form->currentImage, 0);
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 30, 20}));
+    expectSamePicture(gradientImage24(30, 20), form->job.image(), 0);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 30, 20}));
     EXPECT_EQ(page().ScanPaintBox->size(), QSize(30, 20));
 }
 
@@ -60,14 +60,14 @@ TEST_F(ScanPageTest, AnUnreadableFileOrCancelLeavesEverythingAsItWas) {
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("BM this is not a bitmap");
     junk.close();
-    const MarkedRegion region = form->markedRegion;
-    const uint8_t* pixels = form->currentImage.pixels();
+    const MarkedRegion region = form->job.region();
+    const uint8_t* pixels = form->job.image().pixels();
     dialogs.answerOpenFile(FileAnswer{junk.fileName(), 1});
     page().OpenBtnClick();
     dialogs.answerOpenFile(std::nullopt);
     page().OpenBtnClick();
-    EXPECT_EQ(form->currentImage.pixels(), pixels);
-    EXPECT_EQ(form->markedRegion, region);
+    EXPECT_EQ(form->job.image().pixels(), pixels);
+    EXPECT_EQ(form->job.region(), region);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -81,7 +81,7 @@ TEST_F(ScanPageTest, SavingFollowsTheFilterPositionAndAddsItsExtension) {
     dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("picture.png")), 1});
     page().SaveBtnClick();
     EXPECT_EQ(detectImageFormat(contents(file(QStringLiteral("picture.png")))), ImageFileFormat::Bmp);
-    expectSamePicture(form->currentImage, OpenDib(file(QStringLiteral("picture.png"))), 0);
+    expectSamePicture(form->job.image(), OpenDib(file(QStringLiteral("picture.png"))), 0);
 
     // The retouch page's "Speichern unter..." is the same command.
     dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("retouched")), 11});
@@ -130,7 +130,7 @@ TEST_F(ScanPageTest, DraggingScrollsAndStopsAtEachEndOnItsOwn) {
     QTest::qWait(1);
     QWidget* view = page().ScanPaintBox;
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(500, 400));
-    EXPECT_TRUE(form->dragScroll.active);
+    EXPECT_TRUE(form->shell().dragScroll().active);
     QTest::mouseMove(view, QPoint(400, 350));
     EXPECT_EQ(box.horizontalPosition(), 100);
     EXPECT_EQ(box.verticalPosition(), 50);
@@ -139,7 +139,7 @@ TEST_F(ScanPageTest, DraggingScrollsAndStopsAtEachEndOnItsOwn) {
     EXPECT_EQ(box.horizontalPosition(), 0);
     EXPECT_EQ(box.verticalPosition(), 150);
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5000, 300));
-    EXPECT_FALSE(form->dragScroll.active);
+    EXPECT_FALSE(form->shell().dragScroll().active);
     QTest::mouseMove(view, QPoint(0, 0));
     EXPECT_EQ(box.verticalPosition(), 150);
 }
@@ -155,7 +155,7 @@ class ScanPageSaneTest : public ScanPageTest {
 
 TEST_F(ScanPageSaneTest, TheChosenDeviceIsKeptForTheRun) {
     dialogs.answerModal([](QDialog& dialog) {
-        auto& select = static_cast<TScannerSelectDialog&>(dialog);
+        auto& select = static_cast<ScannerSelectDialog&>(dialog);
         select.DeviceList->setCurrentRow(1);
         return int(QDialog::Accepted);
     });
@@ -173,17 +173,17 @@ TEST_F(ScanPageSaneTest, AScanFromTheTestDeviceArrivesAsTheCurrentImage) {
         return int(QDialog::Accepted);
     });
     page().ScanBtn->clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(form->currentImage.bitCount(), 8, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(form->job.image().bitCount(), 8, 20000);
     EXPECT_FALSE(ScanJob::running());
-    EXPECT_NEAR(form->currentImage.width(), 80 / 25.4 * 30, 1.5);
-    EXPECT_EQ(getpixel(form->currentImage, 10, 10), 255u);
-    EXPECT_EQ(form->markedRegion,
-              (MarkedRegion{0, 0, form->currentImage.width(), form->currentImage.height()}));
-    EXPECT_EQ(page().ScanPaintBox->size(), QSize(form->currentImage.width(), form->currentImage.height()));
+    EXPECT_NEAR(form->job.image().width(), 80 / 25.4 * 30, 1.5);
+    EXPECT_EQ(getpixel(form->job.image(), 10, 10), 255u);
+    EXPECT_EQ(form->job.region(),
+              (MarkedRegion{0, 0, form->job.image().width(), form->job.image().height()}));
+    EXPECT_EQ(page().ScanPaintBox->size(), QSize(form->job.image().width(), form->job.image().height()));
 }
 
 TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
-    const uint8_t* pixels = form->currentImage.pixels();
+    const uint8_t* pixels = form->job.image().pixels();
     dialogs.answerModal([](QDialog& dialog) {
         // With a read delay the test backend's reader thread can be stopped safely.
         dialog.findChild<QCheckBox*>(QStringLiteral("read-delay"))->setChecked(true);
@@ -196,7 +196,7 @@ TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
     QTRY_VERIFY_WITH_TIMEOUT(!ScanJob::running() && !dialogs.messages.empty(), 20000);
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Ein-/Ausgabefehler")));
-    EXPECT_EQ(form->currentImage.pixels(), pixels);
+    EXPECT_EQ(form->job.image().pixels(), pixels);
 
     // Cancelling the options dialog scans nothing and says nothing.
     dialogs.answerModal([](QDialog&) { return int(QDialog::Rejected); });

@@ -1,14 +1,14 @@
 #include "app/aboutbox.h"
-#include "app/imagebutton.h"
-#include "app/pageframe.h"
-#include "app/progresspanel.h"
-#include "app/scrollbox.h"
-#include "app/userevents.h"
-#include "objects/annotationpage.h"
-#include "paper/placementpage.h"
-#include "print/printpage.h"
-#include "raster/scanpage.h"
-#include "retouch/retouchpage.h"
+#include "widgets/imagebutton.h"
+#include "widgets/pageframe.h"
+#include "widgets/progresspanel.h"
+#include "widgets/scrollbox.h"
+#include "base/userevents.h"
+#include "objects/ui/annotationpage.h"
+#include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 
 #include <QApplication>
@@ -52,13 +52,13 @@ TEST_F(MainFormTest, StartsWithFivePagesAndAWhiteImage) {
         EXPECT_EQ(form->PageControl2->tabText(i), tabs[i]);
     EXPECT_EQ(form->PageControl2->currentIndex(), 0);
     EXPECT_EQ(form->size(), QSize(638, 512));
-    EXPECT_EQ(form->currentImage.width(), 320);
-    EXPECT_EQ(form->currentImage.height(), 200);
-    EXPECT_EQ(form->currentImage.bitCount(), 24);
-    EXPECT_EQ(getpixel(form->currentImage, 17, 99), 0x00FFFFFFu);
-    EXPECT_EQ(form->markedRegion, (MarkedRegion{0, 0, 319, 199}));
+    EXPECT_EQ(form->job.image().width(), 320);
+    EXPECT_EQ(form->job.image().height(), 200);
+    EXPECT_EQ(form->job.image().bitCount(), 24);
+    EXPECT_EQ(getpixel(form->job.image(), 17, 99), 0x00FFFFFFu);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 319, 199}));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Varnelt Morvanthelquistradibenzor 1.0 - [Unbenannt.cov]"));
-    EXPECT_TRUE(form->programDirectory.endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(form->shell().settingsFolder().endsWith(QLatin1Char('/')));
 }
 
 TEST_F(MainFormTest, PagesCarryTheirHeadersAndTitles) {
@@ -78,36 +78,35 @@ TEST_F(MainFormTest, PagesCarryTheirHeadersAndTitles) {
 
 TEST_F(MainFormTest, StartValuesFollowTheScreenAndThePrinter) {
     // 2 × 200000 × 25.39995 / 96 internal units per screen pixel.
-    EXPECT_DOUBLE_EQ(form->unitsPerScreenPixel, 105833.125);
-    EXPECT_DOUBLE_EQ(form->ImagePixelSize, 105833.125);
-    EXPECT_DOUBLE_EQ(form->viewZoom, 1.0);
+    EXPECT_DOUBLE_EQ(form->job.unitsPerScreenPixel(), 105833.125);
+    EXPECT_DOUBLE_EQ(form->job.imagePixelSize(), 105833.125);
+    EXPECT_DOUBLE_EQ(form->job.viewZoom(), 1.0);
     // The printable page in internal units: pixels × 200000 × 25.39995 / dpi, truncated.
     const QSize pixels = printer.printableSize();
-    EXPECT_EQ(form->pageWidth, int32_t(pixels.width() * 200000.0 * 25.39995 / 600));
-    EXPECT_EQ(form->pageHeight, int32_t(pixels.height() * 200000.0 * 25.39995 / 600));
-    EXPECT_EQ(form->pageWidth, 41994584); // 4960 pixels: a hair under 210 mm
-    EXPECT_EQ(form->pageWidth, form->printerPageWidth);
+    EXPECT_EQ(form->job.pageWidth(), int32_t(pixels.width() * 200000.0 * 25.39995 / 600));
+    EXPECT_EQ(form->job.pageHeight(), int32_t(pixels.height() * 200000.0 * 25.39995 / 600));
+    EXPECT_EQ(form->job.pageWidth(), 41994584); // 4960 pixels: a hair under 210 mm
 }
 
 TEST_F(MainFormTest, ProgressExtendsWithoutClearingAndRedrawsWhenItGoesDown) {
     ProgressPanel& panel = *form->progressPanel;
-    form->SetProSatus(0);
+    form->setProgress(0);
     ASSERT_FALSE(panel.picture().isNull());
     EXPECT_EQ(barLength(panel), 0);
     const int full = panel.width() - 2; // the panel's inner rectangle
     ASSERT_GT(full, 0);
 
-    form->SetProSatus(10);
+    form->setProgress(10);
     EXPECT_EQ(barLength(panel), full * 10 / 100);
     // Something drawn into the panel survives an extension: it is not cleared.
     panel.picture().setPixel(panel.width() - 3, 1, qRgb(255, 0, 0));
-    form->SetProSatus(50);
+    form->setProgress(50);
     EXPECT_EQ(barLength(panel), full * 50 / 100);
     EXPECT_EQ(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
-    form->SetProSatus(100);
+    form->setProgress(100);
     EXPECT_EQ(barLength(panel), full);
     // Going down redraws the panel from empty.
-    form->SetProSatus(0);
+    form->setProgress(0);
     EXPECT_EQ(barLength(panel), 0);
     EXPECT_NE(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
     EXPECT_EQ(form->progressValue(), 0);
@@ -120,11 +119,11 @@ TEST_F(MainFormTest, ProgressExtendsWithoutClearingAndRedrawsWhenItGoesDown) {
 }
 
 TEST_F(MainFormTest, ImageButtonFollowsThePointerAndClicksOnlyInside) {
-    TImageButton* button = form->ueberbtn;
+    ImageButton* button = form->ueberbtn;
     EXPECT_TRUE(button->normalVisible());
     EXPECT_EQ(button->toolTip(), QStringLiteral("Informationen über das Programm"));
     EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
-    QSignalSpy clicks(button, &TImageButton::clicked);
+    QSignalSpy clicks(button, &ImageButton::clicked);
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(button->pressedVisible());
@@ -199,18 +198,18 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
     auto visible = [&](QWidget* sheet) {
         return page.PageControl3->isTabVisible(page.PageControl3->indexOf(sheet));
     };
-    form->CheckAllPanelOptions();
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_FALSE(visible(page.FigurSheet));
     EXPECT_FALSE(visible(page.TextSheet));
     EXPECT_FALSE(visible(page.AllgemeinSheet));
 
-    Tobs& figure = form->objects.slot(4);
+    AnnotationObject& figure = form->job.objects().slot(4);
     figure.Kind = KindFigure;
     figure.Shape = ShapeLineRising;
     figure.FillMode = 1;
     figure.LineWidth = 7;
-    form->objects.CurObj = 4;
-    form->CheckAllPanelOptions();
+    form->job.objects().CurObj = 4;
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_TRUE(visible(page.FigurSheet));
     EXPECT_FALSE(visible(page.TextSheet));
     EXPECT_TRUE(visible(page.AllgemeinSheet));
@@ -222,17 +221,17 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
     EXPECT_EQ(page.LinieEd->value(), 7);
 
     figure.Shape = ShapeRectangle;
-    form->CheckAllPanelOptions();
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_TRUE(page.UColorBtn->isEnabled());
     EXPECT_TRUE(page.BorderCheck->isEnabled());
     EXPECT_TRUE(page.BorderCheck->isChecked());
     EXPECT_EQ(page.PageControl3->currentWidget(), page.FigurSheet);
 
-    Tobs& text = form->objects.slot(9);
+    AnnotationObject& text = form->job.objects().slot(9);
     text.Kind = KindText;
     text.Align = 2;
-    form->objects.CurObj = 9;
-    form->CheckAllPanelOptions();
+    form->job.objects().CurObj = 9;
+    form->annotationPage->CheckAllPanelOptions();
     EXPECT_FALSE(visible(page.FigurSheet));
     EXPECT_TRUE(visible(page.TextSheet));
     EXPECT_TRUE(page.RightAlign->isChecked());
@@ -240,9 +239,9 @@ TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
 }
 
 TEST_F(MainFormTest, AboutBoxShowsTheYearAndTheWebButtonsOpenTheMakersPage) {
-    EXPECT_EQ(TAboutBox::withYear("© XXXX und XXXX", 2026), QStringLiteral("© 2026 und XXXX"));
+    EXPECT_EQ(AboutBox::withYear("© XXXX und XXXX", 2026), QStringLiteral("© 2026 und XXXX"));
     dialogs.answerModal([](QDialog& dialog) {
-        auto& box = static_cast<TAboutBox&>(dialog);
+        auto& box = static_cast<AboutBox&>(dialog);
         EXPECT_EQ(box.windowTitle(), QStringLiteral("Info"));
         EXPECT_FALSE(box.ProgramIcon->pixmap().isNull()) << "the JPEG picture was decoded";
         EXPECT_TRUE(box.Copyright->text().contains(QString::number(QDate::currentDate().year())));

@@ -1,8 +1,8 @@
 #include "annotationviewfixture.h"
 
-#include "objects/effektform.h"
-#include "objects/popupmenu1.h"
-#include "objects/txtform.h"
+#include "objects/ui/texteffectsdialog.h"
+#include "objects/ui/objectmenu.h"
+#include "objects/ui/textdialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,14 +15,14 @@ namespace {
 
 class TextDialogsTest : public AnnotationViewTest {
   protected:
-    Tobs& addText() { return add(AnnotationTool::Text, {40, 40}); }
+    AnnotationObject& addText() { return add(AnnotationTool::Text, {40, 40}); }
 
     // Edits the text through "Text eingeben...": shows what the field held and
     // types `typed` into it.
     QStringList editText(const QString& typed, int result = QDialog::Accepted) {
         QStringList shown;
         dialogs.answerModal([&](QDialog& dialog) {
-            auto& textForm = dynamic_cast<TTxtForm&>(dialog);
+            auto& textForm = dynamic_cast<TextDialog&>(dialog);
             shown = textForm.lines();
             textForm.Memo1->setPlainText(typed);
             return result;
@@ -33,11 +33,11 @@ class TextDialogsTest : public AnnotationViewTest {
 };
 
 TEST_F(TextDialogsTest, TextFormHasItsCaptionAndButtons) {
-    TTxtForm& textForm = *editor().TxtForm;
+    TextDialog& textForm = *editor().TxtForm;
     EXPECT_EQ(textForm.windowTitle(), QStringLiteral("Text eingeben..."));
     EXPECT_EQ(textForm.OKBtn->text(), QStringLiteral("OK"));
     EXPECT_EQ(textForm.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-    TEffektForm& effects = *editor().EffektForm;
+    TextEffectsDialog& effects = *editor().EffektForm;
     EXPECT_EQ(effects.windowTitle(), QStringLiteral("Effekte"));
     EXPECT_EQ(effects.UmrCheck->text(), QStringLiteral("Umrandung"));
     EXPECT_EQ(effects.SchattCheck->text(), QStringLiteral("Schatten"));
@@ -45,7 +45,7 @@ TEST_F(TextDialogsTest, TextFormHasItsCaptionAndButtons) {
 }
 
 TEST_F(TextDialogsTest, LinesAreStoredWithCarriageReturnsAndShownAgain) {
-    Tobs& object = addText();
+    AnnotationObject& object = addText();
     EXPECT_EQ(editText(QStringLiteral("A\nB")), QStringList());
     EXPECT_EQ(object.Text, QByteArray("A\rB"));
     EXPECT_EQ(editText(QStringLiteral("A\nB")), QStringList({"A", "B"}));
@@ -60,7 +60,7 @@ TEST_F(TextDialogsTest, LinesAreStoredWithCarriageReturnsAndShownAgain) {
 }
 
 TEST_F(TextDialogsTest, NoteTakesTheSameTextOperations) {
-    Tobs& note = add(AnnotationTool::Note, {40, 40});
+    AnnotationObject& note = add(AnnotationTool::Note, {40, 40});
     EXPECT_EQ(note.framed(), 1);
     editText(QStringLiteral("Notiz"));
     EXPECT_EQ(note.Text, QByteArray("Notiz"));
@@ -71,10 +71,10 @@ TEST_F(TextDialogsTest, NoteTakesTheSameTextOperations) {
 }
 
 TEST_F(TextDialogsTest, EffectsArePrimedAndANegativeShadowIsKept) {
-    Tobs& object = addText();
+    AnnotationObject& object = addText();
     object.BorderColor = 0x0000FF;
     dialogs.answerModal([](QDialog& dialog) {
-        auto& effects = dynamic_cast<TEffektForm&>(dialog);
+        auto& effects = dynamic_cast<TextEffectsDialog&>(dialog);
         EXPECT_EQ(effects.SchattED1->value(), 5); // every slot starts at 5, 5
         EXPECT_EQ(effects.SchattEd2->value(), 5);
         EXPECT_FALSE(effects.UmrCheck->isChecked());
@@ -99,23 +99,23 @@ TEST_F(TextDialogsTest, EffectsArePrimedAndANegativeShadowIsKept) {
 }
 
 TEST_F(TextDialogsTest, CancelledEffectsKeepTheObjectEvenAfterAColourWasChosen) {
-    Tobs& object = addText();
+    AnnotationObject& object = addText();
     dialogs.answerModal([](QDialog& dialog) {
-        auto& effects = dynamic_cast<TEffektForm&>(dialog);
+        auto& effects = dynamic_cast<TextEffectsDialog&>(dialog);
         effects.SchattCheck->setChecked(true);
         effects.SchattED1->setValue(40);
         effects.BitBtn1->click();
         return int(QDialog::Rejected);
     });
     dialogs.answerColor(ColorRef(0x00FF00));
-    editor().popupMenu1->Texteffekte1->trigger();
+    editor().objectMenu->Texteffekte1->trigger();
     EXPECT_FALSE(object.Shadow);
     EXPECT_EQ(object.ShadowX, 5);
     EXPECT_EQ(object.BorderColor, 0u);
 }
 
 TEST_F(TextDialogsTest, FontDialogRedReachesColorAndNewObjectsFontColorOnly) {
-    Tobs& first = addText();
+    AnnotationObject& first = addText();
     const ColorRef red = makeColorRef(255, 0, 0);
     QFont chosen(QStringLiteral("Arial"));
     chosen.setPointSize(16);
@@ -135,7 +135,7 @@ TEST_F(TextDialogsTest, FontDialogRedReachesColorAndNewObjectsFontColorOnly) {
     EXPECT_EQ(first.FontHeight, -21);
     EXPECT_EQ(first.FontStyle, StyleItalic);
 
-    Tobs& second = add(AnnotationTool::Text, {150, 100});
+    AnnotationObject& second = add(AnnotationTool::Text, {150, 100});
     EXPECT_EQ(second.FontName, QByteArray("Arial"));
     EXPECT_EQ(second.FontSize, 16);
     EXPECT_EQ(second.FontColor, red);
@@ -143,7 +143,7 @@ TEST_F(TextDialogsTest, FontDialogRedReachesColorAndNewObjectsFontColorOnly) {
 }
 
 TEST_F(TextDialogsTest, FontDialogOkWithTheShownFamilyKeepsTheFontNameForThisAndLaterTexts) {
-    Tobs& first = addText();
+    AnnotationObject& first = addText();
     // The font dialog answers with the family it showed, the stand-in for a
     // missing "Times New Roman"; the user changed only the size.
     QFont resized(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
@@ -152,17 +152,17 @@ TEST_F(TextDialogsTest, FontDialogOkWithTheShownFamilyKeepsTheFontNameForThisAnd
     page().FontBtn->click();
     EXPECT_EQ(first.FontName, QByteArray("Times New Roman"));
     EXPECT_EQ(first.FontSize, 14);
-    Tobs& second = add(AnnotationTool::Text, {150, 100});
+    AnnotationObject& second = add(AnnotationTool::Text, {150, 100});
     EXPECT_EQ(second.FontName, QByteArray("Times New Roman"));
     EXPECT_EQ(second.FontSize, 14);
 }
 
 TEST_F(TextDialogsTest, CancelledFontDialogKeepsTheObject) {
-    Tobs& object = addText();
+    AnnotationObject& object = addText();
     object.Color = 0x00FF00;
     object.FontSize = 20;
     dialogs.answerFont(std::nullopt);
-    editor().popupMenu1->SchriftartM->trigger();
+    editor().objectMenu->SchriftartM->trigger();
     EXPECT_EQ(dialogs.fontRequests.at(0).color, 0x00FF00u); // primed from the object
     EXPECT_EQ(dialogs.fontRequests.at(0).font.pointSize(), 20);
     EXPECT_EQ(object.Color, 0x00FF00u);
@@ -171,12 +171,12 @@ TEST_F(TextDialogsTest, CancelledFontDialogKeepsTheObject) {
 }
 
 TEST_F(TextDialogsTest, TextColourDialogCancelKeepsTheColour) {
-    Tobs& object = addText();
+    AnnotationObject& object = addText();
     dialogs.answerColor(std::nullopt);
     page().Color2Btn->click();
     EXPECT_EQ(object.Color, 0u);
     dialogs.answerColor(ColorRef(0x0000FF));
-    editor().popupMenu1->FarbeM->trigger();
+    editor().objectMenu->FarbeM->trigger();
     EXPECT_EQ(object.Color, 0x0000FFu);
 }
 

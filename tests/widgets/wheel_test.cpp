@@ -1,8 +1,8 @@
-#include "app/scrollbox.h"
-#include "paper/newetypform.h"
+#include "widgets/scrollbox.h"
+#include "paper/ui/paperformatdialog.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
-#include "paper/placementpage.h"
+#include "paper/ui/placementpage.h"
 #include "support/mainformfixture.h"
 #include "support/userinput.h"
 
@@ -101,7 +101,7 @@ TEST_F(WheelTest, TheFormatListChangesOnlyWithTheFocus) {
 }
 
 TEST(WheelInDialogs, AFieldOfADialogTurnsOnlyWithTheFocus) {
-    TNewETypForm dialog;
+    PaperFormatDialog dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     turnWheel(dialog.BrED, -kNotchDown);

@@ -1,0 +1,54 @@
+#pragma once
+// The main window's side of what the pages get: the services handed in from
+// outside (dialogs, printer, settings folder, screen), the paper format
+// catalogue, the shared drag-to-scroll state and the status bar.
+
+#include "base/progress.h"
+#include "base/screenfacts.h"
+#include "paper/papercatalogue.h"
+#include "widgets/dragscroll.h"
+#include "widgets/shell.h"
+
+class Dialogs;
+class PrintTarget;
+class ProgressPanel;
+class QLabel;
+
+// What the main window is given from outside: where its settings files live,
+// how it asks the user, where it prints and what screen it shows on.
+struct AppEnvironment {
+    QString settingsFolder; // ends with '/'
+    Dialogs* dialogs = nullptr;
+    PrintTarget* printTarget = nullptr;
+    ScreenFacts screen;
+};
+
+class MainShell final : public Shell {
+  public:
+    explicit MainShell(const AppEnvironment& environment);
+
+    // The status bar, once the window has built it.
+    void attachStatusBar(QLabel* textPanel, ProgressPanel* progressPanel);
+    ProgressBarState& progressState() { return progress_; }
+    const ProgressBarState& progressState() const { return progress_; }
+
+    Dialogs& dialogs() override { return *dialogs_; }
+    void showProgress(int percent) override;
+    void showStatus(const QString& text) override;
+    PrintTarget& printTarget() override { return *printTarget_; }
+    QString settingsFolder() const override { return settingsFolder_; }
+    PaperCatalogue& paperCatalogue() override { return catalogue_; }
+    ScreenFacts screen() const override { return screen_; }
+    DragScroll& dragScroll() override { return dragScroll_; }
+
+  private:
+    QString settingsFolder_;
+    Dialogs* dialogs_;
+    PrintTarget* printTarget_;
+    ScreenFacts screen_;
+    PaperCatalogue catalogue_;
+    DragScroll dragScroll_;
+    ProgressBarState progress_;
+    QLabel* textPanel_ = nullptr;
+    ProgressPanel* progressPanel_ = nullptr;
+};

@@ -1,0 +1,104 @@
+#include "document/coverfile.h"
+
+#include "base/savefile.h"
+#include "document/coverjob.h"
+
+#include <QFile>
+
+namespace cover {
+
+WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return WriteStatus::CannotCreate;
+    if (!writeCover(file, source, progress)) {
+        file.cancelWriting();
+        return WriteStatus::WriteFailed;
+    }
+    return commitWhole(file) ? WriteStatus::Ok : WriteStatus::WriteFailed;
+}
+
+ReadResult readCoverFile(const QString& path, const Progress& progress) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {ReadStatus::CannotOpen, {}};
+    // Mapping spares a copy of the pixel rows; devices that cannot be mapped are
+    // read whole instead.
+    const qint64 size = file.size();
+    if (size > 0) {
+        if (const uchar* mapped = file.map(0, size)) {
+            ReadResult result = readCover(QByteArrayView(mapped, size), progress);
+            file.unmap(const_cast<uchar*>(mapped));
+            return result;
+        }
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return {ReadStatus::CannotOpen, {}};
+    return readCover(bytes, progress);
+}
+
+void copyFileFields(const AnnotationObject& from, AnnotationObject& to) {
+    to.Left = from.Left;
+    to.Top = from.Top;
+    to.Width = from.Width;
+    to.Height = from.Height;
+    to.Created = from.Created;
+    to.Kind = from.Kind;
+    to.Color = from.Color;
+    to.Shape = from.Shape;
+    to.Align = from.Align;
+    to.BorderColor = from.BorderColor;
+    to.FillMode = from.FillMode;
+    to.Shadow = from.Shadow;
+    to.Outline = from.Outline;
+    to.ShadowX = from.ShadowX;
+    to.ShadowY = from.ShadowY;
+    to.Reserved2 = from.Reserved2;
+    to.Reserved1 = from.Reserved1;
+    to.LineWidth = from.LineWidth;
+    to.Rotation = from.Rotation;
+    to.Text = from.Text;
+    to.FontColor = from.FontColor;
+    to.FontHeight = from.FontHeight;
+    to.FontName = from.FontName;
+    to.FontPitch = from.FontPitch;
+    to.FontSize = from.FontSize;
+    to.FontStyle = from.FontStyle;
+}
+
+CoverSource coverSourceOf(const CoverJob& job) {
+    return CoverSource{job.pageWidth(),           job.pageHeight(), job.viewZoom(),
+                       job.unitsPerScreenPixel(), &job.objects(),   &job.image()};
+}
+
+void installDocument(CoverDocument&& document, CoverJob& job) {
+    const CoverJob::ChangeBatch wholeJob(job);
+    job.clearObjects();
+    installObjects(document, job.objects());
+    job.replaceImage(std::move(document.image));
+    job.setPageSize(document.pageWidth, document.pageHeight);
+    job.setViewScales(document.viewZoom, document.unitsPerScreenPixel);
+}
+
+void installObjects(const CoverDocument& document, ObjectTable& table) {
+    table.clearall();
+    for (const auto& [slot, object] : document.objects)
+        copyFileFields(object, table.slot(slot));
+}
+
+QString readFailureText(ReadStatus status, const QString& name) {
+    switch (status) {
+    case ReadStatus::CannotOpen:
+        return QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei ") + name + QStringLiteral(" nicht öffnen!");
+    case ReadStatus::NotCoverFile:
+        return QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!");
+    case ReadStatus::OutOfMemory:
+        return QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei ") + name +
+               QStringLiteral("!");
+    case ReadStatus::Damaged:
+    case ReadStatus::Ok:
+        break;
+    }
+    return QStringLiteral("Die CD-Cover Datei ") + name +
+           QStringLiteral(" ist beschädigt oder unvollständig und wurde nicht geöffnet!");
+}
+
+} // namespace cover

@@ -1,0 +1,118 @@
+#include "document/coverjob.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+bool samePaper(const std::optional<PaperType>& a, const std::optional<PaperType>& b) {
+    if (a.has_value() != b.has_value()) return false;
+    return !a || std::memcmp(&*a, &*b, sizeof(PaperType)) == 0;
+}
+} // namespace
+
+CoverJob::CoverJob(QObject* parent) : QObject(parent) {}
+
+CoverJob::~CoverJob() {
+    deldib(image_);
+}
+
+CoverJob::ChangeBatch::ChangeBatch(CoverJob& job) : job_(job) {
+    ++job_.openBatches_;
+}
+
+CoverJob::ChangeBatch::~ChangeBatch() {
+    if (--job_.openBatches_ > 0) return;
+    const unsigned parts = std::exchange(job_.pendingParts_, 0u);
+    job_.sendSignals(parts);
+}
+
+void CoverJob::announce(Part part) {
+    if (openBatches_ > 0)
+        pendingParts_ |= unsigned(part);
+    else
+        sendSignals(unsigned(part));
+}
+
+// The order is the order of dependence: a view of the objects sizes itself from
+// the page and the scales, which therefore come first.
+void CoverJob::sendSignals(unsigned parts) {
+    auto has = [parts](Part part) { return (parts & unsigned(part)) != 0; };
+    if (has(Part::Page)) emit pageChanged();
+    if (has(Part::ViewScales)) emit viewScalesChanged();
+    if (has(Part::Image)) emit imageChanged();
+    if (has(Part::Region)) emit regionChanged();
+    if (has(Part::ObjectsCleared)) emit objectsCleared();
+    if (has(Part::Objects)) emit objectsChanged();
+    if (has(Part::PaperFormat)) emit paperFormatChanged();
+    if (has(Part::Placement)) emit placementChanged();
+    if (has(Part::PrintValues)) emit printValuesChanged();
+    if (has(Part::FileName)) emit fileNameChanged();
+}
+
+void CoverJob::replaceImage(DibImage&& image) {
+    deldib(image_);
+    image_ = std::move(image);
+    announce(Part::Image);
+}
+
+void CoverJob::makeWhiteStartImage() {
+    DibImage white = newdib(320, 200, 24);
+    if (!white.isNull()) std::memset(white.pixels(), 255, white.sizeImage());
+    replaceImage(std::move(white));
+}
+
+void CoverJob::setRegion(const MarkedRegion& region) {
+    region_ = region;
+    announce(Part::Region);
+}
+
+void CoverJob::markWholeImage() {
+    setRegion({0, 0, image_.width() - 1, image_.height() - 1});
+}
+
+void CoverJob::clearObjects() {
+    objects_.clearall();
+    announce(Part::ObjectsCleared);
+    announce(Part::Objects);
+}
+
+void CoverJob::setPageSize(int32_t width, int32_t height) {
+    pageWidth_ = width;
+    pageHeight_ = height;
+    announce(Part::Page);
+}
+
+void CoverJob::setViewScales(double viewZoom, double unitsPerScreenPixel) {
+    viewZoom_ = viewZoom;
+    unitsPerScreenPixel_ = unitsPerScreenPixel;
+    announce(Part::ViewScales);
+}
+
+void CoverJob::setPlacement(const PlacementValues& placement) {
+    if (placement == placement_) return;
+    placement_ = placement;
+    announce(Part::Placement);
+}
+
+void CoverJob::setPrintValues(const PrintValues& values) {
+    if (values == printValues_) return;
+    printValues_ = values;
+    announce(Part::PrintValues);
+}
+
+void CoverJob::setPaperFormat(const std::optional<PaperType>& paper) {
+    if (samePaper(paper, paperFormat_)) return;
+    paperFormat_ = paper;
+    announce(Part::PaperFormat);
+}
+
+void CoverJob::setLabelShape(const std::optional<LabelShape>& shape) {
+    if (shape == labelShape_) return;
+    labelShape_ = shape;
+    announce(Part::PaperFormat);
+}
+
+void CoverJob::setFileName(const QString& fileName) {
+    fileName_ = fileName;
+    announce(Part::FileName);
+}

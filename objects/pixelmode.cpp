@@ -1,3 +1,0 @@
-#include "objects/pixelmode.h"
-
-PixelScales detail::pixelScalesInstance;

@@ -1,0 +1,197 @@
+#include "objects/ui/annotationeditor.h"
+
+#include "widgets/dialogs.h"
+#include "document/coverjob.h"
+#include "print/drawvcart.h"
+#include "widgets/shell.h"
+#include "widgets/scrollbox.h"
+#include "objects/ui/annotationpage.h"
+#include "objects/ui/texteffectsdialog.h"
+#include "objects/ui/objectmenu.h"
+#include "objects/textobject.h"
+#include "objects/ui/textdialog.h"
+#include "raster/devicecanvas.h"
+#include "raster/stretchdraw.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cmath>
+
+AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page)
+    : QObject(&page), job_(job), shell_(shell), page_(page) {
+    objectMenu = new ObjectMenu(page.PaintBox1);
+    TxtForm = new TextDialog(&page);
+    EffektForm = new TextEffectsDialog(shell.dialogs(), &page);
+    connectMouse();
+    connectCommands();
+    // A new or opened job ends whatever the mouse was doing with the old objects.
+    connect(&job_, &CoverJob::objectsCleared, this, [this] {
+        dragHandle = DragHandle::None;
+        mouseAction = MouseAction::Idle;
+    });
+}
+
+void AnnotationEditor::connectCommands() {
+    ObjectMenu& menu = *objectMenu;
+    AnnotationPage* page = &page_;
+    connect(menu.Lschen1, &QAction::triggered, page, &AnnotationPage::Lschen1Click);
+    connect(menu.Nachvorne1, &QAction::triggered, page, &AnnotationPage::Nachvorne1Click);
+    connect(menu.NachHinen1, &QAction::triggered, page, &AnnotationPage::NachHinen1Click);
+    connect(menu.FarbeM, &QAction::triggered, page, &AnnotationPage::ColorBtnClick);
+    connect(menu.SchriftartM, &QAction::triggered, this, &AnnotationEditor::FontBtnClick);
+    connect(menu.Texteffekte1, &QAction::triggered, this, &AnnotationEditor::TextFXBtnClick);
+    connect(menu.Linksbnig1, &QAction::triggered, page, [page] { page->AlignClick(0); });
+    connect(menu.Zentriert1, &QAction::triggered, page, [page] { page->AlignClick(1); });
+    connect(menu.Rechtsbndig1, &QAction::triggered, page, [page] { page->AlignClick(2); });
+    connect(menu.Nachlinksrotieren1, &QAction::triggered, page, &AnnotationPage::rottextleftbtnClick);
+    connect(menu.Nachrechtsrotieren1, &QAction::triggered, page, &AnnotationPage::rottextrightbtnClick);
+    for (int code = 0; code < int(menu.shapeItems.size()); ++code)
+        connect(menu.shapeItems[code], &QAction::triggered, page, [page, code] { page->ShapeClick(code); });
+
+    connect(page_.EnterTextBtn, &QPushButton::clicked, this, &AnnotationEditor::EnterTextBtnClick);
+    connect(page_.FontBtn, &QPushButton::clicked, this, &AnnotationEditor::FontBtnClick);
+    connect(page_.TextFXBtn, &QPushButton::clicked, this, &AnnotationEditor::TextFXBtnClick);
+    page_.KeyEdit->installEventFilter(this);
+}
+
+ViewScale AnnotationEditor::viewScale() const {
+    return ViewScale{job_.unitsPerScreenPixel(), job_.viewZoom(), page_.PaintBox1->width(),
+                     page_.PaintBox1->height()};
+}
+
+// --- painting ---------------------------------------------------------------
+
+void AnnotationEditor::PaintBox1Paint() {
+    composedForPaint_ = compose(true);
+    page_.PaintBox1->update();
+}
+
+bool AnnotationEditor::compose(bool resizeAtOnce) {
+    page_.CheckAllPanelOptions();
+    if (zoomInProgress) return false;
+    const DibImage& image = job_.image();
+    const double perPixel = job_.unitsPerScreenPixel();
+    const double zoom = job_.viewZoom();
+    const int W = units::trunc32(image.width() * job_.imagePixelSize() * zoom / perPixel);
+    const int H = units::trunc32(image.height() * job_.imagePixelSize() * zoom / perPixel);
+    if (W <= 0 || H <= 0) return false;
+    if (page_.PaintBox1->size() != QSize(W, H)) {
+        if (!resizeAtOnce) {
+            // Not from inside a paint event: the resize brings a new one.
+            QMetaObject::invokeMethod(
+                this, [this, W, H] { page_.ScrollBox1->setPaintBoxSize(W, H); }, Qt::QueuedConnection);
+            return false;
+        }
+        page_.ScrollBox1->setPaintBoxSize(W, H);
+    }
+    // Only the part of the view inside the scroll box is composed: a zoomed
+    // view of a large image would not fit into memory as one picture.
+    composedArea_ = visibleViewArea();
+    if (composedArea_.isEmpty()) return false;
+    // Composed in the screen's own pixels, so that a scale factor shows it sharp.
+    const qreal ratio = page_.PaintBox1->devicePixelRatio();
+    QImage& picture = page_.annotationBitmap;
+    if (picture.devicePixelRatio() != ratio || picture.size() != devicePixelSize(composedArea_.size(), ratio))
+        picture = deviceCanvas(composedArea_.size(), ratio);
+    if (picture.isNull()) return false;
+    picture.fill(Qt::white);
+    QPainter canvas(&picture);
+    canvas.translate(-composedArea_.topLeft());
+    drawWholeDib(canvas, QRect(0, 0, W, H), image, true);
+    const int dpi = shell_.screen().logicalDpiX;
+    DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+    markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());
+    return true;
+}
+
+QRect AnnotationEditor::visibleViewArea() const {
+    const PaintBox& view = *page_.PaintBox1;
+    return QRect(-view.pos(), page_.ScrollBox1->viewport()->size()) & view.rect();
+}
+
+void AnnotationEditor::paintEvent(QPainter& painter, const QRect& exposed) {
+    // While dragging, the picture holds the outline at the mouse and is shown
+    // as it is; the page is composed again on release.
+    const bool current = (composedForPaint_ || mouseAction == MouseAction::Dragging) &&
+                         composedArea_.contains(exposed & page_.PaintBox1->rect());
+    composedForPaint_ = false;
+    if (!current && !compose(false)) {
+        painter.fillRect(exposed, Qt::white);
+        return;
+    }
+    painter.drawImage(composedArea_.topLeft(), page_.annotationBitmap);
+}
+
+void AnnotationEditor::toggleDragOutline() {
+    if (page_.annotationBitmap.isNull() || composedArea_.isEmpty()) return;
+    QPainter canvas(&page_.annotationBitmap);
+    canvas.translate(-composedArea_.topLeft());
+    markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());
+}
+
+// --- keyboard ---------------------------------------------------------------
+
+bool AnnotationEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == page_.KeyEdit && event->type() == QEvent::KeyPress)
+        KeyEditKeyDown(static_cast<QKeyEvent*>(event)->key());
+    else if (watched == page_.ScrollBox1->viewport() && event->type() == QEvent::MouseButtonPress)
+        ScrollBox1MouseDown();
+    return false; // the key or press goes on unchanged
+}
+
+void AnnotationEditor::KeyEditKeyDown(int key) {
+    if (key == Qt::Key_Delete) {
+        page_.Lschen1Click();
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        ObjectTable& table = job_.objects();
+        if (table.CurObj <= 0) return;
+        table.CurObj = nextUsedSlot(table, table.CurObj);
+        job_.objectsEdited();
+    }
+}
+
+void AnnotationEditor::ScrollBox1MouseDown() {
+    page_.KeyEdit->setFocus();
+}
+
+// --- text objects -----------------------------------------------------------
+
+void AnnotationEditor::EnterTextBtnClick() {
+    AnnotationObject* object = job_.objects().selected();
+    if (!object) return;
+    TxtForm->setLines(textLines(object->Text));
+    if (shell_.dialogs().runModal(*TxtForm) != QDialog::Accepted) return;
+    object->Text = joinTextLines(TxtForm->lines());
+    job_.objectsEdited();
+}
+
+void AnnotationEditor::FontBtnClick() {
+    const AnnotationObject* object = job_.objects().selected();
+    if (!object) return;
+    const int dpi = shell_.screen().logicalDpiX;
+    // The dialog keeps the primed font even when cancelled; it is the font new
+    // text objects start with.
+    DialogFont& dialogFont = page_.newTextFont;
+    dialogFont = dialogFontOf(*object);
+    // The size is set last and decides the height.
+    if (dialogFont.size > 0) dialogFont.height = -int32_t(std::lround(dialogFont.size * dpi / 72.0));
+    const std::optional<FontChoice> chosen =
+        shell_.dialogs().chooseFont(FontChoice{fontShownInDialog(dialogFont), dialogFont.color});
+    if (!chosen) return;
+    dialogFont = dialogFontChosen(dialogFont, chosen->font, chosen->color, dpi);
+    if (AnnotationObject* still = job_.objects().selected()) applyDialogFont(*still, dialogFont);
+    job_.objectsEdited();
+}
+
+void AnnotationEditor::TextFXBtnClick() {
+    AnnotationObject* object = job_.objects().selected();
+    if (!object) return;
+    EffektForm->prime(textEffectsOf(*object));
+    if (shell_.dialogs().runModal(*EffektForm) != QDialog::Accepted) return;
+    applyTextEffects(*object, EffektForm->effects());
+    job_.objectsEdited();
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The editing of objects on the "Kommentare" view: composing the picture, the
+// mouse and keyboard state machine, the context menu and the text dialogs.
+// The arithmetic lives in annotationview.h; this class reads the mouse, keeps
+// the view state and repaints.
+
+#include "objects/annotationview.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+class AnnotationPage;
+class ObjectMenu;
+class QMouseEvent;
+class QPainter;
+class TextEffectsDialog;
+class CoverJob;
+class Shell;
+class TextDialog;
+
+class AnnotationEditor : public QObject {
+    Q_OBJECT
+  public:
+    AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page);
+
+    ObjectMenu* objectMenu = nullptr;
+    TextDialog* TxtForm = nullptr;
+    TextEffectsDialog* EffektForm = nullptr;
+
+    // --- view state ---------------------------------------------------------------
+    MouseAction mouseAction = MouseAction::Idle;
+    // What of the selected object the mouse holds or is over.
+    DragHandle dragHandle = DragHandle::None;
+    int32_t GrabX = 0, GrabY = 0;
+    QPoint panAnchor;
+    bool zoomInProgress = false;
+    // Set by the double-click that opens the text editor: the press delivered
+    // with the double-click must not start a drag.
+    bool swallowPress = false;
+    int shownCursor = 0;
+
+    // Composes the whole page into the off-screen picture and shows it.
+    void PaintBox1Paint();
+
+    void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
+    void PaintBox1MouseMove(int x, int y);
+    void PaintBox1MouseUp(Qt::MouseButton button, int x, int y);
+    void PaintBox1DblClick();
+    void ScrollBox1MouseDown();
+    void KeyEditKeyDown(int key);
+
+    void setdragmod(int x, int y);
+    void dragit(int x, int y);
+    void Drag2Hand(int x, int y);
+    void PopItUp(int x, int y);
+    // The magnifier: one step in or out, the clicked point brought to the middle.
+    void zoomStep(bool zoomIn, int x, int y);
+
+    // --- text objects -----------------------------------------------------------
+    void EnterTextBtnClick();
+    void FontBtnClick();
+    void TextFXBtnClick();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void connectMouse();
+    void connectCommands();
+    // Steps of the paint: false when nothing was composed (zooming, or the view
+    // had to be resized first).
+    bool compose(bool resizeAtOnce);
+    void paintEvent(QPainter& painter, const QRect& exposed);
+    // The part of the view the scroll box shows, in view pixels.
+    QRect visibleViewArea() const;
+    // Draws the drag outline again on the composed picture, which erases it.
+    void toggleDragOutline();
+    void showCursor(int cursor);
+    // Selects the topmost object under the mouse; false when there is none.
+    bool selectObjectAt(int x, int y);
+    ViewScale viewScale() const;
+
+    CoverJob& job_;
+    Shell& shell_;
+    AnnotationPage& page_;
+    // The picture was composed by a repaint and waits to be shown as it is.
+    bool composedForPaint_ = false;
+    // The part of the view the off-screen picture holds.
+    QRect composedArea_;
+    // Where the drag began, and whether the mouse has left that spot since.
+    QPoint dragStart_;
+    bool dragMoved_ = false;
+};

@@ -1,0 +1,256 @@
+#include "paper/ui/placementpage.h"
+
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "document/coverjob.h"
+#include "paper/papercatalogue.h"
+#include "widgets/dragscroll.h"
+#include "widgets/shell.h"
+#include "widgets/scrollbox.h"
+#include "paper/ui/paperformatdialog.h"
+#include "paper/paperfile.h"
+#include "print/drawvcart.h"
+#include "raster/stretchdraw.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
+    : PageFrame(
+          QStringLiteral("Zentrieren - Zunächst das Papierformat wählen und dann die Scanvorlage auf dem "
+                         "Papier zentrieren"),
+          QStringLiteral("Label/Cover zentrieren"), QStringLiteral("page-center")),
+      job_(job), shell_(shell), catalogue_(shell.paperCatalogue()) {
+    setObjectName(QStringLiteral("ZentrierSheet"));
+    auto* contentLayout = new QVBoxLayout(content());
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(buildPaperGroup());
+    buildPlacementControls();
+
+    ScrollBox2 = new ScrollBox(content());
+    ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
+    PaintBox2 = ScrollBox2->paintBox();
+    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
+    PaintBox2->setCursor(Qt::PointingHandCursor);
+    PaintBox2->resize(300, 300);
+    PaintBox2->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
+    PaintBox2->onMouseDown = [this](QMouseEvent* event) { PaintBox2MouseDown(event); };
+    PaintBox2->onMouseMove = [this](QMouseEvent* event) { PaintBox2MouseMove(event); };
+    PaintBox2->onMouseUp = [this](QMouseEvent* event) { PaintBox2MouseUp(event); };
+    contentLayout->addWidget(ScrollBox2, 1);
+
+    connect(&catalogue_, &PaperCatalogue::changed, this, &PlacementPage::UpdateEttTypes);
+    connect(&job_, &CoverJob::placementChanged, this, &PlacementPage::showPlacement);
+    for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
+                        &CoverJob::paperFormatChanged})
+        connect(&job_, change, this, &PlacementPage::PaintBox2Paint);
+}
+
+QWidget* PlacementPage::buildPaperGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Papierformat"), content());
+    group->setObjectName(QStringLiteral("PaperGroup"));
+    auto* rows = new QVBoxLayout(group);
+    ComboBox1 = new QComboBox(group);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    // Long format names must not widen the window.
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(12);
+    takeWheelOnlyWithFocus(ComboBox1);
+    addLabelledRow(rows, QStringLiteral("Auswahl:"), ComboBox1);
+    auto* buttons = new QHBoxLayout;
+    auto makeButton = [&](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, group);
+        button->setObjectName(QLatin1String(name));
+        buttons->addWidget(button);
+        return button;
+    };
+    NewBtn = makeButton("NewBtn", QStringLiteral("&Neu"));
+    EditBtn = makeButton("EditBtn", QStringLiteral("Ä&ndern"));
+    DelBtn = makeButton("DelBtn", QStringLiteral("&Löschen"));
+    rows->addLayout(buttons);
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &PlacementPage::ComboBox1Change);
+    connect(NewBtn, &QPushButton::clicked, this, &PlacementPage::NewBtnClick);
+    connect(EditBtn, &QPushButton::clicked, this, &PlacementPage::EditBtnClick);
+    connect(DelBtn, &QPushButton::clicked, this, &PlacementPage::DelBtnClick);
+    return group;
+}
+
+void PlacementPage::buildPlacementControls() {
+    QWidget* panel = leftPanel();
+    ZoomEd3 = makeSpinEdit("ZoomEd3", 10, 500, 10, 100, panel);
+    BreitEd = makeSpinEdit("BreitEd", 10, 500, 10, 100, panel);
+    LinksEd = makeRealSpinEdit("LinksEd", -1000, 1000, 1, 0, panel);
+    ObenEd = makeRealSpinEdit("ObenEd", -1000, 1000, 1, 0, panel);
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd3, QStringLiteral("%"));
+    addLabelledRow(leftControls(), QStringLiteral("Größe:"), BreitEd, QStringLiteral("%"));
+    // The shift labels are too long to share a row with their edit in the panel.
+    auto addShift = [&](const QString& label, QDoubleSpinBox* edit) {
+        auto* caption = new QLabel(label, panel);
+        caption->setBuddy(edit);
+        leftControls()->addWidget(caption);
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        row->addWidget(edit, 1);
+        row->addWidget(new QLabel(QStringLiteral("mm"), panel));
+        leftControls()->addLayout(row);
+    };
+    addShift(QStringLiteral("Links/rechts Verschiebung:"), LinksEd);
+    addShift(QStringLiteral("Oben/unten Verschiebung:"), ObenEd);
+    connect(ZoomEd3, &QSpinBox::valueChanged, this, &PlacementPage::ZoomEd3Change);
+    connect(BreitEd, &QSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
+    connect(LinksEd, &QDoubleSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
+    connect(ObenEd, &QDoubleSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
+}
+
+PaperFormatDialog& PlacementPage::NewETypForm() {
+    if (!newETypForm_) newETypForm_ = new PaperFormatDialog(window());
+    return *newETypForm_;
+}
+
+// --- the catalogue --------------------------------------------------------------
+
+const PaperType* PlacementPage::selectedPaperType() const {
+    return catalogue_.format(ComboBox1->currentIndex());
+}
+
+void PlacementPage::chooseSelectedPaper() {
+    const PaperType* paper = selectedPaperType();
+    job_.setPaperFormat(paper ? std::optional<PaperType>(*paper) : std::nullopt);
+}
+
+void PlacementPage::UpdateEttTypes() {
+    {
+        // The list is refilled in one go; the view is redrawn once at the end.
+        const QSignalBlocker quiet(ComboBox1);
+        ComboBox1->clear();
+        for (const PaperType& paper : catalogue_.formats())
+            ComboBox1->addItem(paper.displayName());
+        if (ComboBox1->currentIndex() < 0 && ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
+    }
+    chooseSelectedPaper();
+    PaintBox2Paint();
+}
+
+void PlacementPage::ComboBox1Change() {
+    chooseSelectedPaper();
+}
+
+void PlacementPage::storeDialogValues(int index, PaperType paper) {
+    applyDialogValues(paper, NewETypForm().values());
+    if (index == catalogue_.count())
+        catalogue_.add(paper);
+    else
+        catalogue_.replace(index, paper);
+    catalogue_.save();
+    ComboBox1->setCurrentIndex(index);
+}
+
+void PlacementPage::NewBtnClick() {
+    PaperFormatDialog& dialog = NewETypForm();
+    dialog.NameED->setText(proposedPaperName(ComboBox1->count()));
+    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
+    storeDialogValues(catalogue_.count(), PaperType{});
+}
+
+void PlacementPage::EditBtnClick() {
+    const PaperType* paper = selectedPaperType();
+    if (!paper) return;
+    const int index = ComboBox1->currentIndex();
+    PaperFormatDialog& dialog = NewETypForm();
+    dialog.setValues(dialogValuesOf(*paper));
+    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
+    storeDialogValues(index, *paper);
+}
+
+void PlacementPage::DelBtnClick() {
+    if (!selectedPaperType()) return;
+    const MsgAnswer answer =
+        shell_.dialogs().message(QStringLiteral("Hiermit löschen Sie den Papiertyp unwiederrufbar."),
+                                 QStringLiteral("Hinweis"), MsgButtons::OkCancel, MsgIcon::Error);
+    if (answer != MsgAnswer::Ok) return;
+    catalogue_.remove(ComboBox1->currentIndex());
+    catalogue_.save();
+}
+
+// --- the placement view -----------------------------------------------------------
+
+PlacementValues PlacementPage::placementValues() const {
+    return {BreitEd->value(), LinksEd->value(), ObenEd->value()};
+}
+
+// A value set from elsewhere (a job read from a file) shows in its edit; an
+// edit already showing it is left alone, so a number being typed stays as typed.
+void PlacementPage::showPlacement() {
+    const PlacementValues& values = job_.placement();
+    if (BreitEd->value() != values.widthPercent) BreitEd->setValue(values.widthPercent);
+    if (LinksEd->value() != values.shiftRightMm) LinksEd->setValue(values.shiftRightMm);
+    if (ObenEd->value() != values.shiftDownMm) ObenEd->setValue(values.shiftDownMm);
+}
+
+QSize PlacementPage::viewSize() const {
+    const std::optional<PaperType>& paper = job_.paperFormat();
+    if (!paper) return {300, 300};
+    const QSize size = placementViewSize(paper->LabelWidth, paper->LabelHeight, ZoomEd3->value(),
+                                         shell_.screen().logicalDpiX);
+    // A widget cannot grow beyond this; asking for more would resize forever.
+    return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+void PlacementPage::PaintBox2Paint() {
+    const QSize size = viewSize();
+    if (!ScrollBox2->setPaintBoxSize(size.width(), size.height())) PaintBox2->update();
+}
+
+void PlacementPage::ZoomEd3Change() {
+    PaintBox2Paint();
+}
+
+void PlacementPage::BreitEdChange() {
+    job_.setPlacement(placementValues());
+}
+
+void PlacementPage::paintView(QPainter& painter) {
+    const QSize size = viewSize();
+    if (PaintBox2->size() != size) {
+        // The next paint comes from the resize.
+        QMetaObject::invokeMethod(this, &PlacementPage::PaintBox2Paint, Qt::QueuedConnection);
+        return;
+    }
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const int dpi = shell_.screen().logicalDpiX;
+    const double zoom = ZoomEd3->value() / 100.0;
+    const DibImage& image = job_.image();
+    const ImagePlacement placement =
+        placeImage(image.width(), image.height(), job_.placement(),
+                   PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, job_.imagePixelSize());
+    drawWholeDib(painter, QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image,
+                 true);
+    DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
+              LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+}
+
+// --- drag-to-scroll ----------------------------------------------------------------
+
+void PlacementPage::PaintBox2MouseDown(QMouseEvent* event) {
+    shell_.dragScroll().mouseDown(*ScrollBox2, event->position().toPoint());
+}
+
+void PlacementPage::PaintBox2MouseMove(QMouseEvent* event) {
+    shell_.dragScroll().mouseMove(*ScrollBox2, event->position().toPoint());
+}
+
+void PlacementPage::PaintBox2MouseUp(QMouseEvent*) {
+    shell_.dragScroll().mouseUp();
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The "Zentrieren" page: the paper format catalogue (group "Papierformat" with
+// its list and buttons) and the placement of the image on one label, shown in
+// the placement view.
+
+#include "widgets/pageframe.h"
+#include "paper/papertype.h"
+#include "paper/placement.h"
+
+#include <QPoint>
+
+class PaintBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QMouseEvent;
+class QPainter;
+class QPushButton;
+class QSpinBox;
+class ScrollBox;
+class CoverJob;
+class PaperCatalogue;
+class Shell;
+class PaperFormatDialog;
+
+class PlacementPage : public PageFrame {
+    Q_OBJECT
+  public:
+    PlacementPage(CoverJob& job, Shell& shell);
+
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* NewBtn = nullptr;
+    QPushButton* EditBtn = nullptr;
+    QPushButton* DelBtn = nullptr;
+    QSpinBox* ZoomEd3 = nullptr;
+    QSpinBox* BreitEd = nullptr;
+    QDoubleSpinBox* LinksEd = nullptr;
+    QDoubleSpinBox* ObenEd = nullptr;
+    ScrollBox* ScrollBox2 = nullptr;
+    PaintBox* PaintBox2 = nullptr;
+
+    // The paper format dialog, made once and kept for the program's life. The
+    // program entry makes it right after the main window; anything asking
+    // earlier gets it made then.
+    PaperFormatDialog& NewETypForm();
+
+    // The chosen format: the list's selection, or nothing.
+    const PaperType* selectedPaperType() const;
+    PlacementValues placementValues() const;
+
+    void UpdateEttTypes();
+    void ComboBox1Change();
+    void NewBtnClick();
+    void EditBtnClick();
+    void DelBtnClick();
+
+    // Fits the view to the label at the zoom, or repaints it when it fits.
+    void PaintBox2Paint();
+    void ZoomEd3Change();
+    void BreitEdChange();
+    void PaintBox2MouseDown(QMouseEvent* event);
+    void PaintBox2MouseMove(QMouseEvent* event);
+    void PaintBox2MouseUp(QMouseEvent* event);
+
+    // The view's size: the chosen label at ZoomEd3, or 300 × 300 without one.
+    QSize viewSize() const;
+
+  private:
+    QWidget* buildPaperGroup();
+    void buildPlacementControls();
+    void paintView(QPainter& painter);
+    // Stores the dialog's values over `paper` into format `index` (a new one at
+    // the end) after an accepted dialog, saves the catalogue and selects it.
+    void storeDialogValues(int index, PaperType paper);
+    // The job takes the list's selection as its paper format.
+    void chooseSelectedPaper();
+    void showPlacement();
+
+    CoverJob& job_;
+    Shell& shell_;
+    PaperCatalogue& catalogue_;
+    PaperFormatDialog* newETypForm_ = nullptr;
+};

@@ -1,0 +1,53 @@
+#include "print/printer/qprintertarget.h"
+
+#include "print/printer/printerchoice.h"
+
+#include <QPrinterInfo>
+
+QPrinterTarget::QPrinterTarget() : printer_(QPrinter::HighResolution) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) makePdfFile(printer_);
+}
+
+QPrinterTarget::QPrinterTarget(PdfFileOnly) : printer_(QPrinter::HighResolution) {
+    makePdfFile(printer_);
+}
+
+QPrinterTarget::QPrinterTarget(const QString& printerName) : printer_(QPrinter::HighResolution) {
+    printer_.setPrinterName(printerName);
+}
+
+QPrinterTarget::~QPrinterTarget() {
+    if (painter_) painter_->end();
+}
+
+int QPrinterTarget::dpiX() const {
+    return printer_.logicalDpiX();
+}
+int QPrinterTarget::dpiY() const {
+    return printer_.logicalDpiY();
+}
+QSize QPrinterTarget::printableSize() const {
+    return {printer_.width(), printer_.height()};
+}
+
+bool QPrinterTarget::begin(const QString& title) {
+    printer_.setDocName(title);
+    resetJobOptions(printer_);
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(&printer_)) {
+        painter_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool QPrinterTarget::newPage() {
+    return painter_ && printer_.newPage();
+}
+
+bool QPrinterTarget::end() {
+    if (!painter_) return false;
+    const bool ok = painter_->end();
+    painter_.reset();
+    return ok;
+}

@@ -1,0 +1,106 @@
+#include "print/ui/calibrationdialog.h"
+
+#include "widgets/controls.h"
+#include "print/ui/printfile.h"
+#include "print/printrun.h"
+
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* wrappedText(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), programDirectory_(settingsFolder), printer_(printer), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("KalForm"));
+    setWindowTitle(QStringLiteral("Drucker kalibrieren..."));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        wrappedText(QStringLiteral("Durch diese Funktion, werden die Ausdrucke sehr genau, führen Sie "
+                                   "diesen Test für jeden neuen Drucker durch."),
+                    this));
+    BitBtn1 = new QPushButton(QStringLiteral("Testrechteck drucken..."), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    layout->addWidget(BitBtn1);
+    layout->addWidget(
+        wrappedText(QStringLiteral("Messen Sie auf dem Ausdruck die folgenden Werte ab und korrigieren "
+                                   "Sie die aktuellen Einstellungen entsprechend."),
+                    this));
+    const Calibration initial;
+    LinksEd = makeRealSpinEdit("LinksEd", kOffsetMin, kOffsetMax, 0.1, initial.cL, this);
+    ObenEd = makeRealSpinEdit("ObenEd", kOffsetMin, kOffsetMax, 0.1, initial.cT, this);
+    BreitEd = makeRealSpinEdit("BreitEd", kSizeMin, kSizeMax, 0.1, initial.kW, this);
+    HochEd = makeRealSpinEdit("HochEd", kSizeMin, kSizeMax, 0.1, initial.kH, this);
+    // The four measurements in a grid, so that their edits line up.
+    auto* grid = new QGridLayout;
+    const auto addRow = [&](const QString& text, QDoubleSpinBox* edit) {
+        const int row = grid->rowCount();
+        auto* label = new QLabel(text, this);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("mm"), this), row, 2);
+    };
+    addRow(QStringLiteral("Abstand des Rechtecks zum linken Seitenrand:"), LinksEd);
+    addRow(QStringLiteral("Abstand des Rechtecks zum oberen Seitenrand:"), ObenEd);
+    addRow(QStringLiteral("Breite des Rechtecks:"), BreitEd);
+    addRow(QStringLiteral("Höhe des Rechtecks:"), HochEd);
+    layout->addLayout(grid);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    OkBtn = new QPushButton(QStringLiteral("&OK"), this);
+    OkBtn->setObjectName(QStringLiteral("OkBtn"));
+    OkBtn->setDefault(true);
+    buttons->addWidget(OkBtn);
+    layout->addLayout(buttons);
+    connect(BitBtn1, &QPushButton::clicked, this, &CalibrationDialog::BitBtn1Click);
+    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate();
+}
+
+void CalibrationDialog::FormCreate() {
+    setCalibration(readOptionsFileAt(optionsFilePath(programDirectory_)));
+}
+
+Calibration CalibrationDialog::calibration() const {
+    commitTypedValues(*this);
+    return {LinksEd->value(), ObenEd->value(), BreitEd->value(), HochEd->value()};
+}
+
+void CalibrationDialog::setCalibration(const Calibration& values) {
+    // The spin edits keep two decimals and limit each value to its range.
+    LinksEd->setValue(values.cL);
+    ObenEd->setValue(values.cT);
+    BreitEd->setValue(values.kW);
+    HochEd->setValue(values.kH);
+}
+
+void CalibrationDialog::saveOptions() {
+    writeOptionsFileAt(optionsFilePath(programDirectory_), calibration());
+}
+
+void CalibrationDialog::BitBtn1Click() {
+    if (!choosePrintFile(printer_, dialogs_, kTestPrintTitle)) return;
+    printTestRectangle(printer_);
+}
+
+void CalibrationDialog::showEvent(QShowEvent* event) {
+    // Centred on the desktop, not on the main window.
+    if (const QScreen* shownOn = screen()) move(shownOn->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,26 @@
+#include "print/ui/printfile.h"
+
+#include "widgets/dialogs.h"
+#include "print/printtarget.h"
+
+#include <QRegularExpression>
+
+QString proposedPrintFileName(const QString& title) {
+    QString name = title;
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    return name + QStringLiteral(".pdf");
+}
+
+bool choosePrintFile(PrintTarget& target, Dialogs& dialogs, const QString& title) {
+    if (!target.printsToFile()) return true;
+    FileRequest request;
+    request.caption = QStringLiteral("Druckausgabe speichern unter");
+    request.filter = QStringLiteral("PDF-Dateien (*.pdf)|*.pdf");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.confirmOverwrite = true;
+    request.fileName = proposedPrintFileName(title);
+    const std::optional<FileAnswer> answer = dialogs.saveFile(request);
+    if (!answer || answer->path.isEmpty()) return false;
+    target.setOutputFileName(answer->path);
+    return true;
+}

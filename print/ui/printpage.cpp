@@ -1,0 +1,276 @@
+#include "print/ui/printpage.h"
+
+#include "print/sheetpreview.h"
+
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "widgets/dragscroll.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
+#include "document/coverjob.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/printfile.h"
+#include "print/printrun.h"
+#include "raster/stretchdraw.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kNoFormatText = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
+                                             "unter \"Zentrieren\" das Papierformat aus!");
+
+} // namespace
+
+PrintPage::PrintPage(CoverJob& job, Shell& shell)
+    : PageFrame(QStringLiteral("Drucken - Anzahl der zu druckenden Elemente wählen und auf \"Go!\" klicken"),
+                QStringLiteral("Label/Cover Drucken"), QStringLiteral("page-print")),
+      job_(job), shell_(shell) {
+    setObjectName(QStringLiteral("DruckSheet"));
+    SetupBtn = new ImageButton(
+        QStringLiteral("SetupBtn"), QStringLiteral("SetupBtnDown"),
+        QStringLiteral("Klicken Sie hier, um einen anderen Drucker oder ein anderes Papierformat zu wählen"),
+        leftPanel());
+    GoBtn1 = new ImageButton(QStringLiteral("GoBtn1"), QStringLiteral("GoBtn1Down"),
+                              QStringLiteral("Startet den Druckvorgang!"), leftPanel());
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SetupBtn);
+    buttons->addWidget(GoBtn1);
+    leftControls()->addLayout(buttons);
+    buildJobControls();
+    KalibrateBtn = new QPushButton(QStringLiteral("Drucker &kalibrieren..."), leftPanel());
+    KalibrateBtn->setObjectName(QStringLiteral("KalibrateBtn"));
+    leftControls()->addWidget(KalibrateBtn);
+    connect(SetupBtn, &ImageButton::clicked, this, &PrintPage::SetupBtnClick);
+    connect(GoBtn1, &ImageButton::clicked, this, &PrintPage::GoBtn1Click);
+    connect(KalibrateBtn, &QPushButton::clicked, this, &PrintPage::KalibrateBtnClick);
+
+    auto* contentLayout = new QVBoxLayout(content());
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    ScrollBox3 = new ScrollBox(content());
+    ScrollBox3->setObjectName(QStringLiteral("ScrollBox3"));
+    VPaint = ScrollBox3->paintBox();
+    VPaint->setObjectName(QStringLiteral("VPaint"));
+    VPaint->setCursor(Qt::PointingHandCursor);
+    // Whatever its size, the first paint when the page is shown fits it to the sheet.
+    VPaint->resize(1, 1);
+    VPaint->onPaint = [this](QPainter& painter, const QRect&) { paintSheet(painter); };
+    VPaint->onMouseDown = [this](QMouseEvent* event) { VPaintMouseDown(event); };
+    VPaint->onMouseMove = [this](QMouseEvent* event) { VPaintMouseMove(event); };
+    VPaint->onMouseUp = [this](QMouseEvent* event) { VPaintMouseUp(event); };
+    contentLayout->addWidget(ScrollBox3);
+
+    connect(&job_, &CoverJob::printValuesChanged, this, &PrintPage::showPrintValues);
+    connect(&job_, &CoverJob::paperFormatChanged, this, [this] { ++paperChoices_; });
+    for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
+                        &CoverJob::paperFormatChanged})
+        connect(&job_, change, VPaint, qOverload<>(&QWidget::update));
+}
+
+void PrintPage::showEvent(QShowEvent* event) {
+    // Shown by a change of page, not by the window coming back from the task bar.
+    if (!event->spontaneous()) ++visits_;
+    PageFrame::showEvent(event);
+}
+
+void PrintPage::buildJobControls() {
+    QWidget* panel = leftPanel();
+    UsedED = makeSpinEdit("UsedED", 0, 100, 1, 0, panel);
+    UsedED->setToolTip(QStringLiteral("Schon bedruckte Positionen festlegen"));
+    KopiesED = makeSpinEdit("KopiesED", 1, 1000, 1, 1, panel);
+    KopiesED->setToolTip(QStringLiteral("Anzahl der Kopien festlegen"));
+    PageEd = makeSpinEdit("PageEd", 1, 1000, 1, 1, panel);
+    ZoomEd4 = makeSpinEdit("ZoomEd4", 10, 500, 10, 100, panel);
+    addLabelledRow(leftControls(), QStringLiteral("Schon benutzte:"), UsedED);
+    addLabelledRow(leftControls(), QStringLiteral("Kopien:"), KopiesED);
+    addLabelledRow(leftControls(), QStringLiteral("Gezeigte Seite:"), PageEd);
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd4, QStringLiteral("%"));
+    connect(UsedED, &QSpinBox::valueChanged, this, &PrintPage::UsedEDChange);
+    connect(KopiesED, &QSpinBox::valueChanged, this, &PrintPage::KopiesEDChange);
+    connect(PageEd, &QSpinBox::valueChanged, this, &PrintPage::PageEdChange);
+    connect(ZoomEd4, &QSpinBox::valueChanged, this, &PrintPage::ZoomEd4Change);
+}
+
+CalibrationDialog& PrintPage::KalForm() {
+    if (!kalForm_)
+        kalForm_ = new CalibrationDialog(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
+    return *kalForm_;
+}
+
+PrintValues PrintPage::jobValues() const {
+    return {UsedED->value(), KopiesED->value(), PageEd->value()};
+}
+
+// Values set from elsewhere show in their edits; an edit already showing its
+// value is left alone, so a number being typed stays as typed.
+void PrintPage::showPrintValues() {
+    const PrintValues& values = job_.printValues();
+    if (UsedED->value() != values.used) UsedED->setValue(values.used);
+    if (KopiesED->value() != values.copies) KopiesED->setValue(values.copies);
+    if (PageEd->value() != values.sheet) PageEd->setValue(values.sheet);
+}
+
+LabelContent PrintPage::labelContent() const {
+    const int dpi = shell_.screen().logicalDpiX;
+    return {job_.image(), job_.objects(), job_.placement(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi}};
+}
+
+void PrintPage::applyCorrections(const PaperType& paper) {
+    const PrintValues corrected = correctJobValues(paper, jobValues());
+    const QSignalBlocker quietUsed(UsedED);
+    const QSignalBlocker quietPage(PageEd);
+    UsedED->setValue(corrected.used);
+    PageEd->setValue(corrected.sheet);
+    job_.setPrintValues(jobValues());
+}
+
+// --- the sheet preview --------------------------------------------------------------
+
+QSize PrintPage::sheetSize() const {
+    const QSize size = previewSheetSize(shell_.printTarget().printableSize(), shell_.screen().logicalDpiX,
+                                        shell_.printTarget().dpiX(), ZoomEd4->value());
+    return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+void PrintPage::reportMissingFormat() {
+    const Reported now{visits_, paperChoices_};
+    if (now.visit == missingFormatReported_.visit && now.paperChoice == missingFormatReported_.paperChoice)
+        return;
+    missingFormatReported_ = now;
+    shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+}
+
+void PrintPage::VPaintPaint() {
+    const std::optional<PaperType>& paper = job_.paperFormat();
+    if (!paper) {
+        reportMissingFormat();
+        VPaint->update();
+        return;
+    }
+    applyCorrections(*paper);
+    const QSize size = sheetSize();
+    if (!ScrollBox3->setPaintBoxSize(size.width(), size.height())) VPaint->update();
+}
+
+void PrintPage::paintSheet(QPainter& painter) {
+    const std::optional<PaperType>& paper = job_.paperFormat();
+    if (!paper) {
+        // No sheet is drawn. The paint box is opaque, so without this fill it
+        // would keep whatever the last sheet left in it.
+        const QWidget* behind = ScrollBox3->viewport();
+        painter.fillRect(VPaint->rect(), behind->palette().color(behind->backgroundRole()));
+        // Not from inside a paint: the message box would paint over it again.
+        QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
+        return;
+    }
+    const PrintValues values = correctJobValues(*paper, jobValues());
+    const QSize size = sheetSize();
+    if (VPaint->size() != size || values.used != UsedED->value() || values.sheet != PageEd->value()) {
+        QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
+        return;
+    }
+    paintSheetPreview(painter, size, *paper, values, labelContent(), shell_.screen().logicalDpiX,
+                      ZoomEd4->value());
+}
+
+void PrintPage::UsedEDChange() {
+    job_.setPrintValues(jobValues());
+    VPaintPaint();
+}
+void PrintPage::KopiesEDChange() {
+    job_.setPrintValues(jobValues());
+    VPaintPaint();
+}
+void PrintPage::PageEdChange() {
+    job_.setPrintValues(jobValues());
+    VPaintPaint();
+}
+void PrintPage::ZoomEd4Change() {
+    VPaintPaint();
+}
+
+// --- printing ------------------------------------------------------------------------
+
+void PrintPage::GoBtn1Click() {
+    const std::optional<PaperType> paper = job_.paperFormat();
+    if (!paper) {
+        shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
+    // Go! takes no focus: a number still being typed counts as the field shows it.
+    commitTypedValues(*window());
+    applyCorrections(*paper);
+    PrintTarget& target = shell_.printTarget();
+    const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};
+    // Told before the file dialog: such a label prints nothing on any page.
+    if (!labelHasArea(target, job))
+        reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
+    else if (choosePrintFile(target, shell_.dialogs(), kPrintTitle))
+        reportPrintOutcome(runPrintJob(target, job, shell_.dialogs()), *paper);
+    VPaintPaint();
+}
+
+void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper) {
+    QString text;
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return;
+    case PrintOutcome::NoLabelArea:
+        text = noLabelAreaMessage(paper);
+        break;
+    case PrintOutcome::NoMemory:
+        text = QStringLiteral("Nicht genügend Speicher, um das Etikett zu drucken.");
+        break;
+    case PrintOutcome::NotStarted:
+        text = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
+        break;
+    }
+    shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+}
+
+void PrintPage::SetupBtnClick() {
+    SetupBtn->resetPictures();
+    if (QPrinter* printer = shell_.printTarget().systemPrinter()) {
+        shell_.dialogs().printerSetup(*printer);
+    } else {
+        // A stand-in target has no printer to set up; the dialog still runs.
+        QPrinter scratch;
+        shell_.dialogs().printerSetup(scratch);
+    }
+    // The job's page is the printer's printable page; the views follow it.
+    const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
+    job_.setPageSize(page.width, page.height);
+    VPaint->update();
+}
+
+void PrintPage::KalibrateBtnClick() {
+    shell_.dialogs().runModal(KalForm());
+    KalForm().saveOptions();
+}
+
+// --- drag-to-scroll ------------------------------------------------------------------
+
+void PrintPage::VPaintMouseDown(QMouseEvent* event) {
+    // The sheet preview drags without taking the focus.
+    shell_.dragScroll().mouseDown(*ScrollBox3, event->position().toPoint(), false);
+}
+
+void PrintPage::VPaintMouseMove(QMouseEvent* event) {
+    shell_.dragScroll().mouseMove(*ScrollBox3, event->position().toPoint());
+}
+
+void PrintPage::VPaintMouseUp(QMouseEvent*) {
+    shell_.dragScroll().mouseUp();
+}

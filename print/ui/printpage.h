@@ -1,0 +1,87 @@
+#pragma once
+// The "Drucken" page: printer setup, the print run, calibration and the sheet
+// preview.
+
+#include "widgets/pageframe.h"
+#include "print/sheetlayout.h"
+
+#include <QPoint>
+
+class PaintBox;
+class QMouseEvent;
+class QShowEvent;
+class QPainter;
+class QPushButton;
+class QSpinBox;
+class ScrollBox;
+class ImageButton;
+class CalibrationDialog;
+class CoverJob;
+class Shell;
+struct LabelContent;
+struct PaperType;
+enum class PrintOutcome;
+
+class PrintPage : public PageFrame {
+    Q_OBJECT
+  public:
+    PrintPage(CoverJob& job, Shell& shell);
+
+    ImageButton* SetupBtn = nullptr;
+    ImageButton* GoBtn1 = nullptr;
+    QPushButton* KalibrateBtn = nullptr;
+    QSpinBox* UsedED = nullptr;
+    QSpinBox* KopiesED = nullptr;
+    QSpinBox* PageEd = nullptr;
+    QSpinBox* ZoomEd4 = nullptr;
+    ScrollBox* ScrollBox3 = nullptr;
+    PaintBox* VPaint = nullptr;
+
+    // The calibration dialog, made once and kept for the program's life. The
+    // program entry makes it right after the main window; anything asking
+    // earlier gets it made then.
+    CalibrationDialog& KalForm();
+
+    PrintValues jobValues() const;
+    // The sheet's size on screen: the printable page at the screen's resolution
+    // and ZoomEd4.
+    QSize sheetSize() const;
+
+    void VPaintPaint();
+    void UsedEDChange();
+    void KopiesEDChange();
+    void PageEdChange();
+    void ZoomEd4Change();
+    void GoBtn1Click();
+    void SetupBtnClick();
+    void KalibrateBtnClick();
+    void VPaintMouseDown(QMouseEvent* event);
+    void VPaintMouseMove(QMouseEvent* event);
+    void VPaintMouseUp(QMouseEvent* event);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildJobControls();
+    void paintSheet(QPainter& painter);
+    // Sets UsedED and PageEd to their corrected values without a repaint for each.
+    void applyCorrections(const PaperType& paper);
+    // The "no paper format" message, once per visit of the page and choice of
+    // format: painting follows the message box's closing and must not raise it
+    // again.
+    void reportMissingFormat();
+    LabelContent labelContent() const;
+    void reportPrintOutcome(PrintOutcome outcome, const PaperType& paper);
+    void showPrintValues();
+
+    CoverJob& job_;
+    Shell& shell_;
+    CalibrationDialog* kalForm_ = nullptr;
+    int visits_ = 0;
+    int paperChoices_ = 0; // changes of the job's paper format
+    struct Reported {
+        int visit = -1;
+        int paperChoice = -1;
+    } missingFormatReported_;
+};

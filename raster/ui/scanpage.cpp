@@ -1,0 +1,145 @@
+#include "raster/ui/scanpage.h"
+
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
+#include "widgets/dragscroll.h"
+#include "document/coverjob.h"
+#include "raster/imagefile.h"
+#include "raster/stretchdraw.h"
+#include "raster/ui/scancommands.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+ScanPage::ScanPage(CoverJob& job, Shell& shell)
+    : PageFrame(QStringLiteral("Motiv einscannen - Scanner wählen und auf \"Go scan!\" klicken"),
+                QStringLiteral("Label oder Cover scannen"), QStringLiteral("page-scan")),
+      job_(job), shell_(shell) {
+    setObjectName(QStringLiteral("ScanSheet"));
+    ScanBtn = new ImageButton(
+        QStringLiteral("ScanBtn"), QStringLiteral("ScanBtnDown"),
+        QStringLiteral("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"), leftPanel());
+    TSetupBtn = new ImageButton(
+        QStringLiteral("TSetupBtn"), QStringLiteral("TsetupBtnDown"),
+        QStringLiteral("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"),
+        leftPanel());
+    leftControls()->addWidget(ScanBtn, 0, Qt::AlignHCenter);
+    leftControls()->addWidget(TSetupBtn, 0, Qt::AlignHCenter);
+
+    OpenBtn = new QPushButton(QStringLiteral("Bild öffnen..."), leftPanel());
+    OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
+    SaveBtn = new QPushButton(QStringLiteral("Bild speichern..."), leftPanel());
+    SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
+    leftControls()->addWidget(OpenBtn);
+    leftControls()->addWidget(SaveBtn);
+
+    ZoomEd = makeSpinEdit("ZoomEd", 10, 500, 10, 100, leftPanel());
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd, QStringLiteral("%"));
+    connect(ZoomEd, &QSpinBox::valueChanged, this, &ScanPage::ZoomEdChange);
+
+    auto* contentLayout = new QVBoxLayout(content());
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    ScanScrollBox = new ScrollBox(content());
+    ScanScrollBox->setObjectName(QStringLiteral("ScanScrollBox"));
+    ScanPaintBox = ScanScrollBox->paintBox();
+    ScanPaintBox->setObjectName(QStringLiteral("ScanPaintBox"));
+    ScanPaintBox->setCursor(Qt::PointingHandCursor);
+    ScanPaintBox->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
+    ScanPaintBox->onMouseDown = [this](QMouseEvent* event) { ScanPaintBoxMouseDown(event); };
+    ScanPaintBox->onMouseMove = [this](QMouseEvent* event) { ScanPaintBoxMouseMove(event); };
+    ScanPaintBox->onMouseUp = [this](QMouseEvent* event) { ScanPaintBoxMouseUp(event); };
+    contentLayout->addWidget(ScanScrollBox);
+
+    connect(TSetupBtn, &ImageButton::clicked, this, &ScanPage::SelectButtonClick);
+    connect(ScanBtn, &ImageButton::clicked, this, &ScanPage::ScanButtonClick);
+    connect(OpenBtn, &QPushButton::clicked, this, &ScanPage::OpenBtnClick);
+    connect(SaveBtn, &QPushButton::clicked, this, &ScanPage::SaveBtnClick);
+    connect(&job_, &CoverJob::imageChanged, this, &ScanPage::ScanPaintBoxPaint);
+    // The printer setup, which sets the page size, shows the scan view afresh.
+    connect(&job_, &CoverJob::pageChanged, this, &ScanPage::ScanPaintBoxPaint);
+}
+
+void ScanPage::SelectButtonClick() {
+    TWAIN_SelectScanner(shell_.dialogs(), window());
+}
+
+void ScanPage::ScanButtonClick() {
+    TWAIN_ScanImage(shell_.dialogs(), window());
+}
+
+void ScanPage::WMUser2(uint64_t token) {
+    receiveImage(GetScanedDib(token));
+}
+
+void ScanPage::receiveImage(DibImage&& image) {
+    if (image.isNull()) return;
+    const CoverJob::ChangeBatch arrival(job_);
+    const int32_t width = image.width(), height = image.height();
+    job_.replaceImage(std::move(image));
+    job_.setRegion({0, 0, width, height});
+}
+
+void ScanPage::OpenBtnClick() {
+    FileRequest request;
+    request.caption = QStringLiteral("Bild öffnen");
+    request.filter = GetDIBOpenFilter();
+    request.mustExist = true;
+    const std::optional<FileAnswer> answer = shell_.dialogs().openFile(request);
+    if (!answer) return;
+    receiveImage(OpenDib(answer->path));
+}
+
+void ScanPage::SaveBtnClick() {
+    FileRequest request;
+    request.caption = QStringLiteral("Bild speichern");
+    request.filter = GetDIBSaveFilter();
+    const std::optional<FileAnswer> answer = shell_.dialogs().saveFile(request);
+    if (!answer) return;
+    // The format follows the chosen filter, whatever extension was typed.
+    const QString fileName = withDefaultExtension(answer->path, answer->filterIndex);
+    SaveDib(job_.image(), fileName, formatNumberOfFilter(answer->filterIndex), shell_.dialogs());
+}
+
+void ScanPage::ScanPaintBoxMouseDown(QMouseEvent* event) {
+    shell_.dragScroll().mouseDown(*ScanScrollBox, event->position().toPoint());
+}
+
+void ScanPage::ScanPaintBoxMouseMove(QMouseEvent* event) {
+    shell_.dragScroll().mouseMove(*ScanScrollBox, event->position().toPoint());
+}
+
+void ScanPage::ScanPaintBoxMouseUp(QMouseEvent*) {
+    shell_.dragScroll().mouseUp();
+}
+
+QSize ScanPage::viewSize() const {
+    const int zoom = ZoomEd->value();
+    return {int(int64_t(job_.image().width()) * zoom / 100),
+            int(int64_t(job_.image().height()) * zoom / 100)};
+}
+
+void ScanPage::ScanPaintBoxPaint() {
+    const QSize size = viewSize();
+    if (!ScanScrollBox->setPaintBoxSize(size.width(), size.height())) ScanPaintBox->repaint();
+}
+
+void ScanPage::ZoomEdChange() {
+    ScanPaintBoxPaint();
+}
+
+void ScanPage::paintView(QPainter& painter) {
+    const QSize size = viewSize();
+    if (ScanPaintBox->size() != size) {
+        // The next paint comes from the resize.
+        QMetaObject::invokeMethod(this, &ScanPage::ScanPaintBoxPaint, Qt::QueuedConnection);
+        return;
+    }
+    drawWholeDib(painter, QRect(QPoint(0, 0), size), job_.image(), true);
+}

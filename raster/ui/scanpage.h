@@ -1,0 +1,57 @@
+#pragma once
+// The "Scannen" page: scanning, opening and saving image files, and the scan
+// view showing the current image at a zoom.
+
+#include "widgets/pageframe.h"
+
+#include "raster/dibimage.h"
+
+#include <cstdint>
+
+class QMouseEvent;
+class QPushButton;
+class QSpinBox;
+class ScrollBox;
+class PaintBox;
+class ImageButton;
+class CoverJob;
+class Shell;
+
+class ScanPage : public PageFrame {
+    Q_OBJECT
+  public:
+    ScanPage(CoverJob& job, Shell& shell);
+
+    ImageButton* ScanBtn = nullptr;
+    ImageButton* TSetupBtn = nullptr;
+    QPushButton* OpenBtn = nullptr;
+    QPushButton* SaveBtn = nullptr;
+    QSpinBox* ZoomEd = nullptr;
+    ScrollBox* ScanScrollBox = nullptr;
+    PaintBox* ScanPaintBox = nullptr;
+
+    // Fits the view to the image at the zoom, or repaints it when it fits.
+    void ScanPaintBoxPaint();
+    void ZoomEdChange();
+
+    void SelectButtonClick();
+    void ScanButtonClick();
+    // A scanned image is ready under `token`.
+    void WMUser2(uint64_t token);
+    void OpenBtnClick();
+    void SaveBtnClick();
+
+    void ScanPaintBoxMouseDown(QMouseEvent* event);
+    void ScanPaintBoxMouseMove(QMouseEvent* event);
+    void ScanPaintBoxMouseUp(QMouseEvent* event);
+
+    // The arrival of an image, scanned or opened: it replaces the current
+    // image and the marked region covers all of it. A null image changes nothing.
+    void receiveImage(DibImage&& image);
+
+  private:
+    void paintView(QPainter& painter);
+    QSize viewSize() const;
+    CoverJob& job_;
+    Shell& shell_;
+};

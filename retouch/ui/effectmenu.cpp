@@ -1,0 +1,57 @@
+// The "Effekte" menu: the filters of the table, each applied to a 24-bit image
+// and kept or discarded on the user's word.
+
+#include "widgets/dialogs.h"
+#include "document/coverjob.h"
+#include "widgets/shell.h"
+#include "retouch/colordepth.h"
+#include "retouch/dibfilter.h"
+#include "retouch/ui/retouchpage.h"
+
+#include <QMenu>
+
+void RetouchPage::buildEffectMenu() {
+    for (const EffectFilter& entry : effectTable()) {
+        QAction* item = EffektPopup->addAction(QString::fromUtf8(entry.Caption));
+        connect(item, &QAction::triggered, this, [this, item] { EffektClick(item); });
+    }
+}
+
+void RetouchPage::EffektClick(QAction* Sender) {
+    const int index = int(EffektPopup->actions().indexOf(Sender));
+    if (index < 0 || index >= kEffectCount) return;
+    Dialogs& dialogs = shell_.dialogs();
+    if (job_.image().hasPalette()) {
+        const MsgAnswer answer = dialogs.message(
+            QStringLiteral(
+                "Für diese Aktion muß die Farbtiefe des Bildes auf 16,7 Millionen Farben hochgerechnet "
+                "werden, dadurch erhöhert sich der Speicherbedarf. Wollen Sie fortfahren?"),
+            QStringLiteral("Farbtiefe anpassen?"), MsgButtons::YesNo, MsgIcon::Question);
+        if (answer != MsgAnswer::Yes) return;
+        replaceImage(DepthUpTo(job_.image(), 24, progress()), RegionAfter::Kept);
+        if (job_.image().hasPalette()) {
+            dialogs.message(
+                QStringLiteral("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."),
+                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+            return;
+        }
+    }
+
+    DibImage previous; // the bordered copy of the pixels before the filter
+    const FilterOutcome outcome =
+        DibFilter(job_.editableImage(), TransposeKernel(effectTable()[index]), previous, progress());
+    if (outcome == FilterOutcome::OutOfMemory) {
+        dialogs.message(QStringLiteral("Fehler: Nicht genügent Speicher für diese Aktion!"),
+                        QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    } else if (outcome == FilterOutcome::Filtered) {
+        // The result is on the screen while the question is asked.
+        job_.imageEdited();
+        const MsgAnswer keep =
+            dialogs.message(QStringLiteral("Wollen Sie das Ergebnis bebehalten?"),
+                            QStringLiteral("Ist das Ergebnis Ok?"), MsgButtons::YesNo, MsgIcon::Question);
+        if (keep == MsgAnswer::No) restoreFromBorderedCopy(job_.editableImage(), previous, progress());
+        deldib(previous);
+        shell_.showProgress(0);
+        job_.imageEdited();
+    }
+}

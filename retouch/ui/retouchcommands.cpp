@@ -1,0 +1,55 @@
+// The commands of the "Retusche" menu: brightness and contrast, quarter turns,
+// mirrors and the crop.
+
+#include "widgets/dialogs.h"
+#include "document/coverjob.h"
+#include "widgets/shell.h"
+#include "retouch/cropimage.h"
+#include "retouch/ui/brightnesscontrastdialog.h"
+#include "retouch/quarterturns.h"
+#include "retouch/ui/retouchpage.h"
+
+void RetouchPage::HellpBtnClick() {
+    BrightnessContrastDialog dialog(this);
+    DibImage backup = job_.image().clone();
+    if (backup.isNull()) {
+        shell_.dialogs().message(QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"),
+                                 QString(), MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
+    // The dialog changes the image in place for its preview.
+    dialog.setImages(
+        &job_.editableImage(), &backup, [this] { job_.imageEdited(); }, progress());
+    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted)
+        job_.replaceImage(std::move(backup));
+    else
+        job_.imageEdited();
+}
+
+void RetouchPage::RotLeftBtnClick() {
+    replaceImage(rotateLeft(job_.image(), progress()), RegionAfter::WholeImage);
+}
+
+void RetouchPage::RotRightBtnClick() {
+    replaceImage(rotateRight(job_.image(), progress()), RegionAfter::WholeImage);
+}
+
+// The marked region keeps its coordinates under the mirrors.
+void RetouchPage::FlipHBtnClick() {
+    replaceImage(mirrorLeftRight(job_.image(), progress()), RegionAfter::Kept);
+}
+
+void RetouchPage::FlipVBtnClick() {
+    replaceImage(mirrorTopBottom(job_.image(), progress()), RegionAfter::Kept);
+}
+
+void RetouchPage::SchnittBtnClick() {
+    const PixelRegion wanted = region();
+    if (wanted.left == wanted.right || wanted.top == wanted.bottom) {
+        shell_.dialogs().message(QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"),
+                                 QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        shell_.showProgress(0);
+        return;
+    }
+    replaceImage(cropImage(job_.image(), wanted, progress()), RegionAfter::WholeImage);
+}

@@ -1,0 +1,254 @@
+#include "retouch/ui/retouchpage.h"
+
+#include "widgets/controls.h"
+#include "document/coverjob.h"
+#include "widgets/shell.h"
+#include "widgets/scrollbox.h"
+#include "raster/stretchdraw.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
+    : PageFrame(QStringLiteral("Retuschieren - Rand abschneiden und Effekte anwenden"),
+                QStringLiteral("Bild retuschieren"), QStringLiteral("page-retouch")),
+      job_(job), shell_(shell) {
+    setObjectName(QStringLiteral("RetuschSheet"));
+    DateiPopup = new QMenu(this);
+    DateiPopup->setObjectName(QStringLiteral("DateiPopup"));
+    DateiPopup->setToolTipsVisible(true);
+    SpeichernUnter1 = DateiPopup->addAction(QStringLiteral("&Speichern unter..."));
+    SpeichernUnter1->setToolTip(QStringLiteral("Bild in einer Datei speichern"));
+    EffektPopup = new QMenu(this);
+    EffektPopup->setObjectName(QStringLiteral("EffektPopup"));
+    EffektPopup->setToolTipsVisible(true);
+    RetuschePopup = new QMenu(this);
+    RetuschePopup->setObjectName(QStringLiteral("RetuschePopup"));
+    RetuschePopup->setToolTipsVisible(true);
+    buildRetuschePopup();
+
+    auto* menuPanel = new QWidget(leftPanel());
+    menuPanel->setObjectName(QStringLiteral("MenuPanel"));
+    auto* menuRow = new QHBoxLayout(menuPanel);
+    menuRow->setContentsMargins(0, 0, 0, 0);
+    menuRow->setSpacing(2);
+    DateiButton = makeMenuButton("DateiButton", QStringLiteral("Datei"),
+                                 QStringLiteral("Datei Menü aufrufen..."), DateiPopup);
+    EffekteButton = makeMenuButton("EffekteButton", QStringLiteral("Effekte"),
+                                   QStringLiteral("Effektfilter anwenden..."), EffektPopup);
+    RetuscheButton = makeMenuButton("RetuscheButton", QStringLiteral("Retusche"),
+                                    QStringLiteral("Bild nachbessern..."), RetuschePopup);
+    for (QToolButton* button : {DateiButton, EffekteButton, RetuscheButton}) {
+        button->setParent(menuPanel);
+        menuRow->addWidget(button);
+    }
+    connect(DateiButton, &QToolButton::clicked, this, &RetouchPage::DateiButtonClick);
+    connect(EffekteButton, &QToolButton::clicked, this, &RetouchPage::EffekteButtonClick);
+    connect(RetuscheButton, &QToolButton::clicked, this, &RetouchPage::RetuscheButtonClick);
+    leftControls()->addWidget(menuPanel);
+
+    ZoomEd2 = makeSpinEdit("ZoomEd2", 10, 500, 10, 100, leftPanel());
+    ZoomEd2->setToolTip(QStringLiteral("Dient der Vergrößerung und Verkleinerung der Ansicht des Bildes"));
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd2, QStringLiteral("%"));
+    connect(ZoomEd2, &QSpinBox::valueChanged, this, &RetouchPage::ZoomEd2Change);
+
+    auto* contentLayout = new QVBoxLayout(content());
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    RetuschScrollBox = new ScrollBox(content());
+    RetuschScrollBox->setObjectName(QStringLiteral("RetuschScrollBox"));
+    RetuschPaint = RetuschScrollBox->paintBox();
+    RetuschPaint->setObjectName(QStringLiteral("RetuschPaint"));
+    RetuschPaint->setMouseTracking(true); // hovering over an edge changes the cursor
+    RetuschPaint->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
+    // The paint box keeps the mouse from press to release (Qt's implicit grab),
+    // so moves beyond the view still arrive and are clamped.
+    RetuschPaint->onMouseDown = [this](QMouseEvent* e) {
+        RetuschPaintMouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+    };
+    RetuschPaint->onMouseMove = [this](QMouseEvent* e) {
+        RetuschPaintMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+    };
+    RetuschPaint->onMouseUp = [this](QMouseEvent*) { RetuschPaintMouseUp(); };
+    contentLayout->addWidget(RetuschScrollBox);
+    connect(&job_, &CoverJob::imageChanged, this, &RetouchPage::RetuschPaintPaint);
+    connect(&job_, &CoverJob::regionChanged, this, &RetouchPage::RetuschPaintPaint);
+}
+
+QAction* RetouchPage::addCommand(const QString& caption, const QString& hint, const char* name,
+                                 void (RetouchPage::*handler)()) {
+    QAction* action = RetuschePopup->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void RetouchPage::buildRetuschePopup() {
+    HellpBtn = addCommand(QStringLiteral("Helligkeit und &Kontrast..."),
+                          QStringLiteral("Läßt Sie die Helligkeit und den Kontrast verändern"), "HellpBtn",
+                          &RetouchPage::HellpBtnClick);
+    RetuschePopup->addSeparator();
+    RotLeftBtn = addCommand(QStringLiteral("&90° nach links rotieren"),
+                            QStringLiteral("Rotiert das Bild um 90° nach links"), "RotLeftBtn",
+                            &RetouchPage::RotLeftBtnClick);
+    RotRightBtn = addCommand(QStringLiteral("9&0° nach rechts rotieren"),
+                             QStringLiteral("Rotiert das Bild um 90° nach rechts"), "RotRightBtn",
+                             &RetouchPage::RotRightBtnClick);
+    RetuschePopup->addSeparator();
+    FlipHBtn = addCommand(QStringLiteral("&Horizontal spiegeln"),
+                          QStringLiteral("Spiegelt das Bild an einer horizontalen Achse"), "FlipHBtn",
+                          &RetouchPage::FlipHBtnClick);
+    FlipVBtn = addCommand(QStringLiteral("&Vertikal spiegeln"),
+                          QStringLiteral("Spiegelt das Bild an einer vertikalen Achse"), "FlipVBtn",
+                          &RetouchPage::FlipVBtnClick);
+    RetuschePopup->addSeparator();
+    SchnittBtn = addCommand(QStringLiteral("&Rand abschneiden"),
+                            QStringLiteral("Schneidet den Rand ab, und läßt das markierte Stück übrig"),
+                            "SchnittBtn", &RetouchPage::SchnittBtnClick);
+}
+
+QToolButton* RetouchPage::makeMenuButton(const char* name, const QString& caption, const QString& hint,
+                                         QMenu* menu) {
+    auto* button = new QToolButton;
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    // The menu also opens as the button's context menu.
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(button, &QWidget::customContextMenuRequested, button,
+            [button, menu](const QPoint& at) { menu->popup(button->mapToGlobal(at)); });
+    return button;
+}
+
+QPoint RetouchPage::menuPosition(const QWidget* button) {
+    const QPoint topLeft = button->parentWidget()->mapToGlobal(button->pos());
+    return {topLeft.x(), topLeft.y() + button->height()};
+}
+
+void RetouchPage::DateiButtonClick() {
+    DateiPopup->popup(menuPosition(DateiButton));
+}
+void RetouchPage::EffekteButtonClick() {
+    EffektPopup->popup(menuPosition(EffekteButton));
+}
+void RetouchPage::RetuscheButtonClick() {
+    RetuschePopup->popup(menuPosition(RetuscheButton));
+}
+
+QSize RetouchPage::viewSize() const {
+    const int zoom = ZoomEd2->value();
+    return {RegionMarking::viewLength(job_.image().width(), zoom),
+            RegionMarking::viewLength(job_.image().height(), zoom)};
+}
+
+PixelRegion RetouchPage::region() const {
+    const MarkedRegion& r = job_.region();
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void RetouchPage::setRegion(const PixelRegion& r) {
+    job_.setRegion({r.left, r.top, r.right, r.bottom});
+}
+
+void RetouchPage::layoutMarking() {
+    const QSize size = viewSize();
+    marking.layout(job_.image().width(), job_.image().height(), size.width(), size.height(),
+                   region());
+}
+
+// The view rectangle is recomputed here at once, not only when the paint event
+// comes, so that the mouse handlers always see the region as it is now drawn.
+void RetouchPage::RetuschPaintPaint() {
+    const QSize size = viewSize();
+    layoutMarking();
+    if (!RetuschScrollBox->setPaintBoxSize(size.width(), size.height())) RetuschPaint->repaint();
+}
+
+void RetouchPage::ZoomEd2Change() {
+    RetuschPaintPaint();
+}
+
+void RetouchPage::paintView(QPainter& painter) {
+    const QSize size = viewSize();
+    if (RetuschPaint->size() != size) {
+        QMetaObject::invokeMethod(this, &RetouchPage::RetuschPaintPaint, Qt::QueuedConnection);
+        return;
+    }
+    layoutMarking();
+    drawWholeDib(painter, QRect(QPoint(0, 0), size), job_.image(), true);
+    // A black dotted frame whose gaps are white, so it shows on any picture;
+    // dots and gaps three pixels long, as Windows draws a dotted line.
+    QPen dotted(Qt::black, 1);
+    dotted.setDashPattern({3, 3});
+    painter.setPen(dotted);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    painter.setBrush(Qt::NoBrush);
+    const ViewRect& v = marking.viewRect();
+    const QPoint outline[] = {
+        {v.left, v.top}, {v.right, v.top}, {v.right, v.bottom}, {v.left, v.bottom}, {v.left, v.top}};
+    painter.drawPolyline(outline, 5);
+}
+
+void RetouchPage::RetuschPaintMouseMove(int X, int Y) {
+    if (marking.dragging()) {
+        PixelRegion r = region();
+        marking.dragTo(X, Y, r);
+        setRegion(r);
+    } else {
+        setcursor(marking.hover(X, Y));
+    }
+}
+
+void RetouchPage::RetuschPaintMouseDown(int X, int Y) {
+    const bool newRegion = !marking.edgeHover();
+    PixelRegion r = region();
+    if (!marking.press(X, Y, r)) return;
+    if (newRegion) setRegion(r);
+}
+
+void RetouchPage::RetuschPaintMouseUp() {
+    marking.release();
+}
+
+void RetouchPage::setcursor(MarkCursor cursor) {
+    if (cursor == cursor_) return;
+    cursor_ = cursor;
+    switch (cursor) {
+    case MarkCursor::Arrow:
+        RetuschPaint->setCursor(Qt::ArrowCursor);
+        break;
+    case MarkCursor::SizeWE:
+        RetuschPaint->setCursor(Qt::SizeHorCursor);
+        break;
+    case MarkCursor::SizeNS:
+        RetuschPaint->setCursor(Qt::SizeVerCursor);
+        break;
+    case MarkCursor::SizeNWSE:
+        RetuschPaint->setCursor(Qt::SizeFDiagCursor);
+        break;
+    case MarkCursor::SizeNESW:
+        RetuschPaint->setCursor(Qt::SizeBDiagCursor);
+        break;
+    }
+}
+
+ProgressFn RetouchPage::progress() {
+    return [this](int percent) { shell_.showProgress(percent); };
+}
+
+bool RetouchPage::replaceImage(DibImage image, RegionAfter region) {
+    if (image.isNull()) return false;
+    const CoverJob::ChangeBatch change(job_);
+    const int32_t width = image.width(), height = image.height();
+    job_.replaceImage(std::move(image));
+    if (region == RegionAfter::WholeImage) job_.setRegion({0, 0, width, height});
+    return true;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The "Retuschieren" page: the menu buttons "Datei", "Effekte" and "Retusche",
+// the zoom, and the retouch view of the current image on which a region is
+// marked with the mouse. The commands of the menus replace or change the
+// current image through the retouch operations and repaint the view.
+
+#include "widgets/pageframe.h"
+#include "raster/dibimage.h"
+#include "retouch/marking.h"
+#include "retouch/rowprogress.h"
+
+class PaintBox;
+class QMenu;
+class QAction;
+class QSpinBox;
+class QToolButton;
+class ScrollBox;
+class CoverJob;
+class Shell;
+
+class RetouchPage : public PageFrame {
+    Q_OBJECT
+  public:
+    RetouchPage(CoverJob& job, Shell& shell);
+
+    QToolButton* DateiButton = nullptr;
+    QToolButton* EffekteButton = nullptr;
+    QToolButton* RetuscheButton = nullptr;
+    QMenu* DateiPopup = nullptr;
+    QMenu* EffektPopup = nullptr;
+    QMenu* RetuschePopup = nullptr;
+    QAction* SpeichernUnter1 = nullptr;
+    QAction* HellpBtn = nullptr;
+    QAction* RotLeftBtn = nullptr;
+    QAction* RotRightBtn = nullptr;
+    QAction* FlipHBtn = nullptr;
+    QAction* FlipVBtn = nullptr;
+    QAction* SchnittBtn = nullptr;
+    QSpinBox* ZoomEd2 = nullptr;
+    ScrollBox* RetuschScrollBox = nullptr;
+    PaintBox* RetuschPaint = nullptr;
+
+    // The mouse marking: view rectangle, scale, edge flags, hover and dragging.
+    RegionMarking marking;
+    int dragging() const { return marking.dragging() ? 1 : 0; }
+    void resetDragging() { marking.cancelDrag(); }
+
+    void DateiButtonClick();
+    void EffekteButtonClick();
+    void RetuscheButtonClick();
+    void RetuschPaintPaint();
+    void ZoomEd2Change();
+    void RetuschPaintMouseDown(int X, int Y);
+    void RetuschPaintMouseMove(int X, int Y);
+    void RetuschPaintMouseUp();
+    void setcursor(MarkCursor cursor);
+
+    // The commands of "Retusche" (retouchcommands.cpp).
+    void HellpBtnClick();
+    void RotLeftBtnClick();
+    void RotRightBtnClick();
+    void FlipHBtnClick();
+    void FlipVBtnClick();
+    void SchnittBtnClick();
+
+    // The effect menu (effectmenu.cpp): one item per filter of the table.
+    void buildEffectMenu();
+    void EffektClick(QAction* Sender);
+
+    // Where a menu button opens its menu: directly below it, in screen coordinates.
+    static QPoint menuPosition(const QWidget* button);
+
+  private:
+    QToolButton* makeMenuButton(const char* name, const QString& caption, const QString& hint, QMenu* menu);
+    QAction* addCommand(const QString& caption, const QString& hint, const char* name,
+                        void (RetouchPage::*handler)());
+    void buildRetuschePopup();
+    void paintView(QPainter& painter);
+    void layoutMarking();
+    QSize viewSize() const;
+    PixelRegion region() const;
+    void setRegion(const PixelRegion& region);
+    // Makes `image` the current one unless it is null; true when it did. The
+    // turns and the crop mark the new image whole, the mirrors keep the region.
+    enum class RegionAfter { Kept, WholeImage };
+    bool replaceImage(DibImage image, RegionAfter region);
+    // The status bar's progress as the operations report it.
+    ProgressFn progress();
+    CoverJob& job_;
+    Shell& shell_;
+    MarkCursor cursor_ = MarkCursor::Arrow;
+};
