@@ -30,7 +30,8 @@ DibImage capture24(const QImage& bitmap) {
 
 } // namespace
 
-DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device) {
+DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
+                     const DrawContext& drawing) {
     if (!fitsInMemory(size)) return {};
     QImage bitmap(size, QImage::Format_RGB32);
     if (bitmap.isNull()) return {};
@@ -40,8 +41,9 @@ DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice de
                                                 content.placement, device, content.render.ImagePixelSize);
     {
         QPainter painter(&bitmap);
-        drawWholeDib(painter, QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH),
-                     content.image, true);
+        drawWholeDib(painter, drawing,
+                     QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), content.image,
+                     true);
         DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
                   content.render);
     }

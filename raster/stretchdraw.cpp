@@ -3,24 +3,15 @@
 #include "base/messages.h"
 #include "base/units.h"
 #include "raster/halftone.h"
-#include "base/screenfacts.h"
 
 #include <QPaintDevice>
-#include <QPaintEngine>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 namespace {
 
 using units::nearest32;
-
-std::vector<const QPainter*>& printerPainters() {
-    static std::vector<const QPainter*> painters;
-    return painters;
-}
 
 QPainter::CompositionMode compositionFor(uint32_t rop) {
     switch (rop) {
@@ -115,47 +106,27 @@ void firstFallback(DibDevice& dc, bool& acceptsDibs, const StretchRects& r, cons
 }
 
 void secondFallback(DibDevice& dc, const StretchRects& r, const DibImage& image, uint32_t rop) {
+    Messages& messages = dc.context().messages;
     std::optional<QImage> bitmap = dc.createCompatibleBitmap(image.width(), image.height());
     if (!bitmap) {
-        appMessages().message(QStringLiteral("Konnte Bitmap nicht erzeugen!"), QString(), MsgButtons::Ok,
-                              MsgIcon::None);
+        messages.message(QStringLiteral("Konnte Bitmap nicht erzeugen!"), QString(), MsgButtons::Ok,
+                         MsgIcon::None);
         return;
     }
     if (!dc.setDibits(*bitmap, image)) {
-        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"),
-                              QString(), MsgButtons::Ok, MsgIcon::None);
+        messages.message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"), QString(),
+                         MsgButtons::Ok, MsgIcon::None);
         return;
     }
     // The device bitmap counts rows from the top: the DIB source rectangle is
     // turned accordingly, which agrees with the untouched rectangle for whole images.
     const QRect source = topDown(QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), image.height());
     if (!dc.stretchBlt(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), *bitmap, source, rop))
-        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"),
-                              QString(), MsgButtons::Ok, MsgIcon::None);
+        messages.message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"), QString(),
+                         MsgButtons::Ok, MsgIcon::None);
 }
 
 } // namespace
-
-bool paintsOnPrinter(const QPainter& painter) {
-    const QPaintDevice* device = painter.device();
-    if (device && device->devType() == QInternal::Printer) return true;
-    if (const QPaintEngine* engine = painter.paintEngine(); engine && engine->type() == QPaintEngine::Pdf)
-        return true;
-    const auto& marked = printerPainters();
-    return std::find(marked.begin(), marked.end(), &painter) != marked.end();
-}
-
-PrinterPainterMark::PrinterPainterMark(const QPainter& painter) : painter_(&painter) {
-    printerPainters().push_back(painter_);
-}
-PrinterPainterMark::~PrinterPainterMark() {
-    auto& marked = printerPainters();
-    marked.erase(std::find(marked.begin(), marked.end(), painter_));
-}
-
-bool PainterDibDevice::isPrinter() const {
-    return paintsOnPrinter(painter_);
-}
 
 bool PainterDibDevice::acceptsDibs() const {
     return painter_.isActive();
@@ -252,9 +223,10 @@ StretchRects clipToImage(StretchRects r, int W, int H) {
     return r;
 }
 
-void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
-    PainterDibDevice device(dc);
+void StretchDrawDib(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
+                    const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone,
+                    uint32_t Rop) {
+    PainterDibDevice device(dc, context);
     StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone,
                    Rop);
 }
@@ -269,7 +241,7 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
     if (r.SrcWidth <= 0 || r.SrcHeight <= 0 || r.DestWidth <= 0 || r.DestHeight <= 0) return;
 
     const int bits = image.bitCount();
-    if (bits == 24 && screenFacts().colorDepth <= 8 && Halftone) {
+    if (bits == 24 && dc.context().screenColorDepth <= 8 && Halftone) {
         halftoneAndDraw(dc, r, image, Rop);
     } else if (bits == 24 && !isPrinter) {
         DrawDibRows24(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
@@ -289,8 +261,9 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
     }
 }
 
-void drawWholeDib(QPainter& dc, const QRect& dest, const DibImage& image, bool halftone) {
-    StretchDrawDib(dc, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
+void drawWholeDib(QPainter& dc, const DrawContext& context, const QRect& dest, const DibImage& image,
+                  bool halftone) {
+    StretchDrawDib(dc, context, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
                    image.height(), halftone);
 }
 

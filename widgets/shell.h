@@ -6,10 +6,11 @@
 // pages.
 
 #include "base/screenfacts.h"
+#include "raster/drawcontext.h"
+#include "widgets/dialogs.h"
 
 #include <QString>
 
-class Dialogs;
 class PaperCatalogue;
 class PrintTarget;
 struct DragScroll;
@@ -28,6 +29,8 @@ class Shell {
     virtual QString settingsFolder() const = 0;
     virtual PaperCatalogue& paperCatalogue() = 0;
     virtual ScreenFacts screen() const = 0;
+    // How the views draw pictures: on this screen, telling the user what fails.
+    DrawContext screenDrawing() { return DrawContext{dialogs(), screen().colorDepth}; }
     // One drag at a time scrolls the scan view, the placement view or the sheet preview.
     virtual DragScroll& dragScroll() = 0;
 };

@@ -101,7 +101,7 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     picture.fill(Qt::white);
     QPainter canvas(&picture);
     canvas.translate(-composedArea_.topLeft());
-    drawWholeDib(canvas, QRect(0, 0, W, H), image, true);
+    drawWholeDib(canvas, shell_.screenDrawing(), QRect(0, 0, W, H), image, true);
     const int dpi = shell_.screen().logicalDpiX;
     DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
     markrec(canvas, job_.objects().selected(), MouseMode, job_.viewScale());

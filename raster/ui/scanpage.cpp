@@ -141,5 +141,5 @@ void ScanPage::paintView(QPainter& painter) {
         QMetaObject::invokeMethod(this, &ScanPage::ScanPaintBoxPaint, Qt::QueuedConnection);
         return;
     }
-    drawWholeDib(painter, QRect(QPoint(0, 0), size), job_.image(), true);
+    drawWholeDib(painter, shell_.screenDrawing(), QRect(QPoint(0, 0), size), job_.image(), true);
 }

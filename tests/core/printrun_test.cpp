@@ -1,7 +1,6 @@
 #include "print/printrun.h"
 #include "support/testpapers.h"
 
-#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 #include "support/pagerecorder.h"
 
@@ -37,11 +36,10 @@ class PrintRunTest : public ::testing::Test {
         const PrintJob job{paper, values, calibration,
                            LabelContent{image, objects, PlacementValues{100, 0, 0},
                                         LabelRenderSettings{kPixelSize, 96, 96}}};
-        return runPrintJob(recorder, job, dialogs);
+        return runPrintJob(recorder, job, dialogs, DrawContext{dialogs});
     }
 
     static inline const QColor kLabelColour{200, 30, 60};
-    ScopedScreenFacts screen_{ScreenFacts{96, 24}};
     FakeDialogs dialogs;
     PaperType paper = twoByFive();
     DibImage image = solidImage(90, 55, kLabelColour);
