@@ -22,6 +22,7 @@ struct LabelContent {
 
 // The label `size` pixels large on a device of the given resolution and
 // factors (device.LabelPx is taken from `size`), its picture drawn as on the
-// screen `drawing` names. Null when the size is empty or memory is short.
+// screen `drawing` names. Null when the size is empty or memory is short (the
+// label's bitmaps stay within the drawing's limits, too).
 DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
                      const DrawContext& drawing);

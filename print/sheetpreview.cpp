@@ -28,7 +28,7 @@ QImage renderSheetPreview(const PaperType& paper, const PrintValues& values, con
                           QSize printablePixels, int printerDpi, int dpi, int zoomPercent,
                           const DrawContext& drawing) {
     const QSize size = previewSheetSize(printablePixels, dpi, printerDpi, zoomPercent);
-    if (size.isEmpty() || std::size_t(size.width()) * std::size_t(size.height()) * 4 > pixelMemoryLimit())
+    if (size.isEmpty() || !drawing.limits.allows(uint64_t(size.width()) * uint64_t(size.height()) * 4))
         return {};
     QImage sheet(size, QImage::Format_RGB32);
     if (sheet.isNull()) return {};

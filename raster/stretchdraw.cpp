@@ -48,7 +48,7 @@ void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const 
     const QRect visible = dc.visibleArea() & dest;
     if (visible.isEmpty()) return;
     const QImage block = scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, dest.width(), dest.height(),
-                                      visible.translated(-dest.topLeft()));
+                                      visible.translated(-dest.topLeft()), dc.context().limits);
     if (block.isNull()) return; // no memory for the block: nothing drawn for this call
     dc.drawBlock(visible.topLeft(), block, rop);
 }
@@ -81,23 +81,24 @@ void halftoneAndDraw(DibDevice& dc, const StretchRects& r, const DibImage& image
     const int W = image.width(), H = image.height();
     const bool reduction = r.DestWidth < r.SrcWidth || r.DestHeight < r.SrcHeight;
     const QRect dest(r.X, r.Y, r.DestWidth, r.DestHeight);
+    const ImageLimits& limits = dc.context().limits;
     if (reduction) {
         DibImage reduced = DIBHalftoneDIBXY(image, nearest32(double(W) * r.DestWidth / r.SrcWidth),
-                                            nearest32(double(H) * r.DestHeight / r.SrcHeight));
+                                            nearest32(double(H) * r.DestHeight / r.SrcHeight), limits);
         if (reduced.isNull()) return;
         const QRect source(nearest32(double(r.SrcX) * reduced.width() / W),
                            nearest32(double(r.SrcY) * reduced.height() / H), r.DestWidth, r.DestHeight);
         dc.stretchDibits(dest, reduced, source, rop);
     } else {
-        DibImage halftoned = DIBHalftoneDIB(image);
+        DibImage halftoned = DIBHalftoneDIB(image, limits);
         if (halftoned.isNull()) return;
         dc.stretchDibits(dest, halftoned, QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), rop);
     }
 }
 
 void firstFallback(DibDevice& dc, bool& acceptsDibs, const StretchRects& r, const DibImage& image) {
-    DibImage scaled =
-        scaleEndpointAligned(image, r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight, r.DestWidth, r.DestHeight);
+    DibImage scaled = scaleEndpointAligned(image, r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight, r.DestWidth,
+                                           r.DestHeight, dc.context().limits);
     if (scaled.isNull()) {
         acceptsDibs = false;
         return;
@@ -135,7 +136,7 @@ bool PainterDibDevice::acceptsDibs() const {
 bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, const QRect& source,
                                      uint32_t rop) {
     if (!painter_.isActive()) return false;
-    const QImage& picture = image.asQImage();
+    const QImage& picture = image.asQImage(context().limits);
     if (picture.isNull()) return false;
     withRop(painter_, rop, [&] { painter_.drawImage(dest, picture, topDown(source, image.height())); });
     return true;
@@ -143,14 +144,14 @@ bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, c
 
 bool PainterDibDevice::setDibitsToDevice(const QPoint& at, const DibImage& image) {
     if (!painter_.isActive()) return false;
-    const QImage& picture = image.asQImage();
+    const QImage& picture = image.asQImage(context().limits);
     if (picture.isNull()) return false;
     painter_.drawImage(at, picture);
     return true;
 }
 
 std::optional<QImage> PainterDibDevice::createCompatibleBitmap(int width, int height) {
-    if (width <= 0 || height <= 0 || std::size_t(width) * std::size_t(height) * 4 > pixelMemoryLimit())
+    if (width <= 0 || height <= 0 || !context().limits.allows(uint64_t(width) * uint64_t(height) * 4))
         return std::nullopt;
     QImage bitmap(width, height, QImage::Format_RGB32);
     if (bitmap.isNull()) return std::nullopt;
@@ -158,7 +159,7 @@ std::optional<QImage> PainterDibDevice::createCompatibleBitmap(int width, int he
 }
 
 bool PainterDibDevice::setDibits(QImage& bitmap, const DibImage& image) {
-    const QImage& picture = image.asQImage();
+    const QImage& picture = image.asQImage(context().limits);
     if (picture.isNull() || picture.size() != bitmap.size()) return false;
     bitmap = picture.convertToFormat(QImage::Format_RGB32);
     return !bitmap.isNull();
@@ -286,10 +287,10 @@ void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeigh
 }
 
 DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,
-                              int DestWidth, int DestHeight) {
+                              int DestWidth, int DestHeight, const ImageLimits& limits) {
     if (image.isNull() || DestWidth <= 0 || DestHeight <= 0) return {};
     const int colours = image.paletteSize();
-    DibImage out = newdib(DestWidth, DestHeight, image.bitCount(), image.colors().data(), colours);
+    DibImage out = newdib(DestWidth, DestHeight, image.bitCount(), image.colors().data(), colours, limits);
     if (out.isNull()) return {};
     const int bits = image.bitCount();
     for (int y = 0; y < DestHeight; ++y) {

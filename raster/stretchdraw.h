@@ -107,4 +107,4 @@ void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeigh
 // rows counted from the bottom like the source's (SrcY from the bottom row).
 // A destination one pixel wide or high takes the first source column or row.
 DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,
-                              int DestWidth, int DestHeight);
+                              int DestWidth, int DestHeight, const ImageLimits& limits = {});

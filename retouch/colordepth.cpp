@@ -37,11 +37,11 @@ template <int Bits> void expandRows(const DibImage& source, DibImage& target, Ro
 
 } // namespace
 
-DibImage DepthUpTo(const DibImage& source, int bits, const ProgressFn& report) {
+DibImage DepthUpTo(const DibImage& source, int bits, const ImageLimits& limits, const ProgressFn& report) {
     RowProgress progress(report, source.height());
     progress.reset();
     if (bits != 24 || source.isNull() || !source.hasPalette()) return {};
-    DibImage target = newdib(source.width(), source.height(), 24);
+    DibImage target = newdib(source.width(), source.height(), 24, limits);
     if (!target.isNull()) {
         switch (source.bitCount()) {
         case 1:

@@ -159,11 +159,13 @@ template <int Bits> struct MirrorLeftRight {
 // The frame all four share: the new image with the source's colours, filled,
 // or null (with the bar back at 0) when it cannot be made.
 template <typename Fill>
-DibImage transformed(const DibImage& source, int width, int height, const ProgressFn& report, Fill fill) {
+DibImage transformed(const DibImage& source, int width, int height, const ImageLimits& limits,
+                     const ProgressFn& report, Fill fill) {
     RowProgress progress(report, source.height());
     progress.reset();
     if (source.isNull()) return {};
-    DibImage target = newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize());
+    DibImage target =
+        newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
     if (!target.isNull() && !fill(source, target, progress)) target = DibImage();
     progress.reset();
     return target;
@@ -171,20 +173,21 @@ DibImage transformed(const DibImage& source, int width, int height, const Progre
 
 } // namespace
 
-DibImage rotateLeft(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.height(), source.width(), progress, byBitCount<TurnLeft>);
+DibImage rotateLeft(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.height(), source.width(), limits, progress, byBitCount<TurnLeft>);
 }
 
-DibImage rotateRight(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.height(), source.width(), progress, byBitCount<TurnRight>);
+DibImage rotateRight(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.height(), source.width(), limits, progress, byBitCount<TurnRight>);
 }
 
-DibImage mirrorLeftRight(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.width(), source.height(), progress, byBitCount<MirrorLeftRight>);
+DibImage mirrorLeftRight(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.width(), source.height(), limits, progress,
+                       byBitCount<MirrorLeftRight>);
 }
 
-DibImage mirrorTopBottom(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.width(), source.height(), progress,
+DibImage mirrorTopBottom(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.width(), source.height(), limits, progress,
                        [](const DibImage& s, DibImage& t, RowProgress& p) {
                            const ConstRows from(s);
                            const Rows to(t);

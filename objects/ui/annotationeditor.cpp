@@ -96,7 +96,7 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     const qreal ratio = page_.PaintBox1->devicePixelRatio();
     QImage& picture = page_.annotationBitmap;
     if (picture.devicePixelRatio() != ratio || picture.size() != devicePixelSize(composedArea_.size(), ratio))
-        picture = deviceCanvas(composedArea_.size(), ratio);
+        picture = deviceCanvas(composedArea_.size(), ratio, shell_.imageLimits());
     if (picture.isNull()) return false;
     picture.fill(Qt::white);
     QPainter canvas(&picture);

@@ -21,7 +21,7 @@ std::vector<DibImage> allResults(const DibImage& s, int threads, std::vector<int
         if (shown) shown->push_back(p);
     };
     std::vector<DibImage> out;
-    out.push_back(::rotateLeft(s, record));
+    out.push_back(::rotateLeft(s, {}, record));
     out.push_back(::rotateRight(s));
     out.push_back(::mirrorLeftRight(s));
     DibImage toned = s.clone();

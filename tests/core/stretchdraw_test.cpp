@@ -138,6 +138,10 @@ TEST(StretchDrawRows, OnlyTheVisibleBlockIsComputed) {
     const QImage block = scaleDibRows(image, 0, 0, 200, 200, 10000, 10000, QRect(5000, 7000, 30, 20));
     ASSERT_EQ(block.size(), QSize(30, 20));
     EXPECT_EQ(block.pixel(0, 0), qRgb(100, 140, 7));
+    // The block alone counts against the limits: one byte short of it is too little.
+    const ImageLimits shortOfBlock{.pixelMemoryBytes = 30 * 20 * 4 - 1};
+    EXPECT_TRUE(
+        scaleDibRows(image, 0, 0, 200, 200, 10000, 10000, QRect(5000, 7000, 30, 20), shortOfBlock).isNull());
 
     // Through a painter whose clip is small, a huge zoom costs the clip only.
     QImage canvas = whiteCanvas(64, 48);
@@ -229,6 +233,8 @@ TEST(StretchDrawHalftone, DitheringKeepsPureColoursAndAveragesMixedOnes) {
     EXPECT_EQ(reduced.width(), 10);
     EXPECT_EQ(reduced.height(), 5);
     EXPECT_TRUE(DIBHalftoneDIB(patternImage(4, 4, 8)).isNull());
+    EXPECT_TRUE(DIBHalftoneDIB(grey, ImageLimits{.pixelMemoryBytes = 63}).isNull());
+    EXPECT_FALSE(DIBHalftoneDIB(grey, ImageLimits{.pixelMemoryBytes = 64}).isNull());
 }
 
 TEST(StretchDrawFallbacks, FirstFallbackScalesWithAlignedEndPoints) {
@@ -287,12 +293,11 @@ TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) 
     EXPECT_EQ(messages.captions, (QStringList{QString(), QString(), QString()}));
 
     // A first fallback that cannot make its scaled copy falls through to the second.
-    RecordingDevice noMemory(painter, printer);
+    DrawContext tight = printer;
+    tight.limits.pixelMemoryBytes = 10;
+    RecordingDevice noMemory(painter, tight);
     noMemory.failStretch = true;
-    {
-        ScopedPixelMemoryLimit tight(10);
-        StretchDrawDib(noMemory, 0, 0, 200, 200, image, 0, 0, 10, 10, true);
-    }
+    StretchDrawDib(noMemory, 0, 0, 200, 200, image, 0, 0, 10, 10, true);
     EXPECT_EQ(noMemory.setDibitsCalls, 0);
     EXPECT_EQ(noMemory.bitmaps, 1);
 }
@@ -311,10 +316,9 @@ TEST(StretchDrawPackedImages, AHugeImageDrawsItsVisibleBlockWithoutUnpackingTheW
         std::memset(nibbles.rowFromTop(y), 0xCC, 8);
     const RgbQuad blue = std::as_const(nibbles).colors()[12];
 
-    // Whatever unpacks or copies the whole image cannot get its memory now.
-    ScopedPixelMemoryLimit tight(std::size_t(16) << 20);
+    // Whatever unpacks or copies the whole image cannot get its memory here.
     CollectingMessages messages;
-    const DrawContext screen{messages};
+    const DrawContext screen{.messages = messages, .limits = {.pixelMemoryBytes = std::size_t(16) << 20}};
     for (int zoom : {100, 10}) {
         QImage canvas = whiteCanvas(200, 150);
         QPainter painter(&canvas);
