@@ -64,7 +64,7 @@ FilterOutcome DibFilter(DibImage& image, const EffectFilter& filter, DibImage& w
     const Rows to(image);
     const int W = image.width(), H = image.height();
     RowProgress rows(report, H);
-    forEachRow(H, int64_t(25) * 3 * W, rows, [&](int y) {
+    forEachRow(H, int64_t(25) * 3 * W, limits.rowThreads, rows, [&](int y) {
         const uint8_t* windowRows[5];
         for (int r = 0; r < 5; ++r)
             windowRows[r] = window.fromTop(y + r);

@@ -19,7 +19,7 @@ void RetouchPage::HellpBtnClick() {
     }
     // The dialog changes the image in place for its preview.
     dialog.setImages(
-        &job_.editableImage(), &backup, [this] { job_.imageEdited(); }, progress());
+        &job_.editableImage(), &backup, [this] { job_.imageEdited(); }, progress(), shell_.imageLimits());
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted)
         job_.replaceImage(std::move(backup));
     else
