@@ -5,8 +5,8 @@
 // It chooses among halftoning (24-bit images on screens of 8 bits or fewer),
 // the own row scalers (every bit count on screens and off-screen images), and
 // plain image stretching (printers), with two fallbacks for devices on which
-// stretching fails. The caller says which kind of device it draws on, in the
-// device's DrawContext. The row scalers compute only the part of the destination
+// stretching fails; the caller says in the device's DrawContext which kind of
+// device it draws on. The row scalers compute only the part of the destination
 // inside the painter's clip, in the device's own pixels, so a repaint costs the
 // visible area whatever the zoom and the image's size, and a screen with a scale
 // factor shows the picture at its full resolution.

@@ -2,9 +2,8 @@
 // What a page gets from the window around it, besides the job: how to ask the
 // user, the status bar, the printer, the settings folder, the paper format
 // catalogue, the screen, the limits of image operations, and the drag-to-scroll
-// state the views share. The main
-// window implements it; a page knows nothing else of the window or of the other
-// pages.
+// state the views share. The main window implements it; a page knows nothing
+// else of the window or of the other pages.
 
 #include "base/screenfacts.h"
 #include "raster/drawcontext.h"
