@@ -47,7 +47,7 @@ void TMainForm::NewCoverBtnClick() {
     if (!askDiscard(QStringLiteral("Datei/Neu"))) return;
     const CoverJob::ChangeBatch newJob(job);
     job.clearObjects();
-    job.makeWhiteStartImage();
+    job.makeWhiteStartImage(shell_.imageLimits());
     job.markWholeImage();
     Setsavedfilename(QString());
 }
@@ -93,7 +93,8 @@ bool TMainForm::SaveFile(const QString& fileName) {
 }
 
 bool TMainForm::OpenFile(const QString& fileName) {
-    cover::ReadResult result = cover::readCoverFile(fileName, [this](int percent) { sendProgress(percent); });
+    cover::ReadResult result =
+        cover::readCoverFile(fileName, shell_.imageLimits(), [this](int percent) { sendProgress(percent); });
     if (result.status != cover::ReadStatus::Ok) {
         dialogs().message(cover::readFailureText(result.status, withoutFolder(fileName)), kErrorCaption,
                           MsgButtons::Ok, MsgIcon::Error);

@@ -33,7 +33,7 @@ bool TMainForm::openGivenFile(const QString& fileName) {
 }
 
 bool TMainForm::openGivenImage(const QString& fileName) {
-    DibImage image = OpenDib(fileName);
+    DibImage image = OpenDib(fileName, shell_.imageLimits());
     if (image.isNull()) {
         dialogs().message(imageReadFailureText(QFileInfo(fileName).fileName()), QStringLiteral("Fehler"),
                           MsgButtons::Ok, MsgIcon::Error);

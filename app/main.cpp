@@ -21,10 +21,8 @@ int main(int argc, char* argv[]) {
     ScreenFacts screenFacts;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         screenFacts = {int(screen->logicalDotsPerInchX()), screen->depth()};
-    setScreenFacts(screenFacts);
 
     QtDialogs dialogs;
-    setAppMessages(&dialogs);
     QPrinterTarget printer;
     AppEnvironment environment;
     environment.settingsFolder = defaultSettingsFolder();
@@ -42,7 +40,5 @@ int main(int argc, char* argv[]) {
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();
     form.openFromCommandLine(QApplication::arguments());
-    const int result = application.exec();
-    setAppMessages(nullptr);
-    return result;
+    return application.exec();
 }

@@ -177,7 +177,7 @@ void TMainForm::FormCreate() {
     // The retouch page starts without a drag.
     retouchPage->resetDragging();
     // The white start image and the marked region over all of it.
-    job.makeWhiteStartImage();
+    job.makeWhiteStartImage(shell_.imageLimits());
     job.markWholeImage();
     // The effect menu from the filter table.
     retouchPage->buildEffectMenu();

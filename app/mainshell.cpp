@@ -13,7 +13,8 @@ QString withSeparator(QString folder) {
 
 MainShell::MainShell(const AppEnvironment& environment)
     : settingsFolder_(withSeparator(environment.settingsFolder)), dialogs_(environment.dialogs),
-      printTarget_(environment.printTarget), screen_(environment.screen), catalogue_(settingsFolder_) {}
+      printTarget_(environment.printTarget), screen_(environment.screen),
+      imageLimits_(environment.imageLimits), catalogue_(settingsFolder_) {}
 
 void MainShell::attachStatusBar(QLabel* textPanel, ProgressPanel* progressPanel) {
     textPanel_ = textPanel;

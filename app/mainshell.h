@@ -1,11 +1,12 @@
 #pragma once
 // The main window's side of what the pages get: the services handed in from
-// outside (dialogs, printer, settings folder, screen), the paper format
-// catalogue, the shared drag-to-scroll state and the status bar.
+// outside (dialogs, printer, settings folder, screen, image limits), the paper
+// format catalogue, the shared drag-to-scroll state and the status bar.
 
 #include "base/progress.h"
 #include "base/screenfacts.h"
 #include "paper/papercatalogue.h"
+#include "raster/imagelimits.h"
 #include "widgets/dragscroll.h"
 #include "widgets/shell.h"
 
@@ -15,12 +16,14 @@ class ProgressPanel;
 class QLabel;
 
 // What the main window is given from outside: where its settings files live,
-// how it asks the user, where it prints and what screen it shows on.
+// how it asks the user, where it prints, what screen it shows on and what its
+// image operations may take.
 struct AppEnvironment {
     QString settingsFolder; // ends with '/'
     Dialogs* dialogs = nullptr;
     PrintTarget* printTarget = nullptr;
     ScreenFacts screen;
+    ImageLimits imageLimits;
 };
 
 class MainShell final : public Shell {
@@ -39,6 +42,9 @@ class MainShell final : public Shell {
     QString settingsFolder() const override { return settingsFolder_; }
     PaperCatalogue& paperCatalogue() override { return catalogue_; }
     ScreenFacts screen() const override { return screen_; }
+    const ImageLimits& imageLimits() const override { return imageLimits_; }
+    // Replaces the limits from the environment; tests lower them while the window is open.
+    void setImageLimits(const ImageLimits& limits) { imageLimits_ = limits; }
     DragScroll& dragScroll() override { return dragScroll_; }
 
   private:
@@ -46,6 +52,7 @@ class MainShell final : public Shell {
     Dialogs* dialogs_;
     PrintTarget* printTarget_;
     ScreenFacts screen_;
+    ImageLimits imageLimits_;
     PaperCatalogue catalogue_;
     DragScroll dragScroll_;
     ProgressBarState progress_;

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes as a seam: the application shows Qt's, tests answer from a script.
-// Core code that must speak to the user (a drawing that cannot be done, say) asks
-// the process-wide instance; windows get theirs handed in.
+// Whatever must speak to the user (a drawing that cannot be done, say) gets the
+// instance to speak through handed in.
 
 #include <QString>
 
@@ -17,7 +17,10 @@ class Messages {
                               MsgIcon icon) = 0;
 };
 
-// The instance core code reports through; until one is installed, messages are
-// written to standard error and answered with the first button.
-Messages& appMessages();
-void setAppMessages(Messages* messages);
+// For programs without a window: messages are written to standard error as
+// "caption: text" ("Fehler" when there is no caption) and answered with the
+// first button.
+class StderrMessages final : public Messages {
+  public:
+    MsgAnswer message(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override;
+};

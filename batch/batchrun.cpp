@@ -22,6 +22,10 @@
 
 namespace {
 
+// The window's rules use the screen's resolution; the batch takes the one a
+// standard screen has, so labels come out as the window makes them there.
+constexpr ScreenFacts kStandardScreen{96, 24};
+
 // What the window would have: the image, the objects and the screen's scales.
 struct Job {
     DibImage image;
@@ -96,7 +100,7 @@ Calibration chooseCalibration(const BatchOptions& options, const QString& settin
 }
 
 LabelContent contentOf(const Job& job, const BatchOptions& options) {
-    const int dpi = screenFacts().logicalDpiX;
+    const int dpi = kStandardScreen.logicalDpiX;
     const double imagePixelSize = units::kUnitsPerMm * units::kMmPerInch / dpi * 2;
     return {job.image, job.objects, PlacementValues{options.size, options.shiftX, options.shiftY},
             LabelRenderSettings{imagePixelSize, dpi, dpi}};
@@ -109,8 +113,11 @@ PrintValues jobValuesOf(const BatchOptions& options) {
 int print(PrintTarget& target, const PaperType& paper, const Job& job, const BatchOptions& options,
           const Calibration& calibration, QTextStream& err) {
     StreamMessages messages(err);
+    // A drawing that cannot be done is told on standard error, captioned.
+    StderrMessages drawingMessages;
+    const DrawContext drawing{drawingMessages, kStandardScreen.colorDepth};
     const PrintJob printJob{paper, jobValuesOf(options), calibration, contentOf(job, options)};
-    switch (runPrintJob(target, printJob, messages)) {
+    switch (runPrintJob(target, printJob, messages, drawing)) {
     case PrintOutcome::Printed:
         return ExitOk;
     case PrintOutcome::NoLabelArea:
@@ -135,9 +142,11 @@ QPageSize pageSizeNamed(const QString& name) {
 
 int writePreview(const PaperType& paper, const Job& job, const BatchOptions& options, QTextStream& err) {
     const QPageSize pageSize = pageSizeNamed(options.paper);
+    StderrMessages drawingMessages;
     const QImage sheet = renderSheetPreview(paper, jobValuesOf(options), contentOf(job, options),
                                             pageSize.sizePixels(options.resolution), options.resolution,
-                                            screenFacts().logicalDpiX, options.zoom);
+                                            kStandardScreen.logicalDpiX, options.zoom,
+                                            DrawContext{drawingMessages, kStandardScreen.colorDepth});
     QSaveFile file(options.previewFile);
     if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") ||
         !commitWhole(file)) {

@@ -3,7 +3,6 @@
 #include "base/settingsfolder.h"
 #include "batch/batchoptions.h"
 #include "batch/batchrun.h"
-#include "base/screenfacts.h"
 
 #include <QGuiApplication>
 #include <QDir>
@@ -45,8 +44,5 @@ int main(int argc, char* argv[]) {
         err << parsed.error << "\n\n" << batchUsage();
         return ExitUsage;
     }
-    // The window's rules use the screen's resolution; the batch takes the one a
-    // standard screen has, so labels come out as the window makes them there.
-    setScreenFacts({96, 24});
     return runBatch(*parsed.options, defaultSettingsFolder(), out, err);
 }

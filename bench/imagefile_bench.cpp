@@ -53,9 +53,9 @@ void openFile(benchmark::State& state, const char* name, ImageFileFormat format)
 
 void saveFile(benchmark::State& state, const char* name, int formatNumber) {
     const DibImage& image = picture();
+    StderrMessages messages;
     for (auto _ : state)
-        if (!SaveDib(image, benchFile(name), formatNumber, appMessages()))
-            state.SkipWithError("could not save");
+        if (!SaveDib(image, benchFile(name), formatNumber, messages)) state.SkipWithError("could not save");
     state.SetBytesProcessed(int64_t(state.iterations()) * kSide * kSide * 3);
 }
 

@@ -4,7 +4,6 @@
 // grows by a few bytes per copy. The counters report the file sizes.
 
 #include "print/printrun.h"
-#include "base/screenfacts.h"
 
 #include <QFileInfo>
 #include <QPageSize>
@@ -79,7 +78,6 @@ const DibImage& picture() {
 }
 
 void BM_PrintRunToPdf(benchmark::State& state) {
-    const ScopedScreenFacts screen(ScreenFacts{96, 24});
     const int copies = int(state.range(0));
     const PaperType paper = squareLabels();
     ObjectTable objects;
@@ -96,7 +94,7 @@ void BM_PrintRunToPdf(benchmark::State& state) {
         const PrintJob job{paper, PrintValues{0, copies, 1}, Calibration{},
                            LabelContent{picture(), objects, PlacementValues{100, 0, 0},
                                         LabelRenderSettings{pixelSize, 96, 96}}};
-        if (runPrintJob(target, job, messages) != PrintOutcome::Printed)
+        if (runPrintJob(target, job, messages, DrawContext{messages}) != PrintOutcome::Printed)
             state.SkipWithError("print run failed");
     }
     state.counters["file_bytes"] = double(QFileInfo(path).size());

@@ -5,7 +5,6 @@
 #include "retouch/cropimage.h"
 #include "retouch/dibfilter.h"
 #include "retouch/quarterturns.h"
-#include "retouch/rowsplit.h"
 #include "retouch/tones.h"
 
 #include <benchmark/benchmark.h>
@@ -39,9 +38,12 @@ void BM_RotateLeft(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(rotateLeft(scan(bitsOf(state))));
 }
-void BM_RotateRight(benchmark::State& state) {
+void rotateRightWith(benchmark::State& state, const ImageLimits& limits) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(rotateRight(scan(bitsOf(state))));
+        benchmark::DoNotOptimize(rotateRight(scan(bitsOf(state)), limits));
+}
+void BM_RotateRight(benchmark::State& state) {
+    rotateRightWith(state, {});
 }
 void BM_MirrorLeftRight(benchmark::State& state) {
     for (auto _ : state)
@@ -65,23 +67,25 @@ void BM_BrightnessContrast(benchmark::State& state) {
     }
 }
 // Filter `state.range(0)` of the table, as the menu applies it.
-void BM_Filter(benchmark::State& state) {
+void filterWith(benchmark::State& state, const ImageLimits& limits) {
     DibImage image = scan(24).clone();
     const EffectFilter filter = TransposeKernel(effectTable()[state.range(0)]);
     for (auto _ : state) {
         DibImage work;
-        benchmark::DoNotOptimize(DibFilter(image, filter, work));
+        benchmark::DoNotOptimize(DibFilter(image, filter, work, limits));
     }
+}
+void BM_Filter(benchmark::State& state) {
+    filterWith(state, {});
 }
 
 // The same on the calling thread alone: what a single core does.
+constexpr ImageLimits kOneThread{.rowThreads = 1};
 void BM_FilterOneThread(benchmark::State& state) {
-    ScopedRowThreads alone(1);
-    BM_Filter(state);
+    filterWith(state, kOneThread);
 }
 void BM_RotateRightOneThread(benchmark::State& state) {
-    ScopedRowThreads alone(1);
-    BM_RotateRight(state);
+    rotateRightWith(state, kOneThread);
 }
 
 } // namespace

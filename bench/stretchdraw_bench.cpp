@@ -54,10 +54,11 @@ void BM_StretchDrawDib(benchmark::State& state) {
     const int zoom = int(state.range(0));
     QImage view(1000, 800, QImage::Format_RGB32);
     const QRect dest = destinationFor(zoom);
+    StderrMessages messages;
     for (auto _ : state) {
         QPainter painter(&view);
         painter.setClipRect(view.rect());
-        drawWholeDib(painter, dest, scan(), true);
+        drawWholeDib(painter, DrawContext{messages}, dest, scan(), true);
     }
 }
 
@@ -78,10 +79,11 @@ void BM_StretchDrawPalette(benchmark::State& state) {
     const DibImage& image = paletteImage(int(state.range(0)), int(state.range(1)));
     QImage view(1000, 800, QImage::Format_RGB32);
     const QRect dest = destinationFor(int(state.range(2)), QSize(image.width(), image.height()));
+    StderrMessages messages;
     for (auto _ : state) {
         QPainter painter(&view);
         painter.setClipRect(view.rect());
-        drawWholeDib(painter, dest, image, true);
+        drawWholeDib(painter, DrawContext{messages}, dest, image, true);
     }
 }
 
@@ -92,10 +94,11 @@ void BM_StretchDrawScaledScreen(benchmark::State& state) {
     QImage view(QSize(qRound(1000 * ratio), qRound(800 * ratio)), QImage::Format_RGB32);
     view.setDevicePixelRatio(ratio);
     const QRect dest = destinationFor(100);
+    StderrMessages messages;
     for (auto _ : state) {
         QPainter painter(&view);
         painter.setClipRect(QRect(0, 0, 1000, 800));
-        drawWholeDib(painter, dest, scan(), true);
+        drawWholeDib(painter, DrawContext{messages}, dest, scan(), true);
     }
 }
 

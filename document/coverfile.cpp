@@ -17,7 +17,7 @@ WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const
     return commitWhole(file) ? WriteStatus::Ok : WriteStatus::WriteFailed;
 }
 
-ReadResult readCoverFile(const QString& path, const Progress& progress) {
+ReadResult readCoverFile(const QString& path, const ImageLimits& limits, const Progress& progress) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {ReadStatus::CannotOpen, {}};
     // Mapping spares a copy of the pixel rows; devices that cannot be mapped are
@@ -25,14 +25,14 @@ ReadResult readCoverFile(const QString& path, const Progress& progress) {
     const qint64 size = file.size();
     if (size > 0) {
         if (const uchar* mapped = file.map(0, size)) {
-            ReadResult result = readCover(QByteArrayView(mapped, size), progress);
+            ReadResult result = readCover(QByteArrayView(mapped, size), limits, progress);
             file.unmap(const_cast<uchar*>(mapped));
             return result;
         }
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return {ReadStatus::CannotOpen, {}};
-    return readCover(bytes, progress);
+    return readCover(bytes, limits, progress);
 }
 
 void copyFileFields(const AnnotationObject& from, AnnotationObject& to) {

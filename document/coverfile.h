@@ -73,14 +73,15 @@ bool writeCover(QIODevice& device, const CoverSource& source, const Progress& pr
 QByteArray coverBytes(const CoverSource& source, const Progress& progress = {});
 // The record of one object under slot number `slot`, as the file holds it.
 QByteArray objectRecord(int slot, const AnnotationObject& object);
-// Image rows are copied (and progress reported) only once everything else checked out.
-ReadResult readCover(QByteArrayView bytes, const Progress& progress = {});
+// Image rows are copied (and progress reported) only once everything else checked
+// out; an image larger than `limits` allow is OutOfMemory.
+ReadResult readCover(QByteArrayView bytes, const ImageLimits& limits = {}, const Progress& progress = {});
 
 // --- files -----------------------------------------------------------------------
 // Writes to a temporary file beside `path` that replaces it only when complete, so
 // a failed save leaves the previous file as it was.
 WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress = {});
-ReadResult readCoverFile(const QString& path, const Progress& progress = {});
+ReadResult readCoverFile(const QString& path, const ImageLimits& limits = {}, const Progress& progress = {});
 
 // What the user is told when a cover file named `name` (without its folder)
 // could not be read; the window shows it in a message box, the batch tool on stderr.

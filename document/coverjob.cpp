@@ -55,8 +55,8 @@ void CoverJob::replaceImage(DibImage&& image) {
     announce(Part::Image);
 }
 
-void CoverJob::makeWhiteStartImage() {
-    DibImage white = newdib(320, 200, 24);
+void CoverJob::makeWhiteStartImage(const ImageLimits& limits) {
+    DibImage white = newdib(320, 200, 24, limits);
     if (!white.isNull()) std::memset(white.pixels(), 255, white.sizeImage());
     replaceImage(std::move(white));
 }

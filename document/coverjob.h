@@ -53,8 +53,8 @@ class CoverJob : public QObject {
     void imageEdited() { announce(Part::Image); }
     // Frees the image and takes `image` in its place; the region stays as it is.
     void replaceImage(DibImage&& image);
-    // The white 320 × 200 24-bit picture of a new job.
-    void makeWhiteStartImage();
+    // The white 320 × 200 24-bit picture of a new job; none when `limits` leave no room.
+    void makeWhiteStartImage(const ImageLimits& limits);
 
     const MarkedRegion& region() const { return region_; }
     void setRegion(const MarkedRegion& region);

@@ -127,7 +127,7 @@ int paletteEntriesFor(int bitCount) {
     return -1;
 }
 
-ReadStatus readImage(ByteCursor& in, DibImage& image, const Progress& progress) {
+ReadStatus readImage(ByteCursor& in, DibImage& image, const ImageLimits& limits, const Progress& progress) {
     const int32_t headerSize = in.int32();
     const int32_t colours = in.int32();
     if (in.failed() || (colours != 0 && colours != 2 && colours != 16 && colours != 256) ||
@@ -150,7 +150,7 @@ ReadStatus readImage(ByteCursor& in, DibImage& image, const Progress& progress) 
 
     RgbQuad palette[256];
     std::memcpy(palette, block + sizeof header, std::size_t(colours) * sizeof(RgbQuad));
-    image = newdib(width, height, bitCount, palette, colours);
+    image = newdib(width, height, bitCount, palette, colours, limits);
     if (image.isNull()) return ReadStatus::OutOfMemory;
 
     if (progress) progress(0);
@@ -172,7 +172,7 @@ int rowPercent(int64_t row, int64_t rows) {
     return rows <= 1 ? 100 : int(row * 100 / (rows - 1));
 }
 
-ReadResult readCover(QByteArrayView bytes, const Progress& progress) {
+ReadResult readCover(QByteArrayView bytes, const ImageLimits& limits, const Progress& progress) {
     ReadResult result;
     const QByteArray expected = signature();
     if (bytes.size() < expected.size() || bytes.first(expected.size()) != QByteArrayView(expected)) {
@@ -198,7 +198,7 @@ ReadResult readCover(QByteArrayView bytes, const Progress& progress) {
         if (!object) return result;
         document.objects.emplace_back(slot, std::move(*object));
     }
-    result.status = readImage(in, document.image, progress);
+    result.status = readImage(in, document.image, limits, progress);
     return result;
 }
 

@@ -8,15 +8,15 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // A small cap keeps the fuzzer from spending its time on huge allocations
-    // that the cap refuses anyway in real use.
-    static ScopedPixelMemoryLimit limit(std::size_t(16) << 20);
-    return 0;
-}
+namespace {
+// A small cap keeps the fuzzer from spending its time on huge allocations
+// that the cap refuses anyway in real use.
+constexpr ImageLimits kFuzzLimits{.pixelMemoryBytes = std::size_t(16) << 20};
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    const DibImage image = FUZZ_DECODER(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const DibImage image =
+        FUZZ_DECODER(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)), kFuzzLimits);
     // Touch every byte of the result, so a short allocation shows up under ASan.
     volatile uint8_t sum = 0;
     if (!image.isNull())

@@ -7,14 +7,14 @@
 
 namespace {
 
-bool fitsInMemory(QSize size) {
+bool fitsInMemory(QSize size, const ImageLimits& limits) {
     return size.width() > 0 && size.height() > 0 &&
-           uint64_t(size.width()) * uint64_t(size.height()) * 4 <= pixelMemoryLimit();
+           limits.allows(uint64_t(size.width()) * uint64_t(size.height()) * 4);
 }
 
 // The bitmap's pixels as a 24-bit record, bottom row first.
-DibImage capture24(const QImage& bitmap) {
-    DibImage captured = newdib(bitmap.width(), bitmap.height(), 24);
+DibImage capture24(const QImage& bitmap, const ImageLimits& limits) {
+    DibImage captured = newdib(bitmap.width(), bitmap.height(), 24, limits);
     if (captured.isNull()) return captured;
     for (int y = 0; y < bitmap.height(); ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
@@ -30,8 +30,9 @@ DibImage capture24(const QImage& bitmap) {
 
 } // namespace
 
-DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device) {
-    if (!fitsInMemory(size)) return {};
+DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
+                     const DrawContext& drawing) {
+    if (!fitsInMemory(size, drawing.limits)) return {};
     QImage bitmap(size, QImage::Format_RGB32);
     if (bitmap.isNull()) return {};
     bitmap.fill(Qt::white);
@@ -40,10 +41,11 @@ DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice de
                                                 content.placement, device, content.render.ImagePixelSize);
     {
         QPainter painter(&bitmap);
-        drawWholeDib(painter, QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH),
-                     content.image, true);
+        drawWholeDib(painter, drawing,
+                     QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), content.image,
+                     true);
         DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
                   content.render);
     }
-    return capture24(bitmap);
+    return capture24(bitmap, drawing.limits);
 }

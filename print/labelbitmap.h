@@ -9,6 +9,7 @@
 #include "paper/placement.h"
 #include "print/drawvcart.h"
 #include "raster/dibimage.h"
+#include "raster/drawcontext.h"
 
 #include <QSize>
 
@@ -20,6 +21,8 @@ struct LabelContent {
 };
 
 // The label `size` pixels large on a device of the given resolution and
-// factors (device.LabelPx is taken from `size`). Null when the size is empty
-// or memory is short.
-DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device);
+// factors (device.LabelPx is taken from `size`), its picture drawn as on the
+// screen `drawing` names. Null when the size is empty or memory is short (the
+// label's bitmaps stay within the drawing's limits, too).
+DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
+                     const DrawContext& drawing);

@@ -34,7 +34,8 @@ QString noLabelAreaMessage(const PaperType& paper) {
     return format + problem + QStringLiteral(" Es wurde nichts gedruckt.");
 }
 
-PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages) {
+PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages,
+                         const DrawContext& drawing) {
     if (!labelHasArea(target, job)) return PrintOutcome::NoLabelArea;
     const SheetDevice device = printerDevice(target, job.calibration);
     if (target.dpiX() != target.dpiY())
@@ -45,15 +46,16 @@ PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& mes
     const SheetPlan plan = planSheets(job.paper, job.values, device);
     // Rendered before the job starts, so that a label too large for memory
     // prints no empty sheets.
-    const DibImage label =
-        renderLabel(job.content, plan.label,
-                    PlacementDevice{plan.label.width(), device.dpiX, device.dpiY, device.kX, device.kY});
+    const DibImage label = renderLabel(
+        job.content, plan.label,
+        PlacementDevice{plan.label.width(), device.dpiX, device.dpiY, device.kX, device.kY}, drawing);
     if (label.isNull()) return PrintOutcome::NoMemory;
     if (!target.begin(kPrintTitle)) return PrintOutcome::NotStarted;
+    const DrawContext printing = onPrinter(drawing);
     for (const LabelSpot& spot : plan.spots) {
         if (spot.newPage) target.newPage();
-        StretchDrawDib(*target.painter(), spot.x, spot.y, label.width(), label.height(), label, 0, 0,
-                       label.width(), label.height(), false);
+        StretchDrawDib(*target.painter(), printing, spot.x, spot.y, label.width(), label.height(), label, 0,
+                       0, label.width(), label.height(), false);
     }
     target.end();
     return PrintOutcome::Printed;

@@ -7,6 +7,7 @@
 #include "print/labelbitmap.h"
 #include "print/printtarget.h"
 #include "print/sheetlayout.h"
+#include "raster/drawcontext.h"
 
 inline const QString kPrintTitle = QStringLiteral("CD-Label/Cover");
 inline const QString kTestPrintTitle = QStringLiteral("Format-Drucker Testdruck");
@@ -32,8 +33,10 @@ QString noLabelAreaMessage(const PaperType& paper);
 // Renders the label once at the target's resolution and copies it to every
 // position of the job, opening a new page where a position begins a new sheet.
 // Unequal resolutions are reported through `messages` and printed anyway. A
-// label without area starts no job.
-PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages);
+// label without area starts no job. `drawing` is the screen's: the label's
+// picture is rendered as there, the copies go to the target as to a printer.
+PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages,
+                         const DrawContext& drawing);
 
 // A light grey 100 mm square with a black border at the origin of the
 // printable area, without any calibration.

@@ -12,10 +12,11 @@
 
 // Paints sheet `values.sheet` (values already corrected) of `size` at (0, 0):
 // the label is rendered once at the screen's resolution and copied 1:1.
-void paintSheetPreview(QPainter& painter, QSize size, const PaperType& paper, const PrintValues& values,
-                       const LabelContent& content, int dpi, int zoomPercent);
+void paintSheetPreview(QPainter& painter, const DrawContext& drawing, QSize size, const PaperType& paper,
+                       const PrintValues& values, const LabelContent& content, int dpi, int zoomPercent);
 
 // The same as a picture, for a printer page of `printablePixels` at `printerDpi`;
 // the values are corrected first. Null when memory is short.
 QImage renderSheetPreview(const PaperType& paper, const PrintValues& values, const LabelContent& content,
-                          QSize printablePixels, int printerDpi, int dpi, int zoomPercent);
+                          QSize printablePixels, int printerDpi, int dpi, int zoomPercent,
+                          const DrawContext& drawing);

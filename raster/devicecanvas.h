@@ -3,6 +3,8 @@
 // logical pixels, stored in the screen's own pixels, so that what is composed
 // there looks as sharp as what is painted on the screen directly.
 
+#include "raster/imagelimits.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -12,4 +14,4 @@ QSize devicePixelSize(QSize logical, qreal ratio);
 
 // A canvas of that many RGB32 pixels carrying the ratio; null when it is empty
 // or memory is short.
-QImage deviceCanvas(QSize logical, qreal ratio);
+QImage deviceCanvas(QSize logical, qreal ratio, const ImageLimits& limits);

@@ -6,8 +6,6 @@
 
 namespace {
 
-std::size_t g_pixelMemoryLimit = std::size_t(1) << 30;
-
 // The 16 colours of the standard Windows VGA palette.
 constexpr uint8_t kVga16[16][3] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
                                    {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
@@ -66,16 +64,16 @@ uint8_t* DibImage::pixels() {
     return pixels_.get();
 }
 
-DibImage DibImage::clone() const {
+DibImage DibImage::clone(const ImageLimits& limits) const {
     if (isNull()) return {};
-    DibImage copy = newdib(width(), height(), bitCount(), colors_.data(), paletteSize());
+    DibImage copy = newdib(width(), height(), bitCount(), colors_.data(), paletteSize(), limits);
     if (copy.isNull()) return {};
     std::memcpy(copy.pixels_.get(), pixels_.get(), sizeImage());
     copy.header_ = header_;
     return copy;
 }
 
-const QImage& DibImage::asQImage() const {
+const QImage& DibImage::asQImage(const ImageLimits& limits) const {
     if (!cache_.isNull() || isNull()) return cache_;
     const int w = width(), h = height();
     const QImage::Format format = bitCount() == 24  ? QImage::Format_RGB32
@@ -83,7 +81,7 @@ const QImage& DibImage::asQImage() const {
                                                     : QImage::Format_Indexed8;
     // QImage rows are padded to 32 bits like ours: a 1-bit image stays 1 bit.
     const int64_t lineBytes = dibStride(w, QImage::toPixelFormat(format).bitsPerPixel());
-    if (uint64_t(lineBytes) * uint64_t(h) > g_pixelMemoryLimit) return cache_;
+    if (!limits.allows(uint64_t(lineBytes) * uint64_t(h))) return cache_;
 
     QImage out(w, h, format);
     if (out.isNull()) return cache_;
@@ -124,12 +122,13 @@ int64_t dibStride(int64_t width, int bitCount) {
     return ((width * bitCount + 31) / 32) * 4;
 }
 
-DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int colorCount) {
+DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int colorCount,
+                const ImageLimits& limits) {
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24) return {};
     if (width <= 0 || height <= 0 || width > kMaxDibSide || height > kMaxDibSide) return {};
     const int64_t stride = dibStride(width, bitCount);
     const uint64_t bytes = uint64_t(stride) * uint64_t(height);
-    if (bytes == 0 || bytes > g_pixelMemoryLimit || bytes > UINT32_MAX) return {};
+    if (bytes == 0 || !limits.allows(bytes) || bytes > UINT32_MAX) return {};
 
     // calloc hands out zeroed memory without touching every page of a large image.
     auto* memory = static_cast<uint8_t*>(std::calloc(std::size_t(bytes), 1));
@@ -153,6 +152,10 @@ DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int
         }
     }
     return image;
+}
+
+DibImage newdib(int width, int height, int bitCount, const ImageLimits& limits) {
+    return newdib(width, height, bitCount, nullptr, 0, limits);
 }
 
 void deldib(DibImage& image) {
@@ -202,15 +205,4 @@ void setpixel(DibImage& image, int x, int y, uint32_t value) {
         break;
     }
     }
-}
-
-std::size_t pixelMemoryLimit() {
-    return g_pixelMemoryLimit;
-}
-
-ScopedPixelMemoryLimit::ScopedPixelMemoryLimit(std::size_t bytes) : previous_(g_pixelMemoryLimit) {
-    g_pixelMemoryLimit = bytes;
-}
-ScopedPixelMemoryLimit::~ScopedPixelMemoryLimit() {
-    g_pixelMemoryLimit = previous_;
 }

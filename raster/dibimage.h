@@ -3,6 +3,8 @@
 // rows, bottom row first, each row padded to a multiple of 4 bytes. This is the
 // exact layout the cover file stores, so images cross files byte for byte.
 
+#include "raster/imagelimits.h"
+
 #include <QImage>
 
 #include <array>
@@ -91,15 +93,16 @@ class DibImage {
     uint8_t* rowFromTop(int y) { return memoryRow(height() - 1 - y); }
 
     // An independent copy of header, colour table and pixels; null when memory is short.
-    DibImage clone() const;
+    DibImage clone(const ImageLimits& limits = {}) const;
 
     // The picture as a QImage (RGB32, Indexed8 or Mono), made once and kept until
     // the pixels or colours are next reached through a non-const accessor, so that
     // drawing the same image many times hands the same QImage to the painter.
-    const QImage& asQImage() const;
+    // Null when the limits leave no room for it.
+    const QImage& asQImage(const ImageLimits& limits = {}) const;
 
   private:
-    friend DibImage newdib(int, int, int, const RgbQuad*, int);
+    friend DibImage newdib(int, int, int, const RgbQuad*, int, const ImageLimits&);
     void invalidateCache() { cache_ = QImage(); }
 
     struct FreeDeleter {
@@ -120,7 +123,9 @@ int64_t dibStride(int64_t width, int bitCount);
 // (`colorCount` entries) when given; otherwise palette images get black/white,
 // the 16 standard Windows colours or a grey ramp. Bit counts 1, 4, 8 and 24 only.
 // Returns the null image when the size is out of range or memory is short.
-DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette = nullptr, int colorCount = 0);
+DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int colorCount,
+                const ImageLimits& limits = {});
+DibImage newdib(int width, int height, int bitCount, const ImageLimits& limits = {});
 
 // Frees the pixels; the record becomes the null image.
 void deldib(DibImage& image);
@@ -131,18 +136,4 @@ void deldib(DibImage& image);
 uint32_t getpixel(const DibImage& image, int x, int y);
 void setpixel(DibImage& image, int x, int y, uint32_t value);
 
-// Pixel memory is handed out only up to a limit, so that a hostile header or a
-// huge request gives a null image instead of exhausting the machine. Tests lower
-// the limit to reach the "out of memory" branches.
-std::size_t pixelMemoryLimit();
-class ScopedPixelMemoryLimit {
-  public:
-    explicit ScopedPixelMemoryLimit(std::size_t bytes);
-    ~ScopedPixelMemoryLimit();
-    ScopedPixelMemoryLimit(const ScopedPixelMemoryLimit&) = delete;
-    ScopedPixelMemoryLimit& operator=(const ScopedPixelMemoryLimit&) = delete;
-
-  private:
-    std::size_t previous_;
-};
 inline constexpr int kMaxDibSide = 65535;

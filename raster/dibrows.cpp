@@ -102,10 +102,10 @@ class RowConverter {
 } // namespace
 
 QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, int SrcHeight, int DestWidth,
-                    int DestHeight, const QRect& visible) {
+                    int DestHeight, const QRect& visible, const ImageLimits& limits) {
     const QRect block = visible & QRect(0, 0, DestWidth, DestHeight);
     if (block.isEmpty() || image.isNull() || !rowScalable(image.bitCount())) return {};
-    if (std::size_t(block.width()) * std::size_t(block.height()) * 4 > pixelMemoryLimit()) return {};
+    if (!limits.allows(uint64_t(block.width()) * uint64_t(block.height()) * 4)) return {};
     QImage out(block.size(), QImage::Format_RGB32);
     if (out.isNull()) return {};
 

@@ -11,6 +11,6 @@
 
 // SrcTop counts rows from the top of the image. Destination pixels whose source
 // lies outside the image are black for 24 bits and colour 0 of the palette for
-// the others. Null when the block is empty or memory is short.
+// the others. Null when the block is empty or the limits leave no room for it.
 QImage scaleDibRows(const DibImage& image, int SrcX, int SrcTop, int SrcWidth, int SrcHeight, int DestWidth,
-                    int DestHeight, const QRect& visible);
+                    int DestHeight, const QRect& visible, const ImageLimits& limits = {});

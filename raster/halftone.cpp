@@ -34,10 +34,10 @@ uint8_t halftoneIndex(int red, int green, int blue, int x, int y) {
                    ditherLevel(blue, threshold));
 }
 
-DibImage DIBHalftoneDIBXY(const DibImage& source, int width, int height) {
+DibImage DIBHalftoneDIBXY(const DibImage& source, int width, int height, const ImageLimits& limits) {
     if (source.isNull() || source.bitCount() != 24 || width <= 0 || height <= 0) return {};
     const std::vector<RgbQuad> palette = cubePalette();
-    DibImage out = newdib(width, height, 8, palette.data(), 256);
+    DibImage out = newdib(width, height, 8, palette.data(), 256, limits);
     if (out.isNull()) return {};
 
     const int W = source.width(), H = source.height();
@@ -56,6 +56,6 @@ DibImage DIBHalftoneDIBXY(const DibImage& source, int width, int height) {
     return out;
 }
 
-DibImage DIBHalftoneDIB(const DibImage& source) {
-    return DIBHalftoneDIBXY(source, source.width(), source.height());
+DibImage DIBHalftoneDIB(const DibImage& source, const ImageLimits& limits) {
+    return DIBHalftoneDIBXY(source, source.width(), source.height(), limits);
 }

@@ -12,10 +12,10 @@
 
 // The whole 24-bit image halftoned at its own size; null when `source` is not a
 // 24-bit image or memory is short.
-DibImage DIBHalftoneDIB(const DibImage& source);
+DibImage DIBHalftoneDIB(const DibImage& source, const ImageLimits& limits = {});
 
 // The same, scaled to width × height first (nearest pixel centre).
-DibImage DIBHalftoneDIBXY(const DibImage& source, int width, int height);
+DibImage DIBHalftoneDIBXY(const DibImage& source, int width, int height, const ImageLimits& limits = {});
 
 // The palette index the ditherer chooses for one colour at one position.
 uint8_t halftoneIndex(int red, int green, int blue, int x, int y);

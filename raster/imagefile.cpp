@@ -95,53 +95,53 @@ ImageFileFormat detectImageFormat(QByteArrayView bytes) {
     return ImageFileFormat::Unknown;
 }
 
-DibImage decodeImage(QByteArrayView bytes) {
+DibImage decodeImage(QByteArrayView bytes, const ImageLimits& limits) {
     switch (detectImageFormat(bytes)) {
     case ImageFileFormat::Bmp:
     case ImageFileFormat::Dib:
     case ImageFileFormat::Rle:
-        return decodeBmp(bytes);
+        return decodeBmp(bytes, limits);
     case ImageFileFormat::Gif:
-        return decodeGif(bytes);
+        return decodeGif(bytes, limits);
     case ImageFileFormat::Iff:
     case ImageFileFormat::Lbm:
-        return decodeIlbm(bytes);
+        return decodeIlbm(bytes, limits);
     case ImageFileFormat::Jif:
     case ImageFileFormat::Jpg:
-        return decodeJpeg(bytes);
+        return decodeJpeg(bytes, limits);
     case ImageFileFormat::Pcx:
-        return decodePcx(bytes);
+        return decodePcx(bytes, limits);
     case ImageFileFormat::Tga:
-        return decodeTga(bytes);
+        return decodeTga(bytes, limits);
     case ImageFileFormat::Tif:
-        return decodeTiff(bytes);
+        return decodeTiff(bytes, limits);
     case ImageFileFormat::Png:
-        return decodePng(bytes);
+        return decodePng(bytes, limits);
     case ImageFileFormat::Pnm:
-        return decodePnm(bytes);
+        return decodePnm(bytes, limits);
     case ImageFileFormat::Unknown:
         break;
     }
     return {};
 }
 
-QByteArray encodeImage(const DibImage& image, ImageFileFormat format) {
+QByteArray encodeImage(const DibImage& image, ImageFileFormat format, const ImageLimits& limits) {
     if (image.isNull()) return {};
     switch (format) {
     case ImageFileFormat::Bmp:
     case ImageFileFormat::Dib:
         return encodeBmp(image);
     case ImageFileFormat::Rle:
-        return encodeRle(image);
+        return encodeRle(image, limits);
     case ImageFileFormat::Gif:
-        return encodeGif(image);
+        return encodeGif(image, limits);
     case ImageFileFormat::Iff:
         return encodeIlbm(image);
     case ImageFileFormat::Lbm:
-        return encodeLbm(image);
+        return encodeLbm(image, limits);
     case ImageFileFormat::Jif:
     case ImageFileFormat::Jpg:
-        return encodeJpeg(image);
+        return encodeJpeg(image, kJpegQuality, limits);
     case ImageFileFormat::Pcx:
         return encodePcx(image);
     case ImageFileFormat::Tga:
@@ -157,18 +157,19 @@ QByteArray encodeImage(const DibImage& image, ImageFileFormat format) {
     return {};
 }
 
-DibImage OpenDib(const QString& fileName) {
+DibImage OpenDib(const QString& fileName, const ImageLimits& limits) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
     const QByteArray bytes = file.readAll();
-    return decodeImage(bytes);
+    return decodeImage(bytes, limits);
 }
 
 QString imageReadFailureText(const QString& name) {
     return QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(name);
 }
 
-bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages) {
+bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages,
+             const ImageLimits& limits) {
     const QString shownName = QFileInfo(fileName).fileName();
     const ImageFileFormat format = formatOfNumber(formatNumber);
     if (image.isNull() || format == ImageFileFormat::Unknown) {
@@ -176,7 +177,7 @@ bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, M
                           QStringLiteral("Das Bild kann in diesem Format nicht gespeichert werden."));
         return false;
     }
-    const QByteArray bytes = encodeImage(image, format);
+    const QByteArray bytes = encodeImage(image, format, limits);
     if (bytes.isEmpty()) {
         reportSaveFailure(messages,
                           QStringLiteral("Das Bild konnte nicht umgewandelt werden (zu wenig Speicher?).\n"

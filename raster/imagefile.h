@@ -27,19 +27,21 @@ QString withDefaultExtension(const QString& fileName, int filterPosition);
 
 // What the bytes look like; Unknown when no decoder would take them.
 ImageFileFormat detectImageFormat(QByteArrayView bytes);
-// The picture in `bytes`, whatever its format; null when unreadable.
-DibImage decodeImage(QByteArrayView bytes);
+// The picture in `bytes`, whatever its format; null when unreadable or larger
+// than `limits` allow.
+DibImage decodeImage(QByteArrayView bytes, const ImageLimits& limits = {});
 // The picture in the given save format; empty when the encoder fails.
-QByteArray encodeImage(const DibImage& image, ImageFileFormat format);
+QByteArray encodeImage(const DibImage& image, ImageFileFormat format, const ImageLimits& limits = {});
 
 // The image in a file; null when it cannot be read or is no picture we know.
-DibImage OpenDib(const QString& fileName);
+DibImage OpenDib(const QString& fileName, const ImageLimits& limits = {});
 // What the user is told when a picture cannot be read; `name` as the user knows the file.
 QString imageReadFailureText(const QString& name);
 
 // Writes the image in the format `formatNumber`. A failure is told to the user
 // in a message box captioned "Fehler" and leaves an existing file as it was.
-bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages);
+bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages,
+             const ImageLimits& limits = {});
 
 // File dialog filters in the "text|patterns|text|patterns" form.
 QString GetDIBOpenFilter();

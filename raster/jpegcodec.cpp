@@ -60,7 +60,8 @@ void storeCmykRow(DibImage& image, int y, const JSAMPLE* samples, bool invertedC
 
 // Decodes into `out`; false on any error. Only plain data lives in this frame
 // across the setjmp, so the jump back skips no destructor.
-bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBuffer) {
+bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, DibImage* out,
+                std::vector<JSAMPLE>* rowBuffer) {
     jpeg_decompress_struct info;
     JumpingErrorManager errors;
     jpeg_progress_mgr progress;
@@ -87,7 +88,7 @@ bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBu
         jpeg_destroy_decompress(&info);
         return false;
     }
-    *out = newdib(int(info.image_width), int(info.image_height), grey ? 8 : 24);
+    *out = newdib(int(info.image_width), int(info.image_height), grey ? 8 : 24, limits);
     if (out->isNull()) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -110,11 +111,11 @@ bool decodeInto(QByteArrayView bytes, DibImage* out, std::vector<JSAMPLE>* rowBu
 
 } // namespace
 
-DibImage decodeJpeg(QByteArrayView bytes) {
+DibImage decodeJpeg(QByteArrayView bytes, const ImageLimits& limits) {
     if (bytes.size() < 4) return {};
     auto image = std::make_unique<DibImage>();
     auto rowBuffer = std::make_unique<std::vector<JSAMPLE>>();
-    if (!decodeInto(bytes, image.get(), rowBuffer.get())) return {};
+    if (!decodeInto(bytes, limits, image.get(), rowBuffer.get())) return {};
     return std::move(*image);
 }
 
@@ -181,10 +182,10 @@ bool encodeInto(const DibImage& image, int quality, bool grey, EncodeState* stat
 
 } // namespace
 
-QByteArray encodeJpeg(const DibImage& image, int quality) {
+QByteArray encodeJpeg(const DibImage& image, int quality, const ImageLimits& limits) {
     if (image.isNull()) return {};
     const bool grey = paletteIsGrey(image);
-    const DibImage expanded = image.hasPalette() && !grey ? codec::toTrueColor(image) : DibImage();
+    const DibImage expanded = image.hasPalette() && !grey ? codec::toTrueColor(image, limits) : DibImage();
     if (image.hasPalette() && !grey && expanded.isNull()) return {};
     const DibImage& source = expanded.isNull() ? image : expanded;
     auto state = std::make_unique<EncodeState>();

@@ -113,7 +113,8 @@ std::vector<Device> devices() {
     return found;
 }
 
-DibImage imageFromFrames(const std::vector<std::pair<FrameLayout, QByteArray>>& frames) {
+DibImage imageFromFrames(const std::vector<std::pair<FrameLayout, QByteArray>>& frames,
+                         const ImageLimits& limits) {
     if (frames.empty()) return {};
     const FrameLayout& first = frames.front().first;
     const bool separate = frames.size() == 3;
@@ -136,12 +137,12 @@ DibImage imageFromFrames(const std::vector<std::pair<FrameLayout, QByteArray>>& 
     }
     const bool lineArt = !separate && first.format == SANE_FRAME_GRAY && first.depth == 1;
     const int bits = lineArt ? 1 : (!separate && first.format == SANE_FRAME_GRAY) ? 8 : 24;
-    if (!codec::acceptableSize(first.pixelsPerLine, lines, bits)) return {};
+    if (!codec::acceptableSize(first.pixelsPerLine, lines, bits, limits)) return {};
 
     // In line art a set bit is black.
     const RgbQuad blackOnWhite[2] = {{255, 255, 255, 0}, {0, 0, 0, 0}};
     DibImage image =
-        newdib(first.pixelsPerLine, lines, bits, lineArt ? blackOnWhite : nullptr, lineArt ? 2 : 0);
+        newdib(first.pixelsPerLine, lines, bits, lineArt ? blackOnWhite : nullptr, lineArt ? 2 : 0, limits);
     if (image.isNull()) return {};
     const int width = first.pixelsPerLine;
     for (int y = 0; y < lines; ++y) {
@@ -196,7 +197,8 @@ void Scanner::cancel() {
 }
 
 Failure Scanner::readFrame(std::vector<std::pair<FrameLayout, QByteArray>>& frames,
-                           const std::function<void(int)>& progress, int frameNumber) {
+                           const std::function<void(int)>& progress, int frameNumber,
+                           const ImageLimits& limits) {
     SANE_Parameters p;
     if (const SANE_Status status = sane_get_parameters(handle_, &p); status != SANE_STATUS_GOOD)
         return failureOf(status);
@@ -207,7 +209,7 @@ Failure Scanner::readFrame(std::vector<std::pair<FrameLayout, QByteArray>>& fram
     const bool separate =
         p.format == SANE_FRAME_RED || p.format == SANE_FRAME_GREEN || p.format == SANE_FRAME_BLUE;
     // Raw samples of up to 16 bits may take twice the room of the image made from them.
-    const int64_t room = int64_t(pixelMemoryLimit()) * 2;
+    const int64_t room = int64_t(limits.pixelMemoryBytes) * 2;
     const int64_t expected = layout.lines > 0 ? int64_t(layout.bytesPerLine) * layout.lines : -1;
     if (expected > room) return Failure::NoMemory;
 
@@ -231,13 +233,13 @@ Failure Scanner::readFrame(std::vector<std::pair<FrameLayout, QByteArray>>& fram
     return Failure::None;
 }
 
-Failure Scanner::scan(DibImage& image, const std::function<void(int)>& progress) {
+Failure Scanner::scan(DibImage& image, const std::function<void(int)>& progress, const ImageLimits& limits) {
     cancelled_ = false;
     std::vector<std::pair<FrameLayout, QByteArray>> frames;
     for (int frameNumber = 0; frameNumber < 3; ++frameNumber) {
         const SANE_Status started = sane_start(handle_);
         Failure failure = failureOf(started);
-        if (failure == Failure::None) failure = readFrame(frames, progress, frameNumber);
+        if (failure == Failure::None) failure = readFrame(frames, progress, frameNumber, limits);
         if (cancelled_) failure = Failure::Cancelled;
         if (failure != Failure::None) {
             sane_cancel(handle_);
@@ -247,7 +249,7 @@ Failure Scanner::scan(DibImage& image, const std::function<void(int)>& progress)
     }
     // Ends the scan, as SANE asks after the last frame.
     sane_cancel(handle_);
-    image = imageFromFrames(frames);
+    image = imageFromFrames(frames, limits);
     return image.isNull() ? Failure::NoMemory : Failure::None;
 }
 

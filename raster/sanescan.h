@@ -64,8 +64,10 @@ struct FrameLayout {
 };
 // Colour, grey and line-art frames of 1, 8 or 16 bits per sample become 24-,
 // 8- and 1-bit images; separate red, green and blue frames are put together.
-// `frames` are the frames of one scan with their data; null on a mismatch.
-DibImage imageFromFrames(const std::vector<std::pair<FrameLayout, QByteArray>>& frames);
+// `frames` are the frames of one scan with their data; null on a mismatch or
+// when `limits` leave no room for the image.
+DibImage imageFromFrames(const std::vector<std::pair<FrameLayout, QByteArray>>& frames,
+                         const ImageLimits& limits = {});
 
 class Scanner {
   public:
@@ -82,14 +84,16 @@ class Scanner {
     bool setOption(const QByteArray& name, const QVariant& value);
 
     // Scans one image. `progress` gets percentages (from the scanning thread);
-    // `cancel` from another thread stops the scan with Failure::Cancelled.
-    Failure scan(DibImage& image, const std::function<void(int)>& progress);
+    // `cancel` from another thread stops the scan with Failure::Cancelled. The
+    // samples read may take twice the pixel memory `limits` allow, the image
+    // once.
+    Failure scan(DibImage& image, const std::function<void(int)>& progress, const ImageLimits& limits = {});
     void cancel();
 
   private:
     Scanner(SANE_Handle handle, const QByteArray& name) : handle_(handle), name_(name) {}
     Failure readFrame(std::vector<std::pair<FrameLayout, QByteArray>>& frames,
-                      const std::function<void(int)>& progress, int frameNumber);
+                      const std::function<void(int)>& progress, int frameNumber, const ImageLimits& limits);
     SANE_Handle handle_;
     QByteArray name_;
     std::atomic<bool> cancelled_{false};

@@ -3,24 +3,15 @@
 #include "base/messages.h"
 #include "base/units.h"
 #include "raster/halftone.h"
-#include "base/screenfacts.h"
 
 #include <QPaintDevice>
-#include <QPaintEngine>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 namespace {
 
 using units::nearest32;
-
-std::vector<const QPainter*>& printerPainters() {
-    static std::vector<const QPainter*> painters;
-    return painters;
-}
 
 QPainter::CompositionMode compositionFor(uint32_t rop) {
     switch (rop) {
@@ -57,7 +48,7 @@ void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const 
     const QRect visible = dc.visibleArea() & dest;
     if (visible.isEmpty()) return;
     const QImage block = scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, dest.width(), dest.height(),
-                                      visible.translated(-dest.topLeft()));
+                                      visible.translated(-dest.topLeft()), dc.context().limits);
     if (block.isNull()) return; // no memory for the block: nothing drawn for this call
     dc.drawBlock(visible.topLeft(), block, rop);
 }
@@ -90,23 +81,24 @@ void halftoneAndDraw(DibDevice& dc, const StretchRects& r, const DibImage& image
     const int W = image.width(), H = image.height();
     const bool reduction = r.DestWidth < r.SrcWidth || r.DestHeight < r.SrcHeight;
     const QRect dest(r.X, r.Y, r.DestWidth, r.DestHeight);
+    const ImageLimits& limits = dc.context().limits;
     if (reduction) {
         DibImage reduced = DIBHalftoneDIBXY(image, nearest32(double(W) * r.DestWidth / r.SrcWidth),
-                                            nearest32(double(H) * r.DestHeight / r.SrcHeight));
+                                            nearest32(double(H) * r.DestHeight / r.SrcHeight), limits);
         if (reduced.isNull()) return;
         const QRect source(nearest32(double(r.SrcX) * reduced.width() / W),
                            nearest32(double(r.SrcY) * reduced.height() / H), r.DestWidth, r.DestHeight);
         dc.stretchDibits(dest, reduced, source, rop);
     } else {
-        DibImage halftoned = DIBHalftoneDIB(image);
+        DibImage halftoned = DIBHalftoneDIB(image, limits);
         if (halftoned.isNull()) return;
         dc.stretchDibits(dest, halftoned, QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), rop);
     }
 }
 
 void firstFallback(DibDevice& dc, bool& acceptsDibs, const StretchRects& r, const DibImage& image) {
-    DibImage scaled =
-        scaleEndpointAligned(image, r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight, r.DestWidth, r.DestHeight);
+    DibImage scaled = scaleEndpointAligned(image, r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight, r.DestWidth,
+                                           r.DestHeight, dc.context().limits);
     if (scaled.isNull()) {
         acceptsDibs = false;
         return;
@@ -115,47 +107,27 @@ void firstFallback(DibDevice& dc, bool& acceptsDibs, const StretchRects& r, cons
 }
 
 void secondFallback(DibDevice& dc, const StretchRects& r, const DibImage& image, uint32_t rop) {
+    Messages& messages = dc.context().messages;
     std::optional<QImage> bitmap = dc.createCompatibleBitmap(image.width(), image.height());
     if (!bitmap) {
-        appMessages().message(QStringLiteral("Konnte Bitmap nicht erzeugen!"), QString(), MsgButtons::Ok,
-                              MsgIcon::None);
+        messages.message(QStringLiteral("Konnte Bitmap nicht erzeugen!"), QString(), MsgButtons::Ok,
+                         MsgIcon::None);
         return;
     }
     if (!dc.setDibits(*bitmap, image)) {
-        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"),
-                              QString(), MsgButtons::Ok, MsgIcon::None);
+        messages.message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"), QString(),
+                         MsgButtons::Ok, MsgIcon::None);
         return;
     }
     // The device bitmap counts rows from the top: the DIB source rectangle is
     // turned accordingly, which agrees with the untouched rectangle for whole images.
     const QRect source = topDown(QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), image.height());
     if (!dc.stretchBlt(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), *bitmap, source, rop))
-        appMessages().message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"),
-                              QString(), MsgButtons::Ok, MsgIcon::None);
+        messages.message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"), QString(),
+                         MsgButtons::Ok, MsgIcon::None);
 }
 
 } // namespace
-
-bool paintsOnPrinter(const QPainter& painter) {
-    const QPaintDevice* device = painter.device();
-    if (device && device->devType() == QInternal::Printer) return true;
-    if (const QPaintEngine* engine = painter.paintEngine(); engine && engine->type() == QPaintEngine::Pdf)
-        return true;
-    const auto& marked = printerPainters();
-    return std::find(marked.begin(), marked.end(), &painter) != marked.end();
-}
-
-PrinterPainterMark::PrinterPainterMark(const QPainter& painter) : painter_(&painter) {
-    printerPainters().push_back(painter_);
-}
-PrinterPainterMark::~PrinterPainterMark() {
-    auto& marked = printerPainters();
-    marked.erase(std::find(marked.begin(), marked.end(), painter_));
-}
-
-bool PainterDibDevice::isPrinter() const {
-    return paintsOnPrinter(painter_);
-}
 
 bool PainterDibDevice::acceptsDibs() const {
     return painter_.isActive();
@@ -164,7 +136,7 @@ bool PainterDibDevice::acceptsDibs() const {
 bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, const QRect& source,
                                      uint32_t rop) {
     if (!painter_.isActive()) return false;
-    const QImage& picture = image.asQImage();
+    const QImage& picture = image.asQImage(context().limits);
     if (picture.isNull()) return false;
     withRop(painter_, rop, [&] { painter_.drawImage(dest, picture, topDown(source, image.height())); });
     return true;
@@ -172,14 +144,14 @@ bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, c
 
 bool PainterDibDevice::setDibitsToDevice(const QPoint& at, const DibImage& image) {
     if (!painter_.isActive()) return false;
-    const QImage& picture = image.asQImage();
+    const QImage& picture = image.asQImage(context().limits);
     if (picture.isNull()) return false;
     painter_.drawImage(at, picture);
     return true;
 }
 
 std::optional<QImage> PainterDibDevice::createCompatibleBitmap(int width, int height) {
-    if (width <= 0 || height <= 0 || std::size_t(width) * std::size_t(height) * 4 > pixelMemoryLimit())
+    if (width <= 0 || height <= 0 || !context().limits.allows(uint64_t(width) * uint64_t(height) * 4))
         return std::nullopt;
     QImage bitmap(width, height, QImage::Format_RGB32);
     if (bitmap.isNull()) return std::nullopt;
@@ -187,7 +159,7 @@ std::optional<QImage> PainterDibDevice::createCompatibleBitmap(int width, int he
 }
 
 bool PainterDibDevice::setDibits(QImage& bitmap, const DibImage& image) {
-    const QImage& picture = image.asQImage();
+    const QImage& picture = image.asQImage(context().limits);
     if (picture.isNull() || picture.size() != bitmap.size()) return false;
     bitmap = picture.convertToFormat(QImage::Format_RGB32);
     return !bitmap.isNull();
@@ -252,9 +224,10 @@ StretchRects clipToImage(StretchRects r, int W, int H) {
     return r;
 }
 
-void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
-    PainterDibDevice device(dc);
+void StretchDrawDib(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
+                    const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone,
+                    uint32_t Rop) {
+    PainterDibDevice device(dc, context);
     StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone,
                    Rop);
 }
@@ -269,7 +242,7 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
     if (r.SrcWidth <= 0 || r.SrcHeight <= 0 || r.DestWidth <= 0 || r.DestHeight <= 0) return;
 
     const int bits = image.bitCount();
-    if (bits == 24 && screenFacts().colorDepth <= 8 && Halftone) {
+    if (bits == 24 && dc.context().screenColorDepth <= 8 && Halftone) {
         halftoneAndDraw(dc, r, image, Rop);
     } else if (bits == 24 && !isPrinter) {
         DrawDibRows24(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
@@ -289,8 +262,9 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
     }
 }
 
-void drawWholeDib(QPainter& dc, const QRect& dest, const DibImage& image, bool halftone) {
-    StretchDrawDib(dc, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
+void drawWholeDib(QPainter& dc, const DrawContext& context, const QRect& dest, const DibImage& image,
+                  bool halftone) {
+    StretchDrawDib(dc, context, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
                    image.height(), halftone);
 }
 
@@ -313,10 +287,10 @@ void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeigh
 }
 
 DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,
-                              int DestWidth, int DestHeight) {
+                              int DestWidth, int DestHeight, const ImageLimits& limits) {
     if (image.isNull() || DestWidth <= 0 || DestHeight <= 0) return {};
     const int colours = image.paletteSize();
-    DibImage out = newdib(DestWidth, DestHeight, image.bitCount(), image.colors().data(), colours);
+    DibImage out = newdib(DestWidth, DestHeight, image.bitCount(), image.colors().data(), colours, limits);
     if (out.isNull()) return {};
     const int bits = image.bitCount();
     for (int y = 0; y < DestHeight; ++y) {

@@ -5,13 +5,15 @@
 // It chooses among halftoning (24-bit images on screens of 8 bits or fewer),
 // the own row scalers (every bit count on screens and off-screen images), and
 // plain image stretching (printers), with two fallbacks for devices on which
-// stretching fails. The row scalers compute only the part of the destination
+// stretching fails; the caller says in the device's DrawContext which kind of
+// device it draws on. The row scalers compute only the part of the destination
 // inside the painter's clip, in the device's own pixels, so a repaint costs the
 // visible area whatever the zoom and the image's size, and a screen with a scale
 // factor shows the picture at its full resolution.
 
 #include "raster/dibimage.h"
 #include "raster/dibrows.h"
+#include "raster/drawcontext.h"
 
 #include <QImage>
 #include <QPainter>
@@ -31,8 +33,10 @@ enum RasterOp : uint32_t {
 // tests replace single operations to reach the fallbacks.
 class DibDevice {
   public:
+    explicit DibDevice(const DrawContext& context) : context_(context) {}
     virtual ~DibDevice() = default;
-    virtual bool isPrinter() const = 0;
+    const DrawContext& context() const { return context_; }
+    bool isPrinter() const { return context_.printer; }
     // The device takes device-independent pixels directly (the first fallback needs it).
     virtual bool acceptsDibs() const = 0;
     // Draws `source` of the image (x from the left, y counted in rows from the
@@ -51,12 +55,14 @@ class DibDevice {
     virtual QRect devicePixels(const QRect& dest) const = 0;
     virtual QRect visibleArea() const = 0;
     virtual void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) = 0;
+
+  private:
+    DrawContext context_;
 };
 
 class PainterDibDevice : public DibDevice {
   public:
-    explicit PainterDibDevice(QPainter& painter) : painter_(painter) {}
-    bool isPrinter() const override;
+    PainterDibDevice(QPainter& painter, const DrawContext& context) : DibDevice(context), painter_(painter) {}
     bool acceptsDibs() const override;
     bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) override;
     bool setDibitsToDevice(const QPoint& at, const DibImage& image) override;
@@ -71,27 +77,15 @@ class PainterDibDevice : public DibDevice {
     QPainter& painter_;
 };
 
-// A painter counts as a printer's when it paints on a QPrinter or a PDF writer,
-// or while it is marked as one (the print run's page recorder in tests).
-bool paintsOnPrinter(const QPainter& painter);
-class PrinterPainterMark {
-  public:
-    explicit PrinterPainterMark(const QPainter& painter);
-    ~PrinterPainterMark();
-    PrinterPainterMark(const PrinterPainterMark&) = delete;
-    PrinterPainterMark& operator=(const PrinterPainterMark&) = delete;
-
-  private:
-    const QPainter* painter_;
-};
-
-void StretchDrawDib(QPainter& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
+void StretchDrawDib(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
+                    const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone,
+                    uint32_t Rop = SRCCOPY);
 void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
                     int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop = SRCCOPY);
 
 // Every caller draws the whole image: this is that call.
-void drawWholeDib(QPainter& dc, const QRect& dest, const DibImage& image, bool halftone);
+void drawWholeDib(QPainter& dc, const DrawContext& context, const QRect& dest, const DibImage& image,
+                  bool halftone);
 
 // The source rectangle clipped to a W × H image, the destination shrunk with it.
 struct StretchRects {
@@ -113,4 +107,4 @@ void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeigh
 // rows counted from the bottom like the source's (SrcY from the bottom row).
 // A destination one pixel wide or high takes the first source column or row.
 DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,
-                              int DestWidth, int DestHeight);
+                              int DestWidth, int DestHeight, const ImageLimits& limits = {});

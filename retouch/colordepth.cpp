@@ -14,7 +14,8 @@ template <int Bits> unsigned indexAt(const uint8_t* row, int x) {
     return (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 
-template <int Bits> void expandRows(const DibImage& source, DibImage& target, RowProgress& progress) {
+template <int Bits>
+void expandRows(const DibImage& source, DibImage& target, int threadLimit, RowProgress& progress) {
     // Blue, green and red of every possible index.
     std::array<std::array<uint8_t, 3>, 256> bgr{};
     const auto colours = source.colors();
@@ -23,7 +24,7 @@ template <int Bits> void expandRows(const DibImage& source, DibImage& target, Ro
     const ConstRows from(source);
     const Rows to(target);
     const int W = source.width();
-    forEachRow(source.height(), int64_t(3) * W, progress, [&](int row) {
+    forEachRow(source.height(), int64_t(3) * W, threadLimit, progress, [&](int row) {
         const uint8_t* indices = from.memory(row);
         uint8_t* pixel = to.memory(row);
         for (int x = 0; x < W; ++x, pixel += 3) {
@@ -37,21 +38,21 @@ template <int Bits> void expandRows(const DibImage& source, DibImage& target, Ro
 
 } // namespace
 
-DibImage DepthUpTo(const DibImage& source, int bits, const ProgressFn& report) {
+DibImage DepthUpTo(const DibImage& source, int bits, const ImageLimits& limits, const ProgressFn& report) {
     RowProgress progress(report, source.height());
     progress.reset();
     if (bits != 24 || source.isNull() || !source.hasPalette()) return {};
-    DibImage target = newdib(source.width(), source.height(), 24);
+    DibImage target = newdib(source.width(), source.height(), 24, limits);
     if (!target.isNull()) {
         switch (source.bitCount()) {
         case 1:
-            expandRows<1>(source, target, progress);
+            expandRows<1>(source, target, limits.rowThreads, progress);
             break;
         case 4:
-            expandRows<4>(source, target, progress);
+            expandRows<4>(source, target, limits.rowThreads, progress);
             break;
         case 8:
-            expandRows<8>(source, target, progress);
+            expandRows<8>(source, target, limits.rowThreads, progress);
             break;
         }
     }

@@ -34,14 +34,16 @@ void copyBitRun(const uint8_t* source, int64_t sourceBit, uint8_t* target, int64
     if (const int tail = int(bitCount % 8)) target[bytes - 1] &= uint8_t(0xFF << (8 - tail));
 }
 
-DibImage cropImage(const DibImage& source, const PixelRegion& wanted, const ProgressFn& progress) {
+DibImage cropImage(const DibImage& source, const PixelRegion& wanted, const ImageLimits& limits,
+                   const ProgressFn& progress) {
     RowProgress rows(progress, 1);
     rows.reset();
     const PixelRegion region = clampRegion(wanted, source.width(), source.height());
     if (source.isNull() || region.isEmpty()) return {};
     const int width = region.right - region.left;
     const int height = region.bottom - region.top;
-    DibImage result = newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize());
+    DibImage result =
+        newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
     if (result.isNull()) {
         rows.reset();
         return {};

@@ -18,7 +18,8 @@ PixelRegion clampRegion(PixelRegion region, int width, int height);
 
 // A new image of the same bit count and colours holding `region` of `source`
 // (first limited to the image). Null when the region is empty or memory is short.
-DibImage cropImage(const DibImage& source, const PixelRegion& region, const ProgressFn& progress = {});
+DibImage cropImage(const DibImage& source, const PixelRegion& region, const ImageLimits& limits = {},
+                   const ProgressFn& progress = {});
 
 // Copies `bitCount` bits starting at bit `sourceBit` of `source` (counted from
 // the most significant bit of the first byte) to the start of `target`. The bits

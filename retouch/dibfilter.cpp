@@ -13,9 +13,9 @@ constexpr std::size_t kBorderBytes = 3 * kBorder;
 
 } // namespace
 
-DibImage makeBorderedCopy(const DibImage& image, const ProgressFn& report) {
+DibImage makeBorderedCopy(const DibImage& image, const ImageLimits& limits, const ProgressFn& report) {
     const int W = image.width(), H = image.height();
-    DibImage work = newdib(W + 2 * kBorder, H + 2 * kBorder, 24);
+    DibImage work = newdib(W + 2 * kBorder, H + 2 * kBorder, 24, limits);
     if (work.isNull()) return {};
     RowProgress progress(report, H);
     const ConstRows from(image);
@@ -52,11 +52,11 @@ void restoreFromBorderedCopy(DibImage& image, const DibImage& workImage, const P
 }
 
 FilterOutcome DibFilter(DibImage& image, const EffectFilter& filter, DibImage& workImage,
-                        const ProgressFn& report) {
+                        const ImageLimits& limits, const ProgressFn& report) {
     RowProgress progress(report, image.height());
     progress.reset();
     if (image.isNull() || image.bitCount() != 24) return FilterOutcome::NotTrueColour;
-    workImage = makeBorderedCopy(image, report);
+    workImage = makeBorderedCopy(image, limits, report);
     if (workImage.isNull()) return FilterOutcome::OutOfMemory;
 
     const RowConvolver convolver(filter);
@@ -64,7 +64,7 @@ FilterOutcome DibFilter(DibImage& image, const EffectFilter& filter, DibImage& w
     const Rows to(image);
     const int W = image.width(), H = image.height();
     RowProgress rows(report, H);
-    forEachRow(H, int64_t(25) * 3 * W, rows, [&](int y) {
+    forEachRow(H, int64_t(25) * 3 * W, limits.rowThreads, rows, [&](int y) {
         const uint8_t* windowRows[5];
         for (int r = 0; r < 5; ++r)
             windowRows[r] = window.fromTop(y + r);

@@ -18,10 +18,11 @@ enum class FilterOutcome { Filtered, NotTrueColour, OutOfMemory };
 // added and the value limited to 0 .. 255. On success `workImage` holds the
 // bordered copy of the previous pixels.
 FilterOutcome DibFilter(DibImage& image, const EffectFilter& filter, DibImage& workImage,
-                        const ProgressFn& progress = {});
+                        const ImageLimits& limits = {}, const ProgressFn& progress = {});
 
 // The bordered copy of a 24-bit image (W + 4) × (H + 4); null when memory is short.
-DibImage makeBorderedCopy(const DibImage& image, const ProgressFn& progress = {});
+DibImage makeBorderedCopy(const DibImage& image, const ImageLimits& limits = {},
+                          const ProgressFn& progress = {});
 
 // Copies the pixels kept in the work image back into `image`.
 void restoreFromBorderedCopy(DibImage& image, const DibImage& workImage, const ProgressFn& progress = {});

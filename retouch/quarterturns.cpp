@@ -88,7 +88,7 @@ void turnBandByBlocks(const ConstRows& from, const Rows& to, int W, int H, int y
 }
 
 template <int Bits, bool Counterclockwise>
-void turnPixels(const DibImage& source, DibImage& target, RowProgress& progress) {
+void turnPixels(const DibImage& source, DibImage& target, int threadLimit, RowProgress& progress) {
     const int W = source.width(), H = source.height();
     const ConstRows from(source);
     const Rows to(target);
@@ -96,7 +96,7 @@ void turnPixels(const DibImage& source, DibImage& target, RowProgress& progress)
     progress.setRows(bands);
     if constexpr (Bits % 8 == 0) {
         // Bands write disjoint bytes of the target, so they may run side by side.
-        forEachRow(bands, int64_t(kTile) * source.stride(), progress, [&](int band) {
+        forEachRow(bands, int64_t(kTile) * source.stride(), threadLimit, progress, [&](int band) {
             turnBandByBlocks<Bits / 8, Counterclockwise>(from, to, W, H, band * kTile);
         });
     } else {
@@ -107,7 +107,8 @@ void turnPixels(const DibImage& source, DibImage& target, RowProgress& progress)
     }
 }
 
-template <int Bits> void mirrorRows(const DibImage& source, DibImage& target, RowProgress& progress) {
+template <int Bits>
+void mirrorRows(const DibImage& source, DibImage& target, int threadLimit, RowProgress& progress) {
     const int W = source.width(), H = source.height();
     const ConstRows from(source);
     const Rows to(target);
@@ -122,7 +123,7 @@ template <int Bits> void mirrorRows(const DibImage& source, DibImage& target, Ro
         }
     };
     if constexpr (Bits % 8 == 0) {
-        forEachRow(H, source.stride(), progress, mirrorRow);
+        forEachRow(H, source.stride(), threadLimit, progress, mirrorRow);
     } else {
         for (int y = 0; y < H; ++y) {
             progress.row(y);
@@ -132,60 +133,69 @@ template <int Bits> void mirrorRows(const DibImage& source, DibImage& target, Ro
 }
 
 template <template <int> class Work>
-bool byBitCount(const DibImage& source, DibImage& target, RowProgress& p) {
+bool byBitCount(const DibImage& source, DibImage& target, int threadLimit, RowProgress& p) {
     switch (source.bitCount()) {
     case 1:
-        return Work<1>::run(source, target, p), true;
+        return Work<1>::run(source, target, threadLimit, p), true;
     case 4:
-        return Work<4>::run(source, target, p), true;
+        return Work<4>::run(source, target, threadLimit, p), true;
     case 8:
-        return Work<8>::run(source, target, p), true;
+        return Work<8>::run(source, target, threadLimit, p), true;
     case 24:
-        return Work<24>::run(source, target, p), true;
+        return Work<24>::run(source, target, threadLimit, p), true;
     }
     return false;
 }
 
 template <int Bits> struct TurnLeft {
-    static void run(const DibImage& s, DibImage& t, RowProgress& p) { turnPixels<Bits, true>(s, t, p); }
+    static void run(const DibImage& s, DibImage& t, int threads, RowProgress& p) {
+        turnPixels<Bits, true>(s, t, threads, p);
+    }
 };
 template <int Bits> struct TurnRight {
-    static void run(const DibImage& s, DibImage& t, RowProgress& p) { turnPixels<Bits, false>(s, t, p); }
+    static void run(const DibImage& s, DibImage& t, int threads, RowProgress& p) {
+        turnPixels<Bits, false>(s, t, threads, p);
+    }
 };
 template <int Bits> struct MirrorLeftRight {
-    static void run(const DibImage& s, DibImage& t, RowProgress& p) { mirrorRows<Bits>(s, t, p); }
+    static void run(const DibImage& s, DibImage& t, int threads, RowProgress& p) {
+        mirrorRows<Bits>(s, t, threads, p);
+    }
 };
 
 // The frame all four share: the new image with the source's colours, filled,
 // or null (with the bar back at 0) when it cannot be made.
 template <typename Fill>
-DibImage transformed(const DibImage& source, int width, int height, const ProgressFn& report, Fill fill) {
+DibImage transformed(const DibImage& source, int width, int height, const ImageLimits& limits,
+                     const ProgressFn& report, Fill fill) {
     RowProgress progress(report, source.height());
     progress.reset();
     if (source.isNull()) return {};
-    DibImage target = newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize());
-    if (!target.isNull() && !fill(source, target, progress)) target = DibImage();
+    DibImage target =
+        newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
+    if (!target.isNull() && !fill(source, target, limits.rowThreads, progress)) target = DibImage();
     progress.reset();
     return target;
 }
 
 } // namespace
 
-DibImage rotateLeft(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.height(), source.width(), progress, byBitCount<TurnLeft>);
+DibImage rotateLeft(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.height(), source.width(), limits, progress, byBitCount<TurnLeft>);
 }
 
-DibImage rotateRight(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.height(), source.width(), progress, byBitCount<TurnRight>);
+DibImage rotateRight(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.height(), source.width(), limits, progress, byBitCount<TurnRight>);
 }
 
-DibImage mirrorLeftRight(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.width(), source.height(), progress, byBitCount<MirrorLeftRight>);
+DibImage mirrorLeftRight(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.width(), source.height(), limits, progress,
+                       byBitCount<MirrorLeftRight>);
 }
 
-DibImage mirrorTopBottom(const DibImage& source, const ProgressFn& progress) {
-    return transformed(source, source.width(), source.height(), progress,
-                       [](const DibImage& s, DibImage& t, RowProgress& p) {
+DibImage mirrorTopBottom(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
+    return transformed(source, source.width(), source.height(), limits, progress,
+                       [](const DibImage& s, DibImage& t, int, RowProgress& p) {
                            const ConstRows from(s);
                            const Rows to(t);
                            for (int e = 0; e < s.height(); ++e) {

@@ -7,10 +7,12 @@
 #include "retouch/rowprogress.h"
 
 // Counter-clockwise: source pixel (x, y) goes to (y, W − 1 − x).
-DibImage rotateLeft(const DibImage& source, const ProgressFn& progress = {});
+DibImage rotateLeft(const DibImage& source, const ImageLimits& limits = {}, const ProgressFn& progress = {});
 // Clockwise: source pixel (x, y) goes to (H − 1 − y, x).
-DibImage rotateRight(const DibImage& source, const ProgressFn& progress = {});
+DibImage rotateRight(const DibImage& source, const ImageLimits& limits = {}, const ProgressFn& progress = {});
 // Left and right exchanged: (x, y) goes to (W − 1 − x, y).
-DibImage mirrorLeftRight(const DibImage& source, const ProgressFn& progress = {});
+DibImage mirrorLeftRight(const DibImage& source, const ImageLimits& limits = {},
+                         const ProgressFn& progress = {});
 // Top and bottom exchanged: (x, y) goes to (x, H − 1 − y).
-DibImage mirrorTopBottom(const DibImage& source, const ProgressFn& progress = {});
+DibImage mirrorTopBottom(const DibImage& source, const ImageLimits& limits = {},
+                         const ProgressFn& progress = {});

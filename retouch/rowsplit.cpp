@@ -11,10 +11,8 @@ namespace {
 constexpr int64_t kBytesPerThread = int64_t(1) << 20;
 constexpr int kMaxThreads = 8;
 
-int g_threadLimit = 0; // 0: as many as the machine has
-
-int threadsFor(int rows, int64_t bytes) {
-    int threads = g_threadLimit > 0 ? g_threadLimit : int(std::thread::hardware_concurrency());
+int threadsFor(int rows, int64_t bytes, int threadLimit) {
+    int threads = threadLimit > 0 ? threadLimit : int(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, kMaxThreads);
     threads = int(std::min<int64_t>(threads, bytes / kBytesPerThread));
     return std::clamp(threads, 1, std::max(rows, 1));
@@ -22,9 +20,9 @@ int threadsFor(int rows, int64_t bytes) {
 
 } // namespace
 
-void forEachRow(int rows, int64_t bytesPerRow, RowProgress& progress,
+void forEachRow(int rows, int64_t bytesPerRow, int threadLimit, RowProgress& progress,
                 const std::function<void(int row)>& doRow) {
-    const int threads = threadsFor(rows, bytesPerRow * rows);
+    const int threads = threadsFor(rows, bytesPerRow * rows, threadLimit);
     const int share = (rows + threads - 1) / std::max(threads, 1);
     std::vector<std::thread> helpers;
     // Shares that get no thread (none can be started) are done here afterwards.
@@ -51,11 +49,4 @@ void forEachRow(int rows, int64_t bytesPerRow, RowProgress& progress,
     for (std::thread& helper : helpers)
         helper.join();
     progress.row(rows - 1);
-}
-
-ScopedRowThreads::ScopedRowThreads(int threads) : previous_(g_threadLimit) {
-    g_threadLimit = threads;
-}
-ScopedRowThreads::~ScopedRowThreads() {
-    g_threadLimit = previous_;
 }

@@ -10,18 +10,8 @@
 
 // Calls doRow(r) for r = 0 .. rows − 1, each exactly once; rows of different
 // shares may run at the same time, so doRow must only write what row r owns.
-// `progress` counts `rows` rows and sees row(r) before row r of the caller's share.
-void forEachRow(int rows, int64_t bytesPerRow, RowProgress& progress,
+// At most `threadLimit` threads take part (0: as many as the machine has, 1:
+// the calling thread alone). `progress` counts `rows` rows and sees row(r)
+// before row r of the caller's share.
+void forEachRow(int rows, int64_t bytesPerRow, int threadLimit, RowProgress& progress,
                 const std::function<void(int row)>& doRow);
-
-// Limits the threads used (1: everything on the calling thread); for tests and benchmarks.
-class ScopedRowThreads {
-  public:
-    explicit ScopedRowThreads(int threads);
-    ~ScopedRowThreads();
-    ScopedRowThreads(const ScopedRowThreads&) = delete;
-    ScopedRowThreads& operator=(const ScopedRowThreads&) = delete;
-
-  private:
-    int previous_;
-};

@@ -34,7 +34,8 @@ ToneTable composeTables(const ToneTable& first, const ToneTable& second) {
     return table;
 }
 
-void applyToneTable(DibImage& image, const ToneTable& table, const ProgressFn& report) {
+void applyToneTable(DibImage& image, const ToneTable& table, const ImageLimits& limits,
+                    const ProgressFn& report) {
     RowProgress progress(report, 1);
     progress.reset();
     if (image.isNull()) return;
@@ -51,7 +52,7 @@ void applyToneTable(DibImage& image, const ToneTable& table, const ProgressFn& r
         const Rows rows(image);
         const int bytes = 3 * image.width();
         progress.setRows(image.height());
-        forEachRow(image.height(), bytes, progress, [&](int d) {
+        forEachRow(image.height(), bytes, limits.rowThreads, progress, [&](int d) {
             uint8_t* row = rows.fromTop(d);
             for (int i = 0; i < bytes; ++i)
                 row[i] = table[row[i]];
@@ -60,14 +61,15 @@ void applyToneTable(DibImage& image, const ToneTable& table, const ProgressFn& r
     progress.reset();
 }
 
-void Helligkeit(DibImage& image, int delta, const ProgressFn& progress) {
-    applyToneTable(image, brightnessTable(delta), progress);
+void Helligkeit(DibImage& image, int delta, const ImageLimits& limits, const ProgressFn& progress) {
+    applyToneTable(image, brightnessTable(delta), limits, progress);
 }
 
-void Kontrast(DibImage& image, int value, const ProgressFn& progress) {
-    applyToneTable(image, contrastTable(value), progress);
+void Kontrast(DibImage& image, int value, const ImageLimits& limits, const ProgressFn& progress) {
+    applyToneTable(image, contrastTable(value), limits, progress);
 }
 
-void HelligkeitUndKontrast(DibImage& image, int delta, int value, const ProgressFn& progress) {
-    applyToneTable(image, composeTables(brightnessTable(delta), contrastTable(value)), progress);
+void HelligkeitUndKontrast(DibImage& image, int delta, int value, const ImageLimits& limits,
+                           const ProgressFn& progress) {
+    applyToneTable(image, composeTables(brightnessTable(delta), contrastTable(value)), limits, progress);
 }

@@ -19,9 +19,12 @@ ToneTable contrastTable(int value);
 // `second` applied after `first`.
 ToneTable composeTables(const ToneTable& first, const ToneTable& second);
 
-void applyToneTable(DibImage& image, const ToneTable& table, const ProgressFn& progress = {});
+// The limits give the threads a pass over the rows may use; no memory is taken.
+void applyToneTable(DibImage& image, const ToneTable& table, const ImageLimits& limits = {},
+                    const ProgressFn& progress = {});
 
-void Helligkeit(DibImage& image, int delta, const ProgressFn& progress = {});
-void Kontrast(DibImage& image, int value, const ProgressFn& progress = {});
+void Helligkeit(DibImage& image, int delta, const ImageLimits& limits = {}, const ProgressFn& progress = {});
+void Kontrast(DibImage& image, int value, const ImageLimits& limits = {}, const ProgressFn& progress = {});
 // Brightness, then contrast, in one pass.
-void HelligkeitUndKontrast(DibImage& image, int delta, int value, const ProgressFn& progress = {});
+void HelligkeitUndKontrast(DibImage& image, int delta, int value, const ImageLimits& limits = {},
+                           const ProgressFn& progress = {});

@@ -1,15 +1,16 @@
 #pragma once
 // What a page gets from the window around it, besides the job: how to ask the
 // user, the status bar, the printer, the settings folder, the paper format
-// catalogue, the screen, and the drag-to-scroll state the views share. The main
-// window implements it; a page knows nothing else of the window or of the other
-// pages.
+// catalogue, the screen, the limits of image operations, and the drag-to-scroll
+// state the views share. The main window implements it; a page knows nothing
+// else of the window or of the other pages.
 
 #include "base/screenfacts.h"
+#include "raster/drawcontext.h"
+#include "widgets/dialogs.h"
 
 #include <QString>
 
-class Dialogs;
 class PaperCatalogue;
 class PrintTarget;
 struct DragScroll;
@@ -28,6 +29,13 @@ class Shell {
     virtual QString settingsFolder() const = 0;
     virtual PaperCatalogue& paperCatalogue() = 0;
     virtual ScreenFacts screen() const = 0;
+    // What the operations on the job's pictures may take of the machine.
+    virtual const ImageLimits& imageLimits() const = 0;
+    // How the views draw pictures: on this screen, telling the user what fails.
+    DrawContext screenDrawing() {
+        return DrawContext{
+            .messages = dialogs(), .screenColorDepth = screen().colorDepth, .limits = imageLimits()};
+    }
     // One drag at a time scrolls the scan view, the placement view or the sheet preview.
     virtual DragScroll& dragScroll() = 0;
 };

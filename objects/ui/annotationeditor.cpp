@@ -96,12 +96,12 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     const qreal ratio = page_.PaintBox1->devicePixelRatio();
     QImage& picture = page_.annotationBitmap;
     if (picture.devicePixelRatio() != ratio || picture.size() != devicePixelSize(composedArea_.size(), ratio))
-        picture = deviceCanvas(composedArea_.size(), ratio);
+        picture = deviceCanvas(composedArea_.size(), ratio, shell_.imageLimits());
     if (picture.isNull()) return false;
     picture.fill(Qt::white);
     QPainter canvas(&picture);
     canvas.translate(-composedArea_.topLeft());
-    drawWholeDib(canvas, QRect(0, 0, W, H), image, true);
+    drawWholeDib(canvas, shell_.screenDrawing(), QRect(0, 0, W, H), image, true);
     const int dpi = shell_.screen().logicalDpiX;
     DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
     markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());

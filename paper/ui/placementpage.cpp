@@ -235,8 +235,8 @@ void PlacementPage::paintView(QPainter& painter) {
     const ImagePlacement placement =
         placeImage(image.width(), image.height(), job_.placement(),
                    PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, job_.imagePixelSize());
-    drawWholeDib(painter, QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image,
-                 true);
+    drawWholeDib(painter, shell_.screenDrawing(),
+                 QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image, true);
     DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
               LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
 }

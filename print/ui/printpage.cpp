@@ -181,8 +181,8 @@ void PrintPage::paintSheet(QPainter& painter) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }
-    paintSheetPreview(painter, size, *paper, values, labelContent(), shell_.screen().logicalDpiX,
-                      ZoomEd4->value());
+    paintSheetPreview(painter, shell_.screenDrawing(), size, *paper, values, labelContent(),
+                      shell_.screen().logicalDpiX, ZoomEd4->value());
 }
 
 void PrintPage::UsedEDChange() {
@@ -218,7 +218,7 @@ void PrintPage::GoBtn1Click() {
     if (!labelHasArea(target, job))
         reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
     else if (choosePrintFile(target, shell_.dialogs(), kPrintTitle))
-        reportPrintOutcome(runPrintJob(target, job, shell_.dialogs()), *paper);
+        reportPrintOutcome(runPrintJob(target, job, shell_.dialogs(), shell_.screenDrawing()), *paper);
     VPaintPaint();
 }
 

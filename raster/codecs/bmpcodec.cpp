@@ -75,7 +75,7 @@ bool readLayout(ByteReader& in, BmpLayout& layout, qsizetype& paletteAt, int& pa
     return !in.failed();
 }
 
-bool validLayout(const BmpLayout& l) {
+bool validLayout(const BmpLayout& l, const ImageLimits& limits) {
     switch (l.compression) {
     case kRgb:
         if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 16 && l.bits != 24 && l.bits != 32)
@@ -94,7 +94,7 @@ bool validLayout(const BmpLayout& l) {
     default:
         return false;
     }
-    return codec::acceptableSize(l.width, l.height, l.bits <= 8 ? l.bits : 24);
+    return codec::acceptableSize(l.width, l.height, l.bits <= 8 ? l.bits : 24, limits);
 }
 
 // Runs and literal stretches of RLE8/RLE4 into the bottom-up rows of `image`;
@@ -179,7 +179,7 @@ bool decodeDirect(ByteReader& in, const BmpLayout& l, DibImage& image) {
 
 } // namespace
 
-DibImage decodeBmp(QByteArrayView bytes) {
+DibImage decodeBmp(QByteArrayView bytes, const ImageLimits& limits) {
     ByteReader in(bytes);
     if (in.u8() != 'B' || in.u8() != 'M') return {};
     in.skip(8);
@@ -187,7 +187,7 @@ DibImage decodeBmp(QByteArrayView bytes) {
     BmpLayout layout;
     qsizetype paletteAt = 0;
     int entryBytes = 4;
-    if (!readLayout(in, layout, paletteAt, entryBytes) || !validLayout(layout)) return {};
+    if (!readLayout(in, layout, paletteAt, entryBytes) || !validLayout(layout, limits)) return {};
 
     const int outBits = layout.bits <= 8 ? layout.bits : 24;
     RgbQuad table[256];
@@ -204,7 +204,7 @@ DibImage decodeBmp(QByteArrayView bytes) {
         }
         if (in.failed()) return {};
     }
-    DibImage image = newdib(int(layout.width), int(layout.height), outBits, table, entries);
+    DibImage image = newdib(int(layout.width), int(layout.height), outBits, table, entries, limits);
     if (image.isNull()) return {};
     image.header().biXPelsPerMeter = layout.resolutionX;
     image.header().biYPelsPerMeter = layout.resolutionY;
@@ -303,10 +303,10 @@ QByteArray encodeBmp(const DibImage& image) {
     return out;
 }
 
-QByteArray encodeRle(const DibImage& image) {
+QByteArray encodeRle(const DibImage& image, const ImageLimits& limits) {
     if (image.isNull()) return {};
-    const DibImage converted = image.bitCount() == 1    ? codec::toPalette4(image)
-                               : image.bitCount() == 24 ? codec::toPalette8(image)
+    const DibImage converted = image.bitCount() == 1    ? codec::toPalette4(image, limits)
+                               : image.bitCount() == 24 ? codec::toPalette8(image, limits)
                                                         : DibImage();
     const DibImage& source = converted.isNull() ? image : converted;
     if ((image.bitCount() == 1 || image.bitCount() == 24) && converted.isNull()) return {};

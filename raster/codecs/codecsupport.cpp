@@ -10,9 +10,9 @@
 
 namespace codec {
 
-bool acceptableSize(int64_t width, int64_t height, int bitCount) {
+bool acceptableSize(int64_t width, int64_t height, int bitCount, const ImageLimits& limits) {
     if (width <= 0 || height <= 0 || width > kMaxDibSide || height > kMaxDibSide) return false;
-    return uint64_t(dibStride(width, bitCount)) * uint64_t(height) <= pixelMemoryLimit();
+    return limits.allows(uint64_t(dibStride(width, bitCount)) * uint64_t(height));
 }
 
 int bitsForColours(int colours) {
@@ -44,9 +44,9 @@ bool hasGreyRamp(const DibImage& image) {
     return true;
 }
 
-DibImage toTrueColor(const DibImage& image) {
-    if (image.isNull() || image.bitCount() == 24) return image.clone();
-    DibImage out = newdib(image.width(), image.height(), 24);
+DibImage toTrueColor(const DibImage& image, const ImageLimits& limits) {
+    if (image.isNull() || image.bitCount() == 24) return image.clone(limits);
+    DibImage out = newdib(image.width(), image.height(), 24, limits);
     if (out.isNull()) return {};
     const auto table = image.colors();
     for (int row = 0; row < image.height(); ++row) {
@@ -64,9 +64,9 @@ DibImage toTrueColor(const DibImage& image) {
 
 namespace {
 
-DibImage widenIndices(const DibImage& image, int bits) {
+DibImage widenIndices(const DibImage& image, int bits, const ImageLimits& limits) {
     const auto table = image.colors();
-    DibImage out = newdib(image.width(), image.height(), bits, table.data(), int(table.size()));
+    DibImage out = newdib(image.width(), image.height(), bits, table.data(), int(table.size()), limits);
     if (out.isNull()) return {};
     for (int row = 0; row < image.height(); ++row) {
         const uint8_t* src = image.memoryRow(row);
@@ -78,7 +78,7 @@ DibImage widenIndices(const DibImage& image, int bits) {
 }
 
 // A picture of at most 256 distinct colours keeps them exactly.
-DibImage exactPalette(const DibImage& image) {
+DibImage exactPalette(const DibImage& image, const ImageLimits& limits) {
     std::unordered_map<uint32_t, uint8_t> seen;
     RgbQuad table[256];
     for (int row = 0; row < image.height(); ++row) {
@@ -92,7 +92,7 @@ DibImage exactPalette(const DibImage& image) {
             seen.emplace(key, uint8_t(seen.size()));
         }
     }
-    DibImage out = newdib(image.width(), image.height(), 8, table, int(seen.size()));
+    DibImage out = newdib(image.width(), image.height(), 8, table, int(seen.size()), limits);
     if (out.isNull()) return {};
     for (int row = 0; row < image.height(); ++row) {
         const uint8_t* src = image.memoryRow(row);
@@ -104,9 +104,9 @@ DibImage exactPalette(const DibImage& image) {
     return out;
 }
 
-DibImage medianCut(const DibImage& image) {
+DibImage medianCut(const DibImage& image, const ImageLimits& limits) {
     const std::size_t count = std::size_t(image.width()) * std::size_t(image.height());
-    if (count * 4 > pixelMemoryLimit()) return {};
+    if (!limits.allows(uint64_t(count) * 4)) return {};
     // giflib wants the colour planes apart and hands back its own indices,
     // which are not used (see below) but must have room.
     std::vector<GifByteType> red, green, blue, indices;
@@ -135,7 +135,7 @@ DibImage medianCut(const DibImage& image) {
     RgbQuad table[256];
     for (int c = 0; c < 256; ++c)
         table[c] = {map[c].Blue, map[c].Green, map[c].Red, 0};
-    DibImage out = newdib(image.width(), image.height(), 8, table, 256);
+    DibImage out = newdib(image.width(), image.height(), 8, table, 256, limits);
     if (out.isNull()) return {};
     // giflib assigns each pixel its median-cut box, which is not always the
     // nearest palette colour; the nearest one is found per 15-bit colour, once.
@@ -164,20 +164,20 @@ DibImage medianCut(const DibImage& image) {
 
 } // namespace
 
-DibImage toPalette8(const DibImage& image) {
+DibImage toPalette8(const DibImage& image, const ImageLimits& limits) {
     if (image.isNull()) return {};
-    if (image.bitCount() == 8) return image.clone();
+    if (image.bitCount() == 8) return image.clone(limits);
     if (image.bitCount() == 24) {
-        DibImage exact = exactPalette(image);
-        return exact.isNull() ? medianCut(image) : std::move(exact);
+        DibImage exact = exactPalette(image, limits);
+        return exact.isNull() ? medianCut(image, limits) : std::move(exact);
     }
-    return widenIndices(image, 8);
+    return widenIndices(image, 8, limits);
 }
 
-DibImage toPalette4(const DibImage& image) {
+DibImage toPalette4(const DibImage& image, const ImageLimits& limits) {
     if (image.isNull() || image.bitCount() > 4) return {};
-    if (image.bitCount() == 4) return image.clone();
-    return widenIndices(image, 4);
+    if (image.bitCount() == 4) return image.clone(limits);
+    return widenIndices(image, 4, limits);
 }
 
 } // namespace codec

@@ -10,9 +10,9 @@
 namespace codec {
 
 // True when a width × height image of `bitCount` bits may be allocated: both
-// sides within the record's limits and the pixel bytes within the memory cap.
+// sides within the record's limits and the pixel bytes within `limits`.
 // Decoders ask this before they allocate anything sized by a header.
-bool acceptableSize(int64_t width, int64_t height, int bitCount);
+bool acceptableSize(int64_t width, int64_t height, int bitCount, const ImageLimits& limits);
 
 // The smallest of 1, 4, 8 bits that holds `colours` palette entries.
 int bitsForColours(int colours);
@@ -40,13 +40,14 @@ inline uint8_t onWhite(int value, int alpha) {
 // True when the image is 8-bit and its palette is the grey ramp 0..255.
 bool hasGreyRamp(const DibImage& image);
 
+// The conversions give null when `limits` leave no room for the result.
 // The same picture at 24 bits.
-DibImage toTrueColor(const DibImage& image);
+DibImage toTrueColor(const DibImage& image, const ImageLimits& limits);
 // The same picture with 8-bit indices. Palette images keep their colours;
 // 24-bit images get a median-cut palette of at most 256 colours, the closest
 // a 256-colour format can come without dithering noise.
-DibImage toPalette8(const DibImage& image);
+DibImage toPalette8(const DibImage& image, const ImageLimits& limits);
 // The same picture with 4-bit indices; only for 1- and 4-bit images.
-DibImage toPalette4(const DibImage& image);
+DibImage toPalette4(const DibImage& image, const ImageLimits& limits);
 
 } // namespace codec

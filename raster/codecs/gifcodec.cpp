@@ -45,7 +45,7 @@ bool readExtension(GifFileType* gif, int& transparent) {
     return true;
 }
 
-DibImage readFirstPicture(GifFileType* gif, int transparent) {
+DibImage readFirstPicture(GifFileType* gif, int transparent, const ImageLimits& limits) {
     if (DGifGetImageDesc(gif) != GIF_OK) return {};
     const GifImageDesc& frame = gif->Image;
     const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
@@ -53,7 +53,8 @@ DibImage readFirstPicture(GifFileType* gif, int transparent) {
     const int screenHeight = gif->SHeight > 0 ? gif->SHeight : frame.Height;
     const int colours = map ? map->ColorCount : 2;
     const int bits = codec::bitsForColours(colours);
-    if (frame.Width <= 0 || frame.Height <= 0 || !codec::acceptableSize(screenWidth, screenHeight, bits))
+    if (frame.Width <= 0 || frame.Height <= 0 ||
+        !codec::acceptableSize(screenWidth, screenHeight, bits, limits))
         return {};
 
     RgbQuad table[256];
@@ -61,7 +62,7 @@ DibImage readFirstPicture(GifFileType* gif, int transparent) {
         table[i] = {map->Colors[i].Blue, map->Colors[i].Green, map->Colors[i].Red, 0};
     if (!map) table[0] = {0, 0, 0, 0}, table[1] = {255, 255, 255, 0};
     if (transparent >= 0 && transparent < (1 << bits)) table[transparent] = {255, 255, 255, 0};
-    DibImage image = newdib(screenWidth, screenHeight, bits, table, map ? std::min(colours, 256) : 2);
+    DibImage image = newdib(screenWidth, screenHeight, bits, table, map ? std::min(colours, 256) : 2, limits);
     if (image.isNull()) return {};
     // The screen starts in the background colour: one row is made and copied,
     // as a small file may announce a large screen.
@@ -102,7 +103,7 @@ DibImage readFirstPicture(GifFileType* gif, int transparent) {
 
 } // namespace
 
-DibImage decodeGif(QByteArrayView bytes) {
+DibImage decodeGif(QByteArrayView bytes, const ImageLimits& limits) {
     if (bytes.size() < 13 || !bytes.startsWith("GIF8")) return {};
     MemoryInput input{reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
     int error = 0;
@@ -112,7 +113,7 @@ DibImage decodeGif(QByteArrayView bytes) {
     for (;;) {
         GifRecordType record;
         if (DGifGetRecordType(gif.get(), &record) != GIF_OK) return {};
-        if (record == IMAGE_DESC_RECORD_TYPE) return readFirstPicture(gif.get(), transparent);
+        if (record == IMAGE_DESC_RECORD_TYPE) return readFirstPicture(gif.get(), transparent, limits);
         if (record == EXTENSION_RECORD_TYPE) {
             if (!readExtension(gif.get(), transparent)) return {};
         } else if (record == TERMINATE_RECORD_TYPE) {
@@ -148,9 +149,9 @@ bool writePicture(GifFileType* gif, const DibImage& image, ColorMapObject* map) 
 
 } // namespace
 
-QByteArray encodeGif(const DibImage& image) {
+QByteArray encodeGif(const DibImage& image, const ImageLimits& limits) {
     if (image.isNull()) return {};
-    const DibImage reduced = image.bitCount() == 24 ? codec::toPalette8(image) : DibImage();
+    const DibImage reduced = image.bitCount() == 24 ? codec::toPalette8(image, limits) : DibImage();
     if (image.bitCount() == 24 && reduced.isNull()) return {};
     const DibImage& source = reduced.isNull() ? image : reduced;
 

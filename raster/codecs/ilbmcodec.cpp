@@ -163,16 +163,16 @@ void storeHamRow(uint8_t* dst, const std::vector<unsigned>& values, int planes, 
 
 } // namespace
 
-DibImage decodeIlbm(QByteArrayView bytes) {
+DibImage decodeIlbm(QByteArrayView bytes, const ImageLimits& limits) {
     IlbmFile f;
     if (!readChunks(bytes, f)) return {};
     const IlbmHeader& h = f.header;
     const int bits = outputBits(f);
-    if (bits == 0 || h.compression > 1 || !codec::acceptableSize(h.width, h.height, bits)) return {};
+    if (bits == 0 || h.compression > 1 || !codec::acceptableSize(h.width, h.height, bits, limits)) return {};
     RgbQuad table[256];
     int entries = 0;
     buildPalette(f, table, entries);
-    DibImage image = newdib(h.width, h.height, bits, entries ? table : nullptr, entries);
+    DibImage image = newdib(h.width, h.height, bits, entries ? table : nullptr, entries, limits);
     if (image.isNull()) return {};
 
     const std::size_t planeBytes =
@@ -303,10 +303,10 @@ QByteArray encodeIlbm(const DibImage& image) {
     return encodeIff(image, false);
 }
 
-QByteArray encodeLbm(const DibImage& image) {
+QByteArray encodeLbm(const DibImage& image, const ImageLimits& limits) {
     if (image.isNull()) return {};
     if (image.bitCount() == 24) return encodeIff(image, false);
     if (image.bitCount() == 8) return encodeIff(image, true);
-    const DibImage widened = codec::toPalette8(image);
+    const DibImage widened = codec::toPalette8(image, limits);
     return widened.isNull() ? QByteArray() : encodeIff(widened, true);
 }

@@ -104,12 +104,12 @@ void storeLine(DibImage& image, const PcxHeader& h, int y, const std::vector<uin
 
 } // namespace
 
-DibImage decodePcx(QByteArrayView bytes) {
+DibImage decodePcx(QByteArrayView bytes, const ImageLimits& limits) {
     ByteReader in(bytes);
     PcxHeader h;
     if (bytes.size() < kHeaderSize || !readHeader(in, h)) return {};
     const int bits = outputBits(h);
-    if (!codec::acceptableSize(h.width, h.height, bits)) return {};
+    if (!codec::acceptableSize(h.width, h.height, bits, limits)) return {};
 
     RgbQuad table[256];
     int entries = 0;
@@ -132,7 +132,7 @@ DibImage decodePcx(QByteArrayView bytes) {
             table[i] = {header[3 * i + 2], header[3 * i + 1], header[3 * i], 0};
         entries = useHeader ? 1 << bits : 0;
     }
-    DibImage image = newdib(int(h.width), int(h.height), bits, table, entries);
+    DibImage image = newdib(int(h.width), int(h.height), bits, table, entries, limits);
     if (image.isNull()) return {};
     image.header().biXPelsPerMeter = int(h.dpiX * 10000 / 254);
     image.header().biYPelsPerMeter = int(h.dpiY * 10000 / 254);

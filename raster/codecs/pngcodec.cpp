@@ -40,7 +40,7 @@ struct Decoding {
 
 // Everything that lives across the setjmp is in `d`, owned by the caller, so
 // the jump back on an error skips no destructor.
-bool decodeInto(QByteArrayView bytes, Decoding& d) {
+bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, Decoding& d) {
     MemoryInput input{reinterpret_cast<const uint8_t*>(bytes.data()), std::size_t(bytes.size())};
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpQuietly, stayQuiet);
     if (!png) return false;
@@ -94,11 +94,11 @@ bool decodeInto(QByteArrayView bytes, Decoding& d) {
     if (depth == 16) png_set_scale_16(png);
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (!codec::acceptableSize(width, height, bits)) png_error(png, "too large");
+    if (!codec::acceptableSize(width, height, bits, limits)) png_error(png, "too large");
     const std::size_t rowBytes = png_get_rowbytes(png, info);
-    if (kind != RowKind::Direct && rowBytes * height > pixelMemoryLimit()) png_error(png, "too large");
+    if (kind != RowKind::Direct && !limits.allows(uint64_t(rowBytes) * height)) png_error(png, "too large");
 
-    d.image = newdib(int(width), int(height), bits, entries ? table : nullptr, entries);
+    d.image = newdib(int(width), int(height), bits, entries ? table : nullptr, entries, limits);
     if (d.image.isNull()) png_error(png, "no memory");
     d.rows.resize(height);
     if (kind == RowKind::Direct) {
@@ -135,11 +135,11 @@ bool decodeInto(QByteArrayView bytes, Decoding& d) {
 
 } // namespace
 
-DibImage decodePng(QByteArrayView bytes) {
+DibImage decodePng(QByteArrayView bytes, const ImageLimits& limits) {
     if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) != 0)
         return {};
     auto d = std::make_unique<Decoding>();
-    if (!decodeInto(bytes, *d)) return {};
+    if (!decodeInto(bytes, limits, *d)) return {};
     return std::move(d->image);
 }
 

@@ -56,10 +56,10 @@ class SampleReader {
     int64_t maximum_;
 };
 
-DibImage readBitmap(ByteReader& in, bool plain, int width, int height) {
+DibImage readBitmap(ByteReader& in, bool plain, int width, int height, const ImageLimits& limits) {
     // Ones are black in a bitmap.
     const RgbQuad table[2] = {{255, 255, 255, 0}, {0, 0, 0, 0}};
-    DibImage image = newdib(width, height, 1, table, 2);
+    DibImage image = newdib(width, height, 1, table, 2, limits);
     if (image.isNull()) return {};
     const int lineBytes = (width + 7) / 8;
     for (int y = 0; y < height; ++y) {
@@ -85,7 +85,7 @@ DibImage readBitmap(ByteReader& in, bool plain, int width, int height) {
 
 } // namespace
 
-DibImage decodePnm(QByteArrayView bytes) {
+DibImage decodePnm(QByteArrayView bytes, const ImageLimits& limits) {
     ByteReader in(bytes);
     if (in.u8() != 'P') return {};
     const int kind = in.u8() - '0';
@@ -95,12 +95,12 @@ DibImage decodePnm(QByteArrayView bytes) {
     const int64_t maximum = kind == 1 || kind == 4 ? 1 : readNumber(in);
     if (maximum < 1 || maximum > 65535) return {};
     const int bits = kind == 1 || kind == 4 ? 1 : kind == 2 || kind == 5 ? 8 : 24;
-    if (!codec::acceptableSize(width, height, bits)) return {};
+    if (!codec::acceptableSize(width, height, bits, limits)) return {};
     // Exactly one white-space byte separates the header from raw data.
     if (!isSpace(in.u8())) return {};
-    if (bits == 1) return readBitmap(in, plain, int(width), int(height));
+    if (bits == 1) return readBitmap(in, plain, int(width), int(height), limits);
 
-    DibImage image = newdib(int(width), int(height), bits);
+    DibImage image = newdib(int(width), int(height), bits, limits);
     if (image.isNull()) return {};
     SampleReader samples(in, plain, maximum);
     for (int y = 0; y < height; ++y) {

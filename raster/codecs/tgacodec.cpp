@@ -106,7 +106,7 @@ bool looksLikeTga(QByteArrayView bytes) {
     return validHeader(readHeader(in));
 }
 
-DibImage decodeTga(QByteArrayView bytes) {
+DibImage decodeTga(QByteArrayView bytes, const ImageLimits& limits) {
     ByteReader in(bytes);
     const TgaHeader h = readHeader(in);
     if (in.failed() || !validHeader(h)) return {};
@@ -125,7 +125,7 @@ DibImage decodeTga(QByteArrayView bytes) {
     const bool keepsPalette = type == 1 && h.mapFirst + h.mapLength <= 256;
     const bool grey = type == 3;
     const int bits = keepsPalette || grey ? 8 : 24;
-    if (!codec::acceptableSize(h.width, h.height, bits)) return {};
+    if (!codec::acceptableSize(h.width, h.height, bits, limits)) return {};
 
     RgbQuad table[256];
     if (keepsPalette)
@@ -134,7 +134,8 @@ DibImage decodeTga(QByteArrayView bytes) {
             table[h.mapFirst + i] = {codec::onWhite(c.b, c.a), codec::onWhite(c.g, c.a),
                                      codec::onWhite(c.r, c.a), 0};
         }
-    DibImage image = newdib(h.width, h.height, bits, keepsPalette ? table : nullptr, keepsPalette ? 256 : 0);
+    DibImage image =
+        newdib(h.width, h.height, bits, keepsPalette ? table : nullptr, keepsPalette ? 256 : 0, limits);
     if (image.isNull()) return {};
 
     const bool alphaSays = (h.descriptor & 0x0F) != 0 || (type == 3 && h.depth == 16);

@@ -14,7 +14,7 @@ bool looksLikeTga(QByteArrayView bytes);
 // grey (8 bits, 16 with alpha) pictures, plain or run-length encoded, in any
 // corner order. Colour-mapped pictures keep their palette when it fits 256
 // entries; true colour becomes 24-bit, alpha is laid onto white.
-DibImage decodeTga(QByteArrayView bytes);
+DibImage decodeTga(QByteArrayView bytes, const ImageLimits& limits = {});
 
 // Palette images as colour-mapped 8-bit indices, 24-bit images as true colour;
 // uncompressed, with the format's version 2 footer.

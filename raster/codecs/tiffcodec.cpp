@@ -80,12 +80,12 @@ struct TiffLayout {
 };
 
 // Pictures whose scan lines map straight onto the image record's rows.
-DibImage readScanlines(TIFF* tiff, const TiffLayout& l) {
+DibImage readScanlines(TIFF* tiff, const TiffLayout& l, const ImageLimits& limits) {
     const bool palette = l.photometric == PHOTOMETRIC_PALETTE;
     const bool grey = l.photometric == PHOTOMETRIC_MINISBLACK || l.photometric == PHOTOMETRIC_MINISWHITE;
     const bool rgb = l.photometric == PHOTOMETRIC_RGB;
     const int bits = rgb ? 24 : l.bits == 1 ? 1 : palette && l.bits <= 4 ? 4 : 8;
-    if (!codec::acceptableSize(l.width, l.height, bits)) return {};
+    if (!codec::acceptableSize(l.width, l.height, bits, limits)) return {};
 
     RgbQuad table[256];
     const int entries = 1 << std::min<int>(l.bits, 8);
@@ -104,7 +104,7 @@ DibImage readScanlines(TIFF* tiff, const TiffLayout& l) {
         }
     }
     DibImage image = newdib(int(l.width), int(l.height), bits, rgb ? nullptr : table,
-                            rgb ? 0 : (l.bits == 1 ? 2 : entries));
+                            rgb ? 0 : (l.bits == 1 ? 2 : entries), limits);
     if (image.isNull()) return {};
     const tmsize_t lineSize = TIFFScanlineSize(tiff);
     if (lineSize <= 0) return {};
@@ -130,10 +130,10 @@ DibImage readScanlines(TIFF* tiff, const TiffLayout& l) {
     return image;
 }
 
-DibImage readThroughRgba(TIFF* tiff, const TiffLayout& l) {
+DibImage readThroughRgba(TIFF* tiff, const TiffLayout& l, const ImageLimits& limits) {
     // The RGBA reader needs four bytes a pixel besides the image.
-    if (!codec::acceptableSize(l.width, l.height, 32)) return {};
-    DibImage image = newdib(int(l.width), int(l.height), 24);
+    if (!codec::acceptableSize(l.width, l.height, 32, limits)) return {};
+    DibImage image = newdib(int(l.width), int(l.height), 24, limits);
     if (image.isNull()) return {};
     std::vector<uint32_t> raster;
     try {
@@ -160,7 +160,7 @@ DibImage readThroughRgba(TIFF* tiff, const TiffLayout& l) {
 
 } // namespace
 
-DibImage decodeTiff(QByteArrayView bytes) {
+DibImage decodeTiff(QByteArrayView bytes, const ImageLimits& limits) {
     if (bytes.size() < 8) return {};
     MemoryFile file{reinterpret_cast<const uint8_t*>(bytes.data()), nullptr, toff_t(bytes.size())};
     TiffHandle tiff = openMemory(file, "rm");
@@ -173,7 +173,7 @@ DibImage decodeTiff(QByteArrayView bytes) {
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, &l.samples);
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_PLANARCONFIG, &l.planar);
     TIFFGetField(tiff.get(), TIFFTAG_PHOTOMETRIC, &l.photometric);
-    if (!codec::acceptableSize(l.width, l.height, 1)) return {};
+    if (!codec::acceptableSize(l.width, l.height, 1, limits)) return {};
 
     const bool single = l.samples == 1 && !TIFFIsTiled(tiff.get());
     const bool palette = single && l.photometric == PHOTOMETRIC_PALETTE &&
@@ -183,7 +183,8 @@ DibImage decodeTiff(QByteArrayView bytes) {
                       (l.bits == 1 || l.bits == 2 || l.bits == 4 || l.bits == 8 || l.bits == 16);
     const bool rgb = !TIFFIsTiled(tiff.get()) && l.photometric == PHOTOMETRIC_RGB && l.samples == 3 &&
                      l.bits == 8 && l.planar == PLANARCONFIG_CONTIG;
-    return palette || grey || rgb ? readScanlines(tiff.get(), l) : readThroughRgba(tiff.get(), l);
+    return palette || grey || rgb ? readScanlines(tiff.get(), l, limits)
+                                  : readThroughRgba(tiff.get(), l, limits);
 }
 
 namespace {

@@ -93,7 +93,7 @@ void ScanPage::OpenBtnClick() {
     request.mustExist = true;
     const std::optional<FileAnswer> answer = shell_.dialogs().openFile(request);
     if (!answer) return;
-    receiveImage(OpenDib(answer->path));
+    receiveImage(OpenDib(answer->path, shell_.imageLimits()));
 }
 
 void ScanPage::SaveBtnClick() {
@@ -104,7 +104,8 @@ void ScanPage::SaveBtnClick() {
     if (!answer) return;
     // The format follows the chosen filter, whatever extension was typed.
     const QString fileName = withDefaultExtension(answer->path, answer->filterIndex);
-    SaveDib(job_.image(), fileName, formatNumberOfFilter(answer->filterIndex), shell_.dialogs());
+    SaveDib(job_.image(), fileName, formatNumberOfFilter(answer->filterIndex), shell_.dialogs(),
+            shell_.imageLimits());
 }
 
 void ScanPage::ScanPaintBoxMouseDown(QMouseEvent* event) {
@@ -141,5 +142,5 @@ void ScanPage::paintView(QPainter& painter) {
         QMetaObject::invokeMethod(this, &ScanPage::ScanPaintBoxPaint, Qt::QueuedConnection);
         return;
     }
-    drawWholeDib(painter, QRect(QPoint(0, 0), size), job_.image(), true);
+    drawWholeDib(painter, shell_.screenDrawing(), QRect(QPoint(0, 0), size), job_.image(), true);
 }

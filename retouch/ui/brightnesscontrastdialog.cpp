@@ -74,18 +74,20 @@ void BrightnessContrastDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void BrightnessContrastDialog::setImages(DibImage* current, const DibImage* backup, std::function<void()> repaint,
-                         ProgressFn progress) {
+void BrightnessContrastDialog::setImages(DibImage* current, const DibImage* backup,
+                                         std::function<void()> repaint, ProgressFn progress,
+                                         const ImageLimits& limits) {
     current_ = current;
     backup_ = backup;
     repaint_ = std::move(repaint);
     progress_ = std::move(progress);
+    limits_ = limits;
 }
 
 void BrightnessContrastDialog::TrackBar1Change() {
     if (!current_ || !backup_) return;
     restoreFromBackup(*current_, *backup_);
-    HelligkeitUndKontrast(*current_, TrackBar1->value(), TrackBar2->value(), progress_);
+    HelligkeitUndKontrast(*current_, TrackBar1->value(), TrackBar2->value(), limits_, progress_);
     if (repaint_) repaint_();
 }
 

@@ -26,10 +26,10 @@ class BrightnessContrastDialog : public QDialog {
     QPushButton* OkBitBtn1 = nullptr;
     QPushButton* CancelBitBtn2 = nullptr;
 
-    // The image the preview changes, the backup it starts from, and how to show
-    // the result and the progress.
+    // The image the preview changes, the backup it starts from, how to show
+    // the result and the progress, and what the preview may take of the machine.
     void setImages(DibImage* current, const DibImage* backup, std::function<void()> repaint,
-                   ProgressFn progress);
+                   ProgressFn progress, const ImageLimits& limits);
 
     void TrackBar1Change();
     void BacksetBitBtn3Click();
@@ -44,6 +44,7 @@ class BrightnessContrastDialog : public QDialog {
     const DibImage* backup_ = nullptr;
     std::function<void()> repaint_;
     ProgressFn progress_;
+    ImageLimits limits_;
 };
 
 // The backup's pixels and colours copied over `image` of the same size and depth.

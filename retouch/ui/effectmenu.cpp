@@ -28,7 +28,7 @@ void RetouchPage::EffektClick(QAction* Sender) {
                 "werden, dadurch erhöhert sich der Speicherbedarf. Wollen Sie fortfahren?"),
             QStringLiteral("Farbtiefe anpassen?"), MsgButtons::YesNo, MsgIcon::Question);
         if (answer != MsgAnswer::Yes) return;
-        replaceImage(DepthUpTo(job_.image(), 24, progress()), RegionAfter::Kept);
+        replaceImage(DepthUpTo(job_.image(), 24, shell_.imageLimits(), progress()), RegionAfter::Kept);
         if (job_.image().hasPalette()) {
             dialogs.message(
                 QStringLiteral("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."),
@@ -38,8 +38,8 @@ void RetouchPage::EffektClick(QAction* Sender) {
     }
 
     DibImage previous; // the bordered copy of the pixels before the filter
-    const FilterOutcome outcome =
-        DibFilter(job_.editableImage(), TransposeKernel(effectTable()[index]), previous, progress());
+    const FilterOutcome outcome = DibFilter(job_.editableImage(), TransposeKernel(effectTable()[index]),
+                                            previous, shell_.imageLimits(), progress());
     if (outcome == FilterOutcome::OutOfMemory) {
         dialogs.message(QStringLiteral("Fehler: Nicht genügent Speicher für diese Aktion!"),
                         QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);

@@ -11,7 +11,7 @@
 
 void RetouchPage::HellpBtnClick() {
     BrightnessContrastDialog dialog(this);
-    DibImage backup = job_.image().clone();
+    DibImage backup = job_.image().clone(shell_.imageLimits());
     if (backup.isNull()) {
         shell_.dialogs().message(QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"),
                                  QString(), MsgButtons::Ok, MsgIcon::Error);
@@ -19,7 +19,7 @@ void RetouchPage::HellpBtnClick() {
     }
     // The dialog changes the image in place for its preview.
     dialog.setImages(
-        &job_.editableImage(), &backup, [this] { job_.imageEdited(); }, progress());
+        &job_.editableImage(), &backup, [this] { job_.imageEdited(); }, progress(), shell_.imageLimits());
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted)
         job_.replaceImage(std::move(backup));
     else
@@ -27,20 +27,20 @@ void RetouchPage::HellpBtnClick() {
 }
 
 void RetouchPage::RotLeftBtnClick() {
-    replaceImage(rotateLeft(job_.image(), progress()), RegionAfter::WholeImage);
+    replaceImage(rotateLeft(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage);
 }
 
 void RetouchPage::RotRightBtnClick() {
-    replaceImage(rotateRight(job_.image(), progress()), RegionAfter::WholeImage);
+    replaceImage(rotateRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage);
 }
 
 // The marked region keeps its coordinates under the mirrors.
 void RetouchPage::FlipHBtnClick() {
-    replaceImage(mirrorLeftRight(job_.image(), progress()), RegionAfter::Kept);
+    replaceImage(mirrorLeftRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept);
 }
 
 void RetouchPage::FlipVBtnClick() {
-    replaceImage(mirrorTopBottom(job_.image(), progress()), RegionAfter::Kept);
+    replaceImage(mirrorTopBottom(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept);
 }
 
 void RetouchPage::SchnittBtnClick() {
@@ -51,5 +51,5 @@ void RetouchPage::SchnittBtnClick() {
         shell_.showProgress(0);
         return;
     }
-    replaceImage(cropImage(job_.image(), wanted, progress()), RegionAfter::WholeImage);
+    replaceImage(cropImage(job_.image(), wanted, shell_.imageLimits(), progress()), RegionAfter::WholeImage);
 }

@@ -182,7 +182,7 @@ void RetouchPage::paintView(QPainter& painter) {
         return;
     }
     layoutMarking();
-    drawWholeDib(painter, QRect(QPoint(0, 0), size), job_.image(), true);
+    drawWholeDib(painter, shell_.screenDrawing(), QRect(QPoint(0, 0), size), job_.image(), true);
     // A black dotted frame whose gaps are white, so it shows on any picture;
     // dots and gaps three pixels long, as Windows draws a dotted line.
     QPen dotted(Qt::black, 1);

@@ -353,10 +353,11 @@ TEST(CoverFile, ImageTooLargeForMemoryIsRefusedBeforeRows) {
     ObjectTable table;
     const DibImage image = gradientImage24(64, 64);
     const QByteArray bytes = coverBytes(sourceOf(table, image));
-    ScopedPixelMemoryLimit limit(1024);
+    const ImageLimits limits{.pixelMemoryBytes = 1024};
     int reports = 0;
-    EXPECT_EQ(readCover(bytes, [&](int) { ++reports; }).status, ReadStatus::OutOfMemory);
+    EXPECT_EQ(readCover(bytes, limits, [&](int) { ++reports; }).status, ReadStatus::OutOfMemory);
     EXPECT_EQ(reports, 0);
+    EXPECT_EQ(readCover(bytes).status, ReadStatus::Ok);
 }
 
 TEST(CoverFile, ProgressRunsOverTheRows) {
@@ -370,7 +371,7 @@ TEST(CoverFile, ProgressRunsOverTheRows) {
 
     QByteArray bytes;
     EXPECT_EQ(progressOf([&](const Progress& p) { bytes = coverBytes(sourceOf(table, tall), p); }), expected);
-    EXPECT_EQ(progressOf([&](const Progress& p) { readCover(bytes, p); }), expected);
+    EXPECT_EQ(progressOf([&](const Progress& p) { readCover(bytes, {}, p); }), expected);
 
     const DibImage oneRow = gradientImage24(3, 1);
     EXPECT_EQ(progressOf([&](const Progress& p) { coverBytes(sourceOf(table, oneRow), p); }),

@@ -39,14 +39,16 @@ TEST(DibImage, FailedCreationIsTheNullImage) {
     EXPECT_TRUE(newdib(10, 10, 16).isNull());
     EXPECT_TRUE(newdib(kMaxDibSide + 1, 1, 8).isNull());
     EXPECT_TRUE(newdib(60000, 60000, 24).isNull()); // beyond the memory cap
-    {
-        ScopedPixelMemoryLimit shortOfMemory(1000);
-        EXPECT_TRUE(newdib(100, 100, 24).isNull());
-        EXPECT_FALSE(newdib(10, 10, 24).isNull());
-        DibImage small = newdib(20, 20, 8);
-        EXPECT_FALSE(small.isNull());
-        EXPECT_TRUE(newdib(40, 40, 8).clone().isNull());
-    }
+    const ImageLimits shortOfMemory{.pixelMemoryBytes = 1000};
+    EXPECT_TRUE(newdib(100, 100, 24, shortOfMemory).isNull());
+    EXPECT_FALSE(newdib(10, 10, 24, shortOfMemory).isNull());
+    const RgbQuad red[1] = {{0, 0, 255, 0}};
+    EXPECT_TRUE(newdib(40, 40, 8, red, 1, shortOfMemory).isNull());
+    DibImage small = newdib(20, 20, 8, red, 1, shortOfMemory);
+    EXPECT_FALSE(small.isNull());
+    const DibImage larger = newdib(40, 40, 8);
+    EXPECT_TRUE(larger.clone(shortOfMemory).isNull());
+    EXPECT_FALSE(larger.clone().isNull());
     EXPECT_FALSE(newdib(100, 100, 24).isNull());
 }
 
@@ -114,10 +116,11 @@ TEST(DibImage, QImageOfAOneBitImageNeedsOneBitPerPixel) {
     // 8192 × 64 pixels are 512 KiB as one byte each, 64 KiB as bits.
     DibImage mono = patternImage(8192, 64, 1);
     DibImage nibbles = patternImage(8192, 64, 4);
-    ScopedPixelMemoryLimit limit(128 * 1024);
-    const QImage& picture = mono.asQImage();
+    const ImageLimits limits{.pixelMemoryBytes = 128 * 1024};
+    const QImage& picture = mono.asQImage(limits);
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.format(), QImage::Format_Mono);
     EXPECT_EQ(picture.pixelIndex(8191, 63), int(getpixel(mono, 8191, 63)));
-    EXPECT_TRUE(nibbles.asQImage().isNull()) << "4 bits are unpacked into bytes";
+    EXPECT_TRUE(nibbles.asQImage(limits).isNull()) << "4 bits are unpacked into bytes";
+    EXPECT_FALSE(nibbles.asQImage().isNull());
 }

@@ -128,10 +128,30 @@ TEST(ImageCodecs, HeadersClaimingHugePicturesAreRefusedBeforeAllocating) {
 
 TEST(ImageCodecs, ThePixelMemoryCapReachesEveryDecoder) {
     const DibImage image = sample(24, 64, 64);
+    const ImageLimits shortOfMemory{.pixelMemoryBytes = 2000};
     for (const FormatCase& f : kFormats) {
         const QByteArray bytes = encodeImage(image, f.format);
-        ScopedPixelMemoryLimit shortOfMemory(2000);
-        EXPECT_TRUE(decodeImage(bytes).isNull()) << f.name;
+        EXPECT_TRUE(decodeImage(bytes, shortOfMemory).isNull()) << f.name;
+        EXPECT_FALSE(decodeImage(bytes).isNull()) << f.name;
+    }
+}
+
+TEST(ImageCodecs, ConversionsForAFormatStayWithinTheLimits) {
+    // A format that cannot hold the picture as it is gets a converted copy,
+    // which counts against the limits: 64 × 64 at 4 bits or more exceeds these.
+    const ImageLimits shortOfMemory{.pixelMemoryBytes = 2000};
+    const struct {
+        ImageFileFormat format;
+        int bits;
+    } conversions[] = {{ImageFileFormat::Gif, 24},
+                       {ImageFileFormat::Rle, 24},
+                       {ImageFileFormat::Rle, 1},
+                       {ImageFileFormat::Lbm, 4},
+                       {ImageFileFormat::Jpg, 4}};
+    for (const auto& c : conversions) {
+        const DibImage image = sample(c.bits, 64, 64);
+        EXPECT_TRUE(encodeImage(image, c.format, shortOfMemory).isEmpty()) << int(c.format) << ", " << c.bits;
+        EXPECT_FALSE(encodeImage(image, c.format).isEmpty()) << int(c.format) << ", " << c.bits;
     }
 }
 

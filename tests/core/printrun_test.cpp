@@ -1,7 +1,6 @@
 #include "print/printrun.h"
 #include "support/testpapers.h"
 
-#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 #include "support/pagerecorder.h"
 
@@ -33,15 +32,15 @@ class PrintRunTest : public ::testing::Test {
                (y == 0 || page.pixelColor(x, y - 1) == Qt::white);
     }
 
-    PrintOutcome print(PageRecorder& recorder, PrintValues values, Calibration calibration = {}) {
+    PrintOutcome print(PageRecorder& recorder, PrintValues values, Calibration calibration = {},
+                       const ImageLimits& limits = {}) {
         const PrintJob job{paper, values, calibration,
                            LabelContent{image, objects, PlacementValues{100, 0, 0},
                                         LabelRenderSettings{kPixelSize, 96, 96}}};
-        return runPrintJob(recorder, job, dialogs);
+        return runPrintJob(recorder, job, dialogs, DrawContext{.messages = dialogs, .limits = limits});
     }
 
     static inline const QColor kLabelColour{200, 30, 60};
-    ScopedScreenFacts screen_{ScreenFacts{96, 24}};
     FakeDialogs dialogs;
     PaperType paper = twoByFive();
     DibImage image = solidImage(90, 55, kLabelColour);
@@ -101,9 +100,9 @@ TEST_F(PrintRunTest, UnequalResolutionsAreReportedAndPrinted) {
 }
 
 TEST_F(PrintRunTest, LabelTooLargeForMemoryStartsNoJob) {
-    ScopedPixelMemoryLimit limit(1 << 20);
     PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
-    EXPECT_EQ(print(recorder, {0, 3, 1}), PrintOutcome::NoMemory);
+    EXPECT_EQ(print(recorder, {0, 3, 1}, {}, ImageLimits{.pixelMemoryBytes = 1 << 20}),
+              PrintOutcome::NoMemory);
     EXPECT_EQ(recorder.jobs, 0);
 }
 

@@ -129,8 +129,8 @@ TEST(DibFilter, RefusesPaletteImagesAndReportsShortMemory) {
     EXPECT_TRUE(sameBytes(palette, before));
     DibImage image = randomImage(30, 30, 24, 1);
     const DibImage original = image.clone();
-    ScopedPixelMemoryLimit shortOfMemory(3000);
-    EXPECT_EQ(DibFilter(image, effectTable()[0], work), FilterOutcome::OutOfMemory);
+    const ImageLimits shortOfMemory{.pixelMemoryBytes = 3000};
+    EXPECT_EQ(DibFilter(image, effectTable()[0], work, shortOfMemory), FilterOutcome::OutOfMemory);
     EXPECT_TRUE(work.isNull());
     EXPECT_TRUE(sameBytes(image, original));
 }
@@ -160,6 +160,5 @@ TEST(DepthUpTo, ShowsThePaletteColoursForEveryPaletteDepth) {
     EXPECT_EQ(getpixel(deeper, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(getpixel(deeper, 3, 1), 0u);
     EXPECT_TRUE(DepthUpTo(randomImage(4, 4, 24, 1), 24).isNull());
-    ScopedPixelMemoryLimit shortOfMemory(10);
-    EXPECT_TRUE(DepthUpTo(randomImage(4, 4, 8, 1), 24).isNull());
+    EXPECT_TRUE(DepthUpTo(randomImage(4, 4, 8, 1), 24, ImageLimits{.pixelMemoryBytes = 10}).isNull());
 }

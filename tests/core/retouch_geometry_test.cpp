@@ -70,13 +70,13 @@ TEST(QuarterTurns, LeftThenRightAndFourTurnsGiveBackTheImageWithItsPalette) {
 TEST(QuarterTurns, FailWithoutMemoryAndReportProgressToTheLastRow) {
     const DibImage s = randomImage(40, 30, 24, 1);
     {
-        ScopedPixelMemoryLimit shortOfMemory(1000);
+        const ImageLimits shortOfMemory{.pixelMemoryBytes = 1000};
         std::vector<int> shown;
-        EXPECT_TRUE(::rotateLeft(s, [&](int p) { shown.push_back(p); }).isNull());
+        EXPECT_TRUE(::rotateLeft(s, shortOfMemory, [&](int p) { shown.push_back(p); }).isNull());
         EXPECT_EQ(shown, std::vector<int>{0});
     }
     std::vector<int> shown;
-    ::mirrorLeftRight(s, [&](int p) { shown.push_back(p); });
+    ::mirrorLeftRight(s, {}, [&](int p) { shown.push_back(p); });
     ASSERT_GE(shown.size(), 3u);
     EXPECT_EQ(shown.front(), 0);
     EXPECT_EQ(shown[shown.size() - 2], 100);
@@ -104,16 +104,15 @@ TEST(Crop, LimitsTheRegionToTheImageAndRefusesEmptyOnes) {
     EXPECT_TRUE(sameBytes(cropImage(s, {6, 5, 2, 1}), reference::crop(s, 2, 1, 6, 5)));
     EXPECT_TRUE(cropImage(s, {3, 3, 3, 7}).isNull());
     EXPECT_TRUE(cropImage(s, {12, 0, 15, 4}).isNull());
-    ScopedPixelMemoryLimit shortOfMemory(16);
-    EXPECT_TRUE(cropImage(s, {0, 0, 10, 8}).isNull());
+    EXPECT_TRUE(cropImage(s, {0, 0, 10, 8}, ImageLimits{.pixelMemoryBytes = 16}).isNull());
 }
 
 TEST(Crop, ShowsProgressPerRowAndAFullBarForASingleRow) {
     const DibImage s = randomImage(10, 8, 24, 3);
     std::vector<int> shown;
-    cropImage(s, {0, 0, 10, 3}, [&](int p) { shown.push_back(p); });
+    cropImage(s, {0, 0, 10, 3}, {}, [&](int p) { shown.push_back(p); });
     EXPECT_EQ(shown, (std::vector<int>{0, 50, 100, 0}));
     shown.clear();
-    cropImage(s, {0, 4, 10, 5}, [&](int p) { shown.push_back(p); });
+    cropImage(s, {0, 4, 10, 5}, {}, [&](int p) { shown.push_back(p); });
     EXPECT_EQ(shown, (std::vector<int>{0, 100, 0}));
 }

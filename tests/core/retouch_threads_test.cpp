@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <mutex>
+#include <set>
+#include <thread>
 #include <vector>
 
 using namespace reference;
@@ -16,23 +19,23 @@ namespace {
 
 // Every operation that may split its rows among threads, on `s`.
 std::vector<DibImage> allResults(const DibImage& s, int threads, std::vector<int>* shown = nullptr) {
-    ScopedRowThreads limit(threads);
+    const ImageLimits limits{.rowThreads = threads};
     ProgressFn record = [shown](int p) {
         if (shown) shown->push_back(p);
     };
     std::vector<DibImage> out;
-    out.push_back(::rotateLeft(s, record));
-    out.push_back(::rotateRight(s));
-    out.push_back(::mirrorLeftRight(s));
+    out.push_back(::rotateLeft(s, limits, record));
+    out.push_back(::rotateRight(s, limits));
+    out.push_back(::mirrorLeftRight(s, limits));
     DibImage toned = s.clone();
-    HelligkeitUndKontrast(toned, -20, 170);
+    HelligkeitUndKontrast(toned, -20, 170, limits);
     out.push_back(std::move(toned));
     if (s.bitCount() == 24) {
         DibImage filtered = s.clone(), work;
-        DibFilter(filtered, TransposeKernel(effectTable()[7]), work);
+        DibFilter(filtered, TransposeKernel(effectTable()[7]), work, limits);
         out.push_back(std::move(filtered));
     } else {
-        out.push_back(DepthUpTo(s, 24));
+        out.push_back(DepthUpTo(s, 24, limits));
     }
     return out;
 }
@@ -57,11 +60,10 @@ TEST(RowThreads, LargeImagesGiveTheSameBytesOnAnyNumberOfThreads) {
 }
 
 TEST(RowThreads, EveryRowRunsOnceAndSmallJobsStayOnTheCallingThread) {
-    ScopedRowThreads limit(3);
     const ProgressFn none;
     std::vector<std::atomic<int>> runs(1000);
     RowProgress progress(none, 1000);
-    forEachRow(1000, int64_t(1) << 20, progress, [&](int r) { ++runs[r]; });
+    forEachRow(1000, int64_t(1) << 20, 3, progress, [&](int r) { ++runs[r]; });
     for (const auto& count : runs)
         EXPECT_EQ(count.load(), 1);
 
@@ -69,7 +71,22 @@ TEST(RowThreads, EveryRowRunsOnceAndSmallJobsStayOnTheCallingThread) {
     std::vector<int> shown;
     const ProgressFn record = [&](int p) { shown.push_back(p); };
     RowProgress small(record, 5);
-    forEachRow(5, 100, small, [&](int r) { order.push_back(r); }); // would race if it were shared
+    forEachRow(5, 100, 3, small, [&](int r) { order.push_back(r); }); // would race if it were shared
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(shown, (std::vector<int>{0, 25, 50, 75, 100}));
+}
+
+TEST(RowThreads, TheLimitSaysHowManyThreadsTakePart) {
+    const ProgressFn none;
+    for (int limit : {1, 3}) {
+        std::mutex guard;
+        std::set<std::thread::id> threads;
+        RowProgress progress(none, 1000);
+        forEachRow(1000, int64_t(1) << 20, limit, progress, [&](int) {
+            const std::lock_guard lock(guard);
+            threads.insert(std::this_thread::get_id());
+        });
+        EXPECT_EQ(threads.size(), std::size_t(limit));
+        EXPECT_TRUE(threads.contains(std::this_thread::get_id())) << "the calling thread takes a share";
+    }
 }

@@ -57,7 +57,7 @@ TEST(Tones, ChangeOnlyThePaletteOfPaletteImages) {
     const DibImage s = randomImage(9, 4, 8, 5);
     DibImage image = s.clone();
     std::vector<int> shown;
-    Helligkeit(image, 50, [&](int p) { shown.push_back(p); });
+    Helligkeit(image, 50, {}, [&](int p) { shown.push_back(p); });
     EXPECT_EQ(0, std::memcmp(image.pixels(), s.pixels(), s.sizeImage()));
     EXPECT_EQ(image.colors()[7].red, std::min(255, s.colors()[7].red + 50));
     // One step per palette entry: 0, then i × 100 div 255, then 0.

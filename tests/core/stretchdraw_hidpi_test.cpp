@@ -39,6 +39,7 @@ TEST(StretchDrawDevicePixels, EveryDevicePixelOfThePictureShowsItsOwnImagePixel)
     // An image drawn at 1 / ratio of its size: each device pixel is one image
     // pixel, so a picture computed in logical pixels would lose columns and rows,
     // and one computed for only part of the device would leave pixels black.
+    StderrMessages messages;
     for (const qreal ratio : kRatios) {
         for (int bits : {24, 8, 4, 1}) {
             const DibImage image = testImage(240, 150, bits);
@@ -46,7 +47,7 @@ TEST(StretchDrawDevicePixels, EveryDevicePixelOfThePictureShowsItsOwnImagePixel)
             QImage canvas = blackCanvas(logical + QSize(10, 10), ratio);
             QPainter painter(&canvas);
             painter.setClipRect(QRect(QPoint(0, 0), logical + QSize(10, 10))); // as a view's paint event does
-            drawWholeDib(painter, QRect(QPoint(0, 0), logical), image, true);
+            drawWholeDib(painter, DrawContext{messages}, QRect(QPoint(0, 0), logical), image, true);
             painter.end();
             for (int y = 0; y < 150; ++y)
                 for (int x = 0; x < 240; ++x)
@@ -62,13 +63,15 @@ TEST(StretchDrawDevicePixels, AMovedPainterAndAClipKeepTheirLogicalMeaning) {
     // As the annotation view composes its visible part: the painter moved to the
     // part's corner, the picture drawn at its place in the whole view; a clip
     // set in logical pixels limits it.
+    StderrMessages messages;
     for (const qreal ratio : {1.5, 2.0}) {
         const DibImage image = gradientImage24(240, 150);
         QImage canvas = blackCanvas({60, 40}, ratio);
         QPainter painter(&canvas);
         painter.translate(-30, -20);
         painter.setClipRect(QRect(40, 30, 40, 20));
-        drawWholeDib(painter, QRect(0, 0, qRound(240 / ratio), qRound(150 / ratio)), image, true);
+        drawWholeDib(painter, DrawContext{messages}, QRect(0, 0, qRound(240 / ratio), qRound(150 / ratio)),
+                     image, true);
         painter.end();
         const int shiftX = qRound(30 * ratio), shiftY = qRound(20 * ratio);
         const QRect clip(qRound(10 * ratio), qRound(10 * ratio), qRound(40 * ratio), qRound(20 * ratio));

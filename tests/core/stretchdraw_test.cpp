@@ -1,6 +1,5 @@
 #include "base/messages.h"
 #include "raster/halftone.h"
-#include "base/screenfacts.h"
 #include "raster/stretchdraw.h"
 #include "support/testimages.h"
 
@@ -22,14 +21,12 @@ QImage whiteCanvas(int width, int height) {
 class RecordingDevice : public PainterDibDevice {
   public:
     using PainterDibDevice::PainterDibDevice;
-    bool printer = false;
     bool failStretch = false, failSetDibits = false, failBitmap = false, failFill = false, failBlt = false;
     bool dibsAccepted = true;
     int stretches = 0, blocks = 0, setDibitsCalls = 0, bitmaps = 0;
     QRect lastDest, lastSource;
     int lastSourceBits = 0;
 
-    bool isPrinter() const override { return printer; }
     bool acceptsDibs() const override { return dibsAccepted; }
     bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) override {
         ++stretches;
@@ -141,12 +138,17 @@ TEST(StretchDrawRows, OnlyTheVisibleBlockIsComputed) {
     const QImage block = scaleDibRows(image, 0, 0, 200, 200, 10000, 10000, QRect(5000, 7000, 30, 20));
     ASSERT_EQ(block.size(), QSize(30, 20));
     EXPECT_EQ(block.pixel(0, 0), qRgb(100, 140, 7));
+    // The block alone counts against the limits: one byte short of it is too little.
+    const ImageLimits shortOfBlock{.pixelMemoryBytes = 30 * 20 * 4 - 1};
+    EXPECT_TRUE(
+        scaleDibRows(image, 0, 0, 200, 200, 10000, 10000, QRect(5000, 7000, 30, 20), shortOfBlock).isNull());
 
     // Through a painter whose clip is small, a huge zoom costs the clip only.
     QImage canvas = whiteCanvas(64, 48);
     QPainter painter(&canvas);
     painter.setClipRect(QRect(10, 10, 20, 20));
-    RecordingDevice device(painter);
+    StderrMessages messages;
+    RecordingDevice device(painter, DrawContext{messages});
     const auto start = std::chrono::steady_clock::now();
     StretchDrawDib(device, -50000, -50000, 100000, 100000, image, 0, 0, 200, 200, true);
     const auto took = std::chrono::steady_clock::now() - start;
@@ -158,58 +160,56 @@ TEST(StretchDrawRows, OnlyTheVisibleBlockIsComputed) {
 }
 
 TEST(StretchDrawMethods, ScreensUseTheRowScalersForEveryBitCountPrintersStretch) {
-    ScopedScreenFacts screen({96, 24});
+    StderrMessages messages;
+    const DrawContext screen{messages, 24};
     QImage canvas = whiteCanvas(40, 40);
     QPainter painter(&canvas);
     for (int bits : {24, 8, 4, 1}) {
         DibImage image = bits == 24 ? gradientImage24(10, 10) : patternImage(10, 10, bits);
-        RecordingDevice screenDevice(painter);
+        RecordingDevice screenDevice(painter, screen);
         StretchDrawDib(screenDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
         EXPECT_EQ(screenDevice.blocks, 1) << bits;
         EXPECT_EQ(screenDevice.stretches, 0) << bits;
 
-        RecordingDevice printerDevice(painter);
-        printerDevice.printer = true;
+        RecordingDevice printerDevice(painter, onPrinter(screen));
         StretchDrawDib(printerDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
         EXPECT_EQ(printerDevice.blocks, 0) << "a printer never goes through the row scalers";
         EXPECT_EQ(printerDevice.stretches, 1) << bits;
     }
 }
 
-TEST(StretchDrawMethods, MarkedPainterCountsAsPrinterAndDrawsThePicture) {
+TEST(StretchDrawMethods, APainterSaidToBeAPrintersGetsThePictureStretched) {
     QImage page = whiteCanvas(20, 20);
     QPainter painter(&page);
-    EXPECT_FALSE(paintsOnPrinter(painter));
-    {
-        PrinterPainterMark mark(painter);
-        EXPECT_TRUE(paintsOnPrinter(painter));
-        StretchDrawDib(painter, 0, 0, 20, 20, gradientImage24(10, 10, 50), 0, 0, 10, 10, false);
-    }
-    EXPECT_FALSE(paintsOnPrinter(painter));
+    CollectingMessages messages;
+    StretchDrawDib(painter, onPrinter(DrawContext{messages}), 0, 0, 20, 20, gradientImage24(10, 10, 50), 0, 0,
+                   10, 10, false);
     painter.end();
+    EXPECT_TRUE(messages.texts.isEmpty());
     EXPECT_EQ(page.pixel(19, 19), qRgb(9, 9, 50));
     EXPECT_EQ(page.pixel(0, 0), qRgb(0, 0, 50));
 }
 
 TEST(StretchDrawHalftone, PaletteScreenHalftonesAReducedCopyOrTheFullImage) {
-    ScopedScreenFacts screen({96, 8});
+    StderrMessages messages;
+    const DrawContext paletteScreen{messages, 8};
     DibImage image = gradientImage24(40, 20);
     QImage canvas = whiteCanvas(100, 100);
     QPainter painter(&canvas);
 
-    RecordingDevice half(painter);
+    RecordingDevice half(painter, paletteScreen);
     StretchDrawDib(half, 0, 0, 20, 10, image, 0, 0, 40, 20, true);
     ASSERT_EQ(half.stretches, 1);
     EXPECT_EQ(half.lastSourceBits, 8);
     EXPECT_EQ(half.lastSource, QRect(0, 0, 20, 10)) << "a half-size copy drawn 1:1";
 
-    RecordingDevice doubled(painter);
+    RecordingDevice doubled(painter, paletteScreen);
     StretchDrawDib(doubled, 0, 0, 80, 40, image, 0, 0, 40, 20, true);
     ASSERT_EQ(doubled.stretches, 1);
     EXPECT_EQ(doubled.lastSource, QRect(0, 0, 40, 20)) << "the full-size copy stretched";
     EXPECT_EQ(doubled.lastDest, QRect(0, 0, 80, 40));
 
-    RecordingDevice noHalftone(painter);
+    RecordingDevice noHalftone(painter, paletteScreen);
     StretchDrawDib(noHalftone, 0, 0, 40, 20, image, 0, 0, 40, 20, false);
     EXPECT_EQ(noHalftone.stretches, 0);
     EXPECT_EQ(noHalftone.blocks, 1);
@@ -233,6 +233,8 @@ TEST(StretchDrawHalftone, DitheringKeepsPureColoursAndAveragesMixedOnes) {
     EXPECT_EQ(reduced.width(), 10);
     EXPECT_EQ(reduced.height(), 5);
     EXPECT_TRUE(DIBHalftoneDIB(patternImage(4, 4, 8)).isNull());
+    EXPECT_TRUE(DIBHalftoneDIB(grey, ImageLimits{.pixelMemoryBytes = 63}).isNull());
+    EXPECT_FALSE(DIBHalftoneDIB(grey, ImageLimits{.pixelMemoryBytes = 64}).isNull());
 }
 
 TEST(StretchDrawFallbacks, FirstFallbackScalesWithAlignedEndPoints) {
@@ -256,21 +258,19 @@ TEST(StretchDrawFallbacks, FirstFallbackScalesWithAlignedEndPoints) {
 
 TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) {
     CollectingMessages messages;
-    setAppMessages(&messages);
+    const DrawContext printer = onPrinter(DrawContext{messages});
     QImage canvas = whiteCanvas(30, 30);
     QPainter painter(&canvas);
     DibImage image = patternImage(10, 10, 4);
 
     // Only printers stretch, so only printers reach the fallbacks.
-    RecordingDevice first(painter);
-    first.printer = true;
+    RecordingDevice first(painter, printer);
     first.failStretch = true;
     StretchDrawDib(first, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
     EXPECT_EQ(first.setDibitsCalls, 1);
     EXPECT_EQ(first.bitmaps, 0);
 
-    RecordingDevice second(painter);
-    second.printer = true;
+    RecordingDevice second(painter, printer);
     second.failStretch = true;
     second.dibsAccepted = false;
     StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
@@ -293,16 +293,13 @@ TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) 
     EXPECT_EQ(messages.captions, (QStringList{QString(), QString(), QString()}));
 
     // A first fallback that cannot make its scaled copy falls through to the second.
-    RecordingDevice noMemory(painter);
-    noMemory.printer = true;
+    DrawContext tight = printer;
+    tight.limits.pixelMemoryBytes = 10;
+    RecordingDevice noMemory(painter, tight);
     noMemory.failStretch = true;
-    {
-        ScopedPixelMemoryLimit tight(10);
-        StretchDrawDib(noMemory, 0, 0, 200, 200, image, 0, 0, 10, 10, true);
-    }
+    StretchDrawDib(noMemory, 0, 0, 200, 200, image, 0, 0, 10, 10, true);
     EXPECT_EQ(noMemory.setDibitsCalls, 0);
     EXPECT_EQ(noMemory.bitmaps, 1);
-    setAppMessages(nullptr);
 }
 
 TEST(StretchDrawPackedImages, AHugeImageDrawsItsVisibleBlockWithoutUnpackingTheWhole) {
@@ -319,16 +316,15 @@ TEST(StretchDrawPackedImages, AHugeImageDrawsItsVisibleBlockWithoutUnpackingTheW
         std::memset(nibbles.rowFromTop(y), 0xCC, 8);
     const RgbQuad blue = std::as_const(nibbles).colors()[12];
 
-    // Whatever unpacks or copies the whole image cannot get its memory now.
-    ScopedPixelMemoryLimit tight(std::size_t(16) << 20);
+    // Whatever unpacks or copies the whole image cannot get its memory here.
     CollectingMessages messages;
-    setAppMessages(&messages);
+    const DrawContext screen{.messages = messages, .limits = {.pixelMemoryBytes = std::size_t(16) << 20}};
     for (int zoom : {100, 10}) {
         QImage canvas = whiteCanvas(200, 150);
         QPainter painter(&canvas);
         painter.setClipRect(canvas.rect());
-        drawWholeDib(painter, QRect(0, 0, 40000 * zoom / 100, 30000 * zoom / 100), huge, true);
-        drawWholeDib(painter, QRect(100, 0, 20000 * zoom / 100, 15000 * zoom / 100), nibbles, true);
+        drawWholeDib(painter, screen, QRect(0, 0, 40000 * zoom / 100, 30000 * zoom / 100), huge, true);
+        drawWholeDib(painter, screen, QRect(100, 0, 20000 * zoom / 100, 15000 * zoom / 100), nibbles, true);
         painter.end();
         const int corner = (16 * zoom + 99) / 100; // the square's side on the canvas, rounded up
         EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 255, 255)) << zoom;
@@ -339,5 +335,4 @@ TEST(StretchDrawPackedImages, AHugeImageDrawsItsVisibleBlockWithoutUnpackingTheW
         EXPECT_EQ(canvas.pixel(100 + corner, 0), qRgb(0, 0, 0)) << zoom;
     }
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'|').toStdString();
-    setAppMessages(nullptr);
 }

@@ -38,13 +38,8 @@ std::optional<std::vector<QImage>> rasterisePdf(const QString& pdf, int dpi, con
     return pages;
 }
 
-PrintedSheetsTest::PrintedSheetsTest() {
-    setAppMessages(&dialogs);
-}
-
 PrintedSheetsTest::~PrintedSheetsTest() {
     form.reset();
-    setAppMessages(nullptr);
 }
 
 void PrintedSheetsTest::createForm(std::unique_ptr<QPrinterTarget> printTarget) {

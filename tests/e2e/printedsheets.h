@@ -5,7 +5,6 @@
 #include "app/mainform.h"
 #include "print/printer/qprintertarget.h"
 #include "print/sheetlayout.h"
-#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 
 #include <QImage>
@@ -30,7 +29,6 @@ std::optional<QByteArray> runProgram(const QString& program, const QStringList& 
 
 class PrintedSheetsTest : public ::testing::Test {
   protected:
-    PrintedSheetsTest();
     ~PrintedSheetsTest() override;
 
     // The main window printing on `target`, with the 2 × 5 format of 90 × 55 mm
@@ -42,7 +40,6 @@ class PrintedSheetsTest : public ::testing::Test {
     // the paper in points.
     void expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi, QPointF origin);
 
-    ScopedScreenFacts screen_{ScreenFacts{96, 24}};
     QTemporaryDir work;
     FakeDialogs dialogs;
     std::unique_ptr<QPrinterTarget> target;

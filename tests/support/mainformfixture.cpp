@@ -2,13 +2,6 @@
 
 #include <QTest>
 
-MainFormTest::MainFormTest() {
-    setAppMessages(&dialogs);
-}
-MainFormTest::~MainFormTest() {
-    setAppMessages(nullptr);
-}
-
 void MainFormTest::SetUp() {
     createForm();
 }

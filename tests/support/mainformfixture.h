@@ -4,7 +4,6 @@
 // 24-bit screen.
 
 #include "app/mainform.h"
-#include "base/screenfacts.h"
 #include "support/fakedialogs.h"
 #include "support/pagerecorder.h"
 
@@ -16,8 +15,6 @@
 
 class MainFormTest : public ::testing::Test {
   protected:
-    MainFormTest();
-    ~MainFormTest() override;
     void SetUp() override;
     void TearDown() override;
 
@@ -25,7 +22,6 @@ class MainFormTest : public ::testing::Test {
     void createForm();
     QString programDir() const { return programDir_.path() + QLatin1Char('/'); }
 
-    ScopedScreenFacts screen_{ScreenFacts{96, 24}};
     QTemporaryDir programDir_;
     FakeDialogs dialogs;
     PageRecorder printer{600, 600, PageRecorder::a4Pixels(600, 600)};

@@ -10,11 +10,9 @@ void PageRecorder::startPage() {
     current_ = QImage(size_, QImage::Format_RGB32);
     current_.fill(Qt::white);
     painter_ = std::make_unique<QPainter>(&current_);
-    mark_ = std::make_unique<PrinterPainterMark>(*painter_);
 }
 
 void PageRecorder::finishPage() {
-    mark_.reset();
     painter_.reset();
     pages.push_back(current_);
     current_ = QImage();

@@ -3,7 +3,6 @@
 // test chooses (unequal ones allowed).
 
 #include "print/printtarget.h"
-#include "raster/stretchdraw.h"
 
 #include <QImage>
 #include <QPainter>
@@ -38,5 +37,4 @@ class PageRecorder final : public PrintTarget {
     QSize size_;
     QImage current_;
     std::unique_ptr<QPainter> painter_;
-    std::unique_ptr<PrinterPainterMark> mark_;
 };

@@ -53,7 +53,7 @@ TEST_F(MainFormTest, AHugeOneBitPictureShowsOnEveryPageWithoutUnpackingIt) {
 
     // Unpacked to a byte per pixel the picture would need 1.2 GB; the limit
     // leaves room for what the views show and nothing like the whole.
-    ScopedPixelMemoryLimit tight(std::size_t(32) << 20);
+    form->shell().setImageLimits({.pixelMemoryBytes = std::size_t(32) << 20});
     QWidget* views[] = {form->scanPage->ScanPaintBox, form->retouchPage->RetuschPaint,
                         form->annotationPage->PaintBox1, form->placementPage->PaintBox2,
                         form->printPage->VPaint};

@@ -96,7 +96,7 @@ TEST_F(RetouchDialogsTest, ResetThenOkAndCancelBothGiveBackTheStartingPicture) {
 
 TEST_F(RetouchDialogsTest, BrightnessDialogIsNotShownWithoutMemoryForTheBackup) {
     show(gradientImage24(40, 40));
-    ScopedPixelMemoryLimit shortOfMemory(1000);
+    form->shell().setImageLimits({.pixelMemoryBytes = 1000});
     dialogs.answerMessage(MsgAnswer::Ok);
     page->HellpBtnClick();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -157,20 +157,20 @@ TEST_F(RetouchDialogsTest, PaletteImagesAreAskedFirstAndStayTrueColourAfterwards
 
 TEST_F(RetouchDialogsTest, ShortMemoryIsReportedForTheDepthAndForTheWorkImage) {
     show(patternImage(40, 40, 8));
-    {
-        ScopedPixelMemoryLimit shortOfMemory(3000);
-        dialogs.answerMessage(MsgAnswer::Yes);
-        dialogs.answerMessage(MsgAnswer::Ok);
-        chooseEffect(0);
-        ASSERT_EQ(dialogs.messages.size(), 2u);
-        EXPECT_EQ(dialogs.messages[1].text,
-                  QStringLiteral("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."));
-        EXPECT_EQ(dialogs.messages[1].caption, QStringLiteral("Fehler"));
-        EXPECT_EQ(form->job.image().bitCount(), 8);
-    }
+    form->shell().setImageLimits({.pixelMemoryBytes = 3000});
+    dialogs.answerMessage(MsgAnswer::Yes);
+    dialogs.answerMessage(MsgAnswer::Ok);
+    chooseEffect(0);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text,
+              QStringLiteral("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."));
+    EXPECT_EQ(dialogs.messages[1].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(form->job.image().bitCount(), 8);
+
+    form->shell().setImageLimits({});
     show(gradientImage24(40, 40));
     const DibImage start = gradientImage24(40, 40);
-    ScopedPixelMemoryLimit shortOfMemory(5000);
+    form->shell().setImageLimits({.pixelMemoryBytes = 5000});
     dialogs.answerMessage(MsgAnswer::Ok);
     chooseEffect(0);
     ASSERT_EQ(dialogs.messages.size(), 3u);

@@ -145,7 +145,7 @@ TEST_F(RetouchPageTest, TurnsResetTheRegionAndMirrorsKeepIt) {
 TEST_F(RetouchPageTest, CommandsWithoutMemoryLeaveImageAndRegionAlone) {
     show(gradientImage24(60, 40));
     drag({2, 3}, {12, 8});
-    ScopedPixelMemoryLimit shortOfMemory(100);
+    form->shell().setImageLimits({.pixelMemoryBytes = 100});
     for (QAction* command :
          {page->RotLeftBtn, page->RotRightBtn, page->FlipHBtn, page->FlipVBtn, page->SchnittBtn})
         command->trigger();

@@ -96,13 +96,12 @@ TEST_F(ScanPageTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("previous contents");
     old.close();
-    {
-        // Too little memory to find the GIF palette of the 24-bit image.
-        ScopedPixelMemoryLimit shortOfMemory(1000);
-        dialogs.answerSaveFile(FileAnswer{existing, 3});
-        dialogs.answerMessage(MsgAnswer::Ok);
-        page().SaveBtnClick();
-    }
+    // Too little memory to find the GIF palette of the 24-bit image.
+    form->shell().setImageLimits({.pixelMemoryBytes = 1000});
+    dialogs.answerSaveFile(FileAnswer{existing, 3});
+    dialogs.answerMessage(MsgAnswer::Ok);
+    page().SaveBtnClick();
+    form->shell().setImageLimits({});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
     EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Error);
