@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/savefile.h"
 #include "base/units.h"
+#include "batch/batchtemplates.h"
 #include "batch/jobinfo.h"
 #include "batch/pdffiletarget.h"
 #include "paper/paperfile.h"
@@ -89,13 +90,24 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     return job;
 }
 
-std::optional<PaperType> choosePaper(const BatchOptions& options, const QString& settingsFolder,
-                                     QTextStream& err) {
+// The paper format and, for a sheet from the label templates, its label shape.
+struct ChosenPaper {
+    PaperType paper;
+    std::optional<LabelShape> shape;
+};
+
+std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
+                                       QTextStream& err) {
+    if (!options.templateName.isEmpty()) {
+        const std::optional<TemplateFormat> format = chooseTemplate(options.templateName, err);
+        if (!format) return std::nullopt;
+        return ChosenPaper{format->paper, format->shape};
+    }
     const QString path = options.paperFile.isEmpty() ? paperFilePath(settingsFolder) : options.paperFile;
     const std::vector<PaperType> formats = readPaperFileAt(path).value_or(std::vector<PaperType>{});
     if (!options.formatName.isEmpty()) {
         for (const PaperType& format : formats)
-            if (format.displayName() == options.formatName) return format;
+            if (format.displayName() == options.formatName) return ChosenPaper{format, std::nullopt};
         err << QStringLiteral("Das Papierformat \"%1\" gibt es in %2 nicht.").arg(options.formatName, path)
             << Qt::endl;
         return std::nullopt;
@@ -104,7 +116,7 @@ std::optional<PaperType> choosePaper(const BatchOptions& options, const QString&
         err << kNoFormat << Qt::endl;
         return std::nullopt;
     }
-    return formats[std::size_t(options.formatIndex)];
+    return ChosenPaper{formats[std::size_t(options.formatIndex)], std::nullopt};
 }
 
 Calibration chooseCalibration(const BatchOptions& options, const QString& settingsFolder) {
@@ -177,6 +189,7 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
         out << batchUsage();
         return ExitOk;
     }
+    if (options.listTemplates) return listTemplates(options.templatesFilter, out, err);
     if (options.info) {
         if (!options.imageFile.isEmpty()) {
             cover::CoverDocument document;
@@ -196,8 +209,9 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
 
     std::optional<Job> job = readJob(options, err);
     if (!job) return ExitFailed;
-    std::optional<PaperType> paper = choosePaper(options, settingsFolder, err);
-    if (!paper) return ExitFailed;
+    const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, err);
+    if (!chosen) return ExitFailed;
+    const std::optional<PaperType> paper = chosen->paper;
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
     if (!options.previewFile.isEmpty()) return writePreview(*paper, *job, options, err);

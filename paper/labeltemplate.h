@@ -36,3 +36,9 @@ struct LabelTemplate {
     // A label meant for a CD or DVD: a disc shape, or media labels described as such.
     bool isDiscLabel() const;
 };
+
+// "117 × 117 mm", "25,4 × 12,7 mm": up to two decimals, German notation; the
+// sheet's size is empty when it is unknown.
+QString millimetreSizeText(double width, double height);
+QString labelSizeText(const LabelTemplate& label);
+QString sheetSizeText(const LabelTemplate& label);
