@@ -11,6 +11,7 @@
 
 class PaintBox;
 class QComboBox;
+class QLabel;
 class QDoubleSpinBox;
 class QMouseEvent;
 class QPainter;
@@ -31,6 +32,9 @@ class PlacementPage : public PageFrame {
     QPushButton* NewBtn = nullptr;
     QPushButton* EditBtn = nullptr;
     QPushButton* DelBtn = nullptr;
+    // Shown instead of the empty list while there is no paper.dat yet.
+    QLabel* FirstStartLabel = nullptr;
+    QPushButton* FirstTemplateBtn = nullptr;
     QSpinBox* ZoomEd3 = nullptr;
     QSpinBox* BreitEd = nullptr;
     QDoubleSpinBox* LinksEd = nullptr;
@@ -52,6 +56,8 @@ class PlacementPage : public PageFrame {
     void NewBtnClick();
     void EditBtnClick();
     void DelBtnClick();
+    // The template chooser; the chosen sheet becomes the first format of a new paper.dat.
+    void FirstTemplateBtnClick();
 
     // Fits the view to the label at the zoom, or repaints it when it fits.
     void PaintBox2Paint();
@@ -73,6 +79,8 @@ class PlacementPage : public PageFrame {
     void storeDialogValues(int index, PaperType paper);
     // The job takes the list's selection as its paper format.
     void chooseSelectedPaper();
+    // The offer of the template chooser, while there is no paper.dat at all.
+    void showFirstStartOffer();
     void showPlacement();
 
     CoverJob& job_;
