@@ -7,6 +7,7 @@
 #include "batch/batchtemplates.h"
 #include "batch/jobinfo.h"
 #include "batch/pdffiletarget.h"
+#include "paper/labelshapefile.h"
 #include "paper/paperfile.h"
 #include "print/calibration.h"
 #include "print/printrun.h"
@@ -105,9 +106,11 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
     }
     const QString path = options.paperFile.isEmpty() ? paperFilePath(settingsFolder) : options.paperFile;
     const std::vector<PaperType> formats = readPaperFileAt(path).value_or(std::vector<PaperType>{});
+    // The shapes of formats made from templates live beside the paper file.
+    const FormatShapes shapes = readLabelShapesAt(QFileInfo(path).absolutePath() + QLatin1Char('/'), formats);
     if (!options.formatName.isEmpty()) {
-        for (const PaperType& format : formats)
-            if (format.displayName() == options.formatName) return ChosenPaper{format, std::nullopt};
+        for (size_t i = 0; i < formats.size(); ++i)
+            if (formats[i].displayName() == options.formatName) return ChosenPaper{formats[i], shapes[i]};
         err << QStringLiteral("Das Papierformat \"%1\" gibt es in %2 nicht.").arg(options.formatName, path)
             << Qt::endl;
         return std::nullopt;
@@ -116,7 +119,7 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
         err << kNoFormat << Qt::endl;
         return std::nullopt;
     }
-    return ChosenPaper{formats[std::size_t(options.formatIndex)], std::nullopt};
+    return ChosenPaper{formats[std::size_t(options.formatIndex)], shapes[std::size_t(options.formatIndex)]};
 }
 
 Calibration chooseCalibration(const BatchOptions& options, const QString& settingsFolder) {
@@ -128,21 +131,28 @@ Calibration chooseCalibration(const BatchOptions& options, const QString& settin
                                                            : options.optionsFile);
 }
 
-LabelContent contentOf(const Job& job, const BatchOptions& options) {
+// --clip/--no-clip, or the format's own choice: discs are printed inside their shape.
+std::optional<LabelShape> clipShapeOf(const std::optional<LabelShape>& shape, const BatchOptions& options) {
+    const bool byDefault = shape && shape->kind == LabelShape::Kind::Disc;
+    return options.clipToShape.value_or(byDefault) ? shape : std::nullopt;
+}
+
+LabelContent contentOf(const Job& job, const BatchOptions& options, const std::optional<LabelShape>& shape) {
     const int dpi = screenFacts().logicalDpiX;
     const double imagePixelSize = units::kUnitsPerMm * units::kMmPerInch / dpi * 2;
     return {job.image, job.objects, PlacementValues{options.size, options.shiftX, options.shiftY},
-            LabelRenderSettings{imagePixelSize, dpi, dpi}};
+            LabelRenderSettings{imagePixelSize, dpi, dpi}, clipShapeOf(shape, options)};
 }
 
 PrintValues jobValuesOf(const BatchOptions& options) {
     return {options.used, options.copies, options.sheet};
 }
 
-int print(PrintTarget& target, const PaperType& paper, const Job& job, const BatchOptions& options,
+int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const BatchOptions& options,
           const Calibration& calibration, QTextStream& err) {
     StreamMessages messages(err);
-    const PrintJob printJob{paper, jobValuesOf(options), calibration, contentOf(job, options)};
+    const PaperType& paper = chosen.paper;
+    const PrintJob printJob{paper, jobValuesOf(options), calibration, contentOf(job, options, chosen.shape)};
     switch (runPrintJob(target, printJob, messages)) {
     case PrintOutcome::Printed:
         return ExitOk;
@@ -166,11 +176,11 @@ QPageSize pageSizeNamed(const QString& name) {
     return QPageSize(QPageSize::A4);
 }
 
-int writePreview(const PaperType& paper, const Job& job, const BatchOptions& options, QTextStream& err) {
+int writePreview(const ChosenPaper& chosen, const Job& job, const BatchOptions& options, QTextStream& err) {
     const QPageSize pageSize = pageSizeNamed(options.paper);
-    const QImage sheet = renderSheetPreview(paper, jobValuesOf(options), contentOf(job, options),
+    const QImage sheet = renderSheetPreview(chosen.paper, jobValuesOf(options), contentOf(job, options, chosen.shape),
                                             pageSize.sizePixels(options.resolution), options.resolution,
-                                            screenFacts().logicalDpiX, options.zoom);
+                                            screenFacts().logicalDpiX, options.zoom, chosen.shape);
     QSaveFile file(options.previewFile);
     if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") ||
         !commitWhole(file)) {
@@ -211,18 +221,17 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     if (!job) return ExitFailed;
     const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, err);
     if (!chosen) return ExitFailed;
-    const std::optional<PaperType> paper = chosen->paper;
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
-    if (!options.previewFile.isEmpty()) return writePreview(*paper, *job, options, err);
+    if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, options, err);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, pageSizeNamed(options.paper));
-        return print(target, *paper, *job, options, calibration, err);
+        return print(target, *chosen, *job, options, calibration, err);
     }
     if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
         err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
         return ExitFailed;
     }
     QPrinterTarget target(options.printer);
-    return print(target, *paper, *job, options, calibration, err);
+    return print(target, *chosen, *job, options, calibration, err);
 }

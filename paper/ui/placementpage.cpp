@@ -11,7 +11,9 @@
 #include "paper/ui/templatechooser.h"
 #include "paper/templatedatabase.h"
 #include "paper/paperfile.h"
+#include "base/units.h"
 #include "print/drawvcart.h"
+#include "print/labelshapedraw.h"
 #include "raster/stretchdraw.h"
 
 #include <QComboBox>
@@ -287,6 +289,14 @@ void PlacementPage::paintView(QPainter& painter) {
                  true);
     DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
               LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+    paintLabelShape(painter, size, dpi * zoom / units::kMmPerInch);
+}
+
+void PlacementPage::paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm) {
+    if (!job_.labelShape()) return;
+    const QPainterPath outline = labelShapeOnDevice(job_.labelShape(), QSizeF(size), pixelsPerMm, pixelsPerMm);
+    dimOutside(painter, outline, QRectF(QPointF(0, 0), QSizeF(size)));
+    drawOutline(painter, outline);
 }
 
 // --- drag-to-scroll ----------------------------------------------------------------

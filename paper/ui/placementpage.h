@@ -74,6 +74,8 @@ class PlacementPage : public PageFrame {
     QWidget* buildPaperGroup();
     void buildPlacementControls();
     void paintView(QPainter& painter);
+    // The label's shape over the view: outside dimmed, the outline drawn.
+    void paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm);
     // Stores the dialog's values over `paper` into format `index` (a new one at
     // the end) after an accepted dialog, saves the catalogue and selects it.
     void storeDialogValues(int index, PaperType paper);
