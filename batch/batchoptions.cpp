@@ -120,7 +120,7 @@ bool isKnownPaperName(const QString& name) {
 ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
     BatchOptions options;
     Parser p{arguments, 1, {}};
-    bool formatByName = false, formatByIndex = false;
+    bool formatByName = false, formatByIndex = false, formatByTemplate = false;
     QStringList inputs;
     for (; p.more() && p.error.isEmpty(); ++p.at) {
         const QString argument = arguments[p.at];
@@ -129,6 +129,18 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
             options.help = true;
         else if (argument == QLatin1String("--info"))
             options.info = true;
+        else if (argument == QLatin1String("--templates")) {
+            options.listTemplates = true;
+            // The search text is optional: a following option is not it.
+            if (p.at + 1 < arguments.size() && !arguments[p.at + 1].startsWith(QLatin1Char('-')))
+                options.templatesFilter = arguments[++p.at];
+        } else if (argument == QLatin1String("--template")) {
+            ok = p.text(argument, options.templateName);
+            formatByTemplate = true;
+        } else if (argument == QLatin1String("--clip"))
+            options.clipToShape = true;
+        else if (argument == QLatin1String("--no-clip"))
+            options.clipToShape = false;
         else if (argument == QLatin1String("--image"))
             ok = p.text(argument, options.imageFile);
         else if (argument == QLatin1String("--paper-file"))
@@ -176,7 +188,7 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
         if (!ok) break;
     }
     if (!p.error.isEmpty()) return {std::nullopt, p.error};
-    if (options.help) return {options, {}};
+    if (options.help || options.listTemplates) return {options, {}};
 
     if (!options.imageFile.isEmpty() && !inputs.isEmpty())
         return {std::nullopt,
@@ -185,8 +197,9 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
     if (inputs.size() == 1) options.coverFile = inputs.first();
     if (options.coverFile.isEmpty() && options.imageFile.isEmpty())
         return {std::nullopt, QStringLiteral("Es wurde kein Auftrag angegeben.")};
-    if (formatByName && formatByIndex)
-        return {std::nullopt, QStringLiteral("Bitte entweder --format oder --format-index angeben.")};
+    if (int(formatByName) + int(formatByIndex) + int(formatByTemplate) > 1)
+        return {std::nullopt,
+                QStringLiteral("Bitte nur eines angeben: --format, --format-index oder --template.")};
     if (!options.optionsFile.isEmpty() && options.calibration)
         return {std::nullopt, QStringLiteral("Bitte entweder --options oder --calibration angeben.")};
     const int outputs = int(!options.pdfFile.isEmpty()) + int(!options.printer.isEmpty()) +
@@ -213,6 +226,13 @@ QString batchUsage() {
         "  --paper-file DATEI    Papierformate (Vorgabe: paper.dat im Programmverzeichnis)\n"
         "  --format NAME         das Papierformat dieses Namens\n"
         "  --format-index N      das N-te Papierformat, ab 0 gezählt (Vorgabe: 0)\n"
+        "  --template \"MARKE ARTIKEL\"\n"
+        "                        der Etikettenbogen aus den installierten Vorlagen, z. B.\n"
+        "                        \"Zweckform 3654\"; bei mehreren Rastern \"MARKE ARTIKEL (2)\"\n"
+        "  --templates [TEXT]    die installierten Vorlagen auflisten (nur die mit TEXT):\n"
+        "                        Artikel, Beschreibung, Etikettgröße, Etiketten pro Bogen\n"
+        "  --clip, --no-clip     nur innerhalb der Etikettform drucken, oder nicht (Vorgabe:\n"
+        "                        bei CD/DVD-Etiketten ja, sonst nein)\n"
         "\n"
         "Platzierung und Auftrag (wie unter \"Zentrieren\" und \"Drucken\"):\n"
         "  --size PROZENT        Größe des Bildes in Prozent der Etikettbreite (10..500, Vorgabe 100)\n"

@@ -16,6 +16,11 @@ struct BatchOptions {
     QString paperFile; // empty: paper.dat in the program directory
     QString formatName;
     int formatIndex = 0;
+    QString templateName; // --template: a sheet of the installed label templates
+
+    // --clip/--no-clip: keep the print inside the label's shape; nothing: the
+    // format's own choice (on for CD/DVD labels).
+    std::optional<bool> clipToShape;
 
     // "Zentrieren" and "Drucken" values, as the window's controls hold them.
     int size = 100;    // BreitEd, 10..500
@@ -37,6 +42,8 @@ struct BatchOptions {
 
     bool info = false;
     bool help = false;
+    bool listTemplates = false; // --templates [TEXT]
+    QString templatesFilter;
 };
 
 struct ParsedCommandLine {

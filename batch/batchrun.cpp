@@ -4,8 +4,10 @@
 #include "base/messages.h"
 #include "base/savefile.h"
 #include "base/units.h"
+#include "batch/batchtemplates.h"
 #include "batch/jobinfo.h"
 #include "batch/pdffiletarget.h"
+#include "paper/labelshapefile.h"
 #include "paper/paperfile.h"
 #include "print/calibration.h"
 #include "print/printrun.h"
@@ -72,13 +74,26 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     return job;
 }
 
-std::optional<PaperType> choosePaper(const BatchOptions& options, const QString& settingsFolder,
-                                     QTextStream& err) {
+// The paper format and, for a sheet from the label templates, its label shape.
+struct ChosenPaper {
+    PaperType paper;
+    std::optional<LabelShape> shape;
+};
+
+std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
+                                       QTextStream& err) {
+    if (!options.templateName.isEmpty()) {
+        const std::optional<TemplateFormat> format = chooseTemplate(options.templateName, err);
+        if (!format) return std::nullopt;
+        return ChosenPaper{format->paper, format->shape};
+    }
     const QString path = options.paperFile.isEmpty() ? paperFilePath(settingsFolder) : options.paperFile;
     const std::vector<PaperType> formats = readPaperFileAt(path).value_or(std::vector<PaperType>{});
+    // The shapes of formats made from templates live beside the paper file.
+    const FormatShapes shapes = readLabelShapesAt(QFileInfo(path).absolutePath() + QLatin1Char('/'), formats);
     if (!options.formatName.isEmpty()) {
-        for (const PaperType& format : formats)
-            if (format.displayName() == options.formatName) return format;
+        for (size_t i = 0; i < formats.size(); ++i)
+            if (formats[i].displayName() == options.formatName) return ChosenPaper{formats[i], shapes[i]};
         err << QStringLiteral("Das Papierformat \"%1\" gibt es in %2 nicht.").arg(options.formatName, path)
             << Qt::endl;
         return std::nullopt;
@@ -87,7 +102,7 @@ std::optional<PaperType> choosePaper(const BatchOptions& options, const QString&
         err << kNoFormat << Qt::endl;
         return std::nullopt;
     }
-    return formats[std::size_t(options.formatIndex)];
+    return ChosenPaper{formats[std::size_t(options.formatIndex)], shapes[std::size_t(options.formatIndex)]};
 }
 
 Calibration chooseCalibration(const BatchOptions& options, const QString& settingsFolder) {
@@ -99,24 +114,31 @@ Calibration chooseCalibration(const BatchOptions& options, const QString& settin
                                                            : options.optionsFile);
 }
 
-LabelContent contentOf(const Job& job, const BatchOptions& options) {
+// --clip/--no-clip, or the format's own choice: discs are printed inside their shape.
+std::optional<LabelShape> clipShapeOf(const std::optional<LabelShape>& shape, const BatchOptions& options) {
+    const bool byDefault = shape && shape->kind == LabelShape::Kind::Disc;
+    return options.clipToShape.value_or(byDefault) ? shape : std::nullopt;
+}
+
+LabelContent contentOf(const Job& job, const BatchOptions& options, const std::optional<LabelShape>& shape) {
     const int dpi = kStandardScreen.logicalDpiX;
     const double imagePixelSize = units::kUnitsPerMm * units::kMmPerInch / dpi * 2;
     return {job.image, job.objects, PlacementValues{options.size, options.shiftX, options.shiftY},
-            LabelRenderSettings{imagePixelSize, dpi, dpi}};
+            LabelRenderSettings{imagePixelSize, dpi, dpi}, clipShapeOf(shape, options)};
 }
 
 PrintValues jobValuesOf(const BatchOptions& options) {
     return {options.used, options.copies, options.sheet};
 }
 
-int print(PrintTarget& target, const PaperType& paper, const Job& job, const BatchOptions& options,
+int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const BatchOptions& options,
           const Calibration& calibration, QTextStream& err) {
     StreamMessages messages(err);
+    const PaperType& paper = chosen.paper;
     // A drawing that cannot be done is told on standard error, captioned.
     StderrMessages drawingMessages;
     const DrawContext drawing{drawingMessages, kStandardScreen.colorDepth};
-    const PrintJob printJob{paper, jobValuesOf(options), calibration, contentOf(job, options)};
+    const PrintJob printJob{paper, jobValuesOf(options), calibration, contentOf(job, options, chosen.shape)};
     switch (runPrintJob(target, printJob, messages, drawing)) {
     case PrintOutcome::Printed:
         return ExitOk;
@@ -140,13 +162,13 @@ QPageSize pageSizeNamed(const QString& name) {
     return QPageSize(QPageSize::A4);
 }
 
-int writePreview(const PaperType& paper, const Job& job, const BatchOptions& options, QTextStream& err) {
+int writePreview(const ChosenPaper& chosen, const Job& job, const BatchOptions& options, QTextStream& err) {
     const QPageSize pageSize = pageSizeNamed(options.paper);
     StderrMessages drawingMessages;
-    const QImage sheet = renderSheetPreview(paper, jobValuesOf(options), contentOf(job, options),
+    const QImage sheet = renderSheetPreview(chosen.paper, jobValuesOf(options), contentOf(job, options, chosen.shape),
                                             pageSize.sizePixels(options.resolution), options.resolution,
                                             kStandardScreen.logicalDpiX, options.zoom,
-                                            DrawContext{drawingMessages, kStandardScreen.colorDepth});
+                                            DrawContext{drawingMessages, kStandardScreen.colorDepth}, chosen.shape);
     QSaveFile file(options.previewFile);
     if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") ||
         !commitWhole(file)) {
@@ -165,6 +187,7 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
         out << batchUsage();
         return ExitOk;
     }
+    if (options.listTemplates) return listTemplates(options.templatesFilter, out, err);
     if (options.info) {
         if (!options.imageFile.isEmpty()) {
             cover::CoverDocument document;
@@ -184,19 +207,19 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
 
     std::optional<Job> job = readJob(options, err);
     if (!job) return ExitFailed;
-    std::optional<PaperType> paper = choosePaper(options, settingsFolder, err);
-    if (!paper) return ExitFailed;
+    const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, err);
+    if (!chosen) return ExitFailed;
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
-    if (!options.previewFile.isEmpty()) return writePreview(*paper, *job, options, err);
+    if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, options, err);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, pageSizeNamed(options.paper));
-        return print(target, *paper, *job, options, calibration, err);
+        return print(target, *chosen, *job, options, calibration, err);
     }
     if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
         err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
         return ExitFailed;
     }
     QPrinterTarget target(options.printer);
-    return print(target, *paper, *job, options, calibration, err);
+    return print(target, *chosen, *job, options, calibration, err);
 }

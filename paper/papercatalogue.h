@@ -1,8 +1,10 @@
 #pragma once
 // The paper format catalogue the program offers: the formats of paper.dat in
-// its order, kept in the settings folder. The "Zentrieren" page shows and edits
-// it; whoever shows it repaints on `changed`.
+// its order, kept in the settings folder, with the label shapes of formats made
+// from label templates (labelshapes.dat beside it). The "Zentrieren" page shows
+// and edits it; whoever shows it repaints on `changed`.
 
+#include "paper/labelshapefile.h"
 #include "paper/papertype.h"
 
 #include <QObject>
@@ -20,14 +22,18 @@ class PaperCatalogue : public QObject {
     int count() const { return int(formats_.size()); }
     // The format at `index`; null outside the catalogue.
     const PaperType* format(int index) const;
+    // Its label shape; nothing outside the catalogue or for a format without one.
+    std::optional<LabelShape> shape(int index) const;
+    // Whether paper.dat existed when the catalogue was last read.
+    bool fileExisted() const { return fileExisted_; }
 
-    // Reads paper.dat; a missing or foreign file leaves the catalogue as it is.
+    // Reads paper.dat and the shapes; a missing or foreign file leaves the catalogue as it is.
     void load();
-    // Writes paper.dat; false when it could not be replaced (the old file stays).
-    bool save() const;
+    // Writes paper.dat and the shapes; false when paper.dat could not be replaced (the old file stays).
+    bool save();
 
-    void add(const PaperType& paper);
-    void replace(int index, const PaperType& paper);
+    void add(const PaperType& paper, const std::optional<LabelShape>& shape = std::nullopt);
+    void replace(int index, const PaperType& paper, const std::optional<LabelShape>& shape = std::nullopt);
     void remove(int index);
 
   signals:
@@ -36,4 +42,6 @@ class PaperCatalogue : public QObject {
   private:
     QString settingsFolder_;
     std::vector<PaperType> formats_;
+    FormatShapes shapes_; // one per format
+    bool fileExisted_ = false;
 };

@@ -1,5 +1,7 @@
 #include "print/labelbitmap.h"
 
+#include "base/units.h"
+#include "print/labelshapedraw.h"
 #include "raster/stretchdraw.h"
 
 #include <QImage>
@@ -46,6 +48,13 @@ DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice de
                      true);
         DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
                   content.render);
+        if (content.clipShape) {
+            const QRectF box(QPointF(0, 0), QSizeF(size));
+            whitenOutside(painter,
+                          labelShapeOnDevice(content.clipShape, box.size(), device.dpiX * device.kX / units::kMmPerInch,
+                                             device.dpiY * device.kY / units::kMmPerInch),
+                          box);
+        }
     }
     return capture24(bitmap, drawing.limits);
 }

@@ -6,6 +6,7 @@
 // the number of copies.
 
 #include "document/objecttable.h"
+#include "paper/labelshape.h"
 #include "paper/placement.h"
 #include "print/drawvcart.h"
 #include "raster/dibimage.h"
@@ -13,11 +14,15 @@
 
 #include <QSize>
 
+#include <optional>
+
 struct LabelContent {
     const DibImage& image;
     const ObjectTable& objects;
     PlacementValues placement;
     LabelRenderSettings render;
+    // With a shape, whatever lies outside it stays white (a disc's hole too).
+    std::optional<LabelShape> clipShape = std::nullopt;
 };
 
 // The label `size` pixels large on a device of the given resolution and

@@ -15,6 +15,7 @@ TEST_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick librsvg2-bin libjpeg-turbo-progs
   cups printer-driver-cups-pdf poppler-utils
+  glabels-data
 )
 
 # Installs what is missing: with apt-get when run as root, otherwise it prints

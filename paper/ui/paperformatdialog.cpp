@@ -1,6 +1,9 @@
 #include "paper/ui/paperformatdialog.h"
 
+#include "paper/templatedatabase.h"
+#include "paper/ui/templatechooser.h"
 #include "widgets/controls.h"
+#include "widgets/dialogs.h"
 
 #include <QDoubleSpinBox>
 #include <QGroupBox>
@@ -26,7 +29,7 @@ QVBoxLayout* rowsOf(QGroupBox* group) {
 
 } // namespace
 
-PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
+PaperFormatDialog::PaperFormatDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("NewETypForm"));
     setWindowTitle(QStringLiteral("Papierformat bearbeiten"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -65,6 +68,10 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
     addLabelledRow(rowsOf(counts), QStringLiteral("Vertikal:"), AnzVED);
 
     auto* buttons = new QHBoxLayout;
+    TemplateBtn = new QPushButton(QStringLiteral("&Vorlage…"), this);
+    TemplateBtn->setObjectName(QStringLiteral("TemplateBtn"));
+    TemplateBtn->setToolTip(QStringLiteral("Die Werte aus einem installierten Etikettenbogen übernehmen"));
+    buttons->addWidget(TemplateBtn);
     buttons->addStretch(1);
     OkBitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
     OkBitBtn1->setObjectName(QStringLiteral("OkBitBtn1"));
@@ -74,6 +81,7 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(OkBitBtn1);
     buttons->addWidget(CancelBitBtn);
     layout->addLayout(buttons);
+    connect(TemplateBtn, &QPushButton::clicked, this, &PaperFormatDialog::TemplateBtnClick);
     connect(OkBitBtn1, &QPushButton::clicked, this, &PaperFormatDialog::OkBitBtn1Click);
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -81,6 +89,17 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
 
 void PaperFormatDialog::OkBitBtn1Click() {
     accept();
+}
+
+void PaperFormatDialog::TemplateBtnClick() {
+    TemplateChooser chooser(loadTemplateDatabase(templateFolders()), this);
+    if (dialogs_.runModal(chooser) != QDialog::Accepted) return;
+    if (const std::optional<TemplateFormat> format = chooser.chosenFormat()) fillFromTemplate(*format);
+}
+
+void PaperFormatDialog::fillFromTemplate(const TemplateFormat& format) {
+    setValues(dialogValuesOf(format.paper));
+    shape_ = format.shape;
 }
 
 void PaperFormatDialog::showEvent(QShowEvent* event) {

@@ -2,11 +2,18 @@
 // PaperFormatDialog, "Papierformat bearbeiten": the dialog for one paper format.
 // It is made once with the application and reused, so every field keeps the
 // value of its last use. It checks nothing beyond its spin-edit ranges.
+// "Vorlage…" fills the fields from an installed label template and remembers
+// the template's label shape; the fields stay editable.
 
+#include "paper/labelshape.h"
 #include "paper/paperedit.h"
 
 #include <QDialog>
 
+#include <optional>
+
+class Dialogs;
+struct TemplateFormat;
 class QDoubleSpinBox;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +22,8 @@ class QSpinBox;
 class PaperFormatDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit PaperFormatDialog(QWidget* parent = nullptr);
+    // The template chooser runs modally through `dialogs`.
+    explicit PaperFormatDialog(Dialogs& dialogs, QWidget* parent = nullptr);
 
     QLineEdit* NameED = nullptr;
     QDoubleSpinBox* RLED = nullptr;
@@ -26,14 +34,26 @@ class PaperFormatDialog : public QDialog {
     QDoubleSpinBox* AVED = nullptr;
     QSpinBox* AnzHED = nullptr;
     QSpinBox* AnzVED = nullptr;
+    QPushButton* TemplateBtn = nullptr;
     QPushButton* OkBitBtn1 = nullptr;
     QPushButton* CancelBitBtn = nullptr;
 
     PaperDialogValues values() const;
     void setValues(const PaperDialogValues& values);
 
+    // The label shape the fields came with: the chosen template's, or the edited format's.
+    const std::optional<LabelShape>& shape() const { return shape_; }
+    void setShape(const std::optional<LabelShape>& shape) { shape_ = shape; }
+    // The fields and the shape of `format`.
+    void fillFromTemplate(const TemplateFormat& format);
+
     void OkBitBtn1Click();
+    void TemplateBtnClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  private:
+    Dialogs& dialogs_;
+    std::optional<LabelShape> shape_;
 };

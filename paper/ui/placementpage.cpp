@@ -8,8 +8,12 @@
 #include "widgets/shell.h"
 #include "widgets/scrollbox.h"
 #include "paper/ui/paperformatdialog.h"
+#include "paper/ui/templatechooser.h"
+#include "paper/templatedatabase.h"
 #include "paper/paperfile.h"
+#include "base/units.h"
 #include "print/drawvcart.h"
+#include "print/labelshapedraw.h"
 #include "raster/stretchdraw.h"
 
 #include <QComboBox>
@@ -80,6 +84,19 @@ QWidget* PlacementPage::buildPaperGroup() {
     EditBtn = makeButton("EditBtn", QStringLiteral("Ä&ndern"));
     DelBtn = makeButton("DelBtn", QStringLiteral("&Löschen"));
     rows->addLayout(buttons);
+    FirstStartLabel = new QLabel(
+        QStringLiteral("Noch gibt es keine Papierformate. Wählen Sie Ihren Etikettenbogen aus den "
+                       "installierten Vorlagen – dann ist zum ersten Druck kein Lineal nötig."),
+        group);
+    FirstStartLabel->setObjectName(QStringLiteral("FirstStartLabel"));
+    FirstStartLabel->setWordWrap(true);
+    FirstTemplateBtn = new QPushButton(QStringLiteral("Etikettenbogen aus &Vorlage wählen…"), group);
+    FirstTemplateBtn->setObjectName(QStringLiteral("FirstTemplateBtn"));
+    rows->addWidget(FirstStartLabel);
+    rows->addWidget(FirstTemplateBtn, 0, Qt::AlignLeft);
+    FirstStartLabel->hide();
+    FirstTemplateBtn->hide();
+    connect(FirstTemplateBtn, &QPushButton::clicked, this, &PlacementPage::FirstTemplateBtnClick);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &PlacementPage::ComboBox1Change);
     connect(NewBtn, &QPushButton::clicked, this, &PlacementPage::NewBtnClick);
     connect(EditBtn, &QPushButton::clicked, this, &PlacementPage::EditBtnClick);
@@ -115,7 +132,7 @@ void PlacementPage::buildPlacementControls() {
 }
 
 PaperFormatDialog& PlacementPage::NewETypForm() {
-    if (!newETypForm_) newETypForm_ = new PaperFormatDialog(window());
+    if (!newETypForm_) newETypForm_ = new PaperFormatDialog(shell_.dialogs(), window());
     return *newETypForm_;
 }
 
@@ -127,7 +144,19 @@ const PaperType* PlacementPage::selectedPaperType() const {
 
 void PlacementPage::chooseSelectedPaper() {
     const PaperType* paper = selectedPaperType();
-    job_.setPaperFormat(paper ? std::optional<PaperType>(*paper) : std::nullopt);
+    const std::optional<PaperType> format = paper ? std::optional<PaperType>(*paper) : std::nullopt;
+    const std::optional<LabelShape> shape = catalogue_.shape(ComboBox1->currentIndex());
+    const std::optional<PaperType>& held = job_.paperFormat();
+    const bool samePaper = format.has_value() == held.has_value() &&
+                           (!format || encodePaperType(*format) == encodePaperType(*held));
+    if (samePaper && shape == job_.labelShape()) return;
+    const CoverJob::ChangeBatch together(job_);
+    job_.setPaperFormat(format);
+    job_.setLabelShape(shape);
+    // A newly chosen sheet brings its own choice: discs are printed inside their shape.
+    PrintValues values = job_.printValues();
+    values.clipToShape = shape && shape->kind == LabelShape::Kind::Disc;
+    job_.setPrintValues(values);
 }
 
 void PlacementPage::UpdateEttTypes() {
@@ -139,6 +168,7 @@ void PlacementPage::UpdateEttTypes() {
             ComboBox1->addItem(paper.displayName());
         if (ComboBox1->currentIndex() < 0 && ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
     }
+    showFirstStartOffer();
     chooseSelectedPaper();
     PaintBox2Paint();
 }
@@ -150,9 +180,9 @@ void PlacementPage::ComboBox1Change() {
 void PlacementPage::storeDialogValues(int index, PaperType paper) {
     applyDialogValues(paper, NewETypForm().values());
     if (index == catalogue_.count())
-        catalogue_.add(paper);
+        catalogue_.add(paper, NewETypForm().shape());
     else
-        catalogue_.replace(index, paper);
+        catalogue_.replace(index, paper, NewETypForm().shape());
     catalogue_.save();
     ComboBox1->setCurrentIndex(index);
 }
@@ -160,6 +190,7 @@ void PlacementPage::storeDialogValues(int index, PaperType paper) {
 void PlacementPage::NewBtnClick() {
     PaperFormatDialog& dialog = NewETypForm();
     dialog.NameED->setText(proposedPaperName(ComboBox1->count()));
+    dialog.setShape(std::nullopt);
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
     storeDialogValues(catalogue_.count(), PaperType{});
 }
@@ -170,6 +201,7 @@ void PlacementPage::EditBtnClick() {
     const int index = ComboBox1->currentIndex();
     PaperFormatDialog& dialog = NewETypForm();
     dialog.setValues(dialogValuesOf(*paper));
+    dialog.setShape(catalogue_.shape(index));
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
     storeDialogValues(index, *paper);
 }
@@ -182,6 +214,24 @@ void PlacementPage::DelBtnClick() {
     if (answer != MsgAnswer::Ok) return;
     catalogue_.remove(ComboBox1->currentIndex());
     catalogue_.save();
+}
+
+void PlacementPage::FirstTemplateBtnClick() {
+    TemplateChooser chooser(loadTemplateDatabase(templateFolders()), window());
+    if (shell_.dialogs().runModal(chooser) != QDialog::Accepted) return;
+    const std::optional<TemplateFormat> format = chooser.chosenFormat();
+    if (!format) return;
+    const int index = catalogue_.count();
+    catalogue_.add(format->paper, format->shape);
+    catalogue_.save();
+    ComboBox1->setCurrentIndex(index);
+    showFirstStartOffer();
+}
+
+void PlacementPage::showFirstStartOffer() {
+    const bool firstStart = catalogue_.count() == 0 && !catalogue_.fileExisted();
+    FirstStartLabel->setVisible(firstStart);
+    FirstTemplateBtn->setVisible(firstStart);
 }
 
 // --- the placement view -----------------------------------------------------------
@@ -239,6 +289,14 @@ void PlacementPage::paintView(QPainter& painter) {
                  QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image, true);
     DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
               LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+    paintLabelShape(painter, size, dpi * zoom / units::kMmPerInch);
+}
+
+void PlacementPage::paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm) {
+    if (!job_.labelShape()) return;
+    const QPainterPath outline = labelShapeOnDevice(job_.labelShape(), QSizeF(size), pixelsPerMm, pixelsPerMm);
+    dimOutside(painter, outline, QRectF(QPointF(0, 0), QSizeF(size)));
+    drawOutline(painter, outline);
 }
 
 // --- drag-to-scroll ----------------------------------------------------------------

@@ -11,6 +11,7 @@
 
 class PaintBox;
 class QComboBox;
+class QLabel;
 class QDoubleSpinBox;
 class QMouseEvent;
 class QPainter;
@@ -31,6 +32,9 @@ class PlacementPage : public PageFrame {
     QPushButton* NewBtn = nullptr;
     QPushButton* EditBtn = nullptr;
     QPushButton* DelBtn = nullptr;
+    // Shown instead of the empty list while there is no paper.dat yet.
+    QLabel* FirstStartLabel = nullptr;
+    QPushButton* FirstTemplateBtn = nullptr;
     QSpinBox* ZoomEd3 = nullptr;
     QSpinBox* BreitEd = nullptr;
     QDoubleSpinBox* LinksEd = nullptr;
@@ -52,6 +56,8 @@ class PlacementPage : public PageFrame {
     void NewBtnClick();
     void EditBtnClick();
     void DelBtnClick();
+    // The template chooser; the chosen sheet becomes the first format of a new paper.dat.
+    void FirstTemplateBtnClick();
 
     // Fits the view to the label at the zoom, or repaints it when it fits.
     void PaintBox2Paint();
@@ -68,11 +74,15 @@ class PlacementPage : public PageFrame {
     QWidget* buildPaperGroup();
     void buildPlacementControls();
     void paintView(QPainter& painter);
+    // The label's shape over the view: outside dimmed, the outline drawn.
+    void paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm);
     // Stores the dialog's values over `paper` into format `index` (a new one at
     // the end) after an accepted dialog, saves the catalogue and selects it.
     void storeDialogValues(int index, PaperType paper);
     // The job takes the list's selection as its paper format.
     void chooseSelectedPaper();
+    // The offer of the template chooser, while there is no paper.dat at all.
+    void showFirstStartOffer();
     void showPlacement();
 
     CoverJob& job_;

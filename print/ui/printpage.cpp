@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -74,6 +75,8 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
 
     connect(&job_, &CoverJob::printValuesChanged, this, &PrintPage::showPrintValues);
     connect(&job_, &CoverJob::paperFormatChanged, this, [this] { ++paperChoices_; });
+    connect(&job_, &CoverJob::paperFormatChanged, this, &PrintPage::showLabelShape);
+    connect(&job_, &CoverJob::printValuesChanged, VPaint, qOverload<>(&QWidget::update));
     for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
                         &CoverJob::paperFormatChanged})
         connect(&job_, change, VPaint, qOverload<>(&QWidget::update));
@@ -101,6 +104,18 @@ void PrintPage::buildJobControls() {
     connect(KopiesED, &QSpinBox::valueChanged, this, &PrintPage::KopiesEDChange);
     connect(PageEd, &QSpinBox::valueChanged, this, &PrintPage::PageEdChange);
     connect(ZoomEd4, &QSpinBox::valueChanged, this, &PrintPage::ZoomEd4Change);
+    ClipCB = new QCheckBox(QStringLiteral("Nur innerhalb der Etikettform drucken"), panel);
+    ClipCB->setObjectName(QStringLiteral("ClipCB"));
+    ClipCB->setToolTip(QStringLiteral("Bild und Objekte auf die Form des Etiketts beschneiden, bei CD/DVD "
+                                      "auch das Loch freilassen"));
+    ClipCB->setVisible(false);
+    leftControls()->addWidget(ClipCB);
+    connect(ClipCB, &QCheckBox::clicked, this, &PrintPage::ClipCBClick);
+}
+
+void PrintPage::ClipCBClick() {
+    job_.setPrintValues(jobValues());
+    VPaint->update();
 }
 
 CalibrationDialog& PrintPage::KalForm() {
@@ -110,7 +125,7 @@ CalibrationDialog& PrintPage::KalForm() {
 }
 
 PrintValues PrintPage::jobValues() const {
-    return {UsedED->value(), KopiesED->value(), PageEd->value()};
+    return {UsedED->value(), KopiesED->value(), PageEd->value(), ClipCB->isChecked()};
 }
 
 // Values set from elsewhere show in their edits; an edit already showing its
@@ -120,11 +135,18 @@ void PrintPage::showPrintValues() {
     if (UsedED->value() != values.used) UsedED->setValue(values.used);
     if (KopiesED->value() != values.copies) KopiesED->setValue(values.copies);
     if (PageEd->value() != values.sheet) PageEd->setValue(values.sheet);
+    ClipCB->setChecked(values.clipToShape);
+}
+
+void PrintPage::showLabelShape() {
+    ClipCB->setVisible(job_.labelShape().has_value());
 }
 
 LabelContent PrintPage::labelContent() const {
     const int dpi = shell_.screen().logicalDpiX;
-    return {job_.image(), job_.objects(), job_.placement(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi}};
+    const bool clip = job_.printValues().clipToShape && job_.labelShape();
+    return {job_.image(), job_.objects(), job_.placement(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi},
+            clip ? job_.labelShape() : std::nullopt};
 }
 
 void PrintPage::applyCorrections(const PaperType& paper) {
@@ -182,7 +204,7 @@ void PrintPage::paintSheet(QPainter& painter) {
         return;
     }
     paintSheetPreview(painter, shell_.screenDrawing(), size, *paper, values, labelContent(),
-                      shell_.screen().logicalDpiX, ZoomEd4->value());
+                      shell_.screen().logicalDpiX, ZoomEd4->value(), job_.labelShape());
 }
 
 void PrintPage::UsedEDChange() {

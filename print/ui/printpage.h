@@ -12,6 +12,7 @@ class QMouseEvent;
 class QShowEvent;
 class QPainter;
 class QPushButton;
+class QCheckBox;
 class QSpinBox;
 class ScrollBox;
 class ImageButton;
@@ -34,6 +35,8 @@ class PrintPage : public PageFrame {
     QSpinBox* KopiesED = nullptr;
     QSpinBox* PageEd = nullptr;
     QSpinBox* ZoomEd4 = nullptr;
+    // "Nur innerhalb der Etikettform drucken", shown for formats with a label shape.
+    QCheckBox* ClipCB = nullptr;
     ScrollBox* ScrollBox3 = nullptr;
     PaintBox* VPaint = nullptr;
 
@@ -52,6 +55,9 @@ class PrintPage : public PageFrame {
     void KopiesEDChange();
     void PageEdChange();
     void ZoomEd4Change();
+    void ClipCBClick();
+    // The clip check box is offered for formats with a label shape only.
+    void showLabelShape();
     void GoBtn1Click();
     void SetupBtnClick();
     void KalibrateBtnClick();

@@ -127,3 +127,36 @@ TEST(BatchOptions, WrongUsageIsExplainedInGerman) {
     EXPECT_TRUE(batchUsage().contains(QStringLiteral("cdcover-batch [OPTIONEN] AUFTRAG.cov")));
     EXPECT_TRUE(isKnownPaperName(QStringLiteral("letter")));
 }
+
+TEST(BatchOptions, TemplatesAreListedWithOrWithoutASearchText) {
+    const ParsedCommandLine all = parse({"--templates"});
+    ASSERT_TRUE(all.options) << all.error.toStdString();
+    EXPECT_TRUE(all.options->listTemplates);
+    EXPECT_TRUE(all.options->templatesFilter.isEmpty());
+
+    const ParsedCommandLine some = parse({"--templates", "Herma CD"});
+    ASSERT_TRUE(some.options);
+    EXPECT_EQ(some.options->templatesFilter, QStringLiteral("Herma CD"));
+
+    // An option after it is not its search text.
+    const ParsedCommandLine then = parse({"--templates", "--paper", "A5"});
+    ASSERT_TRUE(then.options);
+    EXPECT_TRUE(then.options->templatesFilter.isEmpty());
+}
+
+TEST(BatchOptions, ATemplateIsAnAlternativeToTheCatalogueAndClippingCanBeChosen) {
+    const ParsedCommandLine parsed = parse({"job.cov", "-o", "out.pdf", "--template", "Zweckform 3654", "--no-clip"});
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->templateName, QStringLiteral("Zweckform 3654"));
+    EXPECT_EQ(parsed.options->clipToShape, std::optional<bool>(false));
+    EXPECT_EQ(parse({"job.cov", "-o", "o.pdf", "--clip"}).options->clipToShape, std::optional<bool>(true));
+    EXPECT_FALSE(parse({"job.cov", "-o", "o.pdf"}).options->clipToShape.has_value());
+
+    for (const QStringList& both : {QStringList{"--template", "A 1", "--format", "x"},
+                                    QStringList{"--format-index", "1", "--template", "A 1"}}) {
+        const ParsedCommandLine refused = parse(QStringList{"job.cov", "-o", "o.pdf"} + both);
+        EXPECT_FALSE(refused.options);
+        EXPECT_TRUE(refused.error.contains(QStringLiteral("--template"))) << refused.error.toStdString();
+    }
+    EXPECT_FALSE(parse({"job.cov", "-o", "o.pdf", "--template"}).options); // the name is missing
+}

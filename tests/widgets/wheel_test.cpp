@@ -3,6 +3,7 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
+#include "support/fakedialogs.h"
 #include "support/mainformfixture.h"
 #include "support/userinput.h"
 
@@ -101,7 +102,8 @@ TEST_F(WheelTest, TheFormatListChangesOnlyWithTheFocus) {
 }
 
 TEST(WheelInDialogs, AFieldOfADialogTurnsOnlyWithTheFocus) {
-    PaperFormatDialog dialog;
+    FakeDialogs dialogs;
+    PaperFormatDialog dialog(dialogs);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     turnWheel(dialog.BrED, -kNotchDown);

@@ -1,0 +1,121 @@
+#include "paper/ui/templatechooser.h"
+
+#include "paper/ui/templatesheetview.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kNothingInstalled =
+    QStringLiteral("Es sind keine Etikettenvorlagen installiert. Das Paket glabels-data bringt über "
+                   "1.700 Etikettenbögen vieler Hersteller mit.");
+const QString kSeveralGrids =
+    QStringLiteral("Dieser Bogen hat versetzte Reihen: jedes Raster wird ein eigenes Papierformat, "
+                   "\"(1)\", \"(2)\", …, und wird für sich bedruckt.");
+
+} // namespace
+
+TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
+    : QDialog(parent), database_(std::move(database)) {
+    setObjectName(QStringLiteral("TemplateChooser"));
+    setWindowTitle(QStringLiteral("Etikettenvorlage wählen"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* filters = new QHBoxLayout;
+    auto* searchCaption = new QLabel(QStringLiteral("&Suchen:"), this);
+    SearchED = new QLineEdit(this);
+    SearchED->setObjectName(QStringLiteral("SearchED"));
+    SearchED->setPlaceholderText(QStringLiteral("Marke, Artikel oder Beschreibung"));
+    searchCaption->setBuddy(SearchED);
+    DiscOnlyCB = new QCheckBox(QStringLiteral("nur &CD/DVD"), this);
+    DiscOnlyCB->setObjectName(QStringLiteral("DiscOnlyCB"));
+    filters->addWidget(searchCaption);
+    filters->addWidget(SearchED, 1);
+    filters->addWidget(DiscOnlyCB);
+    layout->addLayout(filters);
+
+    auto* middle = new QHBoxLayout;
+    TemplateList = new QTreeWidget(this);
+    TemplateList->setObjectName(QStringLiteral("TemplateList"));
+    TemplateList->setRootIsDecorated(false);
+    TemplateList->setUniformRowHeights(true);
+    TemplateList->setHeaderLabels({QStringLiteral("Marke"), QStringLiteral("Artikel"), QStringLiteral("Beschreibung"),
+                                   QStringLiteral("Etikett"), QStringLiteral("Pro Bogen"), QStringLiteral("Bogen")});
+    TemplateList->setMinimumSize(620, 320);
+    middle->addWidget(TemplateList, 1);
+    SheetView = new TemplateSheetView(this);
+    middle->addWidget(SheetView, 0, Qt::AlignTop);
+    layout->addLayout(middle, 1);
+
+    HintLabel = new QLabel(this);
+    HintLabel->setObjectName(QStringLiteral("HintLabel"));
+    HintLabel->setWordWrap(true);
+    layout->addWidget(HintLabel);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    OkBtn = new QPushButton(QStringLiteral("&OK"), this);
+    OkBtn->setObjectName(QStringLiteral("OkBtn"));
+    OkBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    buttons->addWidget(OkBtn);
+    buttons->addWidget(CancelBtn);
+    layout->addLayout(buttons);
+
+    connect(SearchED, &QLineEdit::textChanged, this, &TemplateChooser::fillList);
+    connect(DiscOnlyCB, &QCheckBox::toggled, this, &TemplateChooser::fillList);
+    connect(TemplateList, &QTreeWidget::currentItemChanged, this, &TemplateChooser::selectionChanged);
+    connect(TemplateList, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    fillList();
+}
+
+void TemplateChooser::fillList() {
+    TemplateList->clear();
+    rows_.clear();
+    QList<QTreeWidgetItem*> items;
+    for (const LabelTemplate* label : matchingTemplates(database_, SearchED->text(), DiscOnlyCB->isChecked())) {
+        const int grids = int(label->layouts.size());
+        for (int grid = 0; grid < grids; ++grid) {
+            const TemplateLayout& layout = label->layouts[size_t(grid)];
+            const QString part = grids > 1 ? QStringLiteral("%1 (%2)").arg(label->part).arg(grid + 1) : label->part;
+            items << new QTreeWidgetItem(QStringList{label->brand, part, label->description, labelSizeText(*label),
+                                                     QString::number(layout.nx * layout.ny), sheetSizeText(*label)});
+            rows_.push_back({label, grid});
+        }
+    }
+    TemplateList->addTopLevelItems(items);
+    TemplateList->header()->resizeSections(QHeaderView::ResizeToContents);
+    if (!items.isEmpty()) TemplateList->setCurrentItem(items.first());
+    selectionChanged();
+}
+
+const TemplateChooser::Row* TemplateChooser::selectedRow() const {
+    const int index = TemplateList->indexOfTopLevelItem(TemplateList->currentItem());
+    return index >= 0 && size_t(index) < rows_.size() ? &rows_[size_t(index)] : nullptr;
+}
+
+void TemplateChooser::selectionChanged() {
+    const Row* row = selectedRow();
+    OkBtn->setEnabled(row != nullptr);
+    SheetView->showSheet(row ? std::optional<LabelTemplate>(*row->label) : std::nullopt, row ? row->grid : 0);
+    if (database_.templates.empty())
+        HintLabel->setText(kNothingInstalled);
+    else
+        HintLabel->setText(row && row->label->layouts.size() > 1 ? kSeveralGrids : QString());
+}
+
+std::optional<TemplateFormat> TemplateChooser::chosenFormat() const {
+    const Row* row = selectedRow();
+    if (!row) return std::nullopt;
+    return paperFormatsOf(*row->label)[size_t(row->grid)];
+}
