@@ -104,7 +104,8 @@ void PrintPage::buildJobControls() {
     connect(KopiesED, &QSpinBox::valueChanged, this, &PrintPage::KopiesEDChange);
     connect(PageEd, &QSpinBox::valueChanged, this, &PrintPage::PageEdChange);
     connect(ZoomEd4, &QSpinBox::valueChanged, this, &PrintPage::ZoomEd4Change);
-    ClipCB = new QCheckBox(QStringLiteral("Nur innerhalb der Etikettform drucken"), panel);
+    // Two lines: the left panel is too narrow for the sentence in one.
+    ClipCB = new QCheckBox(QStringLiteral("Nur innerhalb der\nEtikettform drucken"), panel);
     ClipCB->setObjectName(QStringLiteral("ClipCB"));
     ClipCB->setToolTip(QStringLiteral("Bild und Objekte auf die Form des Etiketts beschneiden, bei CD/DVD "
                                       "auch das Loch freilassen"));
