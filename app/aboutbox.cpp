@@ -1,9 +1,9 @@
 #include "app/aboutbox.h"
 
 #include "base/apptitle.h"
+#include "raster/jpegcodec.h"
 #include "widgets/dialogs.h"
 #include "widgets/pictures.h"
-#include "raster/jpegcodec.h"
 
 #include <QDate>
 #include <QHBoxLayout>

@@ -1,16 +1,16 @@
 // The document commands of the top bar: new, open, save and save as, with the
 // cover file underneath.
 
-#include "document/coverfile.h"
-#include "widgets/dialogs.h"
 #include "app/mainform.h"
-#include "widgets/scrollbox.h"
 #include "base/userevents.h"
+#include "document/coverfile.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
 #include "raster/ui/scanpage.h"
 #include "retouch/ui/retouchpage.h"
+#include "widgets/dialogs.h"
+#include "widgets/scrollbox.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

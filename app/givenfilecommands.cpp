@@ -1,11 +1,11 @@
 // Files from outside the window: the one named on the command line and those
 // dropped from a file manager.
 
-#include "widgets/dialogs.h"
-#include "document/givenfile.h"
 #include "app/mainform.h"
+#include "document/givenfile.h"
 #include "raster/imagefile.h"
 #include "raster/ui/scanpage.h"
+#include "widgets/dialogs.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "app/mainform.h"
-#include "base/settingsfolder.h"
-#include "widgets/qtdialogs.h"
 #include "app/qttranslations.h"
-#include "paper/ui/placementpage.h"
-#include "print/ui/printpage.h"
-#include "print/printer/qprintertarget.h"
 #include "base/screenfacts.h"
+#include "base/settingsfolder.h"
+#include "paper/ui/placementpage.h"
+#include "print/printer/qprintertarget.h"
+#include "print/ui/printpage.h"
+#include "widgets/qtdialogs.h"
 
 #include <QApplication>
 #include <QScreen>

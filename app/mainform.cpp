@@ -2,22 +2,22 @@
 
 #include "app/aboutbox.h"
 #include "base/apptitle.h"
+#include "base/screenfacts.h"
+#include "base/units.h"
+#include "base/userevents.h"
+#include "objects/ui/annotationpage.h"
+#include "paper/paperfile.h"
+#include "paper/ui/placementpage.h"
+#include "print/printtarget.h"
+#include "print/ui/printpage.h"
+#include "raster/ui/scanpage.h"
+#include "retouch/ui/retouchpage.h"
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
 #include "widgets/pictures.h"
 #include "widgets/progresspanel.h"
 #include "widgets/scrollbox.h"
-#include "base/units.h"
-#include "base/userevents.h"
-#include "objects/ui/annotationpage.h"
-#include "paper/paperfile.h"
-#include "paper/ui/placementpage.h"
-#include "print/ui/printpage.h"
-#include "print/printtarget.h"
-#include "raster/ui/scanpage.h"
-#include "base/screenfacts.h"
-#include "retouch/ui/retouchpage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,9 +120,9 @@ QWidget* TMainForm::buildBottomBar() {
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->setSpacing(12);
     ueberbtn = new ImageButton(QStringLiteral("ueberbtn"), QStringLiteral("ueberBtn2"),
-                                QStringLiteral("Informationen über das Programm"), right);
+                               QStringLiteral("Informationen über das Programm"), right);
     EndeBtn = new ImageButton(QStringLiteral("EndeBtn"), QStringLiteral("EndeBtnDown"),
-                               QStringLiteral("Hiermit verlassen Sie das Programm"), right);
+                              QStringLiteral("Hiermit verlassen Sie das Programm"), right);
     connect(ueberbtn, &ImageButton::clicked, this, &TMainForm::AboutBitBtnClick);
     connect(EndeBtn, &ImageButton::clicked, this, &TMainForm::QuitBtnClick);
     buttons->addWidget(ueberbtn);

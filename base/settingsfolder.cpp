@@ -31,7 +31,10 @@ QString chooseSettingsFolder(const QString& executableDirectory, const QString& 
 }
 
 QString defaultSettingsFolder() {
-    return chooseSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(CDCOVER_INSTALL_BINDIR));
+    return chooseSettingsFolder(QCoreApplication::applicationDirPath(),
+                                QStringLiteral(CDCOVER_INSTALL_BINDIR));
 }
 
-bool prepareSettingsFolder(const QString& filePath) { return QDir().mkpath(QFileInfo(filePath).absolutePath()); }
+bool prepareSettingsFolder(const QString& filePath) {
+    return QDir().mkpath(QFileInfo(filePath).absolutePath());
+}

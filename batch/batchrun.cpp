@@ -1,20 +1,20 @@
 #include "batch/batchrun.h"
 
-#include "document/coverfile.h"
 #include "base/messages.h"
 #include "base/savefile.h"
+#include "base/screenfacts.h"
 #include "base/units.h"
 #include "batch/batchtemplates.h"
 #include "batch/jobinfo.h"
 #include "batch/pdffiletarget.h"
+#include "document/coverfile.h"
 #include "paper/labelshapefile.h"
 #include "paper/paperfile.h"
 #include "print/calibration.h"
-#include "print/printrun.h"
 #include "print/printer/qprintertarget.h"
+#include "print/printrun.h"
 #include "print/sheetpreview.h"
 #include "raster/imagefile.h"
-#include "base/screenfacts.h"
 
 #include <QFileInfo>
 #include <QPrinterInfo>
@@ -165,10 +165,10 @@ QPageSize pageSizeNamed(const QString& name) {
 int writePreview(const ChosenPaper& chosen, const Job& job, const BatchOptions& options, QTextStream& err) {
     const QPageSize pageSize = pageSizeNamed(options.paper);
     StderrMessages drawingMessages;
-    const QImage sheet = renderSheetPreview(chosen.paper, jobValuesOf(options), contentOf(job, options, chosen.shape),
-                                            pageSize.sizePixels(options.resolution), options.resolution,
-                                            kStandardScreen.logicalDpiX, options.zoom,
-                                            DrawContext{drawingMessages, kStandardScreen.colorDepth}, chosen.shape);
+    const QImage sheet = renderSheetPreview(
+        chosen.paper, jobValuesOf(options), contentOf(job, options, chosen.shape),
+        pageSize.sizePixels(options.resolution), options.resolution, kStandardScreen.logicalDpiX,
+        options.zoom, DrawContext{drawingMessages, kStandardScreen.colorDepth}, chosen.shape);
     QSaveFile file(options.previewFile);
     if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") ||
         !commitWhole(file)) {
@@ -181,8 +181,7 @@ int writePreview(const ChosenPaper& chosen, const Job& job, const BatchOptions& 
 
 } // namespace
 
-int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out,
-             QTextStream& err) {
+int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out, QTextStream& err) {
     if (options.help) {
         out << batchUsage();
         return ExitOk;

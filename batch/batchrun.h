@@ -10,5 +10,4 @@
 enum BatchExit { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
 // `settingsFolder` holds the default paper.dat and options.dat.
-int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out,
-             QTextStream& err);
+int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out, QTextStream& err);

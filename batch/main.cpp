@@ -4,9 +4,9 @@
 #include "batch/batchoptions.h"
 #include "batch/batchrun.h"
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
 

@@ -99,4 +99,3 @@ BENCHMARK(BM_BrightnessContrast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Filter)->DenseRange(0, kEffectCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterOneThread)->Arg(2)->Arg(6)->Arg(7)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RotateRightOneThread)->Arg(24)->Unit(benchmark::kMillisecond);
-

@@ -87,12 +87,13 @@ void installObjects(const CoverDocument& document, ObjectTable& table) {
 QString readFailureText(ReadStatus status, const QString& name) {
     switch (status) {
     case ReadStatus::CannotOpen:
-        return QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei ") + name + QStringLiteral(" nicht öffnen!");
+        return QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei ") + name +
+               QStringLiteral(" nicht öffnen!");
     case ReadStatus::NotCoverFile:
         return QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!");
     case ReadStatus::OutOfMemory:
-        return QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei ") + name +
-               QStringLiteral("!");
+        return QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei ") +
+               name + QStringLiteral("!");
     case ReadStatus::Damaged:
     case ReadStatus::Ok:
         break;

@@ -18,7 +18,9 @@ class ObjectTable {
     // The selected slot, 0 when nothing is selected.
     int CurObj = 0;
     AnnotationObject* selected() { return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr; }
-    const AnnotationObject* selected() const { return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr; }
+    const AnnotationObject* selected() const {
+        return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr;
+    }
 
     // Frees every slot (shadow offsets back to 5) and clears the selection; all
     // other fields of a slot stay as they were.

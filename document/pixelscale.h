@@ -25,7 +25,9 @@ class PixelScale {
     // View pixels to internal units, truncated toward zero. Only the view sets
     // objects from pixels: a render scale converts as the view at zoom 1 would
     // with no units, so it is never used for setting.
-    int32_t toUnits(int32_t pixels) const { return units::trunc32(pixels / viewZoom_ * unitsPerScreenPixel_); }
+    int32_t toUnits(int32_t pixels) const {
+        return units::trunc32(pixels / viewZoom_ * unitsPerScreenPixel_);
+    }
 
     bool isRender() const { return render_; }
     double viewZoom() const { return viewZoom_; }

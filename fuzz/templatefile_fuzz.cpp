@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (label.layouts.empty() || !(label.labelWidth > 0) || !(label.labelHeight > 0)) std::abort();
         for (const TemplateFormat& format : paperFormatsOf(label)) {
             const PaperType& paper = format.paper;
-            if (paper.CountX < 1 || paper.CountY < 1 || !std::isfinite(paper.StepX) || !std::isfinite(paper.StepY))
+            if (paper.CountX < 1 || paper.CountY < 1 || !std::isfinite(paper.StepX) ||
+                !std::isfinite(paper.StepY))
                 std::abort();
         }
     }

@@ -65,7 +65,8 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H) {
             QPoint(L + W / 2, T), QPoint(L + W / 2, T + H), QPoint(L, T + H / 2), QPoint(L + W, T + H / 2)};
 }
 
-DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y, const PixelScale& view) {
+DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y,
+                   const PixelScale& view) {
     DragHit hit;
     switch (tool) {
     case AnnotationTool::Pointer:
@@ -107,7 +108,7 @@ DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x,
 }
 
 DragHandle dragit(AnnotationObject& object, DragHandle handle, int x, int y, int32_t grabX, int32_t grabY,
-               const ViewScale& view) {
+                  const ViewScale& view) {
     // 64 bits, so that no edge arithmetic wraps around before it is stored.
     int64_t L = object.Left, T = object.Top, W = object.Width, H = object.Height;
     const int64_t oldL = L, oldT = T;
@@ -214,7 +215,8 @@ void markrec(QPainter& canvas, const AnnotationObject* selected, MouseAction act
     QRegion outline(QRect(QPoint(L, T), QPoint(right, bottom)));
     if (right - L >= 2 && bottom - T >= 2)
         outline -= QRect(QPoint(L + 1, T + 1), QPoint(right - 1, bottom - 1));
-    if (action == MouseAction::Dragging) canvas.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    if (action == MouseAction::Dragging)
+        canvas.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     for (const QRect& part : outline)
         canvas.fillRect(part, Qt::black);
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);

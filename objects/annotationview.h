@@ -69,7 +69,8 @@ std::array<QPoint, 8> handlePoints(int L, int T, int W, int H);
 // The hit test of the selected object's handles and body. The first region
 // that contains the point, borders included, wins, so a corner beats an edge
 // and the top beats the bottom where small boxes make them overlap.
-DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y, const PixelScale& view);
+DragHit setdragmod(AnnotationTool tool, const AnnotationObject* selected, int x, int y,
+                   const PixelScale& view);
 
 // The view the arithmetic converts in.
 struct ViewScale {
@@ -84,7 +85,7 @@ struct ViewScale {
 // handle the drag goes on with. The far edge stops at 0 and the near edge at
 // the view's right and bottom border.
 DragHandle dragit(AnnotationObject& object, DragHandle handle, int x, int y, int32_t grabX, int32_t grabY,
-               const ViewScale& view);
+                  const ViewScale& view);
 
 // The topmost used object whose box contains view pixel (x, y), borders
 // included; 0 when there is none.

@@ -39,7 +39,8 @@ bool plausibleRadius(double mm) {
 
 std::optional<LabelShape> shapeAt(const char* at) {
     const auto kind = uint8_t(at[0]);
-    if (kind < uint8_t(LabelShape::Kind::Rectangle) || kind > uint8_t(LabelShape::Kind::Disc)) return std::nullopt;
+    if (kind < uint8_t(LabelShape::Kind::Rectangle) || kind > uint8_t(LabelShape::Kind::Disc))
+        return std::nullopt;
     LabelShape shape{LabelShape::Kind(kind), doubleAt(at + 1), doubleAt(at + 9), doubleAt(at + 17)};
     if (!plausibleRadius(shape.cornerRadiusMm) || !plausibleRadius(shape.outerRadiusMm) ||
         !plausibleRadius(shape.holeRadiusMm))
@@ -81,7 +82,8 @@ FormatShapes readLabelShapeFile(QByteArrayView bytes, const std::vector<PaperTyp
     const qsizetype present = (bytes.size() - kHeaderSize) / kEntrySize;
     const qsizetype count = announced <= 0 ? 0 : std::min<qsizetype>(announced, present);
     std::vector<QByteArray> records(formats.size());
-    for (size_t i = 0; i < formats.size(); ++i) records[i] = encodePaperType(formats[i]);
+    for (size_t i = 0; i < formats.size(); ++i)
+        records[i] = encodePaperType(formats[i]);
     for (qsizetype entry = 0; entry < count; ++entry) {
         const QByteArrayView at = bytes.sliced(kHeaderSize + entry * kEntrySize, kEntrySize);
         const std::optional<LabelShape> shape = shapeAt(at.data() + PaperType::kRecordSize);
@@ -107,7 +109,8 @@ FormatShapes readLabelShapesAt(const QString& settingsFolder, const std::vector<
 bool writeLabelShapesAt(const QString& settingsFolder, const std::vector<PaperType>& formats,
                         const FormatShapes& shapes) {
     const QString path = labelShapeFilePath(settingsFolder);
-    const bool anyShape = std::any_of(shapes.begin(), shapes.end(), [](const auto& shape) { return bool(shape); });
+    const bool anyShape =
+        std::any_of(shapes.begin(), shapes.end(), [](const auto& shape) { return bool(shape); });
     if (!anyShape && !QFile::exists(path)) return true;
     if (!prepareSettingsFolder(path)) return false;
     return replaceFile(path, writeLabelShapeFile(formats, shapes));

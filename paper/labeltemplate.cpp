@@ -4,7 +4,8 @@
 
 int LabelTemplate::labelsPerSheet() const {
     int labels = 0;
-    for (const TemplateLayout& layout : layouts) labels += layout.nx * layout.ny;
+    for (const TemplateLayout& layout : layouts)
+        labels += layout.nx * layout.ny;
     return labels;
 }
 
@@ -18,7 +19,8 @@ QString millimetreSizeText(double width, double height) {
     const QLocale german(QLocale::German, QLocale::Germany);
     auto number = [&](double mm) {
         QString text = german.toString(mm, 'f', 2);
-        while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
         if (text.endsWith(QLatin1Char(','))) text.chop(1);
         return text;
     };

@@ -11,9 +11,9 @@
 
 // One grid of labels on the sheet. A sheet whose rows are staggered has several.
 struct TemplateLayout {
-    int nx = 1, ny = 1;      // labels across and down
-    double x0 = 0, y0 = 0;   // the first label's top-left corner on the sheet
-    double dx = 0, dy = 0;   // pitch from one label to the next
+    int nx = 1, ny = 1;    // labels across and down
+    double x0 = 0, y0 = 0; // the first label's top-left corner on the sheet
+    double dx = 0, dy = 0; // pitch from one label to the next
     friend bool operator==(const TemplateLayout&, const TemplateLayout&) = default;
 };
 
@@ -21,11 +21,11 @@ struct LabelTemplate {
     QString brand;
     QString part;
     QString description;
-    QString sheetSize;       // the paper size's name ("A4", "US-Letter", "Other")
-    double sheetWidth = 0;   // 0 when the paper size is unknown
+    QString sheetSize;     // the paper size's name ("A4", "US-Letter", "Other")
+    double sheetWidth = 0; // 0 when the paper size is unknown
     double sheetHeight = 0;
     LabelShape shape;
-    double labelWidth = 0;   // the label's bounding box
+    double labelWidth = 0; // the label's bounding box
     double labelHeight = 0;
     std::vector<TemplateLayout> layouts;
     QStringList categories;

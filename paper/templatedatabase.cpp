@@ -53,7 +53,8 @@ QStringList templateFolders() {
     folders << QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                    QStringLiteral("/libglabels/templates");
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        folders << data + QStringLiteral("/libglabels-3.0/templates") << data + QStringLiteral("/glabels-qt/templates");
+        folders << data + QStringLiteral("/libglabels-3.0/templates")
+                << data + QStringLiteral("/glabels-qt/templates");
     folders.removeDuplicates();
     return folders;
 }
@@ -72,7 +73,7 @@ TemplateDatabase loadTemplateDatabase(const QStringList& folders) {
 }
 
 std::vector<const LabelTemplate*> matchingTemplates(const TemplateDatabase& database, const QString& text,
-                                                   bool discOnly) {
+                                                    bool discOnly) {
     const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     std::vector<const LabelTemplate*> found;
     for (const LabelTemplate& label : database.templates)

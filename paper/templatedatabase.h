@@ -28,7 +28,7 @@ TemplateDatabase loadTemplateDatabase(const QStringList& folders);
 // The templates whose brand, part or description contain every word of `text`
 // (without case); all when it is empty. `discOnly` keeps CD/DVD labels.
 std::vector<const LabelTemplate*> matchingTemplates(const TemplateDatabase& database, const QString& text,
-                                                   bool discOnly = false);
+                                                    bool discOnly = false);
 
 // The paper format named "BRAND PART", or "BRAND PART (n)" for the n-th grid of
 // a sheet with several; case does not matter. Nothing for an unknown name.

@@ -98,10 +98,13 @@ class TemplateFileReader {
             const QXmlStreamReader::TokenType token = xml_.readNext();
             if (token == QXmlStreamReader::EndElement) --depth;
             if (token != QXmlStreamReader::StartElement) continue;
-            if (xml_.name() == u"Template") readTemplate(depth + 1);
-            else if (++depth > kMaxDepth) xml_.raiseError(QStringLiteral("zu tief verschachtelt"));
+            if (xml_.name() == u"Template")
+                readTemplate(depth + 1);
+            else if (++depth > kMaxDepth)
+                xml_.raiseError(QStringLiteral("zu tief verschachtelt"));
         }
-        if (xml_.hasError() && xml_.error() != QXmlStreamReader::PrematureEndOfDocumentError) ++result_.skipped;
+        if (xml_.hasError() && xml_.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+            ++result_.skipped;
         return std::move(result_);
     }
 
@@ -201,7 +204,8 @@ class TemplateFileReader {
             readLabel(name, attributes, label);
             hasLabel = true;
         } else if (name == u"Layout") {
-            if (hasLabel && label.layouts.size() < size_t(kMaxCount)) label.layouts.push_back(readLayout(attributes));
+            if (hasLabel && label.layouts.size() < size_t(kMaxCount))
+                label.layouts.push_back(readLayout(attributes));
         }
     }
 

@@ -21,7 +21,7 @@ inline constexpr qint64 kMaxTemplateFileBytes = 16 * 1024 * 1024;
 
 struct TemplateReadResult {
     std::vector<LabelTemplate> templates;
-    int skipped = 0;            // templates (or whole files) that could not be used
+    int skipped = 0; // templates (or whole files) that could not be used
     // Products of this file that name another's geometry with "equiv", still
     // unresolved: brand and part of the copy, part of the original.
     struct Equivalent {

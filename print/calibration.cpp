@@ -1,7 +1,7 @@
 #include "print/calibration.h"
 
-#include "base/settingsfolder.h"
 #include "base/savefile.h"
+#include "base/settingsfolder.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -51,7 +51,8 @@ DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice de
         if (content.clipShape) {
             const QRectF box(QPointF(0, 0), QSizeF(size));
             whitenOutside(painter,
-                          labelShapeOnDevice(content.clipShape, box.size(), device.dpiX * device.kX / units::kMmPerInch,
+                          labelShapeOnDevice(content.clipShape, box.size(),
+                                             device.dpiX * device.kX / units::kMmPerInch,
                                              device.dpiY * device.kY / units::kMmPerInch),
                           box);
         }

@@ -46,7 +46,7 @@ struct TextBox {
 // The text laid out once per object and drawn at every offset: shadow, outline
 // copies and main text differ only in place and colour.
 class LaidOutText {
-public:
+  public:
     // Formatted: word-wrapped to `width` with the alignment; otherwise one line.
     LaidOutText(const QString& text, const QFont& font, QPaintDevice* device, std::optional<int> width,
                 Qt::Alignment align)
@@ -89,7 +89,7 @@ public:
         canvas.setWorldTransform(callers);
     }
 
-private:
+  private:
     QTextLayout layout_;
     qreal baseline_ = 0;
 };
@@ -98,8 +98,8 @@ Qt::Alignment alignmentOf(int32_t align) {
     return align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
 }
 
-void drawFormatted(QPainter& canvas, const AnnotationObject& object, const TextBox& b, int offsetX, int offsetY,
-                   double scale, const LabelRenderSettings& settings) {
+void drawFormatted(QPainter& canvas, const AnnotationObject& object, const TextBox& b, int offsetX,
+                   int offsetY, double scale, const LabelRenderSettings& settings) {
     QString content = fromCp1252(object.Text);
     content.replace(QChar(13), QChar::LineSeparator);
     const LaidOutText text(content, canvas.font(), canvas.device(), b.W, alignmentOf(object.Align));
@@ -126,8 +126,8 @@ void drawFormatted(QPainter& canvas, const AnnotationObject& object, const TextB
     drawAt(b.L - offsetX, b.T - offsetY, b.L + b.W - offsetX, b.T + b.H - offsetY);
 }
 
-void drawRotated(QPainter& canvas, const AnnotationObject& object, int quarterTurns, const TextBox& b, int offsetX,
-                 int offsetY, double scale, const LabelRenderSettings& settings) {
+void drawRotated(QPainter& canvas, const AnnotationObject& object, int quarterTurns, const TextBox& b,
+                 int offsetX, int offsetY, double scale, const LabelRenderSettings& settings) {
     QString content = fromCp1252(object.Text);
     content.replace(QChar(13), QChar(' '));
     const LaidOutText text(content, canvas.font(), canvas.device(), std::nullopt, Qt::AlignLeft);

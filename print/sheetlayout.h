@@ -39,7 +39,7 @@ struct LabelSpot {
 };
 
 struct SheetPlan {
-    PrintValues corrected; // used and sheet after their corrections
+    PrintValues corrected;        // used and sheet after their corrections
     int64_t sheets = 0;           // sheets the job touches
     QSize label;                  // the label bitmap in device pixels
     std::vector<LabelSpot> spots; // every copy of the job, in ascending position

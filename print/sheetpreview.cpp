@@ -25,8 +25,8 @@ void paintShapes(QPainter& painter, const PaperType& paper, const SheetDevice& d
 }
 
 // The finished label copied to each filled position.
-void paintLabels(QPainter& painter, const DrawContext& drawing, const SheetPlan& plan, const std::vector<LabelSpot>& shown,
-                 const LabelContent& content, int dpi, double zoom) {
+void paintLabels(QPainter& painter, const DrawContext& drawing, const SheetPlan& plan,
+                 const std::vector<LabelSpot>& shown, const LabelContent& content, int dpi, double zoom) {
     if (shown.empty()) return;
     // The label is rendered in the device's own pixels, so that a screen with a
     // scale factor shows it sharp; the sheet's layout stays in logical pixels.
@@ -64,7 +64,7 @@ QImage renderSheetPreview(const PaperType& paper, const PrintValues& values, con
     QImage sheet(size, QImage::Format_RGB32);
     if (sheet.isNull()) return {};
     QPainter painter(&sheet);
-    paintSheetPreview(painter, drawing, size, paper, correctJobValues(paper, values), content, dpi, zoomPercent,
-                      shape);
+    paintSheetPreview(painter, drawing, size, paper, correctJobValues(paper, values), content, dpi,
+                      zoomPercent, shape);
     return sheet;
 }

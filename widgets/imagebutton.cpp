@@ -6,7 +6,7 @@
 #include <QPainter>
 
 ImageButton::ImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
-                           QWidget* parent)
+                         QWidget* parent)
     : QWidget(parent), pressedName_(pressedName), normal_(pictures::pixmap(normalName)),
       pressed_(pictures::pixmap(pressedName)) {
     setObjectName(normalName);

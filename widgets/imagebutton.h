@@ -12,7 +12,7 @@ class ImageButton : public QWidget {
   public:
     // `normalName` and `pressedName` name the two pictures (and the widget).
     ImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
-                 QWidget* parent = nullptr);
+                QWidget* parent = nullptr);
 
     bool normalVisible() const { return !showPressed_; }
     bool pressedVisible() const { return showPressed_; }

@@ -1,12 +1,12 @@
 // The commands of the "Kommentare" page: thin handlers that ask the user where
 // needed, change the table through the object operations and repaint.
 
-#include "widgets/dialogs.h"
 #include "document/coverjob.h"
-#include "widgets/shell.h"
-#include "widgets/scrollbox.h"
 #include "objects/ui/annotationeditor.h"
 #include "objects/ui/annotationpage.h"
+#include "widgets/dialogs.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -32,8 +32,8 @@ void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
     const AddResult result = addObject(job_.objects(), tool, x, y, newTextFont, job_.viewScale());
     if (result == AddResult::TableFull) {
         shell_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
-                                QStringLiteral("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok,
-                                MsgIcon::Information);
+                                 QStringLiteral("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok,
+                                 MsgIcon::Information);
         return;
     }
     if (result != AddResult::Added) return;
@@ -45,7 +45,7 @@ void AnnotationPage::Lschen1Click() {
     if (!job_.objects().selected()) return;
     const MsgAnswer answer =
         shell_.dialogs().message(QStringLiteral("Wollen Sie das Element löschen?"),
-                                QStringLiteral("Element löschen"), MsgButtons::YesNo, MsgIcon::Question);
+                                 QStringLiteral("Element löschen"), MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes) return;
     deleteSelected(job_.objects());
     job_.objectsEdited();

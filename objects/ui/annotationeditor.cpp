@@ -1,17 +1,17 @@
 #include "objects/ui/annotationeditor.h"
 
-#include "widgets/dialogs.h"
 #include "document/coverjob.h"
-#include "print/drawvcart.h"
-#include "widgets/shell.h"
-#include "widgets/scrollbox.h"
-#include "objects/ui/annotationpage.h"
-#include "objects/ui/texteffectsdialog.h"
-#include "objects/ui/objectmenu.h"
 #include "objects/textobject.h"
+#include "objects/ui/annotationpage.h"
+#include "objects/ui/objectmenu.h"
 #include "objects/ui/textdialog.h"
+#include "objects/ui/texteffectsdialog.h"
+#include "print/drawvcart.h"
 #include "raster/devicecanvas.h"
 #include "raster/stretchdraw.h"
+#include "widgets/dialogs.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -103,7 +103,8 @@ bool AnnotationEditor::compose(bool resizeAtOnce) {
     canvas.translate(-composedArea_.topLeft());
     drawWholeDib(canvas, shell_.screenDrawing(), QRect(0, 0, W, H), image, true);
     const int dpi = shell_.screen().logicalDpiX;
-    DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+    DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(),
+              LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
     markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());
     return true;
 }

@@ -4,9 +4,9 @@
 #include "objects/ui/annotationeditor.h"
 
 #include "document/coverjob.h"
-#include "widgets/scrollbox.h"
 #include "objects/ui/annotationpage.h"
 #include "objects/ui/objectmenu.h"
+#include "widgets/scrollbox.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
 #include "objects/ui/annotationpage.h"
 
-#include "widgets/controls.h"
+#include "base/units.h"
 #include "document/coverjob.h"
+#include "objects/ui/annotationeditor.h"
+#include "widgets/controls.h"
 #include "widgets/pictures.h"
 #include "widgets/scrollbox.h"
-#include "base/units.h"
-#include "objects/ui/annotationeditor.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -2,8 +2,8 @@
 // The "Kommentare" page: the tool bar, the annotation view and the option tabs
 // "Figur", "Text" and "Allgemein" that follow the selected object.
 
-#include "widgets/pageframe.h"
 #include "objects/objectops.h"
+#include "widgets/pageframe.h"
 
 #include <QCursor>
 #include <QImage>

@@ -1,20 +1,20 @@
 #include "paper/ui/placementpage.h"
 
-#include "widgets/controls.h"
-#include "widgets/dialogs.h"
+#include "base/units.h"
 #include "document/coverjob.h"
 #include "paper/papercatalogue.h"
-#include "widgets/dragscroll.h"
-#include "widgets/shell.h"
-#include "widgets/scrollbox.h"
+#include "paper/paperfile.h"
+#include "paper/templatedatabase.h"
 #include "paper/ui/paperformatdialog.h"
 #include "paper/ui/templatechooser.h"
-#include "paper/templatedatabase.h"
-#include "paper/paperfile.h"
-#include "base/units.h"
 #include "print/drawvcart.h"
 #include "print/labelshapedraw.h"
 #include "raster/stretchdraw.h"
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/dragscroll.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -84,10 +84,10 @@ QWidget* PlacementPage::buildPaperGroup() {
     EditBtn = makeButton("EditBtn", QStringLiteral("Ä&ndern"));
     DelBtn = makeButton("DelBtn", QStringLiteral("&Löschen"));
     rows->addLayout(buttons);
-    FirstStartLabel = new QLabel(
-        QStringLiteral("Noch gibt es keine Papierformate. Wählen Sie Ihren Etikettenbogen aus den "
-                       "installierten Vorlagen – dann ist zum ersten Druck kein Lineal nötig."),
-        group);
+    FirstStartLabel =
+        new QLabel(QStringLiteral("Noch gibt es keine Papierformate. Wählen Sie Ihren Etikettenbogen aus den "
+                                  "installierten Vorlagen – dann ist zum ersten Druck kein Lineal nötig."),
+                   group);
     FirstStartLabel->setObjectName(QStringLiteral("FirstStartLabel"));
     FirstStartLabel->setWordWrap(true);
     FirstTemplateBtn = new QPushButton(QStringLiteral("Etikettenbogen aus &Vorlage wählen…"), group);
@@ -282,9 +282,9 @@ void PlacementPage::paintView(QPainter& painter) {
     const int dpi = shell_.screen().logicalDpiX;
     const double zoom = ZoomEd3->value() / 100.0;
     const DibImage& image = job_.image();
-    const ImagePlacement placement =
-        placeImage(image.width(), image.height(), job_.placement(),
-                   PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, job_.imagePixelSize());
+    const ImagePlacement placement = placeImage(
+        image.width(), image.height(), job_.placement(),
+        PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, job_.imagePixelSize());
     drawWholeDib(painter, shell_.screenDrawing(),
                  QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image, true);
     DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
@@ -294,7 +294,8 @@ void PlacementPage::paintView(QPainter& painter) {
 
 void PlacementPage::paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm) {
     if (!job_.labelShape()) return;
-    const QPainterPath outline = labelShapeOnDevice(job_.labelShape(), QSizeF(size), pixelsPerMm, pixelsPerMm);
+    const QPainterPath outline =
+        labelShapeOnDevice(job_.labelShape(), QSizeF(size), pixelsPerMm, pixelsPerMm);
     dimOutside(painter, outline, QRectF(QPointF(0, 0), QSizeF(size)));
     drawOutline(painter, outline);
 }

@@ -3,9 +3,9 @@
 // its list and buttons) and the placement of the image on one label, shown in
 // the placement view.
 
-#include "widgets/pageframe.h"
 #include "paper/papertype.h"
 #include "paper/placement.h"
+#include "widgets/pageframe.h"
 
 #include <QPoint>
 

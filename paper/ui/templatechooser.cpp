@@ -46,8 +46,9 @@ TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
     TemplateList->setObjectName(QStringLiteral("TemplateList"));
     TemplateList->setRootIsDecorated(false);
     TemplateList->setUniformRowHeights(true);
-    TemplateList->setHeaderLabels({QStringLiteral("Marke"), QStringLiteral("Artikel"), QStringLiteral("Beschreibung"),
-                                   QStringLiteral("Etikett"), QStringLiteral("Pro Bogen"), QStringLiteral("Bogen")});
+    TemplateList->setHeaderLabels({QStringLiteral("Marke"), QStringLiteral("Artikel"),
+                                   QStringLiteral("Beschreibung"), QStringLiteral("Etikett"),
+                                   QStringLiteral("Pro Bogen"), QStringLiteral("Bogen")});
     TemplateList->setMinimumSize(620, 320);
     middle->addWidget(TemplateList, 1);
     SheetView = new TemplateSheetView(this);
@@ -83,13 +84,16 @@ void TemplateChooser::fillList() {
     TemplateList->clear();
     rows_.clear();
     QList<QTreeWidgetItem*> items;
-    for (const LabelTemplate* label : matchingTemplates(database_, SearchED->text(), DiscOnlyCB->isChecked())) {
+    for (const LabelTemplate* label :
+         matchingTemplates(database_, SearchED->text(), DiscOnlyCB->isChecked())) {
         const int grids = int(label->layouts.size());
         for (int grid = 0; grid < grids; ++grid) {
             const TemplateLayout& layout = label->layouts[size_t(grid)];
-            const QString part = grids > 1 ? QStringLiteral("%1 (%2)").arg(label->part).arg(grid + 1) : label->part;
-            items << new QTreeWidgetItem(QStringList{label->brand, part, label->description, labelSizeText(*label),
-                                                     QString::number(layout.nx * layout.ny), sheetSizeText(*label)});
+            const QString part =
+                grids > 1 ? QStringLiteral("%1 (%2)").arg(label->part).arg(grid + 1) : label->part;
+            items << new QTreeWidgetItem(
+                QStringList{label->brand, part, label->description, labelSizeText(*label),
+                            QString::number(layout.nx * layout.ny), sheetSizeText(*label)});
             rows_.push_back({label, grid});
         }
     }

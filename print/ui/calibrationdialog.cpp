@@ -1,8 +1,8 @@
 #include "print/ui/calibrationdialog.h"
 
-#include "widgets/controls.h"
-#include "print/ui/printfile.h"
 #include "print/printrun.h"
+#include "print/ui/printfile.h"
+#include "widgets/controls.h"
 
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -22,7 +22,8 @@ QLabel* wrappedText(const QString& text, QWidget* parent) {
 
 } // namespace
 
-CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs, QWidget* parent)
+CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs,
+                                     QWidget* parent)
     : QDialog(parent), programDirectory_(settingsFolder), printer_(printer), dialogs_(dialogs) {
     setObjectName(QStringLiteral("KalForm"));
     setWindowTitle(QStringLiteral("Drucker kalibrieren..."));

@@ -16,7 +16,7 @@ class CalibrationDialog : public QDialog {
     Q_OBJECT
   public:
     CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs,
-             QWidget* parent = nullptr);
+                      QWidget* parent = nullptr);
 
     QDoubleSpinBox* LinksEd = nullptr; // cL, mm
     QDoubleSpinBox* ObenEd = nullptr;  // cT, mm

@@ -1,7 +1,7 @@
 #include "print/ui/printfile.h"
 
-#include "widgets/dialogs.h"
 #include "print/printtarget.h"
+#include "widgets/dialogs.h"
 
 #include <QRegularExpression>
 

@@ -2,28 +2,28 @@
 
 #include "print/sheetpreview.h"
 
-#include "widgets/controls.h"
-#include "widgets/dialogs.h"
-#include "widgets/imagebutton.h"
-#include "widgets/dragscroll.h"
-#include "widgets/scrollbox.h"
-#include "widgets/shell.h"
 #include "document/coverjob.h"
+#include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printfile.h"
-#include "print/printrun.h"
 #include "raster/stretchdraw.h"
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/dragscroll.h"
+#include "widgets/imagebutton.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,7 +45,7 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
         QStringLiteral("Klicken Sie hier, um einen anderen Drucker oder ein anderes Papierformat zu wählen"),
         leftPanel());
     GoBtn1 = new ImageButton(QStringLiteral("GoBtn1"), QStringLiteral("GoBtn1Down"),
-                              QStringLiteral("Startet den Druckvorgang!"), leftPanel());
+                             QStringLiteral("Startet den Druckvorgang!"), leftPanel());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SetupBtn);
     buttons->addWidget(GoBtn1);
@@ -121,7 +121,8 @@ void PrintPage::ClipCBClick() {
 
 CalibrationDialog& PrintPage::KalForm() {
     if (!kalForm_)
-        kalForm_ = new CalibrationDialog(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
+        kalForm_ =
+            new CalibrationDialog(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
     return *kalForm_;
 }
 
@@ -146,8 +147,8 @@ void PrintPage::showLabelShape() {
 LabelContent PrintPage::labelContent() const {
     const int dpi = shell_.screen().logicalDpiX;
     const bool clip = job_.printValues().clipToShape && job_.labelShape();
-    return {job_.image(), job_.objects(), job_.placement(), LabelRenderSettings{job_.imagePixelSize(), dpi, dpi},
-            clip ? job_.labelShape() : std::nullopt};
+    return {job_.image(), job_.objects(), job_.placement(),
+            LabelRenderSettings{job_.imagePixelSize(), dpi, dpi}, clip ? job_.labelShape() : std::nullopt};
 }
 
 void PrintPage::applyCorrections(const PaperType& paper) {

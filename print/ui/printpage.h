@@ -2,8 +2,8 @@
 // The "Drucken" page: printer setup, the print run, calibration and the sheet
 // preview.
 
-#include "widgets/pageframe.h"
 #include "print/sheetlayout.h"
+#include "widgets/pageframe.h"
 
 #include <QPoint>
 

@@ -1,7 +1,7 @@
 #include "raster/ui/scancommands.h"
 
-#include "widgets/dialogs.h"
 #include "raster/ui/scandialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QWidget>
 

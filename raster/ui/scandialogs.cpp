@@ -117,7 +117,7 @@ QWidget* makeControl(const sane::Option& o, QWidget* parent) {
 } // namespace
 
 ScannerSelectDialog::ScannerSelectDialog(const std::vector<sane::Device>& devices, const QByteArray& chosen,
-                                           QWidget* parent)
+                                         QWidget* parent)
     : QDialog(parent), devices_(devices) {
     setObjectName(QStringLiteral("ScannerSelectDialog"));
     setWindowTitle(QStringLiteral("Scanner wählen"));
@@ -141,7 +141,7 @@ QByteArray ScannerSelectDialog::selectedDevice() const {
 }
 
 ScanOptionsDialog::ScanOptionsDialog(const QString& deviceTitle, const std::vector<sane::Option>& options,
-                                       QWidget* parent)
+                                     QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ScanOptionsDialog"));
     setWindowTitle(QStringLiteral("Scannen - ") + deviceTitle);

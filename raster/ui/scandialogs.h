@@ -15,7 +15,7 @@ class ScannerSelectDialog : public QDialog {
     Q_OBJECT
   public:
     ScannerSelectDialog(const std::vector<sane::Device>& devices, const QByteArray& chosen,
-                         QWidget* parent = nullptr);
+                        QWidget* parent = nullptr);
     QListWidget* DeviceList = nullptr;
     // The device selected in the list; empty when none is.
     QByteArray selectedDevice() const;
@@ -29,7 +29,7 @@ class ScanOptionsDialog : public QDialog {
   public:
     // One control per option, named after the option ("mode", "resolution", ...).
     ScanOptionsDialog(const QString& deviceTitle, const std::vector<sane::Option>& options,
-                       QWidget* parent = nullptr);
+                      QWidget* parent = nullptr);
     // The options whose controls now hold another value, with that value.
     std::vector<std::pair<sane::Option, QVariant>> changedValues() const;
 

@@ -1,15 +1,15 @@
 #include "raster/ui/scanpage.h"
 
-#include "widgets/controls.h"
-#include "widgets/dialogs.h"
-#include "widgets/imagebutton.h"
-#include "widgets/scrollbox.h"
-#include "widgets/shell.h"
-#include "widgets/dragscroll.h"
 #include "document/coverjob.h"
 #include "raster/imagefile.h"
 #include "raster/stretchdraw.h"
 #include "raster/ui/scancommands.h"
+#include "widgets/controls.h"
+#include "widgets/dialogs.h"
+#include "widgets/dragscroll.h"
+#include "widgets/imagebutton.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
 
 #include <QHBoxLayout>
 #include <QMouseEvent>

@@ -1,12 +1,12 @@
 // The "Effekte" menu: the filters of the table, each applied to a 24-bit image
 // and kept or discarded on the user's word.
 
-#include "widgets/dialogs.h"
 #include "document/coverjob.h"
-#include "widgets/shell.h"
 #include "retouch/colordepth.h"
 #include "retouch/dibfilter.h"
 #include "retouch/ui/retouchpage.h"
+#include "widgets/dialogs.h"
+#include "widgets/shell.h"
 
 #include <QMenu>
 

@@ -1,13 +1,13 @@
 // The commands of the "Retusche" menu: brightness and contrast, quarter turns,
 // mirrors and the crop.
 
-#include "widgets/dialogs.h"
 #include "document/coverjob.h"
-#include "widgets/shell.h"
 #include "retouch/cropimage.h"
-#include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/quarterturns.h"
+#include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/ui/retouchpage.h"
+#include "widgets/dialogs.h"
+#include "widgets/shell.h"
 
 void RetouchPage::HellpBtnClick() {
     BrightnessContrastDialog dialog(this);

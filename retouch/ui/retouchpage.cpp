@@ -1,10 +1,10 @@
 #include "retouch/ui/retouchpage.h"
 
-#include "widgets/controls.h"
 #include "document/coverjob.h"
-#include "widgets/shell.h"
-#include "widgets/scrollbox.h"
 #include "raster/stretchdraw.h"
+#include "widgets/controls.h"
+#include "widgets/scrollbox.h"
+#include "widgets/shell.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -159,8 +159,7 @@ void RetouchPage::setRegion(const PixelRegion& r) {
 
 void RetouchPage::layoutMarking() {
     const QSize size = viewSize();
-    marking.layout(job_.image().width(), job_.image().height(), size.width(), size.height(),
-                   region());
+    marking.layout(job_.image().width(), job_.image().height(), size.width(), size.height(), region());
 }
 
 // The view rectangle is recomputed here at once, not only when the paint event

@@ -4,10 +4,10 @@
 // marked with the mouse. The commands of the menus replace or change the
 // current image through the retouch operations and repaint the view.
 
-#include "widgets/pageframe.h"
 #include "raster/dibimage.h"
 #include "retouch/marking.h"
 #include "retouch/rowprogress.h"
+#include "widgets/pageframe.h"
 
 class PaintBox;
 class QMenu;

@@ -41,7 +41,8 @@ TEST_F(AnnotationViewTest, HandlesReachThreePixels) {
     EXPECT_EQ(hit.handle, DragHandle::BottomRight);
     EXPECT_EQ(hit.GrabX, 1);
     EXPECT_EQ(hit.GrabY, 2);
-    hit = setdragmod(AnnotationTool::Pointer, &object, 127, 98, pixels_); // top middle: no offset along the edge
+    hit = setdragmod(AnnotationTool::Pointer, &object, 127, 98,
+                     pixels_); // top middle: no offset along the edge
     EXPECT_EQ(hit.handle, DragHandle::Top);
     EXPECT_EQ(hit.cursor, CursorResizeTop);
     EXPECT_EQ(hit.GrabX, 0);
@@ -62,7 +63,8 @@ TEST_F(AnnotationViewTest, CornersBeatEdgesAndTopBeatsBottom) {
     EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &narrow, 103, 100, pixels_).handle, DragHandle::TopLeft);
     const AnnotationObject low = box(100, 100, 60, 4); // top and bottom middles overlap
     EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 130, 102, pixels_).handle, DragHandle::Top);
-    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 100, 102, pixels_).handle, DragHandle::TopLeft); // corner before its edge
+    EXPECT_EQ(setdragmod(AnnotationTool::Pointer, &low, 100, 102, pixels_).handle,
+              DragHandle::TopLeft); // corner before its edge
 }
 
 TEST_F(AnnotationViewTest, ToolsAndNoSelectionOnlyChooseTheCursor) {
@@ -100,7 +102,8 @@ TEST_F(AnnotationViewTest, CornerDraggedAcrossBothEdgesBecomesTheOppositeCorner)
     EXPECT_EQ(object.Top, 90);
     EXPECT_EQ(object.Height, 10);
     AnnotationObject top = box(100, 100, 50, 40);
-    EXPECT_EQ(dragit(top, DragHandle::Top, 0, 150, 0, 0, view_), DragHandle::Bottom); // top edge below the bottom
+    EXPECT_EQ(dragit(top, DragHandle::Top, 0, 150, 0, 0, view_),
+              DragHandle::Bottom); // top edge below the bottom
     EXPECT_EQ(top.Top, 140);
     EXPECT_EQ(top.Height, 10);
 }

@@ -145,7 +145,8 @@ TEST(BatchOptions, TemplatesAreListedWithOrWithoutASearchText) {
 }
 
 TEST(BatchOptions, ATemplateIsAnAlternativeToTheCatalogueAndClippingCanBeChosen) {
-    const ParsedCommandLine parsed = parse({"job.cov", "-o", "out.pdf", "--template", "Zweckform 3654", "--no-clip"});
+    const ParsedCommandLine parsed =
+        parse({"job.cov", "-o", "out.pdf", "--template", "Zweckform 3654", "--no-clip"});
     ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
     EXPECT_EQ(parsed.options->templateName, QStringLiteral("Zweckform 3654"));
     EXPECT_EQ(parsed.options->clipToShape, std::optional<bool>(false));

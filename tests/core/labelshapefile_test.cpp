@@ -1,8 +1,8 @@
-#include "paper/labelshapefile.h"
 #include "paper/labeloutline.h"
+#include "paper/labelshapefile.h"
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -64,11 +64,12 @@ TEST(LabelShapeFile, NoFileIsMadeWhileNoFormatHasAShape) {
 
 TEST(LabelOutline, ADiscIsCutByItsBoxAndHasAHole) {
     // 100 × 80 box around a disc of radius 50 with a hole of radius 10, 1 pixel per mm.
-    const QPainterPath disc = labelOutline(LabelShape{LabelShape::Kind::Disc, 0, 50, 10}, QRectF(0, 0, 100, 80), 1);
+    const QPainterPath disc =
+        labelOutline(LabelShape{LabelShape::Kind::Disc, 0, 50, 10}, QRectF(0, 0, 100, 80), 1);
     EXPECT_TRUE(disc.contains(QPointF(50, 20)));
-    EXPECT_FALSE(disc.contains(QPointF(50, 40)));  // the hole
-    EXPECT_FALSE(disc.contains(QPointF(50, -5)));  // above the box
-    EXPECT_FALSE(disc.contains(QPointF(3, 3)));    // a corner outside the circle
+    EXPECT_FALSE(disc.contains(QPointF(50, 40))); // the hole
+    EXPECT_FALSE(disc.contains(QPointF(50, -5))); // above the box
+    EXPECT_FALSE(disc.contains(QPointF(3, 3)));   // a corner outside the circle
     const QPainterPath rounded = labelOutline(kRounded, QRectF(0, 0, 40, 40), 2);
     EXPECT_FALSE(rounded.contains(QPointF(0.5, 0.5)));
     EXPECT_TRUE(rounded.contains(QPointF(20, 0.5)));

@@ -8,7 +8,7 @@ namespace {
 
 // Start-up view scales of a 96-dpi screen: 105833.125 units per view pixel.
 class ObjectOpsTest : public ::testing::Test {
-protected:
+  protected:
     int add(AnnotationTool tool = AnnotationTool::Figure) {
         EXPECT_EQ(addObject(*table, tool, 10, 20, DialogFont{}, view_), AddResult::Added);
         return table->CurObj;

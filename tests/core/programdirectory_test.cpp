@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 class ProgramDirectory : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
     void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
     QString configFolder() const {
@@ -23,7 +23,8 @@ TEST_F(ProgramDirectory, AWritableFolderBesideTheProgramKeepsTheSettings) {
 
 TEST_F(ProgramDirectory, ReadOnlyOrInstalledProgramsUseTheConfigurationFolder) {
     // /proc takes no new files, not even from root.
-    EXPECT_EQ(chooseSettingsFolder(QStringLiteral("/proc"), QStringLiteral("/usr/local/bin")), configFolder());
+    EXPECT_EQ(chooseSettingsFolder(QStringLiteral("/proc"), QStringLiteral("/usr/local/bin")),
+              configFolder());
     QTemporaryDir installed;
     EXPECT_EQ(chooseSettingsFolder(installed.path(), installed.path()), configFolder());
     EXPECT_EQ(chooseSettingsFolder(QStringLiteral("/does/not/exist"), QString()), configFolder());

@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 class RenderTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr int kUnits = 1024; // internal units per image pixel
     static constexpr double kScale = 1.0 / kUnits;
 
@@ -31,7 +31,8 @@ protected:
         object.Height = height * kUnits;
         return object;
     }
-    AnnotationObject& figure(int slot, int32_t shape, int left, int top, int width, int height, ColorRef color = 0xFF) {
+    AnnotationObject& figure(int slot, int32_t shape, int left, int top, int width, int height,
+                             ColorRef color = 0xFF) {
         AnnotationObject& object = place(slot, KindFigure, left, top, width, height);
         object.Shape = shape;
         object.Color = color;

@@ -63,7 +63,8 @@ TEST(TemplateReader, ReadsEveryLabelShapeAndLayout) {
     EXPECT_DOUBLE_EQ(grid.y0, 20);
     EXPECT_DOUBLE_EQ(grid.dx, 31.75);
     EXPECT_DOUBLE_EQ(grid.dy, 25.4);
-    EXPECT_EQ(rectangle->categories, (QStringList{QStringLiteral("label"), QStringLiteral("rectangle-label")}));
+    EXPECT_EQ(rectangle->categories,
+              (QStringList{QStringLiteral("label"), QStringLiteral("rectangle-label")}));
     EXPECT_DOUBLE_EQ(rectangle->sheetWidth, 210);
     EXPECT_EQ(rectangle->labelsPerSheet(), 12);
     EXPECT_FALSE(rectangle->isDiscLabel());
@@ -109,7 +110,8 @@ TEST(TemplateReader, AliasesAndEquivalentsShareTheGeometry) {
 
 TEST(TemplateFormat, OneLayoutBecomesOnePaperFormat) {
     const TemplateReadResult result = ourTemplates();
-    const std::vector<TemplateFormat> rectangle = paperFormatsOf(*productIn(result.templates, QStringLiteral("Testa R-100")));
+    const std::vector<TemplateFormat> rectangle =
+        paperFormatsOf(*productIn(result.templates, QStringLiteral("Testa R-100")));
     ASSERT_EQ(rectangle.size(), 1u);
     const PaperType& paper = rectangle[0].paper;
     EXPECT_EQ(paper.displayName(), QStringLiteral("Testa R-100"));
@@ -129,7 +131,8 @@ TEST(TemplateFormat, OneLayoutBecomesOnePaperFormat) {
 
 TEST(TemplateFormat, EachGridOfAStaggeredSheetIsAFormatOfItsOwn) {
     const TemplateReadResult result = ourTemplates();
-    const std::vector<TemplateFormat> grids = paperFormatsOf(*productIn(result.templates, QStringLiteral("Testa CD-Cut")));
+    const std::vector<TemplateFormat> grids =
+        paperFormatsOf(*productIn(result.templates, QStringLiteral("Testa CD-Cut")));
     ASSERT_EQ(grids.size(), 2u);
     EXPECT_EQ(grids[0].paper.displayName(), QStringLiteral("Testa CD-Cut (1)"));
     EXPECT_EQ(grids[1].paper.displayName(), QStringLiteral("Testa CD-Cut (2)"));
@@ -161,7 +164,8 @@ TEST(TemplateReader, SurvivesHostileFiles) {
     EXPECT_TRUE(readTemplateXml(open).templates.empty());
     EXPECT_EQ(readTemplateXml(oneTemplate(open)).skipped, 1);
     // Cut off in the middle; not XML; empty.
-    const QByteArray good = oneTemplate("<Label-round radius=\"5\"><Layout nx=\"1\" ny=\"1\"/></Label-round>");
+    const QByteArray good =
+        oneTemplate("<Label-round radius=\"5\"><Layout nx=\"1\" ny=\"1\"/></Label-round>");
     EXPECT_EQ(readTemplateXml(good).templates.size(), 1u);
     EXPECT_TRUE(readTemplateXml(good.left(good.size() - 40)).templates.empty());
     EXPECT_TRUE(readTemplateXml("\x00\xff<<>>&&").templates.empty());
@@ -174,7 +178,8 @@ TEST(TemplateReader, AFileLargerThanTheLimitIsSkippedUnread) {
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_TRUE(huge.resize(kMaxTemplateFileBytes + 1));
     huge.close();
-    QFile::copy(kTemplates + QStringLiteral("/ourlabels-templates.xml"), folder.filePath(QStringLiteral("ours.xml")));
+    QFile::copy(kTemplates + QStringLiteral("/ourlabels-templates.xml"),
+                folder.filePath(QStringLiteral("ours.xml")));
     const TemplateDatabase database = loadTemplateDatabase({folder.path()});
     EXPECT_EQ(database.skipped, 1);
     EXPECT_EQ(database.templates.size(), 8u);
@@ -186,7 +191,7 @@ TEST(TemplateDatabase, FindsFormatsByProductWithoutCase) {
     EXPECT_EQ(findTemplateFormat(database, QStringLiteral("testa r-100"))->paper.displayName(),
               QStringLiteral("Testa R-100"));
     EXPECT_EQ(findTemplateFormat(database, QStringLiteral("TESTA CD-CUT (2)"))->paper.TopMargin, 160);
-    EXPECT_FALSE(findTemplateFormat(database, QStringLiteral("Testa CD-Cut")));  // which grid?
+    EXPECT_FALSE(findTemplateFormat(database, QStringLiteral("Testa CD-Cut")));    // which grid?
     EXPECT_FALSE(findTemplateFormat(database, QStringLiteral("Testa R-100 (1)"))); // only one grid
     EXPECT_FALSE(findTemplateFormat(database, QStringLiteral("Testa R-10")));
     EXPECT_FALSE(findTemplateFormat(database, QStringLiteral("Testa")));
@@ -206,7 +211,8 @@ TEST(TemplateDatabase, ReadsTheInstalledDatabase) {
     if (!QDir(kInstalled).exists()) GTEST_SKIP() << "glabels-data is not installed";
     const TemplateDatabase database = loadTemplateDatabase({kInstalled});
     EXPECT_GT(database.templates.size(), 1500u);
-    const std::optional<TemplateFormat> zweckform = findTemplateFormat(database, QStringLiteral("Zweckform 3654"));
+    const std::optional<TemplateFormat> zweckform =
+        findTemplateFormat(database, QStringLiteral("Zweckform 3654"));
     ASSERT_TRUE(zweckform);
     EXPECT_EQ(zweckform->shape.kind, LabelShape::Kind::Disc);
     EXPECT_NEAR(zweckform->shape.outerRadiusMm, 165.78 * 25.4 / 72, 1e-9);

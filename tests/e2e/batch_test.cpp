@@ -2,8 +2,8 @@
 
 #include "printedsheets.h"
 
-#include "document/coverfile.h"
 #include "base/cp1252.h"
+#include "document/coverfile.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "print/printrun.h"

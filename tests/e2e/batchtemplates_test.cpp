@@ -25,7 +25,8 @@ class BatchTemplatesTest : public ::testing::Test {
         ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
         picture.write("P6\n8 8\n255\n");
         for (int i = 0; i < 64; ++i) {
-            const char pixel[3] = {char(kLabelColour.red()), char(kLabelColour.green()), char(kLabelColour.blue())};
+            const char pixel[3] = {char(kLabelColour.red()), char(kLabelColour.green()),
+                                   char(kLabelColour.blue())};
             picture.write(pixel, 3);
         }
     }
@@ -61,7 +62,8 @@ bool isPaper(QColor shown) {
 }
 
 bool isLabelColour(QColor shown) {
-    return std::abs(shown.red() - kLabelColour.red()) <= 24 && std::abs(shown.green() - kLabelColour.green()) <= 24 &&
+    return std::abs(shown.red() - kLabelColour.red()) <= 24 &&
+           std::abs(shown.green() - kLabelColour.green()) <= 24 &&
            std::abs(shown.blue() - kLabelColour.blue()) <= 24;
 }
 
@@ -79,7 +81,8 @@ TEST_F(BatchTemplatesTest, ListsTheMatchingTemplatesOnePerLine) {
 }
 
 TEST_F(BatchTemplatesTest, AnUnknownProductIsAnInputErrorThatWritesNothing) {
-    const TemplateRun run = batch({"--image", "red.ppm", "--template", "Testa CD-3", "-o", path("out.pdf")}, ours);
+    const TemplateRun run =
+        batch({"--image", "red.ppm", "--template", "Testa CD-3", "-o", path("out.pdf")}, ours);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Die Etikettenvorlage \"Testa CD-3\" gibt es nicht")))
         << run.err.toStdString();
@@ -89,8 +92,8 @@ TEST_F(BatchTemplatesTest, AnUnknownProductIsAnInputErrorThatWritesNothing) {
 TEST_F(BatchTemplatesTest, PrintsZweckform3654WithWhiteHolesAndCorners) {
     if (!QDir(kInstalled).exists()) GTEST_SKIP() << "glabels-data is not installed";
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) GTEST_SKIP() << "no pdftoppm";
-    const QStringList common{"--image", "red.ppm", "--template", "zweckform 3654", "--copies", "2",
-                             "--calibration", "0,0,100,100", "--resolution", "300"};
+    const QStringList common{"--image", "red.ppm",       "--template",  "zweckform 3654", "--copies",
+                             "2",       "--calibration", "0,0,100,100", "--resolution",   "300"};
     const TemplateRun run = batch(common + QStringList{"-o", path("discs.pdf")}, kInstalled);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const auto pages = rasterisePdf(path("discs.pdf"), 100, work.path());
@@ -109,12 +112,14 @@ TEST_F(BatchTemplatesTest, PrintsZweckform3654WithWhiteHolesAndCorners) {
             EXPECT_TRUE(isLabelColour(page.pixelColor(pixelAt(centreX + dx, centreY + dy, 100))))
                 << "ring at " << top << " " << dx << "," << dy;
         // The label's square box around the disc: its corners stay white.
-        for (const auto& [x, y] : {std::pair{left + 3, top + 3}, {left + 2 * radius - 3, top + 2 * radius - 3}})
+        for (const auto& [x, y] :
+             {std::pair{left + 3, top + 3}, {left + 2 * radius - 3, top + 2 * radius - 3}})
             EXPECT_TRUE(isPaper(page.pixelColor(pixelAt(x, y, 100)))) << "corner at " << x << "," << y;
     }
 
     // --no-clip prints the whole square label, the hole too.
-    const TemplateRun unclipped = batch(common + QStringList{"--no-clip", "-o", path("square.pdf")}, kInstalled);
+    const TemplateRun unclipped =
+        batch(common + QStringList{"--no-clip", "-o", path("square.pdf")}, kInstalled);
     ASSERT_EQ(unclipped.exitCode, 0) << unclipped.err.toStdString();
     const auto square = rasterisePdf(path("square.pdf"), 100, work.path());
     ASSERT_TRUE(square);

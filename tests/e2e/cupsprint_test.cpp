@@ -1,9 +1,9 @@
 #include "printedsheets.h"
 
-#include "widgets/qtdialogs.h"
-#include "widgets/printersetupdialog.h"
 #include "print/ui/printpage.h"
 #include "support/whenshown.h"
+#include "widgets/printersetupdialog.h"
+#include "widgets/qtdialogs.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
+#include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
-#include "print/printrun.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -54,7 +54,7 @@ void PrintedSheetsTest::createForm(std::unique_ptr<QPrinterTarget> printTarget) 
     environment.dialogs = &dialogs;
     environment.printTarget = target.get();
     form = std::make_unique<TMainForm>(environment);
-        form->job.replaceImage(newdib(90, 55, 24));
+    form->job.replaceImage(newdib(90, 55, 24));
     for (int y = 0; y < 55; ++y)
         for (int x = 0; x < 90; ++x)
             setpixel(form->job.editableImage(), x, y,

@@ -4,12 +4,12 @@
 
 #include "scaledviewfixture.h"
 
-#include "widgets/scrollbox.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
+#include "widgets/scrollbox.h"
 
 #include <QTabWidget>
 #include <QToolButton>
@@ -53,7 +53,8 @@ TEST_F(ScaledLabelViewTest, AnnotationViewComposesForDevicePixelsAndTheMouseMove
     page.SpeedItem1->setChecked(true); // the pointer
     page.AddObject(AnnotationTool::Figure, 40, 30);
     AnnotationObject& object = *form->job.objects().selected();
-    const QPoint grab(object.PixLeft(form->job.viewScale()) + object.PixWidth(form->job.viewScale()) / 2, object.PixTop(form->job.viewScale()) + object.PixHeight(form->job.viewScale()) / 2);
+    const QPoint grab(object.PixLeft(form->job.viewScale()) + object.PixWidth(form->job.viewScale()) / 2,
+                      object.PixTop(form->job.viewScale()) + object.PixHeight(form->job.viewScale()) / 2);
     const QPoint before(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()));
     QTest::mousePress(page.PaintBox1, Qt::LeftButton, {}, grab);
     QTest::mouseMove(page.PaintBox1, grab + QPoint(15, 10));

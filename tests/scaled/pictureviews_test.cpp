@@ -4,11 +4,11 @@
 
 #include "scaledviewfixture.h"
 
-#include "widgets/scrollbox.h"
 #include "raster/ui/scanpage.h"
+#include "retouch/tones.h"
 #include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/ui/retouchpage.h"
-#include "retouch/tones.h"
+#include "widgets/scrollbox.h"
 
 #include <QPushButton>
 #include <QSlider>

@@ -50,7 +50,7 @@ class ScaledViewTest : public MainFormTest {
 
     // Makes the gradient the current picture, all of it marked.
     void useGradient(int width, int height) {
-                form->job.replaceImage(gradientImage24(width, height));
+        form->job.replaceImage(gradientImage24(width, height));
         form->job.setRegion({0, 0, width, height});
     }
 

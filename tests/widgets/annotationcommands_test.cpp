@@ -14,7 +14,7 @@
 namespace {
 
 class AnnotationCommandsTest : public MainFormTest {
-protected:
+  protected:
     AnnotationPage& page() { return *form->annotationPage; }
     ObjectTable& table() { return form->job.objects(); }
     bool tabShown(QWidget* sheet) {

@@ -187,7 +187,8 @@ TEST_F(AnnotationViewTest, DoubleClickOnAFigureOpensNothing) {
     AnnotationObject& object = add(AnnotationTool::Figure, {100, 50});
     QTest::mouseDClick(view(), Qt::LeftButton, {}, pixelBox(object).center());
     EXPECT_TRUE(dialogs.modalDialogs.empty());
-    EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Dragging); // the press of the double-click grabs the figure
+    EXPECT_EQ(form->annotationPage->editor->mouseAction,
+              MouseAction::Dragging); // the press of the double-click grabs the figure
     release(pixelBox(object).center());
 }
 

@@ -4,9 +4,9 @@
 
 #include "support/mainformfixture.h"
 
-#include "widgets/scrollbox.h"
 #include "objects/ui/annotationeditor.h"
 #include "objects/ui/annotationpage.h"
+#include "widgets/scrollbox.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -33,7 +33,8 @@ class AnnotationViewTest : public MainFormTest {
     }
     // The selected object's box in view pixels.
     QRect pixelBox(const AnnotationObject& object) {
-        return QRect(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()), object.PixWidth(form->job.viewScale()), object.PixHeight(form->job.viewScale()));
+        return QRect(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()),
+                     object.PixWidth(form->job.viewScale()), object.PixHeight(form->job.viewScale()));
     }
 
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {

@@ -1,10 +1,10 @@
-#include "document/coverfile.h"
-#include "widgets/scrollbox.h"
 #include "base/userevents.h"
+#include "document/coverfile.h"
 #include "objects/ui/annotationpage.h"
 #include "support/filesizelimit.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
+#include "widgets/scrollbox.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,13 +2,13 @@
 // dropped onto the window from a file manager.
 
 #include "document/coverfile.h"
-#include "widgets/scrollbox.h"
 #include "raster/imagefile.h"
 #include "raster/ui/scanpage.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
+#include "widgets/scrollbox.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -41,7 +41,8 @@ class GivenFilesTest : public MainFormTest {
         figure.Width = 1000;
         figure.Height = 2000;
         const DibImage image = patternImage(9, 5, 4, 1);
-        const cover::CoverSource source{30000000, 40000000, 1.0, form->job.unitsPerScreenPixel(), &table, &image};
+        const cover::CoverSource source{30000000, 40000000, 1.0, form->job.unitsPerScreenPixel(),
+                                        &table,   &image};
         EXPECT_EQ(cover::writeCoverFile(path(name), source), cover::WriteStatus::Ok);
         return path(name);
     }

@@ -2,7 +2,6 @@
 // every page: each view computes what it shows from the packed rows and never
 // unpacks, copies or scales the whole picture.
 
-#include "widgets/scrollbox.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
@@ -11,6 +10,7 @@
 #include "raster/ui/scanpage.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
+#include "widgets/scrollbox.h"
 
 #include <QApplication>
 #include <QTabBar>

@@ -1,8 +1,8 @@
-#include "widgets/scrollbox.h"
-#include "paper/ui/paperformatdialog.h"
 #include "paper/paperfile.h"
+#include "paper/ui/paperformatdialog.h"
 #include "paper/ui/placementpage.h"
 #include "support/mainformfixture.h"
+#include "widgets/scrollbox.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

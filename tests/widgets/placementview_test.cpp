@@ -1,10 +1,10 @@
-#include "widgets/scrollbox.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
+#include "widgets/scrollbox.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -31,7 +31,7 @@ class PlacementViewTest : public MainFormTest {
         useGradientImage();
     }
     void useGradientImage() {
-                form->job.replaceImage(gradientImage24(320, 200));
+        form->job.replaceImage(gradientImage24(320, 200));
         form->PageControl2->setCurrentIndex(3);
         page().PaintBox2Paint();
         QCoreApplication::processEvents();

@@ -1,15 +1,15 @@
-#include "widgets/imagebutton.h"
-#include "widgets/scrollbox.h"
 #include "base/units.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
 #include "print/calibration.h"
+#include "print/printtarget.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
-#include "print/printtarget.h"
 #include "support/mainformfixture.h"
 #include "support/userinput.h"
+#include "widgets/imagebutton.h"
+#include "widgets/scrollbox.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -41,7 +41,7 @@ class PrintPageTest : public MainFormTest {
                           PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, labelHeight, 2, 3, 2, 5});
         ASSERT_TRUE(SaveEttTypes({paper}, programDir()));
         createForm();
-                form->job.replaceImage(newdib(90, 55, 24));
+        form->job.replaceImage(newdib(90, 55, 24));
         for (int y = 0; y < 55; ++y)
             for (int x = 0; x < 90; ++x)
                 setpixel(form->job.editableImage(), x, y,

@@ -1,13 +1,13 @@
 // The program's real dialogs, driven as a user drives them: each test opens a
 // dialog through QtDialogs and clicks and types into it once it is up.
 
-#include "widgets/qtdialogs.h"
 #include "print/printer/printerchoice.h"
-#include "widgets/printersetupdialog.h"
 #include "print/printer/qprintertarget.h"
 #include "raster/imagefile.h"
 #include "support/testimages.h"
 #include "support/whenshown.h"
+#include "widgets/printersetupdialog.h"
+#include "widgets/qtdialogs.h"
 
 #include <QComboBox>
 #include <QFile>

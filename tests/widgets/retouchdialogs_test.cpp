@@ -1,6 +1,6 @@
+#include "retouch/tones.h"
 #include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/ui/retouchpage.h"
-#include "retouch/tones.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 
@@ -34,7 +34,8 @@ class RetouchDialogsTest : public MainFormTest {
     }
     // Scripts the brightness and contrast dialog with `steps` run on it.
     void answerHk(std::function<int(BrightnessContrastDialog&)> steps) {
-        dialogs.answerModal([steps](QDialog& dialog) { return steps(static_cast<BrightnessContrastDialog&>(dialog)); });
+        dialogs.answerModal(
+            [steps](QDialog& dialog) { return steps(static_cast<BrightnessContrastDialog&>(dialog)); });
     }
     void chooseEffect(int index) { page->EffektPopup->actions()[index]->trigger(); }
     RetouchPage* page = nullptr;

@@ -1,7 +1,7 @@
-#include "widgets/scrollbox.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
+#include "widgets/scrollbox.h"
 
 #include <QMenu>
 #include <QSpinBox>

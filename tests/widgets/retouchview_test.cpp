@@ -1,6 +1,6 @@
-#include "widgets/scrollbox.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
+#include "widgets/scrollbox.h"
 
 #include <QTabWidget>
 

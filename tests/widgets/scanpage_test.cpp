@@ -1,17 +1,17 @@
 // The "Scannen" page: opening and saving image files, the zoom, drag-scrolling,
 // and a scan from SANE's test device arriving as the current image.
 
-#include "widgets/imagebutton.h"
-#include "widgets/scrollbox.h"
 #include "raster/imagefile.h"
+#include "raster/ui/scancommands.h"
 #include "raster/ui/scandialogs.h"
 #include "raster/ui/scanpage.h"
-#include "raster/ui/scancommands.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"
 #include "support/sanetestdir.h"
 #include "support/testimages.h"
+#include "widgets/imagebutton.h"
+#include "widgets/scrollbox.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,4 @@
 #include "app/aboutbox.h"
-#include "widgets/imagebutton.h"
-#include "widgets/pageframe.h"
-#include "widgets/progresspanel.h"
-#include "widgets/scrollbox.h"
 #include "base/userevents.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/ui/placementpage.h"
@@ -10,6 +6,10 @@
 #include "raster/ui/scanpage.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
+#include "widgets/imagebutton.h"
+#include "widgets/pageframe.h"
+#include "widgets/progresspanel.h"
+#include "widgets/scrollbox.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "annotationviewfixture.h"
 
-#include "objects/ui/texteffectsdialog.h"
 #include "objects/ui/objectmenu.h"
 #include "objects/ui/textdialog.h"
+#include "objects/ui/texteffectsdialog.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
-#include "widgets/scrollbox.h"
-#include "paper/ui/paperformatdialog.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
+#include "paper/ui/paperformatdialog.h"
 #include "paper/ui/placementpage.h"
 #include "support/fakedialogs.h"
 #include "support/mainformfixture.h"
 #include "support/userinput.h"
+#include "widgets/scrollbox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
