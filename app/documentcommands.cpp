@@ -100,11 +100,36 @@ bool TMainForm::OpenFile(const QString& fileName) {
                           MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
+    const std::optional<PrintSettings> settings = std::move(result.document.printSettings);
     const CoverJob::ChangeBatch openedJob(job);
     cover::installDocument(std::move(result.document), job);
     job.markWholeImage();
+    // A line left from the file opened before would now be wrong.
+    shell_.showStatus(QString());
+    if (settings) restorePrintSettings(*settings);
     Setsavedfilename(fileName);
     return true;
+}
+
+void TMainForm::restorePrintSettings(const PrintSettings& settings) {
+    if (settings.paper) {
+        const QString name = settings.paper->displayName();
+        switch (placementPage->selectFormat(*settings.paper, settings.shape)) {
+        case PlacementPage::FormatFound::InCatalogue:
+            break;
+        case PlacementPage::FormatFound::Added:
+            shell_.showStatus(QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
+            break;
+        case PlacementPage::FormatFound::AddedNotSaved:
+            shell_.showStatus(
+                QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert")
+                    .arg(name));
+            break;
+        }
+    }
+    // After the format: choosing one sets its own clip choice.
+    job.setPlacement(settings.placement);
+    job.setPrintValues(settings.values);
 }
 
 void TMainForm::sendProgress(int percent) {

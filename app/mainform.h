@@ -7,6 +7,7 @@
 #include "app/mainshell.h"
 #include "base/progress.h"
 #include "document/coverjob.h"
+#include "document/printsettings.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -108,6 +109,9 @@ class TMainForm : public QWidget {
     bool openGivenImage(const QString& fileName);
     void openDroppedFile(const QString& fileName);
     void sendProgress(int percent);
+    // Placement, print values and paper format as a cover file kept them; the
+    // status bar tells when the format had to be added to the catalogue.
+    void restorePrintSettings(const PrintSettings& settings);
 
     MainShell shell_;
     int wheelAccumulator_ = 0;

@@ -64,9 +64,14 @@ void copyFileFields(const AnnotationObject& from, AnnotationObject& to) {
     to.FontStyle = from.FontStyle;
 }
 
+PrintSettings printSettingsOf(const CoverJob& job) {
+    return PrintSettings{job.placement(), job.printValues(), job.paperFormat(),
+                         job.paperFormat() ? job.labelShape() : std::nullopt};
+}
+
 CoverSource coverSourceOf(const CoverJob& job) {
-    return CoverSource{job.pageWidth(),           job.pageHeight(), job.viewZoom(),
-                       job.unitsPerScreenPixel(), &job.objects(),   &job.image()};
+    return CoverSource{job.pageWidth(), job.pageHeight(), job.viewZoom(),      job.unitsPerScreenPixel(),
+                       &job.objects(),  &job.image(),     printSettingsOf(job)};
 }
 
 void installDocument(CoverDocument&& document, CoverJob& job) {
