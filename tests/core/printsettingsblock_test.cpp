@@ -175,3 +175,19 @@ TEST_F(PrintSettingsBlockTest, AShapeWithoutPaperFormatOrWithAForeignKindIsRefus
     settings.shape->holeRadiusMm = std::nan("");
     EXPECT_FALSE(readPrintSettingsBlock(printSettingsBlock(settings)));
 }
+
+TEST(PrintSettingsBlock, TheFuzzerSeedFromAnIndependentWriterReadsWhole) {
+    // Written by a generator of its own, with a field of a later program at the end.
+    const ReadResult result =
+        readCoverFile(QStringLiteral(CDCOVER_TESTS_DIR "/fuzz-corpus/coverfile/settings24.cov"));
+    ASSERT_EQ(result.status, ReadStatus::Ok);
+    ASSERT_TRUE(result.document.printSettings);
+    const PrintSettings& settings = *result.document.printSettings;
+    EXPECT_EQ(settings.placement, (PlacementValues{80, -2.75, 1.5}));
+    EXPECT_EQ(settings.values, (PrintValues{3, 14, 2, true}));
+    ASSERT_TRUE(settings.paper);
+    EXPECT_EQ(settings.paper->displayName(), QStringLiteral("CD rund"));
+    EXPECT_EQ(settings.paper->StepY, 120);
+    EXPECT_EQ(settings.paper->CountY, 3);
+    EXPECT_EQ(settings.shape, (std::optional<LabelShape>(LabelShape{LabelShape::Kind::Disc, 0, 58.5, 11})));
+}
