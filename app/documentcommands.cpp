@@ -80,12 +80,7 @@ bool TMainForm::SaveFile(const QString& fileName) {
         Setsavedfilename(fileName);
         return true;
     }
-    const QString name = withoutFolder(fileName);
-    const QString text = status == cover::WriteStatus::CannotCreate
-                             ? QStringLiteral("CD-Cover Datei speichern: Konnte die Datei ") + name +
-                                   QStringLiteral(" nicht erstellen!")
-                             : QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei ") +
-                                   name + QStringLiteral("! Die Datei wurde nicht gespeichert.");
+    const QString text = cover::writeFailureText(status, withoutFolder(fileName));
     // The progress bar may have stopped half way.
     sendProgress(0);
     dialogs().message(text, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);

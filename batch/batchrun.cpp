@@ -219,13 +219,7 @@ int saveJob(const ChosenPaper& chosen, const Job& job, const RunValues& values, 
         PrintSettings{values.placement, values.print, chosen.paper, chosen.shape}};
     const cover::WriteStatus status = cover::writeCoverFile(path, source);
     if (status == cover::WriteStatus::Ok) return ExitOk;
-    const QString name = QFileInfo(path).fileName();
-    err << (status == cover::WriteStatus::CannotCreate
-                ? QStringLiteral("CD-Cover Datei speichern: Konnte die Datei %1 nicht erstellen!").arg(name)
-                : QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei %1! Die Datei "
-                                 "wurde nicht gespeichert.")
-                      .arg(name))
-        << Qt::endl;
+    err << cover::writeFailureText(status, QFileInfo(path).fileName()) << Qt::endl;
     return ExitFailed;
 }
 

@@ -107,4 +107,12 @@ QString readFailureText(ReadStatus status, const QString& name) {
            QStringLiteral(" ist beschädigt oder unvollständig und wurde nicht geöffnet!");
 }
 
+QString writeFailureText(WriteStatus status, const QString& name) {
+    if (status == WriteStatus::CannotCreate)
+        return QStringLiteral("CD-Cover Datei speichern: Konnte die Datei ") + name +
+               QStringLiteral(" nicht erstellen!");
+    return QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei ") + name +
+           QStringLiteral("! Die Datei wurde nicht gespeichert.");
+}
+
 } // namespace cover

@@ -95,6 +95,8 @@ ReadResult readCoverFile(const QString& path, const ImageLimits& limits = {}, co
 // What the user is told when a cover file named `name` (without its folder)
 // could not be read; the window shows it in a message box, the batch tool on stderr.
 QString readFailureText(ReadStatus status, const QString& name);
+// The same for a cover file that could not be written.
+QString writeFailureText(WriteStatus status, const QString& name);
 
 // What a save writes of `job`.
 CoverSource coverSourceOf(const CoverJob& job);
