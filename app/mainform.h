@@ -14,6 +14,7 @@
 class Dialogs;
 class PrintTarget;
 class ProgressPanel;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -108,6 +109,9 @@ class TMainForm : public QWidget {
     bool openGivenImage(const QString& fileName);
     void openDroppedFile(const QString& fileName);
     void sendProgress(int percent);
+    // Undo and redo keys (historykeys.cpp).
+    void installHistoryKeys();
+    static bool isHistoryKey(const QKeyEvent& key);
 
     MainShell shell_;
     int wheelAccumulator_ = 0;
