@@ -81,6 +81,9 @@ ValueWatch::ValueWatch(CoverJob& job, JobHistory& history) : job_(job), history_
     takeJobValues();
     connect(&job_, &CoverJob::placementChanged, this, &ValueWatch::placementChanged);
     connect(&job_, &CoverJob::printValuesChanged, this, &ValueWatch::printValuesChanged);
+    // A newly chosen paper format brings its own print values (whether discs
+    // are clipped): they belong to the choice, which is no step itself.
+    connect(&job_, &CoverJob::paperFormatChanged, this, [this] { printValues_ = job_.printValues(); });
 }
 
 void ValueWatch::takeJobValues() {

@@ -153,7 +153,16 @@ TEST_F(JobHistoryTest, ClipSwitchedTwiceStaysTwoStepsAndClearForgetsValues) {
     job.setPrintValues(values);
     EXPECT_EQ(history().stack().count(), 2);
 
-    // Values a new job brings are not a step.
+    // Values a new paper format brings are part of choosing it, not a step.
+    {
+        const CoverJob::ChangeBatch chosen(job);
+        job.setPaperFormat(PaperType{});
+        values.clipToShape = true;
+        job.setPrintValues(values);
+    }
+    EXPECT_EQ(history().stack().count(), 2);
+
+    // Nor are the values a new job brings.
     {
         const CoverJob::ChangeBatch opened(job);
         values.copies = 7;
