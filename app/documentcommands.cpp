@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "base/userevents.h"
 #include "document/coverfile.h"
+#include "document/jobhistory.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
@@ -45,11 +46,15 @@ bool TMainForm::askDiscard(const QString& caption) {
 
 void TMainForm::NewCoverBtnClick() {
     if (!askDiscard(QStringLiteral("Datei/Neu"))) return;
-    const CoverJob::ChangeBatch newJob(job);
-    job.clearObjects();
-    job.makeWhiteStartImage(shell_.imageLimits());
-    job.markWholeImage();
-    Setsavedfilename(QString());
+    {
+        const CoverJob::ChangeBatch newJob(job);
+        job.clearObjects();
+        job.makeWhiteStartImage(shell_.imageLimits());
+        job.markWholeImage();
+        Setsavedfilename(QString());
+    }
+    // The new job starts without history.
+    job.history().clear();
 }
 
 void TMainForm::OpenCoverBtnClick() {
@@ -96,13 +101,17 @@ bool TMainForm::OpenFile(const QString& fileName) {
         return false;
     }
     const std::optional<PrintSettings> settings = std::move(result.document.printSettings);
-    const CoverJob::ChangeBatch openedJob(job);
-    cover::installDocument(std::move(result.document), job);
-    job.markWholeImage();
-    // A line left from the file opened before would now be wrong.
-    shell_.showStatus(QString());
-    if (settings) restorePrintSettings(*settings);
-    Setsavedfilename(fileName);
+    {
+        const CoverJob::ChangeBatch openedJob(job);
+        cover::installDocument(std::move(result.document), job);
+        job.markWholeImage();
+        // A line left from the file opened before would now be wrong.
+        shell_.showStatus(QString());
+        if (settings) restorePrintSettings(*settings);
+        Setsavedfilename(fileName);
+    }
+    // The opened job starts without history.
+    job.history().clear();
     return true;
 }
 

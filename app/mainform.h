@@ -15,6 +15,7 @@
 class Dialogs;
 class PrintTarget;
 class ProgressPanel;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -112,6 +113,9 @@ class TMainForm : public QWidget {
     // Placement, print values and paper format as a cover file kept them; the
     // status bar tells when the format had to be added to the catalogue.
     void restorePrintSettings(const PrintSettings& settings);
+    // Undo and redo keys (historykeys.cpp).
+    void installHistoryKeys();
+    static bool isHistoryKey(const QKeyEvent& key);
 
     MainShell shell_;
     int wheelAccumulator_ = 0;
