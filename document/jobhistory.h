@@ -46,6 +46,20 @@ class JobHistory : public QObject {
     // True while a step is being undone or redone.
     bool replaying() const { return replaying_ > 0; }
 
+    // While one lives, value changes are the program's own (a value brought back
+    // into the range the sheet allows), not the user's: they become no step.
+    class Unrecorded {
+      public:
+        explicit Unrecorded(JobHistory& history) : history_(history) { ++history_.unrecorded_; }
+        ~Unrecorded() { --history_.unrecorded_; }
+        Unrecorded(const Unrecorded&) = delete;
+        Unrecorded& operator=(const Unrecorded&) = delete;
+
+      private:
+        JobHistory& history_;
+    };
+    bool recordsValues() const { return replaying_ == 0 && unrecorded_ == 0; }
+
   signals:
     // A change could not be recorded; the user should hear of it once.
     void stepLost();
@@ -59,6 +73,7 @@ class JobHistory : public QObject {
     QUndoStack stack_;
     std::size_t imageMemoryLimit_ = kDefaultImageMemory;
     int replaying_ = 0;
+    int unrecorded_ = 0;
     bool rebuilding_ = false;
     std::unique_ptr<ValueWatch> watch_;
 };

@@ -93,7 +93,7 @@ void ValueWatch::takeJobValues() {
 
 void ValueWatch::placementChanged() {
     const PlacementValues before = std::exchange(placement_, job_.placement());
-    if (before == placement_ || history_.replaying()) return;
+    if (before == placement_ || !history_.recordsValues()) return;
     history_.record(stepName(before, placement_),
                     std::make_unique<ValueStep<PlacementValues>>(before, placement_, &CoverJob::setPlacement,
                                                                  MergePlacement, 0u));
@@ -101,7 +101,7 @@ void ValueWatch::placementChanged() {
 
 void ValueWatch::printValuesChanged() {
     const PrintValues before = std::exchange(printValues_, job_.printValues());
-    if (before == printValues_ || history_.replaying()) return;
+    if (before == printValues_ || !history_.recordsValues()) return;
     history_.record(stepName(before, printValues_),
                     std::make_unique<ValueStep<PrintValues>>(before, printValues_, &CoverJob::setPrintValues,
                                                              MergePrintValues, 8u));

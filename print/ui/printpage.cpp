@@ -3,6 +3,7 @@
 #include "print/sheetpreview.h"
 
 #include "document/coverjob.h"
+#include "document/jobhistory.h"
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printfile.h"
@@ -160,6 +161,8 @@ void PrintPage::applyCorrections(const PaperType& paper) {
     const QSignalBlocker quietPage(PageEd);
     UsedED->setValue(corrected.used);
     PageEd->setValue(corrected.sheet);
+    // The sheet's limits, not the user, changed these values.
+    const JobHistory::Unrecorded programsOwnChange(job_.history());
     job_.setPrintValues(jobValues());
 }
 

@@ -2,7 +2,10 @@
 // of the "Zentrieren" page, and "Neu" and "Öffnen..." starting afresh.
 
 #include "document/jobhistory.h"
+#include "paper/papercatalogue.h"
+#include "paper/paperedit.h"
 #include "paper/ui/placementpage.h"
+#include "print/ui/printpage.h"
 #include "raster/imagefile.h"
 #include "raster/ui/scanpage.h"
 #include "support/mainformfixture.h"
@@ -82,6 +85,42 @@ TEST_F(UndoDocumentTest, TypedPlacementIsOneStepUndoneOnThePlacementPage) {
     EXPECT_EQ(width->value(), before);
     QTest::keyClick(width, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(width->value(), 150);
+}
+
+// A value the program brings back into the sheet's range is no step of the
+// user's: undo goes back over what the user typed, and redo stays possible.
+class UndoPrintValuesTest : public MainFormTest {
+  protected:
+    void SetUp() override {
+        PaperType sixLabels;
+        applyDialogValues(sixLabels, PaperDialogValues{QStringLiteral("Sechs"), 10, 12, 60, 40, 2, 3, 2, 3});
+        PaperCatalogue catalogue(programDir());
+        catalogue.add(sixLabels);
+        ASSERT_TRUE(catalogue.save());
+        createForm();
+        form->PageControl2->setCurrentWidget(form->printPage);
+        ASSERT_TRUE(form->job.paperFormat());
+    }
+    QUndoStack& stack() { return form->job.history().stack(); }
+};
+
+TEST_F(UndoPrintValuesTest, ASheetBroughtBackIntoRangeIsNoStep) {
+    PrintPage& page = *form->printPage;
+    retype(page.KopiesED, QStringLiteral("20"));
+    retype(page.PageEd, QStringLiteral("4"));
+    ASSERT_EQ(page.PageEd->value(), 4);
+    // One copy fills one sheet: the shown sheet falls back to the first.
+    retype(page.KopiesED, QStringLiteral("1"));
+    ASSERT_EQ(page.PageEd->value(), 1);
+    EXPECT_EQ(stack().undoText(), QStringLiteral("Kopien ändern"));
+
+    QTest::keyClick(page.KopiesED, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(page.KopiesED->value(), 20);
+    EXPECT_TRUE(stack().canRedo());
+    QTest::keyClick(page.KopiesED, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(page.KopiesED->value(), 1);
+    EXPECT_FALSE(stack().canRedo());
+    EXPECT_EQ(stack().undoText(), QStringLiteral("Kopien ändern"));
 }
 
 } // namespace
