@@ -29,7 +29,7 @@ struct BatchOptions {
     int used = 0;      // UsedED, 0..100
     int copies = 1;    // KopiesED, 1..1000
 
-    QString optionsFile;                              // empty: options.dat in the program directory
+    QString optionsFile;                              // empty: the output's own (batchcalibration.h)
     std::optional<std::array<double, 4>> calibration; // cL, cT, kW, kH
 
     QString pdfFile; // -o
