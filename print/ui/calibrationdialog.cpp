@@ -8,7 +8,6 @@
 #include "widgets/dialogs.h"
 
 #include <QDate>
-
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
