@@ -5,7 +5,6 @@
 #include "paper/paperfile.h"
 #include "print/calibrationpath.h"
 #include "print/printrun.h"
-#include "print/testprint.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
 #include "support/filesizelimit.h"
@@ -164,18 +163,4 @@ TEST_F(PrinterCalibrationTest, ALongPrinterNameIsShortenedInTheMiddle) {
     EXPECT_LT(text.size(), name.size());
     EXPECT_EQ(kal().PrinterLabel->toolTip(), name);
     EXPECT_LT(kal().width(), 700);
-}
-
-TEST_F(PrinterCalibrationTest, TheTestPrintGoesToTheCurrentPrinter) {
-    switchTo(QStringLiteral("B"));
-    kal().show();
-    QTest::mouseClick(kal().BitBtn1, Qt::LeftButton);
-    ASSERT_EQ(printer.pages.size(), 1u);
-    // Something is written under the square, and nothing off to its right.
-    const QImage& sheet = printer.pages[0];
-    const int below = testRectangleSize(600, 600).height() + 200;
-    bool ink = false;
-    for (int x = 0; x < 1000 && !ink; ++x)
-        ink = qGray(sheet.pixel(x, below - 100 + x % 100)) < 128;
-    EXPECT_TRUE(ink);
 }
