@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "base/userevents.h"
 #include "document/coverfile.h"
+#include "document/jobhistory.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
@@ -45,11 +46,15 @@ bool TMainForm::askDiscard(const QString& caption) {
 
 void TMainForm::NewCoverBtnClick() {
     if (!askDiscard(QStringLiteral("Datei/Neu"))) return;
-    const CoverJob::ChangeBatch newJob(job);
-    job.clearObjects();
-    job.makeWhiteStartImage(shell_.imageLimits());
-    job.markWholeImage();
-    Setsavedfilename(QString());
+    {
+        const CoverJob::ChangeBatch newJob(job);
+        job.clearObjects();
+        job.makeWhiteStartImage(shell_.imageLimits());
+        job.markWholeImage();
+        Setsavedfilename(QString());
+    }
+    // The new job starts without history.
+    job.history().clear();
 }
 
 void TMainForm::OpenCoverBtnClick() {
@@ -80,12 +85,7 @@ bool TMainForm::SaveFile(const QString& fileName) {
         Setsavedfilename(fileName);
         return true;
     }
-    const QString name = withoutFolder(fileName);
-    const QString text = status == cover::WriteStatus::CannotCreate
-                             ? QStringLiteral("CD-Cover Datei speichern: Konnte die Datei ") + name +
-                                   QStringLiteral(" nicht erstellen!")
-                             : QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei ") +
-                                   name + QStringLiteral("! Die Datei wurde nicht gespeichert.");
+    const QString text = cover::writeFailureText(status, withoutFolder(fileName));
     // The progress bar may have stopped half way.
     sendProgress(0);
     dialogs().message(text, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
@@ -100,11 +100,40 @@ bool TMainForm::OpenFile(const QString& fileName) {
                           MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
-    const CoverJob::ChangeBatch openedJob(job);
-    cover::installDocument(std::move(result.document), job);
-    job.markWholeImage();
-    Setsavedfilename(fileName);
+    const std::optional<PrintSettings> settings = std::move(result.document.printSettings);
+    {
+        const CoverJob::ChangeBatch openedJob(job);
+        cover::installDocument(std::move(result.document), job);
+        job.markWholeImage();
+        // A line left from the file opened before would now be wrong.
+        shell_.showStatus(QString());
+        if (settings) restorePrintSettings(*settings);
+        Setsavedfilename(fileName);
+    }
+    // The opened job starts without history.
+    job.history().clear();
     return true;
+}
+
+void TMainForm::restorePrintSettings(const PrintSettings& settings) {
+    if (settings.paper) {
+        const QString name = settings.paper->displayName();
+        switch (placementPage->selectFormat(*settings.paper, settings.shape)) {
+        case PlacementPage::FormatFound::InCatalogue:
+            break;
+        case PlacementPage::FormatFound::Added:
+            shell_.showStatus(QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
+            break;
+        case PlacementPage::FormatFound::AddedNotSaved:
+            shell_.showStatus(
+                QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert")
+                    .arg(name));
+            break;
+        }
+    }
+    // After the format: choosing one sets its own clip choice.
+    job.setPlacement(settings.placement);
+    job.setPrintValues(settings.values);
 }
 
 void TMainForm::sendProgress(int percent) {

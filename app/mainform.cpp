@@ -5,6 +5,7 @@
 #include "base/screenfacts.h"
 #include "base/units.h"
 #include "base/userevents.h"
+#include "document/jobhistory.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
@@ -57,10 +58,13 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
     layout->addWidget(buildStatusBar());
     shell_.attachStatusBar(StatusPanel1, progressPanel);
     buildPages();
+    installHistoryKeys();
     connect(&job, &CoverJob::fileNameChanged, this, &TMainForm::showFileNameInTitle);
 
     qApp->installEventFilter(this);
     FormCreate();
+    // What the pages set while starting up is no step of the user's.
+    job.history().clear();
 }
 
 TMainForm::~TMainForm() {
@@ -280,9 +284,14 @@ void TMainForm::scrollShownPage(int angle) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this)
+    const bool inWindow = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+    if (event->type() == QEvent::Wheel && inWindow)
         return handleWheel(static_cast<QWidget*>(watched), static_cast<QWheelEvent*>(event));
+    if (event->type() == QEvent::ShortcutOverride && inWindow &&
+        isHistoryKey(*static_cast<QKeyEvent*>(event))) {
+        event->ignore(); // the window's undo and redo keys take it
+        return true;
+    }
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include "app/mainshell.h"
 #include "base/progress.h"
 #include "document/coverjob.h"
+#include "document/printsettings.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -14,6 +15,7 @@
 class Dialogs;
 class PrintTarget;
 class ProgressPanel;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -108,6 +110,12 @@ class TMainForm : public QWidget {
     bool openGivenImage(const QString& fileName);
     void openDroppedFile(const QString& fileName);
     void sendProgress(int percent);
+    // Placement, print values and paper format as a cover file kept them; the
+    // status bar tells when the format had to be added to the catalogue.
+    void restorePrintSettings(const PrintSettings& settings);
+    // Undo and redo keys (historykeys.cpp).
+    void installHistoryKeys();
+    static bool isHistoryKey(const QKeyEvent& key);
 
     MainShell shell_;
     int wheelAccumulator_ = 0;

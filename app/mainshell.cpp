@@ -35,5 +35,8 @@ void MainShell::showProgress(int percent) {
 }
 
 void MainShell::showStatus(const QString& text) {
-    if (textPanel_) textPanel_->setText(text);
+    if (!textPanel_) return;
+    textPanel_->setText(text);
+    // The panel is narrow; the tip shows a long line whole.
+    textPanel_->setToolTip(text);
 }

@@ -136,7 +136,7 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
                 options.templatesFilter = arguments[++p.at];
         } else if (argument == QLatin1String("--template")) {
             ok = p.text(argument, options.templateName);
-            formatByTemplate = true;
+            formatByTemplate = options.given.format = true;
         } else if (argument == QLatin1String("--clip"))
             options.clipToShape = true;
         else if (argument == QLatin1String("--no-clip"))
@@ -147,20 +147,20 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
             ok = p.text(argument, options.paperFile);
         else if (argument == QLatin1String("--format")) {
             ok = p.text(argument, options.formatName);
-            formatByName = true;
+            formatByName = options.given.format = true;
         } else if (argument == QLatin1String("--format-index")) {
             ok = p.integer(argument, options.formatIndex, 0, INT32_MAX);
-            formatByIndex = true;
+            formatByIndex = options.given.format = true;
         } else if (argument == QLatin1String("--size"))
-            ok = p.integer(argument, options.size, 10, 500);
+            ok = options.given.size = p.integer(argument, options.size, 10, 500);
         else if (argument == QLatin1String("--shift-x"))
-            ok = p.real(argument, options.shiftX, -1000, 1000);
+            ok = options.given.shiftX = p.real(argument, options.shiftX, -1000, 1000);
         else if (argument == QLatin1String("--shift-y"))
-            ok = p.real(argument, options.shiftY, -1000, 1000);
+            ok = options.given.shiftY = p.real(argument, options.shiftY, -1000, 1000);
         else if (argument == QLatin1String("--used"))
-            ok = p.integer(argument, options.used, 0, 100);
+            ok = options.given.used = p.integer(argument, options.used, 0, 100);
         else if (argument == QLatin1String("--copies"))
-            ok = p.integer(argument, options.copies, 1, 1000);
+            ok = options.given.copies = p.integer(argument, options.copies, 1, 1000);
         else if (argument == QLatin1String("--options"))
             ok = p.text(argument, options.optionsFile);
         else if (argument == QLatin1String("--calibration")) {
@@ -178,7 +178,9 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
         else if (argument == QLatin1String("--preview"))
             ok = p.text(argument, options.previewFile);
         else if (argument == QLatin1String("--sheet"))
-            ok = p.integer(argument, options.sheet, 1, 1000);
+            ok = options.given.sheet = p.integer(argument, options.sheet, 1, 1000);
+        else if (argument == QLatin1String("--save-job"))
+            ok = p.text(argument, options.saveJobFile);
         else if (argument == QLatin1String("--zoom"))
             ok = p.integer(argument, options.zoom, 10, 500);
         else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
@@ -203,9 +205,10 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
     if (!options.optionsFile.isEmpty() && options.calibration)
         return {std::nullopt, QStringLiteral("Bitte entweder --options oder --calibration angeben.")};
     const int outputs = int(!options.pdfFile.isEmpty()) + int(!options.printer.isEmpty()) +
-                        int(!options.previewFile.isEmpty());
+                        int(!options.previewFile.isEmpty()) + int(!options.saveJobFile.isEmpty());
     if (!options.info && outputs != 1)
-        return {std::nullopt, QStringLiteral("Bitte genau eine Ausgabe angeben: -o, -P oder --preview.")};
+        return {std::nullopt,
+                QStringLiteral("Bitte genau eine Ausgabe angeben: -o, -P, --preview oder --save-job.")};
     if (!isKnownPaperName(options.paper))
         return {std::nullopt, QStringLiteral("Unbekanntes Papierformat: %1").arg(options.paper)};
     return {options, {}};
@@ -234,7 +237,8 @@ QString batchUsage() {
         "  --clip, --no-clip     nur innerhalb der Etikettform drucken, oder nicht (Vorgabe:\n"
         "                        bei CD/DVD-Etiketten ja, sonst nein)\n"
         "\n"
-        "Platzierung und Auftrag (wie unter \"Zentrieren\" und \"Drucken\"):\n"
+        "Platzierung und Auftrag (wie unter \"Zentrieren\" und \"Drucken\"; ohne Angabe gelten die\n"
+        "im Auftrag gespeicherten Werte und sein Papierformat, sonst die Vorgaben):\n"
         "  --size PROZENT        Größe des Bildes in Prozent der Etikettbreite (10..500, Vorgabe 100)\n"
         "  --shift-x MM          Links/rechts Verschiebung (-1000..1000, Vorgabe 0)\n"
         "  --shift-y MM          Oben/unten Verschiebung (-1000..1000, Vorgabe 0)\n"
@@ -253,6 +257,8 @@ QString batchUsage() {
         "  -P DRUCKER            ein Drucker des Systems (CUPS)\n"
         "  --preview DATEI.png   die Bogenvorschau von Bogen --sheet K (1..1000, Vorgabe 1)\n"
         "                        bei --zoom PROZENT (10..500, Vorgabe 100)\n"
+        "  --save-job DATEI.cov  den Auftrag so speichern, wie er gedruckt würde (Bild, Objekte,\n"
+        "                        Papierformat und Werte), zum Öffnen im Programm\n"
         "  --info                statt zu drucken den Auftrag als JSON ausgeben\n"
         "\n"
         "  --help                diese Hilfe\n"

@@ -29,6 +29,14 @@ struct BatchOptions {
     int used = 0;      // UsedED, 0..100
     int copies = 1;    // KopiesED, 1..1000
 
+    // Which of the format and the job values the command line gave. Those it
+    // did not give come from the values a cover file was saved with, if any.
+    struct Given {
+        bool format = false; // --format, --format-index or --template
+        bool size = false, shiftX = false, shiftY = false;
+        bool used = false, copies = false, sheet = false;
+    } given;
+
     QString optionsFile;                              // empty: the output's own (batchcalibration.h)
     std::optional<std::array<double, 4>> calibration; // cL, cT, kW, kH
 
@@ -37,6 +45,7 @@ struct BatchOptions {
     QString paper = QStringLiteral("A4");
     QString printer;     // -P
     QString previewFile; // --preview
+    QString saveJobFile; // --save-job: the job as it would print, as a cover file
     int sheet = 1;
     int zoom = 100;
 

@@ -7,6 +7,7 @@
 #include "batch/batchcalibration.h"
 #include "batch/batchtemplates.h"
 #include "batch/jobinfo.h"
+#include "batch/jobvalues.h"
 #include "batch/pdffiletarget.h"
 #include "document/coverfile.h"
 #include "paper/labelshapefile.h"
@@ -29,11 +30,27 @@ namespace {
 // standard screen has, so labels come out as the window makes them there.
 constexpr ScreenFacts kStandardScreen{96, 24};
 
-// What the window would have: the image, the objects and the screen's scales.
+// What the window would have: the image, the objects, the page and the view's
+// scales, and the values the job was saved with.
 struct Job {
     DibImage image;
     ObjectTable objects;
+    int32_t pageWidth = 0, pageHeight = 0;
+    double viewZoom = 1.0, unitsPerScreenPixel = 0;
+    std::optional<PrintSettings> saved;
 };
+
+// Internal units per pixel of the standard screen: one view pixel per image pixel.
+double standardUnitsPerPixel() {
+    return units::kUnitsPerMm * units::kMmPerInch / kStandardScreen.logicalDpiX * 2;
+}
+
+QPageSize pageSizeNamed(const QString& name) {
+    for (int id = 0; id < int(QPageSize::LastPageSize); ++id)
+        if (QPageSize::key(QPageSize::PageSizeId(id)).compare(name, Qt::CaseInsensitive) == 0)
+            return QPageSize(QPageSize::PageSizeId(id));
+    return QPageSize(QPageSize::A4);
+}
 
 const QString kNoFormat = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
                                          "unter \"Zentrieren\" das Papierformat aus!");
@@ -66,12 +83,23 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
             err << imageReadFailureText(options.imageFile) << Qt::endl;
             return std::nullopt;
         }
+        // The page of the PDF output: the whole paper is printable.
+        const PageSizeUnits page =
+            pageSizeInUnits(PdfFileTarget(QString(), options.resolution, pageSizeNamed(options.paper)));
+        job.pageWidth = page.width;
+        job.pageHeight = page.height;
+        job.unitsPerScreenPixel = standardUnitsPerPixel();
         return job;
     }
     std::optional<cover::CoverDocument> document = readCover(options.coverFile, err);
     if (!document) return std::nullopt;
     cover::installObjects(*document, job.objects);
     job.image = std::move(document->image);
+    job.pageWidth = document->pageWidth;
+    job.pageHeight = document->pageHeight;
+    job.viewZoom = document->viewZoom;
+    job.unitsPerScreenPixel = document->unitsPerScreenPixel;
+    job.saved = document->printSettings;
     return job;
 }
 
@@ -79,10 +107,15 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
 struct ChosenPaper {
     PaperType paper;
     std::optional<LabelShape> shape;
+    bool savedWithJob = false;
 };
 
+// The format the command line names; without one, the format the job was saved
+// with; without that, the first of the paper file.
 std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
-                                       QTextStream& err) {
+                                       const Job& job, QTextStream& err) {
+    if (!options.given.format && job.saved && job.saved->paper)
+        return ChosenPaper{*job.saved->paper, job.saved->shape, true};
     if (!options.templateName.isEmpty()) {
         const std::optional<TemplateFormat> format = chooseTemplate(options.templateName, err);
         if (!format) return std::nullopt;
@@ -106,31 +139,31 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
     return ChosenPaper{formats[std::size_t(options.formatIndex)], shapes[std::size_t(options.formatIndex)]};
 }
 
-// --clip/--no-clip, or the format's own choice: discs are printed inside their shape.
-std::optional<LabelShape> clipShapeOf(const std::optional<LabelShape>& shape, const BatchOptions& options) {
-    const bool byDefault = shape && shape->kind == LabelShape::Kind::Disc;
-    return options.clipToShape.value_or(byDefault) ? shape : std::nullopt;
+// Where the image sits and how the sheets are used, as the run prints them.
+struct RunValues {
+    PlacementValues placement;
+    PrintValues print;
+};
+
+RunValues runValuesOf(const BatchOptions& options, const Job& job, const ChosenPaper& chosen) {
+    return {placementFor(options, job.saved),
+            printValuesFor(options, job.saved, chosen.shape, chosen.savedWithJob)};
 }
 
-LabelContent contentOf(const Job& job, const BatchOptions& options, const std::optional<LabelShape>& shape) {
+LabelContent contentOf(const Job& job, const RunValues& values, const std::optional<LabelShape>& shape) {
     const int dpi = kStandardScreen.logicalDpiX;
-    const double imagePixelSize = units::kUnitsPerMm * units::kMmPerInch / dpi * 2;
-    return {job.image, job.objects, PlacementValues{options.size, options.shiftX, options.shiftY},
-            LabelRenderSettings{imagePixelSize, dpi, dpi}, clipShapeOf(shape, options)};
+    return {job.image, job.objects, values.placement, LabelRenderSettings{standardUnitsPerPixel(), dpi, dpi},
+            values.print.clipToShape ? shape : std::nullopt};
 }
 
-PrintValues jobValuesOf(const BatchOptions& options) {
-    return {options.used, options.copies, options.sheet};
-}
-
-int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const BatchOptions& options,
+int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const RunValues& values,
           const Calibration& calibration, QTextStream& err) {
     StreamMessages messages(err);
     const PaperType& paper = chosen.paper;
     // A drawing that cannot be done is told on standard error, captioned.
     StderrMessages drawingMessages;
     const DrawContext drawing{drawingMessages, kStandardScreen.colorDepth};
-    const PrintJob printJob{paper, jobValuesOf(options), calibration, contentOf(job, options, chosen.shape)};
+    const PrintJob printJob{paper, values.print, calibration, contentOf(job, values, chosen.shape)};
     switch (runPrintJob(target, printJob, messages, drawing)) {
     case PrintOutcome::Printed:
         return ExitOk;
@@ -147,18 +180,12 @@ int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const 
     return ExitFailed;
 }
 
-QPageSize pageSizeNamed(const QString& name) {
-    for (int id = 0; id < int(QPageSize::LastPageSize); ++id)
-        if (QPageSize::key(QPageSize::PageSizeId(id)).compare(name, Qt::CaseInsensitive) == 0)
-            return QPageSize(QPageSize::PageSizeId(id));
-    return QPageSize(QPageSize::A4);
-}
-
-int writePreview(const ChosenPaper& chosen, const Job& job, const BatchOptions& options, QTextStream& err) {
+int writePreview(const ChosenPaper& chosen, const Job& job, const RunValues& values,
+                 const BatchOptions& options, QTextStream& err) {
     const QPageSize pageSize = pageSizeNamed(options.paper);
     StderrMessages drawingMessages;
     const QImage sheet = renderSheetPreview(
-        chosen.paper, jobValuesOf(options), contentOf(job, options, chosen.shape),
+        chosen.paper, values.print, contentOf(job, values, chosen.shape),
         pageSize.sizePixels(options.resolution), options.resolution, kStandardScreen.logicalDpiX,
         options.zoom, DrawContext{drawingMessages, kStandardScreen.colorDepth}, chosen.shape);
     QSaveFile file(options.previewFile);
@@ -169,6 +196,23 @@ int writePreview(const ChosenPaper& chosen, const Job& job, const BatchOptions& 
         return ExitFailed;
     }
     return ExitOk;
+}
+
+// The job as this run would print it, for the window to open.
+int saveJob(const ChosenPaper& chosen, const Job& job, const RunValues& values, const QString& path,
+            QTextStream& err) {
+    const cover::CoverSource source{
+        job.pageWidth,
+        job.pageHeight,
+        job.viewZoom,
+        job.unitsPerScreenPixel,
+        &job.objects,
+        &job.image,
+        PrintSettings{values.placement, values.print, chosen.paper, chosen.shape}};
+    const cover::WriteStatus status = cover::writeCoverFile(path, source);
+    if (status == cover::WriteStatus::Ok) return ExitOk;
+    err << cover::writeFailureText(status, QFileInfo(path).fileName()) << Qt::endl;
+    return ExitFailed;
 }
 
 } // namespace
@@ -198,19 +242,21 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
 
     std::optional<Job> job = readJob(options, err);
     if (!job) return ExitFailed;
-    const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, err);
+    const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, *job, err);
     if (!chosen) return ExitFailed;
+    const RunValues values = runValuesOf(options, *job, *chosen);
+    if (!options.saveJobFile.isEmpty()) return saveJob(*chosen, *job, values, options.saveJobFile, err);
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
-    if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, options, err);
+    if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, values, options, err);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, pageSizeNamed(options.paper));
-        return print(target, *chosen, *job, options, calibration, err);
+        return print(target, *chosen, *job, values, calibration, err);
     }
     if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
         err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
         return ExitFailed;
     }
     QPrinterTarget target(options.printer);
-    return print(target, *chosen, *job, options, calibration, err);
+    return print(target, *chosen, *job, values, calibration, err);
 }

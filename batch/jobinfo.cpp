@@ -39,6 +39,53 @@ QJsonObject objectJson(int slot, const AnnotationObject& o) {
                        {QStringLiteral("FontStyle"), o.FontStyle}};
 }
 
+QString shapeKindName(LabelShape::Kind kind) {
+    switch (kind) {
+    case LabelShape::Kind::Rectangle:
+        return QStringLiteral("Rectangle");
+    case LabelShape::Kind::Round:
+        return QStringLiteral("Round");
+    case LabelShape::Kind::Ellipse:
+        return QStringLiteral("Ellipse");
+    case LabelShape::Kind::Disc:
+        break;
+    }
+    return QStringLiteral("Disc");
+}
+
+// The format under the names of its paper.dat fields.
+QJsonObject paperJson(const PaperType& paper) {
+    return QJsonObject{{QStringLiteral("Name"), paper.displayName()},
+                       {QStringLiteral("LeftMargin"), paper.LeftMargin},
+                       {QStringLiteral("TopMargin"), paper.TopMargin},
+                       {QStringLiteral("StepX"), paper.StepX},
+                       {QStringLiteral("StepY"), paper.StepY},
+                       {QStringLiteral("LabelWidth"), paper.LabelWidth},
+                       {QStringLiteral("LabelHeight"), paper.LabelHeight},
+                       {QStringLiteral("CountX"), paper.CountX},
+                       {QStringLiteral("CountY"), paper.CountY}};
+}
+
+QJsonObject shapeJson(const LabelShape& shape) {
+    return QJsonObject{{QStringLiteral("kind"), shapeKindName(shape.kind)},
+                       {QStringLiteral("cornerRadiusMm"), shape.cornerRadiusMm},
+                       {QStringLiteral("outerRadiusMm"), shape.outerRadiusMm},
+                       {QStringLiteral("holeRadiusMm"), shape.holeRadiusMm}};
+}
+
+QJsonObject printSettingsJson(const PrintSettings& settings) {
+    QJsonObject json{{QStringLiteral("widthPercent"), settings.placement.widthPercent},
+                     {QStringLiteral("shiftRightMm"), settings.placement.shiftRightMm},
+                     {QStringLiteral("shiftDownMm"), settings.placement.shiftDownMm},
+                     {QStringLiteral("used"), settings.values.used},
+                     {QStringLiteral("copies"), settings.values.copies},
+                     {QStringLiteral("sheet"), settings.values.sheet},
+                     {QStringLiteral("clipToShape"), settings.values.clipToShape}};
+    if (settings.paper) json.insert(QStringLiteral("paperFormat"), paperJson(*settings.paper));
+    if (settings.shape) json.insert(QStringLiteral("labelShape"), shapeJson(*settings.shape));
+    return json;
+}
+
 } // namespace
 
 QByteArray jobInfoJson(const cover::CoverDocument& document) {
@@ -54,11 +101,13 @@ QByteArray jobInfoJson(const cover::CoverDocument& document) {
                                 {QStringLiteral("height"), image.height()},
                                 {QStringLiteral("bitCount"), image.bitCount()},
                                 {QStringLiteral("colors"), image.paletteSize()}};
-    const QJsonObject job{{QStringLiteral("pageWidth"), document.pageWidth},
-                          {QStringLiteral("pageHeight"), document.pageHeight},
-                          {QStringLiteral("viewZoom"), document.viewZoom},
-                          {QStringLiteral("unitsPerScreenPixel"), document.unitsPerScreenPixel},
-                          {QStringLiteral("image"), imageJson},
-                          {QStringLiteral("objects"), objects}};
+    QJsonObject job{{QStringLiteral("pageWidth"), document.pageWidth},
+                    {QStringLiteral("pageHeight"), document.pageHeight},
+                    {QStringLiteral("viewZoom"), document.viewZoom},
+                    {QStringLiteral("unitsPerScreenPixel"), document.unitsPerScreenPixel},
+                    {QStringLiteral("image"), imageJson},
+                    {QStringLiteral("objects"), objects}};
+    if (document.printSettings)
+        job.insert(QStringLiteral("printSettings"), printSettingsJson(*document.printSettings));
     return QJsonDocument(job).toJson(QJsonDocument::Indented);
 }

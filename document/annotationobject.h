@@ -61,6 +61,7 @@ class AnnotationObject {
     void setShadowColor(ColorRef c) { FillMode = int32_t(c); }
 
     bool inUse() const { return Kind > 0; }
+    friend bool operator==(const AnnotationObject&, const AnnotationObject&) = default;
 
     // The box in device pixels: view pixels of the annotation page, or while the
     // renderer runs, pixels of its canvas. Each field converts on its own, so a

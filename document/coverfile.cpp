@@ -64,9 +64,14 @@ void copyFileFields(const AnnotationObject& from, AnnotationObject& to) {
     to.FontStyle = from.FontStyle;
 }
 
+PrintSettings printSettingsOf(const CoverJob& job) {
+    return PrintSettings{job.placement(), job.printValues(), job.paperFormat(),
+                         job.paperFormat() ? job.labelShape() : std::nullopt};
+}
+
 CoverSource coverSourceOf(const CoverJob& job) {
-    return CoverSource{job.pageWidth(),           job.pageHeight(), job.viewZoom(),
-                       job.unitsPerScreenPixel(), &job.objects(),   &job.image()};
+    return CoverSource{job.pageWidth(), job.pageHeight(), job.viewZoom(),      job.unitsPerScreenPixel(),
+                       &job.objects(),  &job.image(),     printSettingsOf(job)};
 }
 
 void installDocument(CoverDocument&& document, CoverJob& job) {
@@ -100,6 +105,14 @@ QString readFailureText(ReadStatus status, const QString& name) {
     }
     return QStringLiteral("Die CD-Cover Datei ") + name +
            QStringLiteral(" ist beschädigt oder unvollständig und wurde nicht geöffnet!");
+}
+
+QString writeFailureText(WriteStatus status, const QString& name) {
+    if (status == WriteStatus::CannotCreate)
+        return QStringLiteral("CD-Cover Datei speichern: Konnte die Datei ") + name +
+               QStringLiteral(" nicht erstellen!");
+    return QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei ") + name +
+           QStringLiteral("! Die Datei wurde nicht gespeichert.");
 }
 
 } // namespace cover

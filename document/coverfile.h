@@ -7,6 +7,7 @@
 // CoverDocument that is handed over only when the whole file was read.
 
 #include "document/objecttable.h"
+#include "document/printsettings.h"
 #include "raster/dibimage.h"
 
 #include <QByteArray>
@@ -15,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -46,6 +48,9 @@ struct CoverSource {
     double unitsPerScreenPixel = 0;
     const ObjectTable* objects = nullptr;
     const DibImage* image = nullptr;
+    // Written after the image when present; a file without them is what older
+    // programs of this kind wrote.
+    std::optional<PrintSettings> printSettings = std::nullopt;
 };
 
 // A document read from a cover file.
@@ -57,6 +62,8 @@ struct CoverDocument {
     // Records in file order; a later record for the same slot replaces an earlier one.
     std::vector<std::pair<int, AnnotationObject>> objects;
     DibImage image;
+    // Present only when the file carries a sound block of them after the image.
+    std::optional<PrintSettings> printSettings = std::nullopt;
 };
 
 enum class ReadStatus { Ok, CannotOpen, NotCoverFile, Damaged, OutOfMemory };
@@ -74,7 +81,9 @@ QByteArray coverBytes(const CoverSource& source, const Progress& progress = {});
 // The record of one object under slot number `slot`, as the file holds it.
 QByteArray objectRecord(int slot, const AnnotationObject& object);
 // Image rows are copied (and progress reported) only once everything else checked
-// out; an image larger than `limits` allow is OutOfMemory.
+// out; an image larger than `limits` allow is OutOfMemory. The print settings
+// after the image are taken when sound and ignored otherwise: they never make a
+// file unreadable.
 ReadResult readCover(QByteArrayView bytes, const ImageLimits& limits = {}, const Progress& progress = {});
 
 // --- files -----------------------------------------------------------------------
@@ -86,11 +95,15 @@ ReadResult readCoverFile(const QString& path, const ImageLimits& limits = {}, co
 // What the user is told when a cover file named `name` (without its folder)
 // could not be read; the window shows it in a message box, the batch tool on stderr.
 QString readFailureText(ReadStatus status, const QString& name);
+// The same for a cover file that could not be written.
+QString writeFailureText(WriteStatus status, const QString& name);
 
 // What a save writes of `job`.
 CoverSource coverSourceOf(const CoverJob& job);
+PrintSettings printSettingsOf(const CoverJob& job);
 // Makes `document` the job's image, page, view scales and objects. The marked
-// region and the file name are the caller's.
+// region, the file name and the print settings are the caller's: the paper
+// format has to be found in the catalogue first.
 void installDocument(CoverDocument&& document, CoverJob& job);
 
 // Frees every slot of `table`, then fills the slots the document names. Only the

@@ -1,5 +1,7 @@
 #include "document/coverjob.h"
 
+#include "document/jobhistory.h"
+
 #include <cstring>
 #include <utility>
 
@@ -10,9 +12,10 @@ bool samePaper(const std::optional<PaperType>& a, const std::optional<PaperType>
 }
 } // namespace
 
-CoverJob::CoverJob(QObject* parent) : QObject(parent) {}
+CoverJob::CoverJob(QObject* parent) : QObject(parent), history_(std::make_unique<JobHistory>(*this)) {}
 
 CoverJob::~CoverJob() {
+    history_.reset();
     deldib(image_);
 }
 
@@ -53,6 +56,12 @@ void CoverJob::replaceImage(DibImage&& image) {
     deldib(image_);
     image_ = std::move(image);
     announce(Part::Image);
+}
+
+DibImage CoverJob::exchangeImage(DibImage&& image) {
+    DibImage previous = std::exchange(image_, std::move(image));
+    announce(Part::Image);
+    return previous;
 }
 
 void CoverJob::makeWhiteStartImage(const ImageLimits& limits) {

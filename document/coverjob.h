@@ -17,7 +17,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+
+class JobHistory;
 
 // Marked region of the retouch page, in image pixels from the top-left corner:
 // columns left .. right − 1 and rows top .. bottom − 1.
@@ -53,6 +56,8 @@ class CoverJob : public QObject {
     void imageEdited() { announce(Part::Image); }
     // Frees the image and takes `image` in its place; the region stays as it is.
     void replaceImage(DibImage&& image);
+    // Takes `image` in place of the current one and hands that back; the region stays.
+    DibImage exchangeImage(DibImage&& image);
     // The white 320 × 200 24-bit picture of a new job; none when `limits` leave no room.
     void makeWhiteStartImage(const ImageLimits& limits);
 
@@ -96,6 +101,9 @@ class CoverJob : public QObject {
     // from a label template); sent with paperFormatChanged.
     const std::optional<LabelShape>& labelShape() const { return labelShape_; }
     void setLabelShape(const std::optional<LabelShape>& shape);
+
+    // --- the undo history ----------------------------------------------------------
+    JobHistory& history() { return *history_; }
 
     // --- the file ----------------------------------------------------------------
     // The cover file of the job, empty when it is unnamed.
@@ -145,4 +153,6 @@ class CoverJob : public QObject {
     std::optional<PaperType> paperFormat_;
     std::optional<LabelShape> labelShape_;
     QString fileName_;
+    // Last: its steps hold parts of the job and go first.
+    std::unique_ptr<JobHistory> history_;
 };

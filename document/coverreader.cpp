@@ -1,4 +1,5 @@
 #include "document/coverfile.h"
+#include "document/printsettingsblock.h"
 
 #include <QtEndian>
 
@@ -17,6 +18,7 @@ class ByteCursor {
     explicit ByteCursor(QByteArrayView bytes) : bytes_(bytes) {}
 
     qsizetype remaining() const { return bytes_.size() - position_; }
+    QByteArrayView rest() const { return failed_ ? QByteArrayView() : bytes_.sliced(position_); }
     bool failed() const { return failed_; }
 
     const uint8_t* take(qsizetype count) {
@@ -199,6 +201,7 @@ ReadResult readCover(QByteArrayView bytes, const ImageLimits& limits, const Prog
         document.objects.emplace_back(slot, std::move(*object));
     }
     result.status = readImage(in, document.image, limits, progress);
+    if (result.status == ReadStatus::Ok) document.printSettings = readPrintSettingsBlock(in.rest());
     return result;
 }
 

@@ -1,4 +1,5 @@
 #include "document/coverfile.h"
+#include "document/printsettingsblock.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -117,7 +118,8 @@ bool writeCover(QIODevice& device, const CoverSource& source, const Progress& pr
             return false;
     }
     if (progress) progress(0);
-    return true;
+    // Everything before stays as older programs wrote it; they stop after the last row.
+    return !source.printSettings || writeAll(device, printSettingsBlock(*source.printSettings));
 }
 
 QByteArray coverBytes(const CoverSource& source, const Progress& progress) {

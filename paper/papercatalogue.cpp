@@ -18,6 +18,12 @@ std::optional<LabelShape> PaperCatalogue::shape(int index) const {
     return shapes_[size_t(index)];
 }
 
+int PaperCatalogue::indexOf(const PaperType& paper) const {
+    for (int index = 0; index < count(); ++index)
+        if (sameNameAndGeometry(formats_[size_t(index)], paper)) return index;
+    return -1;
+}
+
 void PaperCatalogue::load() {
     fileExisted_ = QFile::exists(paperFilePath(settingsFolder_));
     LoadEttTypes(formats_, settingsFolder_);

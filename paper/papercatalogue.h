@@ -24,6 +24,8 @@ class PaperCatalogue : public QObject {
     const PaperType* format(int index) const;
     // Its label shape; nothing outside the catalogue or for a format without one.
     std::optional<LabelShape> shape(int index) const;
+    // The first format with the name and geometry of `paper`; -1 when there is none.
+    int indexOf(const PaperType& paper) const;
     // Whether paper.dat existed when the catalogue was last read.
     bool fileExisted() const { return fileExisted_; }
 

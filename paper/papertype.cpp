@@ -36,6 +36,12 @@ void PaperType::setName(const QString& name) {
     std::memcpy(Name.data() + 1, bytes.constData(), size_t(bytes.size()));
 }
 
+bool sameNameAndGeometry(const PaperType& a, const PaperType& b) {
+    return a.LeftMargin == b.LeftMargin && a.TopMargin == b.TopMargin && a.StepX == b.StepX &&
+           a.StepY == b.StepY && a.LabelWidth == b.LabelWidth && a.LabelHeight == b.LabelHeight &&
+           a.CountX == b.CountX && a.CountY == b.CountY && a.displayName() == b.displayName();
+}
+
 PaperType decodePaperType(QByteArrayView record) {
     Q_ASSERT(record.size() == PaperType::kRecordSize);
     const char* bytes = record.data();

@@ -37,6 +37,10 @@ static_assert(offsetof(PaperType, CountX) == 48 && offsetof(PaperType, Name) == 
                   offsetof(PaperType, padding) == 107 && sizeof(PaperType) == PaperType::kRecordSize,
               "PaperType mirrors the 112-byte file record");
 
+// Whether both describe the same sheet under the same name: the meaningless
+// bytes behind the name do not count.
+bool sameNameAndGeometry(const PaperType& a, const PaperType& b);
+
 // One record from exactly 112 little-endian bytes, and back.
 PaperType decodePaperType(QByteArrayView record);
 QByteArray encodePaperType(const PaperType& paper);

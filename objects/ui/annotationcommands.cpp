@@ -2,6 +2,7 @@
 // needed, change the table through the object operations and repaint.
 
 #include "document/coverjob.h"
+#include "document/objectstep.h"
 #include "objects/ui/annotationeditor.h"
 #include "objects/ui/annotationpage.h"
 #include "widgets/dialogs.h"
@@ -28,7 +29,23 @@ void AnnotationPage::repaintView() {
     editor->PaintBox1Paint();
 }
 
+namespace {
+
+QString addStepName(AnnotationTool tool) {
+    switch (tool) {
+    case AnnotationTool::Text:
+        return QStringLiteral("Text einfügen");
+    case AnnotationTool::Note:
+        return QStringLiteral("Notiz einfügen");
+    default:
+        return QStringLiteral("Figur einfügen");
+    }
+}
+
+} // namespace
+
 void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
+    ObjectEdit edit(job_, addStepName(tool));
     const AddResult result = addObject(job_.objects(), tool, x, y, newTextFont, job_.viewScale());
     if (result == AddResult::TableFull) {
         shell_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
@@ -38,95 +55,123 @@ void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
     }
     if (result != AddResult::Added) return;
     job_.objectsEdited();
+    edit.record();
     SpeedItem3->setChecked(true);
 }
 
 void AnnotationPage::Lschen1Click() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Objekt löschen"));
     const MsgAnswer answer =
         shell_.dialogs().message(QStringLiteral("Wollen Sie das Element löschen?"),
                                  QStringLiteral("Element löschen"), MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes) return;
     deleteSelected(job_.objects());
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::Nachvorne1Click() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Nach vorne"));
     bringToFront(job_.objects());
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::NachHinen1Click() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Nach hinten"));
     sendToBack(job_.objects());
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::ShapeClick(int32_t shape) {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Form ändern"));
     setShape(job_.objects(), shape);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::ColorBtnClick() {
+    ObjectEdit edit(job_, QStringLiteral("Farbe ändern"));
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->Color);
     if (!chosen) return;
     setColor(job_.objects(), *chosen);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::UColorBtnClick() {
+    ObjectEdit edit(job_, QStringLiteral("Umrandungsfarbe ändern"));
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->BorderColor);
     if (!chosen) return;
     setBorderColor(job_.objects(), *chosen);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::FilledCheckClick() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
     setFillMode(job_.objects(), 0);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::BorderCheckClick() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
     setFillMode(job_.objects(), 1);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::FilledBorderCheckClick() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
     setFillMode(job_.objects(), 2);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::LinieEdChange() {
     if (!job_.objects().selected()) return;
+    // Each digit typed or arrow step comes here; on the same object they are one step.
+    ObjectEdit edit(job_, QStringLiteral("Linienstärke ändern"), MergeLineWidth);
     setLineWidth(job_.objects(), LinieEd->value());
+    edit.record();
     PaintBox1->update();
 }
 
 void AnnotationPage::AlignClick(int32_t align) {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Ausrichtung ändern"));
     setAlign(job_.objects(), align);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::rottextrightbtnClick() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Text nach rechts rotieren"));
     rotateRight(job_.objects());
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::rottextleftbtnClick() {
     if (!job_.objects().selected()) return;
+    ObjectEdit edit(job_, QStringLiteral("Text nach links rotieren"));
     rotateLeft(job_.objects());
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationPage::connectPanel() {

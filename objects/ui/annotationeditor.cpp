@@ -1,6 +1,8 @@
 #include "objects/ui/annotationeditor.h"
 
 #include "document/coverjob.h"
+#include "document/jobhistory.h"
+#include "document/objectstep.h"
 #include "objects/textobject.h"
 #include "objects/ui/annotationpage.h"
 #include "objects/ui/objectmenu.h"
@@ -10,6 +12,7 @@
 #include "raster/devicecanvas.h"
 #include "raster/stretchdraw.h"
 #include "widgets/dialogs.h"
+#include "widgets/historyentries.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 
@@ -24,6 +27,7 @@
 AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page)
     : QObject(&page), job_(job), shell_(shell), page_(page) {
     objectMenu = new ObjectMenu(page.PaintBox1);
+    addHistoryEntries(*objectMenu, job.history().stack());
     TxtForm = new TextDialog(&page);
     EffektForm = new TextEffectsDialog(shell.dialogs(), &page);
     connectMouse();
@@ -32,6 +36,7 @@ AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& 
     connect(&job_, &CoverJob::objectsCleared, this, [this] {
         dragHandle = DragHandle::None;
         mouseAction = MouseAction::Idle;
+        dragEdit_.reset();
     });
 }
 
@@ -166,8 +171,10 @@ void AnnotationEditor::EnterTextBtnClick() {
     if (!object) return;
     TxtForm->setLines(textLines(object->Text));
     if (shell_.dialogs().runModal(*TxtForm) != QDialog::Accepted) return;
+    ObjectEdit edit(job_, QStringLiteral("Text ändern"));
     object->Text = joinTextLines(TxtForm->lines());
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationEditor::FontBtnClick() {
@@ -184,8 +191,10 @@ void AnnotationEditor::FontBtnClick() {
         shell_.dialogs().chooseFont(FontChoice{fontShownInDialog(dialogFont), dialogFont.color});
     if (!chosen) return;
     dialogFont = dialogFontChosen(dialogFont, chosen->font, chosen->color, dpi);
+    ObjectEdit edit(job_, QStringLiteral("Schriftart ändern"));
     if (AnnotationObject* still = job_.objects().selected()) applyDialogFont(*still, dialogFont);
     job_.objectsEdited();
+    edit.record();
 }
 
 void AnnotationEditor::TextFXBtnClick() {
@@ -193,6 +202,8 @@ void AnnotationEditor::TextFXBtnClick() {
     if (!object) return;
     EffektForm->prime(textEffectsOf(*object));
     if (shell_.dialogs().runModal(*EffektForm) != QDialog::Accepted) return;
+    ObjectEdit edit(job_, QStringLiteral("Texteffekte ändern"));
     applyTextEffects(*object, EffektForm->effects());
     job_.objectsEdited();
+    edit.record();
 }

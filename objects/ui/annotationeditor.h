@@ -4,11 +4,14 @@
 // The arithmetic lives in annotationview.h; this class reads the mouse, keeps
 // the view state and repaints.
 
+#include "document/objectstep.h"
 #include "objects/annotationview.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+
+#include <optional>
 
 class AnnotationPage;
 class ObjectMenu;
@@ -91,4 +94,8 @@ class AnnotationEditor : public QObject {
     // Where the drag began, and whether the mouse has left that spot since.
     QPoint dragStart_;
     bool dragMoved_ = false;
+    // The objects as they were when the drag began: the drag is one step.
+    std::optional<ObjectEdit> dragEdit_;
+    void beginDragStep();
+    void endDragStep();
 };

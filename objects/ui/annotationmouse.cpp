@@ -84,6 +84,7 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
             }
             setdragmod(x, y);
             if (dragHandle != DragHandle::None) {
+                beginDragStep();
                 mouseAction = MouseAction::Dragging;
                 dragStart_ = QPoint(x, y);
                 dragMoved_ = false;
@@ -135,11 +136,24 @@ void AnnotationEditor::PaintBox1MouseUp(Qt::MouseButton button, int x, int y) {
         dragit(x, y);
         mouseAction = MouseAction::Idle;
         job_.objectsEdited();
+        endDragStep();
         break;
     default:
         page_.AddObject(page_.currentTool(), x, y);
         break;
     }
+}
+
+void AnnotationEditor::beginDragStep() {
+    const QString name =
+        dragHandle == DragHandle::Body ? QStringLiteral("Verschieben") : QStringLiteral("Größe ändern");
+    dragEdit_.emplace(job_, name);
+}
+
+void AnnotationEditor::endDragStep() {
+    if (!dragEdit_) return;
+    dragEdit_->record();
+    dragEdit_.reset();
 }
 
 void AnnotationEditor::PaintBox1DblClick() {
@@ -150,6 +164,7 @@ void AnnotationEditor::PaintBox1DblClick() {
     if (mouseAction == MouseAction::Dragging) {
         mouseAction = MouseAction::Idle;
         PaintBox1Paint();
+        endDragStep();
     }
     swallowPress = true;
     EnterTextBtnClick();

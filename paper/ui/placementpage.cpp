@@ -159,6 +159,20 @@ void PlacementPage::chooseSelectedPaper() {
     job_.setPrintValues(values);
 }
 
+PlacementPage::FormatFound PlacementPage::selectFormat(const PaperType& paper,
+                                                       const std::optional<LabelShape>& shape) {
+    int index = catalogue_.indexOf(paper);
+    FormatFound found = FormatFound::InCatalogue;
+    if (index < 0) {
+        index = catalogue_.count();
+        catalogue_.add(paper, shape);
+        found = catalogue_.save() ? FormatFound::Added : FormatFound::AddedNotSaved;
+    }
+    ComboBox1->setCurrentIndex(index);
+    showFirstStartOffer();
+    return found;
+}
+
 void PlacementPage::UpdateEttTypes() {
     {
         // The list is refilled in one go; the view is redrawn once at the end.
@@ -242,8 +256,11 @@ PlacementValues PlacementPage::placementValues() const {
 
 // A value set from elsewhere (a job read from a file) shows in its edit; an
 // edit already showing it is left alone, so a number being typed stays as typed.
+// The edits are quiet meanwhile: each would hand the job all three values, the
+// others still old, before they were shown.
 void PlacementPage::showPlacement() {
-    const PlacementValues& values = job_.placement();
+    const PlacementValues values = job_.placement();
+    const QSignalBlocker quietWidth(BreitEd), quietRight(LinksEd), quietDown(ObenEd);
     if (BreitEd->value() != values.widthPercent) BreitEd->setValue(values.widthPercent);
     if (LinksEd->value() != values.shiftRightMm) LinksEd->setValue(values.shiftRightMm);
     if (ObenEd->value() != values.shiftDownMm) ObenEd->setValue(values.shiftDownMm);

@@ -3,11 +3,14 @@
 // its list and buttons) and the placement of the image on one label, shown in
 // the placement view.
 
+#include "paper/labelshape.h"
 #include "paper/papertype.h"
 #include "paper/placement.h"
 #include "widgets/pageframe.h"
 
 #include <QPoint>
+
+#include <optional>
 
 class PaintBox;
 class QComboBox;
@@ -50,6 +53,12 @@ class PlacementPage : public PageFrame {
     // The chosen format: the list's selection, or nothing.
     const PaperType* selectedPaperType() const;
     PlacementValues placementValues() const;
+
+    // How selectFormat found the format.
+    enum class FormatFound { InCatalogue, Added, AddedNotSaved };
+    // Selects the catalogue's format with the name and geometry of `paper`; one
+    // the catalogue lacks is added with `shape` and saved, as a new format is.
+    FormatFound selectFormat(const PaperType& paper, const std::optional<LabelShape>& shape);
 
     void UpdateEttTypes();
     void ComboBox1Change();

@@ -132,8 +132,11 @@ PrintValues PrintPage::jobValues() const {
 
 // Values set from elsewhere show in their edits; an edit already showing its
 // value is left alone, so a number being typed stays as typed.
+// The edits are quiet meanwhile: each would hand the job all values, the others
+// still old, before they were shown. The preview repaints on the job's signal.
 void PrintPage::showPrintValues() {
-    const PrintValues& values = job_.printValues();
+    const PrintValues values = job_.printValues();
+    const QSignalBlocker quietUsed(UsedED), quietCopies(KopiesED), quietSheet(PageEd);
     if (UsedED->value() != values.used) UsedED->setValue(values.used);
     if (KopiesED->value() != values.copies) KopiesED->setValue(values.copies);
     if (PageEd->value() != values.sheet) PageEd->setValue(values.sheet);

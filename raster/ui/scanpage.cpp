@@ -1,6 +1,7 @@
 #include "raster/ui/scanpage.h"
 
 #include "document/coverjob.h"
+#include "document/imagestep.h"
 #include "raster/imagefile.h"
 #include "raster/stretchdraw.h"
 #include "raster/ui/scancommands.h"
@@ -75,15 +76,14 @@ void ScanPage::ScanButtonClick() {
 }
 
 void ScanPage::WMUser2(uint64_t token) {
-    receiveImage(GetScanedDib(token));
+    receiveImage(GetScanedDib(token), Arrival::Scanned);
 }
 
-void ScanPage::receiveImage(DibImage&& image) {
+void ScanPage::receiveImage(DibImage&& image, Arrival arrival) {
     if (image.isNull()) return;
-    const CoverJob::ChangeBatch arrival(job_);
-    const int32_t width = image.width(), height = image.height();
-    job_.replaceImage(std::move(image));
-    job_.setRegion({0, 0, width, height});
+    const QString stepName =
+        arrival == Arrival::Scanned ? QStringLiteral("Scannen") : QStringLiteral("Bild öffnen");
+    replaceImageAsStep(job_, stepName, std::move(image), true);
 }
 
 void ScanPage::OpenBtnClick() {

@@ -46,8 +46,10 @@ class ScanPage : public PageFrame {
     void ScanPaintBoxMouseUp(QMouseEvent* event);
 
     // The arrival of an image, scanned or opened: it replaces the current
-    // image and the marked region covers all of it. A null image changes nothing.
-    void receiveImage(DibImage&& image);
+    // image and the marked region covers all of it, as one undo step. A null
+    // image changes nothing.
+    enum class Arrival { Scanned, Opened };
+    void receiveImage(DibImage&& image, Arrival arrival = Arrival::Opened);
 
   private:
     void paintView(QPainter& painter);

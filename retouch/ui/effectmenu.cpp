@@ -2,6 +2,7 @@
 // and kept or discarded on the user's word.
 
 #include "document/coverjob.h"
+#include "document/imagestep.h"
 #include "retouch/colordepth.h"
 #include "retouch/dibfilter.h"
 #include "retouch/ui/retouchpage.h"
@@ -17,6 +18,14 @@ void RetouchPage::buildEffectMenu() {
     }
 }
 
+// The pixels before the filter, for undo: the bordered copy written back into
+// a copy of the filtered image.
+void RetouchPage::recordKeptFilter(const QString& stepName, const DibImage& borderedCopy) {
+    DibImage before = job_.image().clone(shell_.imageLimits());
+    if (!before.isNull()) restoreFromBorderedCopy(before, borderedCopy);
+    recordImageEdit(job_, stepName, std::move(before), job_.region());
+}
+
 void RetouchPage::EffektClick(QAction* Sender) {
     const int index = int(EffektPopup->actions().indexOf(Sender));
     if (index < 0 || index >= kEffectCount) return;
@@ -28,7 +37,8 @@ void RetouchPage::EffektClick(QAction* Sender) {
                 "werden, dadurch erhöhert sich der Speicherbedarf. Wollen Sie fortfahren?"),
             QStringLiteral("Farbtiefe anpassen?"), MsgButtons::YesNo, MsgIcon::Question);
         if (answer != MsgAnswer::Yes) return;
-        replaceImage(DepthUpTo(job_.image(), 24, shell_.imageLimits(), progress()), RegionAfter::Kept);
+        replaceImage(DepthUpTo(job_.image(), 24, shell_.imageLimits(), progress()), RegionAfter::Kept,
+                     QStringLiteral("Farbtiefe anpassen"));
         if (job_.image().hasPalette()) {
             dialogs.message(
                 QStringLiteral("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."),
@@ -49,7 +59,10 @@ void RetouchPage::EffektClick(QAction* Sender) {
         const MsgAnswer keep =
             dialogs.message(QStringLiteral("Wollen Sie das Ergebnis bebehalten?"),
                             QStringLiteral("Ist das Ergebnis Ok?"), MsgButtons::YesNo, MsgIcon::Question);
-        if (keep == MsgAnswer::No) restoreFromBorderedCopy(job_.editableImage(), previous, progress());
+        if (keep == MsgAnswer::No)
+            restoreFromBorderedCopy(job_.editableImage(), previous, progress());
+        else
+            recordKeptFilter(QString::fromUtf8(effectTable()[index].Caption), previous);
         deldib(previous);
         shell_.showProgress(0);
         job_.imageEdited();

@@ -2,6 +2,7 @@
 // mirrors and the crop.
 
 #include "document/coverjob.h"
+#include "document/imagestep.h"
 #include "retouch/cropimage.h"
 #include "retouch/quarterturns.h"
 #include "retouch/ui/brightnesscontrastdialog.h"
@@ -20,27 +21,34 @@ void RetouchPage::HellpBtnClick() {
     // The dialog changes the image in place for its preview.
     dialog.setImages(
         &job_.editableImage(), &backup, [this] { job_.imageEdited(); }, progress(), shell_.imageLimits());
-    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted)
+    if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) {
         job_.replaceImage(std::move(backup));
-    else
+    } else {
         job_.imageEdited();
+        // The untouched copy is what undo gives back.
+        recordImageEdit(job_, QStringLiteral("Helligkeit und Kontrast"), std::move(backup), job_.region());
+    }
 }
 
 void RetouchPage::RotLeftBtnClick() {
-    replaceImage(rotateLeft(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage);
+    replaceImage(rotateLeft(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
+                 QStringLiteral("90° nach links rotieren"));
 }
 
 void RetouchPage::RotRightBtnClick() {
-    replaceImage(rotateRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage);
+    replaceImage(rotateRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
+                 QStringLiteral("90° nach rechts rotieren"));
 }
 
 // The marked region keeps its coordinates under the mirrors.
 void RetouchPage::FlipHBtnClick() {
-    replaceImage(mirrorLeftRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept);
+    replaceImage(mirrorLeftRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept,
+                 QStringLiteral("Horizontal spiegeln"));
 }
 
 void RetouchPage::FlipVBtnClick() {
-    replaceImage(mirrorTopBottom(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept);
+    replaceImage(mirrorTopBottom(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept,
+                 QStringLiteral("Vertikal spiegeln"));
 }
 
 void RetouchPage::SchnittBtnClick() {
@@ -51,5 +59,6 @@ void RetouchPage::SchnittBtnClick() {
         shell_.showProgress(0);
         return;
     }
-    replaceImage(cropImage(job_.image(), wanted, shell_.imageLimits(), progress()), RegionAfter::WholeImage);
+    replaceImage(cropImage(job_.image(), wanted, shell_.imageLimits(), progress()), RegionAfter::WholeImage,
+                 QStringLiteral("Zuschneiden"));
 }

@@ -1,8 +1,11 @@
 #include "retouch/ui/retouchpage.h"
 
 #include "document/coverjob.h"
+#include "document/imagestep.h"
+#include "document/jobhistory.h"
 #include "raster/stretchdraw.h"
 #include "widgets/controls.h"
+#include "widgets/historyentries.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 
@@ -30,6 +33,7 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     RetuschePopup = new QMenu(this);
     RetuschePopup->setObjectName(QStringLiteral("RetuschePopup"));
     RetuschePopup->setToolTipsVisible(true);
+    addHistoryEntries(*RetuschePopup, job_.history().stack());
     buildRetuschePopup();
 
     auto* menuPanel = new QWidget(leftPanel());
@@ -243,11 +247,8 @@ ProgressFn RetouchPage::progress() {
     return [this](int percent) { shell_.showProgress(percent); };
 }
 
-bool RetouchPage::replaceImage(DibImage image, RegionAfter region) {
+bool RetouchPage::replaceImage(DibImage image, RegionAfter region, const QString& stepName) {
     if (image.isNull()) return false;
-    const CoverJob::ChangeBatch change(job_);
-    const int32_t width = image.width(), height = image.height();
-    job_.replaceImage(std::move(image));
-    if (region == RegionAfter::WholeImage) job_.setRegion({0, 0, width, height});
+    replaceImageAsStep(job_, stepName, std::move(image), region == RegionAfter::WholeImage);
     return true;
 }

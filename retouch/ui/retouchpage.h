@@ -66,6 +66,7 @@ class RetouchPage : public PageFrame {
     // The effect menu (effectmenu.cpp): one item per filter of the table.
     void buildEffectMenu();
     void EffektClick(QAction* Sender);
+    void recordKeptFilter(const QString& stepName, const DibImage& borderedCopy);
 
     // Where a menu button opens its menu: directly below it, in screen coordinates.
     static QPoint menuPosition(const QWidget* button);
@@ -80,10 +81,11 @@ class RetouchPage : public PageFrame {
     QSize viewSize() const;
     PixelRegion region() const;
     void setRegion(const PixelRegion& region);
-    // Makes `image` the current one unless it is null; true when it did. The
-    // turns and the crop mark the new image whole, the mirrors keep the region.
+    // Makes `image` the current one unless it is null, as an undo step named
+    // `stepName`; true when it did. The turns and the crop mark the new image
+    // whole, the mirrors keep the region.
     enum class RegionAfter { Kept, WholeImage };
-    bool replaceImage(DibImage image, RegionAfter region);
+    bool replaceImage(DibImage image, RegionAfter region, const QString& stepName);
     // The status bar's progress as the operations report it.
     ProgressFn progress();
     CoverJob& job_;

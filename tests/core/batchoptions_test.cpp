@@ -161,3 +161,10 @@ TEST(BatchOptions, ATemplateIsAnAlternativeToTheCatalogueAndClippingCanBeChosen)
     }
     EXPECT_FALSE(parse({"job.cov", "-o", "o.pdf", "--template"}).options); // the name is missing
 }
+
+TEST(BatchOptions, SaveJobIsAnOutputOfItsOwn) {
+    EXPECT_EQ(parse({"job.cov", "--save-job", "neu.cov"}).options->saveJobFile, QStringLiteral("neu.cov"));
+    const ParsedCommandLine both = parse({"job.cov", "--save-job", "neu.cov", "-o", "x.pdf"});
+    EXPECT_FALSE(both.options);
+    EXPECT_TRUE(both.error.contains(QStringLiteral("--save-job"))) << both.error.toStdString();
+}

@@ -55,3 +55,22 @@ TEST(JobInfo, EveryObjectFieldUnderItsRecordNameTextsAsUtf8) {
     EXPECT_EQ(second["FontStyle"].toInt(), 5);
     EXPECT_EQ(second.size(), 27) << "slot and the 26 fields of the record";
 }
+
+TEST(JobInfo, PrintSettingsAppearOnlyWhenTheFileKeepsThemAndTheShapeOnlyWhenKnown) {
+    cover::CoverDocument document;
+    document.image = newdib(2, 2, 24);
+    EXPECT_FALSE(QJsonDocument::fromJson(jobInfoJson(document)).object().contains("printSettings"));
+
+    PaperType paper;
+    paper.setName(QStringLiteral("Hülle"));
+    document.printSettings = PrintSettings{{}, {}, paper, std::nullopt};
+    QJsonObject settings =
+        QJsonDocument::fromJson(jobInfoJson(document)).object()["printSettings"].toObject();
+    EXPECT_EQ(settings["paperFormat"].toObject()["Name"].toString(), QStringLiteral("Hülle"));
+    EXPECT_FALSE(settings.contains("labelShape"));
+
+    document.printSettings->shape = LabelShape{LabelShape::Kind::Disc, 0, 58.5, 11};
+    settings = QJsonDocument::fromJson(jobInfoJson(document)).object()["printSettings"].toObject();
+    EXPECT_EQ(settings["labelShape"].toObject()["kind"].toString(), QStringLiteral("Disc"));
+    EXPECT_EQ(settings["labelShape"].toObject()["outerRadiusMm"].toDouble(), 58.5);
+}

@@ -267,11 +267,12 @@ TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
         items << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(
         items.join('|'),
-        QStringLiteral("&Löschen...|-|Nach &vorne|Nach &hinten|-|&Farbe...|&Schriftart...|&Texteffekte...|-|"
+        QStringLiteral("Rückgängig|Wiederholen|-|&Löschen...|-|Nach &vorne|Nach "
+                       "&hinten|-|&Farbe...|&Schriftart...|&Texteffekte...|-|"
                        "Linksbündig|Zentriert|Rechtsbündig|-|Nach links rotieren|Nach rechts rotieren|-|"
                        "&Kreis|&Ellipse|&Quadrat|&Rechteck|&Quadrat &abgerundet|Rechteck a&bgerundet|"
                        "Linie &horizontal|Linie &vertikal|Linie schräg hoch|Linie schräg runter"));
-    EXPECT_EQ(editor().objectMenu->actions()[0]->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(editor().objectMenu->actions()[3]->shortcut(), QKeySequence(Qt::Key_Delete));
 }
 
 TEST_F(AnnotationViewTest, FullTableIsReportedOnReleaseWithAnyTool) {

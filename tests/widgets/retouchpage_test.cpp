@@ -40,6 +40,9 @@ struct Entry {
 
 TEST_F(RetouchPageTest, RetuscheMenuHoldsTheCommandsInOrderWithSeparators) {
     const std::vector<Entry> expected = {
+        {"Rückgängig", "Rückgängig"},
+        {"Wiederholen", "Wiederholen"},
+        {"", ""},
         {"Helligkeit und &Kontrast...", "Läßt Sie die Helligkeit und den Kontrast verändern"},
         {"", ""},
         {"&90° nach links rotieren", "Rotiert das Bild um 90° nach links"},

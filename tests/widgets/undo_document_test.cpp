@@ -1,0 +1,87 @@
+// The history of the whole job: images arriving on the scan page, the values
+// of the "Zentrieren" page, and "Neu" and "Öffnen..." starting afresh.
+
+#include "document/jobhistory.h"
+#include "paper/ui/placementpage.h"
+#include "raster/imagefile.h"
+#include "raster/ui/scanpage.h"
+#include "support/mainformfixture.h"
+#include "support/testimages.h"
+#include "support/userinput.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class UndoDocumentTest : public MainFormTest {
+  protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    QUndoStack& stack() { return form->job.history().stack(); }
+    QString path(const char* name) const { return programDir() + QLatin1String(name); }
+    void undoKey() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier); }
+    void openImage(const DibImage& image) {
+        QFile out(path("picture.png"));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(encodeImage(image, ImageFileFormat::Png));
+        out.close();
+        dialogs.answerOpenFile(FileAnswer{out.fileName(), 1});
+        QTest::mouseClick(form->scanPage->OpenBtn, Qt::LeftButton);
+    }
+};
+
+TEST_F(UndoDocumentTest, StartsEmptyAndAnOpenedImageIsOneStep) {
+    EXPECT_EQ(stack().count(), 0);
+    const int startWidth = form->job.image().width();
+    form->job.setRegion({5, 6, 50, 60});
+    openImage(gradientImage24(30, 20));
+    ASSERT_EQ(form->job.image().width(), 30);
+    EXPECT_EQ(stack().undoText(), QStringLiteral("Bild öffnen"));
+    undoKey();
+    EXPECT_EQ(form->job.image().width(), startWidth);
+    EXPECT_EQ(form->job.region(), (MarkedRegion{5, 6, 50, 60}));
+}
+
+TEST_F(UndoDocumentTest, NewAndOpenStartWithoutHistory) {
+    openImage(gradientImage24(30, 20));
+    ASSERT_TRUE(form->SaveFile(path("job.cov")));
+    openImage(gradientImage24(8, 8));
+    ASSERT_EQ(stack().count(), 2);
+
+    dialogs.answerMessage(MsgAnswer::Ok);
+    QTest::mouseClick(form->NewCoverBtn, Qt::LeftButton);
+    EXPECT_EQ(stack().count(), 0);
+    undoKey(); // nothing to undo: the new job stays
+    EXPECT_EQ(form->job.image().width(), 320);
+
+    openImage(gradientImage24(8, 8));
+    dialogs.answerMessage(MsgAnswer::Ok);
+    dialogs.answerOpenFile(FileAnswer{path("job.cov"), 1});
+    QTest::mouseClick(form->OpenCoverBtn, Qt::LeftButton);
+    EXPECT_EQ(form->job.image().width(), 30);
+    EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(UndoDocumentTest, TypedPlacementIsOneStepUndoneOnThePlacementPage) {
+    form->PageControl2->setCurrentWidget(form->placementPage);
+    QSpinBox* width = form->placementPage->BreitEd;
+    const int before = width->value();
+    retype(width, QStringLiteral("150"));
+    EXPECT_EQ(form->job.placement().widthPercent, 150);
+    ASSERT_EQ(stack().count(), 1);
+    EXPECT_EQ(stack().undoText(), QStringLiteral("Bildgröße ändern"));
+    undoKey();
+    EXPECT_EQ(form->job.placement().widthPercent, before);
+    EXPECT_EQ(width->value(), before);
+    QTest::keyClick(width, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(width->value(), 150);
+}
+
+} // namespace
