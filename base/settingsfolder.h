@@ -1,5 +1,6 @@
 #pragma once
-// Where the settings files paper.dat and options.dat live: beside the executable
+// Where the settings files paper.dat and options.dat (and the folder printers/
+// with each printer's calibration) live: beside the executable
 // when that folder can take them (a build tree, a portable copy), otherwise in the
 // user's configuration folder for the program. An installed program cannot write
 // into its own folder, and paper formats and calibration would be lost without

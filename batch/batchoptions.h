@@ -37,7 +37,7 @@ struct BatchOptions {
         bool used = false, copies = false, sheet = false;
     } given;
 
-    QString optionsFile;                              // empty: options.dat in the program directory
+    QString optionsFile;                              // empty: the output's own (batchcalibration.h)
     std::optional<std::array<double, 4>> calibration; // cL, cT, kW, kH
 
     QString pdfFile; // -o

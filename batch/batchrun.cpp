@@ -4,6 +4,7 @@
 #include "base/savefile.h"
 #include "base/screenfacts.h"
 #include "base/units.h"
+#include "batch/batchcalibration.h"
 #include "batch/batchtemplates.h"
 #include "batch/jobinfo.h"
 #include "batch/jobvalues.h"
@@ -136,15 +137,6 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
         return std::nullopt;
     }
     return ChosenPaper{formats[std::size_t(options.formatIndex)], shapes[std::size_t(options.formatIndex)]};
-}
-
-Calibration chooseCalibration(const BatchOptions& options, const QString& settingsFolder) {
-    if (options.calibration) {
-        const auto& c = *options.calibration;
-        return clampCalibration({c[0], c[1], c[2], c[3]});
-    }
-    return readOptionsFileAt(options.optionsFile.isEmpty() ? optionsFilePath(settingsFolder)
-                                                           : options.optionsFile);
 }
 
 // Where the image sits and how the sheets are used, as the run prints them.

@@ -9,5 +9,5 @@
 
 enum BatchExit { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
-// `settingsFolder` holds the default paper.dat and options.dat.
+// `settingsFolder` holds the default paper.dat and the calibrations.
 int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextStream& out, QTextStream& err);

@@ -1,6 +1,5 @@
 #include "print/printrun.h"
 
-#include "base/units.h"
 #include "raster/stretchdraw.h"
 
 #include <QPainter>
@@ -59,20 +58,4 @@ PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& mes
     }
     target.end();
     return PrintOutcome::Printed;
-}
-
-QSize testRectangleSize(int dpiX, int dpiY) {
-    return {units::trunc32(100 / units::kMmPerInch * dpiX), units::trunc32(100 / units::kMmPerInch * dpiY)};
-}
-
-bool printTestRectangle(PrintTarget& target) {
-    const QSize size = testRectangleSize(target.dpiX(), target.dpiY());
-    if (!target.begin(kTestPrintTitle)) return false;
-    QPainter& painter = *target.painter();
-    painter.setBrush(QColor(192, 192, 192));
-    painter.setPen(Qt::black);
-    // The right and bottom edge are left out, as the system's rectangles do:
-    // the square covers exactly size pixels in each direction.
-    painter.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
-    return target.end();
 }

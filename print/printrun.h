@@ -1,5 +1,5 @@
 #pragma once
-// The print run and the calibration's test print, on any print target.
+// The print run, on any print target.
 
 #include "base/messages.h"
 #include "paper/papertype.h"
@@ -10,7 +10,6 @@
 #include "raster/drawcontext.h"
 
 inline const QString kPrintTitle = QStringLiteral("CD-Label/Cover");
-inline const QString kTestPrintTitle = QStringLiteral("Format-Drucker Testdruck");
 
 struct PrintJob {
     const PaperType& paper;
@@ -37,8 +36,3 @@ QString noLabelAreaMessage(const PaperType& paper);
 // picture is rendered as there, the copies go to the target as to a printer.
 PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages,
                          const DrawContext& drawing);
-
-// A light grey 100 mm square with a black border at the origin of the
-// printable area, without any calibration.
-bool printTestRectangle(PrintTarget& target);
-QSize testRectangleSize(int dpiX, int dpiY);

@@ -7,3 +7,7 @@ PageSizeUnits pageSizeInUnits(const PrintTarget& target) {
     return {units::trunc32(units::unitsFromPixels(size.width(), target.dpiX())),
             units::trunc32(units::unitsFromPixels(size.height(), target.dpiY()))};
 }
+
+QString printerDisplayName(const QString& printerName) {
+    return printerName.isEmpty() ? QStringLiteral("PDF-Datei") : printerName;
+}

@@ -29,7 +29,14 @@ class PrintTarget {
     // The system printer the printer dialog works on; none for targets that
     // stand in for one.
     virtual QPrinter* systemPrinter() { return nullptr; }
+    // The CUPS queue the pages go to; empty for a file. Each queue, and the
+    // file output, keeps a calibration of its own.
+    virtual QString printerName() const { return {}; }
 };
+
+// The name the user knows a target by: the queue's, or "PDF-Datei" for the
+// file output, as the printer dialog lists it.
+QString printerDisplayName(const QString& printerName);
 
 // The printable page in internal units: trunc(W × 200000 × 25.39995 / dpiX) by
 // trunc(H × 200000 × 25.39995 / dpiY).

@@ -1,5 +1,7 @@
 #include "widgets/printersetupdialog.h"
 
+#include "print/printtarget.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -13,8 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString kPdfFileEntry = QStringLiteral("PDF-Datei");
 
 QComboBox* makeCombo(const char* name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -68,7 +68,7 @@ QWidget* PrinterSetupDialog::buildPrinterGroup(const QString& current) {
     if (!current.isEmpty() && !names.contains(current)) names.prepend(current);
     for (const QString& name : names)
         PrinterCombo->addItem(name, name);
-    PrinterCombo->addItem(kPdfFileEntry, QString());
+    PrinterCombo->addItem(printerDisplayName(QString()), QString());
     PrinterCombo->setCurrentIndex(PrinterCombo->findData(current));
     TypeLabel = new QLabel(group);
     WhereLabel = new QLabel(group);

@@ -25,7 +25,8 @@ class Shell {
     // A line in the status bar's text panel.
     virtual void showStatus(const QString& text) = 0;
     virtual PrintTarget& printTarget() = 0;
-    // Where paper.dat, options.dat and the program's other settings live; ends with '/'.
+    // Where paper.dat, options.dat, the printers' calibrations and the program's other
+    // settings live; ends with '/'.
     virtual QString settingsFolder() const = 0;
     virtual PaperCatalogue& paperCatalogue() = 0;
     virtual ScreenFacts screen() const = 0;

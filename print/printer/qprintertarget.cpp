@@ -26,6 +26,10 @@ int QPrinterTarget::dpiX() const {
 int QPrinterTarget::dpiY() const {
     return printer_.logicalDpiY();
 }
+QString QPrinterTarget::printerName() const {
+    return printsToFile() ? QString() : printer_.printerName();
+}
+
 QSize QPrinterTarget::printableSize() const {
     return {printer_.width(), printer_.height()};
 }

@@ -33,6 +33,7 @@ class QPrinterTarget final : public PrintTarget {
     bool printsToFile() const override { return printer_.outputFormat() == QPrinter::PdfFormat; }
     void setOutputFileName(const QString& path) override { printer_.setOutputFileName(path); }
     QPrinter* systemPrinter() override { return &printer_; }
+    QString printerName() const override;
 
   private:
     QPrinter printer_;

@@ -1,9 +1,13 @@
 #include "print/ui/calibrationdialog.h"
 
-#include "print/printrun.h"
+#include "print/calibrationpath.h"
+#include "print/printtarget.h"
+#include "print/testprint.h"
 #include "print/ui/printfile.h"
 #include "widgets/controls.h"
+#include "widgets/dialogs.h"
 
+#include <QDate>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,15 +24,22 @@ QLabel* wrappedText(const QString& text, QWidget* parent) {
     return label;
 }
 
+// A queue name can be as long as a sentence; the dialog keeps its width.
+constexpr int kPrinterNameWidth = 360;
+
 } // namespace
 
 CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs,
                                      QWidget* parent)
-    : QDialog(parent), programDirectory_(settingsFolder), printer_(printer), dialogs_(dialogs) {
+    : QDialog(parent), programDirectory_(settingsFolder), printer_(printer), dialogs_(dialogs),
+      calibrations_(settingsFolder) {
     setObjectName(QStringLiteral("KalForm"));
     setWindowTitle(QStringLiteral("Drucker kalibrieren..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
+    PrinterLabel = new QLabel(this);
+    PrinterLabel->setObjectName(QStringLiteral("PrinterLabel"));
+    layout->addWidget(PrinterLabel);
     layout->addWidget(
         wrappedText(QStringLiteral("Durch diese Funktion, werden die Ausdrucke sehr genau, führen Sie "
                                    "diesen Test für jeden neuen Drucker durch."),
@@ -75,7 +86,20 @@ CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget&
 }
 
 void CalibrationDialog::FormCreate() {
-    setCalibration(readOptionsFileAt(optionsFilePath(programDirectory_)));
+    printerName_ = printer_.printerName();
+    setCalibration(calibrations_.of(printerName_));
+    showPrinter(printerName_);
+}
+
+void CalibrationDialog::followPrinter() {
+    if (printer_.printerName() != printerName_) FormCreate();
+}
+
+void CalibrationDialog::showPrinter(const QString& printerName) {
+    const QString name = printerDisplayName(printerName);
+    const QString shown = PrinterLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, kPrinterNameWidth);
+    PrinterLabel->setText(QStringLiteral("Drucker: ") + shown);
+    PrinterLabel->setToolTip(shown == name ? QString() : name);
 }
 
 Calibration CalibrationDialog::calibration() const {
@@ -92,12 +116,17 @@ void CalibrationDialog::setCalibration(const Calibration& values) {
 }
 
 void CalibrationDialog::saveOptions() {
-    writeOptionsFileAt(optionsFilePath(programDirectory_), calibration());
+    if (calibrations_.store(printerName_, calibration())) return;
+    const QString text =
+        QStringLiteral("Die Kalibrierung für den Drucker \"%1\" konnte nicht in %2 gespeichert "
+                       "werden. Sie gilt nur, bis das Programm beendet wird.")
+            .arg(printerDisplayName(printerName_), calibrationFilePath(programDirectory_, printerName_));
+    dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void CalibrationDialog::BitBtn1Click() {
     if (!choosePrintFile(printer_, dialogs_, kTestPrintTitle)) return;
-    printTestRectangle(printer_);
+    printTestRectangle(printer_, testPrintCaption(printer_.printerName(), QDate::currentDate()));
 }
 
 void CalibrationDialog::showEvent(QShowEvent* event) {

@@ -1,15 +1,18 @@
 #pragma once
 // CalibrationDialog, "Drucker kalibrieren...": prints a 100 mm test square at the
 // printer's origin and takes the four values measured on the printout. It is
-// made once at start-up, loading options.dat, and keeps its values for the run.
+// made once at start-up and holds the calibration of the current printer: its
+// own file, or options.dat for a printer without one (print/printercalibrations.h).
 
 #include "print/calibration.h"
+#include "print/printercalibrations.h"
 
 #include <QDialog>
 
 class Dialogs;
 class PrintTarget;
 class QDoubleSpinBox;
+class QLabel;
 class QPushButton;
 
 class CalibrationDialog : public QDialog {
@@ -22,6 +25,7 @@ class CalibrationDialog : public QDialog {
     QDoubleSpinBox* ObenEd = nullptr;  // cT, mm
     QDoubleSpinBox* BreitEd = nullptr; // kW
     QDoubleSpinBox* HochEd = nullptr;  // kH
+    QLabel* PrinterLabel = nullptr;    // "Drucker: NAME", the printer being calibrated
     QPushButton* BitBtn1 = nullptr;    // "Testrechteck drucken..."
     QPushButton* OkBtn = nullptr;
 
@@ -30,14 +34,23 @@ class CalibrationDialog : public QDialog {
 
     void FormCreate();
     void BitBtn1Click();
-    // Writes the current values; silent when options.dat cannot be written.
+    // Takes the calibration of the print target's printer when it is not the
+    // one shown.
+    void followPrinter();
+    // Writes the current values to options.dat and the printer's own file. A
+    // file that cannot be written keeps its old content; for the printer's file
+    // the user is told, and the values hold until the program ends.
     void saveOptions();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    void showPrinter(const QString& printerName);
+
     QString programDirectory_;
     PrintTarget& printer_;
     Dialogs& dialogs_;
+    PrinterCalibrations calibrations_;
+    QString printerName_; // whose calibration the edits hold
 };

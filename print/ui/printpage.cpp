@@ -243,6 +243,7 @@ void PrintPage::GoBtn1Click() {
     commitTypedValues(*window());
     applyCorrections(*paper);
     PrintTarget& target = shell_.printTarget();
+    KalForm().followPrinter();
     const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};
     // Told before the file dialog: such a label prints nothing on any page.
     if (!labelHasArea(target, job))
@@ -282,10 +283,13 @@ void PrintPage::SetupBtnClick() {
     // The job's page is the printer's printable page; the views follow it.
     const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
     job_.setPageSize(page.width, page.height);
+    // Another printer brings its own calibration.
+    KalForm().followPrinter();
     VPaint->update();
 }
 
 void PrintPage::KalibrateBtnClick() {
+    KalForm().followPrinter();
     shell_.dialogs().runModal(KalForm());
     KalForm().saveOptions();
 }

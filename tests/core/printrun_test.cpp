@@ -128,17 +128,3 @@ TEST_F(PrintRunTest, LabelWithoutAreaStartsNoJobAndSaysWhy) {
     PageRecorder fine(2400, 2400, QSize(400, 400));
     EXPECT_EQ(print(fine, {0, 1, 1}), PrintOutcome::Printed);
 }
-
-TEST(TestPrint, HundredMillimetreSquareAtTheOrigin) {
-    PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
-    ASSERT_TRUE(printTestRectangle(recorder));
-    EXPECT_EQ(recorder.title, QStringLiteral("Format-Drucker Testdruck"));
-    ASSERT_EQ(recorder.pages.size(), 1u);
-    const QImage& page = recorder.pages[0];
-    EXPECT_EQ(testRectangleSize(600, 600), QSize(2362, 2362));
-    EXPECT_EQ(page.pixelColor(0, 0), Qt::black);
-    EXPECT_EQ(page.pixelColor(2361, 2361), Qt::black);
-    EXPECT_EQ(page.pixelColor(1000, 1000), QColor(192, 192, 192));
-    EXPECT_EQ(page.pixelColor(2362, 1000), Qt::white);
-    EXPECT_EQ(page.pixelColor(1000, 2362), Qt::white);
-}

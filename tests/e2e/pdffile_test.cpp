@@ -3,6 +3,7 @@
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
 
+#include <QDate>
 #include <QFile>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -41,6 +42,21 @@ TEST_F(PdfFileTest, CancelledFileDialogPrintsNothing) {
     EXPECT_FALSE(QFile::exists(pdf()));
     EXPECT_EQ(dialogs.fileRequests.at(1).fileName, QStringLiteral("Format-Drucker Testdruck.pdf"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PdfFileTest, TheTestPrintNamesItsTargetAndDay) {
+    const QDate before = QDate::currentDate();
+    dialogs.answerSaveFile(FileAnswer{pdf(), 1});
+    form->printPage->KalForm().BitBtn1Click();
+    const QDate after = QDate::currentDate(); // a print at midnight has either day
+    const auto text = runProgram(QStringLiteral("pdftotext"), {pdf(), QStringLiteral("-")});
+    ASSERT_TRUE(text) << "pdftotext cannot read the test print";
+    const QString printed = QString::fromUtf8(*text);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Drucker: PDF-Datei"))) << printed.toStdString();
+    const auto dated = [&printed](QDate day) {
+        return printed.contains(QStringLiteral("Datum: ") + day.toString(QStringLiteral("dd.MM.yyyy")));
+    };
+    EXPECT_TRUE(dated(before) || dated(after)) << printed.toStdString();
 }
 
 TEST_F(PdfFileTest, CancelledPrinterSetupStillTakesOverThePageSize) {

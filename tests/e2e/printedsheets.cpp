@@ -74,8 +74,13 @@ bool nearColour(QColor shown, QColor expected) {
 
 void PrintedSheetsTest::expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi,
                                              QPointF origin) {
+    expectLabelsAtLayout(pages, rasterDpi, origin, form->printPage->KalForm().calibration());
+}
+
+void PrintedSheetsTest::expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi, QPointF origin,
+                                             const Calibration& calibration) {
     const PaperType& paper = *form->placementPage->selectedPaperType();
-    const SheetDevice device = printerDevice(*target, form->printPage->KalForm().calibration());
+    const SheetDevice device = printerDevice(*target, calibration);
     const SheetPlan plan = planSheets(paper, form->printPage->jobValues(), device);
     ASSERT_EQ(pages.size(), size_t(plan.sheets));
     const double scale = double(rasterDpi) / target->dpiX();

@@ -3,6 +3,7 @@
 // real QPrinter, and the check of the resulting PDF against the layout.
 
 #include "app/mainform.h"
+#include "print/calibration.h"
 #include "print/printer/qprintertarget.h"
 #include "print/sheetlayout.h"
 #include "support/fakedialogs.h"
@@ -39,6 +40,9 @@ class PrintedSheetsTest : public ::testing::Test {
     // rasterised at `rasterDpi`; `origin` is the printable area's corner on
     // the paper in points.
     void expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi, QPointF origin);
+    // The same where `calibration` puts the labels, whatever the window holds.
+    void expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi, QPointF origin,
+                              const Calibration& calibration);
 
     QTemporaryDir work;
     FakeDialogs dialogs;

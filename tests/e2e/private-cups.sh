@@ -1,9 +1,10 @@
 #!/bin/sh
 # A private CUPS scheduler for the print tests: its own configuration, spool and
-# socket under one folder, and one cups-pdf queue writing its PDF files into
+# socket under one folder, and cups-pdf queues writing their PDF files into
 # that folder. The system's CUPS, if any, is left alone.
 #
-#   private-cups.sh start FOLDER QUEUE   prints the socket path when the queue is ready
+#   private-cups.sh start FOLDER QUEUE...  prints the socket path when the queues
+#                                          are ready; the first is the default
 #   private-cups.sh stop FOLDER
 #
 # cups-pdf reads its settings from /etc/cups only, so the scheduler runs in a
@@ -33,7 +34,7 @@ if [ "$command" = stop ]; then
   exit 0
 fi
 
-queue=$3
+shift 2
 mkdir -p "$folder/etc/ppd" "$folder/spool/tmp" "$folder/cache" "$folder/run" "$folder/log" \
   "$folder/out" "$folder/pdfspool"
 chmod 0755 "$folder" "$folder/out"
@@ -94,6 +95,8 @@ until [ -S "$socket" ]; do
 done
 
 export CUPS_SERVER=$socket
-lpadmin -p "$queue" -E -v "cups-pdf:/" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-lpadmin -d "$queue"
+for queue in "$@"; do
+  lpadmin -p "$queue" -E -v "cups-pdf:/" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+done
+lpadmin -d "$1"
 echo "$socket"

@@ -24,7 +24,10 @@ class PageRecorder final : public PrintTarget {
     bool newPage() override;
     bool end() override;
     QPainter* painter() override { return painter_.get(); }
+    QString printerName() const override { return queue; }
 
+    // The queue the recorder stands in for; empty: the PDF file output.
+    QString queue;
     QString title;
     std::vector<QImage> pages;
     int jobs = 0;

@@ -3,6 +3,7 @@
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
 #include "print/calibration.h"
+#include "print/calibrationpath.h"
 #include "print/printtarget.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
@@ -189,6 +190,8 @@ TEST_F(PrintPageTest, CalibrationIsStoredWhenTheDialogClosesAndLoadedAtStart) {
     createForm();
     EXPECT_EQ(page().KalForm().calibration(), (Calibration{4.5, 3.2, 99.5, 101}));
 
+    // A printer without a file of its own reads options.dat, limited to the ranges.
+    ASSERT_TRUE(QFile::remove(calibrationFilePath(programDir(), printer.printerName())));
     ASSERT_TRUE(writeOptionsFileAt(optionsFilePath(programDir()), {12, 3, 50, 100}));
     createForm();
     EXPECT_EQ(page().KalForm().calibration(), (Calibration{10, 3, 70, 100}));

@@ -1,0 +1,38 @@
+#pragma once
+// The calibration of each print target. A target with a file of its own
+// (print/calibrationpath.h) uses that file; any other uses options.dat, the
+// file every version of the program reads. Storing a calibration writes both,
+// so options.dat always holds the last one measured.
+//
+// A target's file reads as options.dat does: a short or damaged file gives its
+// complete values and the initial ones for the rest, each value limited to its
+// range; a file that exists but cannot be read gives the initial values.
+
+#include "print/calibration.h"
+
+#include <QString>
+
+#include <map>
+#include <optional>
+
+// What a target's calibration is on disk; an empty `printerName` is the PDF
+// file output.
+Calibration readPrinterCalibration(const QString& settingsFolder, const QString& printerName);
+
+// The calibrations for one run of the program: what could not be written is
+// kept in memory and used for the rest of the run, in place of the old file.
+class PrinterCalibrations {
+  public:
+    explicit PrinterCalibrations(QString settingsFolder) : settingsFolder_(std::move(settingsFolder)) {}
+
+    Calibration of(const QString& printerName) const;
+    // Writes options.dat and the target's own file; a file that cannot be
+    // written keeps its old content. False when the target's file was not
+    // written.
+    bool store(const QString& printerName, const Calibration& values);
+
+  private:
+    QString settingsFolder_;
+    std::map<QString, Calibration> unwritten_;
+    std::optional<Calibration> unwrittenOptions_;
+};
