@@ -300,10 +300,6 @@ bool TMainForm::event(QEvent* event) {
         setProgress(static_cast<WmUserEvent*>(event)->percent());
         return true;
     }
-    if (event->type() == userevents::WmUser2) {
-        scanPage->WMUser2(static_cast<WmUser2Event*>(event)->token());
-        return true;
-    }
     return QWidget::event(event);
 }
 

@@ -9,14 +9,19 @@ RUN_PACKAGES=(
   qt6-translations-l10n
 )
 
-# In addition, to build and run the tests, benchmarks and fuzz targets.
+# In addition, to build and run the tests and benchmarks.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick librsvg2-bin libjpeg-turbo-progs
   cups printer-driver-cups-pdf poppler-utils
   glabels-data
 )
+
+# To build the fuzz targets (libFuzzer comes with clang's runtime).
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# To check the formatting of the sources.
+FORMAT_PACKAGES=(clang-format)
 
 # Installs what is missing: with apt-get when run as root, otherwise it prints
 # the command to run and stops.

@@ -1,5 +1,6 @@
 #include "raster/ui/scancommands.h"
 
+#include "raster/scannersession.h"
 #include "raster/ui/scandialogs.h"
 #include "widgets/dialogs.h"
 
@@ -7,62 +8,39 @@
 
 namespace {
 
-QByteArray g_chosenDevice;
-
 void reportFailure(Dialogs& dialogs, sane::Failure failure) {
     dialogs.message(sane::failureText(failure), QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 } // namespace
 
-QByteArray chosenScanner() {
-    return g_chosenDevice;
-}
-void forgetChosenScanner() {
-    g_chosenDevice.clear();
-}
-
-void TWAIN_SelectScanner(Dialogs& dialogs, QWidget* owner) {
+void chooseScanner(ScannerSession& session, Dialogs& dialogs, QWidget* owner) {
     const std::vector<sane::Device> devices = sane::devices();
     if (devices.empty()) {
         reportFailure(dialogs, sane::Failure::NoDevice);
         return;
     }
-    ScannerSelectDialog dialog(devices, g_chosenDevice, owner);
+    ScannerSelectDialog dialog(devices, session.chosenDevice(), owner);
     if (dialogs.runModal(dialog) != QDialog::Accepted) return;
     const QByteArray selected = dialog.selectedDevice();
-    if (!selected.isEmpty()) g_chosenDevice = selected;
+    if (!selected.isEmpty()) session.chooseDevice(selected);
 }
 
-void TWAIN_ScanImage(Dialogs& dialogs, QWidget* window) {
+void askOptionsAndStartScan(ScannerSession& session, Dialogs& dialogs, QWidget* owner,
+                            const ImageLimits& limits) {
     // One scan at a time: the device is busy until the running one ends.
-    if (ScanJob::running()) {
+    if (session.scanning()) {
         reportFailure(dialogs, sane::Failure::Busy);
         return;
     }
-    QByteArray device = g_chosenDevice;
-    QString title;
-    const std::vector<sane::Device> devices = sane::devices();
-    for (const sane::Device& d : devices)
-        if (d.name == device) title = d.vendor + QLatin1Char(' ') + d.model;
-    if (title.isEmpty()) {
-        // The chosen device is gone or none was chosen: take the first.
-        if (devices.empty()) {
-            reportFailure(dialogs, sane::Failure::NoDevice);
-            return;
-        }
-        device = devices.front().name;
-        title = devices.front().vendor + QLatin1Char(' ') + devices.front().model;
-    }
-    sane::Failure failure = sane::Failure::None;
-    std::unique_ptr<sane::Scanner> scanner = sane::Scanner::open(device, failure);
-    if (!scanner) {
-        reportFailure(dialogs, failure);
+    ScannerSession::OpenedDevice opened = session.openChosenDevice();
+    if (!opened.scanner) {
+        reportFailure(dialogs, opened.failure);
         return;
     }
-    ScanOptionsDialog options(title, scanner->options(), window);
+    ScanOptionsDialog options(opened.title, opened.scanner->options(), owner);
     if (dialogs.runModal(options) != QDialog::Accepted) return;
     for (const auto& [option, value] : options.changedValues())
-        scanner->setOption(option, value);
-    new ScanJob(std::move(scanner), window, dialogs);
+        opened.scanner->setOption(option, value);
+    session.startScan(std::move(opened.scanner), limits);
 }

@@ -65,18 +65,26 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
     connect(&job_, &CoverJob::imageChanged, this, &ScanPage::ScanPaintBoxPaint);
     // The printer setup, which sets the page size, shows the scan view afresh.
     connect(&job_, &CoverJob::pageChanged, this, &ScanPage::ScanPaintBoxPaint);
+    connect(&scanner_, &ScannerSession::progressChanged, this,
+            [this](int percent) { shell_.showProgress(percent); });
+    connect(&scanner_, &ScannerSession::imageScanned, this, &ScanPage::takeScannedImage);
+    connect(&scanner_, &ScannerSession::scanFailed, this, &ScanPage::tellScanFailure);
 }
 
 void ScanPage::SelectButtonClick() {
-    TWAIN_SelectScanner(shell_.dialogs(), window());
+    chooseScanner(scanner_, shell_.dialogs(), window());
 }
 
 void ScanPage::ScanButtonClick() {
-    TWAIN_ScanImage(shell_.dialogs(), window());
+    askOptionsAndStartScan(scanner_, shell_.dialogs(), window(), shell_.imageLimits());
 }
 
-void ScanPage::WMUser2(uint64_t token) {
-    receiveImage(GetScanedDib(token), Arrival::Scanned);
+void ScanPage::takeScannedImage(const ScannedImage& image) {
+    if (image) receiveImage(std::move(*image), Arrival::Scanned);
+}
+
+void ScanPage::tellScanFailure(const QString& text) {
+    shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void ScanPage::receiveImage(DibImage&& image, Arrival arrival) {

@@ -5,6 +5,7 @@
 #include "widgets/pageframe.h"
 
 #include "raster/dibimage.h"
+#include "raster/scannersession.h"
 
 #include <cstdint>
 
@@ -36,8 +37,9 @@ class ScanPage : public PageFrame {
 
     void SelectButtonClick();
     void ScanButtonClick();
-    // A scanned image is ready under `token`.
-    void WMUser2(uint64_t token);
+    // The session's scan has ended with an image or with a failure.
+    void takeScannedImage(const ScannedImage& image);
+    void tellScanFailure(const QString& text);
     void OpenBtnClick();
     void SaveBtnClick();
 
@@ -51,9 +53,13 @@ class ScanPage : public PageFrame {
     enum class Arrival { Scanned, Opened };
     void receiveImage(DibImage&& image, Arrival arrival = Arrival::Opened);
 
+    // The chosen device and the running scan; a scan still running ends with the page.
+    ScannerSession& scanner() { return scanner_; }
+
   private:
     void paintView(QPainter& painter);
     QSize viewSize() const;
     CoverJob& job_;
     Shell& shell_;
+    ScannerSession scanner_;
 };

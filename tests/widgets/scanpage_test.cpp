@@ -2,7 +2,6 @@
 // and a scan from SANE's test device arriving as the current image.
 
 #include "raster/imagefile.h"
-#include "raster/ui/scancommands.h"
 #include "raster/ui/scandialogs.h"
 #include "raster/ui/scanpage.h"
 #include "retouch/ui/retouchpage.h"
@@ -146,10 +145,7 @@ TEST_F(ScanPageTest, DraggingScrollsAndStopsAtEachEndOnItsOwn) {
 class ScanPageSaneTest : public ScanPageTest {
   protected:
     static void SetUpTestSuite() { useSaneTestBackend(); }
-    void TearDown() override {
-        forgetChosenScanner();
-        ScanPageTest::TearDown();
-    }
+    bool scanning() { return page().scanner().scanning(); }
 };
 
 TEST_F(ScanPageSaneTest, TheChosenDeviceIsKeptForTheRun) {
@@ -159,7 +155,7 @@ TEST_F(ScanPageSaneTest, TheChosenDeviceIsKeptForTheRun) {
         return int(QDialog::Accepted);
     });
     form->scanPage->TSetupBtn->clicked();
-    EXPECT_EQ(chosenScanner(), QByteArray("test:1"));
+    EXPECT_EQ(page().scanner().chosenDevice(), QByteArray("test:1"));
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("ScannerSelectDialog")});
 }
 
@@ -172,8 +168,9 @@ TEST_F(ScanPageSaneTest, AScanFromTheTestDeviceArrivesAsTheCurrentImage) {
         return int(QDialog::Accepted);
     });
     page().ScanBtn->clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(form->job.image().bitCount(), 8, 20000);
-    EXPECT_FALSE(ScanJob::running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->job.image().bitCount() == 8; }, 20000));
+    EXPECT_FALSE(scanning());
+    EXPECT_EQ(form->progressValue(), 0);
     EXPECT_NEAR(form->job.image().width(), 80 / 25.4 * 30, 1.5);
     EXPECT_EQ(getpixel(form->job.image(), 10, 10), 255u);
     EXPECT_EQ(form->job.region(),
@@ -192,7 +189,7 @@ TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
     });
     dialogs.answerMessage(MsgAnswer::Ok);
     page().ScanBtn->clicked();
-    QTRY_VERIFY_WITH_TIMEOUT(!ScanJob::running() && !dialogs.messages.empty(), 20000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scanning() && !dialogs.messages.empty(); }, 20000));
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Ein-/Ausgabefehler")));
     EXPECT_EQ(form->job.image().pixels(), pixels);
@@ -200,8 +197,38 @@ TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
     // Cancelling the options dialog scans nothing and says nothing.
     dialogs.answerModal([](QDialog&) { return int(QDialog::Rejected); });
     page().ScanBtn->clicked();
-    EXPECT_FALSE(ScanJob::running());
+    EXPECT_FALSE(scanning());
     EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(ScanPageSaneTest, AClickWhileAScanRunsSaysTheScannerIsBusy) {
+    const auto greyScanWithReadDelay = [](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("mode"))->setCurrentText(QStringLiteral("Gray"));
+        // With a read delay the test backend's reader thread can be stopped safely.
+        dialog.findChild<QCheckBox*>(QStringLiteral("read-delay"))->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+    form->setProgress(50);
+    dialogs.answerModal(greyScanWithReadDelay);
+    dialogs.answerMessage(MsgAnswer::Ok);
+    page().ScanBtn->clicked();
+    // The scan's end can only be heard in the event loop, which has not run yet.
+    ASSERT_TRUE(scanning());
+    page().ScanBtn->clicked();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Der Scanner ist belegt. Bitte versuchen Sie es später noch einmal."));
+    EXPECT_EQ(dialogs.modalDialogs.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scanning(); }, 20000));
+    EXPECT_EQ(form->job.image().bitCount(), 8);
+    // The status bar followed the scan to its end.
+    EXPECT_EQ(form->progressValue(), 0);
+
+    // Closing the window while a scan runs stops it.
+    dialogs.answerModal(greyScanWithReadDelay);
+    page().ScanBtn->clicked();
+    ASSERT_TRUE(scanning());
+    form.reset();
 }
 
 } // namespace
