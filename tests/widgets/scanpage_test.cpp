@@ -1,6 +1,7 @@
 // The "Scannen" page: opening and saving image files, the zoom, drag-scrolling,
 // and a scan from SANE's test device arriving as the current image.
 
+#include "document/jobhistory.h"
 #include "raster/imagefile.h"
 #include "raster/ui/scandialogs.h"
 #include "raster/ui/scanpage.h"
@@ -176,6 +177,7 @@ TEST_F(ScanPageSaneTest, AScanFromTheTestDeviceArrivesAsTheCurrentImage) {
     EXPECT_EQ(form->job.region(),
               (MarkedRegion{0, 0, form->job.image().width(), form->job.image().height()}));
     EXPECT_EQ(page().ScanPaintBox->size(), QSize(form->job.image().width(), form->job.image().height()));
+    EXPECT_EQ(form->job.history().stack().undoText(), QStringLiteral("Scannen"));
 }
 
 TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
