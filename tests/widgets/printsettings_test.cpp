@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -164,6 +165,22 @@ TEST_F(PrintSettingsTest, AFormatTheCatalogueLacksIsAddedSavedAndChosen) {
     open(path("job.cov"));
     EXPECT_EQ(form->shell().paperCatalogue().count(), 3);
     EXPECT_EQ(form->StatusPanel1->text(), QString());
+}
+
+TEST_F(PrintSettingsTest, AnAddedFormatThatCannotBeSavedIsStillChosenAndSaysSo) {
+    setUpTheJob();
+    saveAs(path("job.cov"));
+    form.reset();
+    ASSERT_TRUE(SaveEttTypes({format(QStringLiteral("Etiketten"), 2)}, programDir()));
+    createForm();
+    // paper.dat can no longer be replaced: a folder stands in its place.
+    ASSERT_TRUE(QFile::remove(paperFilePath(programDir())));
+    ASSERT_TRUE(QDir().mkpath(paperFilePath(programDir()) + QStringLiteral("/kept")));
+
+    open(path("job.cov"));
+    expectTheJob();
+    EXPECT_EQ(form->StatusPanel1->text(),
+              QStringLiteral("Papierformat \"CD\" aus dem Cover hinzugefügt, aber nicht gespeichert"));
 }
 
 TEST_F(PrintSettingsTest, WithoutACompleteBlockTheValuesStayAsTheyAre) {
