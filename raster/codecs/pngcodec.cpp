@@ -5,6 +5,7 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -22,6 +23,17 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t count) {
     if (count > in->size - in->position) png_error(png, "truncated");
     std::memcpy(out, in->data + in->position, count);
     in->position += count;
+}
+
+// libpng's own allocations (rows, chunk buffers) are held to the image memory
+// limit: a damaged chunk length must not make it ask for gigabytes. A refused
+// text or other ancillary chunk is skipped; a refused row buffer ends the read.
+png_voidp allocateWithinLimit(png_structp png, png_alloc_size_t size) {
+    const auto* limit = static_cast<const std::size_t*>(png_get_mem_ptr(png));
+    return size <= *limit ? std::malloc(size) : nullptr;
+}
+void freeAllocation(png_structp, png_voidp memory) {
+    std::free(memory);
 }
 
 void stayQuiet(png_structp, png_const_charp) {}
@@ -42,7 +54,9 @@ struct Decoding {
 // the jump back on an error skips no destructor.
 bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, Decoding& d) {
     MemoryInput input{reinterpret_cast<const uint8_t*>(bytes.data()), std::size_t(bytes.size())};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpQuietly, stayQuiet);
+    png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, nullptr, jumpQuietly, stayQuiet,
+                                               const_cast<std::size_t*>(&limits.pixelMemoryBytes),
+                                               allocateWithinLimit, freeAllocation);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info || setjmp(png_jmpbuf(png))) {

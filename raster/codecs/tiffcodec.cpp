@@ -63,15 +63,21 @@ struct TiffCloser {
 };
 using TiffHandle = std::unique_ptr<TIFF, TiffCloser>;
 
-TiffHandle openMemory(MemoryFile& file, const char* mode) {
+// `largestAllocation` caps each of libtiff's own allocations (0: no cap), so a
+// damaged header cannot make it ask for gigabytes of strip buffers.
+TiffHandle openMemory(MemoryFile& file, const char* mode, std::size_t largestAllocation = 0) {
     // Damaged files are expected here; libtiff's complaints on stderr help nobody.
     static std::once_flag quiet;
     std::call_once(quiet, [] {
         TIFFSetErrorHandler(nullptr);
         TIFFSetWarningHandler(nullptr);
     });
-    return TiffHandle(TIFFClientOpen("memory", mode, &file, readProc, writeProc, seekProc, closeProc,
-                                     sizeProc, mapProc, unmapProc));
+    std::unique_ptr<TIFFOpenOptions, void (*)(TIFFOpenOptions*)> options(TIFFOpenOptionsAlloc(),
+                                                                         TIFFOpenOptionsFree);
+    if (!options) return nullptr;
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), tmsize_t(largestAllocation));
+    return TiffHandle(TIFFClientOpenExt("memory", mode, &file, readProc, writeProc, seekProc, closeProc,
+                                        sizeProc, mapProc, unmapProc, options.get()));
 }
 
 struct TiffLayout {
@@ -163,7 +169,7 @@ DibImage readThroughRgba(TIFF* tiff, const TiffLayout& l, const ImageLimits& lim
 DibImage decodeTiff(QByteArrayView bytes, const ImageLimits& limits) {
     if (bytes.size() < 8) return {};
     MemoryFile file{reinterpret_cast<const uint8_t*>(bytes.data()), nullptr, toff_t(bytes.size())};
-    TiffHandle tiff = openMemory(file, "rm");
+    TiffHandle tiff = openMemory(file, "rm", limits.pixelMemoryBytes);
     if (!tiff) return {};
     TiffLayout l;
     if (!TIFFGetField(tiff.get(), TIFFTAG_IMAGEWIDTH, &l.width) ||
