@@ -7,6 +7,7 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "print/printrun.h"
+#include "support/testimages.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -34,11 +35,7 @@ class BatchTest : public ::testing::Test {
         paper = cd;
         ASSERT_TRUE(writePaperFileAt(path("paper.dat"), {other, cd, flat}));
 
-        image = newdib(90, 55, 24);
-        for (int y = 0; y < 55; ++y)
-            for (int x = 0; x < 90; ++x)
-                setpixel(image, x, y,
-                         makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
+        image = solidImage24(90, 55, kLabelColour);
         AnnotationObject& text = objects.slot(7);
         text.Kind = KindText;
         text.Left = 100000;

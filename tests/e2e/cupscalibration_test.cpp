@@ -8,6 +8,7 @@
 #include "print/calibrationpath.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
+#include "support/calibrationinput.h"
 #include "support/userinput.h"
 #include "support/whenshown.h"
 #include "widgets/printersetupdialog.h"
@@ -39,14 +40,7 @@ class CupsCalibrationTest : public PrivateCupsTest {
         dialogs.answerModal([&shown, measured](QDialog& dialog) {
             whenShown<CalibrationDialog>([&shown, measured](CalibrationDialog& edits) {
                 shown = edits.PrinterLabel->text();
-                const auto type = [](QDoubleSpinBox* edit, double value) {
-                    retype(edit, edit->locale().toString(value, 'f', 2));
-                };
-                type(edits.LinksEd, measured.cL);
-                type(edits.ObenEd, measured.cT);
-                type(edits.BreitEd, measured.kW);
-                type(edits.HochEd, measured.kH);
-                QTest::mouseClick(edits.OkBtn, Qt::LeftButton);
+                typeCalibration(edits, measured);
             });
             return QtDialogs().runModal(dialog);
         });

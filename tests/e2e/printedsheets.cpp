@@ -6,6 +6,7 @@
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
+#include "support/testimages.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -54,11 +55,7 @@ void PrintedSheetsTest::createForm(std::unique_ptr<QPrinterTarget> printTarget) 
     environment.dialogs = &dialogs;
     environment.printTarget = target.get();
     form = std::make_unique<TMainForm>(environment);
-    form->job.replaceImage(newdib(90, 55, 24));
-    for (int y = 0; y < 55; ++y)
-        for (int x = 0; x < 90; ++x)
-            setpixel(form->job.editableImage(), x, y,
-                     makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
+    form->job.replaceImage(solidImage24(90, 55, kLabelColour));
     form->printPage->UsedED->setValue(3);
     form->printPage->KopiesED->setValue(10);
 }

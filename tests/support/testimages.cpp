@@ -16,3 +16,12 @@ DibImage patternImage(int width, int height, int bitCount, int seed) {
             setpixel(image, x, y, uint32_t((x + 3 * y + seed) % colours));
     return image;
 }
+
+DibImage solidImage24(int width, int height, const QColor& colour) {
+    DibImage image = newdib(width, height, 24);
+    const uint32_t pixel = makeColorRef(colour.red(), colour.green(), colour.blue());
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            setpixel(image, x, y, pixel);
+    return image;
+}

@@ -7,8 +7,10 @@
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
+#include "support/calibrationinput.h"
 #include "support/filesizelimit.h"
 #include "support/mainformfixture.h"
+#include "support/testimages.h"
 #include "support/userinput.h"
 #include "widgets/imagebutton.h"
 
@@ -34,11 +36,7 @@ class PrinterCalibrationTest : public MainFormTest {
     void startOn(const QString& queue) {
         printer.queue = queue;
         createForm();
-        form->job.replaceImage(newdib(90, 55, 24));
-        for (int y = 0; y < 55; ++y)
-            for (int x = 0; x < 90; ++x)
-                setpixel(form->job.editableImage(), x, y,
-                         makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
+        form->job.replaceImage(solidImage24(90, 55, kLabelColour));
         form->PageControl2->setCurrentIndex(4);
     }
     PrintPage& page() { return *form->printPage; }
@@ -52,14 +50,7 @@ class PrinterCalibrationTest : public MainFormTest {
             auto& edits = static_cast<CalibrationDialog&>(dialog);
             edits.show();
             shown = {edits.PrinterLabel->text(), edits.calibration()};
-            const auto type = [](QDoubleSpinBox* edit, double value) {
-                retype(edit, edit->locale().toString(value, 'f', 2));
-            };
-            type(edits.LinksEd, measured.cL);
-            type(edits.ObenEd, measured.cT);
-            type(edits.BreitEd, measured.kW);
-            type(edits.HochEd, measured.kH);
-            QTest::mouseClick(edits.OkBtn, Qt::LeftButton);
+            typeCalibration(edits, measured);
             return dialog.result();
         });
         if (storingFails) dialogs.answerMessage(MsgAnswer::Ok);

@@ -8,6 +8,7 @@
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
 #include "support/mainformfixture.h"
+#include "support/testimages.h"
 #include "support/userinput.h"
 #include "widgets/imagebutton.h"
 #include "widgets/scrollbox.h"
@@ -42,11 +43,7 @@ class PrintPageTest : public MainFormTest {
                           PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, labelHeight, 2, 3, 2, 5});
         ASSERT_TRUE(SaveEttTypes({paper}, programDir()));
         createForm();
-        form->job.replaceImage(newdib(90, 55, 24));
-        for (int y = 0; y < 55; ++y)
-            for (int x = 0; x < 90; ++x)
-                setpixel(form->job.editableImage(), x, y,
-                         makeColorRef(kLabelColour.red(), kLabelColour.green(), kLabelColour.blue()));
+        form->job.replaceImage(solidImage24(90, 55, kLabelColour));
         showPrintPage();
     }
     void showPrintPage() {
