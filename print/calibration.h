@@ -4,7 +4,8 @@
 //
 //   cL, cT  distance of the printer's origin from the paper's left and top edge, mm
 //   kW, kH  measured width and height of the 100 mm test square; the print run
-//           stretches horizontal lengths by kW / 100 and vertical ones by kH / 100
+//           divides horizontal lengths by kW / 100 and vertical ones by kH / 100,
+//           so that the printer's own scale brings them back to their size
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -9,8 +9,10 @@ SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibrat
     device.kind = SheetDevice::Kind::Printer;
     device.dpiX = target.dpiX();
     device.dpiY = target.dpiY();
-    device.kX = calibration.kW / 100;
-    device.kY = calibration.kH / 100;
+    // kW and kH are what the printer made of 100 mm: lengths are divided by
+    // its scale, so that they come out right on paper.
+    device.kX = 100 / calibration.kW;
+    device.kY = 100 / calibration.kH;
     device.cL = calibration.cL;
     device.cT = calibration.cT;
     return device;

@@ -51,9 +51,9 @@ QSize labelBitmapSize(const PaperType& paper, const SheetDevice& device) {
         return {std::max(0, trunc32(zoom * (paper.LabelWidth / kMmPerInch * device.dpiX) / 100)),
                 std::max(0, trunc32(zoom * (paper.LabelHeight / kMmPerInch * device.dpiX) / 100))};
     }
-    const double kW = device.kX * 100, kH = device.kY * 100;
-    return {std::max(0, trunc32(kW * (paper.LabelWidth / kMmPerInch) / 100 * device.dpiX)),
-            std::max(0, trunc32(kH * (paper.LabelHeight / kMmPerInch) / 100 * device.dpiY))};
+    const double percentX = device.kX * 100, percentY = device.kY * 100;
+    return {std::max(0, trunc32(percentX * (paper.LabelWidth / kMmPerInch) / 100 * device.dpiX)),
+            std::max(0, trunc32(percentY * (paper.LabelHeight / kMmPerInch) / 100 * device.dpiY))};
 }
 
 QPoint labelOrigin(const PaperType& paper, int column, int row, const SheetDevice& device) {

@@ -19,8 +19,9 @@
 
 // The device the sheet is laid out on, and how lengths are stretched.
 //  Screen: one factor kX = kY = the preview zoom, no offsets.
-//  Printer: kX = kW / 100 and kY = kH / 100 from the calibration, and the
-//  calibration offsets cL, cT taken off the margins.
+//  Printer: kX = 100 / kW and kY = 100 / kH from the calibration, undoing the
+//  printer's own scale, and the calibration offsets cL, cT (where the printer's
+//  origin lies on the paper) taken off the margins.
 struct SheetDevice {
     enum class Kind { Screen, Printer };
     Kind kind = Kind::Screen;

@@ -8,9 +8,10 @@
 
 namespace {
 
-SheetDevice printer(double dpiX, double dpiY, double kW = 100, double kH = 100, double cL = 0,
+// A printer whose lengths are stretched by stretchX and stretchY percent.
+SheetDevice printer(double dpiX, double dpiY, double stretchX = 100, double stretchY = 100, double cL = 0,
                     double cT = 0) {
-    return {SheetDevice::Kind::Printer, dpiX, dpiY, kW / 100, kH / 100, cL, cT};
+    return {SheetDevice::Kind::Printer, dpiX, dpiY, stretchX / 100, stretchY / 100, cL, cT};
 }
 
 std::vector<std::pair<int, int>> cells(const std::vector<LabelSpot>& spots) {
