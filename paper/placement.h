@@ -5,6 +5,7 @@
 //
 //   imgW   = widthPercent × LabelPx / 100                      (truncated)
 //   imgH   = imgW × image height / image width            (truncated; aspect kept)
+//            × (dpiY × kY) / (dpiX × kX) where the device's pixels are not square
 //   shiftX = shiftRightMm × dpiX / 25.39995 × kX               (truncated; likewise Y)
 //   the image is drawn at (shiftX, shiftY) of the label, imgW × imgH;
 //   DrawVCart gets offsets −shiftX, −shiftY and
@@ -37,6 +38,7 @@ struct ImagePlacement {
     int32_t shiftX = 0, shiftY = 0;   // image's top-left corner on the label
     int32_t OffsetX = 0, OffsetY = 0; // DrawVCart's offsets
     double Scale = 0;                 // DrawVCart's device pixels per internal unit
+    double ScaleY = 0;                // the same vertically; differs where device pixels are not square
     friend bool operator==(const ImagePlacement&, const ImagePlacement&) = default;
 };
 

@@ -30,6 +30,21 @@ DibImage capture24(const QImage& bitmap, const ImageLimits& limits) {
     return captured;
 }
 
+// The annotation objects over the picture. Where the device's pixels are not
+// square, the objects are stretched vertically as the picture is.
+void drawObjects(QPainter& painter, const ImagePlacement& placement, const LabelContent& content) {
+    if (placement.ScaleY == placement.Scale || placement.Scale <= 0) {
+        DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
+                  content.render);
+        return;
+    }
+    painter.save();
+    painter.translate(0, placement.shiftY);
+    painter.scale(1, placement.ScaleY / placement.Scale);
+    DrawVCart(painter, placement.OffsetX, 0, placement.Scale, content.objects, content.render);
+    painter.restore();
+}
+
 } // namespace
 
 DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
@@ -46,8 +61,7 @@ DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice de
         drawWholeDib(painter, drawing,
                      QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), content.image,
                      true);
-        DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
-                  content.render);
+        drawObjects(painter, placement, content);
         if (content.clipShape) {
             const QRectF box(QPointF(0, 0), QSizeF(size));
             whitenOutside(painter,

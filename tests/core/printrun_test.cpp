@@ -128,3 +128,26 @@ TEST_F(PrintRunTest, LabelWithoutAreaStartsNoJobAndSaysWhy) {
     PageRecorder fine(2400, 2400, QSize(400, 400));
     EXPECT_EQ(print(fine, {0, 1, 1}), PrintOutcome::Printed);
 }
+
+TEST_F(PrintRunTest, CalibrationUndoesWhatThePrinterMeasured) {
+    // The label in position 2 (column 0, row 1) starts 10 mm right of and 70 mm
+    // below the paper's corner, 90 × 55 mm; the picture fills it. On the
+    // printer's canvas each length is (paper length − offset) × 100 / measured.
+    const struct {
+        Calibration calibration;
+    } cases[] = {{{0, 0, 100, 100}}, {{4, 2, 98, 102}}, {{0, 0, 90, 110}}, {{3.5, 0, 101.5, 97.25}}};
+    for (const auto& [c] : cases) {
+        SCOPED_TRACE(testing::Message() << c.cL << "/" << c.cT << "/" << c.kW << "/" << c.kH);
+        PageRecorder recorder(600, 600, PageRecorder::a4Pixels(600, 600));
+        ASSERT_EQ(print(recorder, {2, 1, 1}, c), PrintOutcome::Printed);
+        const auto pixels = [](double mm, double measured) { return mm * 100 / measured / 25.39995 * 600; };
+        const int x = int(pixels(10 - c.cL, c.kW)), y = int(pixels(70 - c.cT, c.kH));
+        const int width = int(pixels(90, c.kW)), height = int(pixels(55, c.kH));
+        const QImage& page = recorder.pages.at(0);
+        EXPECT_TRUE(labelCornerAt(page, x, y));
+        // The picture reaches the label's far corner on both axes, and no further.
+        EXPECT_EQ(page.pixelColor(x + width - 2, y + height - 2), kLabelColour);
+        EXPECT_EQ(page.pixelColor(x + width + 1, y + height / 2), Qt::white);
+        EXPECT_EQ(page.pixelColor(x + width / 2, y + height + 1), Qt::white);
+    }
+}
