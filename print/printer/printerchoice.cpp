@@ -34,15 +34,21 @@ void applyPrinterChoice(QPrinter& printer, const PrinterChoice& choice) {
         if (printer.outputFormat() != QPrinter::PdfFormat) makePdfFile(printer);
     } else if (printer.outputFormat() == QPrinter::PdfFormat) {
         printer.setPrinterName(choice.printerName);
-        // The file's settings came along with the change: a printer has margins
-        // it cannot print on, and a file name would send the job to the file.
-        printer.setFullPage(false);
+        // A file name would send the job to the file.
         printer.setOutputFileName(QString());
     } else {
         printer.setPrinterName(choice.printerName);
     }
     if (choice.paper.isValid()) printer.setPageSize(choice.paper);
     printer.setPageOrientation(choice.orientation);
+    useDriverMargins(printer);
+}
+
+void useDriverMargins(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return;
+    printer.setFullPage(false);
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
 void makePdfFile(QPrinter& printer) {

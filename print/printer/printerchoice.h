@@ -30,6 +30,11 @@ void applyPrinterChoice(QPrinter& printer, const PrinterChoice& choice);
 // A PDF file in place of a printer: 600 dpi, the whole paper printable, as a
 // file has no margin a printer cannot reach.
 void makePdfFile(QPrinter& printer);
+// A printer's origin is the corner of the area its driver says it can print
+// (the PPD's ImageableArea), which the calibration's test rectangle measures;
+// Qt would otherwise put it a default margin of its own further in. Nothing
+// changes for a PDF file, whose whole page is printable.
+void useDriverMargins(QPrinter& printer);
 // One copy of each page, all pages, first page first, one-sided, whatever an
 // earlier dialog or job left on the printer.
 void resetJobOptions(QPrinter& printer);

@@ -6,6 +6,7 @@
 
 QPrinterTarget::QPrinterTarget() : printer_(QPrinter::HighResolution) {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) makePdfFile(printer_);
+    useDriverMargins(printer_);
 }
 
 QPrinterTarget::QPrinterTarget(PdfFileOnly) : printer_(QPrinter::HighResolution) {
@@ -14,6 +15,7 @@ QPrinterTarget::QPrinterTarget(PdfFileOnly) : printer_(QPrinter::HighResolution)
 
 QPrinterTarget::QPrinterTarget(const QString& printerName) : printer_(QPrinter::HighResolution) {
     printer_.setPrinterName(printerName);
+    useDriverMargins(printer_);
 }
 
 QPrinterTarget::~QPrinterTarget() {
@@ -31,12 +33,17 @@ QString QPrinterTarget::printerName() const {
 }
 
 QSize QPrinterTarget::printableSize() const {
-    return {printer_.width(), printer_.height()};
+    if (printsToFile()) return {printer_.width(), printer_.height()};
+    // The size begin() will print on, whatever margins the printer was given since.
+    QPageLayout layout = printer_.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    return layout.paintRectPixels(printer_.resolution()).size();
 }
 
 bool QPrinterTarget::begin(const QString& title) {
     printer_.setDocName(title);
     resetJobOptions(printer_);
+    useDriverMargins(printer_);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer_)) {
         painter_.reset();
