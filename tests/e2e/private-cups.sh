@@ -95,8 +95,18 @@ until [ -S "$socket" ]; do
 done
 
 export CUPS_SERVER=$socket
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 for queue in "$@"; do
-  lpadmin -p "$queue" -E -v "cups-pdf:/" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  case "$queue" in
+    *-margins)
+      # A printer that cannot reach the paper's edges: on A4 it prints from
+      # 18 pt left and 24 pt top (ImageableArea: left, bottom, right, top).
+      sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "18 24 577 818"|' "$ppd" \
+        >"$folder/margins.ppd"
+      lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$folder/margins.ppd" ;;
+    *)
+      lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$ppd" ;;
+  esac
 done
 lpadmin -d "$1"
 echo "$socket"
