@@ -1,7 +1,6 @@
 #include "app/aboutbox.h"
 
 #include "base/apptitle.h"
-#include "raster/jpegcodec.h"
 #include "widgets/dialogs.h"
 #include "widgets/pictures.h"
 
@@ -29,8 +28,7 @@ AboutBox::AboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs
 
     ProgramIcon = new QLabel(this);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    const DibImage picture = decodeJpeg(pictures::data(QStringLiteral("about.jpg")));
-    if (!picture.isNull()) ProgramIcon->setPixmap(QPixmap::fromImage(picture.asQImage()));
+    ProgramIcon->setPixmap(pictures::pixmap(QStringLiteral("about"), devicePixelRatioF()));
     ProgramIcon->setAlignment(Qt::AlignCenter);
     layout->addWidget(ProgramIcon);
 

@@ -2,6 +2,7 @@
 
 #include "base/cp1252.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 
 #include <cmath>
@@ -99,14 +100,29 @@ DialogFont dialogFontFrom(const QFont& qfont, ColorRef color, int dpi) {
 
 QFont fontShownInDialog(const DialogFont& font) {
     QFont shown = qFontOf(font);
-    shown.setFamily(QFontInfo(shown).family());
+    const QFontInfo drawn(shown);
+    shown.setFamily(drawn.family());
+    // The dialog looks the style up by name among the family's faces. Without a
+    // style name it makes one from weight and slant, in the language of the
+    // installed Qt translation ("Fett Kursiv"), which no face is called ("Bold
+    // Oblique"), and falls back to whichever face the font list names first.
+    if (QFontDatabase::styles(drawn.family()).contains(drawn.styleName()))
+        shown.setStyleName(drawn.styleName());
     return shown;
 }
 
 DialogFont dialogFontChosen(const DialogFont& primed, const QFont& chosen, ColorRef color, int dpi) {
     DialogFont font = dialogFontFrom(chosen, color, dpi);
-    if (chosen.family().compare(fontShownInDialog(primed).family(), Qt::CaseInsensitive) == 0)
-        font.name = primed.name;
+    const QFont shown = fontShownInDialog(primed);
+    if (chosen.family().compare(shown.family(), Qt::CaseInsensitive) != 0) return font;
+    font.name = primed.name;
+    // The face the dialog opened on keeps the stored weight and slant: a family
+    // without a bold or italic face draws them made up from its regular one,
+    // and the dialog, which lists only real faces, shows that as "Regular".
+    if (!shown.styleName().isEmpty() && chosen.styleName() == shown.styleName()) {
+        constexpr uint8_t kFaceBits = StyleBold | StyleItalic;
+        font.style = uint8_t((font.style & ~kFaceBits) | (primed.style & kFaceBits));
+    }
     return font;
 }
 

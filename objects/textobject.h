@@ -33,12 +33,14 @@ QFont qFontOf(const DialogFont& font);
 DialogFont dialogFontFrom(const QFont& font, ColorRef color, int dpi);
 
 // The font the dialog opens with: a family that is not installed is shown as
-// the one drawn in its place, so that the dialog shows what the text looks like.
+// the one drawn in its place, and the style by the name of the face drawn, so
+// that the dialog shows what the text looks like.
 QFont fontShownInDialog(const DialogFont& font);
 // The dialog's answer for a dialog primed with `primed`. A family left as the
 // dialog showed it keeps the stored name: confirming the size of a text in a
 // missing font must not swap the font for its stand-in, on this machine and in
-// the cover file that goes to another one.
+// the cover file that goes to another one. Likewise a face left as shown keeps
+// the stored bold and italic.
 DialogFont dialogFontChosen(const DialogFont& primed, const QFont& chosen, ColorRef color, int dpi);
 
 struct TextEffects {

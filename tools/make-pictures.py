@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the program's pictures into widgets/pictures/: the image buttons (normal and
-pressed), the page pictures, the tab icons and the cursors, as SVG; and the about
-box picture as a JPEG (through rsvg-convert and ImageMagick's convert).
+"""Writes the program's pictures into widgets/pictures/, as SVG: the image buttons (normal
+and pressed), the page pictures, the tab icons, the cursors and the about box picture.
+The program draws them for the screen they are shown on, sharp at any scale. The
+desktop icons in packaging/icons/ are rendered to PNG with rsvg-convert.
 
 Run it again after changing a drawing here: tools/make-pictures.py
 """
 import os
 import subprocess
-import tempfile
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "widgets", "pictures")
 FONT = "font-family=\"Liberation Sans, DejaVu Sans, sans-serif\""
@@ -182,13 +182,7 @@ def main():
         write(f"{name}.svg", tab_icon(body))
     for name, body in CURSORS.items():
         write(f"{name}.svg", cursor(body))
-    with tempfile.TemporaryDirectory() as tmp:
-        svg = os.path.join(tmp, "about.svg")
-        png = os.path.join(tmp, "about.png")
-        with open(svg, "w", encoding="utf-8") as f:
-            f.write(ABOUT)
-        subprocess.run(["rsvg-convert", "-o", png, svg], check=True)
-        subprocess.run(["convert", png, "-quality", "90", os.path.join(OUT, "about.jpg")], check=True)
+    write("about.svg", ABOUT)
 
 
 if __name__ == "__main__":

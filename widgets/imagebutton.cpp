@@ -1,14 +1,11 @@
 #include "widgets/imagebutton.h"
 
-#include "widgets/pictures.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
 ImageButton::ImageButton(const QString& normalName, const QString& pressedName, const QString& hint,
                          QWidget* parent)
-    : QWidget(parent), pressedName_(pressedName), normal_(pictures::pixmap(normalName)),
-      pressed_(pictures::pixmap(pressedName)) {
+    : QWidget(parent), pressedName_(pressedName), normal_(normalName), pressed_(pressedName) {
     setObjectName(normalName);
     setFixedSize(normal_.size());
     setToolTip(hint);
@@ -28,7 +25,7 @@ void ImageButton::resetPictures() {
 
 void ImageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, showPressed_ ? pressed_ : normal_);
+    painter.drawPixmap(0, 0, (showPressed_ ? pressed_ : normal_).forRatio(devicePixelRatioF()));
 }
 
 void ImageButton::mousePressEvent(QMouseEvent* event) {

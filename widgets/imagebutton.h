@@ -4,7 +4,8 @@
 // the picture follows the pointer in and out of the button; releasing inside
 // clicks.
 
-#include <QPixmap>
+#include "widgets/pictures.h"
+
 #include <QWidget>
 
 class ImageButton : public QWidget {
@@ -35,8 +36,8 @@ class ImageButton : public QWidget {
   private:
     void showPicture(bool pressed);
     QString pressedName_;
-    QPixmap normal_;
-    QPixmap pressed_;
+    pictures::ScreenPicture normal_;
+    pictures::ScreenPicture pressed_;
     bool showPressed_ = false;
     bool pressedFlag_ = false;
     bool leftDown_ = false;

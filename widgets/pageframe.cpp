@@ -13,7 +13,7 @@ namespace {
 // (keeping its proportions) where the panel's controls need the space.
 class PictureBox : public QWidget {
   public:
-    PictureBox(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+    PictureBox(const QString& pictureName, QWidget* parent) : QWidget(parent), picture_(pictureName) {
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     }
     QSize sizeHint() const override { return picture_.size(); }
@@ -21,16 +21,16 @@ class PictureBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        if (picture_.isNull()) return;
+        if (picture_.size().isEmpty()) return;
         const QSize shown = picture_.size().scaled(size().boundedTo(picture_.size()), Qt::KeepAspectRatio);
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(QRect(QPoint((width() - shown.width()) / 2, height() - shown.height()), shown),
-                           picture_);
+                           picture_.forRatio(devicePixelRatioF()));
     }
 
   private:
-    QPixmap picture_;
+    pictures::ScreenPicture picture_;
 };
 
 void paintBackground(QWidget* widget, const QColor& color) {
@@ -94,7 +94,7 @@ PageFrame::PageFrame(const QString& headerCaption, const QString& title, const Q
         leftControls_->setSpacing(6);
         left->addLayout(leftControls_);
 
-        auto* picture = new PictureBox(pictures::pixmap(pictureName), leftPanel_);
+        auto* picture = new PictureBox(pictureName, leftPanel_);
         picture->setObjectName(QStringLiteral("pagePicture"));
         left->addWidget(picture, 1);
         body->addWidget(leftPanel_);

@@ -1,23 +1,41 @@
 #include "widgets/pictures.h"
 
-#include <QFile>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <cmath>
+
 namespace pictures {
 
-QPixmap pixmap(const QString& name) {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
+namespace {
+
+QString pathOf(const QString& name) {
+    return QStringLiteral(":/pictures/%1.svg").arg(name);
+}
+
+} // namespace
+
+QPixmap pixmap(const QString& name, qreal devicePixelRatio) {
+    QSvgRenderer renderer(pathOf(name));
     if (!renderer.isValid()) return {};
-    QPixmap result(renderer.defaultSize());
+    const QSize size = renderer.defaultSize();
+    QPixmap result(int(std::ceil(size.width() * devicePixelRatio)),
+                   int(std::ceil(size.height() * devicePixelRatio)));
     result.fill(Qt::transparent);
-    QPainter painter(&result);
-    renderer.render(&painter);
+    {
+        QPainter painter(&result);
+        renderer.render(&painter);
+    }
+    result.setDevicePixelRatio(devicePixelRatio);
     return result;
 }
 
 QIcon icon(const QString& name) {
-    return QIcon(pixmap(name));
+    QIcon result;
+    for (const qreal ratio : {1.0, 2.0, 3.0})
+        result.addPixmap(pixmap(name, ratio));
+    return result;
 }
 
 QCursor cursor(CursorName name) {
@@ -32,10 +50,15 @@ QCursor cursor(CursorName name) {
     return QCursor(Qt::ArrowCursor);
 }
 
-QByteArray data(const QString& fileName) {
-    QFile file(QStringLiteral(":/pictures/") + fileName);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+ScreenPicture::ScreenPicture(const QString& name)
+    : name_(name), drawn_(pixmap(name, qGuiApp->devicePixelRatio())) {
+    size_ = drawn_.deviceIndependentSize().toSize();
+}
+
+const QPixmap& ScreenPicture::forRatio(qreal devicePixelRatio) {
+    if (!drawn_.isNull() && drawn_.devicePixelRatio() != devicePixelRatio)
+        drawn_ = pixmap(name_, devicePixelRatio);
+    return drawn_;
 }
 
 } // namespace pictures

@@ -8,10 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+constexpr int kDescriptionColumn = 2;
+constexpr int kDescriptionMinimumWidth = 160;
 
 const QString kNothingInstalled =
     QStringLiteral("Es sind keine Etikettenvorlagen installiert. Das Paket glabels-data bringt über "
@@ -49,7 +55,14 @@ TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
     TemplateList->setHeaderLabels({QStringLiteral("Marke"), QStringLiteral("Artikel"),
                                    QStringLiteral("Beschreibung"), QStringLiteral("Etikett"),
                                    QStringLiteral("Pro Bogen"), QStringLiteral("Bogen")});
-    TemplateList->setMinimumSize(620, 320);
+    // Every column but the description as wide as its widest entry; the
+    // description takes the room left and is cut short, its whole text in the
+    // tooltip. So the sizes can be read without scrolling sideways.
+    QHeaderView* header = TemplateList->header();
+    header->setStretchLastSection(false);
+    header->setResizeContentsPrecision(-1);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(kDescriptionColumn, QHeaderView::Stretch);
     middle->addWidget(TemplateList, 1);
     SheetView = new TemplateSheetView(this);
     middle->addWidget(SheetView, 0, Qt::AlignTop);
@@ -78,6 +91,17 @@ TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     fillList();
+    fitListWidth();
+}
+
+void TemplateChooser::fitListWidth() {
+    // Measured with every template listed, the widest the columns become.
+    const QHeaderView* header = TemplateList->header();
+    int width = kDescriptionMinimumWidth + 2 * TemplateList->frameWidth() +
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TemplateList);
+    for (int column = 0; column < header->count(); ++column)
+        if (column != kDescriptionColumn) width += header->sectionSize(column);
+    TemplateList->setMinimumSize(std::max(width, 620), 320);
 }
 
 void TemplateChooser::fillList() {
@@ -91,14 +115,15 @@ void TemplateChooser::fillList() {
             const TemplateLayout& layout = label->layouts[size_t(grid)];
             const QString part =
                 grids > 1 ? QStringLiteral("%1 (%2)").arg(label->part).arg(grid + 1) : label->part;
-            items << new QTreeWidgetItem(
+            auto* item = new QTreeWidgetItem(
                 QStringList{label->brand, part, label->description, labelSizeText(*label),
                             QString::number(layout.nx * layout.ny), sheetSizeText(*label)});
+            item->setToolTip(kDescriptionColumn, label->description);
+            items << item;
             rows_.push_back({label, grid});
         }
     }
     TemplateList->addTopLevelItems(items);
-    TemplateList->header()->resizeSections(QHeaderView::ResizeToContents);
     if (!items.isEmpty()) TemplateList->setCurrentItem(items.first());
     selectionChanged();
 }

@@ -39,6 +39,8 @@ class TemplateChooser : public QDialog {
         int grid;
     };
     void fillList();
+    // The list wide enough for the size columns whole beside some description.
+    void fitListWidth();
     void selectionChanged();
     const Row* selectedRow() const;
 

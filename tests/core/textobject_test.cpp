@@ -1,5 +1,6 @@
 #include "objects/textobject.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 
 #include <gtest/gtest.h>
@@ -91,9 +92,8 @@ TEST(TextObjectTest, FontDialogShowsTheDrawnFamilyAndKeepsTheStoredNameUnlessAno
     EXPECT_EQ(shown.pointSize(), 12);
 
     // OK with only the size and style changed: the stored name stays.
-    QFont resized = shown;
-    resized.setPointSize(20);
-    resized.setBold(true);
+    ASSERT_TRUE(QFontDatabase::styles(drawn).contains(QStringLiteral("Bold")));
+    const QFont resized = QFontDatabase::font(drawn, QStringLiteral("Bold"), 20);
     const DialogFont kept = dialogFontChosen(primed, resized, 0x0000FF, 96);
     EXPECT_EQ(kept.name, QByteArray("No Such Family Installed"));
     EXPECT_EQ(kept.size, 20);

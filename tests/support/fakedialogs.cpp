@@ -1,5 +1,7 @@
 #include "support/fakedialogs.h"
 
+#include "widgets/qtdialogs.h"
+
 #include <QDialog>
 
 #include <gtest/gtest.h>
@@ -36,6 +38,12 @@ void FakeDialogs::answerFont(std::optional<FontChoice> answer) {
     Step step;
     step.kind = Kind::Font;
     step.font = std::move(answer);
+    script_.push_back(std::move(step));
+}
+void FakeDialogs::answerFontInQtDialog() {
+    Step step;
+    step.kind = Kind::Font;
+    step.qtFontDialog = true;
     script_.push_back(std::move(step));
 }
 void FakeDialogs::answerPrinterSetup(bool accept, std::function<void(QPrinter&)> adjust) {
@@ -97,6 +105,7 @@ std::optional<ColorRef> FakeDialogs::chooseColor(ColorRef initial) {
 std::optional<FontChoice> FakeDialogs::chooseFont(const FontChoice& initial) {
     fontRequests.push_back(initial);
     const auto step = take(Kind::Font, QStringLiteral("font dialog"));
+    if (step && step->qtFontDialog) return QtDialogs().chooseFont(initial);
     return step ? step->font : std::nullopt;
 }
 

@@ -27,6 +27,8 @@ class FakeDialogs final : public Dialogs {
     void answerSaveFile(std::optional<FileAnswer> answer);
     void answerColor(std::optional<ColorRef> answer);
     void answerFont(std::optional<FontChoice> answer);
+    // The next font request opens Qt's real font dialog, for the test to click in.
+    void answerFontInQtDialog();
     void answerPrinterSetup(bool accept, std::function<void(QPrinter&)> adjust = {});
     // Runs `script` on the dialog instead of showing it; its return is the result.
     void answerModal(std::function<int(QDialog&)> script);
@@ -59,6 +61,7 @@ class FakeDialogs final : public Dialogs {
         std::optional<FileAnswer> file;
         std::optional<ColorRef> color;
         std::optional<FontChoice> font;
+        bool qtFontDialog = false;
         bool accept = false;
         std::function<void(QPrinter&)> adjustPrinter;
         std::function<int(QDialog&)> modal;

@@ -243,7 +243,7 @@ TEST_F(MainFormTest, AboutBoxShowsTheYearAndTheWebButtonsOpenTheMakersPage) {
     dialogs.answerModal([](QDialog& dialog) {
         auto& box = static_cast<AboutBox&>(dialog);
         EXPECT_EQ(box.windowTitle(), QStringLiteral("Info"));
-        EXPECT_FALSE(box.ProgramIcon->pixmap().isNull()) << "the JPEG picture was decoded";
+        EXPECT_FALSE(box.ProgramIcon->pixmap().isNull()) << "the picture was drawn";
         EXPECT_TRUE(box.Copyright->text().contains(QString::number(QDate::currentDate().year())));
         box.WebButton->click();
         return 1;
