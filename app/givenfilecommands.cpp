@@ -33,13 +33,13 @@ bool TMainForm::openGivenFile(const QString& fileName) {
 }
 
 bool TMainForm::openGivenImage(const QString& fileName) {
-    DibImage image = OpenDib(fileName, shell_.imageLimits());
-    if (image.isNull()) {
-        dialogs().message(imageReadFailureText(QFileInfo(fileName).fileName()), QStringLiteral("Fehler"),
-                          MsgButtons::Ok, MsgIcon::Error);
+    ImageFileRead read = readImageFile(fileName, shell_.imageLimits());
+    if (read.image.isNull()) {
+        dialogs().message(imageReadFailureText(QFileInfo(fileName).fileName(), read, shell_.imageLimits()),
+                          QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
-    scanPage->receiveImage(std::move(image));
+    scanPage->receiveImage(std::move(read.image));
     return true;
 }
 

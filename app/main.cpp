@@ -10,7 +10,12 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
+    // Under a file-size limit a save then fails (EFBIG) and is told like a full
+    // disk, instead of the signal ending the program with the job unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     // The name decides the user's configuration folder; the title is what the
     // program calls itself.

@@ -1,26 +1,27 @@
 #include "batch/batchrun.h"
 
 #include "base/messages.h"
-#include "base/savefile.h"
 #include "base/screenfacts.h"
+#include "base/systemerror.h"
 #include "base/units.h"
+#include "base/wholefile.h"
 #include "batch/batchcalibration.h"
 #include "batch/batchtemplates.h"
 #include "batch/jobinfo.h"
 #include "batch/jobvalues.h"
-#include "batch/pdffiletarget.h"
 #include "document/coverfile.h"
 #include "paper/labelshapefile.h"
 #include "paper/paperfile.h"
 #include "print/calibration.h"
+#include "print/pdffiletarget.h"
 #include "print/printer/qprintertarget.h"
 #include "print/printrun.h"
 #include "print/sheetpreview.h"
 #include "raster/imagefile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -52,8 +53,9 @@ QPageSize pageSizeNamed(const QString& name) {
     return QPageSize(QPageSize::A4);
 }
 
-const QString kNoFormat = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
-                                         "unter \"Zentrieren\" das Papierformat aus!");
+QPageLayout paperNamed(const QString& name) {
+    return QPageLayout(pageSizeNamed(name), QPageLayout::Portrait, QMarginsF());
+}
 
 // Messages of the print run go to standard error; questions get their first answer.
 class StreamMessages final : public Messages {
@@ -68,24 +70,34 @@ class StreamMessages final : public Messages {
     QTextStream& err_;
 };
 
+// The window's texts, with the path as given, so that a script's user knows which file it was.
 std::optional<cover::CoverDocument> readCover(const QString& path, QTextStream& err) {
     cover::ReadResult result = cover::readCoverFile(path);
     if (result.status == cover::ReadStatus::Ok) return std::move(result.document);
-    err << cover::readFailureText(result.status, QFileInfo(path).fileName()) << Qt::endl;
+    if (result.status == cover::ReadStatus::NotCoverFile)
+        err << QStringLiteral("Die Datei %1 ist keine gültige CD-Cover Datei!").arg(path) << Qt::endl;
+    else
+        err << cover::readFailureText(result.status, path) << Qt::endl;
+    return std::nullopt;
+}
+
+std::optional<DibImage> readImage(const QString& path, QTextStream& err) {
+    const ImageLimits limits;
+    ImageFileRead read = readImageFile(path, limits);
+    if (!read.image.isNull()) return std::move(read.image);
+    err << imageReadFailureText(path, read, limits) << Qt::endl;
     return std::nullopt;
 }
 
 std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     Job job;
     if (!options.imageFile.isEmpty()) {
-        job.image = OpenDib(options.imageFile);
-        if (job.image.isNull()) {
-            err << imageReadFailureText(options.imageFile) << Qt::endl;
-            return std::nullopt;
-        }
+        std::optional<DibImage> image = readImage(options.imageFile, err);
+        if (!image) return std::nullopt;
+        job.image = std::move(*image);
         // The page of the PDF output: the whole paper is printable.
         const PageSizeUnits page =
-            pageSizeInUnits(PdfFileTarget(QString(), options.resolution, pageSizeNamed(options.paper)));
+            pageSizeInUnits(PdfFileTarget(QString(), options.resolution, paperNamed(options.paper)));
         job.pageWidth = page.width;
         job.pageHeight = page.height;
         job.unitsPerScreenPixel = standardUnitsPerPixel();
@@ -110,6 +122,14 @@ struct ChosenPaper {
     bool savedWithJob = false;
 };
 
+QString formatIndexOutOfRange(int index, const QString& path, std::size_t count) {
+    const QString range =
+        count == 1
+            ? QStringLiteral("hat nur ein Papierformat, --format-index 0")
+            : QStringLiteral("hat %1 Papierformate, --format-index 0 bis %2").arg(count).arg(count - 1);
+    return QStringLiteral("--format-index %1 gibt es nicht: %2 %3.").arg(index).arg(path, range);
+}
+
 // The format the command line names; without one, the format the job was saved
 // with; without that, the first of the paper file.
 std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
@@ -132,8 +152,15 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
             << Qt::endl;
         return std::nullopt;
     }
-    if (options.formatIndex < 0 || options.formatIndex >= int(formats.size())) {
-        err << kNoFormat << Qt::endl;
+    if (formats.empty()) {
+        err << QStringLiteral("In %1 gibt es keine Papierformate. Bitte mit --paper-file eine Datei mit "
+                              "Papierformaten oder mit --template einen Etikettenbogen angeben.")
+                   .arg(path)
+            << Qt::endl;
+        return std::nullopt;
+    }
+    if (options.formatIndex >= int(formats.size())) {
+        err << formatIndexOutOfRange(options.formatIndex, path, formats.size()) << Qt::endl;
         return std::nullopt;
     }
     return ChosenPaper{formats[std::size_t(options.formatIndex)], shapes[std::size_t(options.formatIndex)]};
@@ -164,7 +191,8 @@ int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const 
     StderrMessages drawingMessages;
     const DrawContext drawing{drawingMessages, kStandardScreen.colorDepth};
     const PrintJob printJob{paper, values.print, calibration, contentOf(job, values, chosen.shape)};
-    switch (runPrintJob(target, printJob, messages, drawing)) {
+    const PrintOutcome outcome = runPrintJob(target, printJob, messages, drawing);
+    switch (outcome) {
     case PrintOutcome::Printed:
         return ExitOk;
     case PrintOutcome::NoLabelArea:
@@ -174,9 +202,10 @@ int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const 
         err << QStringLiteral("Fehler: Nicht genügend Speicher für den Druck.") << Qt::endl;
         return ExitFailed;
     case PrintOutcome::NotStarted:
-        break;
+    case PrintOutcome::NotFinished:
+        err << printFailureText(target, outcome) << Qt::endl;
+        return ExitFailed;
     }
-    err << QStringLiteral("Der Druck konnte nicht geschrieben werden.") << Qt::endl;
     return ExitFailed;
 }
 
@@ -188,10 +217,18 @@ int writePreview(const ChosenPaper& chosen, const Job& job, const RunValues& val
         chosen.paper, values.print, contentOf(job, values, chosen.shape),
         pageSize.sizePixels(options.resolution), options.resolution, kStandardScreen.logicalDpiX,
         options.zoom, DrawContext{drawingMessages, kStandardScreen.colorDepth}, chosen.shape);
-    QSaveFile file(options.previewFile);
-    if (sheet.isNull() || !file.open(QIODevice::WriteOnly) || !sheet.save(&file, "PNG") ||
-        !commitWhole(file)) {
-        err << QStringLiteral("Die Vorschau %1 konnte nicht geschrieben werden.").arg(options.previewFile)
+    if (sheet.isNull()) {
+        err << QStringLiteral("Fehler: Nicht genügend Speicher für die Vorschau.") << Qt::endl;
+        return ExitFailed;
+    }
+    // Encoded first: the PNG writer would tell a failed write on standard error itself.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    sheet.save(&buffer, "PNG");
+    WholeFile file(options.previewFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size() || !file.commit()) {
+        err << notWrittenText(QStringLiteral("Die Vorschau %1").arg(options.previewFile), file.errorNumber())
             << Qt::endl;
         return ExitFailed;
     }
@@ -209,9 +246,9 @@ int saveJob(const ChosenPaper& chosen, const Job& job, const RunValues& values, 
         &job.objects,
         &job.image,
         PrintSettings{values.placement, values.print, chosen.paper, chosen.shape}};
-    const cover::WriteStatus status = cover::writeCoverFile(path, source);
-    if (status == cover::WriteStatus::Ok) return ExitOk;
-    err << cover::writeFailureText(status, QFileInfo(path).fileName()) << Qt::endl;
+    int errorNumber = 0;
+    if (cover::writeCoverFile(path, source, {}, &errorNumber) == cover::WriteStatus::Ok) return ExitOk;
+    err << notWrittenText(QStringLiteral("Die CD-Cover Datei %1").arg(path), errorNumber) << Qt::endl;
     return ExitFailed;
 }
 
@@ -226,11 +263,9 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     if (options.info) {
         if (!options.imageFile.isEmpty()) {
             cover::CoverDocument document;
-            document.image = OpenDib(options.imageFile);
-            if (document.image.isNull()) {
-                err << imageReadFailureText(options.imageFile) << Qt::endl;
-                return ExitFailed;
-            }
+            std::optional<DibImage> image = readImage(options.imageFile, err);
+            if (!image) return ExitFailed;
+            document.image = std::move(*image);
             out << QString::fromUtf8(jobInfoJson(document));
             return ExitOk;
         }
@@ -250,7 +285,7 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
 
     if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, values, options, err);
     if (!options.pdfFile.isEmpty()) {
-        PdfFileTarget target(options.pdfFile, options.resolution, pageSizeNamed(options.paper));
+        PdfFileTarget target(options.pdfFile, options.resolution, paperNamed(options.paper));
         return print(target, *chosen, *job, values, calibration, err);
     }
     if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {

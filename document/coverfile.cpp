@@ -1,20 +1,22 @@
 #include "document/coverfile.h"
 
-#include "base/savefile.h"
+#include "base/wholefile.h"
 #include "document/coverjob.h"
 
 #include <QFile>
 
 namespace cover {
 
-WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return WriteStatus::CannotCreate;
-    if (!writeCover(file, source, progress)) {
-        file.cancelWriting();
-        return WriteStatus::WriteFailed;
-    }
-    return commitWhole(file) ? WriteStatus::Ok : WriteStatus::WriteFailed;
+WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress,
+                           int* errorNumber) {
+    WholeFile file(path);
+    WriteStatus status = WriteStatus::Ok;
+    if (!file.open(QIODevice::WriteOnly))
+        status = WriteStatus::CannotCreate;
+    else if (!writeCover(file, source, progress) || !file.commit())
+        status = WriteStatus::WriteFailed;
+    if (errorNumber) *errorNumber = file.errorNumber();
+    return status;
 }
 
 ReadResult readCoverFile(const QString& path, const ImageLimits& limits, const Progress& progress) {

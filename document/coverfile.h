@@ -88,8 +88,10 @@ ReadResult readCover(QByteArrayView bytes, const ImageLimits& limits = {}, const
 
 // --- files -----------------------------------------------------------------------
 // Writes to a temporary file beside `path` that replaces it only when complete, so
-// a failed save leaves the previous file as it was.
-WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress = {});
+// a failed save leaves the previous file as it was; `errorNumber` then receives
+// the system's reason (an errno value, 0 when there is none).
+WriteStatus writeCoverFile(const QString& path, const CoverSource& source, const Progress& progress = {},
+                           int* errorNumber = nullptr);
 ReadResult readCoverFile(const QString& path, const ImageLimits& limits = {}, const Progress& progress = {});
 
 // What the user is told when a cover file named `name` (without its folder)

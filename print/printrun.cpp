@@ -35,6 +35,14 @@ QString noLabelAreaMessage(const PaperType& paper) {
     return format + problem + QStringLiteral(" Es wurde nichts gedruckt.");
 }
 
+QString printFailureText(const PrintTarget& target, PrintOutcome outcome) {
+    const QString reason = target.failureText();
+    if (!reason.isEmpty()) return reason;
+    return outcome == PrintOutcome::NotStarted
+               ? QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.")
+               : QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
+}
+
 PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages,
                          const DrawContext& drawing) {
     if (!labelHasArea(target, job)) return PrintOutcome::NoLabelArea;
@@ -54,10 +62,12 @@ PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& mes
     if (!target.begin(kPrintTitle)) return PrintOutcome::NotStarted;
     const DrawContext printing = onPrinter(drawing);
     for (const LabelSpot& spot : plan.spots) {
-        if (spot.newPage) target.newPage();
+        if (spot.newPage && !target.newPage()) {
+            target.end();
+            return PrintOutcome::NotFinished;
+        }
         StretchDrawDib(*target.painter(), printing, spot.x, spot.y, label.width(), label.height(), label, 0,
                        0, label.width(), label.height(), false);
     }
-    target.end();
-    return PrintOutcome::Printed;
+    return target.end() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
 }

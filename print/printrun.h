@@ -21,7 +21,12 @@ struct PrintJob {
 // The job's layout on the target, with the calibration applied.
 SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibration);
 
-enum class PrintOutcome { Printed, NoLabelArea, NoMemory, NotStarted };
+// NotStarted and NotFinished: the target's failureText() tells why, if it can.
+enum class PrintOutcome { Printed, NoLabelArea, NoMemory, NotStarted, NotFinished };
+
+// What the user is told when a job was NotStarted or NotFinished on `target`:
+// the target's own reason when it has one.
+QString printFailureText(const PrintTarget& target, PrintOutcome outcome);
 
 // False when the job's label covers not one pixel of the target: the format
 // gives it no width or height, or it is narrower or lower than a printer pixel.

@@ -32,6 +32,9 @@ class PrintTarget {
     // The CUPS queue the pages go to; empty for a file. Each queue, and the
     // file output, keeps a calibration of its own.
     virtual QString printerName() const { return {}; }
+    // Why the last job could not begin or end, for the user; empty when the
+    // target cannot tell.
+    virtual QString failureText() const { return {}; }
 };
 
 // The name the user knows a target by: the queue's, or "PDF-Datei" for the

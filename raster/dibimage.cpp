@@ -128,7 +128,7 @@ DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int
     if (width <= 0 || height <= 0 || width > kMaxDibSide || height > kMaxDibSide) return {};
     const int64_t stride = dibStride(width, bitCount);
     const uint64_t bytes = uint64_t(stride) * uint64_t(height);
-    if (bytes == 0 || !limits.allows(bytes) || bytes > UINT32_MAX) return {};
+    if (bytes == 0 || !limits.allowsPicture(width, height, bytes) || bytes > UINT32_MAX) return {};
 
     // calloc hands out zeroed memory without touching every page of a large image.
     auto* memory = static_cast<uint8_t*>(std::calloc(std::size_t(bytes), 1));

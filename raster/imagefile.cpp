@@ -168,6 +168,29 @@ QString imageReadFailureText(const QString& name) {
     return QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(name);
 }
 
+ImageFileRead readImageFile(const QString& fileName, const ImageLimits& limits) {
+    ImageFileRead read;
+    ImageLimits noting = limits;
+    noting.oversize = &read.oversize;
+    read.image = OpenDib(fileName, noting);
+    if (!read.image.isNull()) read.oversize = {};
+    return read;
+}
+
+QString imageReadFailureText(const QString& name, const ImageFileRead& read, const ImageLimits& limits) {
+    if (read.oversize.bytes == 0) return imageReadFailureText(name);
+    constexpr uint64_t kMegabyte = 1024 * 1024;
+    // Rounded so that what is needed never looks like what is allowed.
+    const uint64_t needed = (read.oversize.bytes + kMegabyte - 1) / kMegabyte;
+    const uint64_t allowed = limits.pixelMemoryBytes / kMegabyte;
+    return QStringLiteral("Das Bild %1 ist zu groß: %2 × %3 Bildpunkte brauchen %4 MB, erlaubt sind %5 MB.")
+        .arg(name)
+        .arg(read.oversize.width)
+        .arg(read.oversize.height)
+        .arg(needed)
+        .arg(allowed);
+}
+
 bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages,
              const ImageLimits& limits) {
     const QString shownName = QFileInfo(fileName).fileName();

@@ -38,6 +38,17 @@ DibImage OpenDib(const QString& fileName, const ImageLimits& limits = {});
 // What the user is told when a picture cannot be read; `name` as the user knows the file.
 QString imageReadFailureText(const QString& name);
 
+// The image in a file, and when there is none, whether it was refused for the
+// memory its pixels need.
+struct ImageFileRead {
+    DibImage image;
+    OversizeImage oversize;
+};
+ImageFileRead readImageFile(const QString& fileName, const ImageLimits& limits = {});
+// What the user is told when `read` holds no image: the picture's size and
+// what it would need when it was too large for `limits`, else the general text.
+QString imageReadFailureText(const QString& name, const ImageFileRead& read, const ImageLimits& limits);
+
 // Writes the image in the format `formatNumber`. A failure is told to the user
 // in a message box captioned "Fehler" and leaves an existing file as it was.
 bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, Messages& messages,

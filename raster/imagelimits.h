@@ -9,10 +9,26 @@
 #include <cstddef>
 #include <cstdint>
 
+// A picture refused for the memory its pixels would take, and how much.
+struct OversizeImage {
+    int64_t width = 0;
+    int64_t height = 0;
+    uint64_t bytes = 0; // 0: nothing was refused
+};
+
 struct ImageLimits {
     std::size_t pixelMemoryBytes = std::size_t(1) << 30;
     int rowThreads = 0; // 0: as many as the machine has; 1: everything on the calling thread
+    // Where a picture refused for its size is noted, so that the reader can tell
+    // the user why it was not read; nothing when null.
+    OversizeImage* oversize = nullptr;
 
     // True when a buffer of `bytes` may be allocated for pixels.
     bool allows(uint64_t bytes) const { return bytes <= pixelMemoryBytes; }
+    // The same for the pixels of a width × height picture; a refusal is noted.
+    bool allowsPicture(int64_t width, int64_t height, uint64_t bytes) const {
+        if (allows(bytes)) return true;
+        if (oversize) *oversize = {width, height, bytes};
+        return false;
+    }
 };

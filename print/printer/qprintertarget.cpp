@@ -43,6 +43,12 @@ QSize QPrinterTarget::printableSize() const {
 bool QPrinterTarget::begin(const QString& title) {
     printer_.setDocName(title);
     resetJobOptions(printer_);
+    file_.reset();
+    if (printsToFile()) {
+        file_ =
+            std::make_unique<PdfFileTarget>(outputFileName_, printer_.resolution(), printer_.pageLayout());
+        return file_->begin(title);
+    }
     useDriverMargins(printer_);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer_)) {
@@ -53,12 +59,22 @@ bool QPrinterTarget::begin(const QString& title) {
 }
 
 bool QPrinterTarget::newPage() {
+    if (file_) return file_->newPage();
     return painter_ && printer_.newPage();
 }
 
 bool QPrinterTarget::end() {
+    if (file_) return file_->end();
     if (!painter_) return false;
     const bool ok = painter_->end();
     painter_.reset();
     return ok;
+}
+
+QPainter* QPrinterTarget::painter() {
+    return file_ ? file_->painter() : painter_.get();
+}
+
+QString QPrinterTarget::failureText() const {
+    return file_ ? file_->failureText() : QString();
 }

@@ -126,7 +126,10 @@ void CalibrationDialog::saveOptions() {
 
 void CalibrationDialog::BitBtn1Click() {
     if (!choosePrintFile(printer_, dialogs_, kTestPrintTitle)) return;
-    printTestRectangle(printer_, testPrintCaption(printer_.printerName(), QDate::currentDate()));
+    if (printTestRectangle(printer_, testPrintCaption(printer_.printerName(), QDate::currentDate()))) return;
+    QString text = printer_.failureText();
+    if (text.isEmpty()) text = QStringLiteral("Der Testdruck konnte nicht gedruckt werden.");
+    dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void CalibrationDialog::showEvent(QShowEvent* event) {

@@ -265,7 +265,8 @@ void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper)
         text = QStringLiteral("Nicht genügend Speicher, um das Etikett zu drucken.");
         break;
     case PrintOutcome::NotStarted:
-        text = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
+    case PrintOutcome::NotFinished:
+        text = printFailureText(shell_.printTarget(), outcome);
         break;
     }
     shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);

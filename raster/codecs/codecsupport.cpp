@@ -12,7 +12,7 @@ namespace codec {
 
 bool acceptableSize(int64_t width, int64_t height, int bitCount, const ImageLimits& limits) {
     if (width <= 0 || height <= 0 || width > kMaxDibSide || height > kMaxDibSide) return false;
-    return limits.allows(uint64_t(dibStride(width, bitCount)) * uint64_t(height));
+    return limits.allowsPicture(width, height, uint64_t(dibStride(width, bitCount)) * uint64_t(height));
 }
 
 int bitsForColours(int colours) {

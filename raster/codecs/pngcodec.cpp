@@ -110,7 +110,8 @@ bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, Decoding& d) {
     png_read_update_info(png, info);
     if (!codec::acceptableSize(width, height, bits, limits)) png_error(png, "too large");
     const std::size_t rowBytes = png_get_rowbytes(png, info);
-    if (kind != RowKind::Direct && !limits.allows(uint64_t(rowBytes) * height)) png_error(png, "too large");
+    if (kind != RowKind::Direct && !limits.allowsPicture(width, height, uint64_t(rowBytes) * height))
+        png_error(png, "too large");
 
     d.image = newdib(int(width), int(height), bits, entries ? table : nullptr, entries, limits);
     if (d.image.isNull()) png_error(png, "no memory");

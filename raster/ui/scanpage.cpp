@@ -12,6 +12,7 @@
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -101,7 +102,13 @@ void ScanPage::OpenBtnClick() {
     request.mustExist = true;
     const std::optional<FileAnswer> answer = shell_.dialogs().openFile(request);
     if (!answer) return;
-    receiveImage(OpenDib(answer->path, shell_.imageLimits()));
+    ImageFileRead read = readImageFile(answer->path, shell_.imageLimits());
+    if (read.image.isNull())
+        shell_.dialogs().message(
+            imageReadFailureText(QFileInfo(answer->path).fileName(), read, shell_.imageLimits()),
+            QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    else
+        receiveImage(std::move(read.image));
 }
 
 void ScanPage::SaveBtnClick() {

@@ -154,9 +154,10 @@ TEST_F(BatchTest, AnImageFileIsAJobWithoutObjects) {
 }
 
 TEST_F(BatchTest, WrongUsageAndBadInputFailWithoutWritingAnything) {
+    // The error and where the help is, not the help itself.
     BatchRun run = batch({});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Aufruf:")));
+    EXPECT_EQ(run.err, QStringLiteral("Es wurde kein Auftrag angegeben.\nHilfe: cdcover-batch --help\n"));
     run = batch({"job.cov", "--sheet"});
     EXPECT_EQ(run.exitCode, 2);
     run = batch({"--help"});
@@ -169,19 +170,34 @@ TEST_F(BatchTest, WrongUsageAndBadInputFailWithoutWritingAnything) {
     corrupt.close();
     run = batch({"corrupt.cov", "--paper-file", path("paper.dat"), "-o", path("never.pdf")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!")));
+    EXPECT_EQ(run.err, QStringLiteral("Die Datei corrupt.cov ist keine gültige CD-Cover Datei!\n"));
     EXPECT_FALSE(QFile::exists(path("never.pdf")));
 
-    // No paper format at that index: the window's message, nothing printed.
+    // No paper format at that index: the formats there are, nothing printed.
     run =
         batch({"job.cov", "--paper-file", path("paper.dat"), "--format-index", "5", "-o", path("never.pdf")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Sie haben noch kein Papierformat ausgewählt!")));
+    EXPECT_EQ(run.err,
+              QStringLiteral("--format-index 5 gibt es nicht: %1 hat 3 Papierformate, --format-index 0 "
+                             "bis 2.\n")
+                  .arg(path("paper.dat")));
     EXPECT_FALSE(QFile::exists(path("never.pdf")));
 
-    // An output that cannot be written.
-    run = batch({"job.cov", "--paper-file", path("paper.dat"), "-o", QStringLiteral("/proc/never.pdf")});
-    EXPECT_EQ(run.exitCode, 1);
+    // Outputs that cannot be written: the path and the system's reason.
+    const QString missing = path("missing/never");
+    const struct {
+        const char* option;
+        const char* what;
+    } outputs[] = {
+        {"-o", "Die PDF-Datei"}, {"--save-job", "Die CD-Cover Datei"}, {"--preview", "Die Vorschau"}};
+    for (const auto& output : outputs) {
+        run = batch({"job.cov", "--paper-file", path("paper.dat"), output.option, missing});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err,
+                  QStringLiteral("%1 %2 konnte nicht geschrieben werden: Datei oder Verzeichnis nicht "
+                                 "gefunden.\n")
+                      .arg(QString::fromUtf8(output.what), missing));
+    }
 }
 
 TEST_F(BatchTest, PreviewIsTheSheetAsTheWindowShowsIt) {
@@ -244,8 +260,9 @@ TEST_F(BatchTest, StandardErrorHoldsOnlyItsOwnMessagesAlsoWithoutRuntimeDirector
         batch({"job.cov", "--paper-file", path("paper.dat"), "--format-index", "5", "-o", path("never.pdf")},
               without);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie unter "
-                                      "\"Zentrieren\" das Papierformat aus!\n"));
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("--format-index 5 gibt es nicht: ")))
+        << run.err.toStdString();
+    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1);
 }
 
 TEST_F(BatchTest, AFormatWithoutLabelAreaSaysSoAndPrintsNothing) {

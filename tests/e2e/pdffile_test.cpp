@@ -72,10 +72,14 @@ TEST_F(PdfFileTest, CancelledPrinterSetupStillTakesOverThePageSize) {
 }
 
 TEST_F(PdfFileTest, UnwritableFileIsReported) {
-    dialogs.answerSaveFile(FileAnswer{work.path() + QStringLiteral("/missing/labels.pdf"), 1});
+    const QString pdf = work.path() + QStringLiteral("/missing/labels.pdf");
+    dialogs.answerSaveFile(FileAnswer{pdf, 1});
     dialogs.answerMessage(MsgAnswer::Ok);
     form->printPage->GoBtn1Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."));
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Die PDF-Datei %1 konnte nicht geschrieben werden: Datei "
+                             "oder Verzeichnis nicht gefunden.")
+                  .arg(pdf));
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
 }

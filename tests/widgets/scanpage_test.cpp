@@ -63,12 +63,15 @@ TEST_F(ScanPageTest, AnUnreadableFileOrCancelLeavesEverythingAsItWas) {
     const MarkedRegion region = form->job.region();
     const uint8_t* pixels = form->job.image().pixels();
     dialogs.answerOpenFile(FileAnswer{junk.fileName(), 1});
+    dialogs.answerMessage(MsgAnswer::Ok);
     page().OpenBtnClick();
     dialogs.answerOpenFile(std::nullopt);
     page().OpenBtnClick();
     EXPECT_EQ(form->job.image().pixels(), pixels);
     EXPECT_EQ(form->job.region(), region);
-    EXPECT_TRUE(dialogs.messages.empty());
+    // The unreadable file is told, the cancel is not.
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Das Bild junk.bmp konnte nicht gelesen werden."));
 }
 
 TEST_F(ScanPageTest, SavingFollowsTheFilterPositionAndAddsItsExtension) {
