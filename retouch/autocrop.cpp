@@ -22,6 +22,9 @@ constexpr double kShortestCoverSide = 118 - kSizeTolerance, kLongestShortSide = 
                  kLongestCoverSide = 273 + kSizeTolerance;
 // A cover lies at most this far turned.
 constexpr double kSteepestCover = 15;
+// The largest scanner bed (A3) with a margin. A picture larger than this at
+// the resolution it names is a photo whose "72 dpi" mean nothing.
+constexpr double kLargestBedMm[2] = {330, 460};
 
 using std::numbers::pi;
 
@@ -34,6 +37,14 @@ double smallestArea(const DibImage& scan, double perMm) {
     }
     const double shorter = std::min(scan.width(), scan.height()) / 6.0;
     return 0.8 * std::min(pi * shorter * shorter, scan.width() * double(scan.height()) / 5);
+}
+
+// The scan's resolution where it can be a scanner's; 0 otherwise.
+double bedPixelsPerMm(const DibImage& scan) {
+    const double perMm = squarePixelsPerMm(scan).value_or(0);
+    const double shorter = std::min(scan.width(), scan.height()),
+                 longer = std::max(scan.width(), scan.height());
+    return perMm > 0 && shorter / perMm <= kLargestBedMm[0] && longer / perMm <= kLargestBedMm[1] ? perMm : 0;
 }
 
 bool insidePicture(const DibImage& scan, cv::Point2d point) {
@@ -90,7 +101,7 @@ FoundObject lookFor(const DibImage& scan, const DibImage& source, const Progress
     if (progress) progress(50);
     const std::optional<BedModel> bed = BedModel::fit(reduced);
     if (!bed) return {};
-    const double perMm = squarePixelsPerMm(scan).value_or(0);
+    const double perMm = bedPixelsPerMm(scan);
     const auto rough = findRoughOutline(reduced, *bed, {smallestArea(scan, perMm), kContrast});
     if (!rough) return {};
     if (progress) progress(70);

@@ -31,8 +31,9 @@ struct FoundObject {
 
 // Looks for a disc or a cover. With a known resolution only the sizes of
 // discs (120 or 80 mm) and covers (from 118 mm up to a DVD inlay) are taken;
-// without one, a disc must span a third of the shorter side and a cover a
-// fifth of the bed.
+// without one, or with one that would make the picture larger than a
+// scanner's bed (a photo's "72 dpi"), a disc must span a third of the
+// shorter side and a cover a fifth of the picture.
 FoundObject findObject(const DibImage& scan, const ImageLimits& limits = {}, const ProgressFn& progress = {});
 
 // The found object cut out of `scan` (same depth; palette images other than

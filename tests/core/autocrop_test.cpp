@@ -55,7 +55,41 @@ QPointF markerNear(const DibImage& image, QPointF expected, double perMm) {
     return weight > 0 ? QPointF(sumX / weight, sumY / weight) : QPointF(-1e6, -1e6);
 }
 
-TEST(AutoCrop, FindsDiscsAndCoversAndCutsThemOutLevel) {
+// Finds the object of `c` and cuts it out, checking both against what was laid on the bed.
+void expectFoundAndCutOut(const FoundCase& c) {
+    SCOPED_TRACE(c.name);
+    const SyntheticScan& s = c.scan;
+    const DibImage scan = makeSyntheticScan(s);
+    const double perMm = s.dpi / 25.39995;
+    const FoundObject found = findObject(scan);
+    ASSERT_EQ(found.kind, s.object == Object::Disc ? FoundKind::Disc : FoundKind::Cover);
+    EXPECT_NEAR(found.centreX / perMm, s.centreXMm, 0.3);
+    EXPECT_NEAR(found.centreY / perMm, s.centreYMm, 0.3);
+    EXPECT_NEAR(found.width / perMm, s.widthMm, 0.5);
+    EXPECT_NEAR(found.height / perMm, s.object == Object::Disc ? s.widthMm : s.heightMm, 0.5);
+    EXPECT_NEAR(found.angleDeg, s.object == Object::Disc ? 0 : s.angleDeg, 0.2);
+    EXPECT_EQ(found.pixelsPerMm > 0, s.resolutionKnown && s.claimedDpi == 0);
+
+    const DibImage cut = cutOutObject(scan, found);
+    ASSERT_FALSE(cut.isNull());
+    EXPECT_EQ(cut.width(), std::lround(found.width));
+    EXPECT_EQ(cut.height(), std::lround(found.height));
+    EXPECT_EQ(cut.header().biXPelsPerMeter, scan.header().biXPelsPerMeter);
+    for (const QPointF& marker : syntheticMarkers(s.object)) {
+        const QPointF expected(cut.width() / 2.0 + marker.x() * perMm,
+                               cut.height() / 2.0 + marker.y() * perMm);
+        const QPointF seen = markerNear(cut, expected, perMm);
+        EXPECT_NEAR(seen.x() / perMm, expected.x() / perMm, 0.3) << marker.x() << "," << marker.y();
+        EXPECT_NEAR(seen.y() / perMm, expected.y() / perMm, 0.3) << marker.x() << "," << marker.y();
+    }
+    if (s.object == Object::Disc) {
+        // White in the corners and in the hole.
+        EXPECT_EQ(colourAt(cut, 1, 1), makeColorRef(255, 255, 255));
+        EXPECT_EQ(colourAt(cut, cut.width() / 2, cut.height() / 2), makeColorRef(255, 255, 255));
+    }
+}
+
+TEST(AutoCrop, FindsDiscsAndCutsThemOutWithWhiteOutsideAndInTheHole) {
     const FoundCase cases[] = {
         {"disc on a light lid", with(disc(Bed::Light, 70, 96), [](auto& s) { s.noise = 3; })},
         {"disc on a dark lid, JPEG",
@@ -64,46 +98,24 @@ TEST(AutoCrop, FindsDiscsAndCoversAndCutsThemOutLevel) {
          with(disc(Bed::Light, 60, 70), [](auto& s) { s.widthMm = 80, s.grey = true; })},
         {"disc, resolution unknown",
          with(disc(Bed::Dark, 75, 90), [](auto& s) { s.resolutionKnown = false; })},
+    };
+    for (const FoundCase& c : cases)
+        expectFoundAndCutOut(c);
+}
+
+TEST(AutoCrop, FindsCoversAndCutsThemOutLevel) {
+    const FoundCase cases[] = {
         {"cover turned 7.3°", with(cover(Bed::Light, 120, 120, 7.3), [](auto& s) { s.noise = 3; })},
-        {"cover level, 300 dpi", with(cover(Bed::Light, 120, 120, 0), [](auto& s) { s.dpi = 300; })},
+        {"cover level, 300 dpi but claiming 72",
+         with(cover(Bed::Light, 120, 120, 0), [](auto& s) { s.dpi = 300, s.claimedDpi = 72; })},
         {"tray card turned -12°, dark lid, JPEG",
          with(cover(Bed::Dark, 151, 118, -12), [](auto& s) { s.noise = 4, s.jpegQuality = 80; })},
         {"cover turned 14°, resolution unknown",
          with(cover(Bed::Light, 120, 120, 14),
               [](auto& s) { s.resolutionKnown = false, s.jpegQuality = 85; })},
     };
-    for (const FoundCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const SyntheticScan& s = c.scan;
-        const DibImage scan = makeSyntheticScan(s);
-        const double perMm = s.dpi / 25.39995;
-        const FoundObject found = findObject(scan);
-        ASSERT_EQ(found.kind, s.object == Object::Disc ? FoundKind::Disc : FoundKind::Cover);
-        EXPECT_NEAR(found.centreX / perMm, s.centreXMm, 0.3);
-        EXPECT_NEAR(found.centreY / perMm, s.centreYMm, 0.3);
-        EXPECT_NEAR(found.width / perMm, s.widthMm, 0.5);
-        EXPECT_NEAR(found.height / perMm, s.object == Object::Disc ? s.widthMm : s.heightMm, 0.5);
-        EXPECT_NEAR(found.angleDeg, s.object == Object::Disc ? 0 : s.angleDeg, 0.2);
-        EXPECT_EQ(found.pixelsPerMm > 0, s.resolutionKnown);
-
-        const DibImage cut = cutOutObject(scan, found);
-        ASSERT_FALSE(cut.isNull());
-        EXPECT_EQ(cut.width(), std::lround(found.width));
-        EXPECT_EQ(cut.height(), std::lround(found.height));
-        EXPECT_EQ(cut.header().biXPelsPerMeter, scan.header().biXPelsPerMeter);
-        for (const QPointF& marker : syntheticMarkers(s.object)) {
-            const QPointF expected(cut.width() / 2.0 + marker.x() * perMm,
-                                   cut.height() / 2.0 + marker.y() * perMm);
-            const QPointF seen = markerNear(cut, expected, perMm);
-            EXPECT_NEAR(seen.x() / perMm, expected.x() / perMm, 0.3) << marker.x() << "," << marker.y();
-            EXPECT_NEAR(seen.y() / perMm, expected.y() / perMm, 0.3) << marker.x() << "," << marker.y();
-        }
-        if (s.object == Object::Disc) {
-            // White in the corners and in the hole.
-            EXPECT_EQ(colourAt(cut, 1, 1), makeColorRef(255, 255, 255));
-            EXPECT_EQ(colourAt(cut, cut.width() / 2, cut.height() / 2), makeColorRef(255, 255, 255));
-        }
-    }
+    for (const FoundCase& c : cases)
+        expectFoundAndCutOut(c);
 }
 
 TEST(AutoCrop, FindsNothingWhereNothingIsClearlyADiscOrACover) {

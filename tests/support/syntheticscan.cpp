@@ -96,7 +96,7 @@ DibImage makeSyntheticScan(const SyntheticScan& s) {
             }
         }
     }
-    if (s.resolutionKnown) setResolutionDpi(image, s.dpi);
+    if (s.resolutionKnown) setResolutionDpi(image, s.claimedDpi > 0 ? s.claimedDpi : s.dpi);
     if (s.jpegQuality > 0) image = decodeJpeg(encodeJpeg(image, s.jpegQuality));
     if (!s.resolutionKnown) setResolutionDpi(image, 0);
     if (s.grey) {

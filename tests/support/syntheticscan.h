@@ -16,6 +16,7 @@ struct SyntheticScan {
     double bedWidthMm = 150, bedHeightMm = 200;
     double dpi = 150;
     bool resolutionKnown = true;
+    double claimedDpi = 0; // what the header says instead, as a photo's "72 dpi"
     // The object's centre on the bed, its size (a disc: the diameter) and its
     // counter-clockwise turn.
     double centreXMm = 75, centreYMm = 100;
