@@ -6,6 +6,7 @@
 #include "base/units.h"
 #include "batch/batchcalibration.h"
 #include "batch/batchtemplates.h"
+#include "batch/imagepreparation.h"
 #include "batch/jobinfo.h"
 #include "batch/jobvalues.h"
 #include "batch/pdffiletarget.h"
@@ -75,7 +76,7 @@ std::optional<cover::CoverDocument> readCover(const QString& path, QTextStream& 
     return std::nullopt;
 }
 
-std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
+std::optional<Job> readImageAndObjects(const BatchOptions& options, QTextStream& err) {
     Job job;
     if (!options.imageFile.isEmpty()) {
         job.image = OpenDib(options.imageFile);
@@ -103,11 +104,19 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     return job;
 }
 
+// The job with its image cut and turned as the options ask.
+std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
+    std::optional<Job> job = readImageAndObjects(options, err);
+    if (job && !prepareImage(job->image, options.autoCrop, options.rotateDegrees, err)) return std::nullopt;
+    return job;
+}
+
 // The paper format and, for a sheet from the label templates, its label shape.
 struct ChosenPaper {
     PaperType paper;
     std::optional<LabelShape> shape;
     bool savedWithJob = false;
+    bool none = false; // a job saved for the window may have no format yet
 };
 
 // The format the command line names; without one, the format the job was saved
@@ -132,6 +141,9 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
             << Qt::endl;
         return std::nullopt;
     }
+    // The window asks for a format before it prints: a job saved for it needs none.
+    if (formats.empty() && !options.given.format && !options.saveJobFile.isEmpty())
+        return ChosenPaper{{}, std::nullopt, false, true};
     if (options.formatIndex < 0 || options.formatIndex >= int(formats.size())) {
         err << kNoFormat << Qt::endl;
         return std::nullopt;
@@ -208,7 +220,8 @@ int saveJob(const ChosenPaper& chosen, const Job& job, const RunValues& values, 
         job.unitsPerScreenPixel,
         &job.objects,
         &job.image,
-        PrintSettings{values.placement, values.print, chosen.paper, chosen.shape}};
+        PrintSettings{values.placement, values.print,
+                      chosen.none ? std::nullopt : std::optional<PaperType>(chosen.paper), chosen.shape}};
     const cover::WriteStatus status = cover::writeCoverFile(path, source);
     if (status == cover::WriteStatus::Ok) return ExitOk;
     err << cover::writeFailureText(status, QFileInfo(path).fileName()) << Qt::endl;
@@ -223,6 +236,10 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
         return ExitOk;
     }
     if (options.listTemplates) return listTemplates(options.templatesFilter, out, err);
+    if (options.detect) {
+        std::optional<Job> job = readImageAndObjects(options, err);
+        return job && describeFoundObject(job->image, out, err) ? ExitOk : ExitFailed;
+    }
     if (options.info) {
         if (!options.imageFile.isEmpty()) {
             cover::CoverDocument document;
