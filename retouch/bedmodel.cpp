@@ -74,14 +74,19 @@ ReducedScan reduceScan(const DibImage& scan) {
     const cv::Mat rows = memoryRowsOf(scan);
     if (rows.empty()) return reduced;
     const int factor = std::max(1, (std::max(scan.width(), scan.height()) + kReducedSide - 1) / kReducedSide);
-    const cv::Size size(std::max(1, scan.width() / factor), std::max(1, scan.height() / factor));
+    const cv::Size size(scan.width() / factor, scan.height() / factor);
+    if (size.area() == 0) return reduced;
+    // A whole factor takes OpenCV's fast way of averaging blocks; the last few
+    // columns and the bottom rows of the picture (the first memory rows) that
+    // make no whole block are left out.
+    const cv::Mat whole =
+        rows(cv::Rect(0, scan.height() - size.height * factor, size.width * factor, size.height * factor));
     cv::Mat small;
-    cv::resize(rows, small, size, 0, 0, cv::INTER_AREA);
+    cv::resize(whole, small, size, 0, 0, cv::INTER_AREA);
     if (small.channels() == 1) cv::cvtColor(small, small, cv::COLOR_GRAY2BGR);
     // The record's rows are bottom-up; the small copy is turned upright.
     cv::flip(small, reduced.pixels, 0);
-    reduced.scaleX = double(scan.width()) / size.width;
-    reduced.scaleY = double(scan.height()) / size.height;
+    reduced.scaleX = reduced.scaleY = factor;
     return reduced;
 }
 
