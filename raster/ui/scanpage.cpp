@@ -43,12 +43,12 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
     SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
     leftControls()->addWidget(OpenBtn);
     leftControls()->addWidget(SaveBtn);
-    autoCropCheck = new QCheckBox(QStringLiteral("Nach dem Scannen automatisch zuschneiden"), leftPanel());
-    autoCropCheck->setObjectName(QStringLiteral("autoCropCheck"));
+    autoCropCheck =
+        addWrappingCheckBox(leftControls(), "autoCropCheck",
+                            QStringLiteral("Nach dem Scannen automatisch zuschneiden"), leftPanel());
     autoCropCheck->setToolTip(QStringLiteral("Sucht nach dem Scannen die CD oder das Cover auf dem Bild und "
                                              "schneidet es gerade aus"));
     autoCropCheck->setChecked(readScanChoices(shell_.settingsFolder()).autoCropAfterScan);
-    leftControls()->addWidget(autoCropCheck);
     connect(autoCropCheck, &QCheckBox::toggled, this, [this](bool on) {
         if (!writeScanChoices(shell_.settingsFolder(), ScanChoices{on}))
             shell_.showStatus(QStringLiteral("Die Einstellung konnte nicht gespeichert werden."));

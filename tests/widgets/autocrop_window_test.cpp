@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -93,10 +94,16 @@ TEST_F(AutoCropWindowTest, TurnsByTheTypedAngleWithAPreview) {
 TEST_F(AutoCropWindowTest, TheScanPagesCheckBoxIsKept) {
     QCheckBox* check = form->scanPage->autoCropCheck;
     EXPECT_FALSE(check->isChecked());
-    check->show();
     QTest::mouseClick(check, Qt::LeftButton);
     createForm();
-    EXPECT_TRUE(form->scanPage->autoCropCheck->isChecked());
+    check = form->scanPage->autoCropCheck;
+    EXPECT_TRUE(check->isChecked());
+    // Its text, broken into lines in the narrow panel, ticks it too.
+    auto* text = check->parentWidget()->findChild<QLabel*>();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->text(), QStringLiteral("Nach dem Scannen automatisch zuschneiden"));
+    QTest::mouseClick(text, Qt::LeftButton);
+    EXPECT_FALSE(check->isChecked());
 }
 
 } // namespace
