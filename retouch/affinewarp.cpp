@@ -50,6 +50,7 @@ void drawThrough(const DibImage& source, const PictureMap& map, DibImage& target
         cv::warpAffine(from, bandRows, inverse, bandRows.size(), cv::INTER_CUBIC | cv::WARP_INVERSE_MAP,
                        cv::BORDER_CONSTANT, white);
     }
+    progress.reset();
 }
 
 } // namespace
