@@ -73,6 +73,7 @@ TEST_F(AutoCropWindowTest, TurnsByTheTypedAngleWithAPreview) {
     EXPECT_EQ(form->job.image().width(), turned.width);
     EXPECT_EQ(form->job.image().height(), turned.height);
     EXPECT_EQ(history().stack().undoText(), QStringLiteral("Drehen um Winkel"));
+    EXPECT_EQ(form->progressValue(), 0);
 
     // "Abbrechen" after a preview puts the picture back as it was.
     const uint8_t* pixels = form->job.image().pixels();
