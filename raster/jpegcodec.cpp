@@ -99,7 +99,8 @@ bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, DibImage* out,
     // Unit 0 gives only the pixels' aspect, no resolution.
     if (info.density_unit == 1) setResolutionDpi(*out, info.X_density, info.Y_density);
     if (info.density_unit == 2)
-        setResolutionDpi(*out, info.X_density * units::kMmPerInch / 10, info.Y_density * units::kMmPerInch / 10);
+        setResolutionDpi(*out, info.X_density * units::kMmPerInch / 10,
+                         info.Y_density * units::kMmPerInch / 10);
     // Grey and colour rows come out of the library in the record's own
     // layout (blue, green, red), straight into the image.
     if (!cmyk && !grey) info.out_color_space = JCS_EXT_BGR;

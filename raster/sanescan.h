@@ -87,10 +87,9 @@ class Scanner {
     // device offers no resolution.
     std::pair<double, double> scanResolution() const;
 
-    // Scans one image, which knows the resolution it was scanned at. `progress` gets percentages (from the scanning thread);
-    // `cancel` from another thread stops the scan with Failure::Cancelled. The
-    // samples read may take twice the pixel memory `limits` allow, the image
-    // once.
+    // Scans one image, which knows the resolution it was scanned at. `progress` gets percentages (from the
+    // scanning thread); `cancel` from another thread stops the scan with Failure::Cancelled. The samples read
+    // may take twice the pixel memory `limits` allow, the image once.
     Failure scan(DibImage& image, const std::function<void(int)>& progress, const ImageLimits& limits = {});
     void cancel();
 

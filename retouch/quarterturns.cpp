@@ -165,7 +165,8 @@ template <int Bits> struct MirrorLeftRight {
 };
 
 // The frame all four share: the new image with the source's colours and
-// resolution (across and down exchanged by a turn), filled, or null (with the bar back at 0) when it cannot be made.
+// resolution (across and down exchanged by a turn), filled, or null (with the bar back at 0) when it cannot
+// be made.
 template <typename Fill>
 DibImage transformed(const DibImage& source, bool turn, const ImageLimits& limits, const ProgressFn& report,
                      Fill fill) {
@@ -193,8 +194,7 @@ DibImage rotateRight(const DibImage& source, const ImageLimits& limits, const Pr
 }
 
 DibImage mirrorLeftRight(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
-    return transformed(source, false, limits, progress,
-                       byBitCount<MirrorLeftRight>);
+    return transformed(source, false, limits, progress, byBitCount<MirrorLeftRight>);
 }
 
 DibImage mirrorTopBottom(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {

@@ -173,7 +173,8 @@ void readResolution(TIFF* tiff, DibImage& image) {
     TIFFGetFieldDefaulted(tiff, TIFFTAG_RESOLUTIONUNIT, &unit);
     if (!TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &x) || !TIFFGetField(tiff, TIFFTAG_YRESOLUTION, &y)) return;
     if (unit == RESUNIT_INCH) setResolutionDpi(image, x, y);
-    if (unit == RESUNIT_CENTIMETER) setResolutionDpi(image, x * units::kMmPerInch / 10, y * units::kMmPerInch / 10);
+    if (unit == RESUNIT_CENTIMETER)
+        setResolutionDpi(image, x * units::kMmPerInch / 10, y * units::kMmPerInch / 10);
 }
 
 } // namespace
