@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 class AutoCropWindowTest : public MainFormTest {
@@ -105,6 +107,18 @@ TEST_F(AutoCropWindowTest, TheScanPagesCheckBoxIsKept) {
     EXPECT_EQ(text->text(), QStringLiteral("Nach dem Scannen automatisch zuschneiden"));
     QTest::mouseClick(text, Qt::LeftButton);
     EXPECT_FALSE(check->isChecked());
+}
+
+TEST_F(AutoCropWindowTest, AScanWithNothingOnItStaysWholeAndTheStatusBarSaysSo) {
+    QTest::mouseClick(form->scanPage->autoCropCheck, Qt::LeftButton);
+    SyntheticScan empty;
+    empty.object = SyntheticScan::Object::None;
+    form->scanPage->takeScannedImage(std::make_shared<DibImage>(makeSyntheticScan(empty)));
+    EXPECT_EQ(form->job.image().width(), 886);
+    EXPECT_EQ(history().stack().undoText(), QStringLiteral("Scannen"));
+    EXPECT_EQ(form->StatusPanel1->text(),
+              QStringLiteral("Auf dem Bild wurde keine CD und kein Cover gefunden."));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 } // namespace
