@@ -129,7 +129,15 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
             options.help = true;
         else if (argument == QLatin1String("--info"))
             options.info = true;
-        else if (argument == QLatin1String("--templates")) {
+        else if (argument == QLatin1String("--auto-crop"))
+            options.autoCrop = true;
+        else if (argument == QLatin1String("--detect"))
+            options.detect = true;
+        else if (argument == QLatin1String("--rotate")) {
+            double degrees = 0;
+            ok = p.real(argument, degrees, -180, 180);
+            options.rotateDegrees = degrees;
+        } else if (argument == QLatin1String("--templates")) {
             options.listTemplates = true;
             // The search text is optional: a following option is not it.
             if (p.at + 1 < arguments.size() && !arguments[p.at + 1].startsWith(QLatin1Char('-')))
@@ -206,7 +214,7 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
         return {std::nullopt, QStringLiteral("Bitte entweder --options oder --calibration angeben.")};
     const int outputs = int(!options.pdfFile.isEmpty()) + int(!options.printer.isEmpty()) +
                         int(!options.previewFile.isEmpty()) + int(!options.saveJobFile.isEmpty());
-    if (!options.info && outputs != 1)
+    if (!options.info && !options.detect && outputs != 1)
         return {std::nullopt,
                 QStringLiteral("Bitte genau eine Ausgabe angeben: -o, -P, --preview oder --save-job.")};
     if (!isKnownPaperName(options.paper))
@@ -260,6 +268,13 @@ QString batchUsage() {
         "  --save-job DATEI.cov  den Auftrag so speichern, wie er gedruckt würde (Bild, Objekte,\n"
         "                        Papierformat und Werte), zum Öffnen im Programm\n"
         "  --info                statt zu drucken den Auftrag als JSON ausgeben\n"
+        "  --detect              statt zu drucken die CD oder das Cover auf dem Bild suchen und\n"
+        "                        als JSON ausgeben: Art, Mitte, Größe (Pixel und mm), Winkel\n"
+        "\n"
+        "Bild (vor allem anderen):\n"
+        "  --auto-crop           die CD oder das Cover auf dem Bild suchen und gerade\n"
+        "                        ausschneiden; wird nichts gefunden, wird nichts geschrieben\n"
+        "  --rotate GRAD         das Bild gegen den Uhrzeigersinn drehen (-180..180)\n"
         "\n"
         "  --help                diese Hilfe\n"
         "\n"

@@ -49,6 +49,12 @@ struct BatchOptions {
     int sheet = 1;
     int zoom = 100;
 
+    // The image before anything else: cut to the disc or cover on it, turned
+    // counter-clockwise by degrees; or only what is found there, as JSON.
+    bool autoCrop = false;
+    std::optional<double> rotateDegrees;
+    bool detect = false;
+
     bool info = false;
     bool help = false;
     bool listTemplates = false; // --templates [TEXT]

@@ -7,6 +7,7 @@
 #include "base/wholefile.h"
 #include "batch/batchcalibration.h"
 #include "batch/batchtemplates.h"
+#include "batch/imagepreparation.h"
 #include "batch/jobinfo.h"
 #include "batch/jobvalues.h"
 #include "document/coverfile.h"
@@ -89,7 +90,7 @@ std::optional<DibImage> readImage(const QString& path, QTextStream& err) {
     return std::nullopt;
 }
 
-std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
+std::optional<Job> readImageAndObjects(const BatchOptions& options, QTextStream& err) {
     Job job;
     if (!options.imageFile.isEmpty()) {
         std::optional<DibImage> image = readImage(options.imageFile, err);
@@ -115,11 +116,19 @@ std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
     return job;
 }
 
+// The job with its image cut and turned as the options ask.
+std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
+    std::optional<Job> job = readImageAndObjects(options, err);
+    if (job && !prepareImage(job->image, options.autoCrop, options.rotateDegrees, err)) return std::nullopt;
+    return job;
+}
+
 // The paper format and, for a sheet from the label templates, its label shape.
 struct ChosenPaper {
     PaperType paper;
     std::optional<LabelShape> shape;
     bool savedWithJob = false;
+    bool none = false; // a job saved for the window may have no format yet
 };
 
 QString formatIndexOutOfRange(int index, const QString& path, std::size_t count) {
@@ -152,6 +161,9 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
             << Qt::endl;
         return std::nullopt;
     }
+    // The window asks for a format before it prints: a job saved for it needs none.
+    if (formats.empty() && !options.given.format && !options.saveJobFile.isEmpty())
+        return ChosenPaper{{}, std::nullopt, false, true};
     if (formats.empty()) {
         err << QStringLiteral("In %1 gibt es keine Papierformate. Bitte mit --paper-file eine Datei mit "
                               "Papierformaten oder mit --template einen Etikettenbogen angeben.")
@@ -245,7 +257,8 @@ int saveJob(const ChosenPaper& chosen, const Job& job, const RunValues& values, 
         job.unitsPerScreenPixel,
         &job.objects,
         &job.image,
-        PrintSettings{values.placement, values.print, chosen.paper, chosen.shape}};
+        PrintSettings{values.placement, values.print,
+                      chosen.none ? std::nullopt : std::optional<PaperType>(chosen.paper), chosen.shape}};
     int errorNumber = 0;
     if (cover::writeCoverFile(path, source, {}, &errorNumber) == cover::WriteStatus::Ok) return ExitOk;
     err << notWrittenText(QStringLiteral("Die CD-Cover Datei %1").arg(path), errorNumber) << Qt::endl;
@@ -260,6 +273,10 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
         return ExitOk;
     }
     if (options.listTemplates) return listTemplates(options.templatesFilter, out, err);
+    if (options.detect) {
+        std::optional<Job> job = readImageAndObjects(options, err);
+        return job && describeFoundObject(job->image, out, err) ? ExitOk : ExitFailed;
+    }
     if (options.info) {
         if (!options.imageFile.isEmpty()) {
             cover::CoverDocument document;

@@ -154,6 +154,10 @@ ReadStatus readImage(ByteCursor& in, DibImage& image, const ImageLimits& limits,
     std::memcpy(palette, block + sizeof header, std::size_t(colours) * sizeof(RgbQuad));
     image = newdib(width, height, bitCount, palette, colours, limits);
     if (image.isNull()) return ReadStatus::OutOfMemory;
+    // The resolution the picture was scanned at; the size checks of the
+    // automatic crop need it.
+    image.header().biXPelsPerMeter = qFromLittleEndian(header.biXPelsPerMeter);
+    image.header().biYPelsPerMeter = qFromLittleEndian(header.biYPelsPerMeter);
 
     if (progress) progress(0);
     for (int row = 0; row < height; ++row) {

@@ -1,8 +1,11 @@
 #include "raster/jpegcodec.h"
 
+#include "base/units.h"
 #include "raster/codecs/codecsupport.h"
+#include "raster/imageresolution.h"
 
 #include <algorithm>
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -93,6 +96,11 @@ bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, DibImage* out,
         jpeg_destroy_decompress(&info);
         return false;
     }
+    // Unit 0 gives only the pixels' aspect, no resolution.
+    if (info.density_unit == 1) setResolutionDpi(*out, info.X_density, info.Y_density);
+    if (info.density_unit == 2)
+        setResolutionDpi(*out, info.X_density * units::kMmPerInch / 10,
+                         info.Y_density * units::kMmPerInch / 10);
     // Grey and colour rows come out of the library in the record's own
     // layout (blue, green, red), straight into the image.
     if (!cmyk && !grey) info.out_color_space = JCS_EXT_BGR;
@@ -153,10 +161,12 @@ bool encodeInto(const DibImage& image, int quality, bool grey, EncodeState* stat
     info.in_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
-    if (image.header().biXPelsPerMeter > 0 && image.header().biYPelsPerMeter > 0) {
-        info.density_unit = 2; // dots per centimetre
-        info.X_density = UINT16(std::min(65535, image.header().biXPelsPerMeter / 100));
-        info.Y_density = UINT16(std::min(65535, image.header().biYPelsPerMeter / 100));
+    // Dots per inch: dots per centimetre, JFIF's other unit, would round 300 dpi to 299.7.
+    const std::optional<double> dpiX = resolutionDpiX(image), dpiY = resolutionDpiY(image);
+    if (dpiX && dpiY) {
+        info.density_unit = 1;
+        info.X_density = UINT16(std::min(65535L, std::lround(*dpiX)));
+        info.Y_density = UINT16(std::min(65535L, std::lround(*dpiY)));
     }
     jpeg_start_compress(&info, TRUE);
     const bool indexed = image.hasPalette();

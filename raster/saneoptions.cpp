@@ -2,6 +2,8 @@
 
 #include "raster/sanescan.h"
 
+#include <sane/saneopts.h>
+
 #include <vector>
 
 namespace sane {
@@ -97,6 +99,19 @@ bool Scanner::setOption(const Option& option, const QVariant& value) {
                                                : wordOf(d->type, value.toDouble());
     return sane_control_option(handle_, option.index, SANE_ACTION_SET_VALUE, &word, &info) ==
            SANE_STATUS_GOOD;
+}
+
+std::pair<double, double> Scanner::scanResolution() const {
+    double across = 0, down = 0, both = 0;
+    for (const Option& option : options()) {
+        if (option.unit != SANE_UNIT_DPI || (option.type != SANE_TYPE_INT && option.type != SANE_TYPE_FIXED))
+            continue;
+        const double value = option.value.toDouble();
+        if (option.name == SANE_NAME_SCAN_RESOLUTION) both = value;
+        if (option.name == SANE_NAME_SCAN_X_RESOLUTION) across = value;
+        if (option.name == SANE_NAME_SCAN_Y_RESOLUTION) down = value;
+    }
+    return {across > 0 ? across : both, down > 0 ? down : both};
 }
 
 bool Scanner::setOption(const QByteArray& name, const QVariant& value) {

@@ -1,6 +1,7 @@
 #include "raster/sanescan.h"
 
 #include "raster/codecs/codecsupport.h"
+#include "raster/imageresolution.h"
 
 #include <cstring>
 #include <mutex>
@@ -235,6 +236,7 @@ Failure Scanner::readFrame(std::vector<std::pair<FrameLayout, QByteArray>>& fram
 
 Failure Scanner::scan(DibImage& image, const std::function<void(int)>& progress, const ImageLimits& limits) {
     cancelled_ = false;
+    const auto [dpiX, dpiY] = scanResolution();
     std::vector<std::pair<FrameLayout, QByteArray>> frames;
     for (int frameNumber = 0; frameNumber < 3; ++frameNumber) {
         const SANE_Status started = sane_start(handle_);
@@ -250,7 +252,9 @@ Failure Scanner::scan(DibImage& image, const std::function<void(int)>& progress,
     // Ends the scan, as SANE asks after the last frame.
     sane_cancel(handle_);
     image = imageFromFrames(frames, limits);
-    return image.isNull() ? Failure::NoMemory : Failure::None;
+    if (image.isNull()) return Failure::NoMemory;
+    setResolutionDpi(image, dpiX, dpiY);
+    return Failure::None;
 }
 
 } // namespace sane

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <sane/sane.h>
@@ -82,11 +83,13 @@ class Scanner {
     std::vector<Option> options() const;
     bool setOption(const Option& option, const QVariant& value);
     bool setOption(const QByteArray& name, const QVariant& value);
+    // Dots per inch across and down as the options set them; 0 where the
+    // device offers no resolution.
+    std::pair<double, double> scanResolution() const;
 
-    // Scans one image. `progress` gets percentages (from the scanning thread);
-    // `cancel` from another thread stops the scan with Failure::Cancelled. The
-    // samples read may take twice the pixel memory `limits` allow, the image
-    // once.
+    // Scans one image, which knows the resolution it was scanned at. `progress` gets percentages (from the
+    // scanning thread); `cancel` from another thread stops the scan with Failure::Cancelled. The samples read
+    // may take twice the pixel memory `limits` allow, the image once.
     Failure scan(DibImage& image, const std::function<void(int)>& progress, const ImageLimits& limits = {});
     void cancel();
 

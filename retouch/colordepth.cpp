@@ -1,5 +1,6 @@
 #include "retouch/colordepth.h"
 
+#include "raster/imageresolution.h"
 #include "retouch/rowaccess.h"
 #include "retouch/rowsplit.h"
 
@@ -44,6 +45,7 @@ DibImage DepthUpTo(const DibImage& source, int bits, const ImageLimits& limits, 
     if (bits != 24 || source.isNull() || !source.hasPalette()) return {};
     DibImage target = newdib(source.width(), source.height(), 24, limits);
     if (!target.isNull()) {
+        copyResolution(source, target);
         switch (source.bitCount()) {
         case 1:
             expandRows<1>(source, target, limits.rowThreads, progress);

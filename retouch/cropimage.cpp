@@ -1,5 +1,7 @@
 #include "retouch/cropimage.h"
 
+#include "raster/imageresolution.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -48,6 +50,7 @@ DibImage cropImage(const DibImage& source, const PixelRegion& wanted, const Imag
         rows.reset();
         return {};
     }
+    copyResolution(source, result);
     rows.setRows(height);
     const int bits = source.bitCount();
     const int64_t rowBits = int64_t(width) * bits;

@@ -1,5 +1,6 @@
 #include "retouch/quarterturns.h"
 
+#include "raster/imageresolution.h"
 #include "retouch/rowaccess.h"
 #include "retouch/rowsplit.h"
 
@@ -163,17 +164,21 @@ template <int Bits> struct MirrorLeftRight {
     }
 };
 
-// The frame all four share: the new image with the source's colours, filled,
-// or null (with the bar back at 0) when it cannot be made.
+// The frame all four share: the new image with the source's colours and
+// resolution (across and down exchanged by a turn), filled, or null (with the bar back at 0) when it cannot
+// be made.
 template <typename Fill>
-DibImage transformed(const DibImage& source, int width, int height, const ImageLimits& limits,
-                     const ProgressFn& report, Fill fill) {
+DibImage transformed(const DibImage& source, bool turn, const ImageLimits& limits, const ProgressFn& report,
+                     Fill fill) {
+    const int width = turn ? source.height() : source.width();
+    const int height = turn ? source.width() : source.height();
     RowProgress progress(report, source.height());
     progress.reset();
     if (source.isNull()) return {};
     DibImage target =
         newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
     if (!target.isNull() && !fill(source, target, limits.rowThreads, progress)) target = DibImage();
+    if (!target.isNull()) copyResolution(source, target, turn);
     progress.reset();
     return target;
 }
@@ -181,20 +186,19 @@ DibImage transformed(const DibImage& source, int width, int height, const ImageL
 } // namespace
 
 DibImage rotateLeft(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
-    return transformed(source, source.height(), source.width(), limits, progress, byBitCount<TurnLeft>);
+    return transformed(source, true, limits, progress, byBitCount<TurnLeft>);
 }
 
 DibImage rotateRight(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
-    return transformed(source, source.height(), source.width(), limits, progress, byBitCount<TurnRight>);
+    return transformed(source, true, limits, progress, byBitCount<TurnRight>);
 }
 
 DibImage mirrorLeftRight(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
-    return transformed(source, source.width(), source.height(), limits, progress,
-                       byBitCount<MirrorLeftRight>);
+    return transformed(source, false, limits, progress, byBitCount<MirrorLeftRight>);
 }
 
 DibImage mirrorTopBottom(const DibImage& source, const ImageLimits& limits, const ProgressFn& progress) {
-    return transformed(source, source.width(), source.height(), limits, progress,
+    return transformed(source, false, limits, progress,
                        [](const DibImage& s, DibImage& t, int, RowProgress& p) {
                            const ConstRows from(s);
                            const Rows to(t);

@@ -5,6 +5,7 @@ RUN_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libjpeg-dev libgif-dev libtiff-dev libpng-dev libsane-dev sane-utils
+  libopencv-core-dev libopencv-imgproc-dev
   fonts-liberation2 fonts-dejavu-core
   qt6-translations-l10n
 )

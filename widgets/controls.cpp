@@ -2,10 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSpinBox>
 
 namespace {
@@ -85,4 +87,41 @@ QWidget* wheelControlOf(QWidget* widget) {
 void commitTypedValues(const QWidget& scope) {
     for (QAbstractSpinBox* spin : scope.findChildren<QAbstractSpinBox*>())
         spin->interpretText();
+}
+
+namespace {
+
+// The text beside a check box; a click on it ticks the box, as on the box's own text.
+class CheckBoxText : public QLabel {
+  public:
+    CheckBoxText(const QString& text, QCheckBox* box, QWidget* parent) : QLabel(text, parent), box_(box) {
+        setWordWrap(true);
+        setBuddy(box);
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+            box_->isEnabled())
+            box_->click();
+        QLabel::mouseReleaseEvent(event);
+    }
+
+  private:
+    QCheckBox* box_;
+};
+
+} // namespace
+
+QCheckBox* addWrappingCheckBox(QBoxLayout* layout, const char* name, const QString& text, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    auto* box = new QCheckBox(row);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(text);
+    rowLayout->addWidget(box, 0, Qt::AlignTop);
+    rowLayout->addWidget(new CheckBoxText(text, box, row), 1);
+    layout->addWidget(row);
+    return box;
 }

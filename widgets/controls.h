@@ -5,6 +5,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QCheckBox;
 class QDoubleSpinBox;
 class QSpinBox;
 class QWidget;
@@ -19,6 +20,10 @@ QDoubleSpinBox* makeRealSpinEdit(const char* name, double minimum, double maximu
                                  QWidget* parent);
 // A row "label [control] unit" added to `layout`.
 void addLabelledRow(QBoxLayout* layout, const QString& label, QWidget* control, const QString& unit = {});
+
+// A check box whose text breaks into lines where the panel is narrow (a
+// QCheckBox cuts it off); a click on the text ticks the box too.
+QCheckBox* addWrappingCheckBox(QBoxLayout* layout, const char* name, const QString& text, QWidget* parent);
 
 // The wheel changes `control` (a spin edit or combo box) only while it has
 // the keyboard focus, and never gives it the focus; otherwise the wheel passes it

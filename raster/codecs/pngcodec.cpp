@@ -115,6 +115,13 @@ bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, Decoding& d) {
 
     d.image = newdib(int(width), int(height), bits, entries ? table : nullptr, entries, limits);
     if (d.image.isNull()) png_error(png, "no memory");
+    png_uint_32 perMeterX = 0, perMeterY = 0;
+    int unit = PNG_RESOLUTION_UNKNOWN;
+    if (png_get_pHYs(png, info, &perMeterX, &perMeterY, &unit) && unit == PNG_RESOLUTION_METER &&
+        perMeterX <= INT32_MAX && perMeterY <= INT32_MAX) {
+        d.image.header().biXPelsPerMeter = int32_t(perMeterX);
+        d.image.header().biYPelsPerMeter = int32_t(perMeterY);
+    }
     d.rows.resize(height);
     if (kind == RowKind::Direct) {
         if (rowBytes > std::size_t(d.image.stride())) png_error(png, "unexpected row size");

@@ -1,6 +1,8 @@
 #include "raster/codecs/tiffcodec.h"
 
+#include "base/units.h"
 #include "raster/codecs/codecsupport.h"
+#include "raster/imageresolution.h"
 
 #include <tiffio.h>
 
@@ -164,6 +166,17 @@ DibImage readThroughRgba(TIFF* tiff, const TiffLayout& l, const ImageLimits& lim
     return image;
 }
 
+// Without a unit the numbers give only the pixels' aspect.
+void readResolution(TIFF* tiff, DibImage& image) {
+    float x = 0, y = 0;
+    uint16_t unit = RESUNIT_NONE;
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_RESOLUTIONUNIT, &unit);
+    if (!TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &x) || !TIFFGetField(tiff, TIFFTAG_YRESOLUTION, &y)) return;
+    if (unit == RESUNIT_INCH) setResolutionDpi(image, x, y);
+    if (unit == RESUNIT_CENTIMETER)
+        setResolutionDpi(image, x * units::kMmPerInch / 10, y * units::kMmPerInch / 10);
+}
+
 } // namespace
 
 DibImage decodeTiff(QByteArrayView bytes, const ImageLimits& limits) {
@@ -189,8 +202,10 @@ DibImage decodeTiff(QByteArrayView bytes, const ImageLimits& limits) {
                       (l.bits == 1 || l.bits == 2 || l.bits == 4 || l.bits == 8 || l.bits == 16);
     const bool rgb = !TIFFIsTiled(tiff.get()) && l.photometric == PHOTOMETRIC_RGB && l.samples == 3 &&
                      l.bits == 8 && l.planar == PLANARCONFIG_CONTIG;
-    return palette || grey || rgb ? readScanlines(tiff.get(), l, limits)
-                                  : readThroughRgba(tiff.get(), l, limits);
+    DibImage image = palette || grey || rgb ? readScanlines(tiff.get(), l, limits)
+                                            : readThroughRgba(tiff.get(), l, limits);
+    if (!image.isNull()) readResolution(tiff.get(), image);
+    return image;
 }
 
 namespace {

@@ -3,8 +3,10 @@
 #include "document/coverjob.h"
 #include "document/imagestep.h"
 #include "raster/imagefile.h"
+#include "raster/scanchoices.h"
 #include "raster/stretchdraw.h"
 #include "raster/ui/scancommands.h"
+#include "retouch/autocrop.h"
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
 #include "widgets/dragscroll.h"
@@ -12,6 +14,7 @@
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -41,6 +44,16 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
     SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
     leftControls()->addWidget(OpenBtn);
     leftControls()->addWidget(SaveBtn);
+    autoCropCheck =
+        addWrappingCheckBox(leftControls(), "autoCropCheck",
+                            QStringLiteral("Nach dem Scannen automatisch zuschneiden"), leftPanel());
+    autoCropCheck->setToolTip(QStringLiteral("Sucht nach dem Scannen die CD oder das Cover auf dem Bild und "
+                                             "schneidet es gerade aus"));
+    autoCropCheck->setChecked(readScanChoices(shell_.settingsFolder()).autoCropAfterScan);
+    connect(autoCropCheck, &QCheckBox::toggled, this, [this](bool on) {
+        if (!writeScanChoices(shell_.settingsFolder(), ScanChoices{on}))
+            shell_.showStatus(QStringLiteral("Die Einstellung konnte nicht gespeichert werden."));
+    });
 
     ZoomEd = makeSpinEdit("ZoomEd", 10, 500, 10, 100, leftPanel());
     addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd, QStringLiteral("%"));
@@ -81,7 +94,25 @@ void ScanPage::ScanButtonClick() {
 }
 
 void ScanPage::takeScannedImage(const ScannedImage& image) {
-    if (image) receiveImage(std::move(*image), Arrival::Scanned);
+    if (!image || image->isNull()) return;
+    receiveImage(std::move(*image), Arrival::Scanned);
+    if (autoCropCheck->isChecked()) autoCropScan();
+}
+
+void ScanPage::autoCropScan() {
+    const auto progress = [this](int percent) { shell_.showProgress(percent); };
+    const FoundObject found = findObject(job_.image(), shell_.imageLimits(), progress);
+    // Otherwise the whole scan stays; the user may cut it by hand.
+    if (!found.found()) {
+        shell_.showStatus(nothingFoundMessage());
+        return;
+    }
+    DibImage cut = cutOutObject(job_.image(), found, shell_.imageLimits(), progress);
+    if (cut.isNull()) {
+        shell_.showStatus(QStringLiteral("Für das Zuschneiden ist nicht genug Speicher frei."));
+        return;
+    }
+    replaceImageAsStep(job_, QStringLiteral("Automatisch zuschneiden"), std::move(cut), true);
 }
 
 void ScanPage::tellScanFailure(const QString& text) {

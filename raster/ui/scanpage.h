@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+class QCheckBox;
 class QMouseEvent;
 class QPushButton;
 class QSpinBox;
@@ -27,6 +28,7 @@ class ScanPage : public PageFrame {
     ImageButton* TSetupBtn = nullptr;
     QPushButton* OpenBtn = nullptr;
     QPushButton* SaveBtn = nullptr;
+    QCheckBox* autoCropCheck = nullptr; // kept in the settings folder
     QSpinBox* ZoomEd = nullptr;
     ScrollBox* ScanScrollBox = nullptr;
     PaintBox* ScanPaintBox = nullptr;
@@ -57,6 +59,9 @@ class ScanPage : public PageFrame {
     ScannerSession& scanner() { return scanner_; }
 
   private:
+    // With "Nach dem Scannen automatisch zuschneiden", a scan that has just
+    // arrived is cut to the disc or cover on it, as an undo step of its own.
+    void autoCropScan();
     void paintView(QPainter& painter);
     QSize viewSize() const;
     CoverJob& job_;

@@ -104,6 +104,9 @@ void RetouchPage::buildRetuschePopup() {
     RotRightBtn = addCommand(QStringLiteral("9&0° nach rechts rotieren"),
                              QStringLiteral("Rotiert das Bild um 90° nach rechts"), "RotRightBtn",
                              &RetouchPage::RotRightBtnClick);
+    turnByAngleAction = addCommand(QStringLiteral("&Drehen um Winkel..."),
+                                   QStringLiteral("Dreht das Bild um einen beliebigen Winkel"),
+                                   "turnByAngleAction", &RetouchPage::turnByAngle);
     RetuschePopup->addSeparator();
     FlipHBtn = addCommand(QStringLiteral("&Horizontal spiegeln"),
                           QStringLiteral("Spiegelt das Bild an einer horizontalen Achse"), "FlipHBtn",
@@ -115,6 +118,10 @@ void RetouchPage::buildRetuschePopup() {
     SchnittBtn = addCommand(QStringLiteral("&Rand abschneiden"),
                             QStringLiteral("Schneidet den Rand ab, und läßt das markierte Stück übrig"),
                             "SchnittBtn", &RetouchPage::SchnittBtnClick);
+    autoCropAction =
+        addCommand(QStringLiteral("&Automatisch zuschneiden"),
+                   QStringLiteral("Sucht die CD oder das Cover auf dem Bild und schneidet es gerade aus"),
+                   "autoCropAction", &RetouchPage::autoCrop);
 }
 
 QToolButton* RetouchPage::makeMenuButton(const char* name, const QString& caption, const QString& hint,

@@ -36,6 +36,8 @@ class RetouchPage : public PageFrame {
     QAction* FlipHBtn = nullptr;
     QAction* FlipVBtn = nullptr;
     QAction* SchnittBtn = nullptr;
+    QAction* turnByAngleAction = nullptr;
+    QAction* autoCropAction = nullptr;
     QSpinBox* ZoomEd2 = nullptr;
     ScrollBox* RetuschScrollBox = nullptr;
     PaintBox* RetuschPaint = nullptr;
@@ -62,6 +64,9 @@ class RetouchPage : public PageFrame {
     void FlipHBtnClick();
     void FlipVBtnClick();
     void SchnittBtnClick();
+    // "Drehen um Winkel..." and "Automatisch zuschneiden" (autocropcommands.cpp).
+    void turnByAngle();
+    void autoCrop();
 
     // The effect menu (effectmenu.cpp): one item per filter of the table.
     void buildEffectMenu();

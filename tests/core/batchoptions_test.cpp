@@ -168,3 +168,16 @@ TEST(BatchOptions, SaveJobIsAnOutputOfItsOwn) {
     EXPECT_FALSE(both.options);
     EXPECT_TRUE(both.error.contains(QStringLiteral("--save-job"))) << both.error.toStdString();
 }
+
+TEST(BatchOptions, TheImageCanBeCutTurnedOrOnlyLookedAt) {
+    const ParsedCommandLine cut =
+        parse({"--image", "scan.jpg", "--auto-crop", "--rotate", "-12,5", "-o", "x.pdf"});
+    ASSERT_TRUE(cut.options);
+    EXPECT_TRUE(cut.options->autoCrop);
+    EXPECT_EQ(cut.options->rotateDegrees, -12.5);
+    // --detect is an output of its own, like --info.
+    EXPECT_TRUE(parse({"--image", "scan.jpg", "--detect"}).options->detect);
+    const ParsedCommandLine steep = parse({"--image", "scan.jpg", "--rotate", "181", "-o", "x.pdf"});
+    EXPECT_FALSE(steep.options);
+    EXPECT_TRUE(steep.error.contains(QStringLiteral("--rotate"))) << steep.error.toStdString();
+}

@@ -7,8 +7,12 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "print/printrun.h"
+#include "raster/imagefile.h"
+#include "raster/imageresolution.h"
+#include "support/syntheticscan.h"
 #include "support/testimages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -273,4 +277,62 @@ TEST_F(BatchTest, AFormatWithoutLabelAreaSaysSoAndPrintsNothing) {
               QStringLiteral("Das Etikett des gewählten Papierformats \"Flach\" hat keine Fläche: seine "
                              "Breite oder Höhe ist 0 mm. Es wurde nichts gedruckt.\n"));
     EXPECT_FALSE(QFile::exists(path("never.pdf")));
+}
+
+TEST_F(BatchTest, AutoCropCutsOutTheDiscAndDetectTellsWhereItLies) {
+    SyntheticScan disc;
+    disc.noise = 3;
+    QFile scan(path("scan.jpg"));
+    ASSERT_TRUE(scan.open(QIODevice::WriteOnly));
+    scan.write(encodeImage(makeSyntheticScan(disc), ImageFileFormat::Jpg));
+    scan.close();
+
+    BatchRun run = batch({"--image", "scan.jpg", "--detect"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject found = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_EQ(found["kind"].toString(), QStringLiteral("disc"));
+    EXPECT_NEAR(found["centreMm"]["x"].toDouble(), disc.centreXMm, 0.3);
+    EXPECT_NEAR(found["centreMm"]["y"].toDouble(), disc.centreYMm, 0.3);
+    EXPECT_NEAR(found["sizeMm"]["width"].toDouble(), 120, 0.5);
+    EXPECT_NEAR(found["size"]["width"].toDouble(), 120 / 25.39995 * 150, 3);
+    EXPECT_EQ(found["angleDeg"].toDouble(), 0);
+
+    // No paper format is needed to keep the cut disc for the window; turned, it is still square.
+    run = batch({"--image", "scan.jpg", "--auto-crop", "--rotate", "90", "--paper-file", path("none.dat"),
+                 "--save-job", path("disc.cov")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const cover::ReadResult saved = cover::readCoverFile(path("disc.cov"));
+    ASSERT_EQ(saved.status, cover::ReadStatus::Ok);
+    EXPECT_NEAR(saved.document.image.width(), 709, 1);
+    EXPECT_EQ(saved.document.image.height(), saved.document.image.width());
+    EXPECT_NEAR(resolutionDpiX(saved.document.image).value_or(0), 150, 0.5);
+    ASSERT_TRUE(saved.document.printSettings);
+    EXPECT_FALSE(saved.document.printSettings->paper);
+
+    // One command copies a disc onto a sheet of labels.
+    if (QDir(QStringLiteral("/usr/share/libglabels-3.0/templates")).exists()) {
+        run = batch({"--image", "scan.jpg", "--auto-crop", "--template", "Zweckform 3654", "--copies", "2",
+                     "-o", path("cd.pdf")});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(QFile::exists(path("cd.pdf")));
+    }
+}
+
+TEST_F(BatchTest, AutoCropOnAnEmptyBedSaysSoAndWritesNothing) {
+    SyntheticScan empty;
+    empty.object = SyntheticScan::Object::None;
+    QFile scan(path("empty.png"));
+    ASSERT_TRUE(scan.open(QIODevice::WriteOnly));
+    scan.write(encodeImage(makeSyntheticScan(empty), ImageFileFormat::Png));
+    scan.close();
+    const QString nothing = QStringLiteral("Auf dem Bild wurde keine CD und kein Cover gefunden.\n");
+    BatchRun run = batch(
+        {"--image", "empty.png", "--auto-crop", "--paper-file", path("paper.dat"), "-o", path("never.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, nothing);
+    EXPECT_FALSE(QFile::exists(path("never.pdf")));
+    run = batch({"--image", "empty.png", "--detect"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, nothing);
+    EXPECT_EQ(run.out, QString());
 }

@@ -47,11 +47,13 @@ TEST_F(RetouchPageTest, RetuscheMenuHoldsTheCommandsInOrderWithSeparators) {
         {"", ""},
         {"&90° nach links rotieren", "Rotiert das Bild um 90° nach links"},
         {"9&0° nach rechts rotieren", "Rotiert das Bild um 90° nach rechts"},
+        {"&Drehen um Winkel...", "Dreht das Bild um einen beliebigen Winkel"},
         {"", ""},
         {"&Horizontal spiegeln", "Spiegelt das Bild an einer horizontalen Achse"},
         {"&Vertikal spiegeln", "Spiegelt das Bild an einer vertikalen Achse"},
         {"", ""},
         {"&Rand abschneiden", "Schneidet den Rand ab, und läßt das markierte Stück übrig"},
+        {"&Automatisch zuschneiden", "Sucht die CD oder das Cover auf dem Bild und schneidet es gerade aus"},
     };
     const auto actions = page->RetuschePopup->actions();
     ASSERT_EQ(actions.size(), qsizetype(expected.size()));

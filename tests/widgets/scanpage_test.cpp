@@ -1,5 +1,6 @@
 // The "Scannen" page: opening and saving image files, the zoom, drag-scrolling,
-// and a scan from SANE's test device arriving as the current image.
+// and a scan from SANE's test device arriving as the current image; a disc
+// served by SANE's pnm device cut out as it arrives.
 
 #include "document/jobhistory.h"
 #include "raster/imagefile.h"
@@ -9,6 +10,7 @@
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"
 #include "support/sanetestdir.h"
+#include "support/syntheticscan.h"
 #include "support/testimages.h"
 #include "widgets/imagebutton.h"
 #include "widgets/scrollbox.h"
@@ -18,6 +20,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -180,6 +183,45 @@ TEST_F(ScanPageSaneTest, AScanFromTheTestDeviceArrivesAsTheCurrentImage) {
     EXPECT_EQ(form->job.region(),
               (MarkedRegion{0, 0, form->job.image().width(), form->job.image().height()}));
     EXPECT_EQ(page().ScanPaintBox->size(), QSize(form->job.image().width(), form->job.image().height()));
+    EXPECT_EQ(form->job.history().stack().undoText(), QStringLiteral("Scannen"));
+}
+
+// The picture as a binary PPM file, what the pnm device reads.
+QByteArray ppmOf(const DibImage& image) {
+    QByteArray ppm = QStringLiteral("P6\n%1 %2\n255\n").arg(image.width()).arg(image.height()).toLatin1();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const uint8_t* p = image.rowFromTop(y) + 3 * x;
+            ppm.append(char(p[2])).append(char(p[1])).append(char(p[0]));
+        }
+    return ppm;
+}
+
+TEST_F(ScanPageSaneTest, WithTheCheckBoxAScannedDiscArrivesCutOut) {
+    SyntheticScan bed;
+    bed.noise = 3;
+    QFile picture(file(QStringLiteral("bed.ppm")));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write(ppmOf(makeSyntheticScan(bed)));
+    picture.close();
+    QTest::mouseClick(page().autoCropCheck, Qt::LeftButton);
+    page().scanner().chooseDevice("pnm:0");
+    dialogs.answerModal([&](QDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        name->selectAll();
+        QTest::keyClicks(name, picture.fileName());
+        dialog.findChild<QComboBox*>(QStringLiteral("resolution"))->setCurrentText(QStringLiteral("150 dpi"));
+        return int(QDialog::Accepted);
+    });
+    page().ScanBtn->clicked();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scanning(); }, 20000));
+    QTest::qWait(1);
+    // 120 mm at the 150 dpi the device reported.
+    EXPECT_NEAR(form->job.image().width(), 709, 1);
+    EXPECT_EQ(form->job.image().height(), form->job.image().width());
+    EXPECT_EQ(form->job.history().stack().undoText(), QStringLiteral("Automatisch zuschneiden"));
+    form->job.history().stack().undo();
+    EXPECT_EQ(form->job.image().width(), 886);
     EXPECT_EQ(form->job.history().stack().undoText(), QStringLiteral("Scannen"));
 }
 
