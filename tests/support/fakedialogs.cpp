@@ -70,10 +70,7 @@ MsgAnswer FakeDialogs::message(const QString& text, const QString& caption, MsgB
                                MsgIcon icon) {
     messages.push_back({text, caption, buttons, icon});
     const auto step = take(Kind::Message, QStringLiteral("message box \"%1\" (%2)").arg(text, caption));
-    if (step) return step->message;
-    return buttons == MsgButtons::YesNo ? MsgAnswer::No
-           : buttons == MsgButtons::Ok  ? MsgAnswer::Ok
-                                        : MsgAnswer::Cancel;
+    return step ? step->message : unscriptedAnswer(buttons);
 }
 
 std::optional<FileAnswer> FakeDialogs::openFile(const FileRequest& request) {

@@ -3,6 +3,7 @@
 // answer; an interaction of another kind, or one with nothing scripted, fails
 // the test. Every question is recorded.
 
+#include "support/fakemessages.h"
 #include "widgets/dialogs.h"
 
 #include <deque>
@@ -12,12 +13,7 @@
 
 class FakeDialogs final : public Dialogs {
   public:
-    struct Message {
-        QString text;
-        QString caption;
-        MsgButtons buttons;
-        MsgIcon icon;
-    };
+    using Message = FakeMessages::Message;
 
     ~FakeDialogs() override;
 
