@@ -52,6 +52,17 @@ void FakeDialogs::answerModal(std::function<int(QDialog&)> script) {
     script_.push_back(std::move(step));
 }
 
+void FakeDialogs::startOver() {
+    script_.clear();
+    messages.clear();
+    fileRequests.clear();
+    colorRequests.clear();
+    fontRequests.clear();
+    openedAddresses.clear();
+    modalDialogs.clear();
+    printerSetups = 0;
+}
+
 std::optional<FakeDialogs::Step> FakeDialogs::take(Kind kind, const QString& what) {
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << what.toStdString();

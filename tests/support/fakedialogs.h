@@ -27,6 +27,8 @@ class FakeDialogs final : public Dialogs {
     // Runs `script` on the dialog instead of showing it; its return is the result.
     void answerModal(std::function<int(QDialog&)> script);
     bool scriptDone() const { return script_.empty(); }
+    // Forgets the script and what was asked, for a test that starts over.
+    void startOver();
 
     // --- what was asked ----------------------------------------------------------
     std::vector<Message> messages;
