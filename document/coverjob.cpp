@@ -12,7 +12,7 @@ bool samePaper(const std::optional<PaperType>& a, const std::optional<PaperType>
 }
 } // namespace
 
-CoverJob::CoverJob(QObject* parent) : QObject(parent), history_(std::make_unique<JobHistory>(*this)) {}
+CoverJob::CoverJob(QObject* parent) : QObject(parent), history_(std::make_unique<JobHistory>()) {}
 
 CoverJob::~CoverJob() {
     history_.reset();

@@ -2,6 +2,7 @@
 
 #include "base/units.h"
 #include "document/coverjob.h"
+#include "document/valuesteps.h"
 #include "paper/papercatalogue.h"
 #include "paper/paperfile.h"
 #include "paper/templatedatabase.h"
@@ -285,7 +286,7 @@ void PlacementPage::ZoomEd3Change() {
 }
 
 void PlacementPage::BreitEdChange() {
-    job_.setPlacement(placementValues());
+    setPlacementAsStep(job_, placementValues());
 }
 
 void PlacementPage::paintView(QPainter& painter) {

@@ -3,7 +3,7 @@
 #include "print/sheetpreview.h"
 
 #include "document/coverjob.h"
-#include "document/jobhistory.h"
+#include "document/valuesteps.h"
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printfile.h"
@@ -116,7 +116,7 @@ void PrintPage::buildJobControls() {
 }
 
 void PrintPage::ClipCBClick() {
-    job_.setPrintValues(jobValues());
+    setPrintValuesAsStep(job_, jobValues());
     VPaint->update();
 }
 
@@ -161,8 +161,7 @@ void PrintPage::applyCorrections(const PaperType& paper) {
     const QSignalBlocker quietPage(PageEd);
     UsedED->setValue(corrected.used);
     PageEd->setValue(corrected.sheet);
-    // The sheet's limits, not the user, changed these values.
-    const JobHistory::Unrecorded programsOwnChange(job_.history());
+    // The sheet's limits, not the user, changed these values: no step.
     job_.setPrintValues(jobValues());
 }
 
@@ -216,15 +215,15 @@ void PrintPage::paintSheet(QPainter& painter) {
 }
 
 void PrintPage::UsedEDChange() {
-    job_.setPrintValues(jobValues());
+    setPrintValuesAsStep(job_, jobValues());
     VPaintPaint();
 }
 void PrintPage::KopiesEDChange() {
-    job_.setPrintValues(jobValues());
+    setPrintValuesAsStep(job_, jobValues());
     VPaintPaint();
 }
 void PrintPage::PageEdChange() {
-    job_.setPrintValues(jobValues());
+    setPrintValuesAsStep(job_, jobValues());
     VPaintPaint();
 }
 void PrintPage::ZoomEd4Change() {
