@@ -15,8 +15,11 @@ unsigned changedFields(const PlacementValues& a, const PlacementValues& b) {
 }
 
 unsigned changedFields(const PrintValues& a, const PrintValues& b) {
-    return unsigned(a.used != b.used) | unsigned(a.copies != b.copies) << 1 |
-           unsigned(a.sheet != b.sheet) << 2 | unsigned(a.clipToShape != b.clipToShape) << 3;
+    const unsigned fields = unsigned(a.used != b.used) | unsigned(a.copies != b.copies) << 1 |
+                            unsigned(a.sheet != b.sheet) << 2 | unsigned(a.clipToShape != b.clipToShape) << 3;
+    // The job brings the shown sheet back when fewer sheets are used: that is
+    // part of the change of used positions or copies, not a change of its own.
+    return fields & 3u ? fields & ~4u : fields;
 }
 
 QString stepName(const PlacementValues& before, const PlacementValues& after) {
