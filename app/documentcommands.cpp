@@ -123,24 +123,19 @@ bool TMainForm::OpenFile(const QString& fileName) {
 }
 
 void TMainForm::restorePrintSettings(const PrintSettings& settings) {
-    if (settings.paper) {
-        const QString name = settings.paper->displayName();
-        switch (placementPage->selectFormat(*settings.paper, settings.shape)) {
-        case PlacementPage::FormatFound::InCatalogue:
-            break;
-        case PlacementPage::FormatFound::Added:
-            shell_.showStatus(QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
-            break;
-        case PlacementPage::FormatFound::AddedNotSaved:
-            shell_.showStatus(
-                QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert")
-                    .arg(name));
-            break;
-        }
+    const QString name = settings.paper ? settings.paper->displayName() : QString();
+    switch (cover::installPrintSettings(settings, shell_.paperCatalogue(), job)) {
+    case PaperCatalogue::Found::InCatalogue:
+        break;
+    case PaperCatalogue::Found::Added:
+        shell_.showStatus(QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
+        break;
+    case PaperCatalogue::Found::AddedNotSaved:
+        shell_.showStatus(
+            QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert")
+                .arg(name));
+        break;
     }
-    // After the format: choosing one sets its own clip choice.
-    job.setPlacement(settings.placement);
-    job.setPrintValues(settings.values);
 }
 
 void TMainForm::sendProgress(int percent) {

@@ -14,8 +14,11 @@ unsigned changedFields(const PlacementValues& a, const PlacementValues& b) {
 }
 
 unsigned changedFields(const PrintValues& a, const PrintValues& b) {
-    return unsigned(a.used != b.used) | unsigned(a.copies != b.copies) << 1 |
-           unsigned(a.sheet != b.sheet) << 2 | unsigned(a.clipToShape != b.clipToShape) << 3;
+    const unsigned fields = unsigned(a.used != b.used) | unsigned(a.copies != b.copies) << 1 |
+                            unsigned(a.sheet != b.sheet) << 2 | unsigned(a.clipToShape != b.clipToShape) << 3;
+    // The job brings the shown sheet back when fewer sheets are used: that is
+    // part of the change of used positions or copies, not a change of its own.
+    return fields & 3u ? fields & ~4u : fields;
 }
 
 QString stepName(const PlacementValues& before, const PlacementValues& after) {
@@ -97,5 +100,8 @@ void setPlacementAsStep(CoverJob& job, const PlacementValues& values) {
 }
 
 void setPrintValuesAsStep(CoverJob& job, const PrintValues& values) {
-    pushValues(job, job.printValues(), values, {&CoverJob::setPrintValues, MergePrintValues, 8u});
+    // The step holds what the job will keep: a value the sheet brings back to
+    // where it was is no step at all.
+    const PrintValues kept = job.withinSheet(values);
+    pushValues(job, job.printValues(), kept, {&CoverJob::setPrintValues, MergePrintValues, 8u});
 }
