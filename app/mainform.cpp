@@ -16,6 +16,7 @@
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
+#include "widgets/pageframe.h"
 #include "widgets/pictures.h"
 #include "widgets/progresspanel.h"
 #include "widgets/scrollbox.h"
@@ -228,19 +229,8 @@ void TMainForm::StatusBar1DrawPanel(const WinRect& rect) {
 }
 
 ScrollBox* TMainForm::shownScrollBox() const {
-    switch (PageControl2->currentIndex()) {
-    case 0:
-        return scanPage->ScanScrollBox;
-    case 1:
-        return retouchPage->RetuschScrollBox;
-    case 2:
-        return annotationPage->ScrollBox1;
-    case 3:
-        return placementPage->ScrollBox2;
-    case 4:
-        return printPage->ScrollBox3;
-    }
-    return nullptr;
+    const auto* page = qobject_cast<const PageFrame*>(PageControl2->currentWidget());
+    return page ? page->scrollBox() : nullptr;
 }
 
 void TMainForm::FormMouseWheelDown() {
