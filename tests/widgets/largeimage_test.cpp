@@ -8,7 +8,9 @@
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
 #include "raster/ui/scanpage.h"
+#include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
+#include "retouch/ui/retouchview.h"
 #include "support/mainformfixture.h"
 #include "widgets/scrollbox.h"
 
