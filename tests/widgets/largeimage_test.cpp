@@ -3,6 +3,7 @@
 // unpacks, copies or scales the whole picture.
 
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
