@@ -170,7 +170,7 @@ void TMainForm::buildPages() {
     PageControl2->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
     PageControl2->setCurrentIndex(0);
     // The retouch page's "Datei" menu saves the image as the scan page does.
-    connect(retouchPage->SpeichernUnter1, &QAction::triggered, scanPage, &ScanPage::SaveBtnClick);
+    connect(retouchPage, &RetouchPage::saveImageRequested, scanPage, &ScanPage::SaveBtnClick);
 }
 
 // The pages follow the job's signals: the batch lets each see the start-up

@@ -25,6 +25,7 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     DateiPopup->setToolTipsVisible(true);
     SpeichernUnter1 = DateiPopup->addAction(QStringLiteral("&Speichern unter..."));
     SpeichernUnter1->setToolTip(QStringLiteral("Bild in einer Datei speichern"));
+    connect(SpeichernUnter1, &QAction::triggered, this, &RetouchPage::saveImageRequested);
     EffektPopup = new QMenu(this);
     EffektPopup->setObjectName(QStringLiteral("EffektPopup"));
     EffektPopup->setToolTipsVisible(true);

@@ -70,6 +70,11 @@ class RetouchPage : public PageFrame {
     // Where a menu button opens its menu: directly below it, in screen coordinates.
     static QPoint menuPosition(const QWidget* button);
 
+  signals:
+    // "Speichern unter..." of the "Datei" menu: the image is saved as the scan
+    // page saves it.
+    void saveImageRequested();
+
   private:
     QToolButton* makeMenuButton(const char* name, const QString& caption, const QString& hint, QMenu* menu);
     QAction* addCommand(const QString& caption, const QString& hint, const char* name,
