@@ -16,6 +16,7 @@
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
+#include "widgets/pageframe.h"
 #include "widgets/pictures.h"
 #include "widgets/progresspanel.h"
 #include "widgets/scrollbox.h"
@@ -173,7 +174,7 @@ void TMainForm::buildPages() {
     PageControl2->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
     PageControl2->setCurrentIndex(0);
     // The retouch page's "Datei" menu saves the image as the scan page does.
-    connect(retouchPage->SpeichernUnter1, &QAction::triggered, scanPage, &ScanPage::SaveBtnClick);
+    connect(retouchPage, &RetouchPage::saveImageRequested, scanPage, &ScanPage::SaveBtnClick);
 }
 
 // The pages follow the job's signals: the batch lets each see the start-up
@@ -233,19 +234,8 @@ void TMainForm::StatusBar1DrawPanel(const WinRect& rect) {
 }
 
 ScrollBox* TMainForm::shownScrollBox() const {
-    switch (PageControl2->currentIndex()) {
-    case 0:
-        return scanPage->ScanScrollBox;
-    case 1:
-        return retouchPage->RetuschScrollBox;
-    case 2:
-        return annotationPage->ScrollBox1;
-    case 3:
-        return placementPage->ScrollBox2;
-    case 4:
-        return printPage->ScrollBox3;
-    }
-    return nullptr;
+    const auto* page = qobject_cast<const PageFrame*>(PageControl2->currentWidget());
+    return page ? page->scrollBox() : nullptr;
 }
 
 void TMainForm::FormMouseWheelDown() {

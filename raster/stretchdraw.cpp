@@ -41,6 +41,9 @@ QRect topDown(const QRect& dibSource, int imageHeight) {
             dibSource.height()};
 }
 
+// The row scalers: only the visible block of the destination is computed, its
+// rows read straight from the image (SrcTop counts rows from the top); 1- and
+// 4-bit images are read in place, never unpacked as a whole.
 void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
               int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
     if (DestWidth <= 0 || DestHeight <= 0 || SrcWidth <= 0 || SrcHeight <= 0) return;
@@ -244,15 +247,9 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
     const int bits = image.bitCount();
     if (bits == 24 && dc.context().screenColorDepth <= 8 && Halftone) {
         halftoneAndDraw(dc, r, image, Rop);
-    } else if (bits == 24 && !isPrinter) {
-        DrawDibRows24(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
-                      r.SrcWidth, r.SrcHeight, Rop);
-    } else if (bits == 8 && !isPrinter) {
-        DrawDibRows8(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
-                     r.SrcWidth, r.SrcHeight, Rop);
-    } else if ((bits == 4 || bits == 1) && !isPrinter) {
-        DrawDibRowsPacked(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight,
-                          r.SrcWidth, r.SrcHeight, Rop);
+    } else if ((bits == 24 || bits == 8 || bits == 4 || bits == 1) && !isPrinter) {
+        drawRows(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight, r.SrcWidth,
+                 r.SrcHeight, Rop);
     } else {
         bool acceptsDibs = dc.acceptsDibs();
         const bool ok = dc.stretchDibits(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), image,
@@ -266,24 +263,6 @@ void drawWholeDib(QPainter& dc, const DrawContext& context, const QRect& dest, c
                   bool halftone) {
     StretchDrawDib(dc, context, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
                    image.height(), halftone);
-}
-
-void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                   int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
-    if (image.bitCount() != 24) return;
-    drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
-}
-
-void DrawDibRows8(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
-                  int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
-    if (image.bitCount() != 8) return;
-    drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
-}
-
-void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                       int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
-    if (image.bitCount() != 4 && image.bitCount() != 1) return;
-    drawRows(dc, X, Y, DestWidth, DestHeight, image, SrcX, SrcTop, SrcWidth, SrcHeight, rop);
 }
 
 DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,

@@ -94,15 +94,6 @@ struct StretchRects {
 };
 StretchRects clipToImage(StretchRects r, int W, int H);
 
-// The row scalers (SrcTop counts rows from the top of the image).
-void DrawDibRows24(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                   int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
-void DrawDibRows8(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
-                  int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
-// 1- and 4-bit images, read in place: never unpacked as a whole.
-void DrawDibRowsPacked(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                       int SrcX, int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop = SRCCOPY);
-
 // The first fallback's scaler: nearest neighbour with both end points aligned,
 // rows counted from the bottom like the source's (SrcY from the bottom row).
 // A destination one pixel wide or high takes the first source column or row.

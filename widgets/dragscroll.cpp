@@ -14,10 +14,10 @@ void DragScroll::mouseDown(ScrollBox& box, QPoint position, bool takeFocus) {
 void DragScroll::mouseMove(ScrollBox& box, QPoint position) {
     if (!active) return;
     // Each position is held between 0 and its range − 1, the range being the
-    // extent of the paint box; the scroll box itself then keeps it within what
-    // can be scrolled.
-    const int horizontalRange = box.paintBox()->width();
-    const int verticalRange = box.paintBox()->height();
+    // extent of the view; the scroll box itself then keeps it within what can
+    // be scrolled.
+    const int horizontalRange = box.view()->width();
+    const int verticalRange = box.view()->height();
     const int horizontal =
         std::clamp(box.horizontalPosition() + (x - position.x()), 0, std::max(0, horizontalRange - 1));
     const int vertical =

@@ -10,12 +10,12 @@ class ScrollBox;
 
 struct DragScroll {
     bool active = false;
-    int x = 0, y = 0; // mouse position at the press, paint box pixels
+    int x = 0, y = 0; // mouse position at the press, view pixels
 
     // Button down: the drag begins; the scroll box takes the focus unless told not to.
     void mouseDown(ScrollBox& box, QPoint position, bool takeFocus = true);
     // While dragging, scrolls by the distance from the pressed point. The
-    // paint box moves with the content, so the pressed point is never updated.
+    // view moves with the content, so the pressed point is never updated.
     void mouseMove(ScrollBox& box, QPoint position);
     void mouseUp() { active = false; }
 };

@@ -1,6 +1,7 @@
 #include "widgets/pageframe.h"
 
 #include "widgets/pictures.h"
+#include "widgets/scrollbox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,4 +104,8 @@ PageFrame::PageFrame(const QString& headerCaption, const QString& title, const Q
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("content"));
     body->addWidget(content_, 1);
+}
+
+ScrollBox* PageFrame::scrollBox() const {
+    return content_->findChild<ScrollBox*>(QString(), Qt::FindDirectChildrenOnly);
 }

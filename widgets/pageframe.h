@@ -8,6 +8,7 @@
 
 class QLabel;
 class QVBoxLayout;
+class ScrollBox;
 
 namespace pagecolors {
 inline QColor header() {
@@ -34,6 +35,9 @@ class PageFrame : public QWidget {
     // Layout for the page's controls inside the left panel, above the picture.
     QVBoxLayout* leftControls() const { return leftControls_; }
     QWidget* content() const { return content_; }
+    // The scroll box the page shows its view in, placed in content(); the
+    // window's mouse wheel scrolls it.
+    ScrollBox* scrollBox() const;
 
   private:
     QLabel* header_ = nullptr;

@@ -46,9 +46,16 @@ ScrollBox::ScrollBox(QWidget* parent) : QScrollArea(parent), paintBox_(new Paint
     verticalScrollBar()->setSingleStep(20);
 }
 
+void ScrollBox::setView(QWidget* view) {
+    // The scroll area deletes the widget it showed.
+    paintBox_ = nullptr;
+    setWidget(view);
+}
+
 bool ScrollBox::setPaintBoxSize(int width, int height) {
-    if (paintBox_->width() == width && paintBox_->height() == height) return false;
-    paintBox_->resize(width, height);
+    QWidget* shown = view();
+    if (shown->width() == width && shown->height() == height) return false;
+    shown->resize(width, height);
     return true;
 }
 

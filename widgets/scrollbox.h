@@ -1,7 +1,7 @@
 #pragma once
-// A scroll box in the application-workspace colour holding a paint box at its
-// top-left corner. The paint box is a plain surface: whoever owns it paints
-// it and handles its mouse.
+// A scroll box in the application-workspace colour holding a view at its
+// top-left corner: a widget of its own set with setView(), or else a paint box,
+// a plain surface whose owner paints it and handles its mouse.
 //
 // The mouse wheel is handled by the main window for the page shown (20 pixels
 // per notch), so the scroll box does not scroll on the wheel by itself.
@@ -30,8 +30,12 @@ class ScrollBox : public QScrollArea {
     Q_OBJECT
   public:
     explicit ScrollBox(QWidget* parent = nullptr);
+    // Shows `view` in place of the paint box, which goes.
+    void setView(QWidget* view);
+    QWidget* view() const { return widget(); }
+    // Null once a view of its own was set.
     PaintBox* paintBox() const { return paintBox_; }
-    // Resizes the paint box; returns true when its size changed.
+    // Resizes the view; returns true when its size changed.
     bool setPaintBoxSize(int width, int height);
     // The scroll positions and the largest position of each direction.
     int horizontalPosition() const;

@@ -5,6 +5,7 @@
 #include "document/objectstep.h"
 #include "objects/ui/annotationeditor.h"
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 #include "widgets/dialogs.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
@@ -25,7 +26,8 @@ AnnotationTool AnnotationPage::currentTool() const {
 }
 
 void AnnotationPage::repaintView() {
-    // Composed at once, so the panel follows even while another page is shown.
+    // The panel follows the objects even while another page is shown.
+    CheckAllPanelOptions();
     editor->PaintBox1Paint();
 }
 

@@ -5,12 +5,10 @@
 #include "document/objectstep.h"
 #include "objects/textobject.h"
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 #include "objects/ui/objectmenu.h"
 #include "objects/ui/textdialog.h"
 #include "objects/ui/texteffectsdialog.h"
-#include "print/drawvcart.h"
-#include "raster/devicecanvas.h"
-#include "raster/stretchdraw.h"
 #include "widgets/dialogs.h"
 #include "widgets/historyentries.h"
 #include "widgets/scrollbox.h"
@@ -19,7 +17,6 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 
 #include <cmath>
@@ -71,72 +68,7 @@ ViewScale AnnotationEditor::viewScale() const {
 // --- painting ---------------------------------------------------------------
 
 void AnnotationEditor::PaintBox1Paint() {
-    composedForPaint_ = compose(true);
-    page_.PaintBox1->update();
-}
-
-bool AnnotationEditor::compose(bool resizeAtOnce) {
-    page_.CheckAllPanelOptions();
-    if (zoomInProgress) return false;
-    const DibImage& image = job_.image();
-    const double perPixel = job_.unitsPerScreenPixel();
-    const double zoom = job_.viewZoom();
-    const int W = units::trunc32(image.width() * job_.imagePixelSize() * zoom / perPixel);
-    const int H = units::trunc32(image.height() * job_.imagePixelSize() * zoom / perPixel);
-    if (W <= 0 || H <= 0) return false;
-    if (page_.PaintBox1->size() != QSize(W, H)) {
-        if (!resizeAtOnce) {
-            // Not from inside a paint event: the resize brings a new one.
-            QMetaObject::invokeMethod(
-                this, [this, W, H] { page_.ScrollBox1->setPaintBoxSize(W, H); }, Qt::QueuedConnection);
-            return false;
-        }
-        page_.ScrollBox1->setPaintBoxSize(W, H);
-    }
-    // Only the part of the view inside the scroll box is composed: a zoomed
-    // view of a large image would not fit into memory as one picture.
-    composedArea_ = visibleViewArea();
-    if (composedArea_.isEmpty()) return false;
-    // Composed in the screen's own pixels, so that a scale factor shows it sharp.
-    const qreal ratio = page_.PaintBox1->devicePixelRatio();
-    QImage& picture = page_.annotationBitmap;
-    if (picture.devicePixelRatio() != ratio || picture.size() != devicePixelSize(composedArea_.size(), ratio))
-        picture = deviceCanvas(composedArea_.size(), ratio, shell_.imageLimits());
-    if (picture.isNull()) return false;
-    picture.fill(Qt::white);
-    QPainter canvas(&picture);
-    canvas.translate(-composedArea_.topLeft());
-    drawWholeDib(canvas, shell_.screenDrawing(), QRect(0, 0, W, H), image, true);
-    const int dpi = shell_.screen().logicalDpiX;
-    DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(),
-              LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
-    markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());
-    return true;
-}
-
-QRect AnnotationEditor::visibleViewArea() const {
-    const PaintBox& view = *page_.PaintBox1;
-    return QRect(-view.pos(), page_.ScrollBox1->viewport()->size()) & view.rect();
-}
-
-void AnnotationEditor::paintEvent(QPainter& painter, const QRect& exposed) {
-    // While dragging, the picture holds the outline at the mouse and is shown
-    // as it is; the page is composed again on release.
-    const bool current = (composedForPaint_ || mouseAction == MouseAction::Dragging) &&
-                         composedArea_.contains(exposed & page_.PaintBox1->rect());
-    composedForPaint_ = false;
-    if (!current && !compose(false)) {
-        painter.fillRect(exposed, Qt::white);
-        return;
-    }
-    painter.drawImage(composedArea_.topLeft(), page_.annotationBitmap);
-}
-
-void AnnotationEditor::toggleDragOutline() {
-    if (page_.annotationBitmap.isNull() || composedArea_.isEmpty()) return;
-    QPainter canvas(&page_.annotationBitmap);
-    canvas.translate(-composedArea_.topLeft());
-    markrec(canvas, job_.objects().selected(), mouseAction, job_.viewScale());
+    page_.PaintBox1->recompose();
 }
 
 // --- keyboard ---------------------------------------------------------------

@@ -9,14 +9,12 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QRect>
 
 #include <optional>
 
 class AnnotationPage;
 class ObjectMenu;
 class QMouseEvent;
-class QPainter;
 class TextEffectsDialog;
 class CoverJob;
 class Shell;
@@ -43,7 +41,7 @@ class AnnotationEditor : public QObject {
     bool swallowPress = false;
     int shownCursor = 0;
 
-    // Composes the whole page into the off-screen picture and shows it.
+    // Composes the view afresh and shows it.
     void PaintBox1Paint();
 
     void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
@@ -71,14 +69,6 @@ class AnnotationEditor : public QObject {
   private:
     void connectMouse();
     void connectCommands();
-    // Steps of the paint: false when nothing was composed (zooming, or the view
-    // had to be resized first).
-    bool compose(bool resizeAtOnce);
-    void paintEvent(QPainter& painter, const QRect& exposed);
-    // The part of the view the scroll box shows, in view pixels.
-    QRect visibleViewArea() const;
-    // Draws the drag outline again on the composed picture, which erases it.
-    void toggleDragOutline();
     void showCursor(int cursor);
     // Selects the topmost object under the mouse; false when there is none.
     bool selectObjectAt(int x, int y);
@@ -87,10 +77,6 @@ class AnnotationEditor : public QObject {
     CoverJob& job_;
     Shell& shell_;
     AnnotationPage& page_;
-    // The picture was composed by a repaint and waits to be shown as it is.
-    bool composedForPaint_ = false;
-    // The part of the view the off-screen picture holds.
-    QRect composedArea_;
     // Where the drag began, and whether the mouse has left that spot since.
     QPoint dragStart_;
     bool dragMoved_ = false;

@@ -5,32 +5,15 @@
 
 #include "document/coverjob.h"
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 #include "objects/ui/objectmenu.h"
 #include "widgets/scrollbox.h"
 
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScrollBar>
 
 void AnnotationEditor::connectMouse() {
-    PaintBox* view = page_.PaintBox1;
-    view->setMouseTracking(true);
-    view->onPaint = [this](QPainter& painter, const QRect& exposed) { paintEvent(painter, exposed); };
-    auto at = [](QMouseEvent* event) { return event->position().toPoint(); };
-    view->onMouseDown = [this, at](QMouseEvent* event) {
-        PaintBox1MouseDown(event->button(), at(event).x(), at(event).y());
-    };
-    view->onMouseMove = [this, at](QMouseEvent* event) { PaintBox1MouseMove(at(event).x(), at(event).y()); };
-    view->onMouseUp = [this, at](QMouseEvent* event) {
-        PaintBox1MouseUp(event->button(), at(event).x(), at(event).y());
-    };
-    // The second press of a double-click has already arrived as a press; the
-    // double-click itself counts as one more press, as a system that reports
-    // the double-click in place of the second press delivers it.
-    view->onDoubleClick = [this, at](QMouseEvent* event) {
-        if (event->button() == Qt::LeftButton) PaintBox1DblClick();
-        PaintBox1MouseDown(event->button(), at(event).x(), at(event).y());
-    };
+    page_.PaintBox1->setEditor(this);
     page_.ScrollBox1->viewport()->installEventFilter(this);
 }
 
@@ -114,9 +97,7 @@ void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
         Drag2Hand(x, y);
         break;
     case MouseAction::Dragging:
-        toggleDragOutline();
         dragit(x, y);
-        toggleDragOutline();
         page_.PaintBox1->update();
         break;
     default:

@@ -3,6 +3,7 @@
 #include "base/units.h"
 #include "document/coverjob.h"
 #include "objects/ui/annotationeditor.h"
+#include "objects/ui/annotationview.h"
 #include "widgets/controls.h"
 #include "widgets/pictures.h"
 #include "widgets/scrollbox.h"
@@ -51,7 +52,7 @@ AnnotationPage::AnnotationPage(CoverJob& job, Shell& shell)
 
     ScrollBox1 = new ScrollBox(content());
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    PaintBox1 = ScrollBox1->paintBox();
+    PaintBox1 = new AnnotationView(job_, shell_, *ScrollBox1);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->resize(313, 201);
     row->addWidget(ScrollBox1, 1);
@@ -74,9 +75,8 @@ AnnotationPage::AnnotationPage(CoverJob& job, Shell& shell)
     row->addWidget(PageControl3);
     connectPanel();
     registerCursors();
-    // The off-screen picture starts at the paint box's design size.
-    annotationBitmap = QImage(paintBoxSize(), QImage::Format_RGB32);
     editor = new AnnotationEditor(job_, shell_, *this);
+    CheckAllPanelOptions();
     connect(&job_, &CoverJob::pageChanged, this, &AnnotationPage::resizeToPage);
     connect(&job_, &CoverJob::viewScalesChanged, this, &AnnotationPage::resizeToPage);
     // The panel follows the objects at once, even while another page is shown.
@@ -215,10 +215,6 @@ QWidget* AnnotationPage::buildAllgemeinSheet() {
         layout->addWidget(button);
     layout->addStretch(1);
     return sheet;
-}
-
-QSize AnnotationPage::paintBoxSize() const {
-    return PaintBox1->size();
 }
 
 void AnnotationPage::resizeToPage() {

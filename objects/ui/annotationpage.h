@@ -6,12 +6,11 @@
 #include "widgets/pageframe.h"
 
 #include <QCursor>
-#include <QImage>
 
 #include <array>
 
 class AnnotationEditor;
-class PaintBox;
+class AnnotationView;
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
@@ -41,7 +40,7 @@ class AnnotationPage : public PageFrame {
     QToolButton* SpeedItem4 = nullptr; // "Notiz"
     QButtonGroup* toolGroup = nullptr;
     ScrollBox* ScrollBox1 = nullptr;
-    PaintBox* PaintBox1 = nullptr;
+    AnnotationView* PaintBox1 = nullptr;
     QLineEdit* KeyEdit = nullptr;
 
     QTabWidget* PageControl3 = nullptr;
@@ -76,13 +75,9 @@ class AnnotationPage : public PageFrame {
 
     // The font of the font dialog; new text objects take it over.
     DialogFont newTextFont;
-    // The off-screen picture of the view: the part shown, composed.
-    QImage annotationBitmap;
     // The twelve cursors of the view, by number 1..12 (ViewCursor).
     std::array<QCursor, 13> screenCursors;
 
-    // The design size of the view before the page size is known.
-    QSize paintBoxSize() const;
     // The view at the page's size in view pixels.
     void resizeToPage();
     // Brings the option tabs in line with the selected object.

@@ -4,12 +4,11 @@
 #include "document/imagestep.h"
 #include "raster/imagefile.h"
 #include "raster/scanchoices.h"
-#include "raster/stretchdraw.h"
 #include "raster/ui/scancommands.h"
+#include "raster/ui/scanview.h"
 #include "retouch/autocrop.h"
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
-#include "widgets/dragscroll.h"
 #include "widgets/imagebutton.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
@@ -17,8 +16,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -63,22 +60,14 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
     contentLayout->setContentsMargins(0, 0, 0, 0);
     ScanScrollBox = new ScrollBox(content());
     ScanScrollBox->setObjectName(QStringLiteral("ScanScrollBox"));
-    ScanPaintBox = ScanScrollBox->paintBox();
+    ScanPaintBox = new ScanView(job_, shell_, *ScanScrollBox);
     ScanPaintBox->setObjectName(QStringLiteral("ScanPaintBox"));
-    ScanPaintBox->setCursor(Qt::PointingHandCursor);
-    ScanPaintBox->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
-    ScanPaintBox->onMouseDown = [this](QMouseEvent* event) { ScanPaintBoxMouseDown(event); };
-    ScanPaintBox->onMouseMove = [this](QMouseEvent* event) { ScanPaintBoxMouseMove(event); };
-    ScanPaintBox->onMouseUp = [this](QMouseEvent* event) { ScanPaintBoxMouseUp(event); };
     contentLayout->addWidget(ScanScrollBox);
 
     connect(TSetupBtn, &ImageButton::clicked, this, &ScanPage::SelectButtonClick);
     connect(ScanBtn, &ImageButton::clicked, this, &ScanPage::ScanButtonClick);
     connect(OpenBtn, &QPushButton::clicked, this, &ScanPage::OpenBtnClick);
     connect(SaveBtn, &QPushButton::clicked, this, &ScanPage::SaveBtnClick);
-    connect(&job_, &CoverJob::imageChanged, this, &ScanPage::ScanPaintBoxPaint);
-    // The printer setup, which sets the page size, shows the scan view afresh.
-    connect(&job_, &CoverJob::pageChanged, this, &ScanPage::ScanPaintBoxPaint);
     connect(&scanner_, &ScannerSession::progressChanged, this,
             [this](int percent) { shell_.showProgress(percent); });
     connect(&scanner_, &ScannerSession::imageScanned, this, &ScanPage::takeScannedImage);
@@ -154,39 +143,6 @@ void ScanPage::SaveBtnClick() {
             shell_.imageLimits());
 }
 
-void ScanPage::ScanPaintBoxMouseDown(QMouseEvent* event) {
-    shell_.dragScroll().mouseDown(*ScanScrollBox, event->position().toPoint());
-}
-
-void ScanPage::ScanPaintBoxMouseMove(QMouseEvent* event) {
-    shell_.dragScroll().mouseMove(*ScanScrollBox, event->position().toPoint());
-}
-
-void ScanPage::ScanPaintBoxMouseUp(QMouseEvent*) {
-    shell_.dragScroll().mouseUp();
-}
-
-QSize ScanPage::viewSize() const {
-    const int zoom = ZoomEd->value();
-    return {int(int64_t(job_.image().width()) * zoom / 100),
-            int(int64_t(job_.image().height()) * zoom / 100)};
-}
-
-void ScanPage::ScanPaintBoxPaint() {
-    const QSize size = viewSize();
-    if (!ScanScrollBox->setPaintBoxSize(size.width(), size.height())) ScanPaintBox->repaint();
-}
-
 void ScanPage::ZoomEdChange() {
-    ScanPaintBoxPaint();
-}
-
-void ScanPage::paintView(QPainter& painter) {
-    const QSize size = viewSize();
-    if (ScanPaintBox->size() != size) {
-        // The next paint comes from the resize.
-        QMetaObject::invokeMethod(this, &ScanPage::ScanPaintBoxPaint, Qt::QueuedConnection);
-        return;
-    }
-    drawWholeDib(painter, shell_.screenDrawing(), QRect(QPoint(0, 0), size), job_.image(), true);
+    ScanPaintBox->setZoom(ZoomEd->value());
 }

@@ -7,14 +7,11 @@
 #include "raster/dibimage.h"
 #include "raster/scannersession.h"
 
-#include <cstdint>
-
 class QCheckBox;
-class QMouseEvent;
 class QPushButton;
 class QSpinBox;
 class ScrollBox;
-class PaintBox;
+class ScanView;
 class ImageButton;
 class CoverJob;
 class Shell;
@@ -31,10 +28,8 @@ class ScanPage : public PageFrame {
     QCheckBox* autoCropCheck = nullptr; // kept in the settings folder
     QSpinBox* ZoomEd = nullptr;
     ScrollBox* ScanScrollBox = nullptr;
-    PaintBox* ScanPaintBox = nullptr;
+    ScanView* ScanPaintBox = nullptr;
 
-    // Fits the view to the image at the zoom, or repaints it when it fits.
-    void ScanPaintBoxPaint();
     void ZoomEdChange();
 
     void SelectButtonClick();
@@ -44,10 +39,6 @@ class ScanPage : public PageFrame {
     void tellScanFailure(const QString& text);
     void OpenBtnClick();
     void SaveBtnClick();
-
-    void ScanPaintBoxMouseDown(QMouseEvent* event);
-    void ScanPaintBoxMouseMove(QMouseEvent* event);
-    void ScanPaintBoxMouseUp(QMouseEvent* event);
 
     // The arrival of an image, scanned or opened: it replaces the current
     // image and the marked region covers all of it, as one undo step. A null
@@ -62,8 +53,6 @@ class ScanPage : public PageFrame {
     // With "Nach dem Scannen automatisch zuschneiden", a scan that has just
     // arrived is cut to the disc or cover on it, as an undo step of its own.
     void autoCropScan();
-    void paintView(QPainter& painter);
-    QSize viewSize() const;
     CoverJob& job_;
     Shell& shell_;
     ScannerSession scanner_;

@@ -52,7 +52,8 @@ void RetouchPage::FlipVBtnClick() {
 }
 
 void RetouchPage::SchnittBtnClick() {
-    const PixelRegion wanted = region();
+    const MarkedRegion& marked = job_.region();
+    const PixelRegion wanted{marked.left, marked.top, marked.right, marked.bottom};
     if (wanted.left == wanted.right || wanted.top == wanted.bottom) {
         shell_.dialogs().message(QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"),
                                  QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);

@@ -3,7 +3,7 @@
 #include "document/coverjob.h"
 #include "document/imagestep.h"
 #include "document/jobhistory.h"
-#include "raster/stretchdraw.h"
+#include "retouch/ui/retouchview.h"
 #include "widgets/controls.h"
 #include "widgets/historyentries.h"
 #include "widgets/scrollbox.h"
@@ -11,8 +11,6 @@
 
 #include <QHBoxLayout>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,6 +25,7 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     DateiPopup->setToolTipsVisible(true);
     SpeichernUnter1 = DateiPopup->addAction(QStringLiteral("&Speichern unter..."));
     SpeichernUnter1->setToolTip(QStringLiteral("Bild in einer Datei speichern"));
+    connect(SpeichernUnter1, &QAction::triggered, this, &RetouchPage::saveImageRequested);
     EffektPopup = new QMenu(this);
     EffektPopup->setObjectName(QStringLiteral("EffektPopup"));
     EffektPopup->setToolTipsVisible(true);
@@ -65,22 +64,9 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     contentLayout->setContentsMargins(0, 0, 0, 0);
     RetuschScrollBox = new ScrollBox(content());
     RetuschScrollBox->setObjectName(QStringLiteral("RetuschScrollBox"));
-    RetuschPaint = RetuschScrollBox->paintBox();
+    RetuschPaint = new RetouchView(job_, shell_, *RetuschScrollBox);
     RetuschPaint->setObjectName(QStringLiteral("RetuschPaint"));
-    RetuschPaint->setMouseTracking(true); // hovering over an edge changes the cursor
-    RetuschPaint->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
-    // The paint box keeps the mouse from press to release (Qt's implicit grab),
-    // so moves beyond the view still arrive and are clamped.
-    RetuschPaint->onMouseDown = [this](QMouseEvent* e) {
-        RetuschPaintMouseDown(e->position().toPoint().x(), e->position().toPoint().y());
-    };
-    RetuschPaint->onMouseMove = [this](QMouseEvent* e) {
-        RetuschPaintMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
-    };
-    RetuschPaint->onMouseUp = [this](QMouseEvent*) { RetuschPaintMouseUp(); };
     contentLayout->addWidget(RetuschScrollBox);
-    connect(&job_, &CoverJob::imageChanged, this, &RetouchPage::RetuschPaintPaint);
-    connect(&job_, &CoverJob::regionChanged, this, &RetouchPage::RetuschPaintPaint);
 }
 
 QAction* RetouchPage::addCommand(const QString& caption, const QString& hint, const char* name,
@@ -153,101 +139,16 @@ void RetouchPage::RetuscheButtonClick() {
     RetuschePopup->popup(menuPosition(RetuscheButton));
 }
 
-QSize RetouchPage::viewSize() const {
-    const int zoom = ZoomEd2->value();
-    return {RegionMarking::viewLength(job_.image().width(), zoom),
-            RegionMarking::viewLength(job_.image().height(), zoom)};
-}
-
-PixelRegion RetouchPage::region() const {
-    const MarkedRegion& r = job_.region();
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-void RetouchPage::setRegion(const PixelRegion& r) {
-    job_.setRegion({r.left, r.top, r.right, r.bottom});
-}
-
-void RetouchPage::layoutMarking() {
-    const QSize size = viewSize();
-    marking.layout(job_.image().width(), job_.image().height(), size.width(), size.height(), region());
-}
-
-// The view rectangle is recomputed here at once, not only when the paint event
-// comes, so that the mouse handlers always see the region as it is now drawn.
 void RetouchPage::RetuschPaintPaint() {
-    const QSize size = viewSize();
-    layoutMarking();
-    if (!RetuschScrollBox->setPaintBoxSize(size.width(), size.height())) RetuschPaint->repaint();
+    RetuschPaint->fitToImage();
 }
 
 void RetouchPage::ZoomEd2Change() {
-    RetuschPaintPaint();
+    RetuschPaint->setZoom(ZoomEd2->value());
 }
 
-void RetouchPage::paintView(QPainter& painter) {
-    const QSize size = viewSize();
-    if (RetuschPaint->size() != size) {
-        QMetaObject::invokeMethod(this, &RetouchPage::RetuschPaintPaint, Qt::QueuedConnection);
-        return;
-    }
-    layoutMarking();
-    drawWholeDib(painter, shell_.screenDrawing(), QRect(QPoint(0, 0), size), job_.image(), true);
-    // A black dotted frame whose gaps are white, so it shows on any picture;
-    // dots and gaps three pixels long, as Windows draws a dotted line.
-    QPen dotted(Qt::black, 1);
-    dotted.setDashPattern({3, 3});
-    painter.setPen(dotted);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    painter.setBrush(Qt::NoBrush);
-    const ViewRect& v = marking.viewRect();
-    const QPoint outline[] = {
-        {v.left, v.top}, {v.right, v.top}, {v.right, v.bottom}, {v.left, v.bottom}, {v.left, v.top}};
-    painter.drawPolyline(outline, 5);
-}
-
-void RetouchPage::RetuschPaintMouseMove(int X, int Y) {
-    if (marking.dragging()) {
-        PixelRegion r = region();
-        marking.dragTo(X, Y, r);
-        setRegion(r);
-    } else {
-        setcursor(marking.hover(X, Y));
-    }
-}
-
-void RetouchPage::RetuschPaintMouseDown(int X, int Y) {
-    const bool newRegion = !marking.edgeHover();
-    PixelRegion r = region();
-    if (!marking.press(X, Y, r)) return;
-    if (newRegion) setRegion(r);
-}
-
-void RetouchPage::RetuschPaintMouseUp() {
-    marking.release();
-}
-
-void RetouchPage::setcursor(MarkCursor cursor) {
-    if (cursor == cursor_) return;
-    cursor_ = cursor;
-    switch (cursor) {
-    case MarkCursor::Arrow:
-        RetuschPaint->setCursor(Qt::ArrowCursor);
-        break;
-    case MarkCursor::SizeWE:
-        RetuschPaint->setCursor(Qt::SizeHorCursor);
-        break;
-    case MarkCursor::SizeNS:
-        RetuschPaint->setCursor(Qt::SizeVerCursor);
-        break;
-    case MarkCursor::SizeNWSE:
-        RetuschPaint->setCursor(Qt::SizeFDiagCursor);
-        break;
-    case MarkCursor::SizeNESW:
-        RetuschPaint->setCursor(Qt::SizeBDiagCursor);
-        break;
-    }
+void RetouchPage::resetDragging() {
+    RetuschPaint->cancelDrag();
 }
 
 ProgressFn RetouchPage::progress() {

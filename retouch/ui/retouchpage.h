@@ -5,11 +5,10 @@
 // current image through the retouch operations and repaint the view.
 
 #include "raster/dibimage.h"
-#include "retouch/marking.h"
 #include "retouch/rowprogress.h"
 #include "widgets/pageframe.h"
 
-class PaintBox;
+class RetouchView;
 class QMenu;
 class QAction;
 class QSpinBox;
@@ -40,22 +39,17 @@ class RetouchPage : public PageFrame {
     QAction* autoCropAction = nullptr;
     QSpinBox* ZoomEd2 = nullptr;
     ScrollBox* RetuschScrollBox = nullptr;
-    PaintBox* RetuschPaint = nullptr;
+    RetouchView* RetuschPaint = nullptr;
 
-    // The mouse marking: view rectangle, scale, edge flags, hover and dragging.
-    RegionMarking marking;
-    int dragging() const { return marking.dragging() ? 1 : 0; }
-    void resetDragging() { marking.cancelDrag(); }
+    // Ends a marking drag without its release, as when the page is left.
+    void resetDragging();
 
     void DateiButtonClick();
     void EffekteButtonClick();
     void RetuscheButtonClick();
+    // Fits the view to the image at the zoom, or repaints it when it fits.
     void RetuschPaintPaint();
     void ZoomEd2Change();
-    void RetuschPaintMouseDown(int X, int Y);
-    void RetuschPaintMouseMove(int X, int Y);
-    void RetuschPaintMouseUp();
-    void setcursor(MarkCursor cursor);
 
     // The commands of "Retusche" (retouchcommands.cpp).
     void HellpBtnClick();
@@ -76,16 +70,16 @@ class RetouchPage : public PageFrame {
     // Where a menu button opens its menu: directly below it, in screen coordinates.
     static QPoint menuPosition(const QWidget* button);
 
+  signals:
+    // "Speichern unter..." of the "Datei" menu: the image is saved as the scan
+    // page saves it.
+    void saveImageRequested();
+
   private:
     QToolButton* makeMenuButton(const char* name, const QString& caption, const QString& hint, QMenu* menu);
     QAction* addCommand(const QString& caption, const QString& hint, const char* name,
                         void (RetouchPage::*handler)());
     void buildRetuschePopup();
-    void paintView(QPainter& painter);
-    void layoutMarking();
-    QSize viewSize() const;
-    PixelRegion region() const;
-    void setRegion(const PixelRegion& region);
     // Makes `image` the current one unless it is null, as an undo step named
     // `stepName`; true when it did. The turns and the crop mark the new image
     // whole, the mirrors keep the region.
@@ -95,5 +89,4 @@ class RetouchPage : public PageFrame {
     ProgressFn progress();
     CoverJob& job_;
     Shell& shell_;
-    MarkCursor cursor_ = MarkCursor::Arrow;
 };

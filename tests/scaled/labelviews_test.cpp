@@ -5,6 +5,7 @@
 #include "scaledviewfixture.h"
 
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"

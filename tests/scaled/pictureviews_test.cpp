@@ -5,9 +5,11 @@
 #include "scaledviewfixture.h"
 
 #include "raster/ui/scanpage.h"
+#include "raster/ui/scanview.h"
 #include "retouch/tones.h"
 #include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/ui/retouchpage.h"
+#include "retouch/ui/retouchview.h"
 #include "widgets/scrollbox.h"
 
 #include <QPushButton>

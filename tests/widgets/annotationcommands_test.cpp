@@ -1,6 +1,7 @@
 #include "support/mainformfixture.h"
 
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 
 #include "widgets/scrollbox.h"
 
@@ -127,11 +128,10 @@ TEST_F(AnnotationCommandsTest, ViewShowsTheObjectsOverTheImage) {
     AnnotationObject& object = addFigure();
     object.Color = 0x0000FF;
     form->PageControl2->setCurrentWidget(form->annotationPage);
-    form->annotationPage->annotationBitmap.fill(Qt::black);
     form->annotationPage->PaintBox1->repaint();
     QCoreApplication::processEvents();
     form->annotationPage->PaintBox1->repaint();
-    const QImage& view = form->annotationPage->annotationBitmap;
+    const QImage& view = form->annotationPage->PaintBox1->composedPicture();
     ASSERT_FALSE(view.isNull());
     EXPECT_EQ(view.pixelColor(20, 20), QColor(255, 0, 0));
     EXPECT_EQ(view.pixelColor(100, 100), QColor(255, 255, 255));

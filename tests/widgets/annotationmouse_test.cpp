@@ -84,13 +84,16 @@ TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
     ASSERT_EQ(form->annotationPage->editor->dragHandle, DragHandle::Body);
     moveTo(box.center() + QPoint(150, 0));
     QApplication::processEvents();
-    const QImage& picture = form->annotationPage->annotationBitmap;
+    // What the scroll box shows, at its scroll position 0.
+    const auto shown = [this] { return page().ScrollBox1->viewport()->grab().toImage(); };
+    const QImage picture = shown();
     EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::black));                  // still at the old place
     EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::white)); // only an outline
     EXPECT_EQ(picture.pixelColor(object.PixLeft(form->job.viewScale()), box.center().y()), QColor(Qt::black));
     release(box.center() + QPoint(150, 0));
-    EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::white));
-    EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::black));
+    const QImage dropped = shown();
+    EXPECT_EQ(dropped.pixelColor(box.center()), QColor(Qt::white));
+    EXPECT_EQ(dropped.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::black));
 }
 
 TEST_F(AnnotationViewTest, ObjectDraggedFarLeftStopsWithItsRightEdgeAtZero) {
@@ -138,8 +141,8 @@ TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
     const QPoint inside(object.PixLeft(form->job.viewScale()) + 5, object.PixTop(form->job.viewScale()) + 5);
     const QImage shot = view()->grab(QRect(inside, QSize(1, 1))).toImage();
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(255, 0, 0));
-    EXPECT_LE(form->annotationPage->annotationBitmap.width(), box.viewport()->width());
-    EXPECT_LE(form->annotationPage->annotationBitmap.height(), box.viewport()->height());
+    EXPECT_LE(view()->composedPicture().width(), box.viewport()->width());
+    EXPECT_LE(view()->composedPicture().height(), box.viewport()->height());
 }
 
 TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {

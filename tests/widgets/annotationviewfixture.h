@@ -6,6 +6,7 @@
 
 #include "objects/ui/annotationeditor.h"
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 #include "widgets/scrollbox.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ class AnnotationViewTest : public MainFormTest {
     AnnotationPage& page() { return *form->annotationPage; }
     AnnotationEditor& editor() { return *page().editor; }
     ObjectTable& table() { return form->job.objects(); }
-    PaintBox* view() { return page().PaintBox1; }
+    AnnotationView* view() { return page().PaintBox1; }
 
     // A new object of `tool` with its top-left corner at view pixel `at`, selected.
     AnnotationObject& add(AnnotationTool tool, QPoint at) {

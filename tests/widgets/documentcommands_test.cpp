@@ -154,7 +154,7 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     EXPECT_EQ(form->job.pageWidth(), 40000000);
     // The annotation view shows the opened picture at the opened scale.
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->annotationPage->ScrollBox1->paintBox()->width(),
+    EXPECT_EQ(form->annotationPage->ScrollBox1->view()->width(),
               int(21 * form->job.imagePixelSize() * form->job.viewZoom() / unitsPerPixel));
     EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
 }

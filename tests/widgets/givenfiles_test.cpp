@@ -4,7 +4,9 @@
 #include "document/coverfile.h"
 #include "raster/imagefile.h"
 #include "raster/ui/scanpage.h"
+#include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
+#include "retouch/ui/retouchview.h"
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
@@ -182,7 +184,7 @@ TEST_F(GivenFilesTest, ADroppedPictureShowsOnThePageInView) {
               QUrl::fromLocalFile(picture), QUrl::fromLocalFile(writeJob(QStringLiteral("x.cov")))}));
     EXPECT_TRUE(dialogs.messages.empty()); // a picture replaces only the image: no question
     expectPictureArrived();
-    EXPECT_EQ(form->retouchPage->RetuschScrollBox->paintBox()->size(), QSize(30, 20));
+    EXPECT_EQ(form->retouchPage->RetuschScrollBox->view()->size(), QSize(30, 20));
 }
 
 TEST_F(GivenFilesTest, DragsWithoutALocalFileAreRefused) {

@@ -3,12 +3,15 @@
 // unpacks, copies or scales the whole picture.
 
 #include "objects/ui/annotationpage.h"
+#include "objects/ui/annotationview.h"
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
 #include "raster/ui/scanpage.h"
+#include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
+#include "retouch/ui/retouchview.h"
 #include "support/mainformfixture.h"
 #include "widgets/scrollbox.h"
 

@@ -1,4 +1,5 @@
 #include "retouch/ui/retouchpage.h"
+#include "retouch/ui/retouchview.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 #include "widgets/scrollbox.h"
@@ -24,10 +25,10 @@ class RetouchPageTest : public MainFormTest {
         QApplication::processEvents();
     }
     void drag(QPoint from, QPoint to) {
-        page->RetuschPaintMouseMove(from.x(), from.y());
-        page->RetuschPaintMouseDown(from.x(), from.y());
-        page->RetuschPaintMouseMove(to.x(), to.y());
-        page->RetuschPaintMouseUp();
+        QTest::mouseMove(page->RetuschPaint, from);
+        QTest::mousePress(page->RetuschPaint, Qt::LeftButton, {}, from);
+        QTest::mouseMove(page->RetuschPaint, to);
+        QTest::mouseRelease(page->RetuschPaint, Qt::LeftButton, {}, to);
     }
     RetouchPage* page = nullptr;
 };
@@ -76,8 +77,8 @@ TEST_F(RetouchPageTest, MarkingWithTheMouseAt100PercentCropsThatPart) {
     QTest::mouseMove(page->RetuschPaint, QPoint(110, 70));
     QTest::mouseRelease(page->RetuschPaint, Qt::LeftButton, {}, QPoint(110, 70));
     EXPECT_EQ(form->job.region(), (MarkedRegion{10, 20, 110, 70}));
-    EXPECT_EQ(page->dragging(), 0);
-    EXPECT_EQ(page->marking.viewRect(), (ViewRect{10, 20, 110, 70}));
+    EXPECT_FALSE(page->RetuschPaint->marking().dragging());
+    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{10, 20, 110, 70}));
 
     page->SchnittBtn->trigger();
     ASSERT_EQ(form->job.image().width(), 100);
@@ -106,16 +107,16 @@ TEST_F(RetouchPageTest, ACropOfAClickIsRefusedWithTheMessage) {
 TEST_F(RetouchPageTest, DraggingAnEdgeAcrossTheOtherSwapsThemAndTheCursorFollowsTheEdges) {
     show(gradientImage24(100, 80));
     drag({20, 10}, {60, 50});
-    page->RetuschPaintMouseMove(60, 30);
+    QTest::mouseMove(page->RetuschPaint, QPoint(60, 30));
     EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeHorCursor);
-    page->RetuschPaintMouseMove(60, 50);
+    QTest::mouseMove(page->RetuschPaint, QPoint(60, 50));
     EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeFDiagCursor);
-    page->RetuschPaintMouseMove(60, 10);
+    QTest::mouseMove(page->RetuschPaint, QPoint(60, 10));
     EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeBDiagCursor);
     drag({60, 30}, {5, 30});
     EXPECT_EQ(form->job.region(), (MarkedRegion{5, 10, 20, 50}));
-    EXPECT_EQ(page->marking.viewRect(), (ViewRect{5, 10, 20, 50}));
-    page->RetuschPaintMouseMove(40, 30);
+    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{5, 10, 20, 50}));
+    QTest::mouseMove(page->RetuschPaint, QPoint(40, 30));
     EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -125,7 +126,7 @@ TEST_F(RetouchPageTest, ZoomScalesTheViewAndTheMarkingClampsToIt) {
     EXPECT_EQ(page->RetuschPaint->size(), QSize(30, 30));
     drag({3, 3}, {500, 500});
     EXPECT_EQ(form->job.region(), (MarkedRegion{1, 1, 10, 10}));
-    EXPECT_EQ(page->marking.viewRect(), (ViewRect{3, 3, 29, 29}));
+    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{3, 3, 29, 29}));
 }
 
 TEST_F(RetouchPageTest, TurnsResetTheRegionAndMirrorsKeepIt) {

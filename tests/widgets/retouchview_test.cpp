@@ -1,4 +1,5 @@
 #include "retouch/ui/retouchpage.h"
+#include "retouch/ui/retouchview.h"
 #include "support/mainformfixture.h"
 #include "widgets/scrollbox.h"
 

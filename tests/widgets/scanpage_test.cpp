@@ -6,6 +6,7 @@
 #include "raster/imagefile.h"
 #include "raster/ui/scandialogs.h"
 #include "raster/ui/scanpage.h"
+#include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/imagecompare.h"
 #include "support/mainformfixture.h"

@@ -4,6 +4,7 @@
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
 #include "raster/ui/scanpage.h"
+#include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/mainformfixture.h"
 #include "widgets/imagebutton.h"

@@ -5,6 +5,7 @@
 #include "retouch/tones.h"
 #include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/ui/retouchpage.h"
+#include "retouch/ui/retouchview.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 #include "widgets/scrollbox.h"
@@ -73,7 +74,7 @@ TEST_F(UndoRetouchTest, CropUndoneByCtrlZGivesBackPixelsAndRegionAndRedoCropsAga
     key(Qt::Key_Z);
     EXPECT_TRUE(showing(gradientImage24(60, 40)));
     EXPECT_EQ(form->job.region(), marked);
-    EXPECT_EQ(page->marking.viewRect(), (ViewRect{10, 5, 40, 25})); // the view shows it again
+    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{10, 5, 40, 25})); // the view shows it again
 
     key(Qt::Key_Y);
     EXPECT_TRUE(showing(cropped));
