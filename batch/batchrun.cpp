@@ -6,6 +6,7 @@
 #include "base/units.h"
 #include "base/wholefile.h"
 #include "batch/batchcalibration.h"
+#include "batch/batchdisc.h"
 #include "batch/batchtemplates.h"
 #include "batch/imagepreparation.h"
 #include "batch/jobinfo.h"
@@ -143,6 +144,8 @@ QString formatIndexOutOfRange(int index, const QString& path, std::size_t count)
 // with; without that, the first of the paper file.
 std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
                                        const Job& job, QTextStream& err) {
+    // A disc is a sheet of one label, the ring its shape.
+    if (options.disc) return ChosenPaper{discSheet(*options.disc), discShape(*options.disc)};
     if (!options.given.format && job.saved && job.saved->paper)
         return ChosenPaper{*job.saved->paper, job.saved->shape, true};
     if (!options.templateName.isEmpty()) {
@@ -301,6 +304,9 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
     if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, values, options, err);
+    if (options.disc)
+        return printDiscs(options, settingsFolder, contentOf(*job, values, chosen->shape),
+                          values.print.copies, err);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, paperNamed(options.paper));
         return print(target, *chosen, *job, values, calibration, err);

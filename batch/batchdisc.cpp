@@ -1,0 +1,70 @@
+#include "batch/batchdisc.h"
+
+#include "base/messages.h"
+#include "base/screenfacts.h"
+#include "batch/batchrun.h"
+#include "print/discprint.h"
+#include "print/pdffiletarget.h"
+#include "print/printer/cupsdisctarget.h"
+#include "print/printer/cupsdisctray.h"
+
+#include <QPrinterInfo>
+
+namespace {
+
+int outcomeExit(PrintOutcome outcome, const PrintTarget& target, QTextStream& err) {
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return ExitOk;
+    case PrintOutcome::NoMemory:
+        err << QStringLiteral("Fehler: Nicht genügend Speicher für den Druck.") << Qt::endl;
+        return ExitFailed;
+    case PrintOutcome::NoLabelArea:
+    case PrintOutcome::NotStarted:
+    case PrintOutcome::NotFinished:
+        err << printFailureText(target, outcome) << Qt::endl;
+        return ExitFailed;
+    }
+    return ExitFailed;
+}
+
+int print(PrintTarget& target, const DiscPrintJob& job, QTextStream& err) {
+    StderrMessages drawingMessages;
+    // The batch draws as on a standard screen, as for the label sheets.
+    const DrawContext drawing{drawingMessages, 24};
+    return outcomeExit(runDiscPrintJob(target, job, drawing), target, err);
+}
+
+} // namespace
+
+DiscOffset chooseDiscOffset(const BatchOptions& options, const QString& settingsFolder) {
+    if (options.discOffset) return *options.discOffset;
+    return readDiscOffsetAt(discCalibrationFilePath(settingsFolder, options.printer));
+}
+
+int printDiscs(const BatchOptions& options, const QString& settingsFolder, const LabelContent& content,
+               int copies, QTextStream& err) {
+    const DiscFormat disc = *options.disc;
+    const DiscOffset offset = chooseDiscOffset(options, settingsFolder);
+    if (!options.pdfFile.isEmpty()) {
+        PdfFileTarget target(options.pdfFile, options.resolution, discFilePage(disc));
+        return print(target, DiscPrintJob{disc, copies, offset, content}, err);
+    }
+    if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
+        err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
+        return ExitFailed;
+    }
+    const DiscTray tray = readDiscTray(options.printer);
+    const std::optional<DiscPageSize> page = discPageFor(tray, disc);
+    if (!canPrintDiscs(tray)) {
+        err << QStringLiteral("Der Drucker \"%1\" kann nicht auf CDs/DVDs drucken: sein Treiber bietet weder "
+                              "ein CD-Fach noch CD-Seitengrößen an.")
+                   .arg(options.printer)
+            << Qt::endl;
+        return ExitFailed;
+    }
+    // A tray without disc pages of its own takes a page of the disc's size.
+    const double side = page ? page->sidePt : pointsFromMm(disc.outerDiameterMm);
+    CupsDiscTarget target(options.printer, side, options.resolution, discJobOptions(tray, disc, offset));
+    return print(target, DiscPrintJob{disc, copies, drawingShift(tray, offset), content}, err);
+}
