@@ -37,14 +37,19 @@ int print(PrintTarget& target, const DiscPrintJob& job, QTextStream& err) {
 
 } // namespace
 
+std::optional<DiscFormat> chosenDisc(const BatchOptions& options, const std::optional<PrintSettings>& saved) {
+    if (options.disc) return options.disc;
+    if (options.given.format || !saved) return std::nullopt;
+    return saved->disc;
+}
+
 DiscOffset chooseDiscOffset(const BatchOptions& options, const QString& settingsFolder) {
     if (options.discOffset) return *options.discOffset;
     return readDiscOffsetAt(discCalibrationFilePath(settingsFolder, options.printer));
 }
 
-int printDiscs(const BatchOptions& options, const QString& settingsFolder, const LabelContent& content,
-               int copies, QTextStream& err) {
-    const DiscFormat disc = *options.disc;
+int printDiscs(const BatchOptions& options, const DiscFormat& disc, const QString& settingsFolder,
+               const LabelContent& content, int copies, QTextStream& err) {
     const DiscOffset offset = chooseDiscOffset(options, settingsFolder);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, discFilePage(disc));

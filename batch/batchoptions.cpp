@@ -249,8 +249,6 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
                 QStringLiteral("Bitte nur eines angeben: --format, --format-index oder --template.")};
     if (options.disc && options.given.format)
         return {std::nullopt, QStringLiteral("Bitte entweder --disc oder ein Papierformat angeben.")};
-    if (options.discOffset && !options.disc)
-        return {std::nullopt, QStringLiteral("--disc-offset gilt nur zusammen mit --disc.")};
     if (!options.optionsFile.isEmpty() && options.calibration)
         return {std::nullopt, QStringLiteral("Bitte entweder --options oder --calibration angeben.")};
     const int outputs = int(!options.pdfFile.isEmpty()) + int(!options.printer.isEmpty()) +

@@ -130,6 +130,8 @@ struct ChosenPaper {
     std::optional<LabelShape> shape;
     bool savedWithJob = false;
     bool none = false; // a job saved for the window may have no format yet
+    // Printing onto discs: the paper is the disc as a sheet of one.
+    std::optional<DiscFormat> disc = std::nullopt;
 };
 
 QString formatIndexOutOfRange(int index, const QString& path, std::size_t count) {
@@ -145,7 +147,8 @@ QString formatIndexOutOfRange(int index, const QString& path, std::size_t count)
 std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
                                        const Job& job, QTextStream& err) {
     // A disc is a sheet of one label, the ring its shape.
-    if (options.disc) return ChosenPaper{discSheet(*options.disc), discShape(*options.disc)};
+    if (const std::optional<DiscFormat> disc = chosenDisc(options, job.saved))
+        return ChosenPaper{discSheet(*disc), discShape(*disc), false, false, disc};
     if (!options.given.format && job.saved && job.saved->paper)
         return ChosenPaper{*job.saved->paper, job.saved->shape, true};
     if (!options.templateName.isEmpty()) {
@@ -253,15 +256,21 @@ int writePreview(const ChosenPaper& chosen, const Job& job, const RunValues& val
 // The job as this run would print it, for the window to open.
 int saveJob(const ChosenPaper& chosen, const Job& job, const RunValues& values, const QString& path,
             QTextStream& err) {
-    const cover::CoverSource source{
-        job.pageWidth,
-        job.pageHeight,
-        job.viewZoom,
-        job.unitsPerScreenPixel,
-        &job.objects,
-        &job.image,
-        PrintSettings{values.placement, values.print,
-                      chosen.none ? std::nullopt : std::optional<PaperType>(chosen.paper), chosen.shape}};
+    // A job for discs keeps the sheet format it was saved with, for a return to sheets.
+    const bool keepsSaved = chosen.disc || chosen.none;
+    std::optional<PaperType> paper = keepsSaved ? std::nullopt : std::optional<PaperType>(chosen.paper);
+    std::optional<LabelShape> shape = keepsSaved ? std::nullopt : chosen.shape;
+    if (chosen.disc && job.saved) {
+        paper = job.saved->paper;
+        shape = job.saved->shape;
+    }
+    const cover::CoverSource source{job.pageWidth,
+                                    job.pageHeight,
+                                    job.viewZoom,
+                                    job.unitsPerScreenPixel,
+                                    &job.objects,
+                                    &job.image,
+                                    PrintSettings{values.placement, values.print, paper, shape, chosen.disc}};
     int errorNumber = 0;
     if (cover::writeCoverFile(path, source, {}, &errorNumber) == cover::WriteStatus::Ok) return ExitOk;
     err << notWrittenText(QStringLiteral("Die CD-Cover Datei %1").arg(path), errorNumber) << Qt::endl;
@@ -297,6 +306,10 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
 
     std::optional<Job> job = readJob(options, err);
     if (!job) return ExitFailed;
+    if (options.discOffset && !chosenDisc(options, job->saved)) {
+        err << QStringLiteral("--disc-offset gilt nur beim Druck auf CDs/DVDs (--disc).") << Qt::endl;
+        return ExitUsage;
+    }
     const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, *job, err);
     if (!chosen) return ExitFailed;
     const RunValues values = runValuesOf(options, *job, *chosen);
@@ -304,8 +317,8 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
     if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, values, options, err);
-    if (options.disc)
-        return printDiscs(options, settingsFolder, contentOf(*job, values, chosen->shape),
+    if (chosen->disc)
+        return printDiscs(options, *chosen->disc, settingsFolder, contentOf(*job, values, chosen->shape),
                           values.print.copies, err);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, paperNamed(options.paper));

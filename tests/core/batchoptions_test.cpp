@@ -200,7 +200,6 @@ TEST(BatchOptions, DiscsTheirSizesAndOffsets) {
         {{"--disc", "118/22", "--disc-offset", "10.5,0"},
          "--disc-offset erwartet zwei Zahlen X,Y in mm von -10 bis 10"},
         {{"--disc", "118/22", "--disc-offset", "1"}, "--disc-offset erwartet"},
-        {{"--disc-offset", "1,1"}, "nur zusammen mit --disc"},
         {{"--disc", "118/22", "--format-index", "1"}, "entweder --disc oder ein Papierformat"},
     };
     for (const auto& c : cases) {

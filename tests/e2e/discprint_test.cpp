@@ -186,6 +186,21 @@ TEST_F(DiscPrintTest, ThePdfFileIsASquareOfTheOuterDiameterAndTheCalibrationMove
     // The moved disc is cut at the page's right edge, and nothing is printed left of it.
     EXPECT_NEAR(extent.left, pixels(3, kDpi), 1.5);
     EXPECT_EQ(extent.right, page.width() - 1);
+
+    // A job saved for discs prints onto discs again.
+    const QString job = work.filePath(QStringLiteral("mini.cov"));
+    ASSERT_EQ(batch({QStringLiteral("--disc"), QStringLiteral("78/22"), QStringLiteral("--save-job"), job})
+                  .exitCode,
+              0);
+    const QString again = work.filePath(QStringLiteral("again.pdf"));
+    QProcess reprint;
+    reprint.start(QStringLiteral(CDCOVER_BATCH),
+                  {job, QStringLiteral("--resolution"), QStringLiteral("100"), QStringLiteral("-o"), again});
+    ASSERT_TRUE(reprint.waitForFinished(120000));
+    ASSERT_EQ(reprint.exitCode(), 0) << reprint.readAllStandardError().toStdString();
+    const auto reprinted = rasterisePdf(again, kDpi, work.path());
+    ASSERT_TRUE(reprinted && reprinted->size() == 1u);
+    EXPECT_NEAR(reprinted->front().width(), pixels(78, kDpi), 1);
 }
 
 TEST_F(DiscPrintTest, AQueueWithoutDiscTrayAndBadSizesPrintNothing) {
