@@ -20,8 +20,8 @@
 
 namespace {
 
-const QString kDiscardQuestion =
-    QStringLiteral("Hiermit gehen alle nicht gespeicherten Informationen verloren.");
+const QString kSaveQuestion =
+    QStringLiteral("Der Auftrag wurde geändert. Sollen die Änderungen gespeichert werden?");
 const QString kErrorCaption = QStringLiteral("Fehler");
 
 // The captions are the ones a German desktop gives its own file dialogs.
@@ -39,13 +39,20 @@ QString withoutFolder(const QString& path) {
 
 } // namespace
 
-bool TMainForm::askDiscard(const QString& caption) {
-    return dialogs().message(kDiscardQuestion, caption, MsgButtons::OkCancel, MsgIcon::Information) ==
-           MsgAnswer::Ok;
+bool TMainForm::saveChangesFirst(const QString& caption) {
+    if (job.history().isSaved()) return true;
+    switch (dialogs().message(kSaveQuestion, caption, MsgButtons::SaveDiscardCancel, MsgIcon::Warning)) {
+    case MsgAnswer::Save:
+        return SaveCoverBtnClick();
+    case MsgAnswer::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TMainForm::NewCoverBtnClick() {
-    if (!askDiscard(QStringLiteral("Datei/Neu"))) return;
+    if (!saveChangesFirst(QStringLiteral("Datei/Neu"))) return;
     {
         const CoverJob::ChangeBatch newJob(job);
         job.clearObjects();
@@ -53,28 +60,27 @@ void TMainForm::NewCoverBtnClick() {
         job.markWholeImage();
         Setsavedfilename(QString());
     }
-    // The new job starts without history.
+    // The new job starts without history, with nothing to save.
     job.history().clear();
 }
 
 void TMainForm::OpenCoverBtnClick() {
-    if (!askDiscard(QStringLiteral("Datei/Öffnen"))) return;
+    if (!saveChangesFirst(QStringLiteral("Datei/Öffnen"))) return;
     FileRequest request = coverFileRequest(QStringLiteral("Öffnen"));
     request.mustExist = true;
     if (const std::optional<FileAnswer> answer = dialogs().openFile(request)) OpenFile(answer->path);
 }
 
-void TMainForm::SaveCoverBtnClick() {
-    if (job.fileName().isEmpty())
-        SaveCoverAsBtnClick();
-    else
-        SaveFile(job.fileName());
+bool TMainForm::SaveCoverBtnClick() {
+    if (job.fileName().isEmpty()) return SaveCoverAsBtnClick();
+    return SaveFile(job.fileName());
 }
 
-void TMainForm::SaveCoverAsBtnClick() {
+bool TMainForm::SaveCoverAsBtnClick() {
     FileRequest request = coverFileRequest(QStringLiteral("Speichern unter"));
     request.confirmOverwrite = true;
-    if (const std::optional<FileAnswer> answer = dialogs().saveFile(request)) SaveFile(answer->path);
+    const std::optional<FileAnswer> answer = dialogs().saveFile(request);
+    return answer && SaveFile(answer->path);
 }
 
 bool TMainForm::SaveFile(const QString& fileName) {
@@ -83,6 +89,7 @@ bool TMainForm::SaveFile(const QString& fileName) {
         cover::writeCoverFile(fileName, source, [this](int percent) { sendProgress(percent); });
     if (status == cover::WriteStatus::Ok) {
         Setsavedfilename(fileName);
+        job.history().markSaved();
         return true;
     }
     const QString text = cover::writeFailureText(status, withoutFolder(fileName));
@@ -110,30 +117,25 @@ bool TMainForm::OpenFile(const QString& fileName) {
         if (settings) restorePrintSettings(*settings);
         Setsavedfilename(fileName);
     }
-    // The opened job starts without history.
+    // The opened job starts without history, as saved.
     job.history().clear();
     return true;
 }
 
 void TMainForm::restorePrintSettings(const PrintSettings& settings) {
-    if (settings.paper) {
-        const QString name = settings.paper->displayName();
-        switch (placementPage->selectFormat(*settings.paper, settings.shape)) {
-        case PlacementPage::FormatFound::InCatalogue:
-            break;
-        case PlacementPage::FormatFound::Added:
-            shell_.showStatus(QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
-            break;
-        case PlacementPage::FormatFound::AddedNotSaved:
-            shell_.showStatus(
-                QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert")
-                    .arg(name));
-            break;
-        }
+    const QString name = settings.paper ? settings.paper->displayName() : QString();
+    switch (cover::installPrintSettings(settings, shell_.paperCatalogue(), job)) {
+    case PaperCatalogue::Found::InCatalogue:
+        break;
+    case PaperCatalogue::Found::Added:
+        shell_.showStatus(QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
+        break;
+    case PaperCatalogue::Found::AddedNotSaved:
+        shell_.showStatus(
+            QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert")
+                .arg(name));
+        break;
     }
-    // After the format: choosing one sets its own clip choice.
-    job.setPlacement(settings.placement);
-    job.setPrintValues(settings.values);
 }
 
 void TMainForm::sendProgress(int percent) {

@@ -28,7 +28,8 @@ void TMainForm::openFromCommandLine(const QStringList& arguments) {
 }
 
 bool TMainForm::openGivenFile(const QString& fileName) {
-    if (givenFileKindOf(fileName) == GivenFileKind::Cover) return OpenFile(fileName);
+    if (givenFileKindOf(fileName) == GivenFileKind::Cover)
+        return saveChangesFirst(QStringLiteral("Datei/Öffnen")) && OpenFile(fileName);
     return openGivenImage(fileName);
 }
 
@@ -41,13 +42,6 @@ bool TMainForm::openGivenImage(const QString& fileName) {
     }
     scanPage->receiveImage(std::move(read.image));
     return true;
-}
-
-void TMainForm::openDroppedFile(const QString& fileName) {
-    if (givenFileKindOf(fileName) == GivenFileKind::Image)
-        openGivenImage(fileName);
-    else if (askDiscard(QStringLiteral("Datei/Öffnen")))
-        OpenFile(fileName);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -64,5 +58,5 @@ void TMainForm::dropEvent(QDropEvent* event) {
     // Questions and messages come after the drop has ended, so the file manager
     // is not left waiting on them.
     QMetaObject::invokeMethod(
-        this, [this, fileName] { openDroppedFile(fileName); }, Qt::QueuedConnection);
+        this, [this, fileName] { openGivenFile(fileName); }, Qt::QueuedConnection);
 }

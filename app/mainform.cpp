@@ -32,6 +32,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -60,6 +61,9 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
     buildPages();
     installHistoryKeys();
     connect(&job, &CoverJob::fileNameChanged, this, &TMainForm::showFileNameInTitle);
+    // The title's "*" while the job differs from the one saved, opened or begun.
+    connect(&job.history().stack(), &QUndoStack::cleanChanged, this,
+            [this](bool saved) { setWindowModified(!saved); });
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -206,9 +210,10 @@ void TMainForm::Setsavedfilename(const QString& fileName) {
 
 void TMainForm::showFileNameInTitle() {
     const QString& fileName = job.fileName();
-    const QString shown =
-        fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
-    setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("]"));
+    QString shown = fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
+    // "[*]" is where Qt puts the "*" of unsaved changes; one in the name stays as it is.
+    shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("[*]]"));
 }
 
 void TMainForm::setProgress(int percent) {
@@ -317,11 +322,12 @@ void TMainForm::QuitBtnClick() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    const MsgAnswer answer =
-        dialogs().message(QStringLiteral("Hiermit beenden Sie das Programm."),
-                          QStringLiteral("Programm beenden"), MsgButtons::OkCancel, MsgIcon::Information);
-    if (answer == MsgAnswer::Ok)
-        event->accept();
-    else
-        event->ignore();
+    const QString caption = QStringLiteral("Programm beenden");
+    if (!job.history().isSaved()) {
+        event->setAccepted(saveChangesFirst(caption));
+        return;
+    }
+    const MsgAnswer answer = dialogs().message(QStringLiteral("Hiermit beenden Sie das Programm."), caption,
+                                               MsgButtons::OkCancel, MsgIcon::Information);
+    event->setAccepted(answer == MsgAnswer::Ok);
 }

@@ -76,17 +76,18 @@ class TMainForm : public QWidget {
     // --- document commands (documentcommands.cpp) --------------------------------
     void NewCoverBtnClick();
     void OpenCoverBtnClick();
-    void SaveCoverBtnClick();
-    void SaveCoverAsBtnClick();
+    // True when the job was saved; false when the save failed or was cancelled.
+    bool SaveCoverBtnClick();
+    bool SaveCoverAsBtnClick();
     // Write or read the cover file; true when it worked and the file became current.
     bool SaveFile(const QString& fileName);
     bool OpenFile(const QString& fileName);
 
     // --- files from outside (givenfilecommands.cpp) --------------------------------
-    // Opens the file named after the program name, if any: nothing can be lost
-    // yet, so a cover file is read without the discard question.
+    // Opens the file named after the program name, if any.
     void openFromCommandLine(const QStringList& arguments);
-    // A cover file becomes the document, anything else arrives as the image.
+    // A cover file becomes the document, after the question about unsaved
+    // changes; anything else arrives as the image.
     bool openGivenFile(const QString& fileName);
 
   protected:
@@ -106,9 +107,11 @@ class TMainForm : public QWidget {
     // the pointer; true when the event is used up.
     bool handleWheel(QWidget* receiver, QWheelEvent* wheel);
     void scrollShownPage(int angle);
-    bool askDiscard(const QString& caption);
+    // With unsaved changes, asks whether to save them first, and saves on that
+    // answer; false when the command should not go on (cancelled, or the save
+    // failed or was cancelled).
+    bool saveChangesFirst(const QString& caption);
     bool openGivenImage(const QString& fileName);
-    void openDroppedFile(const QString& fileName);
     void sendProgress(int percent);
     // Placement, print values and paper format as a cover file kept them; the
     // status bar tells when the format had to be added to the catalogue.

@@ -5,5 +5,12 @@
 MsgAnswer StderrMessages::message(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon) {
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption.isEmpty() ? QStringLiteral("Fehler") : caption),
                  qUtf8Printable(text));
-    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    switch (buttons) {
+    case MsgButtons::YesNo:
+        return MsgAnswer::Yes;
+    case MsgButtons::SaveDiscardCancel:
+        return MsgAnswer::Save;
+    default:
+        return MsgAnswer::Ok;
+    }
 }

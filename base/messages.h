@@ -5,9 +5,10 @@
 
 #include <QString>
 
-enum class MsgButtons { Ok, OkCancel, YesNo };
+// SaveDiscardCancel: "Speichern", "Verwerfen", "Abbrechen", for unsaved changes.
+enum class MsgButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class MsgIcon { None, Information, Question, Warning, Error };
-enum class MsgAnswer { Ok, Cancel, Yes, No };
+enum class MsgAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 class Messages {
   public:

@@ -4,9 +4,7 @@
 #include "base/screenfacts.h"
 #include "batch/batchrun.h"
 #include "print/discprint.h"
-#include "print/pdffiletarget.h"
-#include "print/printer/cupsdisctarget.h"
-#include "print/printer/cupsdisctray.h"
+#include "print/printer/discoutput.h"
 
 #include <QPrinterInfo>
 
@@ -50,26 +48,19 @@ DiscOffset chooseDiscOffset(const BatchOptions& options, const QString& settings
 
 int printDiscs(const BatchOptions& options, const DiscFormat& disc, const QString& settingsFolder,
                const LabelContent& content, int copies, QTextStream& err) {
-    const DiscOffset offset = chooseDiscOffset(options, settingsFolder);
-    if (!options.pdfFile.isEmpty()) {
-        PdfFileTarget target(options.pdfFile, options.resolution, discFilePage(disc));
-        return print(target, DiscPrintJob{disc, copies, offset, content}, err);
-    }
-    if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
+    if (!options.printer.isEmpty() && !QPrinterInfo::availablePrinterNames().contains(options.printer)) {
         err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
         return ExitFailed;
     }
-    const DiscTray tray = readDiscTray(options.printer);
-    const std::optional<DiscPageSize> page = discPageFor(tray, disc);
-    if (!canPrintDiscs(tray)) {
+    const std::optional<DiscOutput> output =
+        discOutputFor(options.printer, options.pdfFile, disc, chooseDiscOffset(options, settingsFolder),
+                      options.resolution);
+    if (!output) {
         err << QStringLiteral("Der Drucker \"%1\" kann nicht auf CDs/DVDs drucken: sein Treiber bietet weder "
                               "ein CD-Fach noch CD-Seitengrößen an.")
                    .arg(options.printer)
             << Qt::endl;
         return ExitFailed;
     }
-    // A tray without disc pages of its own takes a page of the disc's size.
-    const double side = page ? page->sidePt : pointsFromMm(disc.outerDiameterMm);
-    CupsDiscTarget target(options.printer, side, options.resolution, discJobOptions(tray, disc, offset));
-    return print(target, DiscPrintJob{disc, copies, drawingShift(tray, offset), content}, err);
+    return print(*output->target, DiscPrintJob{disc, copies, output->drawingShift, content}, err);
 }

@@ -15,6 +15,7 @@
 #include "paper/labelshapefile.h"
 #include "paper/paperfile.h"
 #include "print/calibration.h"
+#include "print/joblabel.h"
 #include "print/pdffiletarget.h"
 #include "print/printer/qprintertarget.h"
 #include "print/printrun.h"
@@ -25,6 +26,7 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -32,16 +34,6 @@ namespace {
 // The window's rules use the screen's resolution; the batch takes the one a
 // standard screen has, so labels come out as the window makes them there.
 constexpr ScreenFacts kStandardScreen{96, 24};
-
-// What the window would have: the image, the objects, the page and the view's
-// scales, and the values the job was saved with.
-struct Job {
-    DibImage image;
-    ObjectTable objects;
-    int32_t pageWidth = 0, pageHeight = 0;
-    double viewZoom = 1.0, unitsPerScreenPixel = 0;
-    std::optional<PrintSettings> saved;
-};
 
 // Internal units per pixel of the standard screen: one view pixel per image pixel.
 double standardUnitsPerPixel() {
@@ -91,36 +83,39 @@ std::optional<DibImage> readImage(const QString& path, QTextStream& err) {
     return std::nullopt;
 }
 
-std::optional<Job> readImageAndObjects(const BatchOptions& options, QTextStream& err) {
-    Job job;
+// The job as the window would hold it after opening the file: the image, the
+// objects, the page and the view's scales; the values the job was saved with
+// go to `saved`, for the command line to override.
+std::unique_ptr<CoverJob> readImageAndObjects(const BatchOptions& options,
+                                              std::optional<PrintSettings>& saved, QTextStream& err) {
+    auto job = std::make_unique<CoverJob>();
+    job->setImagePixelSize(standardUnitsPerPixel());
     if (!options.imageFile.isEmpty()) {
         std::optional<DibImage> image = readImage(options.imageFile, err);
-        if (!image) return std::nullopt;
-        job.image = std::move(*image);
+        if (!image) return nullptr;
+        job->replaceImage(std::move(*image));
         // The page of the PDF output: the whole paper is printable.
         const PageSizeUnits page =
             pageSizeInUnits(PdfFileTarget(QString(), options.resolution, paperNamed(options.paper)));
-        job.pageWidth = page.width;
-        job.pageHeight = page.height;
-        job.unitsPerScreenPixel = standardUnitsPerPixel();
+        job->setPageSize(page.width, page.height);
+        job->setViewScales(1.0, standardUnitsPerPixel());
         return job;
     }
     std::optional<cover::CoverDocument> document = readCover(options.coverFile, err);
-    if (!document) return std::nullopt;
-    cover::installObjects(*document, job.objects);
-    job.image = std::move(document->image);
-    job.pageWidth = document->pageWidth;
-    job.pageHeight = document->pageHeight;
-    job.viewZoom = document->viewZoom;
-    job.unitsPerScreenPixel = document->unitsPerScreenPixel;
-    job.saved = document->printSettings;
+    if (!document) return nullptr;
+    saved = std::move(document->printSettings);
+    cover::installDocument(std::move(*document), *job);
     return job;
 }
 
 // The job with its image cut and turned as the options ask.
-std::optional<Job> readJob(const BatchOptions& options, QTextStream& err) {
-    std::optional<Job> job = readImageAndObjects(options, err);
-    if (job && !prepareImage(job->image, options.autoCrop, options.rotateDegrees, err)) return std::nullopt;
+std::unique_ptr<CoverJob> readJob(const BatchOptions& options, std::optional<PrintSettings>& saved,
+                                  QTextStream& err) {
+    std::unique_ptr<CoverJob> job = readImageAndObjects(options, saved, err);
+    if (!job) return nullptr;
+    DibImage image = job->exchangeImage(DibImage());
+    if (!prepareImage(image, options.autoCrop, options.rotateDegrees, err)) return nullptr;
+    job->replaceImage(std::move(image));
     return job;
 }
 
@@ -130,7 +125,7 @@ struct ChosenPaper {
     std::optional<LabelShape> shape;
     bool savedWithJob = false;
     bool none = false; // a job saved for the window may have no format yet
-    // Printing onto discs: the paper is the disc as a sheet of one.
+    // Printing onto discs; the format is then the job's own, kept for sheets.
     std::optional<DiscFormat> disc = std::nullopt;
 };
 
@@ -143,14 +138,16 @@ QString formatIndexOutOfRange(int index, const QString& path, std::size_t count)
 }
 
 // The format the command line names; without one, the format the job was saved
-// with; without that, the first of the paper file.
+// with; without that, the first of the paper file. A run onto discs keeps the
+// job's format, whatever it is.
 std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
-                                       const Job& job, QTextStream& err) {
-    // A disc is a sheet of one label, the ring its shape.
-    if (const std::optional<DiscFormat> disc = chosenDisc(options, job.saved))
-        return ChosenPaper{discSheet(*disc), discShape(*disc), false, false, disc};
-    if (!options.given.format && job.saved && job.saved->paper)
-        return ChosenPaper{*job.saved->paper, job.saved->shape, true};
+                                       const std::optional<PrintSettings>& saved, QTextStream& err) {
+    if (const std::optional<DiscFormat> disc = chosenDisc(options, saved)) {
+        const bool hasPaper = saved && saved->paper;
+        return ChosenPaper{hasPaper ? *saved->paper : PaperType{}, hasPaper ? saved->shape : std::nullopt,
+                           hasPaper, !hasPaper, disc};
+    }
+    if (!options.given.format && saved && saved->paper) return ChosenPaper{*saved->paper, saved->shape, true};
     if (!options.templateName.isEmpty()) {
         const std::optional<TemplateFormat> format = chooseTemplate(options.templateName, err);
         if (!format) return std::nullopt;
@@ -184,31 +181,27 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
     return ChosenPaper{formats[std::size_t(options.formatIndex)], shapes[std::size_t(options.formatIndex)]};
 }
 
-// Where the image sits and how the sheets are used, as the run prints them.
-struct RunValues {
-    PlacementValues placement;
-    PrintValues print;
-};
-
-RunValues runValuesOf(const BatchOptions& options, const Job& job, const ChosenPaper& chosen) {
-    return {placementFor(options, job.saved),
-            printValuesFor(options, job.saved, chosen.shape, chosen.savedWithJob)};
+// The format, placement and print values of this run go into the job, as the
+// window's cover file reader puts them there: from here on the run reads the
+// job only, as the window's "Go!" does.
+void takeRunValues(const BatchOptions& options, const std::optional<PrintSettings>& saved,
+                   const ChosenPaper& chosen, CoverJob& job) {
+    job.setPrintSettings(PrintSettings{
+        placementFor(options, saved), printValuesFor(options, saved, chosen.shape, chosen.savedWithJob),
+        chosen.none ? std::nullopt : std::optional<PaperType>(chosen.paper), chosen.shape, chosen.disc});
 }
 
-LabelContent contentOf(const Job& job, const RunValues& values, const std::optional<LabelShape>& shape) {
-    const int dpi = kStandardScreen.logicalDpiX;
-    return {job.image, job.objects, values.placement, LabelRenderSettings{standardUnitsPerPixel(), dpi, dpi},
-            values.print.clipToShape ? shape : std::nullopt};
+LabelContent contentOf(const CoverJob& job) {
+    return labelContentOf(job, kStandardScreen.logicalDpiX);
 }
 
-int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const RunValues& values,
-          const Calibration& calibration, QTextStream& err) {
+int print(PrintTarget& target, const CoverJob& job, const Calibration& calibration, QTextStream& err) {
     StreamMessages messages(err);
-    const PaperType& paper = chosen.paper;
+    const PaperType& paper = *job.paperFormat();
     // A drawing that cannot be done is told on standard error, captioned.
     StderrMessages drawingMessages;
     const DrawContext drawing{drawingMessages, kStandardScreen.colorDepth};
-    const PrintJob printJob{paper, values.print, calibration, contentOf(job, values, chosen.shape)};
+    const PrintJob printJob{paper, job.printValues(), calibration, contentOf(job)};
     const PrintOutcome outcome = runPrintJob(target, printJob, messages, drawing);
     switch (outcome) {
     case PrintOutcome::Printed:
@@ -227,14 +220,13 @@ int print(PrintTarget& target, const ChosenPaper& chosen, const Job& job, const 
     return ExitFailed;
 }
 
-int writePreview(const ChosenPaper& chosen, const Job& job, const RunValues& values,
-                 const BatchOptions& options, QTextStream& err) {
+int writePreview(const CoverJob& job, const BatchOptions& options, QTextStream& err) {
     const QPageSize pageSize = pageSizeNamed(options.paper);
     StderrMessages drawingMessages;
     const QImage sheet = renderSheetPreview(
-        chosen.paper, values.print, contentOf(job, values, chosen.shape),
-        pageSize.sizePixels(options.resolution), options.resolution, kStandardScreen.logicalDpiX,
-        options.zoom, DrawContext{drawingMessages, kStandardScreen.colorDepth}, chosen.shape);
+        *job.printedPaper(), job.printValues(), contentOf(job), pageSize.sizePixels(options.resolution),
+        options.resolution, kStandardScreen.logicalDpiX, options.zoom,
+        DrawContext{drawingMessages, kStandardScreen.colorDepth}, job.printedShape());
     if (sheet.isNull()) {
         err << QStringLiteral("Fehler: Nicht genügend Speicher für die Vorschau.") << Qt::endl;
         return ExitFailed;
@@ -254,23 +246,8 @@ int writePreview(const ChosenPaper& chosen, const Job& job, const RunValues& val
 }
 
 // The job as this run would print it, for the window to open.
-int saveJob(const ChosenPaper& chosen, const Job& job, const RunValues& values, const QString& path,
-            QTextStream& err) {
-    // A job for discs keeps the sheet format it was saved with, for a return to sheets.
-    const bool keepsSaved = chosen.disc || chosen.none;
-    std::optional<PaperType> paper = keepsSaved ? std::nullopt : std::optional<PaperType>(chosen.paper);
-    std::optional<LabelShape> shape = keepsSaved ? std::nullopt : chosen.shape;
-    if (chosen.disc && job.saved) {
-        paper = job.saved->paper;
-        shape = job.saved->shape;
-    }
-    const cover::CoverSource source{job.pageWidth,
-                                    job.pageHeight,
-                                    job.viewZoom,
-                                    job.unitsPerScreenPixel,
-                                    &job.objects,
-                                    &job.image,
-                                    PrintSettings{values.placement, values.print, paper, shape, chosen.disc}};
+int saveJob(const CoverJob& job, const QString& path, QTextStream& err) {
+    const cover::CoverSource source = cover::coverSourceOf(job);
     int errorNumber = 0;
     if (cover::writeCoverFile(path, source, {}, &errorNumber) == cover::WriteStatus::Ok) return ExitOk;
     err << notWrittenText(QStringLiteral("Die CD-Cover Datei %1").arg(path), errorNumber) << Qt::endl;
@@ -286,8 +263,9 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     }
     if (options.listTemplates) return listTemplates(options.templatesFilter, out, err);
     if (options.detect) {
-        std::optional<Job> job = readImageAndObjects(options, err);
-        return job && describeFoundObject(job->image, out, err) ? ExitOk : ExitFailed;
+        std::optional<PrintSettings> saved;
+        const std::unique_ptr<CoverJob> job = readImageAndObjects(options, saved, err);
+        return job && describeFoundObject(job->image(), out, err) ? ExitOk : ExitFailed;
     }
     if (options.info) {
         if (!options.imageFile.isEmpty()) {
@@ -304,30 +282,31 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
         return ExitOk;
     }
 
-    std::optional<Job> job = readJob(options, err);
+    std::optional<PrintSettings> saved;
+    const std::unique_ptr<CoverJob> job = readJob(options, saved, err);
     if (!job) return ExitFailed;
-    if (options.discOffset && !chosenDisc(options, job->saved)) {
+    if (options.discOffset && !chosenDisc(options, saved)) {
         err << QStringLiteral("--disc-offset gilt nur beim Druck auf CDs/DVDs (--disc).") << Qt::endl;
         return ExitUsage;
     }
-    const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, *job, err);
+    const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, saved, err);
     if (!chosen) return ExitFailed;
-    const RunValues values = runValuesOf(options, *job, *chosen);
-    if (!options.saveJobFile.isEmpty()) return saveJob(*chosen, *job, values, options.saveJobFile, err);
+    takeRunValues(options, saved, *chosen, *job);
+    if (!options.saveJobFile.isEmpty()) return saveJob(*job, options.saveJobFile, err);
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
-    if (!options.previewFile.isEmpty()) return writePreview(*chosen, *job, values, options, err);
-    if (chosen->disc)
-        return printDiscs(options, *chosen->disc, settingsFolder, contentOf(*job, values, chosen->shape),
-                          values.print.copies, err);
+    if (!options.previewFile.isEmpty()) return writePreview(*job, options, err);
+    if (job->disc())
+        return printDiscs(options, *job->disc(), settingsFolder, contentOf(*job), job->printValues().copies,
+                          err);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, paperNamed(options.paper));
-        return print(target, *chosen, *job, values, calibration, err);
+        return print(target, *job, calibration, err);
     }
     if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
         err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
         return ExitFailed;
     }
     QPrinterTarget target(options.printer);
-    return print(target, *chosen, *job, values, calibration, err);
+    return print(target, *job, calibration, err);
 }

@@ -22,7 +22,7 @@ PrintValues printValuesFor(const BatchOptions& options, const std::optional<Prin
     PrintValues values{chosen(options.given.used, options.used, saved, kept.used),
                        chosen(options.given.copies, options.copies, saved, kept.copies),
                        chosen(options.given.sheet, options.sheet, saved, kept.sheet)};
-    const bool formatsOwn = shape && shape->kind == LabelShape::Kind::Disc;
-    values.clipToShape = options.clipToShape.value_or(onSavedFormat && saved ? kept.clipToShape : formatsOwn);
+    values.clipToShape = options.clipToShape.value_or(onSavedFormat && saved ? kept.clipToShape
+                                                                             : clipsToShapeByDefault(shape));
     return values;
 }

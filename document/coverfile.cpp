@@ -66,14 +66,9 @@ void copyFileFields(const AnnotationObject& from, AnnotationObject& to) {
     to.FontStyle = from.FontStyle;
 }
 
-PrintSettings printSettingsOf(const CoverJob& job) {
-    return PrintSettings{job.placement(), job.printValues(), job.paperFormat(),
-                         job.paperFormat() ? job.labelShape() : std::nullopt};
-}
-
 CoverSource coverSourceOf(const CoverJob& job) {
-    return CoverSource{job.pageWidth(), job.pageHeight(), job.viewZoom(),      job.unitsPerScreenPixel(),
-                       &job.objects(),  &job.image(),     printSettingsOf(job)};
+    return CoverSource{job.pageWidth(), job.pageHeight(), job.viewZoom(),     job.unitsPerScreenPixel(),
+                       &job.objects(),  &job.image(),     job.printSettings()};
 }
 
 void installDocument(CoverDocument&& document, CoverJob& job) {
@@ -83,6 +78,20 @@ void installDocument(CoverDocument&& document, CoverJob& job) {
     job.replaceImage(std::move(document.image));
     job.setPageSize(document.pageWidth, document.pageHeight);
     job.setViewScales(document.viewZoom, document.unitsPerScreenPixel);
+}
+
+PaperCatalogue::Found installPrintSettings(const PrintSettings& settings, PaperCatalogue& catalogue,
+                                           CoverJob& job) {
+    PrintSettings restored = settings;
+    PaperCatalogue::Found how = PaperCatalogue::Found::InCatalogue;
+    if (settings.paper) {
+        const PaperCatalogue::FoundFormat found = catalogue.findOrAdd(*settings.paper, settings.shape);
+        how = found.how;
+        restored.paper = *catalogue.format(found.index);
+        restored.shape = catalogue.shape(found.index);
+    }
+    job.setPrintSettings(restored);
+    return how;
 }
 
 void installObjects(const CoverDocument& document, ObjectTable& table) {

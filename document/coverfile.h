@@ -8,6 +8,7 @@
 
 #include "document/objecttable.h"
 #include "document/printsettings.h"
+#include "paper/papercatalogue.h"
 #include "raster/dibimage.h"
 
 #include <QByteArray>
@@ -100,9 +101,14 @@ QString readFailureText(ReadStatus status, const QString& name);
 // The same for a cover file that could not be written.
 QString writeFailureText(WriteStatus status, const QString& name);
 
+// Puts the print settings a cover file was saved with into `job`. Its paper
+// format is taken from `catalogue`, where a format it lacks is added first;
+// the catalogue's entry, with its label shape, is what the job gets.
+PaperCatalogue::Found installPrintSettings(const PrintSettings& settings, PaperCatalogue& catalogue,
+                                           CoverJob& job);
+
 // What a save writes of `job`.
 CoverSource coverSourceOf(const CoverJob& job);
-PrintSettings printSettingsOf(const CoverJob& job);
 // Makes `document` the job's image, page, view scales and objects. The marked
 // region, the file name and the print settings are the caller's: the paper
 // format has to be found in the catalogue first.

@@ -12,7 +12,7 @@ bool samePaper(const std::optional<PaperType>& a, const std::optional<PaperType>
 }
 } // namespace
 
-CoverJob::CoverJob(QObject* parent) : QObject(parent), history_(std::make_unique<JobHistory>(*this)) {}
+CoverJob::CoverJob(QObject* parent) : QObject(parent), history_(std::make_unique<JobHistory>()) {}
 
 CoverJob::~CoverJob() {
     history_.reset();
@@ -103,22 +103,71 @@ void CoverJob::setPlacement(const PlacementValues& placement) {
     announce(Part::Placement);
 }
 
+PrintValues CoverJob::withinSheet(const PrintValues& values) const {
+    return paperFormat_ ? correctJobValues(*paperFormat_, values) : values;
+}
+
 void CoverJob::setPrintValues(const PrintValues& values) {
-    if (values == printValues_) return;
-    printValues_ = values;
+    const PrintValues corrected = withinSheet(values);
+    if (corrected == printValues_) return;
+    printValues_ = corrected;
     announce(Part::PrintValues);
 }
 
 void CoverJob::setPaperFormat(const std::optional<PaperType>& paper) {
     if (samePaper(paper, paperFormat_)) return;
+    // The values the new sheet brings back belong to the format's change: one batch.
+    const ChangeBatch together(*this);
     paperFormat_ = paper;
     announce(Part::PaperFormat);
+    setPrintValues(printValues_);
 }
 
 void CoverJob::setLabelShape(const std::optional<LabelShape>& shape) {
     if (shape == labelShape_) return;
     labelShape_ = shape;
     announce(Part::PaperFormat);
+}
+
+void CoverJob::choosePaperFormat(const std::optional<PaperType>& paper,
+                                 const std::optional<LabelShape>& shape) {
+    if (samePaper(paper, paperFormat_) && shape == labelShape_) return;
+    const ChangeBatch together(*this);
+    setPaperFormat(paper);
+    setLabelShape(shape);
+    PrintValues values = printValues_;
+    values.clipToShape = clipsToShapeByDefault(shape);
+    setPrintValues(values);
+}
+
+void CoverJob::setDisc(const std::optional<DiscFormat>& disc) {
+    if (disc == disc_) return;
+    disc_ = disc;
+    announce(Part::PaperFormat);
+}
+
+std::optional<PaperType> CoverJob::printedPaper() const {
+    return disc_ ? std::optional<PaperType>(discSheet(*disc_)) : paperFormat_;
+}
+
+std::optional<LabelShape> CoverJob::printedShape() const {
+    return disc_ ? std::optional<LabelShape>(discShape(*disc_)) : labelShape_;
+}
+
+PrintSettings CoverJob::printSettings() const {
+    return PrintSettings{placement_, printValues_, paperFormat_, paperFormat_ ? labelShape_ : std::nullopt,
+                         disc_};
+}
+
+void CoverJob::setPrintSettings(const PrintSettings& settings) {
+    const ChangeBatch together(*this);
+    if (settings.paper) {
+        setPaperFormat(settings.paper);
+        setLabelShape(settings.shape);
+    }
+    setDisc(settings.disc);
+    setPlacement(settings.placement);
+    setPrintValues(settings.values);
 }
 
 void CoverJob::setFileName(const QString& fileName) {

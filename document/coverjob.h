@@ -7,6 +7,7 @@
 
 #include "document/objecttable.h"
 #include "document/pixelscale.h"
+#include "document/printsettings.h"
 #include "document/printvalues.h"
 #include "paper/labelshape.h"
 #include "paper/papertype.h"
@@ -89,18 +90,43 @@ class CoverJob : public QObject {
     void setImagePixelSize(double unitsPerImagePixel) { imagePixelSize_ = unitsPerImagePixel; }
 
     // --- placement, print values and paper format ---------------------------------
+    // What prints is what these hold: "Go!", the sheet preview and cdcover-batch
+    // read them here, never from a control.
     const PlacementValues& placement() const { return placement_; }
     void setPlacement(const PlacementValues& placement);
+    // Always within the sheet of the paper format (correctJobValues): a used
+    // count or a shown sheet beyond it is brought back as it is set.
     const PrintValues& printValues() const { return printValues_; }
     void setPrintValues(const PrintValues& values);
+    // The values as setPrintValues would keep them on this job's sheet.
+    PrintValues withinSheet(const PrintValues& values) const;
     // The paper format the job is placed and printed on; none when the
-    // catalogue offers none.
+    // catalogue offers none. The print values are brought within its sheet.
     const std::optional<PaperType>& paperFormat() const { return paperFormat_; }
     void setPaperFormat(const std::optional<PaperType>& paper);
     // The shape of the chosen format's labels, when one is known (formats made
     // from a label template); sent with paperFormatChanged.
     const std::optional<LabelShape>& labelShape() const { return labelShape_; }
     void setLabelShape(const std::optional<LabelShape>& shape);
+    // A format chosen by the user, or by cdcover-batch for a run: the format,
+    // its label shape and the format's own clip choice (labels for a disc are
+    // printed inside their shape, others whole). Choosing the format and shape
+    // the job has changes nothing, so the clip choice made for them stays.
+    void choosePaperFormat(const std::optional<PaperType>& paper, const std::optional<LabelShape>& shape);
+    // The disc the job prints onto instead of the paper format's sheets; none
+    // for sheets. The paper format stays, for a return to sheets. Sent with
+    // paperFormatChanged: what is placed and printed changes.
+    const std::optional<DiscFormat>& disc() const { return disc_; }
+    void setDisc(const std::optional<DiscFormat>& disc);
+    // What the job is placed and printed on: the disc as a sheet of one with
+    // its ring as the shape, else the paper format and its label shape.
+    std::optional<PaperType> printedPaper() const;
+    std::optional<LabelShape> printedShape() const;
+    // Placement, print values, paper format, label shape and disc at once, as
+    // a cover file keeps them: the clip choice is taken as it is. Settings
+    // without a paper format leave the job's format as it is.
+    PrintSettings printSettings() const;
+    void setPrintSettings(const PrintSettings& settings);
 
     // --- the undo history ----------------------------------------------------------
     JobHistory& history() { return *history_; }
@@ -152,6 +178,7 @@ class CoverJob : public QObject {
     PrintValues printValues_;
     std::optional<PaperType> paperFormat_;
     std::optional<LabelShape> labelShape_;
+    std::optional<DiscFormat> disc_;
     QString fileName_;
     // Last: its steps hold parts of the job and go first.
     std::unique_ptr<JobHistory> history_;

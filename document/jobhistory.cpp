@@ -1,67 +1,44 @@
 #include "document/jobhistory.h"
 
-#include "document/coverjob.h"
-#include "document/valuesteps.h"
-
-#include <QUndoCommand>
+#include <QSignalBlocker>
 
 #include <utility>
 #include <vector>
 
-// The stack's command around a step. It is pushed after its change was made,
-// so the push's own redo does nothing.
-class HistoryCommand : public QUndoCommand {
-  public:
-    HistoryCommand(JobHistory& history, const QString& name, std::unique_ptr<JobStep> step)
-        : QUndoCommand(name), history_(history), step_(std::move(step)) {}
-
-    void undo() override { history_.replay(*step_, true); }
-    void redo() override {
-        if (std::exchange(alreadyDone_, false)) return;
-        history_.replay(*step_, false);
-    }
-    int id() const override { return step_->mergeKey(); }
-    bool mergeWith(const QUndoCommand* other) override {
-        if (history_.rebuilding_) return false;
-        if (!step_->absorb(*static_cast<const HistoryCommand*>(other)->step_)) return false;
-        setObsolete(step_->changesNothing());
-        return true;
-    }
-
-    const JobStep& step() const { return *step_; }
-    std::unique_ptr<JobStep> takeStep() { return std::move(step_); }
-
-  private:
-    JobHistory& history_;
-    std::unique_ptr<JobStep> step_;
-    bool alreadyDone_ = true;
-};
-
-JobHistory::JobHistory(CoverJob& job) : job_(job), watch_(std::make_unique<ValueWatch>(job, *this)) {}
-
 JobHistory::~JobHistory() {
-    // The commands go before the watch and the job they refer to.
+    // Whoever listens to the stack may be half gone by now.
+    const QSignalBlocker quiet(stack_);
     stack_.clear();
 }
 
-void JobHistory::record(const QString& name, std::unique_ptr<JobStep> step) {
-    if (replaying()) return;
-    if (step->imageBytes() > imageMemoryLimit_) {
+const JobCommand& JobHistory::command(int index) const {
+    return static_cast<const JobCommand&>(*stack_.command(index));
+}
+
+void JobHistory::push(std::unique_ptr<JobCommand> command) {
+    if (running_ > 0) {
+        command->redo();
+        return;
+    }
+    stack_.push(command.release());
+    // The newest step is the command pushed or the one it merged into; none
+    // when the merge came back to where that one began.
+    if (stack_.index() > 0 && this->command(stack_.index() - 1).imageBytes() > imageMemoryLimit_) {
         changedWithoutStep();
         return;
     }
-    stack_.push(new HistoryCommand(*this, name, std::move(step)));
     dropOldestBeyondLimit();
 }
 
 void JobHistory::changedWithoutStep() {
     stack_.clear();
+    // No step leads back to the saved job any more.
+    stack_.resetClean();
     emit stepLost();
 }
 
 void JobHistory::clear() {
     stack_.clear();
-    watch_->takeJobValues();
 }
 
 void JobHistory::setImageMemoryLimit(std::size_t bytes) {
@@ -72,45 +49,34 @@ void JobHistory::setImageMemoryLimit(std::size_t bytes) {
 std::size_t JobHistory::imageMemoryUsed() const {
     std::size_t used = 0;
     for (int i = 0; i < stack_.count(); ++i)
-        used += static_cast<const HistoryCommand*>(stack_.command(i))->step().imageBytes();
+        used += command(i).imageBytes();
     return used;
 }
 
-void JobHistory::replay(JobStep& step, bool undo) {
-    ++replaying_;
-    if (undo)
-        step.undo(job_);
-    else
-        step.redo(job_);
-    --replaying_;
-    watch_->takeJobValues();
-}
-
 // QUndoStack cannot drop its oldest command alone, and its count limit cannot
-// change while it holds commands: the steps are taken out, and those that fit,
-// newest first, go back in their order. Steps waiting to be redone are dropped.
+// change while it holds commands: the commands are taken over, and those that
+// fit, newest first, go back in their order, the saved state where it was.
+// Commands waiting to be redone are dropped.
 void JobHistory::dropOldestBeyondLimit() {
-    std::size_t used = imageMemoryUsed();
-    if (used <= imageMemoryLimit_) return;
-    struct Kept {
-        QString name;
-        std::unique_ptr<JobStep> step;
-    };
+    if (imageMemoryUsed() <= imageMemoryLimit_) return;
     const int done = stack_.index();
-    std::vector<Kept> steps;
+    const int saved = stack_.cleanIndex();
+    std::vector<std::unique_ptr<JobCommand>> kept;
+    std::size_t used = 0;
     for (int i = 0; i < done; ++i) {
-        auto* command = const_cast<HistoryCommand*>(static_cast<const HistoryCommand*>(stack_.command(i)));
-        steps.push_back({command->text(), command->takeStep()});
+        kept.push_back(const_cast<JobCommand&>(command(i)).takeOver());
+        used += kept.back()->imageBytes();
     }
-    used = 0;
-    for (const Kept& kept : steps)
-        used += kept.step->imageBytes();
-    std::size_t first = 0;
-    for (; used > imageMemoryLimit_ && first < steps.size(); ++first)
-        used -= steps[first].step->imageBytes();
-    rebuilding_ = true;
+    int first = 0;
+    for (; used > imageMemoryLimit_ && first < done; ++first)
+        used -= kept[first]->imageBytes();
     stack_.clear();
-    for (std::size_t i = first; i < steps.size(); ++i)
-        stack_.push(new HistoryCommand(*this, steps[i].name, std::move(steps[i].step)));
-    rebuilding_ = false;
+    for (int i = first; i < done; ++i) {
+        JobCommand* command = kept[i].release();
+        command->reinserted_ = true;
+        stack_.push(command);
+        command->reinserted_ = false;
+        if (i + 1 == saved) stack_.setClean();
+    }
+    if (saved < first || saved > done) stack_.resetClean();
 }

@@ -1,28 +1,24 @@
 #pragma once
 // The undo history of one job: a QUndoStack of the user's changes, each named
-// in German for the menus. The image memory the steps hold is kept within a
-// limit by dropping the oldest steps; a step that alone would not fit is not
-// kept at all, and since the steps before it no longer lead to the job as it
-// now is, they go too.
+// in German for the menus. Its clean state is the job as last saved, opened or
+// begun. The image memory the commands hold is kept within a limit by dropping
+// the oldest; a command that alone would not fit is not kept at all, and since
+// the commands before it no longer lead to the job as it now is, they go too.
 
-#include "document/jobstep.h"
+#include "document/jobcommand.h"
 
 #include <QObject>
-#include <QString>
 #include <QUndoStack>
 
 #include <cstddef>
 #include <memory>
-
-class CoverJob;
-class ValueWatch;
 
 class JobHistory : public QObject {
     Q_OBJECT
   public:
     static constexpr std::size_t kDefaultImageMemory = std::size_t(512) << 20;
 
-    explicit JobHistory(CoverJob& job);
+    JobHistory() = default;
     ~JobHistory() override;
 
     QUndoStack& stack() { return stack_; }
@@ -30,50 +26,47 @@ class JobHistory : public QObject {
     void undo() { stack_.undo(); }
     void redo() { stack_.redo(); }
 
-    // Keeps `step`, whose change the job already shows, as the newest step.
-    // Changes made while a step is undone or redone belong to that step and are
-    // not recorded again.
-    void record(const QString& name, std::unique_ptr<JobStep> step);
+    // Makes the command's change and keeps it as the newest step. A command
+    // pushed while another is made or taken back belongs to that one: its
+    // change is made, but it is no step of its own.
+    void push(std::unique_ptr<JobCommand> command);
     // A change was made without a step (its memory could not be had): the
-    // steps before it are dropped and stepLost() is sent.
+    // steps before it are dropped, the job counts as changed, and stepLost()
+    // is sent.
     void changedWithoutStep();
-    // Forgets every step, as a new or opened job starts without history.
+    // Forgets every step: a new or opened job starts without history, as saved.
     void clear();
+
+    // The job as it now is has been saved; undoing or redoing away from here
+    // makes it unsaved again, and coming back saved.
+    void markSaved() { stack_.setClean(); }
+    bool isSaved() const { return stack_.isClean(); }
 
     std::size_t imageMemoryLimit() const { return imageMemoryLimit_; }
     void setImageMemoryLimit(std::size_t bytes);
     std::size_t imageMemoryUsed() const;
-    // True while a step is being undone or redone.
-    bool replaying() const { return replaying_ > 0; }
-
-    // While one lives, value changes are the program's own (a value brought back
-    // into the range the sheet allows), not the user's: they become no step.
-    class Unrecorded {
-      public:
-        explicit Unrecorded(JobHistory& history) : history_(history) { ++history_.unrecorded_; }
-        ~Unrecorded() { --history_.unrecorded_; }
-        Unrecorded(const Unrecorded&) = delete;
-        Unrecorded& operator=(const Unrecorded&) = delete;
-
-      private:
-        JobHistory& history_;
-    };
-    bool recordsValues() const { return replaying_ == 0 && unrecorded_ == 0; }
 
   signals:
     // A change could not be recorded; the user should hear of it once.
     void stepLost();
 
   private:
-    friend class HistoryCommand;
-    void replay(JobStep& step, bool undo);
+    friend class JobCommand;
+    // Counts the commands being made or taken back.
+    class Running {
+      public:
+        explicit Running(JobHistory& history) : history_(history) { ++history_.running_; }
+        ~Running() { --history_.running_; }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+
+      private:
+        JobHistory& history_;
+    };
+    const JobCommand& command(int index) const;
     void dropOldestBeyondLimit();
 
-    CoverJob& job_;
     QUndoStack stack_;
     std::size_t imageMemoryLimit_ = kDefaultImageMemory;
-    int replaying_ = 0;
-    int unrecorded_ = 0;
-    bool rebuilding_ = false;
-    std::unique_ptr<ValueWatch> watch_;
+    int running_ = 0;
 };

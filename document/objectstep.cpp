@@ -6,30 +6,34 @@
 #include <algorithm>
 #include <memory>
 
-ObjectStep::ObjectStep(std::vector<SlotChange> changes, int selectedBefore, int selectedAfter, int mergeKey)
-    : changes_(std::move(changes)), selectedBefore_(selectedBefore), selectedAfter_(selectedAfter),
-      mergeKey_(mergeKey) {}
+ObjectCommand::ObjectCommand(CoverJob& job, const QString& name, std::vector<SlotChange> changes,
+                             int selectedBefore, int selectedAfter, int mergeId)
+    : JobCommand(job, name), changes_(std::move(changes)), selectedBefore_(selectedBefore),
+      selectedAfter_(selectedAfter), mergeId_(mergeId) {}
 
-void ObjectStep::undo(CoverJob& job) {
-    ObjectTable& table = job.objects();
-    for (const SlotChange& change : changes_)
-        table.slot(change.slot) = change.before;
-    table.CurObj = selectedBefore_;
-    job.objectsEdited();
-}
-
-void ObjectStep::redo(CoverJob& job) {
-    ObjectTable& table = job.objects();
-    for (const SlotChange& change : changes_)
-        table.slot(change.slot) = change.after;
-    table.CurObj = selectedAfter_;
-    job.objectsEdited();
+// The views hear of it only when the table was not so already: an edit made
+// in place, a number typed into a control say, has told them itself.
+void ObjectCommand::show(bool after) {
+    ObjectTable& table = job().objects();
+    bool changed = false;
+    for (const SlotChange& change : changes_) {
+        const AnnotationObject& wanted = after ? change.after : change.before;
+        if (table.slot(change.slot) == wanted) continue;
+        table.slot(change.slot) = wanted;
+        changed = true;
+    }
+    const int selected = after ? selectedAfter_ : selectedBefore_;
+    if (table.CurObj != selected) {
+        table.CurObj = selected;
+        changed = true;
+    }
+    if (changed) job().objectsEdited();
 }
 
 // Only an edit of the same slots merges: a number changed on one object.
-bool ObjectStep::absorb(const JobStep& later) {
-    const auto* next = dynamic_cast<const ObjectStep*>(&later);
-    if (!next || next->mergeKey_ != mergeKey_ || next->changes_.size() != changes_.size()) return false;
+bool ObjectCommand::absorb(const JobCommand& later) {
+    const auto* next = dynamic_cast<const ObjectCommand*>(&later);
+    if (!next || next->changes_.size() != changes_.size()) return false;
     for (std::size_t i = 0; i < changes_.size(); ++i)
         if (changes_[i].slot != next->changes_[i].slot) return false;
     for (std::size_t i = 0; i < changes_.size(); ++i)
@@ -38,21 +42,26 @@ bool ObjectStep::absorb(const JobStep& later) {
     return true;
 }
 
-bool ObjectStep::changesNothing() const {
+bool ObjectCommand::changesNothing() const {
     return std::all_of(changes_.begin(), changes_.end(),
                        [](const SlotChange& change) { return change.before == change.after; });
 }
 
-ObjectEdit::ObjectEdit(CoverJob& job, const QString& name, int mergeKey)
-    : job_(job), name_(name), mergeKey_(mergeKey), before_(job.objects()) {}
+std::unique_ptr<JobCommand> ObjectCommand::takeOver() {
+    return std::make_unique<ObjectCommand>(job(), text(), std::move(changes_), selectedBefore_,
+                                           selectedAfter_, mergeId_);
+}
+
+ObjectEdit::ObjectEdit(CoverJob& job, const QString& name, int mergeId)
+    : job_(job), name_(name), mergeId_(mergeId), before_(job.objects()) {}
 
 void ObjectEdit::record() {
     const ObjectTable& now = job_.objects();
-    std::vector<ObjectStep::SlotChange> changes;
+    std::vector<ObjectCommand::SlotChange> changes;
     for (int slot = 1; slot <= ObjectTable::kSlots; ++slot)
         if (!(now.slot(slot) == before_.slot(slot)))
             changes.push_back({slot, before_.slot(slot), now.slot(slot)});
     if (changes.empty()) return;
-    job_.history().record(
-        name_, std::make_unique<ObjectStep>(std::move(changes), before_.CurObj, now.CurObj, mergeKey_));
+    job_.history().push(std::make_unique<ObjectCommand>(job_, name_, std::move(changes), before_.CurObj,
+                                                        now.CurObj, mergeId_));
 }

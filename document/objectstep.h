@@ -1,9 +1,11 @@
 #pragma once
-// Changes of the annotation objects in the history. An ObjectEdit takes a
-// copy of the table before a command changes it; record() then keeps only the
-// slots that differ, with the selection before and after.
+// Changes of the annotation objects in the history. A command holds the slots
+// it changes, each before and after, with the selection before and after.
+// An ObjectEdit finds them for a command of the page: it takes a copy of the
+// table before the command changes it, and record() makes the difference one
+// step.
 
-#include "document/jobstep.h"
+#include "document/jobcommand.h"
 #include "document/objecttable.h"
 
 #include <QString>
@@ -12,37 +14,45 @@
 
 class CoverJob;
 
-class ObjectStep : public JobStep {
+class ObjectCommand : public JobCommand {
   public:
     struct SlotChange {
         int slot = 0;
         AnnotationObject before, after;
     };
-    ObjectStep(std::vector<SlotChange> changes, int selectedBefore, int selectedAfter, int mergeKey);
+    ObjectCommand(CoverJob& job, const QString& name, std::vector<SlotChange> changes, int selectedBefore,
+                  int selectedAfter, int mergeId);
 
-    void undo(CoverJob& job) override;
-    void redo(CoverJob& job) override;
-    int mergeKey() const override { return mergeKey_; }
-    bool absorb(const JobStep& later) override;
+    int id() const override { return mergeId_; }
+
+  protected:
+    void apply() override { show(true); }
+    void revert() override { show(false); }
+    bool absorb(const JobCommand& later) override;
     bool changesNothing() const override;
+    std::unique_ptr<JobCommand> takeOver() override;
 
   private:
+    // Puts the slots and the selection of one side into the table.
+    void show(bool after);
+
     std::vector<SlotChange> changes_;
     int selectedBefore_, selectedAfter_;
-    int mergeKey_;
+    int mergeId_;
 };
 
 class ObjectEdit {
   public:
-    // `mergeKey` lets edits of one number on the same object become one step.
-    ObjectEdit(CoverJob& job, const QString& name, int mergeKey = -1);
-    // Records what changed since the edit began as one step; nothing when no
-    // object changed (a change of the selection alone is no step).
+    // `mergeId` lets edits of one number on the same object become one step.
+    ObjectEdit(CoverJob& job, const QString& name, int mergeId = -1);
+    // Makes what changed since the edit began one step; nothing when no object
+    // changed (a change of the selection alone is no step). The table already
+    // shows the change, so the command finds it made.
     void record();
 
   private:
     CoverJob& job_;
     QString name_;
-    int mergeKey_;
+    int mergeId_;
     ObjectTable before_;
 };

@@ -4,7 +4,6 @@
 #include "document/jobhistory.h"
 
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -15,8 +14,11 @@ unsigned changedFields(const PlacementValues& a, const PlacementValues& b) {
 }
 
 unsigned changedFields(const PrintValues& a, const PrintValues& b) {
-    return unsigned(a.used != b.used) | unsigned(a.copies != b.copies) << 1 |
-           unsigned(a.sheet != b.sheet) << 2 | unsigned(a.clipToShape != b.clipToShape) << 3;
+    const unsigned fields = unsigned(a.used != b.used) | unsigned(a.copies != b.copies) << 1 |
+                            unsigned(a.sheet != b.sheet) << 2 | unsigned(a.clipToShape != b.clipToShape) << 3;
+    // The job brings the shown sheet back when fewer sheets are used: that is
+    // part of the change of used positions or copies, not a change of its own.
+    return fields & 3u ? fields & ~4u : fields;
 }
 
 QString stepName(const PlacementValues& before, const PlacementValues& after) {
@@ -48,61 +50,58 @@ QString stepName(const PrintValues& before, const PrintValues& after) {
 
 // A change of one kind of values. Changes of the same single number merge; a
 // switch turned on and off again stays two steps.
-template <class Values> class ValueStep : public JobStep {
+template <class Values> class ValueCommand : public JobCommand {
   public:
     using Setter = void (CoverJob::*)(const Values&);
-    ValueStep(const Values& before, const Values& after, Setter set, int key, unsigned switchFields)
-        : before_(before), after_(after), set_(set), key_(key), switchFields_(switchFields) {}
+    struct Kind {
+        Setter set;
+        int mergeId;
+        unsigned switchFields;
+    };
+    ValueCommand(CoverJob& job, const QString& name, const Values& before, const Values& after, Kind kind)
+        : JobCommand(job, name), before_(before), after_(after), kind_(kind) {}
 
-    void undo(CoverJob& job) override { (job.*set_)(before_); }
-    void redo(CoverJob& job) override { (job.*set_)(after_); }
-    int mergeKey() const override { return key_; }
-    bool absorb(const JobStep& later) override {
-        const auto* next = dynamic_cast<const ValueStep*>(&later);
+    int id() const override { return kind_.mergeId; }
+
+  protected:
+    void apply() override { (job().*kind_.set)(after_); }
+    void revert() override { (job().*kind_.set)(before_); }
+    bool absorb(const JobCommand& later) override {
+        const auto* next = dynamic_cast<const ValueCommand*>(&later);
         const unsigned fields = changedFields(before_, after_);
-        if (!next || fields != changedFields(next->before_, next->after_) || (fields & switchFields_) ||
+        if (!next || fields != changedFields(next->before_, next->after_) || (fields & kind_.switchFields) ||
             (fields & (fields - 1)))
             return false;
         after_ = next->after_;
         return true;
     }
     bool changesNothing() const override { return before_ == after_; }
+    std::unique_ptr<JobCommand> takeOver() override {
+        return std::make_unique<ValueCommand>(job(), text(), before_, after_, kind_);
+    }
 
   private:
     Values before_, after_;
-    Setter set_;
-    int key_;
-    unsigned switchFields_;
+    Kind kind_;
 };
+
+template <class Values>
+void pushValues(CoverJob& job, const Values& before, const Values& after,
+                typename ValueCommand<Values>::Kind kind) {
+    if (before == after) return;
+    job.history().push(
+        std::make_unique<ValueCommand<Values>>(job, stepName(before, after), before, after, kind));
+}
 
 } // namespace
 
-ValueWatch::ValueWatch(CoverJob& job, JobHistory& history) : job_(job), history_(history) {
-    takeJobValues();
-    connect(&job_, &CoverJob::placementChanged, this, &ValueWatch::placementChanged);
-    connect(&job_, &CoverJob::printValuesChanged, this, &ValueWatch::printValuesChanged);
-    // A newly chosen paper format brings its own print values (whether discs
-    // are clipped): they belong to the choice, which is no step itself.
-    connect(&job_, &CoverJob::paperFormatChanged, this, [this] { printValues_ = job_.printValues(); });
+void setPlacementAsStep(CoverJob& job, const PlacementValues& values) {
+    pushValues(job, job.placement(), values, {&CoverJob::setPlacement, MergePlacement, 0u});
 }
 
-void ValueWatch::takeJobValues() {
-    placement_ = job_.placement();
-    printValues_ = job_.printValues();
-}
-
-void ValueWatch::placementChanged() {
-    const PlacementValues before = std::exchange(placement_, job_.placement());
-    if (before == placement_ || !history_.recordsValues()) return;
-    history_.record(stepName(before, placement_),
-                    std::make_unique<ValueStep<PlacementValues>>(before, placement_, &CoverJob::setPlacement,
-                                                                 MergePlacement, 0u));
-}
-
-void ValueWatch::printValuesChanged() {
-    const PrintValues before = std::exchange(printValues_, job_.printValues());
-    if (before == printValues_ || !history_.recordsValues()) return;
-    history_.record(stepName(before, printValues_),
-                    std::make_unique<ValueStep<PrintValues>>(before, printValues_, &CoverJob::setPrintValues,
-                                                             MergePrintValues, 8u));
+void setPrintValuesAsStep(CoverJob& job, const PrintValues& values) {
+    // The step holds what the job will keep: a value the sheet brings back to
+    // where it was is no step at all.
+    const PrintValues kept = job.withinSheet(values);
+    pushValues(job, job.printValues(), kept, {&CoverJob::setPrintValues, MergePrintValues, 8u});
 }

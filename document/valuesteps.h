@@ -1,31 +1,16 @@
 #pragma once
-// The placement and print values in the history. The pages set them through
-// the job's setters, a typed number digit by digit; the watch records each
-// change the job signals, and changes of the same number that follow one
-// another become one step.
+// The placement and print values in the history. The pages hand the job each
+// value the user types, digit by digit; changes of the same number that follow
+// one another become one step. Values the program sets itself (those a paper
+// format or an opened job brings, or those brought back into the range the
+// sheet allows) go through the job's own setters and are no step.
 
 #include "document/printvalues.h"
 #include "paper/placement.h"
 
-#include <QObject>
-
 class CoverJob;
-class JobHistory;
 
-class ValueWatch : public QObject {
-    Q_OBJECT
-  public:
-    ValueWatch(CoverJob& job, JobHistory& history);
-    // Takes the job's values as the known ones: what the history sets itself,
-    // or a new or opened job brings, is no change of the user's.
-    void takeJobValues();
-
-  private:
-    void placementChanged();
-    void printValuesChanged();
-
-    CoverJob& job_;
-    JobHistory& history_;
-    PlacementValues placement_;
-    PrintValues printValues_;
-};
+// Sets the job's placement or print values as the user's step, named after
+// what changed; nothing when the job holds them already.
+void setPlacementAsStep(CoverJob& job, const PlacementValues& values);
+void setPrintValuesAsStep(CoverJob& job, const PrintValues& values);

@@ -58,3 +58,11 @@ void PaperCatalogue::remove(int index) {
     shapes_.erase(shapes_.begin() + index);
     emit changed();
 }
+
+PaperCatalogue::FoundFormat PaperCatalogue::findOrAdd(const PaperType& paper,
+                                                      const std::optional<LabelShape>& shape) {
+    const int index = indexOf(paper);
+    if (index >= 0) return {index, Found::InCatalogue};
+    add(paper, shape);
+    return {count() - 1, save() ? Found::Added : Found::AddedNotSaved};
+}

@@ -35,6 +35,16 @@ class PaperCatalogue : public QObject {
     bool save();
 
     void add(const PaperType& paper, const std::optional<LabelShape>& shape = std::nullopt);
+
+    // How findOrAdd found a format.
+    enum class Found { InCatalogue, Added, AddedNotSaved };
+    struct FoundFormat {
+        int index = -1;
+        Found how = Found::InCatalogue;
+    };
+    // The format with the name and geometry of `paper` (a job's saved format);
+    // one the catalogue lacks is added with `shape` and saved, as a new format is.
+    FoundFormat findOrAdd(const PaperType& paper, const std::optional<LabelShape>& shape);
     void replace(int index, const PaperType& paper, const std::optional<LabelShape>& shape = std::nullopt);
     void remove(int index);
 

@@ -1,7 +1,6 @@
 #include "print/discprint.h"
 
 #include "base/units.h"
-#include "raster/stretchdraw.h"
 
 #include <QPainter>
 
@@ -30,19 +29,17 @@ PrintOutcome runDiscPrintJob(PrintTarget& target, const DiscPrintJob& job, const
     content.clipShape = discShape(job.disc);
     // Rendered before the job starts, so that a disc too large for memory
     // starts no job.
-    const DibImage label = renderLabel(
+    const QImage label = renderLabel(
         content, disc.size(),
         PlacementDevice{disc.width(), double(target.dpiX()), double(target.dpiY()), 1, 1}, drawing);
     if (label.isNull()) return PrintOutcome::NoMemory;
     if (!target.begin(kPrintTitle)) return PrintOutcome::NotStarted;
-    const DrawContext printing = onPrinter(drawing);
     for (int copy = 0; copy < std::max(1, job.copies); ++copy) {
         if (copy > 0 && !target.newPage()) {
             target.end();
             return PrintOutcome::NotFinished;
         }
-        StretchDrawDib(*target.painter(), printing, disc.x(), disc.y(), label.width(), label.height(), label,
-                       0, 0, label.width(), label.height(), false);
+        target.painter()->drawImage(disc.topLeft(), label);
     }
     return target.end() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
 }

@@ -4,7 +4,6 @@
 #include "print/labelshapedraw.h"
 #include "raster/stretchdraw.h"
 
-#include <QImage>
 #include <QPainter>
 
 namespace {
@@ -12,22 +11,6 @@ namespace {
 bool fitsInMemory(QSize size, const ImageLimits& limits) {
     return size.width() > 0 && size.height() > 0 &&
            limits.allows(uint64_t(size.width()) * uint64_t(size.height()) * 4);
-}
-
-// The bitmap's pixels as a 24-bit record, bottom row first.
-DibImage capture24(const QImage& bitmap, const ImageLimits& limits) {
-    DibImage captured = newdib(bitmap.width(), bitmap.height(), 24, limits);
-    if (captured.isNull()) return captured;
-    for (int y = 0; y < bitmap.height(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
-        uint8_t* target = captured.rowFromTop(y);
-        for (int x = 0; x < bitmap.width(); ++x) {
-            target[3 * x] = uint8_t(qBlue(source[x]));
-            target[3 * x + 1] = uint8_t(qGreen(source[x]));
-            target[3 * x + 2] = uint8_t(qRed(source[x]));
-        }
-    }
-    return captured;
 }
 
 // The annotation objects over the picture. Where the device's pixels are not
@@ -47,8 +30,8 @@ void drawObjects(QPainter& painter, const ImagePlacement& placement, const Label
 
 } // namespace
 
-DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
-                     const DrawContext& drawing) {
+QImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
+                   const DrawContext& drawing) {
     if (!fitsInMemory(size, drawing.limits)) return {};
     QImage bitmap(size, QImage::Format_RGB32);
     if (bitmap.isNull()) return {};
@@ -71,5 +54,5 @@ DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice de
                           box);
         }
     }
-    return capture24(bitmap, drawing.limits);
+    return bitmap;
 }

@@ -1,9 +1,8 @@
 #pragma once
 // The finished label (image plus annotation objects, placed as on the
-// "Zentrieren" page) rendered once onto a white bitmap and captured as a 24-bit
-// image. The sheet preview and the print run copy that capture 1:1 to every
-// position, so the cost of the objects' fonts and outlines does not grow with
-// the number of copies.
+// "Zentrieren" page) rendered once onto a white bitmap. The sheet preview and
+// the print run copy that bitmap 1:1 to every position, so the cost of the
+// objects' fonts and outlines does not grow with the number of copies.
 
 #include "document/objecttable.h"
 #include "paper/labelshape.h"
@@ -12,6 +11,7 @@
 #include "raster/dibimage.h"
 #include "raster/drawcontext.h"
 
+#include <QImage>
 #include <QSize>
 
 #include <optional>
@@ -29,5 +29,5 @@ struct LabelContent {
 // factors (device.LabelPx is taken from `size`), its picture drawn as on the
 // screen `drawing` names. Null when the size is empty or memory is short (the
 // label's bitmaps stay within the drawing's limits, too).
-DibImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
-                     const DrawContext& drawing);
+QImage renderLabel(const LabelContent& content, QSize size, PlacementDevice device,
+                   const DrawContext& drawing);

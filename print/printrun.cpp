@@ -1,7 +1,5 @@
 #include "print/printrun.h"
 
-#include "raster/stretchdraw.h"
-
 #include <QPainter>
 
 SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibration) {
@@ -55,19 +53,17 @@ PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& mes
     const SheetPlan plan = planSheets(job.paper, job.values, device);
     // Rendered before the job starts, so that a label too large for memory
     // prints no empty sheets.
-    const DibImage label = renderLabel(
+    const QImage label = renderLabel(
         job.content, plan.label,
         PlacementDevice{plan.label.width(), device.dpiX, device.dpiY, device.kX, device.kY}, drawing);
     if (label.isNull()) return PrintOutcome::NoMemory;
     if (!target.begin(kPrintTitle)) return PrintOutcome::NotStarted;
-    const DrawContext printing = onPrinter(drawing);
     for (const LabelSpot& spot : plan.spots) {
         if (spot.newPage && !target.newPage()) {
             target.end();
             return PrintOutcome::NotFinished;
         }
-        StretchDrawDib(*target.painter(), printing, spot.x, spot.y, label.width(), label.height(), label, 0,
-                       0, label.width(), label.height(), false);
+        target.painter()->drawImage(QPoint(spot.x, spot.y), label);
     }
     return target.end() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
 }

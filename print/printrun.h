@@ -38,6 +38,6 @@ QString noLabelAreaMessage(const PaperType& paper);
 // position of the job, opening a new page where a position begins a new sheet.
 // Unequal resolutions are reported through `messages` and printed anyway. A
 // label without area starts no job. `drawing` is the screen's: the label's
-// picture is rendered as there, the copies go to the target as to a printer.
+// picture is rendered as there.
 PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages,
                          const DrawContext& drawing);

@@ -48,15 +48,6 @@ struct SheetPlan {
     std::vector<LabelSpot> onSheet(int64_t sheet) const;
 };
 
-// Positions per sheet, or 0 when the format has no usable grid (counts below 1
-// can come from a foreign paper.dat).
-int64_t positionsPerSheet(const PaperType& paper);
-
-// used at most N − 1, so that one position of the first sheet stays free;
-// sheet at most the number of sheets.
-PrintValues correctJobValues(const PaperType& paper, const PrintValues& values);
-int64_t sheetCount(const PaperType& paper, const PrintValues& values);
-
 // The label bitmap's size on the device.
 QSize labelBitmapSize(const PaperType& paper, const SheetDevice& device);
 // Top-left corner of the label in `column` and `row`.

@@ -3,7 +3,6 @@
 #include "base/units.h"
 #include "print/labelshapedraw.h"
 #include "raster/devicecanvas.h"
-#include "raster/stretchdraw.h"
 
 namespace {
 
@@ -32,11 +31,11 @@ void paintLabels(QPainter& painter, const DrawContext& drawing, const SheetPlan&
     // scale factor shows it sharp; the sheet's layout stays in logical pixels.
     const qreal ratio = painter.device()->devicePixelRatio();
     const QSize pixels = devicePixelSize(plan.label, ratio);
-    const DibImage label = renderLabel(
+    const QImage label = renderLabel(
         content, pixels, PlacementDevice{pixels.width(), dpi * ratio, dpi * ratio, zoom, zoom}, drawing);
+    if (label.isNull()) return;
     for (const LabelSpot& spot : shown)
-        StretchDrawDib(painter, drawing, spot.x, spot.y, plan.label.width(), plan.label.height(), label, 0, 0,
-                       label.width(), label.height(), false);
+        painter.drawImage(QRect(QPoint(spot.x, spot.y), plan.label), label);
 }
 
 } // namespace

@@ -68,6 +68,12 @@ MsgAnswer QtDialogs::message(const QString& text, const QString& caption, MsgBut
         box.setEscapeButton(box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole));
         break;
     }
+    case MsgButtons::SaveDiscardCancel: {
+        box.setDefaultButton(box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole));
+        box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+        box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+        break;
+    }
     }
     box.exec();
     const QMessageBox::ButtonRole role = box.buttonRole(box.clickedButton());
@@ -78,6 +84,10 @@ MsgAnswer QtDialogs::message(const QString& text, const QString& caption, MsgBut
         return role == QMessageBox::AcceptRole ? MsgAnswer::Ok : MsgAnswer::Cancel;
     case MsgButtons::YesNo:
         return role == QMessageBox::YesRole ? MsgAnswer::Yes : MsgAnswer::No;
+    case MsgButtons::SaveDiscardCancel:
+        return role == QMessageBox::AcceptRole        ? MsgAnswer::Save
+               : role == QMessageBox::DestructiveRole ? MsgAnswer::Discard
+                                                      : MsgAnswer::Cancel;
     }
     return MsgAnswer::Cancel;
 }

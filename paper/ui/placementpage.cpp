@@ -2,6 +2,7 @@
 
 #include "base/units.h"
 #include "document/coverjob.h"
+#include "document/valuesteps.h"
 #include "paper/papercatalogue.h"
 #include "paper/paperfile.h"
 #include "paper/templatedatabase.h"
@@ -57,6 +58,7 @@ PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
 
     connect(&catalogue_, &PaperCatalogue::changed, this, &PlacementPage::UpdateEttTypes);
     connect(&job_, &CoverJob::placementChanged, this, &PlacementPage::showPlacement);
+    connect(&job_, &CoverJob::paperFormatChanged, this, &PlacementPage::showPaperFormat);
     for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
                         &CoverJob::paperFormatChanged})
         connect(&job_, change, this, &PlacementPage::PaintBox2Paint);
@@ -144,33 +146,19 @@ const PaperType* PlacementPage::selectedPaperType() const {
 
 void PlacementPage::chooseSelectedPaper() {
     const PaperType* paper = selectedPaperType();
-    const std::optional<PaperType> format = paper ? std::optional<PaperType>(*paper) : std::nullopt;
-    const std::optional<LabelShape> shape = catalogue_.shape(ComboBox1->currentIndex());
-    const std::optional<PaperType>& held = job_.paperFormat();
-    const bool samePaper = format.has_value() == held.has_value() &&
-                           (!format || encodePaperType(*format) == encodePaperType(*held));
-    if (samePaper && shape == job_.labelShape()) return;
-    const CoverJob::ChangeBatch together(job_);
-    job_.setPaperFormat(format);
-    job_.setLabelShape(shape);
-    // A newly chosen sheet brings its own choice: discs are printed inside their shape.
-    PrintValues values = job_.printValues();
-    values.clipToShape = shape && shape->kind == LabelShape::Kind::Disc;
-    job_.setPrintValues(values);
+    job_.choosePaperFormat(paper ? std::optional<PaperType>(*paper) : std::nullopt,
+                           catalogue_.shape(ComboBox1->currentIndex()));
 }
 
-PlacementPage::FormatFound PlacementPage::selectFormat(const PaperType& paper,
-                                                       const std::optional<LabelShape>& shape) {
-    int index = catalogue_.indexOf(paper);
-    FormatFound found = FormatFound::InCatalogue;
-    if (index < 0) {
-        index = catalogue_.count();
-        catalogue_.add(paper, shape);
-        found = catalogue_.save() ? FormatFound::Added : FormatFound::AddedNotSaved;
-    }
+void PlacementPage::showPaperFormat() {
+    const std::optional<PaperType>& paper = job_.paperFormat();
+    if (!paper) return;
+    if (const PaperType* shown = selectedPaperType(); shown && sameNameAndGeometry(*shown, *paper)) return;
+    const int index = catalogue_.indexOf(*paper);
+    if (index < 0) return;
+    // The job has the format already; the list only shows it.
+    const QSignalBlocker quiet(ComboBox1);
     ComboBox1->setCurrentIndex(index);
-    showFirstStartOffer();
-    return found;
 }
 
 void PlacementPage::UpdateEttTypes() {
@@ -285,7 +273,7 @@ void PlacementPage::ZoomEd3Change() {
 }
 
 void PlacementPage::BreitEdChange() {
-    job_.setPlacement(placementValues());
+    setPlacementAsStep(job_, placementValues());
 }
 
 void PlacementPage::paintView(QPainter& painter) {

@@ -54,12 +54,6 @@ class PlacementPage : public PageFrame {
     const PaperType* selectedPaperType() const;
     PlacementValues placementValues() const;
 
-    // How selectFormat found the format.
-    enum class FormatFound { InCatalogue, Added, AddedNotSaved };
-    // Selects the catalogue's format with the name and geometry of `paper`; one
-    // the catalogue lacks is added with `shape` and saved, as a new format is.
-    FormatFound selectFormat(const PaperType& paper, const std::optional<LabelShape>& shape);
-
     void UpdateEttTypes();
     void ComboBox1Change();
     void NewBtnClick();
@@ -90,6 +84,8 @@ class PlacementPage : public PageFrame {
     void storeDialogValues(int index, PaperType paper);
     // The job takes the list's selection as its paper format.
     void chooseSelectedPaper();
+    // The list shows the job's format, when the catalogue has it.
+    void showPaperFormat();
     // The offer of the template chooser, while there is no paper.dat at all.
     void showFirstStartOffer();
     void showPlacement();

@@ -6,7 +6,7 @@
 // options.
 
 #include "print/pdffiletarget.h"
-#include "print/printer/disctray.h"
+#include "print/disctray.h"
 #include "print/printtarget.h"
 
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // classes see only page sizes; the tray's options (input slot, ring diameters,
 // fine adjustment) live in the PPD alone.
 
-#include "print/printer/disctray.h"
+#include "print/disctray.h"
 
 #include <QString>
 

@@ -3,7 +3,8 @@
 #include "print/sheetpreview.h"
 
 #include "document/coverjob.h"
-#include "document/jobhistory.h"
+#include "document/valuesteps.h"
+#include "print/joblabel.h"
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printfile.h"
@@ -75,7 +76,6 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
     contentLayout->addWidget(ScrollBox3);
 
     connect(&job_, &CoverJob::printValuesChanged, this, &PrintPage::showPrintValues);
-    connect(&job_, &CoverJob::paperFormatChanged, this, [this] { ++paperChoices_; });
     connect(&job_, &CoverJob::paperFormatChanged, this, &PrintPage::showLabelShape);
     connect(&job_, &CoverJob::printValuesChanged, VPaint, qOverload<>(&QWidget::update));
     for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
@@ -84,9 +84,11 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
 }
 
 void PrintPage::showEvent(QShowEvent* event) {
-    // Shown by a change of page, not by the window coming back from the task bar.
-    if (!event->spontaneous()) ++visits_;
     PageFrame::showEvent(event);
+    // Coming to the page without a format is told once, after the page is
+    // shown; not when the window comes back from the task bar.
+    if (!event->spontaneous() && !job_.paperFormat())
+        QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
 }
 
 void PrintPage::buildJobControls() {
@@ -116,7 +118,7 @@ void PrintPage::buildJobControls() {
 }
 
 void PrintPage::ClipCBClick() {
-    job_.setPrintValues(jobValues());
+    setPrintValuesAsStep(job_, jobValues());
     VPaint->update();
 }
 
@@ -149,21 +151,7 @@ void PrintPage::showLabelShape() {
 }
 
 LabelContent PrintPage::labelContent() const {
-    const int dpi = shell_.screen().logicalDpiX;
-    const bool clip = job_.printValues().clipToShape && job_.labelShape();
-    return {job_.image(), job_.objects(), job_.placement(),
-            LabelRenderSettings{job_.imagePixelSize(), dpi, dpi}, clip ? job_.labelShape() : std::nullopt};
-}
-
-void PrintPage::applyCorrections(const PaperType& paper) {
-    const PrintValues corrected = correctJobValues(paper, jobValues());
-    const QSignalBlocker quietUsed(UsedED);
-    const QSignalBlocker quietPage(PageEd);
-    UsedED->setValue(corrected.used);
-    PageEd->setValue(corrected.sheet);
-    // The sheet's limits, not the user, changed these values.
-    const JobHistory::Unrecorded programsOwnChange(job_.history());
-    job_.setPrintValues(jobValues());
+    return labelContentOf(job_, shell_.screen().logicalDpiX);
 }
 
 // --- the sheet preview --------------------------------------------------------------
@@ -175,21 +163,16 @@ QSize PrintPage::sheetSize() const {
 }
 
 void PrintPage::reportMissingFormat() {
-    const Reported now{visits_, paperChoices_};
-    if (now.visit == missingFormatReported_.visit && now.paperChoice == missingFormatReported_.paperChoice)
-        return;
-    missingFormatReported_ = now;
+    // The user may have gone on to another page meanwhile.
+    if (!isVisible() || job_.paperFormat()) return;
     shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::VPaintPaint() {
-    const std::optional<PaperType>& paper = job_.paperFormat();
-    if (!paper) {
-        reportMissingFormat();
+    if (!job_.paperFormat()) {
         VPaint->update();
         return;
     }
-    applyCorrections(*paper);
     const QSize size = sheetSize();
     if (!ScrollBox3->setPaintBoxSize(size.width(), size.height())) VPaint->update();
 }
@@ -201,30 +184,32 @@ void PrintPage::paintSheet(QPainter& painter) {
         // would keep whatever the last sheet left in it.
         const QWidget* behind = ScrollBox3->viewport();
         painter.fillRect(VPaint->rect(), behind->palette().color(behind->backgroundRole()));
-        // Not from inside a paint: the message box would paint over it again.
-        QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
         return;
     }
-    const PrintValues values = correctJobValues(*paper, jobValues());
     const QSize size = sheetSize();
-    if (VPaint->size() != size || values.used != UsedED->value() || values.sheet != PageEd->value()) {
+    if (VPaint->size() != size) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }
-    paintSheetPreview(painter, shell_.screenDrawing(), size, *paper, values, labelContent(),
+    paintSheetPreview(painter, shell_.screenDrawing(), size, *paper, job_.printValues(), labelContent(),
                       shell_.screen().logicalDpiX, ZoomEd4->value(), job_.labelShape());
 }
 
 void PrintPage::UsedEDChange() {
-    job_.setPrintValues(jobValues());
-    VPaintPaint();
+    takeTypedValues();
 }
 void PrintPage::KopiesEDChange() {
-    job_.setPrintValues(jobValues());
-    VPaintPaint();
+    takeTypedValues();
 }
 void PrintPage::PageEdChange() {
-    job_.setPrintValues(jobValues());
+    takeTypedValues();
+}
+
+void PrintPage::takeTypedValues() {
+    setPrintValuesAsStep(job_, jobValues());
+    // The job keeps the values within the sheet; a value it brought back shows
+    // in its edit even when the job's values did not change.
+    showPrintValues();
     VPaintPaint();
 }
 void PrintPage::ZoomEd4Change() {
@@ -241,10 +226,9 @@ void PrintPage::GoBtn1Click() {
     }
     // Go! takes no focus: a number still being typed counts as the field shows it.
     commitTypedValues(*window());
-    applyCorrections(*paper);
     PrintTarget& target = shell_.printTarget();
     KalForm().followPrinter();
-    const PrintJob job{*paper, jobValues(), KalForm().calibration(), labelContent()};
+    const PrintJob job{*paper, job_.printValues(), KalForm().calibration(), labelContent()};
     // Told before the file dialog: such a label prints nothing on any page.
     if (!labelHasArea(target, job))
         reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);

@@ -45,6 +45,7 @@ class PrintPage : public PageFrame {
     // earlier gets it made then.
     CalibrationDialog& KalForm();
 
+    // The values the controls show; what prints is the job's.
     PrintValues jobValues() const;
     // The sheet's size on screen: the printable page at the screen's resolution
     // and ZoomEd4.
@@ -71,23 +72,15 @@ class PrintPage : public PageFrame {
   private:
     void buildJobControls();
     void paintSheet(QPainter& painter);
-    // Sets UsedED and PageEd to their corrected values without a repaint for each.
-    void applyCorrections(const PaperType& paper);
-    // The "no paper format" message, once per visit of the page and choice of
-    // format: painting follows the message box's closing and must not raise it
-    // again.
+    // The "no paper format" message, when the page is still shown without one.
     void reportMissingFormat();
     LabelContent labelContent() const;
     void reportPrintOutcome(PrintOutcome outcome, const PaperType& paper);
     void showPrintValues();
+    // The edits' values go to the job.
+    void takeTypedValues();
 
     CoverJob& job_;
     Shell& shell_;
     CalibrationDialog* kalForm_ = nullptr;
-    int visits_ = 0;
-    int paperChoices_ = 0; // changes of the job's paper format
-    struct Reported {
-        int visit = -1;
-        int paperChoice = -1;
-    } missingFormatReported_;
 };

@@ -1,6 +1,6 @@
 #include "paper/discformat.h"
 #include "print/disccalibration.h"
-#include "print/printer/disctray.h"
+#include "print/disctray.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 #include "print/discprint.h"
 #include "print/disctestprint.h"
 
-#include "support/fakedialogs.h"
+#include "support/fakemessages.h"
 #include "support/pagerecorder.h"
 #include "support/testimages.h"
 
@@ -24,7 +24,7 @@ class DiscPrintTest : public ::testing::Test {
         const DiscPrintJob job{disc, copies, shift,
                                LabelContent{image, objects, PlacementValues{100, 0, 0},
                                             LabelRenderSettings{kPixelSize, 96, 96}}};
-        return runDiscPrintJob(recorder, job, DrawContext{.messages = dialogs});
+        return runDiscPrintJob(recorder, job, DrawContext{.messages = messages});
     }
     // The colour `mm` from the page's centre plus `shift`, at `degrees` from the right.
     static QColor at(const QImage& page, double mm, double degrees, DiscOffset shift = {}) {
@@ -34,7 +34,7 @@ class DiscPrintTest : public ::testing::Test {
     }
 
     static inline const QColor kColour{20, 120, 200};
-    FakeDialogs dialogs;
+    FakeMessages messages;
     DibImage image = solidImage24(120, 120, kColour);
     ObjectTable objects;
     // A page larger than any disc, as a driver's disc page is.

@@ -2,7 +2,7 @@
 // failure reports.
 
 #include "raster/imagefile.h"
-#include "support/fakedialogs.h"
+#include "support/fakemessages.h"
 #include "support/testimages.h"
 
 #include <QFile>
@@ -42,16 +42,16 @@ TEST(ImageFile, OnlyNamesWithoutExtensionGetTheDefaultOne) {
 
 TEST(ImageFile, SaveDibReportsWhatItCannotDoAndWritesNothing) {
     QTemporaryDir dir;
-    FakeDialogs dialogs;
+    FakeMessages boxes;
     const QString target = dir.filePath(QStringLiteral("x.bmp"));
-    dialogs.answerMessage(MsgAnswer::Ok);
-    EXPECT_FALSE(SaveDib(gradientImage24(4, 4), target, 99, dialogs));
-    dialogs.answerMessage(MsgAnswer::Ok);
-    EXPECT_FALSE(SaveDib(DibImage(), target, 3, dialogs));
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
+    boxes.answerMessage(MsgAnswer::Ok);
+    EXPECT_FALSE(SaveDib(gradientImage24(4, 4), target, 99, boxes));
+    boxes.answerMessage(MsgAnswer::Ok);
+    EXPECT_FALSE(SaveDib(DibImage(), target, 3, boxes));
+    ASSERT_EQ(boxes.messages.size(), 2u);
+    EXPECT_EQ(boxes.messages[0].caption, QStringLiteral("Fehler"));
     EXPECT_FALSE(QFile::exists(target));
-    EXPECT_TRUE(SaveDib(gradientImage24(4, 4), target, 3, dialogs));
+    EXPECT_TRUE(SaveDib(gradientImage24(4, 4), target, 3, boxes));
     EXPECT_EQ(OpenDib(target).width(), 4);
     EXPECT_TRUE(OpenDib(dir.filePath(QStringLiteral("missing.bmp"))).isNull());
 }

@@ -5,6 +5,7 @@
 #include "document/imagestep.h"
 #include "document/jobhistory.h"
 #include "document/objectstep.h"
+#include "document/valuesteps.h"
 #include "support/testimages.h"
 
 #include <QSignalSpy>
@@ -77,9 +78,32 @@ TEST_F(JobHistoryTest, StepLargerThanTheLimitIsNotKeptAndSaysSoOnce) {
     EXPECT_EQ(lost.count(), 1);
     EXPECT_EQ(job.image().width(), 5);       // the change itself stands
     EXPECT_EQ(history().stack().count(), 0); // and the earlier step no longer fits before it
+    EXPECT_FALSE(history().isSaved());
 
     recordImageEdit(job, QStringLiteral("Schärfen"), DibImage(), job.region());
     EXPECT_EQ(lost.count(), 2);
+}
+
+TEST_F(JobHistoryTest, TheSavedStateOutlivesDroppedStepsButNotTheStepBackToIt) {
+    job.replaceImage(newdib(100, 100, 24));
+    const std::size_t oneImage = job.image().sizeImage() + 2000;
+    for (int turn = 0; turn < 3; ++turn) {
+        replaceImageAsStep(job, QStringLiteral("Step %1").arg(turn), newdib(100, 100, 24), true);
+        if (turn == 0) history().markSaved();
+    }
+    history().setImageMemoryLimit(2 * oneImage); // the step before the saved state goes
+    ASSERT_EQ(history().stack().count(), 2);
+    EXPECT_FALSE(history().isSaved());
+    history().undo();
+    history().undo();
+    EXPECT_TRUE(history().isSaved());
+
+    history().redo();
+    history().redo();
+    history().setImageMemoryLimit(oneImage); // now the step after it goes too
+    ASSERT_EQ(history().stack().count(), 1);
+    history().undo();
+    EXPECT_FALSE(history().isSaved());
 }
 
 TEST_F(JobHistoryTest, ObjectEditKeepsOnlyTheChangedSlotsAndTheSelection) {
@@ -126,11 +150,11 @@ TEST_F(JobHistoryTest, TypedPlacementIsOneStepAndUndoSetsItThroughTheJob) {
     for (int width : {1, 12, 120}) {
         PlacementValues values = job.placement();
         values.widthPercent = width;
-        job.setPlacement(values);
+        setPlacementAsStep(job, values);
     }
     PlacementValues shifted = job.placement();
     shifted.shiftRightMm = 2.5;
-    job.setPlacement(shifted);
+    setPlacementAsStep(job, shifted);
     ASSERT_EQ(history().stack().count(), 2);
     EXPECT_EQ(history().stack().text(0), QStringLiteral("Bildgröße ändern"));
     EXPECT_EQ(history().stack().text(1), QStringLiteral("Bild verschieben"));
@@ -148,9 +172,9 @@ TEST_F(JobHistoryTest, TypedPlacementIsOneStepAndUndoSetsItThroughTheJob) {
 TEST_F(JobHistoryTest, ClipSwitchedTwiceStaysTwoStepsAndClearForgetsValues) {
     PrintValues values = job.printValues();
     values.clipToShape = true;
-    job.setPrintValues(values);
+    setPrintValuesAsStep(job, values);
     values.clipToShape = false;
-    job.setPrintValues(values);
+    setPrintValuesAsStep(job, values);
     EXPECT_EQ(history().stack().count(), 2);
 
     // Values a new paper format brings are part of choosing it, not a step.

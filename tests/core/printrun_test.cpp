@@ -1,7 +1,7 @@
 #include "print/printrun.h"
 #include "support/testpapers.h"
 
-#include "support/fakedialogs.h"
+#include "support/fakemessages.h"
 #include "support/pagerecorder.h"
 
 #include <gtest/gtest.h>
@@ -37,11 +37,11 @@ class PrintRunTest : public ::testing::Test {
         const PrintJob job{paper, values, calibration,
                            LabelContent{image, objects, PlacementValues{100, 0, 0},
                                         LabelRenderSettings{kPixelSize, 96, 96}}};
-        return runPrintJob(recorder, job, dialogs, DrawContext{.messages = dialogs, .limits = limits});
+        return runPrintJob(recorder, job, boxes, DrawContext{.messages = boxes, .limits = limits});
     }
 
     static inline const QColor kLabelColour{200, 30, 60};
-    FakeDialogs dialogs;
+    FakeMessages boxes;
     PaperType paper = twoByFive();
     DibImage image = solidImage(90, 55, kLabelColour);
     ObjectTable objects;
@@ -55,7 +55,7 @@ TEST_F(PrintRunTest, TwoSheetsWithThePositionsTheLayoutComputed) {
     EXPECT_EQ(recorder.title, QStringLiteral("CD-Label/Cover"));
     EXPECT_EQ(recorder.jobs, 1);
     ASSERT_EQ(recorder.pages.size(), 2u);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(boxes.messages.empty());
 
     const SheetPlan plan = planSheets(paper, {3, 10, 1}, printerDevice(recorder, {}));
     for (const LabelSpot& spot : plan.spots)
@@ -83,15 +83,15 @@ TEST_F(PrintRunTest, PageBreakOnlyWhenAPositionBeginsASheet) {
 }
 
 TEST_F(PrintRunTest, UnequalResolutionsAreReportedAndPrinted) {
-    dialogs.answerMessage(MsgAnswer::Ok);
+    boxes.answerMessage(MsgAnswer::Ok);
     PageRecorder recorder(600, 300, PageRecorder::a4Pixels(600, 300));
     ASSERT_EQ(print(recorder, {3, 1, 1}), PrintOutcome::Printed);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0].text,
               QStringLiteral("Diese Meldung dürfte nie erscheinen. Das Programm kann mit "
                              "diesem Drucker wahrscheinlich nicht korrekt drucken."));
-    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
-    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(boxes.messages[0].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(boxes.messages[0].icon, MsgIcon::Information);
     const QImage& page = recorder.pages.at(0);
     EXPECT_TRUE(labelCornerAt(page, 2409, 826));
     // 2125 × 649 printer pixels: each axis at its own resolution.
@@ -124,7 +124,7 @@ TEST_F(PrintRunTest, LabelWithoutAreaStartsNoJobAndSaysWhy) {
     EXPECT_EQ(print(recorder, {0, 3, 1}), PrintOutcome::NoLabelArea);
     EXPECT_TRUE(noLabelAreaMessage(paper).contains(QStringLiteral("als ein Bildpunkt des Druckers")));
     EXPECT_EQ(recorder.jobs, 0);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(boxes.messages.empty());
     PageRecorder fine(2400, 2400, QSize(400, 400));
     EXPECT_EQ(print(fine, {0, 1, 1}), PrintOutcome::Printed);
 }

@@ -72,6 +72,25 @@ TEST_F(SavedJobTest, TheBatchPrintsASavedJobWithoutOptionsAsTheWindowPrintedIt) 
     }
 }
 
+TEST_F(SavedJobTest, GoAndTheBatchPrintTheJobsValuesWhateverTheEditsShow) {
+    {
+        // The job alone changes: the edits keep the fixture's two sheets (3 used, 10 copies).
+        const QSignalBlocker unheard(form->job);
+        form->job.setPrintValues(PrintValues{6, 3, 1, false});
+    }
+    ASSERT_EQ(form->printPage->KopiesED->value(), 10);
+    dialogs.answerSaveFile(FileAnswer{path(QStringLiteral("window.pdf")), 1});
+    form->printPage->GoBtn1Click();
+    ASSERT_TRUE(form->SaveFile(path(QStringLiteral("job.cov"))));
+
+    ASSERT_EQ(batch({"job.cov", "-o", path(QStringLiteral("batch.pdf"))}), 0) << batchErrors.toStdString();
+    const std::vector<QImage> window = pagesOf(path(QStringLiteral("window.pdf")));
+    const std::vector<QImage> printed = pagesOf(path(QStringLiteral("batch.pdf")));
+    ASSERT_EQ(window.size(), 1u) << "positions 6 to 8 of the first sheet";
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_TRUE(printed[0] == window[0]);
+}
+
 TEST_F(SavedJobTest, InfoShowsTheSavedValuesAndSaveJobWritesWhatWouldPrint) {
     ASSERT_TRUE(form->SaveFile(path(QStringLiteral("job.cov"))));
     QByteArray out;

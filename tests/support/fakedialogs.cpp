@@ -60,6 +60,17 @@ void FakeDialogs::answerModal(std::function<int(QDialog&)> script) {
     script_.push_back(std::move(step));
 }
 
+void FakeDialogs::startOver() {
+    script_.clear();
+    messages.clear();
+    fileRequests.clear();
+    colorRequests.clear();
+    fontRequests.clear();
+    openedAddresses.clear();
+    modalDialogs.clear();
+    printerSetups = 0;
+}
+
 std::optional<FakeDialogs::Step> FakeDialogs::take(Kind kind, const QString& what) {
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << what.toStdString();
@@ -78,10 +89,7 @@ MsgAnswer FakeDialogs::message(const QString& text, const QString& caption, MsgB
                                MsgIcon icon) {
     messages.push_back({text, caption, buttons, icon});
     const auto step = take(Kind::Message, QStringLiteral("message box \"%1\" (%2)").arg(text, caption));
-    if (step) return step->message;
-    return buttons == MsgButtons::YesNo ? MsgAnswer::No
-           : buttons == MsgButtons::Ok  ? MsgAnswer::Ok
-                                        : MsgAnswer::Cancel;
+    return step ? step->message : unscriptedAnswer(buttons);
 }
 
 std::optional<FileAnswer> FakeDialogs::openFile(const FileRequest& request) {

@@ -3,6 +3,7 @@
 // answer; an interaction of another kind, or one with nothing scripted, fails
 // the test. Every question is recorded.
 
+#include "support/fakemessages.h"
 #include "widgets/dialogs.h"
 
 #include <deque>
@@ -12,12 +13,7 @@
 
 class FakeDialogs final : public Dialogs {
   public:
-    struct Message {
-        QString text;
-        QString caption;
-        MsgButtons buttons;
-        MsgIcon icon;
-    };
+    using Message = FakeMessages::Message;
 
     ~FakeDialogs() override;
 
@@ -33,6 +29,8 @@ class FakeDialogs final : public Dialogs {
     // Runs `script` on the dialog instead of showing it; its return is the result.
     void answerModal(std::function<int(QDialog&)> script);
     bool scriptDone() const { return script_.empty(); }
+    // Forgets the script and what was asked, for a test that starts over.
+    void startOver();
 
     // --- what was asked ----------------------------------------------------------
     std::vector<Message> messages;

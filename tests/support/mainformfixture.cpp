@@ -1,6 +1,7 @@
 #include "support/mainformfixture.h"
 
 #include <QTest>
+#include <QWindow>
 
 void MainFormTest::SetUp() {
     createForm();
@@ -16,6 +17,10 @@ void MainFormTest::createForm() {
     form = std::make_unique<TMainForm>(environment);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+}
+
+QString MainFormTest::shownTitle() const {
+    return form->windowHandle()->title();
 }
 
 void MainFormTest::TearDown() {

@@ -21,6 +21,8 @@ class MainFormTest : public ::testing::Test {
     // Builds the window; SetUp calls it, tests that prepare files first call it again.
     void createForm();
     QString programDir() const { return programDir_.path() + QLatin1Char('/'); }
+    // The window's title as the window system shows it, "*" of unsaved changes included.
+    QString shownTitle() const;
 
     QTemporaryDir programDir_;
     FakeDialogs dialogs;

@@ -1,14 +1,17 @@
 #include "base/userevents.h"
 #include "document/coverfile.h"
 #include "objects/ui/annotationpage.h"
+#include "paper/ui/placementpage.h"
 #include "support/filesizelimit.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
+#include "support/userinput.h"
 #include "widgets/scrollbox.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <sys/resource.h>
 
@@ -67,11 +70,12 @@ class DocumentCommandsTest : public MainFormTest {
     }
 };
 
-TEST_F(DocumentCommandsTest, NewAsksThenStartsAnEmptyUnnamedDocument) {
+TEST_F(DocumentCommandsTest, NewAsksAboutUnsavedChangesThenStartsAnEmptyUnnamedDocument) {
     addFigure(3, 10);
     form->job.replaceImage(gradientImage24(5, 4));
     form->Setsavedfilename(path("alt.cov"));
     form->job.setPageSize(1234, form->job.pageHeight());
+    retype(form->placementPage->BreitEd, QStringLiteral("50")); // the user's change
 
     dialogs.answerMessage(MsgAnswer::Cancel);
     form->NewCoverBtn->click();
@@ -79,20 +83,24 @@ TEST_F(DocumentCommandsTest, NewAsksThenStartsAnEmptyUnnamedDocument) {
     EXPECT_EQ(form->job.image().width(), 5);
     const FakeDialogs::Message& question = dialogs.messages.at(0);
     EXPECT_EQ(question.text,
-              QStringLiteral("Hiermit gehen alle nicht gespeicherten Informationen verloren."));
+              QStringLiteral("Der Auftrag wurde geändert. Sollen die Änderungen gespeichert werden?"));
     EXPECT_EQ(question.caption, QStringLiteral("Datei/Neu"));
-    EXPECT_EQ(question.buttons, MsgButtons::OkCancel);
-    EXPECT_EQ(question.icon, MsgIcon::Information);
+    EXPECT_EQ(question.buttons, MsgButtons::SaveDiscardCancel);
+    EXPECT_EQ(question.icon, MsgIcon::Warning);
 
-    dialogs.answerMessage(MsgAnswer::Ok);
+    dialogs.answerMessage(MsgAnswer::Discard);
     form->NewCoverBtn->click();
     EXPECT_EQ(form->job.objects().slot(3).Kind, KindFree);
     EXPECT_EQ(form->job.image().width(), 320);
     EXPECT_EQ(form->job.image().height(), 200);
     EXPECT_EQ(getpixel(form->job.image(), 319, 0), 0x00FFFFFFu);
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 319, 199}));
-    EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
+    EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
     EXPECT_EQ(form->job.pageWidth(), 1234);
+
+    // Nothing changed since: no question (none is scripted).
+    form->NewCoverBtn->click();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking) {
@@ -104,7 +112,7 @@ TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking
     EXPECT_EQ(dialogs.fileRequests[0].defaultSuffix, QStringLiteral("cov"));
     EXPECT_TRUE(dialogs.fileRequests[0].confirmOverwrite);
     EXPECT_EQ(dialogs.fileRequests[0].caption, QStringLiteral("Speichern unter"));
-    EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
+    EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
     EXPECT_EQ(form->job.fileName(), path("job.cov"));
 
     form->job.objects().slot(1).Left = 77;
@@ -125,15 +133,14 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     ASSERT_TRUE(form->SaveFile(path("job.cov")));
     const double unitsPerPixel = form->job.unitsPerScreenPixel();
 
-    dialogs.answerMessage(MsgAnswer::Ok);
+    // Saved, and nothing changed since that "Neu" and "Öffnen..." would ask about.
     form->NewCoverBtn->click();
     form->job.setViewScales(form->job.viewZoom(), 105833.125);
     form->job.setPageSize(1, form->job.pageHeight());
 
-    dialogs.answerMessage(MsgAnswer::Ok);
     dialogs.answerOpenFile(FileAnswer{path("job.cov"), 1});
     form->OpenCoverBtn->click();
-    EXPECT_EQ(dialogs.messages.back().caption, QStringLiteral("Datei/Öffnen"));
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.fileRequests.back().mustExist);
     EXPECT_EQ(dialogs.fileRequests.back().caption, QStringLiteral("Öffnen"));
     EXPECT_EQ(dialogs.fileRequests.back().filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
@@ -149,7 +156,7 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     QCoreApplication::processEvents();
     EXPECT_EQ(form->annotationPage->ScrollBox1->paintBox()->width(),
               int(21 * form->job.imagePixelSize() * form->job.viewZoom() / unitsPerPixel));
-    EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
+    EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
 }
 
 TEST_F(DocumentCommandsTest, WrongSignatureIsRefusedAndTheObjectsStay) {
@@ -165,7 +172,7 @@ TEST_F(DocumentCommandsTest, WrongSignatureIsRefusedAndTheObjectsStay) {
         EXPECT_FALSE(form->OpenFile(path("bad.cov")));
         expectLastMessage(QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!"));
         EXPECT_EQ(form->job.objects().slot(4).Kind, KindFigure);
-        EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
+        EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
     }
     dialogs.answerMessage(MsgAnswer::Ok);
     EXPECT_FALSE(form->OpenFile(path("missing.cov")));
@@ -226,7 +233,7 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheOldFileAndTheTitle) {
     ASSERT_TRUE(form->SaveFile(path("old.cov")));
     const QByteArray old = fileBytes(path("old.cov"));
     form->Setsavedfilename(path("other.cov"));
-    const QString title = form->windowTitle();
+    const QString title = shownTitle();
 
     form->job.replaceImage(gradientImage24(300, 300));
     {
@@ -237,11 +244,11 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheOldFileAndTheTitle) {
     expectLastMessage(QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei old.cov! Die "
                                      "Datei wurde nicht gespeichert."));
     EXPECT_EQ(fileBytes(path("old.cov")), old);
-    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(shownTitle(), title);
     EXPECT_EQ(form->progressValue(), 0);
 
     dialogs.answerMessage(MsgAnswer::Ok);
     EXPECT_FALSE(form->SaveFile(path("missing/new.cov")));
     expectLastMessage(QStringLiteral("CD-Cover Datei speichern: Konnte die Datei new.cov nicht erstellen!"));
-    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(shownTitle(), title);
 }

@@ -57,13 +57,14 @@ class GivenFilesTest : public MainFormTest {
         expectSamePicture(patternImage(9, 5, 4, 1), form->job.image(), 0);
         EXPECT_EQ(form->job.pageWidth(), 30000000);
         EXPECT_EQ(form->job.fileName(), path(name));
-        EXPECT_EQ(form->windowTitle(), kTitlePrefix + name + QStringLiteral("]"));
+        EXPECT_EQ(shownTitle(), kTitlePrefix + name + QStringLiteral("]"));
     }
 
     void expectPictureArrived() {
         expectSamePicture(gradientImage24(30, 20), form->job.image(), 0);
         EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 30, 20}));
-        EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
+        // The picture is a change of the unnamed job.
+        EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov*]"));
     }
 
     void expectError(const QString& text) {
@@ -147,30 +148,29 @@ TEST_F(GivenFilesTest, AnUnreadableStartFileIsReportedAndTheDocumentStaysUnnamed
         expectError(c.message);
         EXPECT_EQ(form->job.image().pixels(), pixels);
         EXPECT_TRUE(form->job.fileName().isEmpty());
-        EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
+        EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
     }
 }
 
-TEST_F(GivenFilesTest, ADroppedJobAsksTheDiscardQuestionFirst) {
+TEST_F(GivenFilesTest, ADroppedJobAsksAboutUnsavedChangesFirst) {
     const QString job = writeJob(QStringLiteral("gedroppt.cov"));
-    form->job.objects().slot(3).Kind = KindFigure;
+    ASSERT_TRUE(drop({QUrl::fromLocalFile(writePicture(QStringLiteral("bild.png")))}));
+    expectPictureArrived();
 
     dialogs.answerMessage(MsgAnswer::Cancel);
     ASSERT_TRUE(drop({QUrl::fromLocalFile(job)}));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Hiermit gehen alle nicht gespeicherten Informationen verloren."));
+              QStringLiteral("Der Auftrag wurde geändert. Sollen die Änderungen gespeichert werden?"));
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Datei/Öffnen"));
-    EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::OkCancel);
-    EXPECT_EQ(form->job.objects().slot(3).Kind, KindFigure);
-    EXPECT_EQ(form->windowTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
+    EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::SaveDiscardCancel);
+    expectPictureArrived();
 
     // Shift asks the file manager for a move; the window takes a copy all the same.
-    dialogs.answerMessage(MsgAnswer::Ok);
+    dialogs.answerMessage(MsgAnswer::Discard);
     ASSERT_TRUE(drop({QUrl::fromLocalFile(job)}, Qt::CopyAction | Qt::MoveAction, Qt::ShiftModifier));
     EXPECT_TRUE(QFile::exists(job));
     EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(form->job.objects().slot(3).Kind, KindFree);
     expectJobOpened(QStringLiteral("gedroppt.cov"));
 }
 

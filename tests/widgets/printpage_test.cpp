@@ -289,6 +289,19 @@ TEST_F(PrintPageTest, TypedNumbersCountWhenGoIsClickedWithoutEnter) {
     EXPECT_EQ(printer.jobs, 2);
 }
 
+TEST_F(PrintPageTest, GoPrintsWhatTheJobHoldsNotWhatTheEditsShow) {
+    startWithFormat();
+    {
+        // Changed on the job while the edits do not hear of it: they still show 0 used, 1 copy.
+        const QSignalBlocker unheard(form->job);
+        form->job.setPrintValues(PrintValues{4, 3, 1, false});
+    }
+    ASSERT_EQ(page().KopiesED->value(), 1);
+    clickGo();
+    ASSERT_EQ(printer.pages.size(), 1u);
+    EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{4, 5, 6}));
+}
+
 TEST_F(PrintPageTest, AnEmptiedFieldKeepsItsNumberAndShowsItWhenGoIsClicked) {
     startWithFormat();
     retype(page().KopiesED, QStringLiteral("3"));

@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -177,6 +178,43 @@ TEST_F(FileDialogTest, AFilterOfSeveralPatternsShowsEachOfThem) {
     EXPECT_FALSE(dialogs.openFile(request));
     shown.sort();
     EXPECT_EQ(shown, QStringList({"colour.ppm", "grey.pgm"}));
+}
+
+} // namespace
+
+namespace {
+
+// The question about unsaved changes: each button, clicked, gives its answer;
+// Escape is "Abbrechen".
+TEST(MessageBoxTest, SaveDiscardOrCancelAnswersAsClicked) {
+    QtDialogs dialogs;
+    const struct {
+        const char* button; // empty: Escape
+        MsgAnswer answer;
+    } cases[] = {{"Speichern", MsgAnswer::Save},
+                 {"Verwerfen", MsgAnswer::Discard},
+                 {"Abbrechen", MsgAnswer::Cancel},
+                 {"", MsgAnswer::Cancel}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        QStringList shownButtons;
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons())
+                shownButtons << button->text();
+            EXPECT_EQ(box.icon(), QMessageBox::Warning);
+            if (*c.button == 0) {
+                QTest::keyClick(&box, Qt::Key_Escape);
+                return;
+            }
+            for (QAbstractButton* button : box.buttons())
+                if (button->text() == QLatin1String(c.button)) QTest::mouseClick(button, Qt::LeftButton);
+        });
+        EXPECT_EQ(dialogs.message(QStringLiteral("Geändert"), QStringLiteral("Datei/Neu"),
+                                  MsgButtons::SaveDiscardCancel, MsgIcon::Warning),
+                  c.answer);
+        shownButtons.sort();
+        EXPECT_EQ(shownButtons, QStringList({"Abbrechen", "Speichern", "Verwerfen"}));
+    }
 }
 
 } // namespace

@@ -58,14 +58,14 @@ TEST_F(UndoDocumentTest, NewAndOpenStartWithoutHistory) {
     openImage(gradientImage24(8, 8));
     ASSERT_EQ(stack().count(), 2);
 
-    dialogs.answerMessage(MsgAnswer::Ok);
+    dialogs.answerMessage(MsgAnswer::Discard);
     QTest::mouseClick(form->NewCoverBtn, Qt::LeftButton);
     EXPECT_EQ(stack().count(), 0);
     undoKey(); // nothing to undo: the new job stays
     EXPECT_EQ(form->job.image().width(), 320);
 
     openImage(gradientImage24(8, 8));
-    dialogs.answerMessage(MsgAnswer::Ok);
+    dialogs.answerMessage(MsgAnswer::Discard);
     dialogs.answerOpenFile(FileAnswer{path("job.cov"), 1});
     QTest::mouseClick(form->OpenCoverBtn, Qt::LeftButton);
     EXPECT_EQ(form->job.image().width(), 30);

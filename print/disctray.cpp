@@ -1,4 +1,4 @@
-#include "print/printer/disctray.h"
+#include "print/disctray.h"
 
 #include "base/units.h"
 
