@@ -5,8 +5,8 @@
 // target uses) and that file goes to the queue with cupsPrintFile2 and the
 // options.
 
-#include "print/pdffiletarget.h"
 #include "print/disctray.h"
+#include "print/pdffiletarget.h"
 #include "print/printtarget.h"
 
 #include <QTemporaryDir>

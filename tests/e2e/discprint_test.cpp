@@ -4,7 +4,21 @@
 
 #include "privatecups.h"
 
+#include "print/disctray.h"
 #include "print/printer/cupsdisctray.h"
+#include "print/ui/calibrationdialog.h"
+#include "print/ui/discchoice.h"
+#include "print/ui/printpage.h"
+#include "support/userinput.h"
+#include "widgets/imagebutton.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -259,4 +273,47 @@ TEST_F(DiscPrintTest, TheDriversFiltersSendTheTraySelectCommand) {
     ASSERT_TRUE(onPaper);
     EXPECT_FALSE(onPaper->contains(traySelect));
     EXPECT_TRUE(onPaper->contains(QByteArrayLiteral("PP\x03\x00\x00")));
+}
+
+TEST_F(DiscPrintTest, TheWindowPrintsOntoTheTrayWithTheCalibrationAsTheDriversAdjustment) {
+    auto printer = std::make_unique<QPrinterTarget>(kDiscQueue);
+    ASSERT_FALSE(printer->printsToFile()) << "the private queue is not seen";
+    createForm(std::move(printer));
+    // Coming from the "Zentrieren" page, with its format; the tray's queue offers discs.
+    form->PageControl2->setCurrentIndex(4);
+    QCoreApplication::processEvents();
+    DiscChoice& choice = *form->printPage->discChoice;
+    ASSERT_FALSE(choice.isHidden());
+    QTest::mouseClick(choice.discCheck, Qt::LeftButton);
+    choice.discCombo->setFocus();
+    QTest::keyClick(choice.discCombo, Qt::Key_Down); // "CD/DVD 116/41 mm"
+
+    dialogs.answerModal([](QDialog& shown) {
+        auto& dialog = static_cast<CalibrationDialog&>(shown);
+        retype(dialog.discRightSpin, dialog.discRightSpin->locale().toString(1.0, 'f', 2));
+        retype(dialog.discDownSpin, dialog.discDownSpin->locale().toString(-0.5, 'f', 2));
+        return QDialog::Accepted;
+    });
+    QTest::mouseClick(form->printPage->KalibrateBtn, Qt::LeftButton);
+    retype(form->printPage->KopiesED, QStringLiteral("1"));
+    QTest::mouseClick(form->printPage->GoBtn1, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    const std::optional<CapturedJob> job = capturedJob();
+    ASSERT_TRUE(job) << "no job reached the backend; scheduler log:\n" << schedulerLog().toStdString();
+    for (const char* option : {"PageSize=CD5Inch", "InputSlot=CD", "StpCDOuterDiameter=Custom.328.82",
+                               "StpCDInnerDiameter=Custom.116.22", "StpCDInnerRadius=None",
+                               "StpCDXAdjustment=Custom.2.83", "StpCDYAdjustment=Custom.-1.42"})
+        EXPECT_TRUE(job->options.contains(QString::fromLatin1(option)))
+            << option << " not in " << job->options.join(' ').toStdString();
+    const auto pages = rasterisePdf(job->pdf, 100, work.path());
+    ASSERT_TRUE(pages);
+    ASSERT_EQ(pages->size(), 1u);
+    const QImage& page = pages->front();
+    EXPECT_NEAR(page.width(), 329.0 / 72 * 100, 1);
+    // The driver moves the page: the disc sits in the middle of it.
+    const int centre = page.width() / 2;
+    const Extent extent = discExtent(page, centre, centre);
+    EXPECT_NEAR((extent.left + extent.right) / 2.0, page.width() / 2.0, 1.5);
+    EXPECT_NEAR(extent.right - extent.left, pixels(116, 100), 2);
 }
