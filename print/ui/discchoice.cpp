@@ -23,6 +23,7 @@ DiscChoice::DiscChoice(QWidget* parent) : QWidget(parent) {
     for (const DiscPreset& preset : discPresets())
         discCombo->addItem(preset.name);
     discCombo->addItem(QStringLiteral("Eigene Größe"));
+    discCombo->setToolTip(discCombo->currentText());
     layout->addWidget(discCombo);
     const DiscFormat first = discPresets().front().format;
     outerSpin =
@@ -67,6 +68,8 @@ void DiscChoice::showChoice(const std::optional<DiscFormat>& disc) {
 }
 
 void DiscChoice::presetChosen(int index) {
+    // The panel is narrower than the longest name.
+    discCombo->setToolTip(discCombo->currentText());
     if (index >= 0 && index < ownSizeIndex()) {
         const DiscFormat preset = discPresets()[std::size_t(index)].format;
         const QSignalBlocker quietOuter(outerSpin), quietInner(innerSpin);
