@@ -58,6 +58,35 @@ std::optional<std::array<double, 4>> calibrationValues(const QString& text, QStr
     return values;
 }
 
+std::optional<DiscFormat> discValues(const QString& text, QString& error) {
+    const std::optional<DiscFormat> disc = parseDiscDiameters(text);
+    if (!disc) {
+        error = QStringLiteral("--disc erwartet den äußeren und inneren Durchmesser in mm, z. B. 118/22, "
+                               "nicht \"%1\".")
+                    .arg(text);
+        return std::nullopt;
+    }
+    const QString problem = discFormatProblem(*disc);
+    if (!problem.isEmpty()) {
+        error = QStringLiteral("--disc %1: %2").arg(text, problem);
+        return std::nullopt;
+    }
+    return disc;
+}
+
+std::optional<DiscOffset> discOffsetValues(const QString& text, QString& error) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    const std::optional<double> right = parts.size() == 2 ? realNumber(parts[0]) : std::nullopt;
+    const std::optional<double> down = parts.size() == 2 ? realNumber(parts[1]) : std::nullopt;
+    const double limit = kDiscOffsetMaxMm;
+    if (!right || !down || std::abs(*right) > limit || std::abs(*down) > limit) {
+        error = QStringLiteral("--disc-offset erwartet zwei Zahlen X,Y in mm %1, nicht \"%2\".")
+                    .arg(rangeText(-limit, limit), text);
+        return std::nullopt;
+    }
+    return DiscOffset{twoDecimals(*right), twoDecimals(*down)};
+}
+
 struct Parser {
     const QStringList& arguments;
     int at = 1;
@@ -175,6 +204,14 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
             const QString text = p.valueOf(argument);
             if (p.error.isEmpty()) options.calibration = calibrationValues(text, p.error);
             ok = p.error.isEmpty();
+        } else if (argument == QLatin1String("--disc")) {
+            const QString text = p.valueOf(argument);
+            if (p.error.isEmpty()) options.disc = discValues(text, p.error);
+            ok = p.error.isEmpty();
+        } else if (argument == QLatin1String("--disc-offset")) {
+            const QString text = p.valueOf(argument);
+            if (p.error.isEmpty()) options.discOffset = discOffsetValues(text, p.error);
+            ok = p.error.isEmpty();
         } else if (argument == QLatin1String("-o"))
             ok = p.text(argument, options.pdfFile);
         else if (argument == QLatin1String("--resolution"))
@@ -210,6 +247,8 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
     if (int(formatByName) + int(formatByIndex) + int(formatByTemplate) > 1)
         return {std::nullopt,
                 QStringLiteral("Bitte nur eines angeben: --format, --format-index oder --template.")};
+    if (options.disc && options.given.format)
+        return {std::nullopt, QStringLiteral("Bitte entweder --disc oder ein Papierformat angeben.")};
     if (!options.optionsFile.isEmpty() && options.calibration)
         return {std::nullopt, QStringLiteral("Bitte entweder --options oder --calibration angeben.")};
     const int outputs = int(!options.pdfFile.isEmpty()) + int(!options.printer.isEmpty()) +
@@ -242,6 +281,12 @@ QString batchUsage() {
         "                        \"Zweckform 3654\"; bei mehreren Rastern \"MARKE ARTIKEL (2)\"\n"
         "  --templates [TEXT]    die installierten Vorlagen auflisten (nur die mit TEXT):\n"
         "                        Artikel, Beschreibung, Etikettgröße, Etiketten pro Bogen\n"
+        "  --disc AUSSEN/INNEN   statt auf Etikettenbögen direkt auf CDs/DVDs drucken; die\n"
+        "                        bedruckbaren Durchmesser in mm (außen 40..120, innen 15..50,\n"
+        "                        innen mindestens 10 kleiner), z. B. 118/22; eine Seite je CD\n"
+        "  --disc-offset X,Y     die CD-Kalibrierung: den Druck um X mm nach rechts und Y mm\n"
+        "                        nach unten verschieben (-10..10; Vorgabe: die gespeicherte\n"
+        "                        des Druckers bzw. der PDF-Ausgabe)\n"
         "  --clip, --no-clip     nur innerhalb der Etikettform drucken, oder nicht (Vorgabe:\n"
         "                        bei CD/DVD-Etiketten ja, sonst nein)\n"
         "\n"
@@ -261,8 +306,9 @@ QString batchUsage() {
         "\n"
         "Ausgabe (genau eine):\n"
         "  -o DATEI.pdf          PDF-Datei; dazu --resolution DPI (72..2400, Vorgabe 600) und\n"
-        "                        --paper A4|A5|Letter|... (Vorgabe A4), ganze Seite bedruckbar\n"
-        "  -P DRUCKER            ein Drucker des Systems (CUPS)\n"
+        "                        --paper A4|A5|Letter|... (Vorgabe A4), ganze Seite bedruckbar;\n"
+        "                        mit --disc eine quadratische Seite des äußeren Durchmessers\n"
+        "  -P DRUCKER            ein Drucker des Systems (CUPS); mit --disc einer mit CD-Fach\n"
         "  --preview DATEI.png   die Bogenvorschau von Bogen --sheet K (1..1000, Vorgabe 1)\n"
         "                        bei --zoom PROZENT (10..500, Vorgabe 100)\n"
         "  --save-job DATEI.cov  den Auftrag so speichern, wie er gedruckt würde (Bild, Objekte,\n"

@@ -3,6 +3,9 @@
 // placement and job values (within the ranges of the window's controls: a value
 // outside is a usage error), the calibration and where the output goes.
 
+#include "paper/discformat.h"
+#include "print/disccalibration.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +20,11 @@ struct BatchOptions {
     QString formatName;
     int formatIndex = 0;
     QString templateName; // --template: a sheet of the installed label templates
+
+    // --disc OUTER/INNER: printing onto discs instead of a sheet format;
+    // --disc-offset X,Y in place of the output's disc calibration.
+    std::optional<DiscFormat> disc;
+    std::optional<DiscOffset> discOffset;
 
     // --clip/--no-clip: keep the print inside the label's shape; nothing: the
     // format's own choice (on for CD/DVD labels).

@@ -6,6 +6,7 @@
 #include "base/units.h"
 #include "base/wholefile.h"
 #include "batch/batchcalibration.h"
+#include "batch/batchdisc.h"
 #include "batch/batchtemplates.h"
 #include "batch/imagepreparation.h"
 #include "batch/jobinfo.h"
@@ -124,6 +125,8 @@ struct ChosenPaper {
     std::optional<LabelShape> shape;
     bool savedWithJob = false;
     bool none = false; // a job saved for the window may have no format yet
+    // Printing onto discs; the format is then the job's own, kept for sheets.
+    std::optional<DiscFormat> disc = std::nullopt;
 };
 
 QString formatIndexOutOfRange(int index, const QString& path, std::size_t count) {
@@ -135,9 +138,15 @@ QString formatIndexOutOfRange(int index, const QString& path, std::size_t count)
 }
 
 // The format the command line names; without one, the format the job was saved
-// with; without that, the first of the paper file.
+// with; without that, the first of the paper file. A run onto discs keeps the
+// job's format, whatever it is.
 std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QString& settingsFolder,
                                        const std::optional<PrintSettings>& saved, QTextStream& err) {
+    if (const std::optional<DiscFormat> disc = chosenDisc(options, saved)) {
+        const bool hasPaper = saved && saved->paper;
+        return ChosenPaper{hasPaper ? *saved->paper : PaperType{}, hasPaper ? saved->shape : std::nullopt,
+                           hasPaper, !hasPaper, disc};
+    }
     if (!options.given.format && saved && saved->paper) return ChosenPaper{*saved->paper, saved->shape, true};
     if (!options.templateName.isEmpty()) {
         const std::optional<TemplateFormat> format = chooseTemplate(options.templateName, err);
@@ -179,7 +188,7 @@ void takeRunValues(const BatchOptions& options, const std::optional<PrintSetting
                    const ChosenPaper& chosen, CoverJob& job) {
     job.setPrintSettings(PrintSettings{
         placementFor(options, saved), printValuesFor(options, saved, chosen.shape, chosen.savedWithJob),
-        chosen.none ? std::nullopt : std::optional<PaperType>(chosen.paper), chosen.shape});
+        chosen.none ? std::nullopt : std::optional<PaperType>(chosen.paper), chosen.shape, chosen.disc});
 }
 
 LabelContent contentOf(const CoverJob& job) {
@@ -215,9 +224,9 @@ int writePreview(const CoverJob& job, const BatchOptions& options, QTextStream& 
     const QPageSize pageSize = pageSizeNamed(options.paper);
     StderrMessages drawingMessages;
     const QImage sheet = renderSheetPreview(
-        *job.paperFormat(), job.printValues(), contentOf(job), pageSize.sizePixels(options.resolution),
+        *job.printedPaper(), job.printValues(), contentOf(job), pageSize.sizePixels(options.resolution),
         options.resolution, kStandardScreen.logicalDpiX, options.zoom,
-        DrawContext{drawingMessages, kStandardScreen.colorDepth}, job.labelShape());
+        DrawContext{drawingMessages, kStandardScreen.colorDepth}, job.printedShape());
     if (sheet.isNull()) {
         err << QStringLiteral("Fehler: Nicht genügend Speicher für die Vorschau.") << Qt::endl;
         return ExitFailed;
@@ -276,6 +285,10 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     std::optional<PrintSettings> saved;
     const std::unique_ptr<CoverJob> job = readJob(options, saved, err);
     if (!job) return ExitFailed;
+    if (options.discOffset && !chosenDisc(options, saved)) {
+        err << QStringLiteral("--disc-offset gilt nur beim Druck auf CDs/DVDs (--disc).") << Qt::endl;
+        return ExitUsage;
+    }
     const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, saved, err);
     if (!chosen) return ExitFailed;
     takeRunValues(options, saved, *chosen, *job);
@@ -283,6 +296,9 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     const Calibration calibration = chooseCalibration(options, settingsFolder);
 
     if (!options.previewFile.isEmpty()) return writePreview(*job, options, err);
+    if (job->disc())
+        return printDiscs(options, *job->disc(), settingsFolder, contentOf(*job), job->printValues().copies,
+                          err);
     if (!options.pdfFile.isEmpty()) {
         PdfFileTarget target(options.pdfFile, options.resolution, paperNamed(options.paper));
         return print(target, *job, calibration, err);

@@ -83,6 +83,10 @@ QJsonObject printSettingsJson(const PrintSettings& settings) {
                      {QStringLiteral("clipToShape"), settings.values.clipToShape}};
     if (settings.paper) json.insert(QStringLiteral("paperFormat"), paperJson(*settings.paper));
     if (settings.shape) json.insert(QStringLiteral("labelShape"), shapeJson(*settings.shape));
+    if (settings.disc)
+        json.insert(QStringLiteral("disc"),
+                    QJsonObject{{QStringLiteral("outerDiameterMm"), settings.disc->outerDiameterMm},
+                                {QStringLiteral("innerDiameterMm"), settings.disc->innerDiameterMm}});
     return json;
 }
 

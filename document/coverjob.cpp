@@ -140,8 +140,23 @@ void CoverJob::choosePaperFormat(const std::optional<PaperType>& paper,
     setPrintValues(values);
 }
 
+void CoverJob::setDisc(const std::optional<DiscFormat>& disc) {
+    if (disc == disc_) return;
+    disc_ = disc;
+    announce(Part::PaperFormat);
+}
+
+std::optional<PaperType> CoverJob::printedPaper() const {
+    return disc_ ? std::optional<PaperType>(discSheet(*disc_)) : paperFormat_;
+}
+
+std::optional<LabelShape> CoverJob::printedShape() const {
+    return disc_ ? std::optional<LabelShape>(discShape(*disc_)) : labelShape_;
+}
+
 PrintSettings CoverJob::printSettings() const {
-    return PrintSettings{placement_, printValues_, paperFormat_, paperFormat_ ? labelShape_ : std::nullopt};
+    return PrintSettings{placement_, printValues_, paperFormat_, paperFormat_ ? labelShape_ : std::nullopt,
+                         disc_};
 }
 
 void CoverJob::setPrintSettings(const PrintSettings& settings) {
@@ -150,6 +165,7 @@ void CoverJob::setPrintSettings(const PrintSettings& settings) {
         setPaperFormat(settings.paper);
         setLabelShape(settings.shape);
     }
+    setDisc(settings.disc);
     setPlacement(settings.placement);
     setPrintValues(settings.values);
 }

@@ -113,8 +113,17 @@ class CoverJob : public QObject {
     // printed inside their shape, others whole). Choosing the format and shape
     // the job has changes nothing, so the clip choice made for them stays.
     void choosePaperFormat(const std::optional<PaperType>& paper, const std::optional<LabelShape>& shape);
-    // Placement, print values, paper format and label shape at once, as a
-    // cover file keeps them: the clip choice is taken as it is. Settings
+    // The disc the job prints onto instead of the paper format's sheets; none
+    // for sheets. The paper format stays, for a return to sheets. Sent with
+    // paperFormatChanged: what is placed and printed changes.
+    const std::optional<DiscFormat>& disc() const { return disc_; }
+    void setDisc(const std::optional<DiscFormat>& disc);
+    // What the job is placed and printed on: the disc as a sheet of one with
+    // its ring as the shape, else the paper format and its label shape.
+    std::optional<PaperType> printedPaper() const;
+    std::optional<LabelShape> printedShape() const;
+    // Placement, print values, paper format, label shape and disc at once, as
+    // a cover file keeps them: the clip choice is taken as it is. Settings
     // without a paper format leave the job's format as it is.
     PrintSettings printSettings() const;
     void setPrintSettings(const PrintSettings& settings);
@@ -169,6 +178,7 @@ class CoverJob : public QObject {
     PrintValues printValues_;
     std::optional<PaperType> paperFormat_;
     std::optional<LabelShape> labelShape_;
+    std::optional<DiscFormat> disc_;
     QString fileName_;
     // Last: its steps hold parts of the job and go first.
     std::unique_ptr<JobHistory> history_;

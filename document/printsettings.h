@@ -5,6 +5,7 @@
 // as it printed before.
 
 #include "document/printvalues.h"
+#include "paper/discformat.h"
 #include "paper/labelshape.h"
 #include "paper/papertype.h"
 #include "paper/placement.h"
@@ -18,4 +19,6 @@ struct PrintSettings {
     std::optional<PaperType> paper;
     // Its label shape, when one is known; never without a paper format.
     std::optional<LabelShape> shape;
+    // The disc the job prints onto instead of the paper format's sheets.
+    std::optional<DiscFormat> disc = std::nullopt;
 };

@@ -13,10 +13,11 @@ constexpr char kBlockSignature[8] = {'C', 'D', 'C', 'O', 'V', 'J', 'O', 'B'};
 constexpr quint16 kBlockVersion = 1;
 constexpr qsizetype kFieldHeaderSize = 6;
 
-enum FieldTag : quint16 { TagPlacement = 1, TagPrintValues = 2, TagPaper = 3, TagShape = 4 };
+enum FieldTag : quint16 { TagPlacement = 1, TagPrintValues = 2, TagPaper = 3, TagShape = 4, TagDisc = 5 };
 constexpr qsizetype kPlacementSize = 4 + 8 + 8;
 constexpr qsizetype kPrintValuesSize = 4 + 4 + 4 + 1;
 constexpr qsizetype kShapeSize = 1 + 3 * 8;
+constexpr qsizetype kDiscSize = 2 * 8;
 
 // --- writing -----------------------------------------------------------------------
 
@@ -61,6 +62,13 @@ QByteArray shapePayload(const LabelShape& shape) {
     putDouble(out, shape.cornerRadiusMm);
     putDouble(out, shape.outerRadiusMm);
     putDouble(out, shape.holeRadiusMm);
+    return out;
+}
+
+QByteArray discPayload(const DiscFormat& disc) {
+    QByteArray out;
+    putDouble(out, disc.outerDiameterMm);
+    putDouble(out, disc.innerDiameterMm);
     return out;
 }
 
@@ -148,12 +156,23 @@ std::optional<LabelShape> shapeOf(QByteArrayView payload) {
     return shape;
 }
 
+std::optional<DiscFormat> discOf(QByteArrayView payload) {
+    if (payload.size() != kDiscSize) return std::nullopt;
+    FieldReader in(payload);
+    DiscFormat disc;
+    disc.outerDiameterMm = in.float64();
+    disc.innerDiameterMm = in.float64();
+    if (!discFormatProblem(disc).isEmpty()) return std::nullopt;
+    return disc;
+}
+
 // The fields as read; each known tag at most once.
 struct Fields {
     std::optional<PlacementValues> placement;
     std::optional<PrintValues> values;
     std::optional<PaperType> paper;
     std::optional<LabelShape> shape;
+    std::optional<DiscFormat> disc;
     bool sound = true;
 
     template <typename T> void take(std::optional<T>& slot, std::optional<T>&& value) {
@@ -170,6 +189,8 @@ struct Fields {
             return take(paper, paperOf(payload));
         case TagShape:
             return take(shape, shapeOf(payload));
+        case TagDisc:
+            return take(disc, discOf(payload));
         }
         // A field of a later program: skipped.
     }
@@ -189,7 +210,7 @@ std::optional<PrintSettings> settingsOf(QByteArrayView body) {
     }
     if (!fields.sound || !fields.placement || !fields.values || (fields.shape && !fields.paper))
         return std::nullopt;
-    return PrintSettings{*fields.placement, *fields.values, fields.paper, fields.shape};
+    return PrintSettings{*fields.placement, *fields.values, fields.paper, fields.shape, fields.disc};
 }
 
 } // namespace
@@ -203,6 +224,7 @@ QByteArray printSettingsBlock(const PrintSettings& settings) {
         putField(body, TagPaper, encodePaperType(*settings.paper));
         if (settings.shape) putField(body, TagShape, shapePayload(*settings.shape));
     }
+    if (settings.disc) putField(body, TagDisc, discPayload(*settings.disc));
     QByteArray block(kBlockSignature, sizeof kBlockSignature);
     put(block, quint32(body.size()));
     return block + body;

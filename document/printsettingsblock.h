@@ -12,11 +12,13 @@
 //   tag 2 print values: int32 used, int32 copies, int32 sheet, uint8 clip to shape
 //   tag 3 paper format: the 112-byte paper.dat record (geometry and name)
 //   tag 4 label shape:  uint8 kind, float64 corner, outer and hole radius (mm)
+//   tag 5 disc:         float64 outer and inner printable diameter (mm); the
+//                       job prints onto discs instead of the paper format's sheets
 //
 // Placement and print values are required. The block is taken whole or not at
 // all: a block that is cut short, has a field of the wrong size, a value outside
-// what the window's controls allow, or a shape without a paper format counts as
-// absent.
+// what the window's controls allow (a disc no disc can be, too), or a shape
+// without a paper format counts as absent.
 
 #include "document/printsettings.h"
 

@@ -1,8 +1,9 @@
 #include "print/joblabel.h"
 
 LabelContent labelContentOf(const CoverJob& job, int screenDpi) {
-    const bool clip = job.printValues().clipToShape && job.labelShape();
+    // A disc always prints inside its ring: ink beyond it lands on the tray.
+    const bool clip = job.disc() || (job.printValues().clipToShape && job.labelShape());
     return {job.image(), job.objects(), job.placement(),
             LabelRenderSettings{job.imagePixelSize(), screenDpi, screenDpi},
-            clip ? job.labelShape() : std::nullopt};
+            clip ? job.printedShape() : std::nullopt};
 }

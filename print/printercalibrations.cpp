@@ -30,3 +30,17 @@ bool PrinterCalibrations::store(const QString& printerName, const Calibration& v
     unwritten_[printerName] = values;
     return false;
 }
+
+DiscOffset PrinterCalibrations::discOffsetOf(const QString& printerName) const {
+    if (const auto kept = unwrittenDisc_.find(printerName); kept != unwrittenDisc_.end()) return kept->second;
+    return readDiscOffsetAt(discCalibrationFilePath(settingsFolder_, printerName));
+}
+
+bool PrinterCalibrations::storeDiscOffset(const QString& printerName, const DiscOffset& offset) {
+    if (writeDiscOffsetAt(discCalibrationFilePath(settingsFolder_, printerName), offset)) {
+        unwrittenDisc_.erase(printerName);
+        return true;
+    }
+    unwrittenDisc_[printerName] = offset;
+    return false;
+}

@@ -9,6 +9,7 @@
 // range; a file that exists but cannot be read gives the initial values.
 
 #include "print/calibration.h"
+#include "print/disccalibration.h"
 
 #include <QString>
 
@@ -31,8 +32,14 @@ class PrinterCalibrations {
     // written.
     bool store(const QString& printerName, const Calibration& values);
 
+    // The disc calibration of each target, in a file of its own beside the
+    // sheet calibration's; no shift for a target that has none.
+    DiscOffset discOffsetOf(const QString& printerName) const;
+    bool storeDiscOffset(const QString& printerName, const DiscOffset& offset);
+
   private:
     QString settingsFolder_;
     std::map<QString, Calibration> unwritten_;
+    std::map<QString, DiscOffset> unwrittenDisc_;
     std::optional<Calibration> unwrittenOptions_;
 };

@@ -6,6 +6,7 @@ RUN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libjpeg-dev libgif-dev libtiff-dev libpng-dev libsane-dev sane-utils
   libopencv-core-dev libopencv-imgproc-dev
+  libcups2-dev
   fonts-liberation2 fonts-dejavu-core
   qt6-translations-l10n
 )
@@ -14,7 +15,7 @@ RUN_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick librsvg2-bin libjpeg-turbo-progs
-  cups printer-driver-cups-pdf poppler-utils
+  cups printer-driver-cups-pdf poppler-utils printer-driver-gutenprint
   glabels-data
 )
 

@@ -255,7 +255,8 @@ void PlacementPage::showPlacement() {
 }
 
 QSize PlacementPage::viewSize() const {
-    const std::optional<PaperType>& paper = job_.paperFormat();
+    // A disc chosen for printing is placed on as a sheet of one.
+    const std::optional<PaperType> paper = job_.printedPaper();
     if (!paper) return {300, 300};
     const QSize size = placementViewSize(paper->LabelWidth, paper->LabelHeight, ZoomEd3->value(),
                                          shell_.screen().logicalDpiX);
@@ -298,9 +299,9 @@ void PlacementPage::paintView(QPainter& painter) {
 }
 
 void PlacementPage::paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm) {
-    if (!job_.labelShape()) return;
-    const QPainterPath outline =
-        labelShapeOnDevice(job_.labelShape(), QSizeF(size), pixelsPerMm, pixelsPerMm);
+    const std::optional<LabelShape> shape = job_.printedShape();
+    if (!shape) return;
+    const QPainterPath outline = labelShapeOnDevice(shape, QSizeF(size), pixelsPerMm, pixelsPerMm);
     dimOutside(painter, outline, QRectF(QPointF(0, 0), QSizeF(size)));
     drawOutline(painter, outline);
 }

@@ -1,6 +1,8 @@
 #include "print/ui/calibrationdialog.h"
 
 #include "print/calibrationpath.h"
+#include "print/disctestprint.h"
+#include "print/printer/discoutput.h"
 #include "print/printtarget.h"
 #include "print/testprint.h"
 #include "print/ui/printfile.h"
@@ -10,6 +12,7 @@
 #include <QDate>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -71,6 +74,8 @@ CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget&
     addRow(QStringLiteral("Breite des Rechtecks:"), BreitEd);
     addRow(QStringLiteral("Höhe des Rechtecks:"), HochEd);
     layout->addLayout(grid);
+    buildDiscGroup();
+    layout->addWidget(discGroup);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -85,10 +90,42 @@ CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget&
     FormCreate();
 }
 
+void CalibrationDialog::buildDiscGroup() {
+    discGroup = new QGroupBox(QStringLiteral("CD/DVD direkt bedrucken"), this);
+    discGroup->setObjectName(QStringLiteral("discGroup"));
+    auto* layout = new QVBoxLayout(discGroup);
+    layout->addWidget(wrappedText(
+        QStringLiteral(
+            "Drucken Sie den CD/DVD-Testdruck auf eine CD und lesen Sie an der Skala ab, wie weit "
+            "die Mitte des Kreuzes neben der Mitte des Lochs liegt. Tragen Sie diese Abweichung mit "
+            "umgekehrtem Vorzeichen ein."),
+        discGroup));
+    discTestButton = new QPushButton(QStringLiteral("CD/DVD-Testdruck..."), discGroup);
+    discTestButton->setObjectName(QStringLiteral("discTestButton"));
+    layout->addWidget(discTestButton);
+    discRightSpin = makeRealSpinEdit("discRightSpin", -kDiscOffsetMaxMm, kDiscOffsetMaxMm, 0.1, 0, discGroup);
+    discDownSpin = makeRealSpinEdit("discDownSpin", -kDiscOffsetMaxMm, kDiscOffsetMaxMm, 0.1, 0, discGroup);
+    addLabelledRow(layout, QStringLiteral("Nach rechts verschieben:"), discRightSpin, QStringLiteral("mm"));
+    addLabelledRow(layout, QStringLiteral("Nach unten verschieben:"), discDownSpin, QStringLiteral("mm"));
+    connect(discTestButton, &QPushButton::clicked, this, &CalibrationDialog::printDiscTest);
+}
+
 void CalibrationDialog::FormCreate() {
     printerName_ = printer_.printerName();
     setCalibration(calibrations_.of(printerName_));
+    setDiscOffset(calibrations_.discOffsetOf(printerName_));
+    discGroup->setVisible(printsOntoDiscs(printer_.printsToFile() ? QString() : printerName_));
     showPrinter(printerName_);
+}
+
+DiscOffset CalibrationDialog::discOffset() const {
+    commitTypedValues(*this);
+    return {discRightSpin->value(), discDownSpin->value()};
+}
+
+void CalibrationDialog::setDiscOffset(const DiscOffset& offset) {
+    discRightSpin->setValue(offset.rightMm);
+    discDownSpin->setValue(offset.downMm);
 }
 
 void CalibrationDialog::followPrinter() {
@@ -116,7 +153,8 @@ void CalibrationDialog::setCalibration(const Calibration& values) {
 }
 
 void CalibrationDialog::saveOptions() {
-    if (calibrations_.store(printerName_, calibration())) return;
+    const bool discStored = calibrations_.storeDiscOffset(printerName_, discOffset());
+    if (calibrations_.store(printerName_, calibration()) && discStored) return;
     const QString text =
         QStringLiteral("Die Kalibrierung für den Drucker \"%1\" konnte nicht in %2 gespeichert "
                        "werden. Sie gilt nur, bis das Programm beendet wird.")
@@ -128,6 +166,24 @@ void CalibrationDialog::BitBtn1Click() {
     if (!choosePrintFile(printer_, dialogs_, kTestPrintTitle)) return;
     if (printTestRectangle(printer_, testPrintCaption(printer_.printerName(), QDate::currentDate()))) return;
     QString text = printer_.failureText();
+    if (text.isEmpty()) text = QStringLiteral("Der Testdruck konnte nicht gedruckt werden.");
+    dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+}
+
+// Printed without the disc calibration: what it shows is the tray's own error.
+void CalibrationDialog::printDiscTest() {
+    const QStringList caption = testPrintCaption(printer_.printerName(), QDate::currentDate());
+    std::optional<DiscOutput> output;
+    if (printer_.printsToFile()) {
+        const std::optional<QString> path = askPrintFileName(dialogs_, kDiscTestPrintTitle);
+        if (!path) return;
+        output = discOutputFor(QString(), *path, testDisc_, {});
+    } else if (!printer_.printerName().isEmpty()) {
+        output = discOutputFor(printer_.printerName(), QString(), testDisc_, {});
+    }
+    PrintTarget& onto = output ? *output->target : printer_;
+    if (printDiscTestPage(onto, testDisc_, caption)) return;
+    QString text = onto.failureText();
     if (text.isEmpty()) text = QStringLiteral("Der Testdruck konnte nicht gedruckt werden.");
     dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }

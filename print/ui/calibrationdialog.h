@@ -4,6 +4,7 @@
 // made once at start-up and holds the calibration of the current printer: its
 // own file, or options.dat for a printer without one (print/printercalibrations.h).
 
+#include "paper/discformat.h"
 #include "print/calibration.h"
 #include "print/printercalibrations.h"
 
@@ -12,6 +13,7 @@
 class Dialogs;
 class PrintTarget;
 class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -28,16 +30,28 @@ class CalibrationDialog : public QDialog {
     QLabel* PrinterLabel = nullptr;    // "Drucker: NAME", the printer being calibrated
     QPushButton* BitBtn1 = nullptr;    // "Testrechteck drucken..."
     QPushButton* OkBtn = nullptr;
+    // The disc calibration, for printers that print onto discs.
+    QGroupBox* discGroup = nullptr;
+    QPushButton* discTestButton = nullptr; // "CD/DVD-Testdruck..."
+    QDoubleSpinBox* discRightSpin = nullptr;
+    QDoubleSpinBox* discDownSpin = nullptr;
 
     Calibration calibration() const;
     void setCalibration(const Calibration& values);
 
+    // How far prints on a disc are moved, right and down in mm.
+    DiscOffset discOffset() const;
+    void setDiscOffset(const DiscOffset& offset);
+    // The disc the disc test print is made for.
+    void setTestDisc(const DiscFormat& disc) { testDisc_ = disc; }
+
     void FormCreate();
     void BitBtn1Click();
+    void printDiscTest();
     // Takes the calibration of the print target's printer when it is not the
     // one shown.
     void followPrinter();
-    // Writes the current values to options.dat and the printer's own file. A
+    // Writes the current values to options.dat and the printer's own files. A
     // file that cannot be written keeps its old content; for the printer's file
     // the user is told, and the values hold until the program ends.
     void saveOptions();
@@ -47,10 +61,12 @@ class CalibrationDialog : public QDialog {
 
   private:
     void showPrinter(const QString& printerName);
+    void buildDiscGroup();
 
     QString programDirectory_;
     PrintTarget& printer_;
     Dialogs& dialogs_;
     PrinterCalibrations calibrations_;
     QString printerName_; // whose calibration the edits hold
+    DiscFormat testDisc_ = discPresets().front().format;
 };

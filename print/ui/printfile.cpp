@@ -11,8 +11,7 @@ QString proposedPrintFileName(const QString& title) {
     return name + QStringLiteral(".pdf");
 }
 
-bool choosePrintFile(PrintTarget& target, Dialogs& dialogs, const QString& title) {
-    if (!target.printsToFile()) return true;
+std::optional<QString> askPrintFileName(Dialogs& dialogs, const QString& title) {
     FileRequest request;
     request.caption = QStringLiteral("Druckausgabe speichern unter");
     request.filter = QStringLiteral("PDF-Dateien (*.pdf)|*.pdf");
@@ -20,7 +19,14 @@ bool choosePrintFile(PrintTarget& target, Dialogs& dialogs, const QString& title
     request.confirmOverwrite = true;
     request.fileName = proposedPrintFileName(title);
     const std::optional<FileAnswer> answer = dialogs.saveFile(request);
-    if (!answer || answer->path.isEmpty()) return false;
-    target.setOutputFileName(answer->path);
+    if (!answer || answer->path.isEmpty()) return std::nullopt;
+    return answer->path;
+}
+
+bool choosePrintFile(PrintTarget& target, Dialogs& dialogs, const QString& title) {
+    if (!target.printsToFile()) return true;
+    const std::optional<QString> path = askPrintFileName(dialogs, title);
+    if (!path) return false;
+    target.setOutputFileName(*path);
     return true;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class Dialogs;
 class PrintTarget;
 
@@ -11,6 +13,9 @@ class PrintTarget;
 // job's title) and hands it to the target; false when the user cancels. Targets
 // that print on paper need nothing and always go ahead.
 bool choosePrintFile(PrintTarget& target, Dialogs& dialogs, const QString& title);
+
+// The file name the user gives for a print into a file; nothing when cancelled.
+std::optional<QString> askPrintFileName(Dialogs& dialogs, const QString& title);
 
 // "CD-Label/Cover" → "CD-Label-Cover.pdf": a title may hold characters a file
 // name cannot.

@@ -2,11 +2,15 @@
 
 #include "print/sheetpreview.h"
 
+#include "base/units.h"
 #include "document/coverjob.h"
 #include "document/valuesteps.h"
+#include "print/discprint.h"
 #include "print/joblabel.h"
+#include "print/printer/discoutput.h"
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
+#include "print/ui/discchoice.h"
 #include "print/ui/printfile.h"
 #include "raster/stretchdraw.h"
 #include "widgets/controls.h"
@@ -77,6 +81,7 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
 
     connect(&job_, &CoverJob::printValuesChanged, this, &PrintPage::showPrintValues);
     connect(&job_, &CoverJob::paperFormatChanged, this, &PrintPage::showLabelShape);
+    connect(&job_, &CoverJob::paperFormatChanged, this, &PrintPage::showDisc);
     connect(&job_, &CoverJob::printValuesChanged, VPaint, qOverload<>(&QWidget::update));
     for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
                         &CoverJob::paperFormatChanged})
@@ -85,9 +90,12 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
 
 void PrintPage::showEvent(QShowEvent* event) {
     PageFrame::showEvent(event);
+    // The printer may have changed since: whether it prints onto discs is
+    // asked again.
+    if (!event->spontaneous()) showDisc();
     // Coming to the page without a format is told once, after the page is
     // shown; not when the window comes back from the task bar.
-    if (!event->spontaneous() && !job_.paperFormat())
+    if (!event->spontaneous() && !job_.printedPaper())
         QMetaObject::invokeMethod(this, &PrintPage::reportMissingFormat, Qt::QueuedConnection);
 }
 
@@ -115,6 +123,24 @@ void PrintPage::buildJobControls() {
     ClipCB->setVisible(false);
     leftControls()->addWidget(ClipCB);
     connect(ClipCB, &QCheckBox::clicked, this, &PrintPage::ClipCBClick);
+    discChoice = new DiscChoice(panel);
+    discChoice->setObjectName(QStringLiteral("discChoice"));
+    leftControls()->addWidget(discChoice);
+    connect(discChoice, &DiscChoice::chosen, this,
+            [this](const std::optional<DiscFormat>& disc) { job_.setDisc(disc); });
+}
+
+void PrintPage::showDisc() {
+    const PrintTarget& target = shell_.printTarget();
+    const QString printer = target.printsToFile() ? QString() : target.printerName();
+    discChoice->setVisible(job_.disc() || printsOntoDiscs(printer));
+    discChoice->showChoice(job_.disc());
+    // One disc per page: no used positions, no sheets to page through, and
+    // always inside the ring.
+    const bool sheets = !job_.disc();
+    UsedED->setEnabled(sheets);
+    PageEd->setEnabled(sheets);
+    ClipCB->setVisible(sheets && job_.labelShape().has_value());
 }
 
 void PrintPage::ClipCBClick() {
@@ -147,7 +173,7 @@ void PrintPage::showPrintValues() {
 }
 
 void PrintPage::showLabelShape() {
-    ClipCB->setVisible(job_.labelShape().has_value());
+    ClipCB->setVisible(!job_.disc() && job_.labelShape().has_value());
 }
 
 LabelContent PrintPage::labelContent() const {
@@ -156,20 +182,27 @@ LabelContent PrintPage::labelContent() const {
 
 // --- the sheet preview --------------------------------------------------------------
 
+QSize PrintPage::printablePixels() const {
+    const PrintTarget& target = shell_.printTarget();
+    if (!job_.disc()) return target.printableSize();
+    const int side = units::trunc32(units::pixelsFromMm(job_.disc()->outerDiameterMm, target.dpiX()));
+    return {side, side};
+}
+
 QSize PrintPage::sheetSize() const {
-    const QSize size = previewSheetSize(shell_.printTarget().printableSize(), shell_.screen().logicalDpiX,
+    const QSize size = previewSheetSize(printablePixels(), shell_.screen().logicalDpiX,
                                         shell_.printTarget().dpiX(), ZoomEd4->value());
     return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
 void PrintPage::reportMissingFormat() {
     // The user may have gone on to another page meanwhile.
-    if (!isVisible() || job_.paperFormat()) return;
+    if (!isVisible() || job_.printedPaper()) return;
     shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::VPaintPaint() {
-    if (!job_.paperFormat()) {
+    if (!job_.printedPaper()) {
         VPaint->update();
         return;
     }
@@ -178,7 +211,7 @@ void PrintPage::VPaintPaint() {
 }
 
 void PrintPage::paintSheet(QPainter& painter) {
-    const std::optional<PaperType>& paper = job_.paperFormat();
+    const std::optional<PaperType> paper = job_.printedPaper();
     if (!paper) {
         // No sheet is drawn. The paint box is opaque, so without this fill it
         // would keep whatever the last sheet left in it.
@@ -191,8 +224,10 @@ void PrintPage::paintSheet(QPainter& painter) {
         QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
         return;
     }
-    paintSheetPreview(painter, shell_.screenDrawing(), size, *paper, job_.printValues(), labelContent(),
-                      shell_.screen().logicalDpiX, ZoomEd4->value(), job_.labelShape());
+    // A disc is one page: its only position, shown with its ring.
+    const PrintValues values = job_.disc() ? PrintValues{0, 1, 1, true} : job_.printValues();
+    paintSheetPreview(painter, shell_.screenDrawing(), size, *paper, values, labelContent(),
+                      shell_.screen().logicalDpiX, ZoomEd4->value(), job_.printedShape());
 }
 
 void PrintPage::UsedEDChange() {
@@ -219,6 +254,11 @@ void PrintPage::ZoomEd4Change() {
 // --- printing ------------------------------------------------------------------------
 
 void PrintPage::GoBtn1Click() {
+    if (job_.disc()) {
+        commitTypedValues(*window());
+        printDiscs();
+        return;
+    }
     const std::optional<PaperType> paper = job_.paperFormat();
     if (!paper) {
         shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
@@ -256,6 +296,39 @@ void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper)
     shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
+void PrintPage::printDiscs() {
+    PrintTarget& target = shell_.printTarget();
+    KalForm().followPrinter();
+    const DiscOffset calibration = KalForm().discOffset();
+    std::optional<DiscOutput> output;
+    if (target.printsToFile()) {
+        const std::optional<QString> path = askPrintFileName(shell_.dialogs(), kPrintTitle);
+        if (!path) return;
+        output = discOutputFor(QString(), *path, *job_.disc(), calibration);
+    } else if (!target.printerName().isEmpty()) {
+        output = discOutputFor(target.printerName(), QString(), *job_.disc(), calibration);
+        if (!output) {
+            shell_.dialogs().message(
+                QStringLiteral(
+                    "Der Drucker \"%1\" kann nicht auf CDs/DVDs drucken: sein Treiber bietet weder "
+                    "ein CD-Fach noch CD-Seitengrößen an. Bitte wählen Sie einen anderen Drucker.")
+                    .arg(target.printerName()),
+                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+            return;
+        }
+    }
+    // A target standing in for a printer takes the pages itself, moved by the calibration.
+    PrintTarget& onto = output ? *output->target : target;
+    const DiscPrintJob job{*job_.disc(), job_.printValues().copies,
+                           output ? output->drawingShift : calibration, labelContent()};
+    const PrintOutcome outcome = runDiscPrintJob(onto, job, shell_.screenDrawing());
+    if (outcome == PrintOutcome::Printed) return;
+    const QString text = outcome == PrintOutcome::NoMemory
+                             ? QStringLiteral("Nicht genügend Speicher, um die CD zu drucken.")
+                             : printFailureText(onto, outcome);
+    shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+}
+
 void PrintPage::SetupBtnClick() {
     SetupBtn->resetPictures();
     if (QPrinter* printer = shell_.printTarget().systemPrinter()) {
@@ -268,13 +341,15 @@ void PrintPage::SetupBtnClick() {
     // The job's page is the printer's printable page; the views follow it.
     const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
     job_.setPageSize(page.width, page.height);
-    // Another printer brings its own calibration.
+    // Another printer brings its own calibration, and may print onto discs.
     KalForm().followPrinter();
+    showDisc();
     VPaint->update();
 }
 
 void PrintPage::KalibrateBtnClick() {
     KalForm().followPrinter();
+    KalForm().setTestDisc(job_.disc().value_or(discPresets().front().format));
     shell_.dialogs().runModal(KalForm());
     KalForm().saveOptions();
 }

@@ -17,6 +17,7 @@ class QSpinBox;
 class ScrollBox;
 class ImageButton;
 class CalibrationDialog;
+class DiscChoice;
 class CoverJob;
 class Shell;
 struct LabelContent;
@@ -37,6 +38,8 @@ class PrintPage : public PageFrame {
     QSpinBox* ZoomEd4 = nullptr;
     // "Nur innerhalb der Etikettform drucken", shown for formats with a label shape.
     QCheckBox* ClipCB = nullptr;
+    // "Auf CD/DVD drucken", offered where the print target can print onto discs.
+    DiscChoice* discChoice = nullptr;
     ScrollBox* ScrollBox3 = nullptr;
     PaintBox* VPaint = nullptr;
 
@@ -59,6 +62,9 @@ class PrintPage : public PageFrame {
     void ClipCBClick();
     // The clip check box is offered for formats with a label shape only.
     void showLabelShape();
+    // Shows the job's disc choice, offered when the target prints onto discs
+    // or the job already prints onto one.
+    void showDisc();
     void GoBtn1Click();
     void SetupBtnClick();
     void KalibrateBtnClick();
@@ -76,6 +82,10 @@ class PrintPage : public PageFrame {
     void reportMissingFormat();
     LabelContent labelContent() const;
     void reportPrintOutcome(PrintOutcome outcome, const PaperType& paper);
+    // "Go!" for a job onto discs.
+    void printDiscs();
+    // The printable page the preview shows: the printer's, or the disc's square.
+    QSize printablePixels() const;
     void showPrintValues();
     // The edits' values go to the job.
     void takeTypedValues();

@@ -181,3 +181,30 @@ TEST(BatchOptions, TheImageCanBeCutTurnedOrOnlyLookedAt) {
     EXPECT_FALSE(steep.options);
     EXPECT_TRUE(steep.error.contains(QStringLiteral("--rotate"))) << steep.error.toStdString();
 }
+
+TEST(BatchOptions, DiscsTheirSizesAndOffsets) {
+    const ParsedCommandLine parsed =
+        parse({"job.cov", "-P", "Fach", "--disc", "78/22", "--disc-offset", "-1.5,2.255"});
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->disc, (DiscFormat{78, 22}));
+    EXPECT_EQ(parsed.options->discOffset, (DiscOffset{-1.5, 2.26}));
+
+    const struct {
+        QStringList arguments;
+        const char* says;
+    } cases[] = {
+        {{"--disc", "121/22"}, "Der äußere Durchmesser muss zwischen 40 und 120 mm liegen"},
+        {{"--disc", "118/14"}, "Der innere Durchmesser muss zwischen 15 und 50 mm liegen"},
+        {{"--disc", "55/46"}, "mindestens 10 mm kleiner"},
+        {{"--disc", "118x22"}, "--disc erwartet den äußeren und inneren Durchmesser in mm"},
+        {{"--disc", "118/22", "--disc-offset", "10.5,0"},
+         "--disc-offset erwartet zwei Zahlen X,Y in mm von -10 bis 10"},
+        {{"--disc", "118/22", "--disc-offset", "1"}, "--disc-offset erwartet"},
+        {{"--disc", "118/22", "--format-index", "1"}, "entweder --disc oder ein Papierformat"},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommandLine wrong = parse(QStringList{"job.cov", "-o", "out.pdf"} + c.arguments);
+        EXPECT_FALSE(wrong.options) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(wrong.error.contains(QString::fromUtf8(c.says))) << wrong.error.toStdString();
+    }
+}

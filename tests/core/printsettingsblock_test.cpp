@@ -191,3 +191,24 @@ TEST(PrintSettingsBlock, TheFuzzerSeedFromAnIndependentWriterReadsWhole) {
     EXPECT_EQ(settings.paper->CountY, 3);
     EXPECT_EQ(settings.shape, (std::optional<LabelShape>(LabelShape{LabelShape::Kind::Disc, 0, 58.5, 11})));
 }
+
+TEST(PrintSettingsBlock, TheDiscChoiceIsAFieldOfItsOwnThatOlderReadersSkip) {
+    PrintSettings settings = sampleSettings();
+    settings.disc = DiscFormat{118, 22};
+    const QByteArray block = printSettingsBlock(settings);
+    const QByteArray withoutDisc = printSettingsBlock(sampleSettings());
+    // Appended: tag 5, 16 bytes, outer then inner diameter as little-endian doubles.
+    ASSERT_EQ(block.size(), withoutDisc.size() + 6 + 16);
+    EXPECT_EQ(block.right(22), QByteArray::fromHex("050010000000") + QByteArray::fromHex("0000000000805d40") +
+                                   QByteArray::fromHex("0000000000003640"));
+    EXPECT_EQ(block.mid(12, withoutDisc.size() - 12), withoutDisc.mid(12));
+    const std::optional<PrintSettings> read = readPrintSettingsBlock(block);
+    ASSERT_TRUE(read);
+    expectSame(*read, settings);
+    EXPECT_EQ(read->disc, settings.disc);
+    EXPECT_FALSE(readPrintSettingsBlock(withoutDisc)->disc);
+
+    // A disc no disc can be makes the block unsound, like any value out of range.
+    settings.disc = DiscFormat{118, 112};
+    EXPECT_FALSE(readPrintSettingsBlock(printSettingsBlock(settings)));
+}

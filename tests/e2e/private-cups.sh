@@ -7,6 +7,11 @@
 #                                          are ready; the first is the default
 #   private-cups.sh stop FOLDER
 #
+# A queue named *-disc is an inkjet with a disc tray: the PPD of gutenprint's
+# Epson R300, its printer filters left out, so that the job reaches the
+# backend as the PDF the driver would get; the backend (capture-backend.sh)
+# keeps it with its options in FOLDER/captured.
+#
 # cups-pdf reads its settings from /etc/cups only, so the scheduler runs in a
 # mount namespace of its own in which the folder's etc/ is /etc/cups.
 set -eu
@@ -36,9 +41,19 @@ fi
 
 shift 2
 mkdir -p "$folder/etc/ppd" "$folder/spool/tmp" "$folder/cache" "$folder/run" "$folder/log" \
-  "$folder/out" "$folder/pdfspool"
-chmod 0755 "$folder" "$folder/out"
-chmod 1777 "$folder/spool/tmp" "$folder/pdfspool"
+  "$folder/out" "$folder/pdfspool" "$folder/captured" "$folder/serverbin/backend"
+chmod 0755 "$folder" "$folder/out" "$folder/serverbin" "$folder/serverbin/backend"
+chmod 1777 "$folder/spool/tmp" "$folder/pdfspool" "$folder/captured"
+
+# The system's filters and backends, and the capturing backend beside them.
+for part in /usr/lib/cups/*; do
+  [ "$(basename "$part")" = backend ] || ln -sfn "$part" "$folder/serverbin/$(basename "$part")"
+done
+for backend in /usr/lib/cups/backend/*; do
+  ln -sfn "$backend" "$folder/serverbin/backend/$(basename "$backend")"
+done
+cp "$(dirname "$0")/capture-backend.sh" "$folder/serverbin/backend/capture"
+chmod 0755 "$folder/serverbin/backend/capture"
 socket=$folder/run/cups.sock
 
 cat >"$folder/etc/cupsd.conf" <<CONF
@@ -59,6 +74,7 @@ DefaultAuthType None
 CONF
 cat >"$folder/etc/cups-files.conf" <<CONF
 ServerRoot /etc/cups
+ServerBin $folder/serverbin
 RequestRoot $folder/spool
 TempDir $folder/spool/tmp
 CacheDir $folder/cache
@@ -104,6 +120,11 @@ for queue in "$@"; do
       sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "18 24 577 818"|' "$ppd" \
         >"$folder/margins.ppd"
       lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$folder/margins.ppd" ;;
+    *-disc)
+      /usr/lib/cups/driver/gutenprint.5.3 cat gutenprint.5.3://escp2-r300/expert |
+        sed -e '/^\*cupsFilter/d' -e 's|^\*PCFileName:.*|&\n*cupsFilter: "application/vnd.cups-pdf 0 -"|' \
+        >"$folder/disc.ppd"
+      lpadmin -p "$queue" -E -v "capture:$folder/captured" -P "$folder/disc.ppd" ;;
     *)
       lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$ppd" ;;
   esac

@@ -20,6 +20,8 @@ class PrivateCupsTest : public PrintedSheetsTest {
     QString takeOutput(const QString& name);
     // The scheduler's and cups-pdf's logs, for a failure message.
     QString schedulerLog() const;
+    // Where the private scheduler keeps its configuration, spool and output.
+    QString cupsFolder() const { return cupsFolder_; }
 
   private:
     QStringList queues_;
