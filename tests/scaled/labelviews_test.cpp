@@ -9,6 +9,7 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
+#include "paper/ui/placementview.h"
 #include "print/ui/printpage.h"
 #include "widgets/scrollbox.h"
 

@@ -7,6 +7,7 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
+#include "paper/ui/placementview.h"
 #include "print/ui/printpage.h"
 #include "raster/ui/scanpage.h"
 #include "raster/ui/scanview.h"
