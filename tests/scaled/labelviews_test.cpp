@@ -11,6 +11,7 @@
 #include "paper/ui/placementpage.h"
 #include "paper/ui/placementview.h"
 #include "print/ui/printpage.h"
+#include "print/ui/sheetpreview.h"
 #include "widgets/scrollbox.h"
 
 #include <QTabWidget>

@@ -9,6 +9,7 @@
 #include "paper/ui/placementpage.h"
 #include "paper/ui/placementview.h"
 #include "print/ui/printpage.h"
+#include "print/ui/sheetpreview.h"
 #include "raster/ui/scanpage.h"
 #include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
