@@ -1,19 +1,15 @@
 #include "paper/ui/placementpage.h"
 
-#include "base/units.h"
 #include "document/coverjob.h"
 #include "document/valuesteps.h"
 #include "paper/papercatalogue.h"
 #include "paper/paperfile.h"
 #include "paper/templatedatabase.h"
 #include "paper/ui/paperformatdialog.h"
+#include "paper/ui/placementview.h"
 #include "paper/ui/templatechooser.h"
-#include "print/drawvcart.h"
-#include "print/labelshapedraw.h"
-#include "raster/stretchdraw.h"
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
-#include "widgets/dragscroll.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 
@@ -23,14 +19,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
     : PageFrame(
@@ -46,22 +37,14 @@ PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
 
     ScrollBox2 = new ScrollBox(content());
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
-    PaintBox2 = ScrollBox2->paintBox();
+    PaintBox2 = new PlacementView(job_, shell_, *ScrollBox2);
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    PaintBox2->setCursor(Qt::PointingHandCursor);
-    PaintBox2->resize(300, 300);
-    PaintBox2->onPaint = [this](QPainter& painter, const QRect&) { paintView(painter); };
-    PaintBox2->onMouseDown = [this](QMouseEvent* event) { PaintBox2MouseDown(event); };
-    PaintBox2->onMouseMove = [this](QMouseEvent* event) { PaintBox2MouseMove(event); };
-    PaintBox2->onMouseUp = [this](QMouseEvent* event) { PaintBox2MouseUp(event); };
+    PaintBox2->setZoom(ZoomEd3->value());
     contentLayout->addWidget(ScrollBox2, 1);
 
     connect(&catalogue_, &PaperCatalogue::changed, this, &PlacementPage::UpdateEttTypes);
     connect(&job_, &CoverJob::placementChanged, this, &PlacementPage::showPlacement);
     connect(&job_, &CoverJob::paperFormatChanged, this, &PlacementPage::showPaperFormat);
-    for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
-                        &CoverJob::paperFormatChanged})
-        connect(&job_, change, this, &PlacementPage::PaintBox2Paint);
 }
 
 QWidget* PlacementPage::buildPaperGroup() {
@@ -172,7 +155,7 @@ void PlacementPage::UpdateEttTypes() {
     }
     showFirstStartOffer();
     chooseSelectedPaper();
-    PaintBox2Paint();
+    PaintBox2->fitToLabel();
 }
 
 void PlacementPage::ComboBox1Change() {
@@ -254,68 +237,10 @@ void PlacementPage::showPlacement() {
     if (ObenEd->value() != values.shiftDownMm) ObenEd->setValue(values.shiftDownMm);
 }
 
-QSize PlacementPage::viewSize() const {
-    // A disc chosen for printing is placed on as a sheet of one.
-    const std::optional<PaperType> paper = job_.printedPaper();
-    if (!paper) return {300, 300};
-    const QSize size = placementViewSize(paper->LabelWidth, paper->LabelHeight, ZoomEd3->value(),
-                                         shell_.screen().logicalDpiX);
-    // A widget cannot grow beyond this; asking for more would resize forever.
-    return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-}
-
-void PlacementPage::PaintBox2Paint() {
-    const QSize size = viewSize();
-    if (!ScrollBox2->setPaintBoxSize(size.width(), size.height())) PaintBox2->update();
-}
-
 void PlacementPage::ZoomEd3Change() {
-    PaintBox2Paint();
+    PaintBox2->setZoom(ZoomEd3->value());
 }
 
 void PlacementPage::BreitEdChange() {
     setPlacementAsStep(job_, placementValues());
-}
-
-void PlacementPage::paintView(QPainter& painter) {
-    const QSize size = viewSize();
-    if (PaintBox2->size() != size) {
-        // The next paint comes from the resize.
-        QMetaObject::invokeMethod(this, &PlacementPage::PaintBox2Paint, Qt::QueuedConnection);
-        return;
-    }
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    const int dpi = shell_.screen().logicalDpiX;
-    const double zoom = ZoomEd3->value() / 100.0;
-    const DibImage& image = job_.image();
-    const ImagePlacement placement = placeImage(
-        image.width(), image.height(), job_.placement(),
-        PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, job_.imagePixelSize());
-    drawWholeDib(painter, shell_.screenDrawing(),
-                 QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image, true);
-    DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
-              LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
-    paintLabelShape(painter, size, dpi * zoom / units::kMmPerInch);
-}
-
-void PlacementPage::paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm) {
-    const std::optional<LabelShape> shape = job_.printedShape();
-    if (!shape) return;
-    const QPainterPath outline = labelShapeOnDevice(shape, QSizeF(size), pixelsPerMm, pixelsPerMm);
-    dimOutside(painter, outline, QRectF(QPointF(0, 0), QSizeF(size)));
-    drawOutline(painter, outline);
-}
-
-// --- drag-to-scroll ----------------------------------------------------------------
-
-void PlacementPage::PaintBox2MouseDown(QMouseEvent* event) {
-    shell_.dragScroll().mouseDown(*ScrollBox2, event->position().toPoint());
-}
-
-void PlacementPage::PaintBox2MouseMove(QMouseEvent* event) {
-    shell_.dragScroll().mouseMove(*ScrollBox2, event->position().toPoint());
-}
-
-void PlacementPage::PaintBox2MouseUp(QMouseEvent*) {
-    shell_.dragScroll().mouseUp();
 }

@@ -3,21 +3,14 @@
 // its list and buttons) and the placement of the image on one label, shown in
 // the placement view.
 
-#include "paper/labelshape.h"
 #include "paper/papertype.h"
 #include "paper/placement.h"
 #include "widgets/pageframe.h"
 
-#include <QPoint>
-
-#include <optional>
-
-class PaintBox;
+class PlacementView;
 class QComboBox;
 class QLabel;
 class QDoubleSpinBox;
-class QMouseEvent;
-class QPainter;
 class QPushButton;
 class QSpinBox;
 class ScrollBox;
@@ -43,7 +36,7 @@ class PlacementPage : public PageFrame {
     QDoubleSpinBox* LinksEd = nullptr;
     QDoubleSpinBox* ObenEd = nullptr;
     ScrollBox* ScrollBox2 = nullptr;
-    PaintBox* PaintBox2 = nullptr;
+    PlacementView* PaintBox2 = nullptr;
 
     // The paper format dialog, made once and kept for the program's life. The
     // program entry makes it right after the main window; anything asking
@@ -62,23 +55,12 @@ class PlacementPage : public PageFrame {
     // The template chooser; the chosen sheet becomes the first format of a new paper.dat.
     void FirstTemplateBtnClick();
 
-    // Fits the view to the label at the zoom, or repaints it when it fits.
-    void PaintBox2Paint();
     void ZoomEd3Change();
     void BreitEdChange();
-    void PaintBox2MouseDown(QMouseEvent* event);
-    void PaintBox2MouseMove(QMouseEvent* event);
-    void PaintBox2MouseUp(QMouseEvent* event);
-
-    // The view's size: the chosen label at ZoomEd3, or 300 × 300 without one.
-    QSize viewSize() const;
 
   private:
     QWidget* buildPaperGroup();
     void buildPlacementControls();
-    void paintView(QPainter& painter);
-    // The label's shape over the view: outside dimmed, the outline drawn.
-    void paintLabelShape(QPainter& painter, QSize size, double pixelsPerMm);
     // Stores the dialog's values over `paper` into format `index` (a new one at
     // the end) after an accepted dialog, saves the catalogue and selects it.
     void storeDialogValues(int index, PaperType paper);

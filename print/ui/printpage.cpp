@@ -1,8 +1,5 @@
 #include "print/ui/printpage.h"
 
-#include "print/sheetpreview.h"
-
-#include "base/units.h"
 #include "document/coverjob.h"
 #include "document/valuesteps.h"
 #include "print/discprint.h"
@@ -12,27 +9,20 @@
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/discchoice.h"
 #include "print/ui/printfile.h"
-#include "raster/stretchdraw.h"
+#include "print/ui/sheetpreview.h"
 #include "widgets/controls.h"
 #include "widgets/dialogs.h"
-#include "widgets/dragscroll.h"
 #include "widgets/imagebutton.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QHBoxLayout>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -68,24 +58,14 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
     contentLayout->setContentsMargins(0, 0, 0, 0);
     ScrollBox3 = new ScrollBox(content());
     ScrollBox3->setObjectName(QStringLiteral("ScrollBox3"));
-    VPaint = ScrollBox3->paintBox();
+    VPaint = new SheetPreview(job_, shell_, *ScrollBox3);
     VPaint->setObjectName(QStringLiteral("VPaint"));
-    VPaint->setCursor(Qt::PointingHandCursor);
-    // Whatever its size, the first paint when the page is shown fits it to the sheet.
-    VPaint->resize(1, 1);
-    VPaint->onPaint = [this](QPainter& painter, const QRect&) { paintSheet(painter); };
-    VPaint->onMouseDown = [this](QMouseEvent* event) { VPaintMouseDown(event); };
-    VPaint->onMouseMove = [this](QMouseEvent* event) { VPaintMouseMove(event); };
-    VPaint->onMouseUp = [this](QMouseEvent* event) { VPaintMouseUp(event); };
+    VPaint->setZoom(ZoomEd4->value());
     contentLayout->addWidget(ScrollBox3);
 
     connect(&job_, &CoverJob::printValuesChanged, this, &PrintPage::showPrintValues);
     connect(&job_, &CoverJob::paperFormatChanged, this, &PrintPage::showLabelShape);
     connect(&job_, &CoverJob::paperFormatChanged, this, &PrintPage::showDisc);
-    connect(&job_, &CoverJob::printValuesChanged, VPaint, qOverload<>(&QWidget::update));
-    for (auto change : {&CoverJob::imageChanged, &CoverJob::objectsChanged, &CoverJob::placementChanged,
-                        &CoverJob::paperFormatChanged})
-        connect(&job_, change, VPaint, qOverload<>(&QWidget::update));
 }
 
 void PrintPage::showEvent(QShowEvent* event) {
@@ -180,54 +160,12 @@ LabelContent PrintPage::labelContent() const {
     return labelContentOf(job_, shell_.screen().logicalDpiX);
 }
 
-// --- the sheet preview --------------------------------------------------------------
-
-QSize PrintPage::printablePixels() const {
-    const PrintTarget& target = shell_.printTarget();
-    if (!job_.disc()) return target.printableSize();
-    const int side = units::trunc32(units::pixelsFromMm(job_.disc()->outerDiameterMm, target.dpiX()));
-    return {side, side};
-}
-
-QSize PrintPage::sheetSize() const {
-    const QSize size = previewSheetSize(printablePixels(), shell_.screen().logicalDpiX,
-                                        shell_.printTarget().dpiX(), ZoomEd4->value());
-    return size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-}
+// --- without a paper format --------------------------------------------------------
 
 void PrintPage::reportMissingFormat() {
     // The user may have gone on to another page meanwhile.
     if (!isVisible() || job_.printedPaper()) return;
     shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
-}
-
-void PrintPage::VPaintPaint() {
-    if (!job_.printedPaper()) {
-        VPaint->update();
-        return;
-    }
-    const QSize size = sheetSize();
-    if (!ScrollBox3->setPaintBoxSize(size.width(), size.height())) VPaint->update();
-}
-
-void PrintPage::paintSheet(QPainter& painter) {
-    const std::optional<PaperType> paper = job_.printedPaper();
-    if (!paper) {
-        // No sheet is drawn. The paint box is opaque, so without this fill it
-        // would keep whatever the last sheet left in it.
-        const QWidget* behind = ScrollBox3->viewport();
-        painter.fillRect(VPaint->rect(), behind->palette().color(behind->backgroundRole()));
-        return;
-    }
-    const QSize size = sheetSize();
-    if (VPaint->size() != size) {
-        QMetaObject::invokeMethod(this, &PrintPage::VPaintPaint, Qt::QueuedConnection);
-        return;
-    }
-    // A disc is one page: its only position, shown with its ring.
-    const PrintValues values = job_.disc() ? PrintValues{0, 1, 1, true} : job_.printValues();
-    paintSheetPreview(painter, shell_.screenDrawing(), size, *paper, values, labelContent(),
-                      shell_.screen().logicalDpiX, ZoomEd4->value(), job_.printedShape());
 }
 
 void PrintPage::UsedEDChange() {
@@ -245,10 +183,10 @@ void PrintPage::takeTypedValues() {
     // The job keeps the values within the sheet; a value it brought back shows
     // in its edit even when the job's values did not change.
     showPrintValues();
-    VPaintPaint();
+    VPaint->update();
 }
 void PrintPage::ZoomEd4Change() {
-    VPaintPaint();
+    VPaint->setZoom(ZoomEd4->value());
 }
 
 // --- printing ------------------------------------------------------------------------
@@ -274,7 +212,8 @@ void PrintPage::GoBtn1Click() {
         reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
     else if (choosePrintFile(target, shell_.dialogs(), kPrintTitle))
         reportPrintOutcome(runPrintJob(target, job, shell_.dialogs(), shell_.screenDrawing()), *paper);
-    VPaintPaint();
+    // The print file's dialog may have changed the printer.
+    VPaint->fitToSheet();
 }
 
 void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper) {
@@ -344,7 +283,7 @@ void PrintPage::SetupBtnClick() {
     // Another printer brings its own calibration, and may print onto discs.
     KalForm().followPrinter();
     showDisc();
-    VPaint->update();
+    VPaint->fitToSheet();
 }
 
 void PrintPage::KalibrateBtnClick() {
@@ -352,19 +291,4 @@ void PrintPage::KalibrateBtnClick() {
     KalForm().setTestDisc(job_.disc().value_or(discPresets().front().format));
     shell_.dialogs().runModal(KalForm());
     KalForm().saveOptions();
-}
-
-// --- drag-to-scroll ------------------------------------------------------------------
-
-void PrintPage::VPaintMouseDown(QMouseEvent* event) {
-    // The sheet preview drags without taking the focus.
-    shell_.dragScroll().mouseDown(*ScrollBox3, event->position().toPoint(), false);
-}
-
-void PrintPage::VPaintMouseMove(QMouseEvent* event) {
-    shell_.dragScroll().mouseMove(*ScrollBox3, event->position().toPoint());
-}
-
-void PrintPage::VPaintMouseUp(QMouseEvent*) {
-    shell_.dragScroll().mouseUp();
 }

@@ -5,16 +5,12 @@
 #include "print/sheetlayout.h"
 #include "widgets/pageframe.h"
 
-#include <QPoint>
-
-class PaintBox;
-class QMouseEvent;
 class QShowEvent;
-class QPainter;
 class QPushButton;
 class QCheckBox;
 class QSpinBox;
 class ScrollBox;
+class SheetPreview;
 class ImageButton;
 class CalibrationDialog;
 class DiscChoice;
@@ -41,7 +37,7 @@ class PrintPage : public PageFrame {
     // "Auf CD/DVD drucken", offered where the print target can print onto discs.
     DiscChoice* discChoice = nullptr;
     ScrollBox* ScrollBox3 = nullptr;
-    PaintBox* VPaint = nullptr;
+    SheetPreview* VPaint = nullptr;
 
     // The calibration dialog, made once and kept for the program's life. The
     // program entry makes it right after the main window; anything asking
@@ -50,11 +46,7 @@ class PrintPage : public PageFrame {
 
     // The values the controls show; what prints is the job's.
     PrintValues jobValues() const;
-    // The sheet's size on screen: the printable page at the screen's resolution
-    // and ZoomEd4.
-    QSize sheetSize() const;
 
-    void VPaintPaint();
     void UsedEDChange();
     void KopiesEDChange();
     void PageEdChange();
@@ -68,24 +60,18 @@ class PrintPage : public PageFrame {
     void GoBtn1Click();
     void SetupBtnClick();
     void KalibrateBtnClick();
-    void VPaintMouseDown(QMouseEvent* event);
-    void VPaintMouseMove(QMouseEvent* event);
-    void VPaintMouseUp(QMouseEvent* event);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     void buildJobControls();
-    void paintSheet(QPainter& painter);
     // The "no paper format" message, when the page is still shown without one.
     void reportMissingFormat();
     LabelContent labelContent() const;
     void reportPrintOutcome(PrintOutcome outcome, const PaperType& paper);
     // "Go!" for a job onto discs.
     void printDiscs();
-    // The printable page the preview shows: the printer's, or the disc's square.
-    QSize printablePixels() const;
     void showPrintValues();
     // The edits' values go to the job.
     void takeTypedValues();

@@ -9,7 +9,9 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
+#include "paper/ui/placementview.h"
 #include "print/ui/printpage.h"
+#include "print/ui/sheetpreview.h"
 #include "widgets/scrollbox.h"
 
 #include <QTabWidget>

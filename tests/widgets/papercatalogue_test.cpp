@@ -1,6 +1,7 @@
 #include "paper/paperfile.h"
 #include "paper/ui/paperformatdialog.h"
 #include "paper/ui/placementpage.h"
+#include "paper/ui/placementview.h"
 #include "support/mainformfixture.h"
 #include "widgets/scrollbox.h"
 

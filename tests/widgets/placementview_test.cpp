@@ -1,6 +1,7 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
+#include "paper/ui/placementview.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
@@ -33,16 +34,13 @@ class PlacementViewTest : public MainFormTest {
     void useGradientImage() {
         form->job.replaceImage(gradientImage24(320, 200));
         form->PageControl2->setCurrentIndex(3);
-        page().PaintBox2Paint();
         QCoreApplication::processEvents();
     }
     QImage view() { return page().PaintBox2->grab().toImage(); }
 
-    void mouse(void (PlacementPage::*handler)(QMouseEvent*), QEvent::Type type, QPoint at) {
-        QMouseEvent event(type, at, page().PaintBox2->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        (page().*handler)(&event);
-    }
+    void press(QPoint at) { QTest::mousePress(page().PaintBox2, Qt::LeftButton, {}, at); }
+    void moveTo(QPoint at) { QTest::mouseMove(page().PaintBox2, at); }
+    void release(QPoint at) { QTest::mouseRelease(page().PaintBox2, Qt::LeftButton, {}, at); }
 };
 
 // Red and green of the gradient give the image pixel shown (modulo 256).
@@ -107,21 +105,21 @@ TEST_F(PlacementViewTest, DragScrollsAndStopsAtEachEnd) {
     ASSERT_GT(maxX, 200);
     ASSERT_GT(maxY, 200);
 
-    mouse(&PlacementPage::PaintBox2MouseDown, QEvent::MouseButtonPress, {400, 400});
-    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {300, 350});
+    press({400, 400});
+    moveTo({300, 350});
     EXPECT_EQ(box.horizontalPosition(), 100);
     EXPECT_EQ(box.verticalPosition(), 50);
 
-    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {-5000, 350});
+    moveTo({-5000, 350});
     EXPECT_EQ(box.horizontalPosition(), maxX);
     EXPECT_EQ(box.verticalPosition(), 100);
 
-    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {5000, 400});
+    moveTo({5000, 400});
     EXPECT_EQ(box.horizontalPosition(), 0);
     EXPECT_EQ(box.verticalPosition(), 100);
 
-    mouse(&PlacementPage::PaintBox2MouseUp, QEvent::MouseButtonRelease, {5000, 400});
-    mouse(&PlacementPage::PaintBox2MouseMove, QEvent::MouseMove, {0, 0});
+    release({5000, 400});
+    moveTo({0, 0});
     EXPECT_EQ(box.horizontalPosition(), 0);
     EXPECT_EQ(box.verticalPosition(), 100);
 }

@@ -7,6 +7,7 @@
 #include "print/printtarget.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
+#include "print/ui/sheetpreview.h"
 #include "support/mainformfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
@@ -48,7 +49,6 @@ class PrintPageTest : public MainFormTest {
     }
     void showPrintPage() {
         form->PageControl2->setCurrentIndex(4);
-        page().VPaintPaint();
         QCoreApplication::processEvents();
     }
     QImage sheet() { return page().VPaint->grab().toImage(); }
@@ -62,11 +62,9 @@ class PrintPageTest : public MainFormTest {
         return view.pixelColor(x, y) == kLabelColour && view.pixelColor(x + 3, y + 3) == kLabelColour &&
                view.pixelColor(x - 1, y) == Qt::white && view.pixelColor(x, y - 1) == Qt::white;
     }
-    void mouse(void (PrintPage::*handler)(QMouseEvent*), QEvent::Type type, QPoint at) {
-        QMouseEvent event(type, at, page().VPaint->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        (page().*handler)(&event);
-    }
+    void press(QPoint at) { QTest::mousePress(page().VPaint, Qt::LeftButton, {}, at); }
+    void moveTo(QPoint at) { QTest::mouseMove(page().VPaint, at); }
+    void release(QPoint at) { QTest::mouseRelease(page().VPaint, Qt::LeftButton, {}, at); }
     // The positions of a printed 2 × 5 sheet that carry a label, row by row.
     static std::vector<int> labelsOn(const QImage& printed) {
         std::vector<int> positions;
@@ -94,7 +92,7 @@ TEST_F(PrintPageTest, MissingFormatIsReportedOncePerVisitAndNothingPrints) {
     dialogs.answerMessage(MsgAnswer::Ok);
     showPrintPage();
     // The closed message box repaints the page, and the controls repaint it too.
-    page().VPaintPaint();
+    page().VPaint->repaint();
     page().KopiesED->setValue(3);
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -220,14 +218,14 @@ TEST_F(PrintPageTest, DragScrollsTheSheet) {
     ScrollBox& box = *page().ScrollBox3;
     const int maxX = box.horizontalScrollBar()->maximum();
     ASSERT_GT(maxX, 200);
-    mouse(&PrintPage::VPaintMouseDown, QEvent::MouseButtonPress, {400, 400});
-    mouse(&PrintPage::VPaintMouseMove, QEvent::MouseMove, {300, 350});
+    press({400, 400});
+    moveTo({300, 350});
     EXPECT_EQ(box.horizontalPosition(), 100);
     EXPECT_EQ(box.verticalPosition(), 50);
-    mouse(&PrintPage::VPaintMouseMove, QEvent::MouseMove, {-9000, 350});
+    moveTo({-9000, 350});
     EXPECT_EQ(box.horizontalPosition(), maxX);
-    mouse(&PrintPage::VPaintMouseUp, QEvent::MouseButtonRelease, {0, 0});
-    mouse(&PrintPage::VPaintMouseMove, QEvent::MouseMove, {9000, 0});
+    release({0, 0});
+    moveTo({9000, 0});
     EXPECT_EQ(box.horizontalPosition(), maxX);
 }
 

@@ -165,14 +165,14 @@ TEST_F(MainFormTest, WheelScrollsTheShownPageByTwentyPixelsPerNotch) {
     QApplication::processEvents();
     ASSERT_GT(placement->verticalScrollBar()->maximum(), 100);
 
-    sendWheel(placement->paintBox(), -120); // one notch down
+    sendWheel(placement->view(), -120); // one notch down
     EXPECT_EQ(placement->verticalPosition(), 20);
-    sendWheel(placement->paintBox(), -240); // two notches
+    sendWheel(placement->view(), -240); // two notches
     EXPECT_EQ(placement->verticalPosition(), 60);
     sendWheel(form->printPage, 120); // anywhere in the window, up
     EXPECT_EQ(placement->verticalPosition(), 40);
     EXPECT_EQ(scan->verticalPosition(), 0) << "only the page shown scrolls";
-    sendWheel(placement->paintBox(), 480);
+    sendWheel(placement->view(), 480);
     EXPECT_EQ(placement->verticalPosition(), 0) << "kept within the range";
 }
 

@@ -38,7 +38,7 @@ class WheelTest : public MainFormTest {
         ASSERT_GT(box().verticalScrollBar()->maximum(), 200);
         ASSERT_GT(box().horizontalScrollBar()->maximum(), 200);
         // A click on the view takes the focus from the fields, as a user's would.
-        QTest::mouseClick(box().paintBox(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(box().view(), Qt::LeftButton, {}, QPoint(10, 10));
         ASSERT_FALSE(page().ZoomEd3->hasFocus());
     }
     PlacementPage& page() { return *form->placementPage; }
@@ -68,7 +68,7 @@ TEST_F(WheelTest, AFocusedFieldTakesTheWheelAndThePageStays) {
     EXPECT_EQ(box().verticalPosition(), 0);
 
     // The focused field turns only under the pointer; elsewhere the page scrolls.
-    turnWheel(box().paintBox(), kNotchDown);
+    turnWheel(box().view(), kNotchDown);
     EXPECT_EQ(page().ZoomEd3->value(), 490);
     EXPECT_EQ(box().verticalPosition(), 20);
 }
