@@ -5,10 +5,11 @@
 // It chooses among halftoning (24-bit images on screens of 8 bits or fewer),
 // the own row scalers (every bit count on screens and off-screen images), and
 // plain image stretching (printers); the caller says in the device's DrawContext
-// which kind of device it draws on, and draws through an active painter. The row scalers compute only the part of the destination
-// inside the painter's clip, in the device's own pixels, so a repaint costs the
-// visible area whatever the zoom and the image's size, and a screen with a scale
-// factor shows the picture at its full resolution.
+// which kind of device it draws on, and draws through an active painter. The
+// row scalers compute only the part of the destination inside the painter's
+// clip, in the device's own pixels, so a repaint costs the visible area whatever
+// the zoom and the image's size, and a screen with a scale factor shows the
+// picture at its full resolution.
 
 #include "raster/dibimage.h"
 #include "raster/dibrows.h"
