@@ -2,7 +2,6 @@
 // cover file underneath.
 
 #include "app/mainform.h"
-#include "base/userevents.h"
 #include "document/coverfile.h"
 #include "document/jobhistory.h"
 #include "objects/ui/annotationpage.h"
@@ -86,7 +85,7 @@ bool TMainForm::SaveCoverAsBtnClick() {
 bool TMainForm::SaveFile(const QString& fileName) {
     const cover::CoverSource source = cover::coverSourceOf(job);
     const cover::WriteStatus status =
-        cover::writeCoverFile(fileName, source, [this](int percent) { sendProgress(percent); });
+        cover::writeCoverFile(fileName, source, [this](int percent) { shell_.showProgress(percent); });
     if (status == cover::WriteStatus::Ok) {
         Setsavedfilename(fileName);
         job.history().markSaved();
@@ -94,14 +93,14 @@ bool TMainForm::SaveFile(const QString& fileName) {
     }
     const QString text = cover::writeFailureText(status, withoutFolder(fileName));
     // The progress bar may have stopped half way.
-    sendProgress(0);
+    shell_.showProgress(0);
     dialogs().message(text, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
     return false;
 }
 
 bool TMainForm::OpenFile(const QString& fileName) {
-    cover::ReadResult result =
-        cover::readCoverFile(fileName, shell_.imageLimits(), [this](int percent) { sendProgress(percent); });
+    cover::ReadResult result = cover::readCoverFile(fileName, shell_.imageLimits(),
+                                                    [this](int percent) { shell_.showProgress(percent); });
     if (result.status != cover::ReadStatus::Ok) {
         dialogs().message(cover::readFailureText(result.status, withoutFolder(fileName)), kErrorCaption,
                           MsgButtons::Ok, MsgIcon::Error);
@@ -136,9 +135,4 @@ void TMainForm::restorePrintSettings(const PrintSettings& settings) {
                 .arg(name));
         break;
     }
-}
-
-void TMainForm::sendProgress(int percent) {
-    WmUserEvent event(percent);
-    QCoreApplication::sendEvent(this, &event);
 }

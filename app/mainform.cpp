@@ -4,7 +4,6 @@
 #include "base/apptitle.h"
 #include "base/screenfacts.h"
 #include "base/units.h"
-#include "base/userevents.h"
 #include "document/jobhistory.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/paperfile.h"
@@ -18,7 +17,6 @@
 #include "widgets/imagebutton.h"
 #include "widgets/pageframe.h"
 #include "widgets/pictures.h"
-#include "widgets/progresspanel.h"
 #include "widgets/scrollbox.h"
 
 #include <QAction>
@@ -29,8 +27,10 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUndoStack>
@@ -58,7 +58,6 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
     layout->addWidget(PageControl2, 1);
     layout->addWidget(buildBottomBar());
     layout->addWidget(buildStatusBar());
-    shell_.attachStatusBar(StatusPanel1, progressPanel);
     buildPages();
     installHistoryKeys();
     connect(&job, &CoverJob::fileNameChanged, this, &TMainForm::showFileNameInTitle);
@@ -140,21 +139,24 @@ QWidget* TMainForm::buildBottomBar() {
     return bar;
 }
 
-QWidget* TMainForm::buildStatusBar() {
-    auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+// A text panel of fixed width and the progress bar beside it.
+QStatusBar* TMainForm::buildStatusBar() {
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("statusBar"));
     bar->setFixedHeight(19);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(2);
-    StatusPanel1 = new QLabel(bar);
-    StatusPanel1->setFixedWidth(250);
-    StatusPanel1->setFrameShape(QFrame::Panel);
-    StatusPanel1->setFrameShadow(QFrame::Sunken);
-    row->addWidget(StatusPanel1);
-    progressPanel = new ProgressPanel(shell_.progressState(), bar);
-    progressPanel->setObjectName(QStringLiteral("progressPanel"));
-    row->addWidget(progressPanel, 1);
+    bar->setSizeGripEnabled(false);
+    auto* text = new QLabel(bar);
+    text->setObjectName(QStringLiteral("statusText"));
+    text->setFixedWidth(250);
+    text->setFrameShape(QFrame::Panel);
+    text->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(text);
+    auto* progress = new QProgressBar(bar);
+    progress->setObjectName(QStringLiteral("progressBar"));
+    progress->setRange(0, 100);
+    progress->setTextVisible(false);
+    bar->addWidget(progress, 1);
+    shell_.attachStatusBar(text, progress);
     return bar;
 }
 
@@ -222,15 +224,11 @@ void TMainForm::setProgress(int percent) {
 }
 
 int TMainForm::progressValue() const {
-    return shell_.progressState().value();
+    return shell_.progress();
 }
 
-void TMainForm::SBarPaintMore() {
-    progressPanel->paintMore();
-}
-
-void TMainForm::StatusBar1DrawPanel(const WinRect& rect) {
-    progressPanel->drawPanel(rect);
+QString TMainForm::statusText() const {
+    return shell_.status();
 }
 
 ScrollBox* TMainForm::shownScrollBox() const {
@@ -288,14 +286,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
-}
-
-bool TMainForm::event(QEvent* event) {
-    if (event->type() == userevents::WmUser) {
-        setProgress(static_cast<WmUserEvent*>(event)->percent());
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void TMainForm::AboutBitBtnClick() {

@@ -5,7 +5,6 @@
 // only part of the program that knows all pages.
 
 #include "app/mainshell.h"
-#include "base/progress.h"
 #include "document/coverjob.h"
 #include "document/printsettings.h"
 
@@ -14,10 +13,10 @@
 
 class Dialogs;
 class PrintTarget;
-class ProgressPanel;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 class QToolButton;
 class ImageButton;
@@ -53,8 +52,6 @@ class TMainForm : public QWidget {
     QToolButton* wwwBtn = nullptr;
     ImageButton* ueberbtn = nullptr;
     ImageButton* EndeBtn = nullptr;
-    QLabel* StatusPanel1 = nullptr;
-    ProgressPanel* progressPanel = nullptr;
 
     // The scroll box of the page shown (the wheel scrolls it).
     ScrollBox* shownScrollBox() const;
@@ -62,9 +59,9 @@ class TMainForm : public QWidget {
     // --- shell services -----------------------------------------------------
     void FormCreate();
     void setProgress(int percent);
-    void SBarPaintMore();
-    void StatusBar1DrawPanel(const WinRect& rect);
     int progressValue() const;
+    // The line in the status bar's text panel.
+    QString statusText() const;
     void FormMouseWheelDown();
     void FormMouseWheelUp();
     void AboutBitBtnClick();
@@ -91,7 +88,6 @@ class TMainForm : public QWidget {
     bool openGivenFile(const QString& fileName);
 
   protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -100,7 +96,7 @@ class TMainForm : public QWidget {
   private:
     QWidget* buildTopBar();
     QWidget* buildBottomBar();
-    QWidget* buildStatusBar();
+    QStatusBar* buildStatusBar();
     void buildPages();
     void showFileNameInTitle();
     // Scrolls the page shown, or leaves the wheel to the focused control under
@@ -112,7 +108,6 @@ class TMainForm : public QWidget {
     // failed or was cancelled).
     bool saveChangesFirst(const QString& caption);
     bool openGivenImage(const QString& fileName);
-    void sendProgress(int percent);
     // Placement, print values and paper format as a cover file kept them; the
     // status bar tells when the format had to be added to the catalogue.
     void restorePrintSettings(const PrintSettings& settings);

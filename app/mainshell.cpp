@@ -1,8 +1,7 @@
 #include "app/mainshell.h"
 
-#include "widgets/progresspanel.h"
-
 #include <QLabel>
+#include <QProgressBar>
 
 namespace {
 QString withSeparator(QString folder) {
@@ -16,22 +15,18 @@ MainShell::MainShell(const AppEnvironment& environment)
       printTarget_(environment.printTarget), screen_(environment.screen),
       imageLimits_(environment.imageLimits), catalogue_(settingsFolder_) {}
 
-void MainShell::attachStatusBar(QLabel* textPanel, ProgressPanel* progressPanel) {
+void MainShell::attachStatusBar(QLabel* textPanel, QProgressBar* progressBar) {
     textPanel_ = textPanel;
-    progressPanel_ = progressPanel;
+    progressBar_ = progressBar;
+    progressBar_->setValue(progress_);
 }
 
-// A value going down redraws the panel from empty; going up extends the bar
-// without clearing it.
+// The bar repaints at once when what it shows changes, so long operations show
+// their progress without returning to the event loop.
 void MainShell::showProgress(int percent) {
-    if (!progressPanel_) {
-        progress_.set(percent);
-        return;
-    }
-    if (progress_.set(percent))
-        progressPanel_->repaintWhole();
-    else
-        progressPanel_->paintMore();
+    progress_ = percent;
+    if (progressBar_) progressBar_->setValue(percent);
+    emit progressShown(percent);
 }
 
 void MainShell::showStatus(const QString& text) {
@@ -39,4 +34,8 @@ void MainShell::showStatus(const QString& text) {
     textPanel_->setText(text);
     // The panel is narrow; the tip shows a long line whole.
     textPanel_->setToolTip(text);
+}
+
+QString MainShell::status() const {
+    return textPanel_ ? textPanel_->text() : QString();
 }

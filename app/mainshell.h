@@ -3,17 +3,18 @@
 // outside (dialogs, printer, settings folder, screen, image limits), the paper
 // format catalogue, the shared drag-to-scroll state and the status bar.
 
-#include "base/progress.h"
 #include "base/screenfacts.h"
 #include "paper/papercatalogue.h"
 #include "raster/imagelimits.h"
 #include "widgets/dragscroll.h"
 #include "widgets/shell.h"
 
+#include <QObject>
+
 class Dialogs;
 class PrintTarget;
-class ProgressPanel;
 class QLabel;
+class QProgressBar;
 
 // What the main window is given from outside: where its settings files live,
 // how it asks the user, where it prints, what screen it shows on and what its
@@ -26,14 +27,17 @@ struct AppEnvironment {
     ImageLimits imageLimits;
 };
 
-class MainShell final : public Shell {
+class MainShell final : public QObject, public Shell {
+    Q_OBJECT
   public:
     explicit MainShell(const AppEnvironment& environment);
 
     // The status bar, once the window has built it.
-    void attachStatusBar(QLabel* textPanel, ProgressPanel* progressPanel);
-    ProgressBarState& progressState() { return progress_; }
-    const ProgressBarState& progressState() const { return progress_; }
+    void attachStatusBar(QLabel* textPanel, QProgressBar* progressBar);
+    // The progress shown last, 0 before any.
+    int progress() const { return progress_; }
+    // The text panel's line.
+    QString status() const;
 
     Dialogs& dialogs() override { return *dialogs_; }
     void showProgress(int percent) override;
@@ -47,6 +51,10 @@ class MainShell final : public Shell {
     void setImageLimits(const ImageLimits& limits) { imageLimits_ = limits; }
     DragScroll& dragScroll() override { return dragScroll_; }
 
+  signals:
+    // Every value passed to showProgress, a repeated one too.
+    void progressShown(int percent);
+
   private:
     QString settingsFolder_;
     Dialogs* dialogs_;
@@ -55,7 +63,7 @@ class MainShell final : public Shell {
     ImageLimits imageLimits_;
     PaperCatalogue catalogue_;
     DragScroll dragScroll_;
-    ProgressBarState progress_;
+    int progress_ = 0;
     QLabel* textPanel_ = nullptr;
-    ProgressPanel* progressPanel_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
 };

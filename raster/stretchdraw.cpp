@@ -1,39 +1,15 @@
 #include "raster/stretchdraw.h"
 
-#include "base/messages.h"
 #include "base/units.h"
 #include "raster/halftone.h"
 
 #include <QPaintDevice>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
 using units::nearest32;
-
-QPainter::CompositionMode compositionFor(uint32_t rop) {
-    switch (rop) {
-    case SRCPAINT:
-        return QPainter::RasterOp_SourceOrDestination;
-    case SRCAND:
-        return QPainter::RasterOp_SourceAndDestination;
-    case SRCINVERT:
-        return QPainter::RasterOp_SourceXorDestination;
-    default:
-        return QPainter::CompositionMode_SourceOver;
-    }
-}
-
-// Draws with the raster operation, leaving the painter's mode as it was.
-template <typename Draw> void withRop(QPainter& painter, uint32_t rop, Draw draw) {
-    const QPainter::CompositionMode previous = painter.compositionMode();
-    const QPainter::CompositionMode wanted = compositionFor(rop);
-    if (wanted != previous) painter.setCompositionMode(wanted);
-    draw();
-    if (wanted != previous) painter.setCompositionMode(previous);
-}
 
 // A DIB source rectangle (y counted from the bottom row) as a QImage rectangle.
 QRect topDown(const QRect& dibSource, int imageHeight) {
@@ -45,7 +21,7 @@ QRect topDown(const QRect& dibSource, int imageHeight) {
 // rows read straight from the image (SrcTop counts rows from the top); 1- and
 // 4-bit images are read in place, never unpacked as a whole.
 void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
-              int SrcTop, int SrcWidth, int SrcHeight, uint32_t rop) {
+              int SrcTop, int SrcWidth, int SrcHeight) {
     if (DestWidth <= 0 || DestHeight <= 0 || SrcWidth <= 0 || SrcHeight <= 0) return;
     const QRect dest = dc.devicePixels(QRect(X, Y, DestWidth, DestHeight));
     const QRect visible = dc.visibleArea() & dest;
@@ -53,7 +29,7 @@ void drawRows(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const 
     const QImage block = scaleDibRows(image, SrcX, SrcTop, SrcWidth, SrcHeight, dest.width(), dest.height(),
                                       visible.translated(-dest.topLeft()), dc.context().limits);
     if (block.isNull()) return; // no memory for the block: nothing drawn for this call
-    dc.drawBlock(visible.topLeft(), block, rop);
+    dc.drawBlock(visible.topLeft(), block);
 }
 
 // Logical coordinates to the row scalers' block pixels: the device's own pixels
@@ -80,7 +56,7 @@ int nearestEdge(qreal v) {
     return int(std::floor(v + 0.5));
 }
 
-void halftoneAndDraw(DibDevice& dc, const StretchRects& r, const DibImage& image, uint32_t rop) {
+void halftoneAndDraw(DibDevice& dc, const StretchRects& r, const DibImage& image) {
     const int W = image.width(), H = image.height();
     const bool reduction = r.DestWidth < r.SrcWidth || r.DestHeight < r.SrcHeight;
     const QRect dest(r.X, r.Y, r.DestWidth, r.DestHeight);
@@ -91,88 +67,20 @@ void halftoneAndDraw(DibDevice& dc, const StretchRects& r, const DibImage& image
         if (reduced.isNull()) return;
         const QRect source(nearest32(double(r.SrcX) * reduced.width() / W),
                            nearest32(double(r.SrcY) * reduced.height() / H), r.DestWidth, r.DestHeight);
-        dc.stretchDibits(dest, reduced, source, rop);
+        dc.stretchDibits(dest, reduced, source);
     } else {
         DibImage halftoned = DIBHalftoneDIB(image, limits);
         if (halftoned.isNull()) return;
-        dc.stretchDibits(dest, halftoned, QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), rop);
+        dc.stretchDibits(dest, halftoned, QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight));
     }
-}
-
-void firstFallback(DibDevice& dc, bool& acceptsDibs, const StretchRects& r, const DibImage& image) {
-    DibImage scaled = scaleEndpointAligned(image, r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight, r.DestWidth,
-                                           r.DestHeight, dc.context().limits);
-    if (scaled.isNull()) {
-        acceptsDibs = false;
-        return;
-    }
-    acceptsDibs = dc.setDibitsToDevice(QPoint(r.X, r.Y), scaled);
-}
-
-void secondFallback(DibDevice& dc, const StretchRects& r, const DibImage& image, uint32_t rop) {
-    Messages& messages = dc.context().messages;
-    std::optional<QImage> bitmap = dc.createCompatibleBitmap(image.width(), image.height());
-    if (!bitmap) {
-        messages.message(QStringLiteral("Konnte Bitmap nicht erzeugen!"), QString(), MsgButtons::Ok,
-                         MsgIcon::None);
-        return;
-    }
-    if (!dc.setDibits(*bitmap, image)) {
-        messages.message(QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"), QString(),
-                         MsgButtons::Ok, MsgIcon::None);
-        return;
-    }
-    // The device bitmap counts rows from the top: the DIB source rectangle is
-    // turned accordingly, which agrees with the untouched rectangle for whole images.
-    const QRect source = topDown(QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), image.height());
-    if (!dc.stretchBlt(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), *bitmap, source, rop))
-        messages.message(QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!"), QString(),
-                         MsgButtons::Ok, MsgIcon::None);
 }
 
 } // namespace
 
-bool PainterDibDevice::acceptsDibs() const {
-    return painter_.isActive();
-}
-
-bool PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, const QRect& source,
-                                     uint32_t rop) {
-    if (!painter_.isActive()) return false;
+void PainterDibDevice::stretchDibits(const QRect& dest, const DibImage& image, const QRect& source) {
     const QImage& picture = image.asQImage(context().limits);
-    if (picture.isNull()) return false;
-    withRop(painter_, rop, [&] { painter_.drawImage(dest, picture, topDown(source, image.height())); });
-    return true;
-}
-
-bool PainterDibDevice::setDibitsToDevice(const QPoint& at, const DibImage& image) {
-    if (!painter_.isActive()) return false;
-    const QImage& picture = image.asQImage(context().limits);
-    if (picture.isNull()) return false;
-    painter_.drawImage(at, picture);
-    return true;
-}
-
-std::optional<QImage> PainterDibDevice::createCompatibleBitmap(int width, int height) {
-    if (width <= 0 || height <= 0 || !context().limits.allows(uint64_t(width) * uint64_t(height) * 4))
-        return std::nullopt;
-    QImage bitmap(width, height, QImage::Format_RGB32);
-    if (bitmap.isNull()) return std::nullopt;
-    return bitmap;
-}
-
-bool PainterDibDevice::setDibits(QImage& bitmap, const DibImage& image) {
-    const QImage& picture = image.asQImage(context().limits);
-    if (picture.isNull() || picture.size() != bitmap.size()) return false;
-    bitmap = picture.convertToFormat(QImage::Format_RGB32);
-    return !bitmap.isNull();
-}
-
-bool PainterDibDevice::stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source,
-                                  uint32_t rop) {
-    if (!painter_.isActive()) return false;
-    withRop(painter_, rop, [&] { painter_.drawImage(dest, bitmap, source); });
-    return true;
+    if (picture.isNull()) return;
+    painter_.drawImage(dest, picture, topDown(source, image.height()));
 }
 
 QRect PainterDibDevice::devicePixels(const QRect& dest) const {
@@ -190,12 +98,12 @@ QRect PainterDibDevice::visibleArea() const {
     return area;
 }
 
-void PainterDibDevice::drawBlock(const QPoint& at, const QImage& block, uint32_t rop) {
+void PainterDibDevice::drawBlock(const QPoint& at, const QImage& block) {
     // The block holds block pixels: the part of the painter's transformation
     // that made them is taken back while it is drawn.
     painter_.save();
     painter_.setWorldTransform(blockTransform(painter_).inverted() * painter_.worldTransform());
-    withRop(painter_, rop, [&] { painter_.drawImage(at, block); });
+    painter_.drawImage(at, block);
     painter_.restore();
 }
 
@@ -228,15 +136,13 @@ StretchRects clipToImage(StretchRects r, int W, int H) {
 }
 
 void StretchDrawDib(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
-                    const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone,
-                    uint32_t Rop) {
+                    const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone) {
     PainterDibDevice device(dc, context);
-    StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone,
-                   Rop);
+    StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone);
 }
 
 void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone, uint32_t Rop) {
+                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone) {
     if (image.isNull() || SrcWidth <= 0 || SrcHeight <= 0) return;
     const bool isPrinter = dc.isPrinter();
     const int W = image.width(), H = image.height();
@@ -246,16 +152,13 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
 
     const int bits = image.bitCount();
     if (bits == 24 && dc.context().screenColorDepth <= 8 && Halftone) {
-        halftoneAndDraw(dc, r, image, Rop);
+        halftoneAndDraw(dc, r, image);
     } else if ((bits == 24 || bits == 8 || bits == 4 || bits == 1) && !isPrinter) {
         drawRows(dc, r.X, r.Y, r.DestWidth, r.DestHeight, image, r.SrcX, H - r.SrcY - r.SrcHeight, r.SrcWidth,
-                 r.SrcHeight, Rop);
+                 r.SrcHeight);
     } else {
-        bool acceptsDibs = dc.acceptsDibs();
-        const bool ok = dc.stretchDibits(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), image,
-                                         QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight), Rop);
-        if (!ok && acceptsDibs) firstFallback(dc, acceptsDibs, r, image);
-        if (!ok && !acceptsDibs) secondFallback(dc, r, image, Rop);
+        dc.stretchDibits(QRect(r.X, r.Y, r.DestWidth, r.DestHeight), image,
+                         QRect(r.SrcX, r.SrcY, r.SrcWidth, r.SrcHeight));
     }
 }
 
@@ -263,35 +166,4 @@ void drawWholeDib(QPainter& dc, const DrawContext& context, const QRect& dest, c
                   bool halftone) {
     StretchDrawDib(dc, context, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
                    image.height(), halftone);
-}
-
-DibImage scaleEndpointAligned(const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight,
-                              int DestWidth, int DestHeight, const ImageLimits& limits) {
-    if (image.isNull() || DestWidth <= 0 || DestHeight <= 0) return {};
-    const int colours = image.paletteSize();
-    DibImage out = newdib(DestWidth, DestHeight, image.bitCount(), image.colors().data(), colours, limits);
-    if (out.isNull()) return {};
-    const int bits = image.bitCount();
-    for (int y = 0; y < DestHeight; ++y) {
-        const int64_t step = DestHeight > 1 ? int64_t(SrcHeight - 1) * y / (DestHeight - 1) : 0;
-        const int sourceRow = int(SrcY + step); // counted from the bottom
-        if (sourceRow < 0 || sourceRow >= image.height()) continue;
-        const uint8_t* src = image.memoryRow(sourceRow);
-        uint8_t* dst = out.memoryRow(y);
-        for (int x = 0; x < DestWidth; ++x) {
-            const int64_t cstep = DestWidth > 1 ? int64_t(SrcWidth - 1) * x / (DestWidth - 1) : 0;
-            const int sx = int(SrcX + cstep);
-            if (sx < 0 || sx >= image.width()) continue;
-            if (bits == 24) {
-                std::memcpy(dst + 3 * x, src + 3 * sx, 3);
-            } else if (bits == 8) {
-                dst[x] = src[sx];
-            } else {
-                // 1 and 4 bits through the pixel accessors (y from the top).
-                setpixel(out, x, DestHeight - 1 - y, getpixel(image, sx, image.height() - 1 - sourceRow));
-                dst = out.memoryRow(y);
-            }
-        }
-    }
-    return out;
 }

@@ -17,42 +17,24 @@ QImage whiteCanvas(int width, int height) {
     return canvas;
 }
 
-// Records which device operations StretchDrawDib used, and fails the ones a test picks.
+// Records which device operations StretchDrawDib used.
 class RecordingDevice : public PainterDibDevice {
   public:
     using PainterDibDevice::PainterDibDevice;
-    bool failStretch = false, failSetDibits = false, failBitmap = false, failFill = false, failBlt = false;
-    bool dibsAccepted = true;
-    int stretches = 0, blocks = 0, setDibitsCalls = 0, bitmaps = 0;
+    int stretches = 0, blocks = 0;
     QRect lastDest, lastSource;
     int lastSourceBits = 0;
 
-    bool acceptsDibs() const override { return dibsAccepted; }
-    bool stretchDibits(const QRect& dest, const DibImage& image, const QRect& source, uint32_t rop) override {
+    void stretchDibits(const QRect& dest, const DibImage& image, const QRect& source) override {
         ++stretches;
         lastDest = dest;
         lastSource = source;
         lastSourceBits = image.bitCount();
-        return !failStretch && PainterDibDevice::stretchDibits(dest, image, source, rop);
+        PainterDibDevice::stretchDibits(dest, image, source);
     }
-    bool setDibitsToDevice(const QPoint& at, const DibImage& image) override {
-        ++setDibitsCalls;
-        return !failSetDibits && PainterDibDevice::setDibitsToDevice(at, image);
-    }
-    std::optional<QImage> createCompatibleBitmap(int width, int height) override {
-        ++bitmaps;
-        if (failBitmap) return std::nullopt;
-        return PainterDibDevice::createCompatibleBitmap(width, height);
-    }
-    bool setDibits(QImage& bitmap, const DibImage& image) override {
-        return !failFill && PainterDibDevice::setDibits(bitmap, image);
-    }
-    bool stretchBlt(const QRect& dest, const QImage& bitmap, const QRect& source, uint32_t rop) override {
-        return !failBlt && PainterDibDevice::stretchBlt(dest, bitmap, source, rop);
-    }
-    void drawBlock(const QPoint& at, const QImage& block, uint32_t rop) override {
+    void drawBlock(const QPoint& at, const QImage& block) override {
         ++blocks;
-        PainterDibDevice::drawBlock(at, block, rop);
+        PainterDibDevice::drawBlock(at, block);
     }
 };
 
@@ -235,71 +217,6 @@ TEST(StretchDrawHalftone, DitheringKeepsPureColoursAndAveragesMixedOnes) {
     EXPECT_TRUE(DIBHalftoneDIB(patternImage(4, 4, 8)).isNull());
     EXPECT_TRUE(DIBHalftoneDIB(grey, ImageLimits{.pixelMemoryBytes = 63}).isNull());
     EXPECT_FALSE(DIBHalftoneDIB(grey, ImageLimits{.pixelMemoryBytes = 64}).isNull());
-}
-
-TEST(StretchDrawFallbacks, FirstFallbackScalesWithAlignedEndPoints) {
-    DibImage image = gradientImage24(5, 3);
-    // Destination 9 × 5: columns 0, 4, 8 meet source columns 0, 2, 4; rows likewise.
-    DibImage scaled = scaleEndpointAligned(image, 0, 0, 5, 3, 9, 5);
-    ASSERT_EQ(scaled.width(), 9);
-    EXPECT_EQ(getpixel(scaled, 0, 0), getpixel(image, 0, 0));
-    EXPECT_EQ(getpixel(scaled, 8, 4), getpixel(image, 4, 2));
-    EXPECT_EQ(getpixel(scaled, 4, 2), getpixel(image, 2, 1));
-    for (int bits : {1, 4, 8}) {
-        DibImage indexed = patternImage(7, 4, bits);
-        DibImage same = scaleEndpointAligned(indexed, 0, 0, 7, 4, 7, 4);
-        for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 7; ++x)
-                ASSERT_EQ(getpixel(same, x, y), getpixel(indexed, x, y)) << bits;
-    }
-    // One pixel wide or high takes the first column or row.
-    EXPECT_EQ(getpixel(scaleEndpointAligned(image, 0, 0, 5, 3, 1, 1), 0, 0), getpixel(image, 0, 2));
-}
-
-TEST(StretchDrawFallbacks, FailedStretchingFallsBackAndReportsWhatCannotBeDone) {
-    CollectingMessages messages;
-    const DrawContext printer = onPrinter(DrawContext{messages});
-    QImage canvas = whiteCanvas(30, 30);
-    QPainter painter(&canvas);
-    DibImage image = patternImage(10, 10, 4);
-
-    // Only printers stretch, so only printers reach the fallbacks.
-    RecordingDevice first(painter, printer);
-    first.failStretch = true;
-    StretchDrawDib(first, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
-    EXPECT_EQ(first.setDibitsCalls, 1);
-    EXPECT_EQ(first.bitmaps, 0);
-
-    RecordingDevice second(painter, printer);
-    second.failStretch = true;
-    second.dibsAccepted = false;
-    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
-    EXPECT_EQ(second.setDibitsCalls, 0);
-    EXPECT_EQ(second.bitmaps, 1);
-    EXPECT_TRUE(messages.texts.isEmpty());
-
-    second.failBitmap = true;
-    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
-    second.failBitmap = false;
-    second.failFill = true;
-    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
-    second.failFill = false;
-    second.failBlt = true;
-    StretchDrawDib(second, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
-    EXPECT_EQ(messages.texts,
-              (QStringList{QStringLiteral("Konnte Bitmap nicht erzeugen!"),
-                           QStringLiteral("Das Gerät unterstützt die Funtkion setdibits nicht!"),
-                           QStringLiteral("Das Gerät unterstützt die Funktion StretchBlt nicht!")}));
-    EXPECT_EQ(messages.captions, (QStringList{QString(), QString(), QString()}));
-
-    // A first fallback that cannot make its scaled copy falls through to the second.
-    DrawContext tight = printer;
-    tight.limits.pixelMemoryBytes = 10;
-    RecordingDevice noMemory(painter, tight);
-    noMemory.failStretch = true;
-    StretchDrawDib(noMemory, 0, 0, 200, 200, image, 0, 0, 10, 10, true);
-    EXPECT_EQ(noMemory.setDibitsCalls, 0);
-    EXPECT_EQ(noMemory.bitmaps, 1);
 }
 
 TEST(StretchDrawPackedImages, AHugeImageDrawsItsVisibleBlockWithoutUnpackingTheWhole) {

@@ -116,8 +116,7 @@ TEST_F(AutoCropWindowTest, AScanWithNothingOnItStaysWholeAndTheStatusBarSaysSo) 
     form->scanPage->takeScannedImage(std::make_shared<DibImage>(makeSyntheticScan(empty)));
     EXPECT_EQ(form->job.image().width(), 886);
     EXPECT_EQ(history().stack().undoText(), QStringLiteral("Scannen"));
-    EXPECT_EQ(form->StatusPanel1->text(),
-              QStringLiteral("Auf dem Bild wurde keine CD und kein Cover gefunden."));
+    EXPECT_EQ(form->statusText(), QStringLiteral("Auf dem Bild wurde keine CD und kein Cover gefunden."));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -1,4 +1,3 @@
-#include "base/userevents.h"
 #include "document/coverfile.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/ui/placementpage.h"
@@ -33,15 +32,13 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// Records the progress messages the window receives.
+// Records every progress value the window's shell shows.
 class ProgressRecorder : public QObject {
   public:
-    std::vector<int> values;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == userevents::WmUser)
-            values.push_back(static_cast<WmUserEvent*>(event)->percent());
-        return false;
+    explicit ProgressRecorder(MainShell& shell) {
+        connect(&shell, &MainShell::progressShown, this, [this](int percent) { values.push_back(percent); });
     }
+    std::vector<int> values;
 };
 
 } // namespace
@@ -216,15 +213,13 @@ TEST_F(DocumentCommandsTest, ProgressOfATwoHundredRowImage) {
         expected.push_back(j * 100 / 199);
     expected.push_back(0);
 
-    ProgressRecorder saving, opening;
-    form->installEventFilter(&saving);
-    ASSERT_TRUE(form->SaveFile(path("tall.cov")));
-    form->removeEventFilter(&saving);
-    EXPECT_EQ(saving.values, expected);
-
-    form->installEventFilter(&opening);
+    {
+        ProgressRecorder saving(form->shell());
+        ASSERT_TRUE(form->SaveFile(path("tall.cov")));
+        EXPECT_EQ(saving.values, expected);
+    }
+    ProgressRecorder opening(form->shell());
     ASSERT_TRUE(form->OpenFile(path("tall.cov")));
-    form->removeEventFilter(&opening);
     EXPECT_EQ(opening.values, expected);
     EXPECT_EQ(form->progressValue(), 0);
 }

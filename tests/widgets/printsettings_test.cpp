@@ -142,7 +142,7 @@ TEST_F(PrintSettingsTest, SavedNewAndOpenedTheJobHasAllItsValuesBack) {
     expectTheJob();
     showTab(4);
     expectTheJob(); // showing the sheet corrects nothing
-    EXPECT_EQ(form->StatusPanel1->text(), QString());
+    EXPECT_EQ(form->statusText(), QString());
     EXPECT_EQ(form->shell().paperCatalogue().count(), 2);
 }
 
@@ -159,7 +159,7 @@ TEST_F(PrintSettingsTest, AFormatTheCatalogueLacksIsAddedSavedAndChosen) {
     open(path("job.cov"));
     expectTheJob();
     EXPECT_EQ(placement().ComboBox1->currentIndex(), 2);
-    EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Papierformat \"CD\" aus dem Cover hinzugefügt"));
+    EXPECT_EQ(form->statusText(), QStringLiteral("Papierformat \"CD\" aus dem Cover hinzugefügt"));
     const std::optional<std::vector<PaperType>> saved = readPaperFileAt(paperFilePath(programDir()));
     ASSERT_TRUE(saved);
     ASSERT_EQ(saved->size(), 3u);
@@ -169,7 +169,7 @@ TEST_F(PrintSettingsTest, AFormatTheCatalogueLacksIsAddedSavedAndChosen) {
     // Opened again, the format is found: nothing more is added, the line goes.
     open(path("job.cov"));
     EXPECT_EQ(form->shell().paperCatalogue().count(), 3);
-    EXPECT_EQ(form->StatusPanel1->text(), QString());
+    EXPECT_EQ(form->statusText(), QString());
 }
 
 TEST_F(PrintSettingsTest, AnAddedFormatThatCannotBeSavedIsStillChosenAndSaysSo) {
@@ -184,7 +184,7 @@ TEST_F(PrintSettingsTest, AnAddedFormatThatCannotBeSavedIsStillChosenAndSaysSo) 
 
     open(path("job.cov"));
     expectTheJob();
-    EXPECT_EQ(form->StatusPanel1->text(),
+    EXPECT_EQ(form->statusText(),
               QStringLiteral("Papierformat \"CD\" aus dem Cover hinzugefügt, aber nicht gespeichert"));
 }
 

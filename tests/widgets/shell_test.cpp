@@ -1,5 +1,4 @@
 #include "app/aboutbox.h"
-#include "base/userevents.h"
 #include "objects/ui/annotationpage.h"
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
@@ -9,13 +8,13 @@
 #include "support/mainformfixture.h"
 #include "widgets/imagebutton.h"
 #include "widgets/pageframe.h"
-#include "widgets/progresspanel.h"
 #include "widgets/scrollbox.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -27,15 +26,6 @@
 #include <QWheelEvent>
 
 namespace {
-
-// Counts the navy pixels along the middle row of the progress panel's picture.
-int barLength(const ProgressPanel& panel) {
-    const QImage& picture = panel.picture();
-    int length = 0;
-    for (int x = 0; x < picture.width(); ++x)
-        if (picture.pixel(x, picture.height() / 2) == ProgressPanel::barColor().rgb()) ++length;
-    return length;
-}
 
 void sendWheel(QWidget* target, int angle) {
     const QPointF at(5, 5);
@@ -89,34 +79,18 @@ TEST_F(MainFormTest, StartValuesFollowTheScreenAndThePrinter) {
     EXPECT_EQ(form->job.pageWidth(), 41994584); // 4960 pixels: a hair under 210 mm
 }
 
-TEST_F(MainFormTest, ProgressExtendsWithoutClearingAndRedrawsWhenItGoesDown) {
-    ProgressPanel& panel = *form->progressPanel;
-    form->setProgress(0);
-    ASSERT_FALSE(panel.picture().isNull());
-    EXPECT_EQ(barLength(panel), 0);
-    const int full = panel.width() - 2; // the panel's inner rectangle
-    ASSERT_GT(full, 0);
-
-    form->setProgress(10);
-    EXPECT_EQ(barLength(panel), full * 10 / 100);
-    // Something drawn into the panel survives an extension: it is not cleared.
-    panel.picture().setPixel(panel.width() - 3, 1, qRgb(255, 0, 0));
-    form->setProgress(50);
-    EXPECT_EQ(barLength(panel), full * 50 / 100);
-    EXPECT_EQ(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
-    form->setProgress(100);
-    EXPECT_EQ(barLength(panel), full);
-    // Going down redraws the panel from empty.
-    form->setProgress(0);
-    EXPECT_EQ(barLength(panel), 0);
-    EXPECT_NE(panel.picture().pixel(panel.width() - 3, 1), qRgb(255, 0, 0));
-    EXPECT_EQ(form->progressValue(), 0);
-
-    // The progress message carries the percentage to the same routine.
-    WmUserEvent message(30);
-    QApplication::sendEvent(form.get(), &message);
+TEST_F(MainFormTest, StatusBarShowsEveryProgressValue) {
+    auto* bar = form->findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->value(), 0);
+    QSignalSpy shown(&form->shell(), &MainShell::progressShown);
+    for (int percent : {10, 50, 50, 100, 0, 30}) {
+        form->setProgress(percent);
+        EXPECT_EQ(bar->value(), percent);
+    }
+    ASSERT_EQ(shown.count(), 6) << "a repeated value is shown again";
+    EXPECT_EQ(shown[2].at(0).toInt(), 50);
     EXPECT_EQ(form->progressValue(), 30);
-    EXPECT_EQ(barLength(panel), full * 30 / 100);
 }
 
 TEST_F(MainFormTest, ImageButtonFollowsThePointerAndClicksOnlyInside) {

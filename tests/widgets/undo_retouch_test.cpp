@@ -178,8 +178,8 @@ TEST_F(UndoRetouchTest, StepWithoutRoomIsToldInTheStatusBarAndTheTurnStillHappen
     page->RotLeftBtn->trigger();
     EXPECT_EQ(form->job.image().width(), 40);
     EXPECT_FALSE(form->job.history().stack().canUndo());
-    EXPECT_EQ(form->StatusPanel1->text(), QStringLiteral("Zu wenig Speicher: Diese und frühere Änderungen "
-                                                         "können nicht rückgängig gemacht werden."));
+    EXPECT_EQ(form->statusText(), QStringLiteral("Zu wenig Speicher: Diese und frühere Änderungen "
+                                                 "können nicht rückgängig gemacht werden."));
     key(Qt::Key_Z); // nothing left to undo: the turn stays
     EXPECT_EQ(form->job.image().width(), 40);
 }
