@@ -1,11 +1,13 @@
 #pragma once
 // The main window's side of what the pages get: the services handed in from
 // outside (dialogs, printer, settings folder, screen, image limits), the paper
-// format catalogue, the shared drag-to-scroll state and the status bar.
+// format catalogue, the printers' calibrations, the shared drag-to-scroll state
+// and the status bar.
 
 #include "base/progress.h"
 #include "base/screenfacts.h"
 #include "paper/papercatalogue.h"
+#include "print/printercalibrations.h"
 #include "raster/imagelimits.h"
 #include "widgets/dragscroll.h"
 #include "widgets/shell.h"
@@ -41,6 +43,7 @@ class MainShell final : public Shell {
     PrintTarget& printTarget() override { return *printTarget_; }
     QString settingsFolder() const override { return settingsFolder_; }
     PaperCatalogue& paperCatalogue() override { return catalogue_; }
+    PrinterCalibrations& printerCalibrations() override { return calibrations_; }
     ScreenFacts screen() const override { return screen_; }
     const ImageLimits& imageLimits() const override { return imageLimits_; }
     // Replaces the limits from the environment; tests lower them while the window is open.
@@ -54,6 +57,7 @@ class MainShell final : public Shell {
     ScreenFacts screen_;
     ImageLimits imageLimits_;
     PaperCatalogue catalogue_;
+    PrinterCalibrations calibrations_;
     DragScroll dragScroll_;
     ProgressBarState progress_;
     QLabel* textPanel_ = nullptr;

@@ -5,6 +5,7 @@
 #include "document/coverjob.h"
 #include "document/valuesteps.h"
 #include "print/joblabel.h"
+#include "print/printercalibrations.h"
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printfile.h"
@@ -124,8 +125,8 @@ void PrintPage::ClipCBClick() {
 
 CalibrationDialog& PrintPage::KalForm() {
     if (!kalForm_)
-        kalForm_ =
-            new CalibrationDialog(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
+        kalForm_ = new CalibrationDialog(shell_.printerCalibrations(), shell_.printTarget(), shell_.dialogs(),
+                                         window());
     return *kalForm_;
 }
 
@@ -227,8 +228,8 @@ void PrintPage::GoBtn1Click() {
     // Go! takes no focus: a number still being typed counts as the field shows it.
     commitTypedValues(*window());
     PrintTarget& target = shell_.printTarget();
-    KalForm().followPrinter();
-    const PrintJob job{*paper, job_.printValues(), KalForm().calibration(), labelContent()};
+    const Calibration calibration = shell_.printerCalibrations().of(target.printerName());
+    const PrintJob job{*paper, job_.printValues(), calibration, labelContent()};
     // Told before the file dialog: such a label prints nothing on any page.
     if (!labelHasArea(target, job))
         reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
@@ -268,15 +269,13 @@ void PrintPage::SetupBtnClick() {
     // The job's page is the printer's printable page; the views follow it.
     const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
     job_.setPageSize(page.width, page.height);
-    // Another printer brings its own calibration.
+    // The calibration dialog shows the printer now chosen.
     KalForm().followPrinter();
     VPaint->update();
 }
 
 void PrintPage::KalibrateBtnClick() {
-    KalForm().followPrinter();
-    shell_.dialogs().runModal(KalForm());
-    KalForm().saveOptions();
+    KalForm().editCalibration();
 }
 
 // --- drag-to-scroll ------------------------------------------------------------------
