@@ -13,7 +13,7 @@ QString withSeparator(QString folder) {
 MainShell::MainShell(const AppEnvironment& environment)
     : settingsFolder_(withSeparator(environment.settingsFolder)), dialogs_(environment.dialogs),
       printTarget_(environment.printTarget), screen_(environment.screen),
-      imageLimits_(environment.imageLimits), catalogue_(settingsFolder_) {}
+      imageLimits_(environment.imageLimits), catalogue_(settingsFolder_), calibrations_(settingsFolder_) {}
 
 void MainShell::attachStatusBar(QLabel* textPanel, QProgressBar* progressBar) {
     textPanel_ = textPanel;

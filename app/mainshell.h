@@ -1,10 +1,12 @@
 #pragma once
 // The main window's side of what the pages get: the services handed in from
 // outside (dialogs, printer, settings folder, screen, image limits), the paper
-// format catalogue, the shared drag-to-scroll state and the status bar.
+// format catalogue, the printers' calibrations, the shared drag-to-scroll state
+// and the status bar.
 
 #include "base/screenfacts.h"
 #include "paper/papercatalogue.h"
+#include "print/printercalibrations.h"
 #include "raster/imagelimits.h"
 #include "widgets/dragscroll.h"
 #include "widgets/shell.h"
@@ -45,6 +47,7 @@ class MainShell final : public QObject, public Shell {
     PrintTarget& printTarget() override { return *printTarget_; }
     QString settingsFolder() const override { return settingsFolder_; }
     PaperCatalogue& paperCatalogue() override { return catalogue_; }
+    PrinterCalibrations& printerCalibrations() override { return calibrations_; }
     ScreenFacts screen() const override { return screen_; }
     const ImageLimits& imageLimits() const override { return imageLimits_; }
     // Replaces the limits from the environment; tests lower them while the window is open.
@@ -62,6 +65,7 @@ class MainShell final : public QObject, public Shell {
     ScreenFacts screen_;
     ImageLimits imageLimits_;
     PaperCatalogue catalogue_;
+    PrinterCalibrations calibrations_;
     DragScroll dragScroll_;
     int progress_ = 0;
     QLabel* textPanel_ = nullptr;

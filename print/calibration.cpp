@@ -35,6 +35,13 @@ Calibration clampCalibration(const Calibration& values) {
             limited(values.kH, kSizeMin, kSizeMax, initial.kH)};
 }
 
+Calibration roundCalibration(const Calibration& values) {
+    const auto rounded = [](double value) {
+        return QString::number(value, 'f', kCalibrationDecimals).toDouble();
+    };
+    return {rounded(values.cL), rounded(values.cT), rounded(values.kW), rounded(values.kH)};
+}
+
 Calibration readOptionsFile(QByteArrayView bytes) {
     Calibration values;
     const auto fields = fieldsOf(values);

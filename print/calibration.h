@@ -19,13 +19,18 @@ struct Calibration {
     friend bool operator==(const Calibration&, const Calibration&) = default;
 };
 
-// The ranges of the calibration dialog.
+// The ranges of the calibration dialog, and the decimals its edits keep.
 inline constexpr double kOffsetMin = 0, kOffsetMax = 10;
 inline constexpr double kSizeMin = 70, kSizeMax = 130;
+inline constexpr int kCalibrationDecimals = 2;
 
 // Every value limited to its range; a value that is not a number keeps the
 // initial one, since no limit is nearer to it than another.
 Calibration clampCalibration(const Calibration& values);
+
+// Every value rounded to kCalibrationDecimals as the dialog's edits round it:
+// through its decimal text, so that a value ending in 5 goes the same way.
+Calibration roundCalibration(const Calibration& values);
 
 // The values of an options.dat image, clamped. A shorter file gives its complete
 // values and the initial ones for the rest; bytes beyond the fourth value are

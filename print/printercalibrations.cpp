@@ -12,10 +12,17 @@ Calibration readPrinterCalibration(const QString& settingsFolder, const QString&
 }
 
 Calibration PrinterCalibrations::of(const QString& printerName) const {
+    return roundCalibration(unrounded(printerName));
+}
+
+Calibration PrinterCalibrations::unrounded(const QString& printerName) const {
     if (const auto kept = unwritten_.find(printerName); kept != unwritten_.end()) return kept->second;
-    if (unwrittenOptions_ && !QFileInfo::exists(calibrationFilePath(settingsFolder_, printerName)))
-        return *unwrittenOptions_;
+    if (unwrittenOptions_ && !QFileInfo::exists(filePathOf(printerName))) return *unwrittenOptions_;
     return readPrinterCalibration(settingsFolder_, printerName);
+}
+
+QString PrinterCalibrations::filePathOf(const QString& printerName) const {
+    return calibrationFilePath(settingsFolder_, printerName);
 }
 
 bool PrinterCalibrations::store(const QString& printerName, const Calibration& values) {
@@ -23,7 +30,7 @@ bool PrinterCalibrations::store(const QString& printerName, const Calibration& v
         unwrittenOptions_.reset();
     else
         unwrittenOptions_ = values;
-    if (writeOptionsFileAt(calibrationFilePath(settingsFolder_, printerName), values)) {
+    if (writeOptionsFileAt(filePathOf(printerName), values)) {
         unwritten_.erase(printerName);
         return true;
     }

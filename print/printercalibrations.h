@@ -16,17 +16,22 @@
 #include <map>
 #include <optional>
 
-// What a target's calibration is on disk; an empty `printerName` is the PDF
-// file output.
+// What a target's calibration is on disk, not rounded: cdcover-batch prints
+// with it as the file holds it. An empty `printerName` is the PDF file output.
 Calibration readPrinterCalibration(const QString& settingsFolder, const QString& printerName);
 
-// The calibrations for one run of the program: what could not be written is
-// kept in memory and used for the rest of the run, in place of the old file.
+// The window's calibrations for one run of the program, which "Go!" prints
+// with and the calibration dialog edits: what could not be written is kept in
+// memory and used for the rest of the run, in place of the old file.
 class PrinterCalibrations {
   public:
     explicit PrinterCalibrations(QString settingsFolder) : settingsFolder_(std::move(settingsFolder)) {}
 
+    // The target's calibration to the decimals the dialog edits, so that a
+    // file with finer values prints as the dialog shows it.
     Calibration of(const QString& printerName) const;
+    // Where the target's own file is.
+    QString filePathOf(const QString& printerName) const;
     // Writes options.dat and the target's own file; a file that cannot be
     // written keeps its old content. False when the target's file was not
     // written.
@@ -38,6 +43,8 @@ class PrinterCalibrations {
     bool storeDiscOffset(const QString& printerName, const DiscOffset& offset);
 
   private:
+    Calibration unrounded(const QString& printerName) const;
+
     QString settingsFolder_;
     std::map<QString, Calibration> unwritten_;
     std::map<QString, DiscOffset> unwrittenDisc_;

@@ -1,9 +1,9 @@
 #pragma once
 // What a page gets from the window around it, besides the job: how to ask the
 // user, the status bar, the printer, the settings folder, the paper format
-// catalogue, the screen, the limits of image operations, and the drag-to-scroll
-// state the views share. The main window implements it; a page knows nothing
-// else of the window or of the other pages.
+// catalogue, the printers' calibrations, the screen, the limits of image
+// operations, and the drag-to-scroll state the views share. The main window
+// implements it; a page knows nothing else of the window or of the other pages.
 
 #include "base/screenfacts.h"
 #include "raster/drawcontext.h"
@@ -12,6 +12,7 @@
 #include <QString>
 
 class PaperCatalogue;
+class PrinterCalibrations;
 class PrintTarget;
 struct DragScroll;
 
@@ -29,6 +30,8 @@ class Shell {
     // settings live; ends with '/'.
     virtual QString settingsFolder() const = 0;
     virtual PaperCatalogue& paperCatalogue() = 0;
+    // The calibration of each print target, which "Go!" prints with.
+    virtual PrinterCalibrations& printerCalibrations() = 0;
     virtual ScreenFacts screen() const = 0;
     // What the operations on the job's pictures may take of the machine.
     virtual const ImageLimits& imageLimits() const = 0;

@@ -1,8 +1,8 @@
 #include "print/ui/calibrationdialog.h"
 
-#include "print/calibrationpath.h"
 #include "print/disctestprint.h"
 #include "print/printer/discoutput.h"
+#include "print/printercalibrations.h"
 #include "print/printtarget.h"
 #include "print/testprint.h"
 #include "print/ui/printfile.h"
@@ -32,10 +32,9 @@ constexpr int kPrinterNameWidth = 360;
 
 } // namespace
 
-CalibrationDialog::CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs,
-                                     QWidget* parent)
-    : QDialog(parent), programDirectory_(settingsFolder), printer_(printer), dialogs_(dialogs),
-      calibrations_(settingsFolder) {
+CalibrationDialog::CalibrationDialog(PrinterCalibrations& calibrations, PrintTarget& printer,
+                                     Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), calibrations_(calibrations), printer_(printer), dialogs_(dialogs) {
     setObjectName(QStringLiteral("KalForm"));
     setWindowTitle(QStringLiteral("Drucker kalibrieren..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -132,6 +131,12 @@ void CalibrationDialog::followPrinter() {
     if (printer_.printerName() != printerName_) FormCreate();
 }
 
+void CalibrationDialog::editCalibration() {
+    FormCreate();
+    dialogs_.runModal(*this);
+    saveOptions();
+}
+
 void CalibrationDialog::showPrinter(const QString& printerName) {
     const QString name = printerDisplayName(printerName);
     const QString shown = PrinterLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, kPrinterNameWidth);
@@ -158,7 +163,7 @@ void CalibrationDialog::saveOptions() {
     const QString text =
         QStringLiteral("Die Kalibrierung für den Drucker \"%1\" konnte nicht in %2 gespeichert "
                        "werden. Sie gilt nur, bis das Programm beendet wird.")
-            .arg(printerDisplayName(printerName_), calibrationFilePath(programDirectory_, printerName_));
+            .arg(printerDisplayName(printerName_), calibrations_.filePathOf(printerName_));
     dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Warning);
 }
 

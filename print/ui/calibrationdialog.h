@@ -1,16 +1,17 @@
 #pragma once
 // CalibrationDialog, "Drucker kalibrieren...": prints a 100 mm test square at the
 // printer's origin and takes the four values measured on the printout. It is
-// made once at start-up and holds the calibration of the current printer: its
-// own file, or options.dat for a printer without one (print/printercalibrations.h).
+// made once at start-up and edits the calibration of the current printer in the
+// store the window hands out (print/printercalibrations.h): the printer's own
+// file, or options.dat for a printer without one.
 
 #include "paper/discformat.h"
 #include "print/calibration.h"
-#include "print/printercalibrations.h"
 
 #include <QDialog>
 
 class Dialogs;
+class PrinterCalibrations;
 class PrintTarget;
 class QDoubleSpinBox;
 class QGroupBox;
@@ -20,7 +21,7 @@ class QPushButton;
 class CalibrationDialog : public QDialog {
     Q_OBJECT
   public:
-    CalibrationDialog(const QString& settingsFolder, PrintTarget& printer, Dialogs& dialogs,
+    CalibrationDialog(PrinterCalibrations& calibrations, PrintTarget& printer, Dialogs& dialogs,
                       QWidget* parent = nullptr);
 
     QDoubleSpinBox* LinksEd = nullptr; // cL, mm
@@ -51,7 +52,10 @@ class CalibrationDialog : public QDialog {
     // Takes the calibration of the print target's printer when it is not the
     // one shown.
     void followPrinter();
-    // Writes the current values to options.dat and the printer's own files. A
+    // Shows the print target's printer with its stored values, runs the dialog
+    // and stores what it holds when it closes.
+    void editCalibration();
+    // Stores the current values: options.dat and the printer's own file. A
     // file that cannot be written keeps its old content; for the printer's file
     // the user is told, and the values hold until the program ends.
     void saveOptions();
@@ -63,10 +67,9 @@ class CalibrationDialog : public QDialog {
     void showPrinter(const QString& printerName);
     void buildDiscGroup();
 
-    QString programDirectory_;
+    PrinterCalibrations& calibrations_;
     PrintTarget& printer_;
     Dialogs& dialogs_;
-    PrinterCalibrations calibrations_;
     QString printerName_; // whose calibration the edits hold
     DiscFormat testDisc_ = discPresets().front().format;
 };

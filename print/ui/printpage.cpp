@@ -5,6 +5,7 @@
 #include "print/discprint.h"
 #include "print/joblabel.h"
 #include "print/printer/discoutput.h"
+#include "print/printercalibrations.h"
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/discchoice.h"
@@ -130,8 +131,8 @@ void PrintPage::ClipCBClick() {
 
 CalibrationDialog& PrintPage::KalForm() {
     if (!kalForm_)
-        kalForm_ =
-            new CalibrationDialog(shell_.settingsFolder(), shell_.printTarget(), shell_.dialogs(), window());
+        kalForm_ = new CalibrationDialog(shell_.printerCalibrations(), shell_.printTarget(), shell_.dialogs(),
+                                         window());
     return *kalForm_;
 }
 
@@ -205,8 +206,8 @@ void PrintPage::GoBtn1Click() {
     // Go! takes no focus: a number still being typed counts as the field shows it.
     commitTypedValues(*window());
     PrintTarget& target = shell_.printTarget();
-    KalForm().followPrinter();
-    const PrintJob job{*paper, job_.printValues(), KalForm().calibration(), labelContent()};
+    const Calibration calibration = shell_.printerCalibrations().of(target.printerName());
+    const PrintJob job{*paper, job_.printValues(), calibration, labelContent()};
     // Told before the file dialog: such a label prints nothing on any page.
     if (!labelHasArea(target, job))
         reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
@@ -237,8 +238,7 @@ void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper)
 
 void PrintPage::printDiscs() {
     PrintTarget& target = shell_.printTarget();
-    KalForm().followPrinter();
-    const DiscOffset calibration = KalForm().discOffset();
+    const DiscOffset calibration = shell_.printerCalibrations().discOffsetOf(target.printerName());
     std::optional<DiscOutput> output;
     if (target.printsToFile()) {
         const std::optional<QString> path = askPrintFileName(shell_.dialogs(), kPrintTitle);
@@ -280,15 +280,13 @@ void PrintPage::SetupBtnClick() {
     // The job's page is the printer's printable page; the views follow it.
     const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
     job_.setPageSize(page.width, page.height);
-    // Another printer brings its own calibration, and may print onto discs.
+    // The calibration dialog shows the printer now chosen, which may print onto discs.
     KalForm().followPrinter();
     showDisc();
     VPaint->fitToSheet();
 }
 
 void PrintPage::KalibrateBtnClick() {
-    KalForm().followPrinter();
     KalForm().setTestDisc(job_.disc().value_or(discPresets().front().format));
-    shell_.dialogs().runModal(KalForm());
-    KalForm().saveOptions();
+    KalForm().editCalibration();
 }

@@ -3,8 +3,8 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
+#include "print/printercalibrations.h"
 #include "print/printrun.h"
-#include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
 #include "support/testimages.h"
 
@@ -71,7 +71,8 @@ bool nearColour(QColor shown, QColor expected) {
 
 void PrintedSheetsTest::expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi,
                                              QPointF origin) {
-    expectLabelsAtLayout(pages, rasterDpi, origin, form->printPage->KalForm().calibration());
+    const Calibration calibration = form->shell().printerCalibrations().of(target->printerName());
+    expectLabelsAtLayout(pages, rasterDpi, origin, calibration);
 }
 
 void PrintedSheetsTest::expectLabelsAtLayout(const std::vector<QImage>& pages, int rasterDpi, QPointF origin,

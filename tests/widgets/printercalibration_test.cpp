@@ -4,6 +4,7 @@
 #include "paper/paperedit.h"
 #include "paper/paperfile.h"
 #include "print/calibrationpath.h"
+#include "print/printercalibrations.h"
 #include "print/printrun.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
@@ -122,6 +123,16 @@ TEST_F(PrinterCalibrationTest, AtStartThePrintersOwnFileWinsOverOptionsDat) {
     EXPECT_EQ(kal().calibration(), kA);
     startOn(QString());
     EXPECT_EQ(kal().PrinterLabel->text(), QStringLiteral("Drucker: PDF-Datei"));
+}
+
+// A file from elsewhere may hold finer values than the dialog's two decimals;
+// Go! prints with what the dialog shows, as it always has.
+TEST_F(PrinterCalibrationTest, FinerValuesInAFileCountAsTheDialogShowsThem) {
+    ASSERT_TRUE(writeOptionsFileAt(calibrationFilePath(programDir(), QStringLiteral("A")),
+                                   {4.126, 2.004, 99.996, 100.5049}));
+    startOn(QStringLiteral("A"));
+    EXPECT_EQ(kal().calibration(), (Calibration{4.13, 2, 100, 100.5}));
+    EXPECT_EQ(form->shell().printerCalibrations().of(QStringLiteral("A")), kal().calibration());
 }
 
 TEST_F(PrinterCalibrationTest, AFailedWriteIsToldAndTheValuesHoldForTheRun) {

@@ -4,6 +4,7 @@
 #include "paper/ui/placementpage.h"
 #include "print/calibration.h"
 #include "print/calibrationpath.h"
+#include "print/printercalibrations.h"
 #include "print/printtarget.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
@@ -153,7 +154,9 @@ TEST_F(PrintPageTest, PreviewShowsTheLabelsOfTheChosenSheet) {
 
 TEST_F(PrintPageTest, GoPrintsEverySheetWithTheCalibration) {
     startWithFormat();
-    page().KalForm().LinksEd->setValue(4);
+    // The dialog is made with the values of before; Go! reads the store.
+    page().KalForm();
+    ASSERT_TRUE(form->shell().printerCalibrations().store(printer.printerName(), {4, 0, 100, 100}));
     page().UsedED->setValue(3);
     page().KopiesED->setValue(10);
     page().PageEd->setValue(2);
