@@ -7,6 +7,7 @@
 
 #include "paper/discformat.h"
 #include "print/calibration.h"
+#include "print/disccalibration.h"
 
 #include <QDialog>
 

@@ -4,6 +4,7 @@
 
 #include "app/mainform.h"
 #include "paper/ui/placementpage.h"
+#include "paper/ui/placementview.h"
 #include "print/disccalibration.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/discchoice.h"
