@@ -26,11 +26,11 @@ AboutBox::AboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    ProgramIcon = new QLabel(this);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setPixmap(pictures::pixmap(QStringLiteral("about"), devicePixelRatioF()));
-    ProgramIcon->setAlignment(Qt::AlignCenter);
-    layout->addWidget(ProgramIcon);
+    programIcon = new QLabel(this);
+    programIcon->setObjectName(QStringLiteral("programIcon"));
+    programIcon->setPixmap(pictures::pixmap(QStringLiteral("about"), devicePixelRatioF()));
+    programIcon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(programIcon);
 
     auto* product = new QLabel(applicationTitle(), this);
     QFont bold = product->font();
@@ -41,11 +41,11 @@ AboutBox::AboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs
     layout->addWidget(product);
     layout->addWidget(new QLabel(QString(), this));
 
-    Copyright = new QLabel(
+    copyrightLabel = new QLabel(
         withYear(QStringLiteral("Copyright © XXXX Varnelt Software"), QDate::currentDate().year()), this);
-    Copyright->setObjectName(QStringLiteral("Copyright"));
-    Copyright->setAlignment(Qt::AlignCenter);
-    layout->addWidget(Copyright);
+    copyrightLabel->setObjectName(QStringLiteral("copyrightLabel"));
+    copyrightLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(copyrightLabel);
     auto* comments = new QLabel(QStringLiteral("Kopiert CD-Labels und CD-Cover: scannen, retuschieren,\n"
                                                "beschriften, auf dem Etikettenbogen platzieren und drucken."),
                                 this);
@@ -53,16 +53,16 @@ AboutBox::AboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs
     layout->addWidget(comments);
 
     auto* buttons = new QHBoxLayout;
-    WebButton = new QPushButton(QStringLiteral("Varnelt im Internet..."), this);
-    WebButton->setObjectName(QStringLiteral("WebButton"));
-    connect(WebButton, &QPushButton::clicked, this,
+    webButton = new QPushButton(QStringLiteral("Varnelt im Internet..."), this);
+    webButton->setObjectName(QStringLiteral("webButton"));
+    connect(webButton, &QPushButton::clicked, this,
             [this] { dialogs_.openWebAddress(QUrl(makerWebAddress())); });
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    buttons->addWidget(WebButton);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(webButton);
     buttons->addStretch(1);
-    buttons->addWidget(OKButton);
+    buttons->addWidget(okButton);
     layout->addLayout(buttons);
 }

@@ -13,10 +13,10 @@ class AboutBox : public QDialog {
   public:
     explicit AboutBox(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    QLabel* ProgramIcon = nullptr;
-    QLabel* Copyright = nullptr;
-    QPushButton* WebButton = nullptr;
-    QPushButton* OKButton = nullptr;
+    QLabel* programIcon = nullptr;
+    QLabel* copyrightLabel = nullptr;
+    QPushButton* webButton = nullptr;
+    QPushButton* okButton = nullptr;
 
     // "XXXX" (its first occurrence) replaced by the year.
     static QString withYear(QString text, int year);

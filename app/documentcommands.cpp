@@ -1,7 +1,7 @@
 // The document commands of the top bar: new, open, save and save as, with the
 // cover file underneath.
 
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 #include "document/coverfile.h"
 #include "document/jobhistory.h"
 #include "objects/ui/annotationpage.h"
@@ -38,11 +38,11 @@ QString withoutFolder(const QString& path) {
 
 } // namespace
 
-bool TMainForm::saveChangesFirst(const QString& caption) {
+bool MainWindow::saveChangesFirst(const QString& caption) {
     if (job.history().isSaved()) return true;
     switch (dialogs().message(kSaveQuestion, caption, MsgButtons::SaveDiscardCancel, MsgIcon::Warning)) {
     case MsgAnswer::Save:
-        return SaveCoverBtnClick();
+        return saveCover();
     case MsgAnswer::Discard:
         return true;
     default:
@@ -50,7 +50,7 @@ bool TMainForm::saveChangesFirst(const QString& caption) {
     }
 }
 
-void TMainForm::NewCoverBtnClick() {
+void MainWindow::newCover() {
     if (!saveChangesFirst(QStringLiteral("Datei/Neu"))) return;
     {
         const CoverJob::ChangeBatch newJob(job);
@@ -63,26 +63,26 @@ void TMainForm::NewCoverBtnClick() {
     job.history().clear();
 }
 
-void TMainForm::OpenCoverBtnClick() {
+void MainWindow::openCover() {
     if (!saveChangesFirst(QStringLiteral("Datei/Öffnen"))) return;
     FileRequest request = coverFileRequest(QStringLiteral("Öffnen"));
     request.mustExist = true;
     if (const std::optional<FileAnswer> answer = dialogs().openFile(request)) OpenFile(answer->path);
 }
 
-bool TMainForm::SaveCoverBtnClick() {
-    if (job.fileName().isEmpty()) return SaveCoverAsBtnClick();
+bool MainWindow::saveCover() {
+    if (job.fileName().isEmpty()) return saveCoverAs();
     return SaveFile(job.fileName());
 }
 
-bool TMainForm::SaveCoverAsBtnClick() {
+bool MainWindow::saveCoverAs() {
     FileRequest request = coverFileRequest(QStringLiteral("Speichern unter"));
     request.confirmOverwrite = true;
     const std::optional<FileAnswer> answer = dialogs().saveFile(request);
     return answer && SaveFile(answer->path);
 }
 
-bool TMainForm::SaveFile(const QString& fileName) {
+bool MainWindow::SaveFile(const QString& fileName) {
     const cover::CoverSource source = cover::coverSourceOf(job);
     const cover::WriteStatus status =
         cover::writeCoverFile(fileName, source, [this](int percent) { shell_.showProgress(percent); });
@@ -98,7 +98,7 @@ bool TMainForm::SaveFile(const QString& fileName) {
     return false;
 }
 
-bool TMainForm::OpenFile(const QString& fileName) {
+bool MainWindow::OpenFile(const QString& fileName) {
     cover::ReadResult result = cover::readCoverFile(fileName, shell_.imageLimits(),
                                                     [this](int percent) { shell_.showProgress(percent); });
     if (result.status != cover::ReadStatus::Ok) {
@@ -121,7 +121,7 @@ bool TMainForm::OpenFile(const QString& fileName) {
     return true;
 }
 
-void TMainForm::restorePrintSettings(const PrintSettings& settings) {
+void MainWindow::restorePrintSettings(const PrintSettings& settings) {
     const QString name = settings.paper ? settings.paper->displayName() : QString();
     switch (cover::installPrintSettings(settings, shell_.paperCatalogue(), job)) {
     case PaperCatalogue::Found::InCatalogue:

@@ -1,7 +1,7 @@
 // Files from outside the window: the one named on the command line and those
 // dropped from a file manager.
 
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 #include "document/givenfile.h"
 #include "raster/imagefile.h"
 #include "raster/ui/scanpage.h"
@@ -22,18 +22,18 @@ QString acceptableDrop(const QDropEvent& event) {
 
 } // namespace
 
-void TMainForm::openFromCommandLine(const QStringList& arguments) {
+void MainWindow::openFromCommandLine(const QStringList& arguments) {
     const QString fileName = fileOfArguments(arguments);
     if (!fileName.isEmpty()) openGivenFile(fileName);
 }
 
-bool TMainForm::openGivenFile(const QString& fileName) {
+bool MainWindow::openGivenFile(const QString& fileName) {
     if (givenFileKindOf(fileName) == GivenFileKind::Cover)
         return saveChangesFirst(QStringLiteral("Datei/Öffnen")) && OpenFile(fileName);
     return openGivenImage(fileName);
 }
 
-bool TMainForm::openGivenImage(const QString& fileName) {
+bool MainWindow::openGivenImage(const QString& fileName) {
     ImageFileRead read = readImageFile(fileName, shell_.imageLimits());
     if (read.image.isNull()) {
         dialogs().message(imageReadFailureText(QFileInfo(fileName).fileName(), read, shell_.imageLimits()),
@@ -44,13 +44,13 @@ bool TMainForm::openGivenImage(const QString& fileName) {
     return true;
 }
 
-void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (acceptableDrop(*event).isEmpty()) return event->ignore();
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
 
-void TMainForm::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString fileName = acceptableDrop(*event);
     if (fileName.isEmpty()) return event->ignore();
     event->setDropAction(Qt::CopyAction);

@@ -1,7 +1,7 @@
 // Undo and redo from the keyboard, on every page: Ctrl+Z undoes, Ctrl+Y and
 // Ctrl+Shift+Z redo. A step that could not be kept is told in the status bar.
 
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 #include "document/jobhistory.h"
 
 #include <QAction>
@@ -30,7 +30,7 @@ bool mouseIsHeld() {
 
 } // namespace
 
-void TMainForm::installHistoryKeys() {
+void MainWindow::installHistoryKeys() {
     JobHistory& history = job.history();
     connect(addWindowKey(*this, {kUndoKey}), &QAction::triggered, this, [&history] {
         if (!mouseIsHeld()) history.undo();
@@ -46,7 +46,7 @@ void TMainForm::installHistoryKeys() {
 
 // Text fields claim Ctrl+Z for their own typing. Here every typed value goes
 // into the job at once, so the job's history answers the keys instead.
-bool TMainForm::isHistoryKey(const QKeyEvent& key) {
+bool MainWindow::isHistoryKey(const QKeyEvent& key) {
     const QKeySequence pressed(key.keyCombination());
     return pressed == kUndoKey || kRedoKeys.contains(pressed);
 }

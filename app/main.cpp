@@ -1,4 +1,4 @@
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 #include "app/qttranslations.h"
 #include "base/screenfacts.h"
 #include "base/settingsfolder.h"
@@ -35,11 +35,11 @@ int main(int argc, char* argv[]) {
     environment.dialogs = &dialogs;
     environment.printTarget = &printer;
 
-    TMainForm form(environment);
+    MainWindow form(environment);
     dialogs.setOwner(&form);
     // The dialogs that keep their values between uses live as long as the window.
-    form.placementPage->NewETypForm();
-    form.printPage->KalForm();
+    form.placementPage->paperFormatDialog();
+    form.printPage->calibrationDialog();
     // Centred on the screen at its design size.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.move(screen->availableGeometry().center() - form.rect().center());

@@ -31,11 +31,11 @@ struct BatchOptions {
     std::optional<bool> clipToShape;
 
     // "Zentrieren" and "Drucken" values, as the window's controls hold them.
-    int size = 100;    // BreitEd, 10..500
-    double shiftX = 0; // LinksEd, −1000..1000, two decimals
-    double shiftY = 0; // ObenEd
-    int used = 0;      // UsedED, 0..100
-    int copies = 1;    // KopiesED, 1..1000
+    int size = 100;    // widthSpin, 10..500
+    double shiftX = 0; // leftSpin, −1000..1000, two decimals
+    double shiftY = 0; // topSpin
+    int used = 0;      // usedSpin, 0..100
+    int copies = 1;    // copiesSpin, 1..1000
 
     // Which of the format and the job values the command line gave. Those it
     // did not give come from the values a cover file was saved with, if any.

@@ -16,7 +16,7 @@ namespace {
 constexpr int kSide = 3000;
 
 DibImage noisyScan() {
-    DibImage image = newdib(kSide, kSide, 24);
+    DibImage image = createImage(kSide, kSide, 24);
     std::mt19937 random(42);
     uint8_t* p = image.pixels();
     for (std::size_t i = 0; i < image.sizeImage(); ++i)

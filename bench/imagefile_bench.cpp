@@ -17,7 +17,7 @@ constexpr int kSide = 3000;
 // JPEG file has a realistic size.
 const DibImage& picture() {
     static const DibImage image = [] {
-        DibImage made = newdib(kSide, kSide, 24);
+        DibImage made = createImage(kSide, kSide, 24);
         for (int y = 0; y < kSide; ++y) {
             uint8_t* row = made.rowFromTop(y);
             for (int x = 0; x < kSide; ++x) {

@@ -63,7 +63,7 @@ PaperType squareLabels() {
 
 const DibImage& picture() {
     static DibImage image = [] {
-        DibImage made = newdib(1200, 1200, 24);
+        DibImage made = createImage(1200, 1200, 24);
         for (int y = 0; y < made.height(); ++y) {
             uint8_t* row = made.rowFromTop(y);
             for (int x = 0; x < made.width(); ++x) {

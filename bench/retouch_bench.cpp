@@ -21,7 +21,7 @@ const DibImage& scan(int bits) {
     static DibImage images[2];
     DibImage& image = images[bits == 24 ? 0 : 1];
     if (image.isNull()) {
-        image = newdib(kSide, kSide, bits);
+        image = createImage(kSide, kSide, bits);
         std::mt19937 random(42);
         uint8_t* p = image.pixels();
         for (std::size_t i = 0; i < image.sizeImage(); ++i)

@@ -95,7 +95,7 @@ PaperCatalogue::Found installPrintSettings(const PrintSettings& settings, PaperC
 }
 
 void installObjects(const CoverDocument& document, ObjectTable& table) {
-    table.clearall();
+    table.clearAll();
     for (const auto& [slot, object] : document.objects)
         copyFileFields(object, table.slot(slot));
 }

@@ -16,7 +16,7 @@ CoverJob::CoverJob(QObject* parent) : QObject(parent), history_(std::make_unique
 
 CoverJob::~CoverJob() {
     history_.reset();
-    deldib(image_);
+    releaseImage(image_);
 }
 
 CoverJob::ChangeBatch::ChangeBatch(CoverJob& job) : job_(job) {
@@ -53,7 +53,7 @@ void CoverJob::sendSignals(unsigned parts) {
 }
 
 void CoverJob::replaceImage(DibImage&& image) {
-    deldib(image_);
+    releaseImage(image_);
     image_ = std::move(image);
     announce(Part::Image);
 }
@@ -65,7 +65,7 @@ DibImage CoverJob::exchangeImage(DibImage&& image) {
 }
 
 void CoverJob::makeWhiteStartImage(const ImageLimits& limits) {
-    DibImage white = newdib(320, 200, 24, limits);
+    DibImage white = createImage(320, 200, 24, limits);
     if (!white.isNull()) std::memset(white.pixels(), 255, white.sizeImage());
     replaceImage(std::move(white));
 }
@@ -80,7 +80,7 @@ void CoverJob::markWholeImage() {
 }
 
 void CoverJob::clearObjects() {
-    objects_.clearall();
+    objects_.clearAll();
     announce(Part::ObjectsCleared);
     announce(Part::Objects);
 }

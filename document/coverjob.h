@@ -72,7 +72,7 @@ class CoverJob : public QObject {
     const ObjectTable& objects() const { return objects_; }
     // After a change of the table's objects or selection.
     void objectsEdited() { announce(Part::Objects); }
-    // Frees every slot (the table's clearall); objectsCleared tells the editor
+    // Frees every slot (the table's clearAll); objectsCleared tells the editor
     // to drop what it was doing with them.
     void clearObjects();
 

@@ -152,7 +152,7 @@ ReadStatus readImage(ByteCursor& in, DibImage& image, const ImageLimits& limits,
 
     RgbQuad palette[256];
     std::memcpy(palette, block + sizeof header, std::size_t(colours) * sizeof(RgbQuad));
-    image = newdib(width, height, bitCount, palette, colours, limits);
+    image = createImage(width, height, bitCount, palette, colours, limits);
     if (image.isNull()) return ReadStatus::OutOfMemory;
     // The resolution the picture was scanned at; the size checks of the
     // automatic crop need it.

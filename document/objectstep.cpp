@@ -23,8 +23,8 @@ void ObjectCommand::show(bool after) {
         changed = true;
     }
     const int selected = after ? selectedAfter_ : selectedBefore_;
-    if (table.CurObj != selected) {
-        table.CurObj = selected;
+    if (table.currentObject != selected) {
+        table.currentObject = selected;
         changed = true;
     }
     if (changed) job().objectsEdited();
@@ -62,6 +62,6 @@ void ObjectEdit::record() {
         if (!(now.slot(slot) == before_.slot(slot)))
             changes.push_back({slot, before_.slot(slot), now.slot(slot)});
     if (changes.empty()) return;
-    job_.history().push(std::make_unique<ObjectCommand>(job_, name_, std::move(changes), before_.CurObj,
-                                                        now.CurObj, mergeId_));
+    job_.history().push(std::make_unique<ObjectCommand>(job_, name_, std::move(changes),
+                                                        before_.currentObject, now.currentObject, mergeId_));
 }

@@ -8,11 +8,11 @@ ObjectTable::ObjectTable() : slots_(kSlots + 1) {
     }
 }
 
-void ObjectTable::clearall() {
+void ObjectTable::clearAll() {
     for (int i = 1; i <= kSlots; ++i) {
         slots_[i].Kind = KindFree;
         slots_[i].ShadowX = 5;
         slots_[i].ShadowY = 5;
     }
-    CurObj = 0;
+    currentObject = 0;
 }

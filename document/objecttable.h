@@ -16,15 +16,17 @@ class ObjectTable {
     const AnnotationObject& slot(int number) const { return slots_[number]; }
 
     // The selected slot, 0 when nothing is selected.
-    int CurObj = 0;
-    AnnotationObject* selected() { return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr; }
+    int currentObject = 0;
+    AnnotationObject* selected() {
+        return currentObject > 0 && currentObject <= kSlots ? &slots_[currentObject] : nullptr;
+    }
     const AnnotationObject* selected() const {
-        return CurObj > 0 && CurObj <= kSlots ? &slots_[CurObj] : nullptr;
+        return currentObject > 0 && currentObject <= kSlots ? &slots_[currentObject] : nullptr;
     }
 
     // Frees every slot (shadow offsets back to 5) and clears the selection; all
     // other fields of a slot stay as they were.
-    void clearall();
+    void clearAll();
 
   private:
     std::vector<AnnotationObject> slots_; // index 0 unused

@@ -39,7 +39,7 @@ AddResult addObject(ObjectTable& table, AnnotationTool tool, int x, int y, const
     AnnotationObject& object = table.slot(free);
     resetToFreshState(object);
     object.Kind = tool == AnnotationTool::Figure ? KindFigure : KindText;
-    table.CurObj = free;
+    table.currentObject = free;
     object.Created = 1;
     object.Shape = ShapeRectangle;
     if (object.Kind == KindText) object.Shape = tool == AnnotationTool::Note ? 1 : 0;
@@ -62,15 +62,15 @@ void deleteSelected(ObjectTable& table) {
     AnnotationObject* object = table.selected();
     if (!object) return;
     object->Kind = KindFree;
-    table.CurObj = 0;
+    table.currentObject = 0;
 }
 
 namespace {
 
 void swapSelectedWith(ObjectTable& table, int slot) {
     if (!table.selected()) return;
-    std::swap(table.slot(table.CurObj), table.slot(slot));
-    table.CurObj = slot;
+    std::swap(table.slot(table.currentObject), table.slot(slot));
+    table.currentObject = slot;
 }
 
 } // namespace

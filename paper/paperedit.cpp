@@ -1,28 +1,28 @@
 #include "paper/paperedit.h"
 
 void applyDialogValues(PaperType& paper, const PaperDialogValues& values) {
-    paper.LeftMargin = values.RLED;
-    paper.TopMargin = values.ROED;
-    paper.StepX = values.BrED + values.AHED;
-    paper.StepY = values.HoED + values.AVED;
-    paper.LabelWidth = values.BrED;
-    paper.LabelHeight = values.HoED;
-    paper.CountX = values.AnzHED;
-    paper.CountY = values.AnzVED;
-    paper.setName(values.NameED);
+    paper.LeftMargin = values.leftMargin;
+    paper.TopMargin = values.topMargin;
+    paper.StepX = values.labelWidth + values.pitchX;
+    paper.StepY = values.labelHeight + values.pitchY;
+    paper.LabelWidth = values.labelWidth;
+    paper.LabelHeight = values.labelHeight;
+    paper.CountX = values.columns;
+    paper.CountY = values.rows;
+    paper.setName(values.nameEdit);
 }
 
 PaperDialogValues dialogValuesOf(const PaperType& paper) {
     PaperDialogValues values;
-    values.RLED = paper.LeftMargin;
-    values.ROED = paper.TopMargin;
-    values.AHED = paper.StepX - paper.LabelWidth;
-    values.AVED = paper.StepY - paper.LabelHeight;
-    values.BrED = paper.LabelWidth;
-    values.HoED = paper.LabelHeight;
-    values.AnzHED = paper.CountX;
-    values.AnzVED = paper.CountY;
-    values.NameED = paper.displayName();
+    values.leftMargin = paper.LeftMargin;
+    values.topMargin = paper.TopMargin;
+    values.pitchX = paper.StepX - paper.LabelWidth;
+    values.pitchY = paper.StepY - paper.LabelHeight;
+    values.labelWidth = paper.LabelWidth;
+    values.labelHeight = paper.LabelHeight;
+    values.columns = paper.CountX;
+    values.rows = paper.CountY;
+    values.nameEdit = paper.displayName();
     return values;
 }
 

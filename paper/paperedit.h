@@ -9,15 +9,15 @@
 #include <vector>
 
 struct PaperDialogValues {
-    QString NameED = QStringLiteral("Kein Name");
-    double RLED = 0;  // left margin, mm
-    double ROED = 0;  // top margin, mm
-    double BrED = 90; // label width, mm
-    double HoED = 55; // label height, mm
-    double AHED = 0;  // horizontal gap, mm
-    double AVED = 0;  // vertical gap, mm
-    int AnzHED = 2;   // labels across
-    int AnzVED = 5;   // labels down
+    QString nameEdit = QStringLiteral("Kein Name");
+    double leftMargin = 0;   // left margin, mm
+    double topMargin = 0;    // top margin, mm
+    double labelWidth = 90;  // label width, mm
+    double labelHeight = 55; // label height, mm
+    double pitchX = 0;       // horizontal gap, mm
+    double pitchY = 0;       // vertical gap, mm
+    int columns = 2;         // labels across
+    int rows = 5;            // labels down
     friend bool operator==(const PaperDialogValues&, const PaperDialogValues&) = default;
 };
 

@@ -8,7 +8,7 @@
 //            × (dpiY × kY) / (dpiX × kX) where the device's pixels are not square
 //   shiftX = shiftRightMm × dpiX / 25.39995 × kX               (truncated; likewise Y)
 //   the image is drawn at (shiftX, shiftY) of the label, imgW × imgH;
-//   DrawVCart gets offsets −shiftX, −shiftY and
+//   paintAnnotations gets offsets −shiftX, −shiftY and
 //   Scale  = imgW / (image width × ImagePixelSize)  device pixels per internal unit,
 // so an object stored at image pixel p lands on device pixel p × imgW / width + shift,
 // the spot where the image shows that pixel.
@@ -36,8 +36,8 @@ struct PlacementDevice {
 struct ImagePlacement {
     int32_t imgW = 0, imgH = 0;       // drawn image size, device pixels
     int32_t shiftX = 0, shiftY = 0;   // image's top-left corner on the label
-    int32_t OffsetX = 0, OffsetY = 0; // DrawVCart's offsets
-    double Scale = 0;                 // DrawVCart's device pixels per internal unit
+    int32_t OffsetX = 0, OffsetY = 0; // paintAnnotations's offsets
+    double Scale = 0;                 // paintAnnotations's device pixels per internal unit
     double ScaleY = 0;                // the same vertically; differs where device pixels are not square
     friend bool operator==(const ImagePlacement&, const ImagePlacement&) = default;
 };

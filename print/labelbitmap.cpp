@@ -2,7 +2,7 @@
 
 #include "base/units.h"
 #include "print/labelshapedraw.h"
-#include "raster/stretchdraw.h"
+#include "raster/drawimage.h"
 
 #include <QPainter>
 
@@ -17,14 +17,14 @@ bool fitsInMemory(QSize size, const ImageLimits& limits) {
 // square, the objects are stretched vertically as the picture is.
 void drawObjects(QPainter& painter, const ImagePlacement& placement, const LabelContent& content) {
     if (placement.ScaleY == placement.Scale || placement.Scale <= 0) {
-        DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
-                  content.render);
+        paintAnnotations(painter, placement.OffsetX, placement.OffsetY, placement.Scale, content.objects,
+                         content.render);
         return;
     }
     painter.save();
     painter.translate(0, placement.shiftY);
     painter.scale(1, placement.ScaleY / placement.Scale);
-    DrawVCart(painter, placement.OffsetX, 0, placement.Scale, content.objects, content.render);
+    paintAnnotations(painter, placement.OffsetX, 0, placement.Scale, content.objects, content.render);
     painter.restore();
 }
 

@@ -7,7 +7,7 @@
 #include "document/objecttable.h"
 #include "paper/labelshape.h"
 #include "paper/placement.h"
-#include "print/drawvcart.h"
+#include "print/annotationpainter.h"
 #include "raster/dibimage.h"
 #include "raster/drawcontext.h"
 

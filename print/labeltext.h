@@ -1,9 +1,9 @@
 #pragma once
 // Text objects of the label renderer: notes, shadows, outlines, formatted and
-// rotated text. Called by DrawVCart in render mode.
+// rotated text. Called by paintAnnotations in render mode.
 
 #include "document/annotationobject.h"
-#include "print/drawvcart.h"
+#include "print/annotationpainter.h"
 
 #include <QFont>
 

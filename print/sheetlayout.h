@@ -56,6 +56,6 @@ QPoint labelOrigin(const PaperType& paper, int column, int row, const SheetDevic
 // The whole job laid out on `device`, after the corrections.
 SheetPlan planSheets(const PaperType& paper, const PrintValues& values, const SheetDevice& device);
 
-// The printable page on screen: ZoomEd4 × (printer pixels × dpi / pdpi) / 100
+// The printable page on screen: zoomSpin × (printer pixels × dpi / pdpi) / 100
 // per side, both sides with the horizontal resolutions.
 QSize previewSheetSize(QSize printablePixels, int dpi, int pdpi, int zoomPercent);

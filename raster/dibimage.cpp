@@ -66,7 +66,7 @@ uint8_t* DibImage::pixels() {
 
 DibImage DibImage::clone(const ImageLimits& limits) const {
     if (isNull()) return {};
-    DibImage copy = newdib(width(), height(), bitCount(), colors_.data(), paletteSize(), limits);
+    DibImage copy = createImage(width(), height(), bitCount(), colors_.data(), paletteSize(), limits);
     if (copy.isNull()) return {};
     std::memcpy(copy.pixels_.get(), pixels_.get(), sizeImage());
     copy.header_ = header_;
@@ -122,8 +122,8 @@ int64_t dibStride(int64_t width, int bitCount) {
     return ((width * bitCount + 31) / 32) * 4;
 }
 
-DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int colorCount,
-                const ImageLimits& limits) {
+DibImage createImage(int width, int height, int bitCount, const RgbQuad* palette, int colorCount,
+                     const ImageLimits& limits) {
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24) return {};
     if (width <= 0 || height <= 0 || width > kMaxDibSide || height > kMaxDibSide) return {};
     const int64_t stride = dibStride(width, bitCount);
@@ -154,15 +154,15 @@ DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int
     return image;
 }
 
-DibImage newdib(int width, int height, int bitCount, const ImageLimits& limits) {
-    return newdib(width, height, bitCount, nullptr, 0, limits);
+DibImage createImage(int width, int height, int bitCount, const ImageLimits& limits) {
+    return createImage(width, height, bitCount, nullptr, 0, limits);
 }
 
-void deldib(DibImage& image) {
+void releaseImage(DibImage& image) {
     image = DibImage();
 }
 
-uint32_t getpixel(const DibImage& image, int x, int y) {
+uint32_t pixelAt(const DibImage& image, int x, int y) {
     if (image.isNull() || x < 0 || y < 0 || x >= image.width() || y >= image.height()) return 0;
     const uint8_t* row = image.rowFromTop(y);
     switch (image.bitCount()) {
@@ -180,7 +180,7 @@ uint32_t getpixel(const DibImage& image, int x, int y) {
     return 0;
 }
 
-void setpixel(DibImage& image, int x, int y, uint32_t value) {
+void setPixelAt(DibImage& image, int x, int y, uint32_t value) {
     if (image.isNull() || x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
     uint8_t* row = image.rowFromTop(y);
     switch (image.bitCount()) {

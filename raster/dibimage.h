@@ -102,7 +102,7 @@ class DibImage {
     const QImage& asQImage(const ImageLimits& limits = {}) const;
 
   private:
-    friend DibImage newdib(int, int, int, const RgbQuad*, int, const ImageLimits&);
+    friend DibImage createImage(int, int, int, const RgbQuad*, int, const ImageLimits&);
     void invalidateCache() { cache_ = QImage(); }
 
     struct FreeDeleter {
@@ -123,17 +123,17 @@ int64_t dibStride(int64_t width, int bitCount);
 // (`colorCount` entries) when given; otherwise palette images get black/white,
 // the 16 standard Windows colours or a grey ramp. Bit counts 1, 4, 8 and 24 only.
 // Returns the null image when the size is out of range or memory is short.
-DibImage newdib(int width, int height, int bitCount, const RgbQuad* palette, int colorCount,
-                const ImageLimits& limits = {});
-DibImage newdib(int width, int height, int bitCount, const ImageLimits& limits = {});
+DibImage createImage(int width, int height, int bitCount, const RgbQuad* palette, int colorCount,
+                     const ImageLimits& limits = {});
+DibImage createImage(int width, int height, int bitCount, const ImageLimits& limits = {});
 
 // Frees the pixels; the record becomes the null image.
-void deldib(DibImage& image);
+void releaseImage(DibImage& image);
 
 // Pixel access with y counted from the top. Palette images use indices (1 bit:
 // 0 or 1), 24-bit images ColorRef values. Coordinates outside the image read 0
 // and write nothing.
-uint32_t getpixel(const DibImage& image, int x, int y);
-void setpixel(DibImage& image, int x, int y, uint32_t value);
+uint32_t pixelAt(const DibImage& image, int x, int y);
+void setPixelAt(DibImage& image, int x, int y, uint32_t value);
 
 inline constexpr int kMaxDibSide = 65535;

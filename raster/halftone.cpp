@@ -37,7 +37,7 @@ uint8_t halftoneIndex(int red, int green, int blue, int x, int y) {
 DibImage DIBHalftoneDIBXY(const DibImage& source, int width, int height, const ImageLimits& limits) {
     if (source.isNull() || source.bitCount() != 24 || width <= 0 || height <= 0) return {};
     const std::vector<RgbQuad> palette = cubePalette();
-    DibImage out = newdib(width, height, 8, palette.data(), 256, limits);
+    DibImage out = createImage(width, height, 8, palette.data(), 256, limits);
     if (out.isNull()) return {};
 
     const int W = source.width(), H = source.height();

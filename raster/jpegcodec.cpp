@@ -91,7 +91,7 @@ bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, DibImage* out,
         jpeg_destroy_decompress(&info);
         return false;
     }
-    *out = newdib(int(info.image_width), int(info.image_height), grey ? 8 : 24, limits);
+    *out = createImage(int(info.image_width), int(info.image_height), grey ? 8 : 24, limits);
     if (out->isNull()) {
         jpeg_destroy_decompress(&info);
         return false;

@@ -142,8 +142,8 @@ DibImage imageFromFrames(const std::vector<std::pair<FrameLayout, QByteArray>>& 
 
     // In line art a set bit is black.
     const RgbQuad blackOnWhite[2] = {{255, 255, 255, 0}, {0, 0, 0, 0}};
-    DibImage image =
-        newdib(first.pixelsPerLine, lines, bits, lineArt ? blackOnWhite : nullptr, lineArt ? 2 : 0, limits);
+    DibImage image = createImage(first.pixelsPerLine, lines, bits, lineArt ? blackOnWhite : nullptr,
+                                 lineArt ? 2 : 0, limits);
     if (image.isNull()) return {};
     const int width = first.pixelsPerLine;
     for (int y = 0; y < lines; ++y) {

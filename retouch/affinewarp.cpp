@@ -65,7 +65,7 @@ DibImage warpImage(const DibImage& source, const PictureMap& map, int width, int
     if (!direct && expanded.isNull()) return {};
     const DibImage& from = direct ? source : expanded;
     DibImage target =
-        newdib(width, height, from.bitCount(), from.colors().data(), from.paletteSize(), limits);
+        createImage(width, height, from.bitCount(), from.colors().data(), from.paletteSize(), limits);
     if (target.isNull()) return {};
     try {
         drawThrough(from, map, target, progress);

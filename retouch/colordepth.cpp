@@ -43,7 +43,7 @@ DibImage DepthUpTo(const DibImage& source, int bits, const ImageLimits& limits, 
     RowProgress progress(report, source.height());
     progress.reset();
     if (bits != 24 || source.isNull() || !source.hasPalette()) return {};
-    DibImage target = newdib(source.width(), source.height(), 24, limits);
+    DibImage target = createImage(source.width(), source.height(), 24, limits);
     if (!target.isNull()) {
         copyResolution(source, target);
         switch (source.bitCount()) {

@@ -45,7 +45,7 @@ DibImage cropImage(const DibImage& source, const PixelRegion& wanted, const Imag
     const int width = region.right - region.left;
     const int height = region.bottom - region.top;
     DibImage result =
-        newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
+        createImage(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
     if (result.isNull()) {
         rows.reset();
         return {};

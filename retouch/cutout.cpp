@@ -42,7 +42,7 @@ DibImage cutDisc(const DibImage& scan, const FoundObject& disc, const ImageLimit
     const int side = std::max(1, int(std::lround(disc.width)));
     const int left = int(std::lround(disc.centreX - side / 2.0));
     const int top = int(std::lround(disc.centreY - side / 2.0));
-    DibImage cut = newdib(side, side, scan.bitCount(), scan.colors().data(), scan.paletteSize(), limits);
+    DibImage cut = createImage(side, side, scan.bitCount(), scan.colors().data(), scan.paletteSize(), limits);
     if (cut.isNull()) return {};
     const ConstRows from(scan);
     const Rows to(cut);

@@ -15,7 +15,7 @@ constexpr std::size_t kBorderBytes = 3 * kBorder;
 
 DibImage makeBorderedCopy(const DibImage& image, const ImageLimits& limits, const ProgressFn& report) {
     const int W = image.width(), H = image.height();
-    DibImage work = newdib(W + 2 * kBorder, H + 2 * kBorder, 24, limits);
+    DibImage work = createImage(W + 2 * kBorder, H + 2 * kBorder, 24, limits);
     if (work.isNull()) return {};
     RowProgress progress(report, H);
     const ConstRows from(image);

@@ -176,7 +176,7 @@ DibImage transformed(const DibImage& source, bool turn, const ImageLimits& limit
     progress.reset();
     if (source.isNull()) return {};
     DibImage target =
-        newdib(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
+        createImage(width, height, source.bitCount(), source.colors().data(), source.paletteSize(), limits);
     if (!target.isNull() && !fill(source, target, limits.rowThreads, progress)) target = DibImage();
     if (!target.isNull()) copyResolution(source, target, turn);
     progress.reset();

@@ -58,12 +58,12 @@ def button(width, height, text, glyph, pressed):
 
 BUTTONS = [
     # normal picture, pressed picture, size, text, glyph
-    ("ScanBtn", "ScanBtnDown", 115, 35, "Go scan!", "scan"),
-    ("TSetupBtn", "TsetupBtnDown", 115, 35, "Scanner", "source"),
-    ("SetupBtn", "SetupBtnDown", 82, 35, "Drucker", "printer"),
-    ("GoBtn1", "GoBtn1Down", 101, 30, "Go!", "go"),
-    ("ueberbtn", "ueberBtn2", 101, 30, "Info", "info"),
-    ("EndeBtn", "EndeBtnDown", 101, 30, "Beenden", "quit"),
+    ("scanButton", "scanButtonDown", 115, 35, "Go scan!", "scan"),
+    ("scannerButton", "scannerButtonDown", 115, 35, "Scanner", "source"),
+    ("printerButton", "printerButtonDown", 82, 35, "Drucker", "printer"),
+    ("printButton", "printButtonDown", 101, 30, "Go!", "go"),
+    ("aboutButton", "aboutButtonDown", 101, 30, "Info", "info"),
+    ("quitButton", "quitButtonDown", 101, 30, "Beenden", "quit"),
 ]
 
 # Decorative pictures of the left panels, 180 x 120.

@@ -43,73 +43,73 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& current, QWidget* pa
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OkBtn = new QPushButton(QStringLiteral("OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     fillPapers(current.paper);
     showPrinterFacts();
-    connect(PrinterCombo, &QComboBox::currentIndexChanged, this, &PrinterSetupDialog::PrinterComboChange);
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(printerCombo, &QComboBox::currentIndexChanged, this, &PrinterSetupDialog::printerChosen);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QWidget* PrinterSetupDialog::buildPrinterGroup(const QString& current) {
     auto* group = new QGroupBox(QStringLiteral("Drucker"), this);
-    PrinterCombo = makeCombo("PrinterCombo", group);
+    printerCombo = makeCombo("printerCombo", group);
     QStringList names = installedPrinterNames();
     // A printer that has gone since it was chosen still shows as the choice.
     if (!current.isEmpty() && !names.contains(current)) names.prepend(current);
     for (const QString& name : names)
-        PrinterCombo->addItem(name, name);
-    PrinterCombo->addItem(printerDisplayName(QString()), QString());
-    PrinterCombo->setCurrentIndex(PrinterCombo->findData(current));
-    TypeLabel = new QLabel(group);
-    WhereLabel = new QLabel(group);
+        printerCombo->addItem(name, name);
+    printerCombo->addItem(printerDisplayName(QString()), QString());
+    printerCombo->setCurrentIndex(printerCombo->findData(current));
+    typeLabel = new QLabel(group);
+    whereLabel = new QLabel(group);
     auto* form = new QFormLayout(group);
     auto* nameLabel = new QLabel(QStringLiteral("&Name:"), group);
-    nameLabel->setBuddy(PrinterCombo);
-    form->addRow(nameLabel, PrinterCombo);
-    form->addRow(QStringLiteral("Typ:"), TypeLabel);
-    form->addRow(QStringLiteral("Ort:"), WhereLabel);
+    nameLabel->setBuddy(printerCombo);
+    form->addRow(nameLabel, printerCombo);
+    form->addRow(QStringLiteral("Typ:"), typeLabel);
+    form->addRow(QStringLiteral("Ort:"), whereLabel);
     return group;
 }
 
 QWidget* PrinterSetupDialog::buildPaperGroup() {
     auto* group = new QGroupBox(QStringLiteral("Papier"), this);
-    PaperCombo = makeCombo("PaperCombo", group);
+    paperCombo = makeCombo("paperCombo", group);
     auto* form = new QFormLayout(group);
     auto* sizeLabel = new QLabel(QStringLiteral("&Größe:"), group);
-    sizeLabel->setBuddy(PaperCombo);
-    form->addRow(sizeLabel, PaperCombo);
+    sizeLabel->setBuddy(paperCombo);
+    form->addRow(sizeLabel, paperCombo);
     return group;
 }
 
 QWidget* PrinterSetupDialog::buildOrientationGroup(QPageLayout::Orientation current) {
     auto* group = new QGroupBox(QStringLiteral("Ausrichtung"), this);
-    PortraitRadio = makeRadio("PortraitRadio", QStringLiteral("&Hochformat"), group);
-    LandscapeRadio = makeRadio("LandscapeRadio", QStringLiteral("&Querformat"), group);
-    (current == QPageLayout::Landscape ? LandscapeRadio : PortraitRadio)->setChecked(true);
+    portraitRadio = makeRadio("portraitRadio", QStringLiteral("&Hochformat"), group);
+    landscapeRadio = makeRadio("landscapeRadio", QStringLiteral("&Querformat"), group);
+    (current == QPageLayout::Landscape ? landscapeRadio : portraitRadio)->setChecked(true);
     auto* column = new QVBoxLayout(group);
-    column->addWidget(PortraitRadio);
-    column->addWidget(LandscapeRadio);
+    column->addWidget(portraitRadio);
+    column->addWidget(landscapeRadio);
     return group;
 }
 
 QString PrinterSetupDialog::chosenPrinter() const {
-    return PrinterCombo->currentData().toString();
+    return printerCombo->currentData().toString();
 }
 
 PrinterChoice PrinterSetupDialog::choice() const {
-    const int paper = PaperCombo->currentIndex();
+    const int paper = paperCombo->currentIndex();
     return {chosenPrinter(), paper >= 0 ? papers_[paper] : QPageSize(),
-            LandscapeRadio->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait};
+            landscapeRadio->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait};
 }
 
 void PrinterSetupDialog::fillPapers(const QPageSize& keep) {
@@ -127,15 +127,15 @@ void PrinterSetupDialog::fillPapers(const QPageSize& keep) {
         papers_.prepend(keep);
         shown = 0;
     }
-    const QSignalBlocker quiet(PaperCombo);
-    PaperCombo->clear();
+    const QSignalBlocker quiet(paperCombo);
+    paperCombo->clear();
     for (const QPageSize& size : papers_)
-        PaperCombo->addItem(size.name());
-    PaperCombo->setCurrentIndex(std::max(shown, 0));
+        paperCombo->addItem(size.name());
+    paperCombo->setCurrentIndex(std::max(shown, 0));
 }
 
-void PrinterSetupDialog::PrinterComboChange() {
-    const int paper = PaperCombo->currentIndex();
+void PrinterSetupDialog::printerChosen() {
+    const int paper = paperCombo->currentIndex();
     fillPapers(paper >= 0 ? papers_[paper] : QPageSize());
     showPrinterFacts();
 }
@@ -143,11 +143,11 @@ void PrinterSetupDialog::PrinterComboChange() {
 void PrinterSetupDialog::showPrinterFacts() {
     const QString printer = chosenPrinter();
     if (printer.isEmpty()) {
-        TypeLabel->setText(QStringLiteral("Ausgabe in eine Datei; ihr Name wird beim Drucken erfragt"));
-        WhereLabel->clear();
+        typeLabel->setText(QStringLiteral("Ausgabe in eine Datei; ihr Name wird beim Drucken erfragt"));
+        whereLabel->clear();
         return;
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
-    TypeLabel->setText(info.makeAndModel());
-    WhereLabel->setText(info.location());
+    typeLabel->setText(info.makeAndModel());
+    whereLabel->setText(info.location());
 }

@@ -19,14 +19,14 @@ class PrinterSetupDialog : public QDialog {
     // What the controls show; the caller applies it after OK.
     PrinterChoice choice() const;
 
-    QComboBox* PrinterCombo = nullptr;
-    QLabel* TypeLabel = nullptr;
-    QLabel* WhereLabel = nullptr;
-    QComboBox* PaperCombo = nullptr;
-    QRadioButton* PortraitRadio = nullptr;
-    QRadioButton* LandscapeRadio = nullptr;
-    QPushButton* OkBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
+    QComboBox* printerCombo = nullptr;
+    QLabel* typeLabel = nullptr;
+    QLabel* whereLabel = nullptr;
+    QComboBox* paperCombo = nullptr;
+    QRadioButton* portraitRadio = nullptr;
+    QRadioButton* landscapeRadio = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
   private:
     QWidget* buildPrinterGroup(const QString& current);
@@ -36,7 +36,7 @@ class PrinterSetupDialog : public QDialog {
     // Refills the paper list for the chosen printer, keeping `keep` when the
     // printer takes it.
     void fillPapers(const QPageSize& keep);
-    void PrinterComboChange();
+    void printerChosen();
     void showPrinterFacts();
 
     QList<QPageSize> papers_;

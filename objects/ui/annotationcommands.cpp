@@ -17,18 +17,18 @@
 #include <QToolButton>
 
 AnnotationTool AnnotationPage::currentTool() const {
-    if (SpeedZoom->isChecked()) return AnnotationTool::Zoom;
-    if (SpeedHand->isChecked()) return AnnotationTool::Hand;
-    if (SpeedItem1->isChecked()) return AnnotationTool::Figure;
-    if (SpeedItem2->isChecked()) return AnnotationTool::Text;
-    if (SpeedItem4->isChecked()) return AnnotationTool::Note;
+    if (magnifierTool->isChecked()) return AnnotationTool::Zoom;
+    if (handTool->isChecked()) return AnnotationTool::Hand;
+    if (shapeTool->isChecked()) return AnnotationTool::Figure;
+    if (textTool->isChecked()) return AnnotationTool::Text;
+    if (noteTool->isChecked()) return AnnotationTool::Note;
     return AnnotationTool::Pointer;
 }
 
 void AnnotationPage::repaintView() {
     // The panel follows the objects even while another page is shown.
     CheckAllPanelOptions();
-    editor->PaintBox1Paint();
+    editor->recomposeView();
 }
 
 namespace {
@@ -58,10 +58,10 @@ void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
     if (result != AddResult::Added) return;
     job_.objectsEdited();
     edit.record();
-    SpeedItem3->setChecked(true);
+    pointerTool->setChecked(true);
 }
 
-void AnnotationPage::Lschen1Click() {
+void AnnotationPage::deleteObject() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Objekt löschen"));
     const MsgAnswer answer =
@@ -73,23 +73,23 @@ void AnnotationPage::Lschen1Click() {
     edit.record();
 }
 
-void AnnotationPage::Nachvorne1Click() {
+void AnnotationPage::bringToFront() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Nach vorne"));
-    bringToFront(job_.objects());
+    ::bringToFront(job_.objects());
     job_.objectsEdited();
     edit.record();
 }
 
-void AnnotationPage::NachHinen1Click() {
+void AnnotationPage::sendToBack() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Nach hinten"));
-    sendToBack(job_.objects());
+    ::sendToBack(job_.objects());
     job_.objectsEdited();
     edit.record();
 }
 
-void AnnotationPage::ShapeClick(int32_t shape) {
+void AnnotationPage::chooseShape(int32_t shape) {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Form ändern"));
     setShape(job_.objects(), shape);
@@ -97,7 +97,7 @@ void AnnotationPage::ShapeClick(int32_t shape) {
     edit.record();
 }
 
-void AnnotationPage::ColorBtnClick() {
+void AnnotationPage::chooseColor() {
     ObjectEdit edit(job_, QStringLiteral("Farbe ändern"));
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
@@ -108,7 +108,7 @@ void AnnotationPage::ColorBtnClick() {
     edit.record();
 }
 
-void AnnotationPage::UColorBtnClick() {
+void AnnotationPage::chooseOutlineColor() {
     ObjectEdit edit(job_, QStringLiteral("Umrandungsfarbe ändern"));
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
@@ -119,7 +119,7 @@ void AnnotationPage::UColorBtnClick() {
     edit.record();
 }
 
-void AnnotationPage::FilledCheckClick() {
+void AnnotationPage::chooseFilled() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
     setFillMode(job_.objects(), 0);
@@ -127,7 +127,7 @@ void AnnotationPage::FilledCheckClick() {
     edit.record();
 }
 
-void AnnotationPage::BorderCheckClick() {
+void AnnotationPage::chooseOutlined() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
     setFillMode(job_.objects(), 1);
@@ -135,7 +135,7 @@ void AnnotationPage::BorderCheckClick() {
     edit.record();
 }
 
-void AnnotationPage::FilledBorderCheckClick() {
+void AnnotationPage::chooseFilledOutlined() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
     setFillMode(job_.objects(), 2);
@@ -143,16 +143,16 @@ void AnnotationPage::FilledBorderCheckClick() {
     edit.record();
 }
 
-void AnnotationPage::LinieEdChange() {
+void AnnotationPage::lineWidthChanged() {
     if (!job_.objects().selected()) return;
     // Each digit typed or arrow step comes here; on the same object they are one step.
     ObjectEdit edit(job_, QStringLiteral("Linienstärke ändern"), MergeLineWidth);
-    setLineWidth(job_.objects(), LinieEd->value());
+    setLineWidth(job_.objects(), lineWidthSpin->value());
     edit.record();
-    PaintBox1->update();
+    annotationView->update();
 }
 
-void AnnotationPage::AlignClick(int32_t align) {
+void AnnotationPage::chooseAlignment(int32_t align) {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Ausrichtung ändern"));
     setAlign(job_.objects(), align);
@@ -160,7 +160,7 @@ void AnnotationPage::AlignClick(int32_t align) {
     edit.record();
 }
 
-void AnnotationPage::rottextrightbtnClick() {
+void AnnotationPage::rotateTextRight() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Text nach rechts rotieren"));
     rotateRight(job_.objects());
@@ -168,7 +168,7 @@ void AnnotationPage::rottextrightbtnClick() {
     edit.record();
 }
 
-void AnnotationPage::rottextleftbtnClick() {
+void AnnotationPage::rotateTextLeft() {
     if (!job_.objects().selected()) return;
     ObjectEdit edit(job_, QStringLiteral("Text nach links rotieren"));
     rotateLeft(job_.objects());
@@ -178,20 +178,20 @@ void AnnotationPage::rottextleftbtnClick() {
 
 void AnnotationPage::connectPanel() {
     for (int code = 0; code < int(shapeButtons.size()); ++code)
-        connect(shapeButtons[code], &QRadioButton::clicked, this, [this, code] { ShapeClick(code); });
-    connect(ColorBtn, &QPushButton::clicked, this, &AnnotationPage::ColorBtnClick);
-    connect(Color2Btn, &QPushButton::clicked, this, &AnnotationPage::ColorBtnClick);
-    connect(UColorBtn, &QPushButton::clicked, this, &AnnotationPage::UColorBtnClick);
-    connect(FilledCheck, &QRadioButton::clicked, this, &AnnotationPage::FilledCheckClick);
-    connect(BorderCheck, &QRadioButton::clicked, this, &AnnotationPage::BorderCheckClick);
-    connect(FilledBorderCheck, &QRadioButton::clicked, this, &AnnotationPage::FilledBorderCheckClick);
-    connect(LinieEd, &QSpinBox::valueChanged, this, &AnnotationPage::LinieEdChange);
-    connect(Leftalign, &QRadioButton::clicked, this, [this] { AlignClick(0); });
-    connect(CenterAlign, &QRadioButton::clicked, this, [this] { AlignClick(1); });
-    connect(RightAlign, &QRadioButton::clicked, this, [this] { AlignClick(2); });
-    connect(rottextrightbtn, &QPushButton::clicked, this, &AnnotationPage::rottextrightbtnClick);
-    connect(rottextleftbtn, &QPushButton::clicked, this, &AnnotationPage::rottextleftbtnClick);
-    connect(Del1Btn, &QPushButton::clicked, this, &AnnotationPage::Lschen1Click);
-    connect(Front1Btn, &QPushButton::clicked, this, &AnnotationPage::Nachvorne1Click);
-    connect(Back1Btn, &QPushButton::clicked, this, &AnnotationPage::NachHinen1Click);
+        connect(shapeButtons[code], &QRadioButton::clicked, this, [this, code] { chooseShape(code); });
+    connect(colorButton, &QPushButton::clicked, this, &AnnotationPage::chooseColor);
+    connect(textColorButton, &QPushButton::clicked, this, &AnnotationPage::chooseColor);
+    connect(outlineColorButton, &QPushButton::clicked, this, &AnnotationPage::chooseOutlineColor);
+    connect(filledRadio, &QRadioButton::clicked, this, &AnnotationPage::chooseFilled);
+    connect(outlinedRadio, &QRadioButton::clicked, this, &AnnotationPage::chooseOutlined);
+    connect(filledOutlinedRadio, &QRadioButton::clicked, this, &AnnotationPage::chooseFilledOutlined);
+    connect(lineWidthSpin, &QSpinBox::valueChanged, this, &AnnotationPage::lineWidthChanged);
+    connect(alignLeftRadio, &QRadioButton::clicked, this, [this] { chooseAlignment(0); });
+    connect(alignCenterRadio, &QRadioButton::clicked, this, [this] { chooseAlignment(1); });
+    connect(alignRightRadio, &QRadioButton::clicked, this, [this] { chooseAlignment(2); });
+    connect(rottextrightbtn, &QPushButton::clicked, this, &AnnotationPage::rotateTextRight);
+    connect(rottextleftbtn, &QPushButton::clicked, this, &AnnotationPage::rotateTextLeft);
+    connect(deleteButton, &QPushButton::clicked, this, &AnnotationPage::deleteObject);
+    connect(toFrontButton, &QPushButton::clicked, this, &AnnotationPage::bringToFront);
+    connect(toBackButton, &QPushButton::clicked, this, &AnnotationPage::sendToBack);
 }

@@ -23,10 +23,10 @@
 
 AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page)
     : QObject(&page), job_(job), shell_(shell), page_(page) {
-    objectMenu = new ObjectMenu(page.PaintBox1);
+    objectMenu = new ObjectMenu(page.annotationView);
     addHistoryEntries(*objectMenu, job.history().stack());
-    TxtForm = new TextDialog(&page);
-    EffektForm = new TextEffectsDialog(shell.dialogs(), &page);
+    textDialog = new TextDialog(&page);
+    textEffectsDialog = new TextEffectsDialog(shell.dialogs(), &page);
     connectMouse();
     connectCommands();
     // A new or opened job ends whatever the mouse was doing with the old objects.
@@ -40,76 +40,76 @@ AnnotationEditor::AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& 
 void AnnotationEditor::connectCommands() {
     ObjectMenu& menu = *objectMenu;
     AnnotationPage* page = &page_;
-    connect(menu.Lschen1, &QAction::triggered, page, &AnnotationPage::Lschen1Click);
-    connect(menu.Nachvorne1, &QAction::triggered, page, &AnnotationPage::Nachvorne1Click);
-    connect(menu.NachHinen1, &QAction::triggered, page, &AnnotationPage::NachHinen1Click);
-    connect(menu.FarbeM, &QAction::triggered, page, &AnnotationPage::ColorBtnClick);
-    connect(menu.SchriftartM, &QAction::triggered, this, &AnnotationEditor::FontBtnClick);
-    connect(menu.Texteffekte1, &QAction::triggered, this, &AnnotationEditor::TextFXBtnClick);
-    connect(menu.Linksbnig1, &QAction::triggered, page, [page] { page->AlignClick(0); });
-    connect(menu.Zentriert1, &QAction::triggered, page, [page] { page->AlignClick(1); });
-    connect(menu.Rechtsbndig1, &QAction::triggered, page, [page] { page->AlignClick(2); });
-    connect(menu.Nachlinksrotieren1, &QAction::triggered, page, &AnnotationPage::rottextleftbtnClick);
-    connect(menu.Nachrechtsrotieren1, &QAction::triggered, page, &AnnotationPage::rottextrightbtnClick);
+    connect(menu.deleteAction, &QAction::triggered, page, &AnnotationPage::deleteObject);
+    connect(menu.toFrontAction, &QAction::triggered, page, &AnnotationPage::bringToFront);
+    connect(menu.toBackAction, &QAction::triggered, page, &AnnotationPage::sendToBack);
+    connect(menu.colorAction, &QAction::triggered, page, &AnnotationPage::chooseColor);
+    connect(menu.fontAction, &QAction::triggered, this, &AnnotationEditor::chooseFont);
+    connect(menu.textEffectsAction, &QAction::triggered, this, &AnnotationEditor::editTextEffects);
+    connect(menu.alignLeftAction, &QAction::triggered, page, [page] { page->chooseAlignment(0); });
+    connect(menu.alignCenterAction, &QAction::triggered, page, [page] { page->chooseAlignment(1); });
+    connect(menu.alignRightAction, &QAction::triggered, page, [page] { page->chooseAlignment(2); });
+    connect(menu.rotateLeftAction, &QAction::triggered, page, &AnnotationPage::rotateTextLeft);
+    connect(menu.rotateRightAction, &QAction::triggered, page, &AnnotationPage::rotateTextRight);
     for (int code = 0; code < int(menu.shapeItems.size()); ++code)
-        connect(menu.shapeItems[code], &QAction::triggered, page, [page, code] { page->ShapeClick(code); });
+        connect(menu.shapeItems[code], &QAction::triggered, page, [page, code] { page->chooseShape(code); });
 
-    connect(page_.EnterTextBtn, &QPushButton::clicked, this, &AnnotationEditor::EnterTextBtnClick);
-    connect(page_.FontBtn, &QPushButton::clicked, this, &AnnotationEditor::FontBtnClick);
-    connect(page_.TextFXBtn, &QPushButton::clicked, this, &AnnotationEditor::TextFXBtnClick);
-    page_.KeyEdit->installEventFilter(this);
+    connect(page_.enterTextButton, &QPushButton::clicked, this, &AnnotationEditor::enterText);
+    connect(page_.fontButton, &QPushButton::clicked, this, &AnnotationEditor::chooseFont);
+    connect(page_.textEffectsButton, &QPushButton::clicked, this, &AnnotationEditor::editTextEffects);
+    page_.keyCatcher->installEventFilter(this);
 }
 
 ViewScale AnnotationEditor::viewScale() const {
-    return ViewScale{job_.unitsPerScreenPixel(), job_.viewZoom(), page_.PaintBox1->width(),
-                     page_.PaintBox1->height()};
+    return ViewScale{job_.unitsPerScreenPixel(), job_.viewZoom(), page_.annotationView->width(),
+                     page_.annotationView->height()};
 }
 
 // --- painting ---------------------------------------------------------------
 
-void AnnotationEditor::PaintBox1Paint() {
-    page_.PaintBox1->recompose();
+void AnnotationEditor::recomposeView() {
+    page_.annotationView->recompose();
 }
 
 // --- keyboard ---------------------------------------------------------------
 
 bool AnnotationEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == page_.KeyEdit && event->type() == QEvent::KeyPress)
-        KeyEditKeyDown(static_cast<QKeyEvent*>(event)->key());
-    else if (watched == page_.ScrollBox1->viewport() && event->type() == QEvent::MouseButtonPress)
-        ScrollBox1MouseDown();
+    if (watched == page_.keyCatcher && event->type() == QEvent::KeyPress)
+        keyPressed(static_cast<QKeyEvent*>(event)->key());
+    else if (watched == page_.annotationScroll->viewport() && event->type() == QEvent::MouseButtonPress)
+        scrollAreaPressed();
     return false; // the key or press goes on unchanged
 }
 
-void AnnotationEditor::KeyEditKeyDown(int key) {
+void AnnotationEditor::keyPressed(int key) {
     if (key == Qt::Key_Delete) {
-        page_.Lschen1Click();
+        page_.deleteObject();
     } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
         ObjectTable& table = job_.objects();
-        if (table.CurObj <= 0) return;
-        table.CurObj = nextUsedSlot(table, table.CurObj);
+        if (table.currentObject <= 0) return;
+        table.currentObject = nextUsedSlot(table, table.currentObject);
         job_.objectsEdited();
     }
 }
 
-void AnnotationEditor::ScrollBox1MouseDown() {
-    page_.KeyEdit->setFocus();
+void AnnotationEditor::scrollAreaPressed() {
+    page_.keyCatcher->setFocus();
 }
 
 // --- text objects -----------------------------------------------------------
 
-void AnnotationEditor::EnterTextBtnClick() {
+void AnnotationEditor::enterText() {
     AnnotationObject* object = job_.objects().selected();
     if (!object) return;
-    TxtForm->setLines(textLines(object->Text));
-    if (shell_.dialogs().runModal(*TxtForm) != QDialog::Accepted) return;
+    textDialog->setLines(textLines(object->Text));
+    if (shell_.dialogs().runModal(*textDialog) != QDialog::Accepted) return;
     ObjectEdit edit(job_, QStringLiteral("Text ändern"));
-    object->Text = joinTextLines(TxtForm->lines());
+    object->Text = joinTextLines(textDialog->lines());
     job_.objectsEdited();
     edit.record();
 }
 
-void AnnotationEditor::FontBtnClick() {
+void AnnotationEditor::chooseFont() {
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const int dpi = shell_.screen().logicalDpiX;
@@ -129,13 +129,13 @@ void AnnotationEditor::FontBtnClick() {
     edit.record();
 }
 
-void AnnotationEditor::TextFXBtnClick() {
+void AnnotationEditor::editTextEffects() {
     AnnotationObject* object = job_.objects().selected();
     if (!object) return;
-    EffektForm->prime(textEffectsOf(*object));
-    if (shell_.dialogs().runModal(*EffektForm) != QDialog::Accepted) return;
+    textEffectsDialog->prime(textEffectsOf(*object));
+    if (shell_.dialogs().runModal(*textEffectsDialog) != QDialog::Accepted) return;
     ObjectEdit edit(job_, QStringLiteral("Texteffekte ändern"));
-    applyTextEffects(*object, EffektForm->effects());
+    applyTextEffects(*object, textEffectsDialog->effects());
     job_.objectsEdited();
     edit.record();
 }

@@ -26,8 +26,8 @@ class AnnotationEditor : public QObject {
     AnnotationEditor(CoverJob& job, Shell& shell, AnnotationPage& page);
 
     ObjectMenu* objectMenu = nullptr;
-    TextDialog* TxtForm = nullptr;
-    TextEffectsDialog* EffektForm = nullptr;
+    TextDialog* textDialog = nullptr;
+    TextEffectsDialog* textEffectsDialog = nullptr;
 
     // --- view state ---------------------------------------------------------------
     MouseAction mouseAction = MouseAction::Idle;
@@ -42,14 +42,14 @@ class AnnotationEditor : public QObject {
     int shownCursor = 0;
 
     // Composes the view afresh and shows it.
-    void PaintBox1Paint();
+    void recomposeView();
 
-    void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
-    void PaintBox1MouseMove(int x, int y);
-    void PaintBox1MouseUp(Qt::MouseButton button, int x, int y);
-    void PaintBox1DblClick();
-    void ScrollBox1MouseDown();
-    void KeyEditKeyDown(int key);
+    void mousePressed(Qt::MouseButton button, int x, int y);
+    void mouseMoved(int x, int y);
+    void mouseReleased(Qt::MouseButton button, int x, int y);
+    void mouseDoubleClicked();
+    void scrollAreaPressed();
+    void keyPressed(int key);
 
     void setdragmod(int x, int y);
     void dragit(int x, int y);
@@ -59,9 +59,9 @@ class AnnotationEditor : public QObject {
     void zoomStep(bool zoomIn, int x, int y);
 
     // --- text objects -----------------------------------------------------------
-    void EnterTextBtnClick();
-    void FontBtnClick();
-    void TextFXBtnClick();
+    void enterText();
+    void chooseFont();
+    void editTextEffects();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,14 +13,14 @@
 #include <QScrollBar>
 
 void AnnotationEditor::connectMouse() {
-    page_.PaintBox1->setEditor(this);
-    page_.ScrollBox1->viewport()->installEventFilter(this);
+    page_.annotationView->setEditor(this);
+    page_.annotationScroll->viewport()->installEventFilter(this);
 }
 
 void AnnotationEditor::showCursor(int cursor) {
     if (cursor == shownCursor) return;
     shownCursor = cursor;
-    page_.PaintBox1->setCursor(page_.screenCursors[cursor]);
+    page_.annotationView->setCursor(page_.screenCursors[cursor]);
 }
 
 void AnnotationEditor::setdragmod(int x, int y) {
@@ -44,15 +44,15 @@ void AnnotationEditor::dragit(int x, int y) {
 bool AnnotationEditor::selectObjectAt(int x, int y) {
     const int slot = objectAt(job_.objects(), x, y, job_.viewScale());
     if (slot == 0) return false;
-    if (slot != job_.objects().CurObj) {
-        job_.objects().CurObj = slot;
+    if (slot != job_.objects().currentObject) {
+        job_.objects().currentObject = slot;
         job_.objectsEdited();
     }
     return true;
 }
 
-void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
-    page_.KeyEdit->setFocus();
+void AnnotationEditor::mousePressed(Qt::MouseButton button, int x, int y) {
+    page_.keyCatcher->setFocus();
     const AnnotationTool tool = page_.currentTool();
     if (button == Qt::LeftButton) {
         if (tool == AnnotationTool::Hand) {
@@ -71,9 +71,9 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
                 mouseAction = MouseAction::Dragging;
                 dragStart_ = QPoint(x, y);
                 dragMoved_ = false;
-                PaintBox1Paint();
+                recomposeView();
             } else if (!selectObjectAt(x, y)) {
-                job_.objects().CurObj = 0;
+                job_.objects().currentObject = 0;
                 job_.objectsEdited();
             }
         }
@@ -91,14 +91,14 @@ void AnnotationEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) 
     }
 }
 
-void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
+void AnnotationEditor::mouseMoved(int x, int y) {
     switch (mouseAction) {
     case MouseAction::Panning:
         Drag2Hand(x, y);
         break;
     case MouseAction::Dragging:
         dragit(x, y);
-        page_.PaintBox1->update();
+        page_.annotationView->update();
         break;
     default:
         setdragmod(x, y);
@@ -106,7 +106,7 @@ void AnnotationEditor::PaintBox1MouseMove(int x, int y) {
     }
 }
 
-void AnnotationEditor::PaintBox1MouseUp(Qt::MouseButton button, int x, int y) {
+void AnnotationEditor::mouseReleased(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
     switch (mouseAction) {
     case MouseAction::Panning:
@@ -137,24 +137,24 @@ void AnnotationEditor::endDragStep() {
     dragEdit_.reset();
 }
 
-void AnnotationEditor::PaintBox1DblClick() {
+void AnnotationEditor::mouseDoubleClicked() {
     const AnnotationObject* object = job_.objects().selected();
     if (page_.currentTool() != AnnotationTool::Pointer || !object || object->Kind != KindText) return;
     // The first press of the double-click may have started a drag; it ends
     // where it began, before the dialog takes the mouse.
     if (mouseAction == MouseAction::Dragging) {
         mouseAction = MouseAction::Idle;
-        PaintBox1Paint();
+        recomposeView();
         endDragStep();
     }
     swallowPress = true;
-    EnterTextBtnClick();
+    enterText();
 }
 
 void AnnotationEditor::Drag2Hand(int x, int y) {
-    ScrollBox& box = *page_.ScrollBox1;
-    const int h = clampScroll(box.horizontalPosition() + panAnchor.x() - x, page_.PaintBox1->width());
-    const int v = clampScroll(box.verticalPosition() + panAnchor.y() - y, page_.PaintBox1->height());
+    ScrollBox& box = *page_.annotationScroll;
+    const int h = clampScroll(box.horizontalPosition() + panAnchor.x() - x, page_.annotationView->width());
+    const int v = clampScroll(box.verticalPosition() + panAnchor.y() - y, page_.annotationView->height());
     box.setHorizontalPosition(h);
     box.setVerticalPosition(v);
 }
@@ -169,20 +169,20 @@ void AnnotationEditor::zoomStep(bool zoomIn, int x, int y) {
     zoomInProgress = true;
     // The page sizes the view to the new scale.
     job_.setViewScales(zoom, perPixel);
-    ScrollBox& box = *page_.ScrollBox1;
+    ScrollBox& box = *page_.annotationScroll;
     const int sx =
-        clampScroll(units::trunc32(cx * zoom / perPixel) - box.width() / 2, page_.PaintBox1->width());
+        clampScroll(units::trunc32(cx * zoom / perPixel) - box.width() / 2, page_.annotationView->width());
     const int sy =
-        clampScroll(units::trunc32(cy * zoom / perPixel) - box.height() / 2, page_.PaintBox1->height());
+        clampScroll(units::trunc32(cy * zoom / perPixel) - box.height() / 2, page_.annotationView->height());
     box.setHorizontalPosition(sx);
     box.setVerticalPosition(sy);
     zoomInProgress = false;
-    PaintBox1Paint();
+    recomposeView();
 }
 
 void AnnotationEditor::PopItUp(int x, int y) {
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     objectMenu->prepareFor(*object);
-    objectMenu->popup(page_.PaintBox1->mapToGlobal(QPoint(x, y)));
+    objectMenu->popup(page_.annotationView->mapToGlobal(QPoint(x, y)));
 }

@@ -48,31 +48,31 @@ AnnotationPage::AnnotationPage(CoverJob& job, Shell& shell)
     row->setSpacing(0);
 
     buildToolbar();
-    row->addWidget(Toolbar);
+    row->addWidget(toolBar);
 
-    ScrollBox1 = new ScrollBox(content());
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    PaintBox1 = new AnnotationView(job_, shell_, *ScrollBox1);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->resize(313, 201);
-    row->addWidget(ScrollBox1, 1);
+    annotationScroll = new ScrollBox(content());
+    annotationScroll->setObjectName(QStringLiteral("annotationScroll"));
+    annotationView = new AnnotationView(job_, shell_, *annotationScroll);
+    annotationView->setObjectName(QStringLiteral("annotationView"));
+    annotationView->resize(313, 201);
+    row->addWidget(annotationScroll, 1);
 
     // Takes the keyboard for the page; it sits hidden behind the view.
-    KeyEdit = new QLineEdit(content());
-    KeyEdit->setObjectName(QStringLiteral("KeyEdit"));
-    KeyEdit->setFixedSize(1, 1);
-    KeyEdit->lower();
+    keyCatcher = new QLineEdit(content());
+    keyCatcher->setObjectName(QStringLiteral("keyCatcher"));
+    keyCatcher->setFixedSize(1, 1);
+    keyCatcher->lower();
 
-    PageControl3 = new QTabWidget(content());
-    PageControl3->setObjectName(QStringLiteral("PageControl3"));
-    PageControl3->setFixedWidth(170);
-    FigurSheet = buildFigurSheet();
-    TextSheet = buildTextSheet();
-    AllgemeinSheet = buildAllgemeinSheet();
-    PageControl3->addTab(FigurSheet, QStringLiteral("Figur"));
-    PageControl3->addTab(TextSheet, QStringLiteral("Text"));
-    PageControl3->addTab(AllgemeinSheet, QStringLiteral("Allgemein"));
-    row->addWidget(PageControl3);
+    optionTabs = new QTabWidget(content());
+    optionTabs->setObjectName(QStringLiteral("optionTabs"));
+    optionTabs->setFixedWidth(170);
+    shapeTab = buildFigurSheet();
+    textTab = buildTextSheet();
+    generalTab = buildAllgemeinSheet();
+    optionTabs->addTab(shapeTab, QStringLiteral("Figur"));
+    optionTabs->addTab(textTab, QStringLiteral("Text"));
+    optionTabs->addTab(generalTab, QStringLiteral("Allgemein"));
+    row->addWidget(optionTabs);
     connectPanel();
     registerCursors();
     editor = new AnnotationEditor(job_, shell_, *this);
@@ -81,7 +81,7 @@ AnnotationPage::AnnotationPage(CoverJob& job, Shell& shell)
     connect(&job_, &CoverJob::viewScalesChanged, this, &AnnotationPage::resizeToPage);
     // The panel follows the objects at once, even while another page is shown.
     connect(&job_, &CoverJob::objectsChanged, this, &AnnotationPage::repaintView);
-    connect(&job_, &CoverJob::imageChanged, PaintBox1, qOverload<>(&QWidget::update));
+    connect(&job_, &CoverJob::imageChanged, annotationView, qOverload<>(&QWidget::update));
 }
 
 void AnnotationPage::registerCursors() {
@@ -105,38 +105,39 @@ AnnotationPage::~AnnotationPage() {
 }
 
 void AnnotationPage::buildToolbar() {
-    Toolbar = new QToolBar(content());
-    Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setOrientation(Qt::Vertical);
-    Toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolBar = new QToolBar(content());
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setOrientation(Qt::Vertical);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     toolGroup = new QButtonGroup(this);
     toolGroup->setExclusive(true);
     auto addTool = [&](const char* name, const QString& caption, const QString& hint) {
-        auto* tool = new QToolButton(Toolbar);
+        auto* tool = new QToolButton(toolBar);
         tool->setObjectName(QLatin1String(name));
         tool->setText(caption);
         tool->setToolTip(hint);
         tool->setCheckable(true);
         tool->setMinimumWidth(48);
         toolGroup->addButton(tool);
-        Toolbar->addWidget(tool);
+        toolBar->addWidget(tool);
         return tool;
     };
-    SpeedItem3 = addTool("SpeedItem3", QStringLiteral("Zeiger"), QStringLiteral("Verändert Objekte"));
-    SpeedZoom = addTool("SpeedZoom", QStringLiteral("Lupe"), QStringLiteral("Vergrößert oder Verkleinert"));
-    SpeedHand =
-        addTool("SpeedHand", QStringLiteral("Hand"), QStringLiteral("Verschiebt den sichtbaren Ausschnitt"));
-    SpeedItem1 =
-        addTool("SpeedItem1", QStringLiteral("Figur"), QStringLiteral("Fügt eine geometrische Figur ein"));
-    SpeedItem2 = addTool("SpeedItem2", QStringLiteral("Text"),
-                         QStringLiteral("Fügt Text ein - auf das Textfeld doppelklicken um Text einzugeben"));
-    SpeedItem4 = addTool("SpeedItem4", QStringLiteral("Notiz"), QString());
-    SpeedItem3->setChecked(true);
+    pointerTool = addTool("pointerTool", QStringLiteral("Zeiger"), QStringLiteral("Verändert Objekte"));
+    magnifierTool =
+        addTool("magnifierTool", QStringLiteral("Lupe"), QStringLiteral("Vergrößert oder Verkleinert"));
+    handTool =
+        addTool("handTool", QStringLiteral("Hand"), QStringLiteral("Verschiebt den sichtbaren Ausschnitt"));
+    shapeTool =
+        addTool("shapeTool", QStringLiteral("Figur"), QStringLiteral("Fügt eine geometrische Figur ein"));
+    textTool = addTool("textTool", QStringLiteral("Text"),
+                       QStringLiteral("Fügt Text ein - auf das Textfeld doppelklicken um Text einzugeben"));
+    noteTool = addTool("noteTool", QStringLiteral("Notiz"), QString());
+    pointerTool->setChecked(true);
 }
 
 QWidget* AnnotationPage::buildFigurSheet() {
     auto* sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("FigurSheet"));
+    sheet->setObjectName(QStringLiteral("shapeTab"));
     auto* layout = new QVBoxLayout(sheet);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(0);
@@ -159,40 +160,40 @@ QWidget* AnnotationPage::buildFigurSheet() {
         shapes->addButton(shapeButtons[i], i);
         layout->addWidget(shapeButtons[i]);
     }
-    ColorBtn = makeButton("ColorBtn", QStringLiteral("Farbe..."), sheet);
-    UColorBtn = makeButton("UColorBtn", QStringLiteral("Umrandungsfarbe..."), sheet);
-    layout->addWidget(ColorBtn);
-    layout->addWidget(UColorBtn);
+    colorButton = makeButton("colorButton", QStringLiteral("Farbe..."), sheet);
+    outlineColorButton = makeButton("outlineColorButton", QStringLiteral("Umrandungsfarbe..."), sheet);
+    layout->addWidget(colorButton);
+    layout->addWidget(outlineColorButton);
     auto* fills = new QButtonGroup(sheet);
-    FilledCheck = makeRadio("FilledCheck", QStringLiteral("Ausgefüllt"), sheet);
-    BorderCheck = makeRadio("BorderCheck", QStringLiteral("Nur Umrandung"), sheet);
-    FilledBorderCheck = makeRadio("FilledBorderCheck", QStringLiteral("Gefüllt und Umrandung"), sheet);
-    for (QRadioButton* fill : {FilledCheck, BorderCheck, FilledBorderCheck}) {
+    filledRadio = makeRadio("filledRadio", QStringLiteral("Ausgefüllt"), sheet);
+    outlinedRadio = makeRadio("outlinedRadio", QStringLiteral("Nur Umrandung"), sheet);
+    filledOutlinedRadio = makeRadio("filledOutlinedRadio", QStringLiteral("Gefüllt und Umrandung"), sheet);
+    for (QRadioButton* fill : {filledRadio, outlinedRadio, filledOutlinedRadio}) {
         fills->addButton(fill);
         layout->addWidget(fill);
     }
-    LinieEd = makeSpinEdit("LinieEd", 1, 20, 1, 1, sheet);
-    addLabelledRow(layout, QStringLiteral("Linienstärke:"), LinieEd);
+    lineWidthSpin = makeSpinEdit("lineWidthSpin", 1, 20, 1, 1, sheet);
+    addLabelledRow(layout, QStringLiteral("Linienstärke:"), lineWidthSpin);
     layout->addStretch(1);
     return sheet;
 }
 
 QWidget* AnnotationPage::buildTextSheet() {
     auto* sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("TextSheet"));
+    sheet->setObjectName(QStringLiteral("textTab"));
     auto* layout = new QVBoxLayout(sheet);
     layout->setSpacing(2);
-    EnterTextBtn = makeButton("EnterTextBtn", QStringLiteral("Text eingeben..."), sheet);
-    FontBtn = makeButton("FontBtn", QStringLiteral("Schriftart..."), sheet);
-    TextFXBtn = makeButton("TextFXBtn", QStringLiteral("Texteffekte..."), sheet);
-    Color2Btn = makeButton("Color2Btn", QStringLiteral("Farbe..."), sheet);
-    for (QPushButton* button : {EnterTextBtn, FontBtn, TextFXBtn, Color2Btn})
+    enterTextButton = makeButton("enterTextButton", QStringLiteral("Text eingeben..."), sheet);
+    fontButton = makeButton("fontButton", QStringLiteral("Schriftart..."), sheet);
+    textEffectsButton = makeButton("textEffectsButton", QStringLiteral("Texteffekte..."), sheet);
+    textColorButton = makeButton("textColorButton", QStringLiteral("Farbe..."), sheet);
+    for (QPushButton* button : {enterTextButton, fontButton, textEffectsButton, textColorButton})
         layout->addWidget(button);
     auto* aligns = new QButtonGroup(sheet);
-    Leftalign = makeRadio("Leftalign", QStringLiteral("Linksbündig"), sheet);
-    CenterAlign = makeRadio("CenterAlign", QStringLiteral("Zentriert"), sheet);
-    RightAlign = makeRadio("RightAlign", QStringLiteral("Rechtsbündig"), sheet);
-    for (QRadioButton* align : {Leftalign, CenterAlign, RightAlign}) {
+    alignLeftRadio = makeRadio("alignLeftRadio", QStringLiteral("Linksbündig"), sheet);
+    alignCenterRadio = makeRadio("alignCenterRadio", QStringLiteral("Zentriert"), sheet);
+    alignRightRadio = makeRadio("alignRightRadio", QStringLiteral("Rechtsbündig"), sheet);
+    for (QRadioButton* align : {alignLeftRadio, alignCenterRadio, alignRightRadio}) {
         aligns->addButton(align);
         layout->addWidget(align);
     }
@@ -206,12 +207,12 @@ QWidget* AnnotationPage::buildTextSheet() {
 
 QWidget* AnnotationPage::buildAllgemeinSheet() {
     auto* sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("AllgemeinSheet"));
+    sheet->setObjectName(QStringLiteral("generalTab"));
     auto* layout = new QVBoxLayout(sheet);
-    Del1Btn = makeButton("Del1Btn", QStringLiteral("Löschen..."), sheet);
-    Front1Btn = makeButton("Front1Btn", QStringLiteral("Nach vorne"), sheet);
-    Back1Btn = makeButton("Back1Btn", QStringLiteral("Nach hinten"), sheet);
-    for (QPushButton* button : {Del1Btn, Front1Btn, Back1Btn})
+    deleteButton = makeButton("deleteButton", QStringLiteral("Löschen..."), sheet);
+    toFrontButton = makeButton("toFrontButton", QStringLiteral("Nach vorne"), sheet);
+    toBackButton = makeButton("toBackButton", QStringLiteral("Nach hinten"), sheet);
+    for (QPushButton* button : {deleteButton, toFrontButton, toBackButton})
         layout->addWidget(button);
     layout->addStretch(1);
     return sheet;
@@ -220,41 +221,41 @@ QWidget* AnnotationPage::buildAllgemeinSheet() {
 void AnnotationPage::resizeToPage() {
     const double perPixel = job_.unitsPerScreenPixel();
     if (perPixel <= 0) return;
-    ScrollBox1->setPaintBoxSize(units::trunc32(job_.pageWidth() * job_.viewZoom() / perPixel),
-                                units::trunc32(job_.pageHeight() * job_.viewZoom() / perPixel));
+    annotationScroll->setPaintBoxSize(units::trunc32(job_.pageWidth() * job_.viewZoom() / perPixel),
+                                      units::trunc32(job_.pageHeight() * job_.viewZoom() / perPixel));
 }
 
 void AnnotationPage::CheckAllPanelOptions() {
     const AnnotationObject* object = job_.objects().selected();
     if (!object) {
-        PageControl3->setTabVisible(PageControl3->indexOf(FigurSheet), false);
-        PageControl3->setTabVisible(PageControl3->indexOf(TextSheet), false);
-        PageControl3->setTabVisible(PageControl3->indexOf(AllgemeinSheet), false);
+        optionTabs->setTabVisible(optionTabs->indexOf(shapeTab), false);
+        optionTabs->setTabVisible(optionTabs->indexOf(textTab), false);
+        optionTabs->setTabVisible(optionTabs->indexOf(generalTab), false);
         return;
     }
-    PageControl3->setTabVisible(PageControl3->indexOf(AllgemeinSheet), true);
+    optionTabs->setTabVisible(optionTabs->indexOf(generalTab), true);
     if (object->Kind == KindFigure) {
-        PageControl3->setTabVisible(PageControl3->indexOf(FigurSheet), true);
-        PageControl3->setTabVisible(PageControl3->indexOf(TextSheet), false);
+        optionTabs->setTabVisible(optionTabs->indexOf(shapeTab), true);
+        optionTabs->setTabVisible(optionTabs->indexOf(textTab), false);
         if (object->Shape >= 0 && object->Shape <= 9) shapeButtons[object->Shape]->setChecked(true);
         const bool line = object->Shape > 5;
         for (QWidget* control :
-             {static_cast<QWidget*>(UColorBtn), static_cast<QWidget*>(FilledCheck),
-              static_cast<QWidget*>(BorderCheck), static_cast<QWidget*>(FilledBorderCheck)})
+             {static_cast<QWidget*>(outlineColorButton), static_cast<QWidget*>(filledRadio),
+              static_cast<QWidget*>(outlinedRadio), static_cast<QWidget*>(filledOutlinedRadio)})
             control->setEnabled(!line);
         if (!line) {
-            if (object->FillMode == 0) FilledCheck->setChecked(true);
-            if (object->FillMode == 1) BorderCheck->setChecked(true);
-            if (object->FillMode == 2) FilledBorderCheck->setChecked(true);
+            if (object->FillMode == 0) filledRadio->setChecked(true);
+            if (object->FillMode == 1) outlinedRadio->setChecked(true);
+            if (object->FillMode == 2) filledOutlinedRadio->setChecked(true);
         }
-        LinieEd->setValue(object->LineWidth);
-        PageControl3->setCurrentWidget(FigurSheet);
+        lineWidthSpin->setValue(object->LineWidth);
+        optionTabs->setCurrentWidget(shapeTab);
     } else if (object->Kind == KindText) {
-        PageControl3->setTabVisible(PageControl3->indexOf(FigurSheet), false);
-        PageControl3->setTabVisible(PageControl3->indexOf(TextSheet), true);
-        if (object->Align == 0) Leftalign->setChecked(true);
-        if (object->Align == 1) CenterAlign->setChecked(true);
-        if (object->Align == 2) RightAlign->setChecked(true);
-        PageControl3->setCurrentWidget(TextSheet);
+        optionTabs->setTabVisible(optionTabs->indexOf(shapeTab), false);
+        optionTabs->setTabVisible(optionTabs->indexOf(textTab), true);
+        if (object->Align == 0) alignLeftRadio->setChecked(true);
+        if (object->Align == 1) alignCenterRadio->setChecked(true);
+        if (object->Align == 2) alignRightRadio->setChecked(true);
+        optionTabs->setCurrentWidget(textTab);
     }
 }

@@ -31,44 +31,44 @@ class AnnotationPage : public PageFrame {
     // The editor watches the page's own widgets: it goes before they do.
     ~AnnotationPage() override;
 
-    QToolBar* Toolbar = nullptr;
-    QToolButton* SpeedItem3 = nullptr; // "Zeiger"
-    QToolButton* SpeedZoom = nullptr;  // "Lupe"
-    QToolButton* SpeedHand = nullptr;  // "Hand"
-    QToolButton* SpeedItem1 = nullptr; // "Figur"
-    QToolButton* SpeedItem2 = nullptr; // "Text"
-    QToolButton* SpeedItem4 = nullptr; // "Notiz"
+    QToolBar* toolBar = nullptr;
+    QToolButton* pointerTool = nullptr;   // "Zeiger"
+    QToolButton* magnifierTool = nullptr; // "Lupe"
+    QToolButton* handTool = nullptr;      // "Hand"
+    QToolButton* shapeTool = nullptr;     // "Figur"
+    QToolButton* textTool = nullptr;      // "Text"
+    QToolButton* noteTool = nullptr;      // "Notiz"
     QButtonGroup* toolGroup = nullptr;
-    ScrollBox* ScrollBox1 = nullptr;
-    AnnotationView* PaintBox1 = nullptr;
-    QLineEdit* KeyEdit = nullptr;
+    ScrollBox* annotationScroll = nullptr;
+    AnnotationView* annotationView = nullptr;
+    QLineEdit* keyCatcher = nullptr;
 
-    QTabWidget* PageControl3 = nullptr;
-    QWidget* FigurSheet = nullptr;
-    QWidget* TextSheet = nullptr;
-    QWidget* AllgemeinSheet = nullptr;
+    QTabWidget* optionTabs = nullptr;
+    QWidget* shapeTab = nullptr;
+    QWidget* textTab = nullptr;
+    QWidget* generalTab = nullptr;
     // Figure tab: the ten shapes in shape order ("Kreis" .. "Linie schräg runter").
     std::array<QRadioButton*, 10> shapeButtons{};
-    QPushButton* ColorBtn = nullptr;
-    QPushButton* UColorBtn = nullptr;
-    QRadioButton* FilledCheck = nullptr;
-    QRadioButton* BorderCheck = nullptr;
-    QRadioButton* FilledBorderCheck = nullptr;
-    QSpinBox* LinieEd = nullptr;
+    QPushButton* colorButton = nullptr;
+    QPushButton* outlineColorButton = nullptr;
+    QRadioButton* filledRadio = nullptr;
+    QRadioButton* outlinedRadio = nullptr;
+    QRadioButton* filledOutlinedRadio = nullptr;
+    QSpinBox* lineWidthSpin = nullptr;
     // Text tab.
-    QPushButton* EnterTextBtn = nullptr;
-    QPushButton* FontBtn = nullptr;
-    QPushButton* TextFXBtn = nullptr;
-    QPushButton* Color2Btn = nullptr;
-    QRadioButton* Leftalign = nullptr;
-    QRadioButton* CenterAlign = nullptr;
-    QRadioButton* RightAlign = nullptr;
+    QPushButton* enterTextButton = nullptr;
+    QPushButton* fontButton = nullptr;
+    QPushButton* textEffectsButton = nullptr;
+    QPushButton* textColorButton = nullptr;
+    QRadioButton* alignLeftRadio = nullptr;
+    QRadioButton* alignCenterRadio = nullptr;
+    QRadioButton* alignRightRadio = nullptr;
     QPushButton* rottextleftbtn = nullptr;
     QPushButton* rottextrightbtn = nullptr;
     // General tab.
-    QPushButton* Del1Btn = nullptr;
-    QPushButton* Front1Btn = nullptr;
-    QPushButton* Back1Btn = nullptr;
+    QPushButton* deleteButton = nullptr;
+    QPushButton* toFrontButton = nullptr;
+    QPushButton* toBackButton = nullptr;
 
     // The view's mouse and keyboard, its context menu and the text dialogs.
     AnnotationEditor* editor = nullptr;
@@ -88,19 +88,19 @@ class AnnotationPage : public PageFrame {
     // --- commands on the object table (annotationcommands.cpp) ---------------
     // The menu items of the page's context menu call the same handlers.
     void AddObject(AnnotationTool tool, int x, int y);
-    void Lschen1Click();
-    void Nachvorne1Click();
-    void NachHinen1Click();
-    void ShapeClick(int32_t shape); // the ten shape radio buttons and menu items
-    void ColorBtnClick();           // also "Farbe..." of the text tab and the menu
-    void UColorBtnClick();
-    void FilledCheckClick();
-    void BorderCheckClick();
-    void FilledBorderCheckClick();
-    void LinieEdChange();
-    void AlignClick(int32_t align); // the three alignment buttons and menu items
-    void rottextrightbtnClick();
-    void rottextleftbtnClick();
+    void deleteObject();
+    void bringToFront();
+    void sendToBack();
+    void chooseShape(int32_t shape); // the ten shape radio buttons and menu items
+    void chooseColor();              // also "Farbe..." of the text tab and the menu
+    void chooseOutlineColor();
+    void chooseFilled();
+    void chooseOutlined();
+    void chooseFilledOutlined();
+    void lineWidthChanged();
+    void chooseAlignment(int32_t align); // the three alignment buttons and menu items
+    void rotateTextRight();
+    void rotateTextLeft();
     // Repaints the view after the table changed.
     void repaintView();
 

@@ -3,9 +3,9 @@
 #include "document/coverjob.h"
 #include "objects/annotationview.h"
 #include "objects/ui/annotationeditor.h"
-#include "print/drawvcart.h"
+#include "print/annotationpainter.h"
 #include "raster/devicecanvas.h"
-#include "raster/stretchdraw.h"
+#include "raster/drawimage.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 
@@ -61,8 +61,8 @@ bool AnnotationView::compose(bool resizeAtOnce) {
     canvas.translate(-composedArea_.topLeft());
     drawWholeDib(canvas, shell_.screenDrawing(), QRect(0, 0, W, H), image, true);
     const int dpi = shell_.screen().logicalDpiX;
-    DrawVCart(canvas, 0, 0, zoom / perPixel, job_.objects(),
-              LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+    paintAnnotations(canvas, 0, 0, zoom / perPixel, job_.objects(),
+                     LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
     // The outline of a drag is laid over the picture when it is shown.
     if (!dragging())
         markrec(canvas, job_.objects().selected(), editor_ ? editor_->mouseAction : MouseAction::Idle,
@@ -102,19 +102,19 @@ void AnnotationView::paintEvent(QPaintEvent* event) {
 void AnnotationView::mousePressEvent(QMouseEvent* event) {
     if (!editor_) return;
     const QPoint at = event->position().toPoint();
-    editor_->PaintBox1MouseDown(event->button(), at.x(), at.y());
+    editor_->mousePressed(event->button(), at.x(), at.y());
 }
 
 void AnnotationView::mouseMoveEvent(QMouseEvent* event) {
     if (!editor_) return;
     const QPoint at = event->position().toPoint();
-    editor_->PaintBox1MouseMove(at.x(), at.y());
+    editor_->mouseMoved(at.x(), at.y());
 }
 
 void AnnotationView::mouseReleaseEvent(QMouseEvent* event) {
     if (!editor_) return;
     const QPoint at = event->position().toPoint();
-    editor_->PaintBox1MouseUp(event->button(), at.x(), at.y());
+    editor_->mouseReleased(event->button(), at.x(), at.y());
 }
 
 // The second press of a double-click has already arrived as a press; the
@@ -123,6 +123,6 @@ void AnnotationView::mouseReleaseEvent(QMouseEvent* event) {
 void AnnotationView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!editor_) return;
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) editor_->PaintBox1DblClick();
-    editor_->PaintBox1MouseDown(event->button(), at.x(), at.y());
+    if (event->button() == Qt::LeftButton) editor_->mouseDoubleClicked();
+    editor_->mousePressed(event->button(), at.x(), at.y());
 }

@@ -6,24 +6,24 @@
 
 ObjectMenu::ObjectMenu(QWidget* parent) : QMenu(parent) {
     setObjectName(QStringLiteral("ObjectMenu"));
-    Lschen1 = addItem("Lschen1", QStringLiteral("&Löschen..."));
-    Lschen1->setShortcut(QKeySequence(Qt::Key_Delete));
+    deleteAction = addItem("deleteAction", QStringLiteral("&Löschen..."));
+    deleteAction->setShortcut(QKeySequence(Qt::Key_Delete));
     addSeparator();
-    Nachvorne1 = addItem("Nachvorne1", QStringLiteral("Nach &vorne"));
-    NachHinen1 = addItem("NachHinen1", QStringLiteral("Nach &hinten"));
+    toFrontAction = addItem("toFrontAction", QStringLiteral("Nach &vorne"));
+    toBackAction = addItem("toBackAction", QStringLiteral("Nach &hinten"));
     addSeparator();
-    FarbeM = addItem("FarbeM", QStringLiteral("&Farbe..."));
-    SchriftartM = addItem("SchriftartM", QStringLiteral("&Schriftart..."));
-    Texteffekte1 = addItem("Texteffekte1", QStringLiteral("&Texteffekte..."));
+    colorAction = addItem("colorAction", QStringLiteral("&Farbe..."));
+    fontAction = addItem("fontAction", QStringLiteral("&Schriftart..."));
+    textEffectsAction = addItem("textEffectsAction", QStringLiteral("&Texteffekte..."));
     addSeparator();
-    Linksbnig1 = addItem("Linksbnig1", QStringLiteral("Linksbündig"));
-    Zentriert1 = addItem("Zentriert1", QStringLiteral("Zentriert"));
-    Rechtsbndig1 = addItem("Rechtsbndig1", QStringLiteral("Rechtsbündig"));
-    for (QAction* align : {Linksbnig1, Zentriert1, Rechtsbndig1})
+    alignLeftAction = addItem("alignLeftAction", QStringLiteral("Linksbündig"));
+    alignCenterAction = addItem("alignCenterAction", QStringLiteral("Zentriert"));
+    alignRightAction = addItem("alignRightAction", QStringLiteral("Rechtsbündig"));
+    for (QAction* align : {alignLeftAction, alignCenterAction, alignRightAction})
         align->setCheckable(true);
     addSeparator();
-    Nachlinksrotieren1 = addItem("Nachlinksrotieren1", QStringLiteral("Nach links rotieren"));
-    Nachrechtsrotieren1 = addItem("Nachrechtsrotieren1", QStringLiteral("Nach rechts rotieren"));
+    rotateLeftAction = addItem("rotateLeftAction", QStringLiteral("Nach links rotieren"));
+    rotateRightAction = addItem("rotateRightAction", QStringLiteral("Nach rechts rotieren"));
     addSeparator();
 
     static const char* const names[10] = {
@@ -56,14 +56,14 @@ QAction* ObjectMenu::addItem(const char* name, const QString& caption) {
 
 void ObjectMenu::prepareFor(const AnnotationObject& object) {
     const bool text = object.Kind == KindText;
-    FarbeM->setEnabled(true);
-    for (QAction* item : {SchriftartM, Texteffekte1, Linksbnig1, Zentriert1, Rechtsbndig1, Nachlinksrotieren1,
-                          Nachrechtsrotieren1})
+    colorAction->setEnabled(true);
+    for (QAction* item : {fontAction, textEffectsAction, alignLeftAction, alignCenterAction, alignRightAction,
+                          rotateLeftAction, rotateRightAction})
         item->setEnabled(text);
     if (text) {
-        Linksbnig1->setChecked(object.Align == 0);
-        Zentriert1->setChecked(object.Align == 1);
-        Rechtsbndig1->setChecked(object.Align == 2);
+        alignLeftAction->setChecked(object.Align == 0);
+        alignCenterAction->setChecked(object.Align == 1);
+        alignRightAction->setChecked(object.Align == 2);
     }
     for (QAction* item : shapeItems)
         item->setEnabled(!text);

@@ -15,17 +15,17 @@ class ObjectMenu : public QMenu {
   public:
     explicit ObjectMenu(QWidget* parent = nullptr);
 
-    QAction* Lschen1 = nullptr;
-    QAction* Nachvorne1 = nullptr;
-    QAction* NachHinen1 = nullptr;
-    QAction* FarbeM = nullptr;
-    QAction* SchriftartM = nullptr;
-    QAction* Texteffekte1 = nullptr;
-    QAction* Linksbnig1 = nullptr;
-    QAction* Zentriert1 = nullptr;
-    QAction* Rechtsbndig1 = nullptr;
-    QAction* Nachlinksrotieren1 = nullptr;
-    QAction* Nachrechtsrotieren1 = nullptr;
+    QAction* deleteAction = nullptr;
+    QAction* toFrontAction = nullptr;
+    QAction* toBackAction = nullptr;
+    QAction* colorAction = nullptr;
+    QAction* fontAction = nullptr;
+    QAction* textEffectsAction = nullptr;
+    QAction* alignLeftAction = nullptr;
+    QAction* alignCenterAction = nullptr;
+    QAction* alignRightAction = nullptr;
+    QAction* rotateLeftAction = nullptr;
+    QAction* rotateRightAction = nullptr;
     // "&Kreis" .. "Linie schräg runter", indexed by shape code.
     std::array<QAction*, 10> shapeItems{};
 

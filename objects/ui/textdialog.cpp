@@ -9,47 +9,47 @@
 #include <QVBoxLayout>
 
 TextDialog::TextDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TxtForm"));
+    setObjectName(QStringLiteral("textDialog"));
     setWindowTitle(QStringLiteral("Text eingeben..."));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto* layout = new QVBoxLayout(this);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setTabChangesFocus(true);
-    layout->addWidget(Memo1, 1);
+    textEdit = new QPlainTextEdit(this);
+    textEdit->setObjectName(QStringLiteral("textEdit"));
+    textEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textEdit->setTabChangesFocus(true);
+    layout->addWidget(textEdit, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
     // Enter makes a new line in the edit field, so no button is the default.
-    OKBtn->setAutoDefault(false);
-    CancelBtn->setAutoDefault(false);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    okButton->setAutoDefault(false);
+    cancelButton->setAutoDefault(false);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     resize(360, 220);
     setFixedSize(size());
 }
 
 QStringList TextDialog::lines() const {
-    return memoLines(Memo1->toPlainText());
+    return memoLines(textEdit->toPlainText());
 }
 
 void TextDialog::setLines(const QStringList& lines) {
-    Memo1->setPlainText(memoTextOf(lines));
+    textEdit->setPlainText(memoTextOf(lines));
 }
 
 void TextDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred on the desktop rather than over the main window.
     if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
-    Memo1->setFocus();
+    textEdit->setFocus();
 }

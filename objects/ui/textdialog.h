@@ -12,9 +12,9 @@ class TextDialog : public QDialog {
   public:
     explicit TextDialog(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
+    QPlainTextEdit* textEdit = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // The lines the edit field holds, and filling it with lines.
     QStringList lines() const;

@@ -30,70 +30,70 @@ QCheckBox* makeCheck(const char* name, const QString& caption, QWidget* parent) 
 } // namespace
 
 TextEffectsDialog::TextEffectsDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("EffektForm"));
+    setObjectName(QStringLiteral("textEffectsDialog"));
     setWindowTitle(QStringLiteral("Effekte"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto* layout = new QVBoxLayout(this);
 
     auto* outlineGroup = new QGroupBox(QStringLiteral("Umrandung"), this);
     auto* outlineRow = new QHBoxLayout(outlineGroup);
-    UmrCheck = makeCheck("UmrCheck", QStringLiteral("Umrandung"), outlineGroup);
-    BitBtn1 = makeButton("BitBtn1", QStringLiteral("Farbe"), outlineGroup);
-    outlineRow->addWidget(UmrCheck, 1);
-    outlineRow->addWidget(BitBtn1);
+    outlineCheck = makeCheck("outlineCheck", QStringLiteral("Umrandung"), outlineGroup);
+    outlineColorButton = makeButton("outlineColorButton", QStringLiteral("Farbe"), outlineGroup);
+    outlineRow->addWidget(outlineCheck, 1);
+    outlineRow->addWidget(outlineColorButton);
     layout->addWidget(outlineGroup);
 
     auto* shadowGroup = new QGroupBox(QStringLiteral("Schatten"), this);
     auto* shadowColumn = new QVBoxLayout(shadowGroup);
     auto* shadowRow = new QHBoxLayout;
-    SchattCheck = makeCheck("SchattCheck", QStringLiteral("Schatten"), shadowGroup);
-    BitBtn2 = makeButton("BitBtn2", QStringLiteral("Farbe"), shadowGroup);
-    shadowRow->addWidget(SchattCheck, 1);
-    shadowRow->addWidget(BitBtn2);
+    shadowCheck = makeCheck("shadowCheck", QStringLiteral("Schatten"), shadowGroup);
+    shadowColorButton = makeButton("shadowColorButton", QStringLiteral("Farbe"), shadowGroup);
+    shadowRow->addWidget(shadowCheck, 1);
+    shadowRow->addWidget(shadowColorButton);
     shadowColumn->addLayout(shadowRow);
     // Offsets in either direction, as far as a whole number goes.
-    SchattED1 = makeSpinEdit("SchattED1", INT_MIN, INT_MAX, 1, 2, shadowGroup);
-    SchattEd2 = makeSpinEdit("SchattEd2", INT_MIN, INT_MAX, 1, 2, shadowGroup);
-    addLabelledRow(shadowColumn, QStringLiteral("Entfernung Horizontal:"), SchattED1);
-    addLabelledRow(shadowColumn, QStringLiteral("Entfernung Vertikal:"), SchattEd2);
+    shadowRightSpin = makeSpinEdit("shadowRightSpin", INT_MIN, INT_MAX, 1, 2, shadowGroup);
+    shadowDownSpin = makeSpinEdit("shadowDownSpin", INT_MIN, INT_MAX, 1, 2, shadowGroup);
+    addLabelledRow(shadowColumn, QStringLiteral("Entfernung Horizontal:"), shadowRightSpin);
+    addLabelledRow(shadowColumn, QStringLiteral("Entfernung Vertikal:"), shadowDownSpin);
     layout->addWidget(shadowGroup);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    BitBtn3 = makeButton("BitBtn3", QStringLiteral("OK"), this);
-    BitBtn4 = makeButton("BitBtn4", QStringLiteral("Abbrechen"), this);
-    BitBtn3->setDefault(true);
-    buttons->addWidget(BitBtn3);
-    buttons->addWidget(BitBtn4);
+    okButton = makeButton("okButton", QStringLiteral("OK"), this);
+    cancelButton = makeButton("cancelButton", QStringLiteral("Abbrechen"), this);
+    okButton->setDefault(true);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TextEffectsDialog::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TextEffectsDialog::BitBtn2Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
+    connect(outlineColorButton, &QPushButton::clicked, this, &TextEffectsDialog::chooseOutlineColor);
+    connect(shadowColorButton, &QPushButton::clicked, this, &TextEffectsDialog::chooseShadowColor);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TextEffectsDialog::prime(const TextEffects& effects) {
-    UmrCheck->setChecked(effects.outline);
-    SchattCheck->setChecked(effects.shadow);
+    outlineCheck->setChecked(effects.outline);
+    shadowCheck->setChecked(effects.shadow);
     outlineColor_ = effects.outlineColor;
     shadowColor_ = effects.shadowColor;
-    SchattED1->setValue(effects.shadowX);
-    SchattEd2->setValue(effects.shadowY);
+    shadowRightSpin->setValue(effects.shadowX);
+    shadowDownSpin->setValue(effects.shadowY);
 }
 
 TextEffects TextEffectsDialog::effects() const {
     commitTypedValues(*this);
-    return TextEffects{UmrCheck->isChecked(), SchattCheck->isChecked(), outlineColor_,
-                       shadowColor_,          SchattED1->value(),       SchattEd2->value()};
+    return TextEffects{outlineCheck->isChecked(), shadowCheck->isChecked(), outlineColor_, shadowColor_,
+                       shadowRightSpin->value(),  shadowDownSpin->value()};
 }
 
-void TextEffectsDialog::BitBtn1Click() {
+void TextEffectsDialog::chooseOutlineColor() {
     if (const std::optional<ColorRef> chosen = dialogs_.chooseColor(outlineColor_)) outlineColor_ = *chosen;
 }
 
-void TextEffectsDialog::BitBtn2Click() {
+void TextEffectsDialog::chooseShadowColor() {
     if (const std::optional<ColorRef> chosen = dialogs_.chooseColor(shadowColor_)) shadowColor_ = *chosen;
 }
 

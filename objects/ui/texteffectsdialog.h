@@ -16,22 +16,22 @@ class TextEffectsDialog : public QDialog {
   public:
     TextEffectsDialog(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    QCheckBox* UmrCheck = nullptr;
-    QPushButton* BitBtn1 = nullptr; // outline colour
-    QCheckBox* SchattCheck = nullptr;
-    QPushButton* BitBtn2 = nullptr; // shadow colour
-    QSpinBox* SchattED1 = nullptr;  // to the right
-    QSpinBox* SchattEd2 = nullptr;  // downwards
-    QPushButton* BitBtn3 = nullptr; // OK
-    QPushButton* BitBtn4 = nullptr; // Cancel
+    QCheckBox* outlineCheck = nullptr;
+    QPushButton* outlineColorButton = nullptr; // outline colour
+    QCheckBox* shadowCheck = nullptr;
+    QPushButton* shadowColorButton = nullptr; // shadow colour
+    QSpinBox* shadowRightSpin = nullptr;      // to the right
+    QSpinBox* shadowDownSpin = nullptr;       // downwards
+    QPushButton* okButton = nullptr;          // OK
+    QPushButton* cancelButton = nullptr;      // Cancel
 
     // Fills the controls and the dialog's two colours from `effects`.
     void prime(const TextEffects& effects);
     // What the controls and the two colours hold now.
     TextEffects effects() const;
 
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void chooseOutlineColor();
+    void chooseShadowColor();
 
   protected:
     void showEvent(QShowEvent* event) override;

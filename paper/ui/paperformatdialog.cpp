@@ -30,7 +30,7 @@ QVBoxLayout* rowsOf(QGroupBox* group) {
 } // namespace
 
 PaperFormatDialog::PaperFormatDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("NewETypForm"));
+    setObjectName(QStringLiteral("paperFormatDialog"));
     setWindowTitle(QStringLiteral("Papierformat bearbeiten"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -38,60 +38,60 @@ PaperFormatDialog::PaperFormatDialog(Dialogs& dialogs, QWidget* parent) : QDialo
     const PaperDialogValues initial;
 
     QGroupBox* nameGroup = addGroup(layout, QStringLiteral("Bezeichnung für diesen Papiertyp"), this);
-    NameED = new QLineEdit(initial.NameED, nameGroup);
-    NameED->setObjectName(QStringLiteral("NameED"));
-    NameED->setMaxLength(PaperType::kNameCapacity);
-    rowsOf(nameGroup)->addWidget(NameED);
+    nameEdit = new QLineEdit(initial.nameEdit, nameGroup);
+    nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit->setMaxLength(PaperType::kNameCapacity);
+    rowsOf(nameGroup)->addWidget(nameEdit);
 
     QGroupBox* margins = addGroup(layout, QStringLiteral("Ränder in mm"), this);
-    RLED = makeRealSpinEdit("RLED", 0, 3000, 1, initial.RLED, margins);
-    ROED = makeRealSpinEdit("ROED", 0, 1000, 1, initial.ROED, margins);
-    addLabelledRow(rowsOf(margins), QStringLiteral("Links:"), RLED);
-    addLabelledRow(rowsOf(margins), QStringLiteral("Oben:"), ROED);
+    leftMarginSpin = makeRealSpinEdit("leftMarginSpin", 0, 3000, 1, initial.leftMargin, margins);
+    topMarginSpin = makeRealSpinEdit("topMarginSpin", 0, 1000, 1, initial.topMargin, margins);
+    addLabelledRow(rowsOf(margins), QStringLiteral("Links:"), leftMarginSpin);
+    addLabelledRow(rowsOf(margins), QStringLiteral("Oben:"), topMarginSpin);
 
     QGroupBox* size = addGroup(layout, QStringLiteral("Ausmaße in mm"), this);
-    BrED = makeRealSpinEdit("BrED", 0, 3000, 1, initial.BrED, size);
-    HoED = makeRealSpinEdit("HoED", 0, 1000, 1, initial.HoED, size);
-    addLabelledRow(rowsOf(size), QStringLiteral("Breite:"), BrED);
-    addLabelledRow(rowsOf(size), QStringLiteral("Höhe:"), HoED);
+    labelWidthSpin = makeRealSpinEdit("labelWidthSpin", 0, 3000, 1, initial.labelWidth, size);
+    labelHeightSpin = makeRealSpinEdit("labelHeightSpin", 0, 1000, 1, initial.labelHeight, size);
+    addLabelledRow(rowsOf(size), QStringLiteral("Breite:"), labelWidthSpin);
+    addLabelledRow(rowsOf(size), QStringLiteral("Höhe:"), labelHeightSpin);
 
     QGroupBox* gaps = addGroup(layout, QStringLiteral("Abstände zwischen den Elementen in mm"), this);
-    AHED = makeRealSpinEdit("AHED", 0, 3000, 1, initial.AHED, gaps);
-    AVED = makeRealSpinEdit("AVED", 0, 1000, 1, initial.AVED, gaps);
-    addLabelledRow(rowsOf(gaps), QStringLiteral("Horizontaler:"), AHED);
-    addLabelledRow(rowsOf(gaps), QStringLiteral("Vertikal:"), AVED);
+    pitchXSpin = makeRealSpinEdit("pitchXSpin", 0, 3000, 1, initial.pitchX, gaps);
+    pitchYSpin = makeRealSpinEdit("pitchYSpin", 0, 1000, 1, initial.pitchY, gaps);
+    addLabelledRow(rowsOf(gaps), QStringLiteral("Horizontaler:"), pitchXSpin);
+    addLabelledRow(rowsOf(gaps), QStringLiteral("Vertikal:"), pitchYSpin);
 
     QGroupBox* counts = addGroup(layout, QStringLiteral("Anzahl der Elemente pro Blatt"), this);
-    AnzHED = makeSpinEdit("AnzHED", 1, 50, 1, initial.AnzHED, counts);
-    AnzVED = makeSpinEdit("AnzVED", 1, 50, 1, initial.AnzVED, counts);
-    addLabelledRow(rowsOf(counts), QStringLiteral("Horizontal:"), AnzHED);
-    addLabelledRow(rowsOf(counts), QStringLiteral("Vertikal:"), AnzVED);
+    columnsSpin = makeSpinEdit("columnsSpin", 1, 50, 1, initial.columns, counts);
+    rowsSpin = makeSpinEdit("rowsSpin", 1, 50, 1, initial.rows, counts);
+    addLabelledRow(rowsOf(counts), QStringLiteral("Horizontal:"), columnsSpin);
+    addLabelledRow(rowsOf(counts), QStringLiteral("Vertikal:"), rowsSpin);
 
     auto* buttons = new QHBoxLayout;
-    TemplateBtn = new QPushButton(QStringLiteral("&Vorlage…"), this);
-    TemplateBtn->setObjectName(QStringLiteral("TemplateBtn"));
-    TemplateBtn->setToolTip(QStringLiteral("Die Werte aus einem installierten Etikettenbogen übernehmen"));
-    buttons->addWidget(TemplateBtn);
+    templateButton = new QPushButton(QStringLiteral("&Vorlage…"), this);
+    templateButton->setObjectName(QStringLiteral("templateButton"));
+    templateButton->setToolTip(QStringLiteral("Die Werte aus einem installierten Etikettenbogen übernehmen"));
+    buttons->addWidget(templateButton);
     buttons->addStretch(1);
-    OkBitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
-    OkBitBtn1->setObjectName(QStringLiteral("OkBitBtn1"));
-    OkBitBtn1->setDefault(true);
-    CancelBitBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
-    buttons->addWidget(OkBitBtn1);
-    buttons->addWidget(CancelBitBtn);
+    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
-    connect(TemplateBtn, &QPushButton::clicked, this, &PaperFormatDialog::TemplateBtnClick);
-    connect(OkBitBtn1, &QPushButton::clicked, this, &PaperFormatDialog::OkBitBtn1Click);
-    connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(templateButton, &QPushButton::clicked, this, &PaperFormatDialog::chooseTemplate);
+    connect(okButton, &QPushButton::clicked, this, &PaperFormatDialog::acceptValues);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void PaperFormatDialog::OkBitBtn1Click() {
+void PaperFormatDialog::acceptValues() {
     accept();
 }
 
-void PaperFormatDialog::TemplateBtnClick() {
+void PaperFormatDialog::chooseTemplate() {
     TemplateChooser chooser(loadTemplateDatabase(templateFolders()), this);
     if (dialogs_.runModal(chooser) != QDialog::Accepted) return;
     if (const std::optional<TemplateFormat> format = chooser.chosenFormat()) fillFromTemplate(*format);
@@ -111,26 +111,26 @@ void PaperFormatDialog::showEvent(QShowEvent* event) {
 PaperDialogValues PaperFormatDialog::values() const {
     commitTypedValues(*this);
     PaperDialogValues values;
-    values.NameED = NameED->text();
-    values.RLED = RLED->value();
-    values.ROED = ROED->value();
-    values.BrED = BrED->value();
-    values.HoED = HoED->value();
-    values.AHED = AHED->value();
-    values.AVED = AVED->value();
-    values.AnzHED = AnzHED->value();
-    values.AnzVED = AnzVED->value();
+    values.nameEdit = nameEdit->text();
+    values.leftMargin = leftMarginSpin->value();
+    values.topMargin = topMarginSpin->value();
+    values.labelWidth = labelWidthSpin->value();
+    values.labelHeight = labelHeightSpin->value();
+    values.pitchX = pitchXSpin->value();
+    values.pitchY = pitchYSpin->value();
+    values.columns = columnsSpin->value();
+    values.rows = rowsSpin->value();
     return values;
 }
 
 void PaperFormatDialog::setValues(const PaperDialogValues& values) {
-    NameED->setText(values.NameED);
-    RLED->setValue(values.RLED);
-    ROED->setValue(values.ROED);
-    BrED->setValue(values.BrED);
-    HoED->setValue(values.HoED);
-    AHED->setValue(values.AHED);
-    AVED->setValue(values.AVED);
-    AnzHED->setValue(values.AnzHED);
-    AnzVED->setValue(values.AnzVED);
+    nameEdit->setText(values.nameEdit);
+    leftMarginSpin->setValue(values.leftMargin);
+    topMarginSpin->setValue(values.topMargin);
+    labelWidthSpin->setValue(values.labelWidth);
+    labelHeightSpin->setValue(values.labelHeight);
+    pitchXSpin->setValue(values.pitchX);
+    pitchYSpin->setValue(values.pitchY);
+    columnsSpin->setValue(values.columns);
+    rowsSpin->setValue(values.rows);
 }

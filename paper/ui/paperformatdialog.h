@@ -25,18 +25,18 @@ class PaperFormatDialog : public QDialog {
     // The template chooser runs modally through `dialogs`.
     explicit PaperFormatDialog(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    QLineEdit* NameED = nullptr;
-    QDoubleSpinBox* RLED = nullptr;
-    QDoubleSpinBox* ROED = nullptr;
-    QDoubleSpinBox* BrED = nullptr;
-    QDoubleSpinBox* HoED = nullptr;
-    QDoubleSpinBox* AHED = nullptr;
-    QDoubleSpinBox* AVED = nullptr;
-    QSpinBox* AnzHED = nullptr;
-    QSpinBox* AnzVED = nullptr;
-    QPushButton* TemplateBtn = nullptr;
-    QPushButton* OkBitBtn1 = nullptr;
-    QPushButton* CancelBitBtn = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QDoubleSpinBox* leftMarginSpin = nullptr;
+    QDoubleSpinBox* topMarginSpin = nullptr;
+    QDoubleSpinBox* labelWidthSpin = nullptr;
+    QDoubleSpinBox* labelHeightSpin = nullptr;
+    QDoubleSpinBox* pitchXSpin = nullptr;
+    QDoubleSpinBox* pitchYSpin = nullptr;
+    QSpinBox* columnsSpin = nullptr;
+    QSpinBox* rowsSpin = nullptr;
+    QPushButton* templateButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     PaperDialogValues values() const;
     void setValues(const PaperDialogValues& values);
@@ -47,8 +47,8 @@ class PaperFormatDialog : public QDialog {
     // The fields and the shape of `format`.
     void fillFromTemplate(const TemplateFormat& format);
 
-    void OkBitBtn1Click();
-    void TemplateBtnClick();
+    void acceptValues();
+    void chooseTemplate();
 
   protected:
     void showEvent(QShowEvent* event) override;

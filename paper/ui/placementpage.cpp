@@ -35,12 +35,12 @@ PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
     contentLayout->addWidget(buildPaperGroup());
     buildPlacementControls();
 
-    ScrollBox2 = new ScrollBox(content());
-    ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
-    PaintBox2 = new PlacementView(job_, shell_, *ScrollBox2);
-    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    PaintBox2->setZoom(ZoomEd3->value());
-    contentLayout->addWidget(ScrollBox2, 1);
+    placementScroll = new ScrollBox(content());
+    placementScroll->setObjectName(QStringLiteral("placementScroll"));
+    placementView = new PlacementView(job_, shell_, *placementScroll);
+    placementView->setObjectName(QStringLiteral("placementView"));
+    placementView->setZoom(zoomSpin->value());
+    contentLayout->addWidget(placementScroll, 1);
 
     connect(&catalogue_, &PaperCatalogue::changed, this, &PlacementPage::UpdateEttTypes);
     connect(&job_, &CoverJob::placementChanged, this, &PlacementPage::showPlacement);
@@ -51,13 +51,13 @@ QWidget* PlacementPage::buildPaperGroup() {
     auto* group = new QGroupBox(QStringLiteral("Papierformat"), content());
     group->setObjectName(QStringLiteral("PaperGroup"));
     auto* rows = new QVBoxLayout(group);
-    ComboBox1 = new QComboBox(group);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    formatCombo = new QComboBox(group);
+    formatCombo->setObjectName(QStringLiteral("formatCombo"));
     // Long format names must not widen the window.
-    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox1->setMinimumContentsLength(12);
-    takeWheelOnlyWithFocus(ComboBox1);
-    addLabelledRow(rows, QStringLiteral("Auswahl:"), ComboBox1);
+    formatCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    formatCombo->setMinimumContentsLength(12);
+    takeWheelOnlyWithFocus(formatCombo);
+    addLabelledRow(rows, QStringLiteral("Auswahl:"), formatCombo);
     auto* buttons = new QHBoxLayout;
     auto makeButton = [&](const char* name, const QString& caption) {
         auto* button = new QPushButton(caption, group);
@@ -65,38 +65,38 @@ QWidget* PlacementPage::buildPaperGroup() {
         buttons->addWidget(button);
         return button;
     };
-    NewBtn = makeButton("NewBtn", QStringLiteral("&Neu"));
-    EditBtn = makeButton("EditBtn", QStringLiteral("Ä&ndern"));
-    DelBtn = makeButton("DelBtn", QStringLiteral("&Löschen"));
+    newFormatButton = makeButton("newFormatButton", QStringLiteral("&Neu"));
+    editFormatButton = makeButton("editFormatButton", QStringLiteral("Ä&ndern"));
+    deleteFormatButton = makeButton("deleteFormatButton", QStringLiteral("&Löschen"));
     rows->addLayout(buttons);
-    FirstStartLabel =
+    firstStartLabel =
         new QLabel(QStringLiteral("Noch gibt es keine Papierformate. Wählen Sie Ihren Etikettenbogen aus den "
                                   "installierten Vorlagen – dann ist zum ersten Druck kein Lineal nötig."),
                    group);
-    FirstStartLabel->setObjectName(QStringLiteral("FirstStartLabel"));
-    FirstStartLabel->setWordWrap(true);
-    FirstTemplateBtn = new QPushButton(QStringLiteral("Etikettenbogen aus &Vorlage wählen…"), group);
-    FirstTemplateBtn->setObjectName(QStringLiteral("FirstTemplateBtn"));
-    rows->addWidget(FirstStartLabel);
-    rows->addWidget(FirstTemplateBtn, 0, Qt::AlignLeft);
-    FirstStartLabel->hide();
-    FirstTemplateBtn->hide();
-    connect(FirstTemplateBtn, &QPushButton::clicked, this, &PlacementPage::FirstTemplateBtnClick);
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &PlacementPage::ComboBox1Change);
-    connect(NewBtn, &QPushButton::clicked, this, &PlacementPage::NewBtnClick);
-    connect(EditBtn, &QPushButton::clicked, this, &PlacementPage::EditBtnClick);
-    connect(DelBtn, &QPushButton::clicked, this, &PlacementPage::DelBtnClick);
+    firstStartLabel->setObjectName(QStringLiteral("firstStartLabel"));
+    firstStartLabel->setWordWrap(true);
+    firstTemplateButton = new QPushButton(QStringLiteral("Etikettenbogen aus &Vorlage wählen…"), group);
+    firstTemplateButton->setObjectName(QStringLiteral("firstTemplateButton"));
+    rows->addWidget(firstStartLabel);
+    rows->addWidget(firstTemplateButton, 0, Qt::AlignLeft);
+    firstStartLabel->hide();
+    firstTemplateButton->hide();
+    connect(firstTemplateButton, &QPushButton::clicked, this, &PlacementPage::chooseFirstTemplate);
+    connect(formatCombo, &QComboBox::currentIndexChanged, this, &PlacementPage::formatChosen);
+    connect(newFormatButton, &QPushButton::clicked, this, &PlacementPage::newFormat);
+    connect(editFormatButton, &QPushButton::clicked, this, &PlacementPage::editFormat);
+    connect(deleteFormatButton, &QPushButton::clicked, this, &PlacementPage::deleteFormat);
     return group;
 }
 
 void PlacementPage::buildPlacementControls() {
     QWidget* panel = leftPanel();
-    ZoomEd3 = makeSpinEdit("ZoomEd3", 10, 500, 10, 100, panel);
-    BreitEd = makeSpinEdit("BreitEd", 10, 500, 10, 100, panel);
-    LinksEd = makeRealSpinEdit("LinksEd", -1000, 1000, 1, 0, panel);
-    ObenEd = makeRealSpinEdit("ObenEd", -1000, 1000, 1, 0, panel);
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd3, QStringLiteral("%"));
-    addLabelledRow(leftControls(), QStringLiteral("Größe:"), BreitEd, QStringLiteral("%"));
+    zoomSpin = makeSpinEdit("zoomSpin", 10, 500, 10, 100, panel);
+    widthSpin = makeSpinEdit("widthSpin", 10, 500, 10, 100, panel);
+    leftSpin = makeRealSpinEdit("leftSpin", -1000, 1000, 1, 0, panel);
+    topSpin = makeRealSpinEdit("topSpin", -1000, 1000, 1, 0, panel);
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
+    addLabelledRow(leftControls(), QStringLiteral("Größe:"), widthSpin, QStringLiteral("%"));
     // The shift labels are too long to share a row with their edit in the panel.
     auto addShift = [&](const QString& label, QDoubleSpinBox* edit) {
         auto* caption = new QLabel(label, panel);
@@ -108,15 +108,15 @@ void PlacementPage::buildPlacementControls() {
         row->addWidget(new QLabel(QStringLiteral("mm"), panel));
         leftControls()->addLayout(row);
     };
-    addShift(QStringLiteral("Links/rechts Verschiebung:"), LinksEd);
-    addShift(QStringLiteral("Oben/unten Verschiebung:"), ObenEd);
-    connect(ZoomEd3, &QSpinBox::valueChanged, this, &PlacementPage::ZoomEd3Change);
-    connect(BreitEd, &QSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
-    connect(LinksEd, &QDoubleSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
-    connect(ObenEd, &QDoubleSpinBox::valueChanged, this, &PlacementPage::BreitEdChange);
+    addShift(QStringLiteral("Links/rechts Verschiebung:"), leftSpin);
+    addShift(QStringLiteral("Oben/unten Verschiebung:"), topSpin);
+    connect(zoomSpin, &QSpinBox::valueChanged, this, &PlacementPage::zoomChanged);
+    connect(widthSpin, &QSpinBox::valueChanged, this, &PlacementPage::widthChanged);
+    connect(leftSpin, &QDoubleSpinBox::valueChanged, this, &PlacementPage::widthChanged);
+    connect(topSpin, &QDoubleSpinBox::valueChanged, this, &PlacementPage::widthChanged);
 }
 
-PaperFormatDialog& PlacementPage::NewETypForm() {
+PaperFormatDialog& PlacementPage::paperFormatDialog() {
     if (!newETypForm_) newETypForm_ = new PaperFormatDialog(shell_.dialogs(), window());
     return *newETypForm_;
 }
@@ -124,13 +124,13 @@ PaperFormatDialog& PlacementPage::NewETypForm() {
 // --- the catalogue --------------------------------------------------------------
 
 const PaperType* PlacementPage::selectedPaperType() const {
-    return catalogue_.format(ComboBox1->currentIndex());
+    return catalogue_.format(formatCombo->currentIndex());
 }
 
 void PlacementPage::chooseSelectedPaper() {
     const PaperType* paper = selectedPaperType();
     job_.choosePaperFormat(paper ? std::optional<PaperType>(*paper) : std::nullopt,
-                           catalogue_.shape(ComboBox1->currentIndex()));
+                           catalogue_.shape(formatCombo->currentIndex()));
 }
 
 void PlacementPage::showPaperFormat() {
@@ -140,68 +140,68 @@ void PlacementPage::showPaperFormat() {
     const int index = catalogue_.indexOf(*paper);
     if (index < 0) return;
     // The job has the format already; the list only shows it.
-    const QSignalBlocker quiet(ComboBox1);
-    ComboBox1->setCurrentIndex(index);
+    const QSignalBlocker quiet(formatCombo);
+    formatCombo->setCurrentIndex(index);
 }
 
 void PlacementPage::UpdateEttTypes() {
     {
         // The list is refilled in one go; the view is redrawn once at the end.
-        const QSignalBlocker quiet(ComboBox1);
-        ComboBox1->clear();
+        const QSignalBlocker quiet(formatCombo);
+        formatCombo->clear();
         for (const PaperType& paper : catalogue_.formats())
-            ComboBox1->addItem(paper.displayName());
-        if (ComboBox1->currentIndex() < 0 && ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
+            formatCombo->addItem(paper.displayName());
+        if (formatCombo->currentIndex() < 0 && formatCombo->count() > 0) formatCombo->setCurrentIndex(0);
     }
     showFirstStartOffer();
     chooseSelectedPaper();
-    PaintBox2->fitToLabel();
+    placementView->fitToLabel();
 }
 
-void PlacementPage::ComboBox1Change() {
+void PlacementPage::formatChosen() {
     chooseSelectedPaper();
 }
 
 void PlacementPage::storeDialogValues(int index, PaperType paper) {
-    applyDialogValues(paper, NewETypForm().values());
+    applyDialogValues(paper, paperFormatDialog().values());
     if (index == catalogue_.count())
-        catalogue_.add(paper, NewETypForm().shape());
+        catalogue_.add(paper, paperFormatDialog().shape());
     else
-        catalogue_.replace(index, paper, NewETypForm().shape());
+        catalogue_.replace(index, paper, paperFormatDialog().shape());
     catalogue_.save();
-    ComboBox1->setCurrentIndex(index);
+    formatCombo->setCurrentIndex(index);
 }
 
-void PlacementPage::NewBtnClick() {
-    PaperFormatDialog& dialog = NewETypForm();
-    dialog.NameED->setText(proposedPaperName(ComboBox1->count()));
+void PlacementPage::newFormat() {
+    PaperFormatDialog& dialog = paperFormatDialog();
+    dialog.nameEdit->setText(proposedPaperName(formatCombo->count()));
     dialog.setShape(std::nullopt);
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
     storeDialogValues(catalogue_.count(), PaperType{});
 }
 
-void PlacementPage::EditBtnClick() {
+void PlacementPage::editFormat() {
     const PaperType* paper = selectedPaperType();
     if (!paper) return;
-    const int index = ComboBox1->currentIndex();
-    PaperFormatDialog& dialog = NewETypForm();
+    const int index = formatCombo->currentIndex();
+    PaperFormatDialog& dialog = paperFormatDialog();
     dialog.setValues(dialogValuesOf(*paper));
     dialog.setShape(catalogue_.shape(index));
     if (shell_.dialogs().runModal(dialog) != QDialog::Accepted) return;
     storeDialogValues(index, *paper);
 }
 
-void PlacementPage::DelBtnClick() {
+void PlacementPage::deleteFormat() {
     if (!selectedPaperType()) return;
     const MsgAnswer answer =
         shell_.dialogs().message(QStringLiteral("Hiermit löschen Sie den Papiertyp unwiederrufbar."),
                                  QStringLiteral("Hinweis"), MsgButtons::OkCancel, MsgIcon::Error);
     if (answer != MsgAnswer::Ok) return;
-    catalogue_.remove(ComboBox1->currentIndex());
+    catalogue_.remove(formatCombo->currentIndex());
     catalogue_.save();
 }
 
-void PlacementPage::FirstTemplateBtnClick() {
+void PlacementPage::chooseFirstTemplate() {
     TemplateChooser chooser(loadTemplateDatabase(templateFolders()), window());
     if (shell_.dialogs().runModal(chooser) != QDialog::Accepted) return;
     const std::optional<TemplateFormat> format = chooser.chosenFormat();
@@ -209,20 +209,20 @@ void PlacementPage::FirstTemplateBtnClick() {
     const int index = catalogue_.count();
     catalogue_.add(format->paper, format->shape);
     catalogue_.save();
-    ComboBox1->setCurrentIndex(index);
+    formatCombo->setCurrentIndex(index);
     showFirstStartOffer();
 }
 
 void PlacementPage::showFirstStartOffer() {
     const bool firstStart = catalogue_.count() == 0 && !catalogue_.fileExisted();
-    FirstStartLabel->setVisible(firstStart);
-    FirstTemplateBtn->setVisible(firstStart);
+    firstStartLabel->setVisible(firstStart);
+    firstTemplateButton->setVisible(firstStart);
 }
 
 // --- the placement view -----------------------------------------------------------
 
 PlacementValues PlacementPage::placementValues() const {
-    return {BreitEd->value(), LinksEd->value(), ObenEd->value()};
+    return {widthSpin->value(), leftSpin->value(), topSpin->value()};
 }
 
 // A value set from elsewhere (a job read from a file) shows in its edit; an
@@ -231,16 +231,16 @@ PlacementValues PlacementPage::placementValues() const {
 // others still old, before they were shown.
 void PlacementPage::showPlacement() {
     const PlacementValues values = job_.placement();
-    const QSignalBlocker quietWidth(BreitEd), quietRight(LinksEd), quietDown(ObenEd);
-    if (BreitEd->value() != values.widthPercent) BreitEd->setValue(values.widthPercent);
-    if (LinksEd->value() != values.shiftRightMm) LinksEd->setValue(values.shiftRightMm);
-    if (ObenEd->value() != values.shiftDownMm) ObenEd->setValue(values.shiftDownMm);
+    const QSignalBlocker quietWidth(widthSpin), quietRight(leftSpin), quietDown(topSpin);
+    if (widthSpin->value() != values.widthPercent) widthSpin->setValue(values.widthPercent);
+    if (leftSpin->value() != values.shiftRightMm) leftSpin->setValue(values.shiftRightMm);
+    if (topSpin->value() != values.shiftDownMm) topSpin->setValue(values.shiftDownMm);
 }
 
-void PlacementPage::ZoomEd3Change() {
-    PaintBox2->setZoom(ZoomEd3->value());
+void PlacementPage::zoomChanged() {
+    placementView->setZoom(zoomSpin->value());
 }
 
-void PlacementPage::BreitEdChange() {
+void PlacementPage::widthChanged() {
     setPlacementAsStep(job_, placementValues());
 }

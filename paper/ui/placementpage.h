@@ -24,39 +24,39 @@ class PlacementPage : public PageFrame {
   public:
     PlacementPage(CoverJob& job, Shell& shell);
 
-    QComboBox* ComboBox1 = nullptr;
-    QPushButton* NewBtn = nullptr;
-    QPushButton* EditBtn = nullptr;
-    QPushButton* DelBtn = nullptr;
+    QComboBox* formatCombo = nullptr;
+    QPushButton* newFormatButton = nullptr;
+    QPushButton* editFormatButton = nullptr;
+    QPushButton* deleteFormatButton = nullptr;
     // Shown instead of the empty list while there is no paper.dat yet.
-    QLabel* FirstStartLabel = nullptr;
-    QPushButton* FirstTemplateBtn = nullptr;
-    QSpinBox* ZoomEd3 = nullptr;
-    QSpinBox* BreitEd = nullptr;
-    QDoubleSpinBox* LinksEd = nullptr;
-    QDoubleSpinBox* ObenEd = nullptr;
-    ScrollBox* ScrollBox2 = nullptr;
-    PlacementView* PaintBox2 = nullptr;
+    QLabel* firstStartLabel = nullptr;
+    QPushButton* firstTemplateButton = nullptr;
+    QSpinBox* zoomSpin = nullptr;
+    QSpinBox* widthSpin = nullptr;
+    QDoubleSpinBox* leftSpin = nullptr;
+    QDoubleSpinBox* topSpin = nullptr;
+    ScrollBox* placementScroll = nullptr;
+    PlacementView* placementView = nullptr;
 
     // The paper format dialog, made once and kept for the program's life. The
     // program entry makes it right after the main window; anything asking
     // earlier gets it made then.
-    PaperFormatDialog& NewETypForm();
+    PaperFormatDialog& paperFormatDialog();
 
     // The chosen format: the list's selection, or nothing.
     const PaperType* selectedPaperType() const;
     PlacementValues placementValues() const;
 
     void UpdateEttTypes();
-    void ComboBox1Change();
-    void NewBtnClick();
-    void EditBtnClick();
-    void DelBtnClick();
+    void formatChosen();
+    void newFormat();
+    void editFormat();
+    void deleteFormat();
     // The template chooser; the chosen sheet becomes the first format of a new paper.dat.
-    void FirstTemplateBtnClick();
+    void chooseFirstTemplate();
 
-    void ZoomEd3Change();
-    void BreitEdChange();
+    void zoomChanged();
+    void widthChanged();
 
   private:
     QWidget* buildPaperGroup();

@@ -3,9 +3,9 @@
 #include "base/units.h"
 #include "document/coverjob.h"
 #include "paper/placement.h"
-#include "print/drawvcart.h"
+#include "print/annotationpainter.h"
 #include "print/labelshapedraw.h"
-#include "raster/stretchdraw.h"
+#include "raster/drawimage.h"
 #include "widgets/dragscroll.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
@@ -60,8 +60,8 @@ void PlacementView::paintEvent(QPaintEvent* event) {
         PlacementDevice{size.width(), double(dpi), double(dpi), zoom, zoom}, job_.imagePixelSize());
     drawWholeDib(painter, shell_.screenDrawing(),
                  QRect(placement.shiftX, placement.shiftY, placement.imgW, placement.imgH), image, true);
-    DrawVCart(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
-              LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
+    paintAnnotations(painter, placement.OffsetX, placement.OffsetY, placement.Scale, job_.objects(),
+                     LabelRenderSettings{job_.imagePixelSize(), dpi, dpi});
     paintLabelShape(painter, dpi * zoom / units::kMmPerInch);
 }
 

@@ -36,80 +36,80 @@ TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
 
     auto* filters = new QHBoxLayout;
     auto* searchCaption = new QLabel(QStringLiteral("&Suchen:"), this);
-    SearchED = new QLineEdit(this);
-    SearchED->setObjectName(QStringLiteral("SearchED"));
-    SearchED->setPlaceholderText(QStringLiteral("Marke, Artikel oder Beschreibung"));
-    searchCaption->setBuddy(SearchED);
-    DiscOnlyCB = new QCheckBox(QStringLiteral("nur &CD/DVD"), this);
-    DiscOnlyCB->setObjectName(QStringLiteral("DiscOnlyCB"));
+    searchEdit = new QLineEdit(this);
+    searchEdit->setObjectName(QStringLiteral("searchEdit"));
+    searchEdit->setPlaceholderText(QStringLiteral("Marke, Artikel oder Beschreibung"));
+    searchCaption->setBuddy(searchEdit);
+    discOnlyCheck = new QCheckBox(QStringLiteral("nur &CD/DVD"), this);
+    discOnlyCheck->setObjectName(QStringLiteral("discOnlyCheck"));
     filters->addWidget(searchCaption);
-    filters->addWidget(SearchED, 1);
-    filters->addWidget(DiscOnlyCB);
+    filters->addWidget(searchEdit, 1);
+    filters->addWidget(discOnlyCheck);
     layout->addLayout(filters);
 
     auto* middle = new QHBoxLayout;
-    TemplateList = new QTreeWidget(this);
-    TemplateList->setObjectName(QStringLiteral("TemplateList"));
-    TemplateList->setRootIsDecorated(false);
-    TemplateList->setUniformRowHeights(true);
-    TemplateList->setHeaderLabels({QStringLiteral("Marke"), QStringLiteral("Artikel"),
+    templateList = new QTreeWidget(this);
+    templateList->setObjectName(QStringLiteral("templateList"));
+    templateList->setRootIsDecorated(false);
+    templateList->setUniformRowHeights(true);
+    templateList->setHeaderLabels({QStringLiteral("Marke"), QStringLiteral("Artikel"),
                                    QStringLiteral("Beschreibung"), QStringLiteral("Etikett"),
                                    QStringLiteral("Pro Bogen"), QStringLiteral("Bogen")});
     // Every column but the description as wide as its widest entry; the
     // description takes the room left and is cut short, its whole text in the
     // tooltip. So the sizes can be read without scrolling sideways.
-    QHeaderView* header = TemplateList->header();
+    QHeaderView* header = templateList->header();
     header->setStretchLastSection(false);
     header->setResizeContentsPrecision(-1);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(kDescriptionColumn, QHeaderView::Stretch);
-    middle->addWidget(TemplateList, 1);
-    SheetView = new TemplateSheetView(this);
-    middle->addWidget(SheetView, 0, Qt::AlignTop);
+    middle->addWidget(templateList, 1);
+    sheetView = new TemplateSheetView(this);
+    middle->addWidget(sheetView, 0, Qt::AlignTop);
     layout->addLayout(middle, 1);
 
-    HintLabel = new QLabel(this);
-    HintLabel->setObjectName(QStringLiteral("HintLabel"));
-    HintLabel->setWordWrap(true);
-    layout->addWidget(HintLabel);
+    hintLabel = new QLabel(this);
+    hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    hintLabel->setWordWrap(true);
+    layout->addWidget(hintLabel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OkBtn = new QPushButton(QStringLiteral("&OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
+    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
 
-    connect(SearchED, &QLineEdit::textChanged, this, &TemplateChooser::fillList);
-    connect(DiscOnlyCB, &QCheckBox::toggled, this, &TemplateChooser::fillList);
-    connect(TemplateList, &QTreeWidget::currentItemChanged, this, &TemplateChooser::selectionChanged);
-    connect(TemplateList, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(searchEdit, &QLineEdit::textChanged, this, &TemplateChooser::fillList);
+    connect(discOnlyCheck, &QCheckBox::toggled, this, &TemplateChooser::fillList);
+    connect(templateList, &QTreeWidget::currentItemChanged, this, &TemplateChooser::selectionChanged);
+    connect(templateList, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     fillList();
     fitListWidth();
 }
 
 void TemplateChooser::fitListWidth() {
     // Measured with every template listed, the widest the columns become.
-    const QHeaderView* header = TemplateList->header();
-    int width = kDescriptionMinimumWidth + 2 * TemplateList->frameWidth() +
-                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TemplateList);
+    const QHeaderView* header = templateList->header();
+    int width = kDescriptionMinimumWidth + 2 * templateList->frameWidth() +
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, templateList);
     for (int column = 0; column < header->count(); ++column)
         if (column != kDescriptionColumn) width += header->sectionSize(column);
-    TemplateList->setMinimumSize(std::max(width, 620), 320);
+    templateList->setMinimumSize(std::max(width, 620), 320);
 }
 
 void TemplateChooser::fillList() {
-    TemplateList->clear();
+    templateList->clear();
     rows_.clear();
     QList<QTreeWidgetItem*> items;
     for (const LabelTemplate* label :
-         matchingTemplates(database_, SearchED->text(), DiscOnlyCB->isChecked())) {
+         matchingTemplates(database_, searchEdit->text(), discOnlyCheck->isChecked())) {
         const int grids = int(label->layouts.size());
         for (int grid = 0; grid < grids; ++grid) {
             const TemplateLayout& layout = label->layouts[size_t(grid)];
@@ -123,24 +123,24 @@ void TemplateChooser::fillList() {
             rows_.push_back({label, grid});
         }
     }
-    TemplateList->addTopLevelItems(items);
-    if (!items.isEmpty()) TemplateList->setCurrentItem(items.first());
+    templateList->addTopLevelItems(items);
+    if (!items.isEmpty()) templateList->setCurrentItem(items.first());
     selectionChanged();
 }
 
 const TemplateChooser::Row* TemplateChooser::selectedRow() const {
-    const int index = TemplateList->indexOfTopLevelItem(TemplateList->currentItem());
+    const int index = templateList->indexOfTopLevelItem(templateList->currentItem());
     return index >= 0 && size_t(index) < rows_.size() ? &rows_[size_t(index)] : nullptr;
 }
 
 void TemplateChooser::selectionChanged() {
     const Row* row = selectedRow();
-    OkBtn->setEnabled(row != nullptr);
-    SheetView->showSheet(row ? std::optional<LabelTemplate>(*row->label) : std::nullopt, row ? row->grid : 0);
+    okButton->setEnabled(row != nullptr);
+    sheetView->showSheet(row ? std::optional<LabelTemplate>(*row->label) : std::nullopt, row ? row->grid : 0);
     if (database_.templates.empty())
-        HintLabel->setText(kNothingInstalled);
+        hintLabel->setText(kNothingInstalled);
     else
-        HintLabel->setText(row && row->label->layouts.size() > 1 ? kSeveralGrids : QString());
+        hintLabel->setText(row && row->label->layouts.size() > 1 ? kSeveralGrids : QString());
 }
 
 std::optional<TemplateFormat> TemplateChooser::chosenFormat() const {

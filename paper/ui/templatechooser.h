@@ -22,13 +22,13 @@ class TemplateChooser : public QDialog {
   public:
     explicit TemplateChooser(TemplateDatabase database, QWidget* parent = nullptr);
 
-    QLineEdit* SearchED = nullptr;
-    QCheckBox* DiscOnlyCB = nullptr;
-    QTreeWidget* TemplateList = nullptr;
-    QLabel* HintLabel = nullptr;
-    TemplateSheetView* SheetView = nullptr;
-    QPushButton* OkBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
+    QLineEdit* searchEdit = nullptr;
+    QCheckBox* discOnlyCheck = nullptr;
+    QTreeWidget* templateList = nullptr;
+    QLabel* hintLabel = nullptr;
+    TemplateSheetView* sheetView = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // The format of the selected row; nothing without a selection.
     std::optional<TemplateFormat> chosenFormat() const;

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 TemplateSheetView::TemplateSheetView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("SheetView"));
+    setObjectName(QStringLiteral("sheetView"));
     setFixedSize(180, 240);
 }
 

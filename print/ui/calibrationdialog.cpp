@@ -35,29 +35,29 @@ constexpr int kPrinterNameWidth = 360;
 CalibrationDialog::CalibrationDialog(PrinterCalibrations& calibrations, PrintTarget& printer,
                                      Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), calibrations_(calibrations), printer_(printer), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("KalForm"));
+    setObjectName(QStringLiteral("calibrationDialog"));
     setWindowTitle(QStringLiteral("Drucker kalibrieren..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
-    PrinterLabel = new QLabel(this);
-    PrinterLabel->setObjectName(QStringLiteral("PrinterLabel"));
-    layout->addWidget(PrinterLabel);
+    printerLabel = new QLabel(this);
+    printerLabel->setObjectName(QStringLiteral("printerLabel"));
+    layout->addWidget(printerLabel);
     layout->addWidget(
         wrappedText(QStringLiteral("Durch diese Funktion, werden die Ausdrucke sehr genau, führen Sie "
                                    "diesen Test für jeden neuen Drucker durch."),
                     this));
-    BitBtn1 = new QPushButton(QStringLiteral("Testrechteck drucken..."), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    layout->addWidget(BitBtn1);
+    testPrintButton = new QPushButton(QStringLiteral("Testrechteck drucken..."), this);
+    testPrintButton->setObjectName(QStringLiteral("testPrintButton"));
+    layout->addWidget(testPrintButton);
     layout->addWidget(
         wrappedText(QStringLiteral("Messen Sie auf dem Ausdruck die folgenden Werte ab und korrigieren "
                                    "Sie die aktuellen Einstellungen entsprechend."),
                     this));
     const Calibration initial;
-    LinksEd = makeRealSpinEdit("LinksEd", kOffsetMin, kOffsetMax, 0.1, initial.cL, this);
-    ObenEd = makeRealSpinEdit("ObenEd", kOffsetMin, kOffsetMax, 0.1, initial.cT, this);
-    BreitEd = makeRealSpinEdit("BreitEd", kSizeMin, kSizeMax, 0.1, initial.kW, this);
-    HochEd = makeRealSpinEdit("HochEd", kSizeMin, kSizeMax, 0.1, initial.kH, this);
+    leftSpin = makeRealSpinEdit("leftSpin", kOffsetMin, kOffsetMax, 0.1, initial.cL, this);
+    topSpin = makeRealSpinEdit("topSpin", kOffsetMin, kOffsetMax, 0.1, initial.cT, this);
+    widthSpin = makeRealSpinEdit("widthSpin", kSizeMin, kSizeMax, 0.1, initial.kW, this);
+    heightSpin = makeRealSpinEdit("heightSpin", kSizeMin, kSizeMax, 0.1, initial.kH, this);
     // The four measurements in a grid, so that their edits line up.
     auto* grid = new QGridLayout;
     const auto addRow = [&](const QString& text, QDoubleSpinBox* edit) {
@@ -68,23 +68,23 @@ CalibrationDialog::CalibrationDialog(PrinterCalibrations& calibrations, PrintTar
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("mm"), this), row, 2);
     };
-    addRow(QStringLiteral("Abstand des Rechtecks zum linken Seitenrand:"), LinksEd);
-    addRow(QStringLiteral("Abstand des Rechtecks zum oberen Seitenrand:"), ObenEd);
-    addRow(QStringLiteral("Breite des Rechtecks:"), BreitEd);
-    addRow(QStringLiteral("Höhe des Rechtecks:"), HochEd);
+    addRow(QStringLiteral("Abstand des Rechtecks zum linken Seitenrand:"), leftSpin);
+    addRow(QStringLiteral("Abstand des Rechtecks zum oberen Seitenrand:"), topSpin);
+    addRow(QStringLiteral("Breite des Rechtecks:"), widthSpin);
+    addRow(QStringLiteral("Höhe des Rechtecks:"), heightSpin);
     layout->addLayout(grid);
     buildDiscGroup();
     layout->addWidget(discGroup);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OkBtn = new QPushButton(QStringLiteral("&OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setDefault(true);
-    buttons->addWidget(OkBtn);
+    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    buttons->addWidget(okButton);
     layout->addLayout(buttons);
-    connect(BitBtn1, &QPushButton::clicked, this, &CalibrationDialog::BitBtn1Click);
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(testPrintButton, &QPushButton::clicked, this, &CalibrationDialog::printTestSquare);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
 }
@@ -139,22 +139,22 @@ void CalibrationDialog::editCalibration() {
 
 void CalibrationDialog::showPrinter(const QString& printerName) {
     const QString name = printerDisplayName(printerName);
-    const QString shown = PrinterLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, kPrinterNameWidth);
-    PrinterLabel->setText(QStringLiteral("Drucker: ") + shown);
-    PrinterLabel->setToolTip(shown == name ? QString() : name);
+    const QString shown = printerLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, kPrinterNameWidth);
+    printerLabel->setText(QStringLiteral("Drucker: ") + shown);
+    printerLabel->setToolTip(shown == name ? QString() : name);
 }
 
 Calibration CalibrationDialog::calibration() const {
     commitTypedValues(*this);
-    return {LinksEd->value(), ObenEd->value(), BreitEd->value(), HochEd->value()};
+    return {leftSpin->value(), topSpin->value(), widthSpin->value(), heightSpin->value()};
 }
 
 void CalibrationDialog::setCalibration(const Calibration& values) {
     // The spin edits keep two decimals and limit each value to its range.
-    LinksEd->setValue(values.cL);
-    ObenEd->setValue(values.cT);
-    BreitEd->setValue(values.kW);
-    HochEd->setValue(values.kH);
+    leftSpin->setValue(values.cL);
+    topSpin->setValue(values.cT);
+    widthSpin->setValue(values.kW);
+    heightSpin->setValue(values.kH);
 }
 
 void CalibrationDialog::saveOptions() {
@@ -167,7 +167,7 @@ void CalibrationDialog::saveOptions() {
     dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Warning);
 }
 
-void CalibrationDialog::BitBtn1Click() {
+void CalibrationDialog::printTestSquare() {
     if (!choosePrintFile(printer_, dialogs_, kTestPrintTitle)) return;
     if (printTestRectangle(printer_, testPrintCaption(printer_.printerName(), QDate::currentDate()))) return;
     QString text = printer_.failureText();

@@ -25,13 +25,13 @@ class CalibrationDialog : public QDialog {
     CalibrationDialog(PrinterCalibrations& calibrations, PrintTarget& printer, Dialogs& dialogs,
                       QWidget* parent = nullptr);
 
-    QDoubleSpinBox* LinksEd = nullptr; // cL, mm
-    QDoubleSpinBox* ObenEd = nullptr;  // cT, mm
-    QDoubleSpinBox* BreitEd = nullptr; // kW
-    QDoubleSpinBox* HochEd = nullptr;  // kH
-    QLabel* PrinterLabel = nullptr;    // "Drucker: NAME", the printer being calibrated
-    QPushButton* BitBtn1 = nullptr;    // "Testrechteck drucken..."
-    QPushButton* OkBtn = nullptr;
+    QDoubleSpinBox* leftSpin = nullptr;     // cL, mm
+    QDoubleSpinBox* topSpin = nullptr;      // cT, mm
+    QDoubleSpinBox* widthSpin = nullptr;    // kW
+    QDoubleSpinBox* heightSpin = nullptr;   // kH
+    QLabel* printerLabel = nullptr;         // "Drucker: NAME", the printer being calibrated
+    QPushButton* testPrintButton = nullptr; // "Testrechteck drucken..."
+    QPushButton* okButton = nullptr;
     // The disc calibration, for printers that print onto discs.
     QGroupBox* discGroup = nullptr;
     QPushButton* discTestButton = nullptr; // "CD/DVD-Testdruck..."
@@ -48,7 +48,7 @@ class CalibrationDialog : public QDialog {
     void setTestDisc(const DiscFormat& disc) { testDisc_ = disc; }
 
     void FormCreate();
-    void BitBtn1Click();
+    void printTestSquare();
     void printDiscTest();
     // Takes the calibration of the print target's printer when it is not the
     // one shown.

@@ -37,32 +37,32 @@ PrintPage::PrintPage(CoverJob& job, Shell& shell)
                 QStringLiteral("Label/Cover Drucken"), QStringLiteral("page-print")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("DruckSheet"));
-    SetupBtn = new ImageButton(
-        QStringLiteral("SetupBtn"), QStringLiteral("SetupBtnDown"),
+    printerButton = new ImageButton(
+        QStringLiteral("printerButton"), QStringLiteral("printerButtonDown"),
         QStringLiteral("Klicken Sie hier, um einen anderen Drucker oder ein anderes Papierformat zu wählen"),
         leftPanel());
-    GoBtn1 = new ImageButton(QStringLiteral("GoBtn1"), QStringLiteral("GoBtn1Down"),
-                             QStringLiteral("Startet den Druckvorgang!"), leftPanel());
+    printButton = new ImageButton(QStringLiteral("printButton"), QStringLiteral("printButtonDown"),
+                                  QStringLiteral("Startet den Druckvorgang!"), leftPanel());
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(SetupBtn);
-    buttons->addWidget(GoBtn1);
+    buttons->addWidget(printerButton);
+    buttons->addWidget(printButton);
     leftControls()->addLayout(buttons);
     buildJobControls();
-    KalibrateBtn = new QPushButton(QStringLiteral("Drucker &kalibrieren..."), leftPanel());
-    KalibrateBtn->setObjectName(QStringLiteral("KalibrateBtn"));
-    leftControls()->addWidget(KalibrateBtn);
-    connect(SetupBtn, &ImageButton::clicked, this, &PrintPage::SetupBtnClick);
-    connect(GoBtn1, &ImageButton::clicked, this, &PrintPage::GoBtn1Click);
-    connect(KalibrateBtn, &QPushButton::clicked, this, &PrintPage::KalibrateBtnClick);
+    calibrateButton = new QPushButton(QStringLiteral("Drucker &kalibrieren..."), leftPanel());
+    calibrateButton->setObjectName(QStringLiteral("calibrateButton"));
+    leftControls()->addWidget(calibrateButton);
+    connect(printerButton, &ImageButton::clicked, this, &PrintPage::choosePrinter);
+    connect(printButton, &ImageButton::clicked, this, &PrintPage::print);
+    connect(calibrateButton, &QPushButton::clicked, this, &PrintPage::calibrate);
 
     auto* contentLayout = new QVBoxLayout(content());
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    ScrollBox3 = new ScrollBox(content());
-    ScrollBox3->setObjectName(QStringLiteral("ScrollBox3"));
-    VPaint = new SheetPreview(job_, shell_, *ScrollBox3);
-    VPaint->setObjectName(QStringLiteral("VPaint"));
-    VPaint->setZoom(ZoomEd4->value());
-    contentLayout->addWidget(ScrollBox3);
+    previewScroll = new ScrollBox(content());
+    previewScroll->setObjectName(QStringLiteral("previewScroll"));
+    sheetPreview = new SheetPreview(job_, shell_, *previewScroll);
+    sheetPreview->setObjectName(QStringLiteral("sheetPreview"));
+    sheetPreview->setZoom(zoomSpin->value());
+    contentLayout->addWidget(previewScroll);
 
     connect(&job_, &CoverJob::printValuesChanged, this, &PrintPage::showPrintValues);
     connect(&job_, &CoverJob::paperFormatChanged, this, &PrintPage::showLabelShape);
@@ -82,28 +82,28 @@ void PrintPage::showEvent(QShowEvent* event) {
 
 void PrintPage::buildJobControls() {
     QWidget* panel = leftPanel();
-    UsedED = makeSpinEdit("UsedED", 0, 100, 1, 0, panel);
-    UsedED->setToolTip(QStringLiteral("Schon bedruckte Positionen festlegen"));
-    KopiesED = makeSpinEdit("KopiesED", 1, 1000, 1, 1, panel);
-    KopiesED->setToolTip(QStringLiteral("Anzahl der Kopien festlegen"));
-    PageEd = makeSpinEdit("PageEd", 1, 1000, 1, 1, panel);
-    ZoomEd4 = makeSpinEdit("ZoomEd4", 10, 500, 10, 100, panel);
-    addLabelledRow(leftControls(), QStringLiteral("Schon benutzte:"), UsedED);
-    addLabelledRow(leftControls(), QStringLiteral("Kopien:"), KopiesED);
-    addLabelledRow(leftControls(), QStringLiteral("Gezeigte Seite:"), PageEd);
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd4, QStringLiteral("%"));
-    connect(UsedED, &QSpinBox::valueChanged, this, &PrintPage::UsedEDChange);
-    connect(KopiesED, &QSpinBox::valueChanged, this, &PrintPage::KopiesEDChange);
-    connect(PageEd, &QSpinBox::valueChanged, this, &PrintPage::PageEdChange);
-    connect(ZoomEd4, &QSpinBox::valueChanged, this, &PrintPage::ZoomEd4Change);
+    usedSpin = makeSpinEdit("usedSpin", 0, 100, 1, 0, panel);
+    usedSpin->setToolTip(QStringLiteral("Schon bedruckte Positionen festlegen"));
+    copiesSpin = makeSpinEdit("copiesSpin", 1, 1000, 1, 1, panel);
+    copiesSpin->setToolTip(QStringLiteral("Anzahl der Kopien festlegen"));
+    sheetSpin = makeSpinEdit("sheetSpin", 1, 1000, 1, 1, panel);
+    zoomSpin = makeSpinEdit("zoomSpin", 10, 500, 10, 100, panel);
+    addLabelledRow(leftControls(), QStringLiteral("Schon benutzte:"), usedSpin);
+    addLabelledRow(leftControls(), QStringLiteral("Kopien:"), copiesSpin);
+    addLabelledRow(leftControls(), QStringLiteral("Gezeigte Seite:"), sheetSpin);
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
+    connect(usedSpin, &QSpinBox::valueChanged, this, &PrintPage::usedChanged);
+    connect(copiesSpin, &QSpinBox::valueChanged, this, &PrintPage::copiesChanged);
+    connect(sheetSpin, &QSpinBox::valueChanged, this, &PrintPage::sheetChanged);
+    connect(zoomSpin, &QSpinBox::valueChanged, this, &PrintPage::zoomChanged);
     // Two lines: the left panel is too narrow for the sentence in one.
-    ClipCB = new QCheckBox(QStringLiteral("Nur innerhalb der\nEtikettform drucken"), panel);
-    ClipCB->setObjectName(QStringLiteral("ClipCB"));
-    ClipCB->setToolTip(QStringLiteral("Bild und Objekte auf die Form des Etiketts beschneiden, bei CD/DVD "
-                                      "auch das Loch freilassen"));
-    ClipCB->setVisible(false);
-    leftControls()->addWidget(ClipCB);
-    connect(ClipCB, &QCheckBox::clicked, this, &PrintPage::ClipCBClick);
+    clipCheck = new QCheckBox(QStringLiteral("Nur innerhalb der\nEtikettform drucken"), panel);
+    clipCheck->setObjectName(QStringLiteral("clipCheck"));
+    clipCheck->setToolTip(QStringLiteral("Bild und Objekte auf die Form des Etiketts beschneiden, bei CD/DVD "
+                                         "auch das Loch freilassen"));
+    clipCheck->setVisible(false);
+    leftControls()->addWidget(clipCheck);
+    connect(clipCheck, &QCheckBox::clicked, this, &PrintPage::clipToggled);
     discChoice = new DiscChoice(panel);
     discChoice->setObjectName(QStringLiteral("discChoice"));
     leftControls()->addWidget(discChoice);
@@ -119,17 +119,17 @@ void PrintPage::showDisc() {
     // One disc per page: no used positions, no sheets to page through, and
     // always inside the ring.
     const bool sheets = !job_.disc();
-    UsedED->setEnabled(sheets);
-    PageEd->setEnabled(sheets);
-    ClipCB->setVisible(sheets && job_.labelShape().has_value());
+    usedSpin->setEnabled(sheets);
+    sheetSpin->setEnabled(sheets);
+    clipCheck->setVisible(sheets && job_.labelShape().has_value());
 }
 
-void PrintPage::ClipCBClick() {
+void PrintPage::clipToggled() {
     setPrintValuesAsStep(job_, jobValues());
-    VPaint->update();
+    sheetPreview->update();
 }
 
-CalibrationDialog& PrintPage::KalForm() {
+CalibrationDialog& PrintPage::calibrationDialog() {
     if (!kalForm_)
         kalForm_ = new CalibrationDialog(shell_.printerCalibrations(), shell_.printTarget(), shell_.dialogs(),
                                          window());
@@ -137,7 +137,7 @@ CalibrationDialog& PrintPage::KalForm() {
 }
 
 PrintValues PrintPage::jobValues() const {
-    return {UsedED->value(), KopiesED->value(), PageEd->value(), ClipCB->isChecked()};
+    return {usedSpin->value(), copiesSpin->value(), sheetSpin->value(), clipCheck->isChecked()};
 }
 
 // Values set from elsewhere show in their edits; an edit already showing its
@@ -146,15 +146,15 @@ PrintValues PrintPage::jobValues() const {
 // still old, before they were shown. The preview repaints on the job's signal.
 void PrintPage::showPrintValues() {
     const PrintValues values = job_.printValues();
-    const QSignalBlocker quietUsed(UsedED), quietCopies(KopiesED), quietSheet(PageEd);
-    if (UsedED->value() != values.used) UsedED->setValue(values.used);
-    if (KopiesED->value() != values.copies) KopiesED->setValue(values.copies);
-    if (PageEd->value() != values.sheet) PageEd->setValue(values.sheet);
-    ClipCB->setChecked(values.clipToShape);
+    const QSignalBlocker quietUsed(usedSpin), quietCopies(copiesSpin), quietSheet(sheetSpin);
+    if (usedSpin->value() != values.used) usedSpin->setValue(values.used);
+    if (copiesSpin->value() != values.copies) copiesSpin->setValue(values.copies);
+    if (sheetSpin->value() != values.sheet) sheetSpin->setValue(values.sheet);
+    clipCheck->setChecked(values.clipToShape);
 }
 
 void PrintPage::showLabelShape() {
-    ClipCB->setVisible(!job_.disc() && job_.labelShape().has_value());
+    clipCheck->setVisible(!job_.disc() && job_.labelShape().has_value());
 }
 
 LabelContent PrintPage::labelContent() const {
@@ -169,13 +169,13 @@ void PrintPage::reportMissingFormat() {
     shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
 }
 
-void PrintPage::UsedEDChange() {
+void PrintPage::usedChanged() {
     takeTypedValues();
 }
-void PrintPage::KopiesEDChange() {
+void PrintPage::copiesChanged() {
     takeTypedValues();
 }
-void PrintPage::PageEdChange() {
+void PrintPage::sheetChanged() {
     takeTypedValues();
 }
 
@@ -184,15 +184,15 @@ void PrintPage::takeTypedValues() {
     // The job keeps the values within the sheet; a value it brought back shows
     // in its edit even when the job's values did not change.
     showPrintValues();
-    VPaint->update();
+    sheetPreview->update();
 }
-void PrintPage::ZoomEd4Change() {
-    VPaint->setZoom(ZoomEd4->value());
+void PrintPage::zoomChanged() {
+    sheetPreview->setZoom(zoomSpin->value());
 }
 
 // --- printing ------------------------------------------------------------------------
 
-void PrintPage::GoBtn1Click() {
+void PrintPage::print() {
     if (job_.disc()) {
         commitTypedValues(*window());
         printDiscs();
@@ -214,7 +214,7 @@ void PrintPage::GoBtn1Click() {
     else if (choosePrintFile(target, shell_.dialogs(), kPrintTitle))
         reportPrintOutcome(runPrintJob(target, job, shell_.dialogs(), shell_.screenDrawing()), *paper);
     // The print file's dialog may have changed the printer.
-    VPaint->fitToSheet();
+    sheetPreview->fitToSheet();
 }
 
 void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper) {
@@ -268,8 +268,8 @@ void PrintPage::printDiscs() {
     shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
-void PrintPage::SetupBtnClick() {
-    SetupBtn->resetPictures();
+void PrintPage::choosePrinter() {
+    printerButton->resetPictures();
     if (QPrinter* printer = shell_.printTarget().systemPrinter()) {
         shell_.dialogs().printerSetup(*printer);
     } else {
@@ -281,12 +281,12 @@ void PrintPage::SetupBtnClick() {
     const PageSizeUnits page = pageSizeInUnits(shell_.printTarget());
     job_.setPageSize(page.width, page.height);
     // The calibration dialog shows the printer now chosen, which may print onto discs.
-    KalForm().followPrinter();
+    calibrationDialog().followPrinter();
     showDisc();
-    VPaint->fitToSheet();
+    sheetPreview->fitToSheet();
 }
 
-void PrintPage::KalibrateBtnClick() {
-    KalForm().setTestDisc(job_.disc().value_or(discPresets().front().format));
-    KalForm().editCalibration();
+void PrintPage::calibrate() {
+    calibrationDialog().setTestDisc(job_.disc().value_or(discPresets().front().format));
+    calibrationDialog().editCalibration();
 }

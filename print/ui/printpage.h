@@ -25,41 +25,41 @@ class PrintPage : public PageFrame {
   public:
     PrintPage(CoverJob& job, Shell& shell);
 
-    ImageButton* SetupBtn = nullptr;
-    ImageButton* GoBtn1 = nullptr;
-    QPushButton* KalibrateBtn = nullptr;
-    QSpinBox* UsedED = nullptr;
-    QSpinBox* KopiesED = nullptr;
-    QSpinBox* PageEd = nullptr;
-    QSpinBox* ZoomEd4 = nullptr;
+    ImageButton* printerButton = nullptr;
+    ImageButton* printButton = nullptr;
+    QPushButton* calibrateButton = nullptr;
+    QSpinBox* usedSpin = nullptr;
+    QSpinBox* copiesSpin = nullptr;
+    QSpinBox* sheetSpin = nullptr;
+    QSpinBox* zoomSpin = nullptr;
     // "Nur innerhalb der Etikettform drucken", shown for formats with a label shape.
-    QCheckBox* ClipCB = nullptr;
+    QCheckBox* clipCheck = nullptr;
     // "Auf CD/DVD drucken", offered where the print target can print onto discs.
     DiscChoice* discChoice = nullptr;
-    ScrollBox* ScrollBox3 = nullptr;
-    SheetPreview* VPaint = nullptr;
+    ScrollBox* previewScroll = nullptr;
+    SheetPreview* sheetPreview = nullptr;
 
     // The calibration dialog, made once and kept for the program's life. The
     // program entry makes it right after the main window; anything asking
     // earlier gets it made then.
-    CalibrationDialog& KalForm();
+    CalibrationDialog& calibrationDialog();
 
     // The values the controls show; what prints is the job's.
     PrintValues jobValues() const;
 
-    void UsedEDChange();
-    void KopiesEDChange();
-    void PageEdChange();
-    void ZoomEd4Change();
-    void ClipCBClick();
+    void usedChanged();
+    void copiesChanged();
+    void sheetChanged();
+    void zoomChanged();
+    void clipToggled();
     // The clip check box is offered for formats with a label shape only.
     void showLabelShape();
     // Shows the job's disc choice, offered when the target prints onto discs
     // or the job already prints onto one.
     void showDisc();
-    void GoBtn1Click();
-    void SetupBtnClick();
-    void KalibrateBtnClick();
+    void print();
+    void choosePrinter();
+    void calibrate();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -204,7 +204,7 @@ DibImage decodeBmp(QByteArrayView bytes, const ImageLimits& limits) {
         }
         if (in.failed()) return {};
     }
-    DibImage image = newdib(int(layout.width), int(layout.height), outBits, table, entries, limits);
+    DibImage image = createImage(int(layout.width), int(layout.height), outBits, table, entries, limits);
     if (image.isNull()) return {};
     image.header().biXPelsPerMeter = layout.resolutionX;
     image.header().biYPelsPerMeter = layout.resolutionY;

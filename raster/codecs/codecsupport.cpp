@@ -46,7 +46,7 @@ bool hasGreyRamp(const DibImage& image) {
 
 DibImage toTrueColor(const DibImage& image, const ImageLimits& limits) {
     if (image.isNull() || image.bitCount() == 24) return image.clone(limits);
-    DibImage out = newdib(image.width(), image.height(), 24, limits);
+    DibImage out = createImage(image.width(), image.height(), 24, limits);
     if (out.isNull()) return {};
     const auto table = image.colors();
     for (int row = 0; row < image.height(); ++row) {
@@ -66,7 +66,7 @@ namespace {
 
 DibImage widenIndices(const DibImage& image, int bits, const ImageLimits& limits) {
     const auto table = image.colors();
-    DibImage out = newdib(image.width(), image.height(), bits, table.data(), int(table.size()), limits);
+    DibImage out = createImage(image.width(), image.height(), bits, table.data(), int(table.size()), limits);
     if (out.isNull()) return {};
     for (int row = 0; row < image.height(); ++row) {
         const uint8_t* src = image.memoryRow(row);
@@ -92,7 +92,7 @@ DibImage exactPalette(const DibImage& image, const ImageLimits& limits) {
             seen.emplace(key, uint8_t(seen.size()));
         }
     }
-    DibImage out = newdib(image.width(), image.height(), 8, table, int(seen.size()), limits);
+    DibImage out = createImage(image.width(), image.height(), 8, table, int(seen.size()), limits);
     if (out.isNull()) return {};
     for (int row = 0; row < image.height(); ++row) {
         const uint8_t* src = image.memoryRow(row);
@@ -135,7 +135,7 @@ DibImage medianCut(const DibImage& image, const ImageLimits& limits) {
     RgbQuad table[256];
     for (int c = 0; c < 256; ++c)
         table[c] = {map[c].Blue, map[c].Green, map[c].Red, 0};
-    DibImage out = newdib(image.width(), image.height(), 8, table, 256, limits);
+    DibImage out = createImage(image.width(), image.height(), 8, table, 256, limits);
     if (out.isNull()) return {};
     // giflib assigns each pixel its median-cut box, which is not always the
     // nearest palette colour; the nearest one is found per 15-bit colour, once.

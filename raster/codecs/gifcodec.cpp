@@ -62,7 +62,8 @@ DibImage readFirstPicture(GifFileType* gif, int transparent, const ImageLimits& 
         table[i] = {map->Colors[i].Blue, map->Colors[i].Green, map->Colors[i].Red, 0};
     if (!map) table[0] = {0, 0, 0, 0}, table[1] = {255, 255, 255, 0};
     if (transparent >= 0 && transparent < (1 << bits)) table[transparent] = {255, 255, 255, 0};
-    DibImage image = newdib(screenWidth, screenHeight, bits, table, map ? std::min(colours, 256) : 2, limits);
+    DibImage image =
+        createImage(screenWidth, screenHeight, bits, table, map ? std::min(colours, 256) : 2, limits);
     if (image.isNull()) return {};
     // The screen starts in the background colour: one row is made and copied,
     // as a small file may announce a large screen.

@@ -172,7 +172,7 @@ DibImage decodeIlbm(QByteArrayView bytes, const ImageLimits& limits) {
     RgbQuad table[256];
     int entries = 0;
     buildPalette(f, table, entries);
-    DibImage image = newdib(h.width, h.height, bits, entries ? table : nullptr, entries, limits);
+    DibImage image = createImage(h.width, h.height, bits, entries ? table : nullptr, entries, limits);
     if (image.isNull()) return {};
 
     const std::size_t planeBytes =

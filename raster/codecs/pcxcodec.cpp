@@ -132,7 +132,7 @@ DibImage decodePcx(QByteArrayView bytes, const ImageLimits& limits) {
             table[i] = {header[3 * i + 2], header[3 * i + 1], header[3 * i], 0};
         entries = useHeader ? 1 << bits : 0;
     }
-    DibImage image = newdib(int(h.width), int(h.height), bits, table, entries, limits);
+    DibImage image = createImage(int(h.width), int(h.height), bits, table, entries, limits);
     if (image.isNull()) return {};
     image.header().biXPelsPerMeter = int(h.dpiX * 10000 / 254);
     image.header().biYPelsPerMeter = int(h.dpiY * 10000 / 254);

@@ -113,7 +113,7 @@ bool decodeInto(QByteArrayView bytes, const ImageLimits& limits, Decoding& d) {
     if (kind != RowKind::Direct && !limits.allowsPicture(width, height, uint64_t(rowBytes) * height))
         png_error(png, "too large");
 
-    d.image = newdib(int(width), int(height), bits, entries ? table : nullptr, entries, limits);
+    d.image = createImage(int(width), int(height), bits, entries ? table : nullptr, entries, limits);
     if (d.image.isNull()) png_error(png, "no memory");
     png_uint_32 perMeterX = 0, perMeterY = 0;
     int unit = PNG_RESOLUTION_UNKNOWN;

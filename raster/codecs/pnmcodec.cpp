@@ -59,7 +59,7 @@ class SampleReader {
 DibImage readBitmap(ByteReader& in, bool plain, int width, int height, const ImageLimits& limits) {
     // Ones are black in a bitmap.
     const RgbQuad table[2] = {{255, 255, 255, 0}, {0, 0, 0, 0}};
-    DibImage image = newdib(width, height, 1, table, 2, limits);
+    DibImage image = createImage(width, height, 1, table, 2, limits);
     if (image.isNull()) return {};
     const int lineBytes = (width + 7) / 8;
     for (int y = 0; y < height; ++y) {
@@ -100,7 +100,7 @@ DibImage decodePnm(QByteArrayView bytes, const ImageLimits& limits) {
     if (!isSpace(in.u8())) return {};
     if (bits == 1) return readBitmap(in, plain, int(width), int(height), limits);
 
-    DibImage image = newdib(int(width), int(height), bits, limits);
+    DibImage image = createImage(int(width), int(height), bits, limits);
     if (image.isNull()) return {};
     SampleReader samples(in, plain, maximum);
     for (int y = 0; y < height; ++y) {

@@ -135,7 +135,7 @@ DibImage decodeTga(QByteArrayView bytes, const ImageLimits& limits) {
                                      codec::onWhite(c.r, c.a), 0};
         }
     DibImage image =
-        newdib(h.width, h.height, bits, keepsPalette ? table : nullptr, keepsPalette ? 256 : 0, limits);
+        createImage(h.width, h.height, bits, keepsPalette ? table : nullptr, keepsPalette ? 256 : 0, limits);
     if (image.isNull()) return {};
 
     const bool alphaSays = (h.descriptor & 0x0F) != 0 || (type == 3 && h.depth == 16);

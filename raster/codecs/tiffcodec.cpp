@@ -111,8 +111,8 @@ DibImage readScanlines(TIFF* tiff, const TiffLayout& l, const ImageLimits& limit
                                 : RgbQuad{v, v, v, 0};
         }
     }
-    DibImage image = newdib(int(l.width), int(l.height), bits, rgb ? nullptr : table,
-                            rgb ? 0 : (l.bits == 1 ? 2 : entries), limits);
+    DibImage image = createImage(int(l.width), int(l.height), bits, rgb ? nullptr : table,
+                                 rgb ? 0 : (l.bits == 1 ? 2 : entries), limits);
     if (image.isNull()) return {};
     const tmsize_t lineSize = TIFFScanlineSize(tiff);
     if (lineSize <= 0) return {};
@@ -141,7 +141,7 @@ DibImage readScanlines(TIFF* tiff, const TiffLayout& l, const ImageLimits& limit
 DibImage readThroughRgba(TIFF* tiff, const TiffLayout& l, const ImageLimits& limits) {
     // The RGBA reader needs four bytes a pixel besides the image.
     if (!codec::acceptableSize(l.width, l.height, 32, limits)) return {};
-    DibImage image = newdib(int(l.width), int(l.height), 24, limits);
+    DibImage image = createImage(int(l.width), int(l.height), 24, limits);
     if (image.isNull()) return {};
     std::vector<uint32_t> raster;
     try {

@@ -123,20 +123,20 @@ ScannerSelectDialog::ScannerSelectDialog(const std::vector<sane::Device>& device
     setWindowTitle(QStringLiteral("Scanner wählen"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Gerät, von dem das Bild geholt werden soll:"), this));
-    DeviceList = new QListWidget(this);
-    DeviceList->setObjectName(QStringLiteral("DeviceList"));
+    deviceList = new QListWidget(this);
+    deviceList->setObjectName(QStringLiteral("deviceList"));
     for (const sane::Device& d : devices_) {
-        DeviceList->addItem(QStringLiteral("%1 %2 (%3)").arg(d.vendor, d.model, QString::fromUtf8(d.name)));
-        if (d.name == chosen) DeviceList->setCurrentRow(DeviceList->count() - 1);
+        deviceList->addItem(QStringLiteral("%1 %2 (%3)").arg(d.vendor, d.model, QString::fromUtf8(d.name)));
+        if (d.name == chosen) deviceList->setCurrentRow(deviceList->count() - 1);
     }
-    if (DeviceList->currentRow() < 0) DeviceList->setCurrentRow(0);
-    connect(DeviceList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    layout->addWidget(DeviceList);
+    if (deviceList->currentRow() < 0) deviceList->setCurrentRow(0);
+    connect(deviceList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    layout->addWidget(deviceList);
     layout->addWidget(makeButtons(this, QStringLiteral("Auswählen")));
 }
 
 QByteArray ScannerSelectDialog::selectedDevice() const {
-    const int row = DeviceList->currentRow();
+    const int row = deviceList->currentRow();
     return row >= 0 && row < int(devices_.size()) ? devices_[std::size_t(row)].name : QByteArray();
 }
 

@@ -16,7 +16,7 @@ class ScannerSelectDialog : public QDialog {
   public:
     ScannerSelectDialog(const std::vector<sane::Device>& devices, const QByteArray& chosen,
                         QWidget* parent = nullptr);
-    QListWidget* DeviceList = nullptr;
+    QListWidget* deviceList = nullptr;
     // The device selected in the list; empty when none is.
     QByteArray selectedDevice() const;
 

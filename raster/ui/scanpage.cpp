@@ -25,22 +25,22 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
                 QStringLiteral("Label oder Cover scannen"), QStringLiteral("page-scan")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("ScanSheet"));
-    ScanBtn = new ImageButton(
-        QStringLiteral("ScanBtn"), QStringLiteral("ScanBtnDown"),
+    scanButton = new ImageButton(
+        QStringLiteral("scanButton"), QStringLiteral("scanButtonDown"),
         QStringLiteral("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"), leftPanel());
-    TSetupBtn = new ImageButton(
-        QStringLiteral("TSetupBtn"), QStringLiteral("TsetupBtnDown"),
+    scannerButton = new ImageButton(
+        QStringLiteral("scannerButton"), QStringLiteral("scannerButtonDown"),
         QStringLiteral("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"),
         leftPanel());
-    leftControls()->addWidget(ScanBtn, 0, Qt::AlignHCenter);
-    leftControls()->addWidget(TSetupBtn, 0, Qt::AlignHCenter);
+    leftControls()->addWidget(scanButton, 0, Qt::AlignHCenter);
+    leftControls()->addWidget(scannerButton, 0, Qt::AlignHCenter);
 
-    OpenBtn = new QPushButton(QStringLiteral("Bild öffnen..."), leftPanel());
-    OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
-    SaveBtn = new QPushButton(QStringLiteral("Bild speichern..."), leftPanel());
-    SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
-    leftControls()->addWidget(OpenBtn);
-    leftControls()->addWidget(SaveBtn);
+    openImageButton = new QPushButton(QStringLiteral("Bild öffnen..."), leftPanel());
+    openImageButton->setObjectName(QStringLiteral("openImageButton"));
+    saveImageButton = new QPushButton(QStringLiteral("Bild speichern..."), leftPanel());
+    saveImageButton->setObjectName(QStringLiteral("saveImageButton"));
+    leftControls()->addWidget(openImageButton);
+    leftControls()->addWidget(saveImageButton);
     autoCropCheck =
         addWrappingCheckBox(leftControls(), "autoCropCheck",
                             QStringLiteral("Nach dem Scannen automatisch zuschneiden"), leftPanel());
@@ -52,33 +52,33 @@ ScanPage::ScanPage(CoverJob& job, Shell& shell)
             shell_.showStatus(QStringLiteral("Die Einstellung konnte nicht gespeichert werden."));
     });
 
-    ZoomEd = makeSpinEdit("ZoomEd", 10, 500, 10, 100, leftPanel());
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd, QStringLiteral("%"));
-    connect(ZoomEd, &QSpinBox::valueChanged, this, &ScanPage::ZoomEdChange);
+    zoomSpin = makeSpinEdit("zoomSpin", 10, 500, 10, 100, leftPanel());
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
+    connect(zoomSpin, &QSpinBox::valueChanged, this, &ScanPage::zoomChanged);
 
     auto* contentLayout = new QVBoxLayout(content());
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    ScanScrollBox = new ScrollBox(content());
-    ScanScrollBox->setObjectName(QStringLiteral("ScanScrollBox"));
-    ScanPaintBox = new ScanView(job_, shell_, *ScanScrollBox);
-    ScanPaintBox->setObjectName(QStringLiteral("ScanPaintBox"));
-    contentLayout->addWidget(ScanScrollBox);
+    scanScroll = new ScrollBox(content());
+    scanScroll->setObjectName(QStringLiteral("scanScroll"));
+    scanView = new ScanView(job_, shell_, *scanScroll);
+    scanView->setObjectName(QStringLiteral("scanView"));
+    contentLayout->addWidget(scanScroll);
 
-    connect(TSetupBtn, &ImageButton::clicked, this, &ScanPage::SelectButtonClick);
-    connect(ScanBtn, &ImageButton::clicked, this, &ScanPage::ScanButtonClick);
-    connect(OpenBtn, &QPushButton::clicked, this, &ScanPage::OpenBtnClick);
-    connect(SaveBtn, &QPushButton::clicked, this, &ScanPage::SaveBtnClick);
+    connect(scannerButton, &ImageButton::clicked, this, &ScanPage::selectScanner);
+    connect(scanButton, &ImageButton::clicked, this, &ScanPage::scan);
+    connect(openImageButton, &QPushButton::clicked, this, &ScanPage::openImage);
+    connect(saveImageButton, &QPushButton::clicked, this, &ScanPage::saveImage);
     connect(&scanner_, &ScannerSession::progressChanged, this,
             [this](int percent) { shell_.showProgress(percent); });
     connect(&scanner_, &ScannerSession::imageScanned, this, &ScanPage::takeScannedImage);
     connect(&scanner_, &ScannerSession::scanFailed, this, &ScanPage::tellScanFailure);
 }
 
-void ScanPage::SelectButtonClick() {
+void ScanPage::selectScanner() {
     chooseScanner(scanner_, shell_.dialogs(), window());
 }
 
-void ScanPage::ScanButtonClick() {
+void ScanPage::scan() {
     askOptionsAndStartScan(scanner_, shell_.dialogs(), window(), shell_.imageLimits());
 }
 
@@ -115,7 +115,7 @@ void ScanPage::receiveImage(DibImage&& image, Arrival arrival) {
     replaceImageAsStep(job_, stepName, std::move(image), true);
 }
 
-void ScanPage::OpenBtnClick() {
+void ScanPage::openImage() {
     FileRequest request;
     request.caption = QStringLiteral("Bild öffnen");
     request.filter = GetDIBOpenFilter();
@@ -131,7 +131,7 @@ void ScanPage::OpenBtnClick() {
         receiveImage(std::move(read.image));
 }
 
-void ScanPage::SaveBtnClick() {
+void ScanPage::saveImage() {
     FileRequest request;
     request.caption = QStringLiteral("Bild speichern");
     request.filter = GetDIBSaveFilter();
@@ -143,6 +143,6 @@ void ScanPage::SaveBtnClick() {
             shell_.imageLimits());
 }
 
-void ScanPage::ZoomEdChange() {
-    ScanPaintBox->setZoom(ZoomEd->value());
+void ScanPage::zoomChanged() {
+    scanView->setZoom(zoomSpin->value());
 }

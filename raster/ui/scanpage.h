@@ -21,24 +21,24 @@ class ScanPage : public PageFrame {
   public:
     ScanPage(CoverJob& job, Shell& shell);
 
-    ImageButton* ScanBtn = nullptr;
-    ImageButton* TSetupBtn = nullptr;
-    QPushButton* OpenBtn = nullptr;
-    QPushButton* SaveBtn = nullptr;
+    ImageButton* scanButton = nullptr;
+    ImageButton* scannerButton = nullptr;
+    QPushButton* openImageButton = nullptr;
+    QPushButton* saveImageButton = nullptr;
     QCheckBox* autoCropCheck = nullptr; // kept in the settings folder
-    QSpinBox* ZoomEd = nullptr;
-    ScrollBox* ScanScrollBox = nullptr;
-    ScanView* ScanPaintBox = nullptr;
+    QSpinBox* zoomSpin = nullptr;
+    ScrollBox* scanScroll = nullptr;
+    ScanView* scanView = nullptr;
 
-    void ZoomEdChange();
+    void zoomChanged();
 
-    void SelectButtonClick();
-    void ScanButtonClick();
+    void selectScanner();
+    void scan();
     // The session's scan has ended with an image or with a failure.
     void takeScannedImage(const ScannedImage& image);
     void tellScanFailure(const QString& text);
-    void OpenBtnClick();
-    void SaveBtnClick();
+    void openImage();
+    void saveImage();
 
     // The arrival of an image, scanned or opened: it replaces the current
     // image and the marked region covers all of it, as one undo step. A null

@@ -45,28 +45,28 @@ BrightnessContrastDialog::BrightnessContrastDialog(QWidget* parent) : QDialog(pa
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 12, 12, 12);
-    TrackBar1 = makeTrackBar("TrackBar1", -127, 127, 0, this);
-    TrackBar2 = makeTrackBar("TrackBar2", 0, 200, 100, this);
+    brightnessSlider = makeTrackBar("brightnessSlider", -127, 127, 0, this);
+    contrastSlider = makeTrackBar("contrastSlider", 0, 200, 100, this);
     grid->addWidget(new QLabel(QStringLiteral("Helligkeit:"), this), 0, 0);
-    grid->addWidget(TrackBar1, 1, 0, 1, 2);
+    grid->addWidget(brightnessSlider, 1, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Kontrast:"), this), 2, 0);
-    grid->addWidget(TrackBar2, 3, 0, 1, 2);
+    grid->addWidget(contrastSlider, 3, 0, 1, 2);
 
-    VschauBitBtn4 = makeButton("VschauBitBtn4", QStringLiteral("&Vorschau"), this);
-    BacksetBitBtn3 = makeButton("BacksetBitBtn3", QStringLiteral("&Zurücksetzen"), this);
-    OkBitBtn1 = makeButton("OkBitBtn1", QStringLiteral("OK"), this);
-    OkBitBtn1->setDefault(true);
-    CancelBitBtn2 = makeButton("CancelBitBtn2", QStringLiteral("A&bbrechen"), this);
+    previewButton = makeButton("previewButton", QStringLiteral("&Vorschau"), this);
+    resetButton = makeButton("resetButton", QStringLiteral("&Zurücksetzen"), this);
+    okButton = makeButton("okButton", QStringLiteral("OK"), this);
+    okButton->setDefault(true);
+    cancelButton = makeButton("cancelButton", QStringLiteral("A&bbrechen"), this);
     // Preview and reset on the left, the closing buttons on the right.
-    grid->addWidget(VschauBitBtn4, 4, 0);
-    grid->addWidget(OkBitBtn1, 4, 1);
-    grid->addWidget(BacksetBitBtn3, 5, 0);
-    grid->addWidget(CancelBitBtn2, 5, 1);
+    grid->addWidget(previewButton, 4, 0);
+    grid->addWidget(okButton, 4, 1);
+    grid->addWidget(resetButton, 5, 0);
+    grid->addWidget(cancelButton, 5, 1);
 
-    connect(VschauBitBtn4, &QPushButton::clicked, this, &BrightnessContrastDialog::TrackBar1Change);
-    connect(BacksetBitBtn3, &QPushButton::clicked, this, &BrightnessContrastDialog::BacksetBitBtn3Click);
-    connect(OkBitBtn1, &QPushButton::clicked, this, &BrightnessContrastDialog::OkBitBtn1Click);
-    connect(CancelBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(previewButton, &QPushButton::clicked, this, &BrightnessContrastDialog::slidersMoved);
+    connect(resetButton, &QPushButton::clicked, this, &BrightnessContrastDialog::resetSliders);
+    connect(okButton, &QPushButton::clicked, this, &BrightnessContrastDialog::acceptValues);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void BrightnessContrastDialog::showEvent(QShowEvent* event) {
@@ -84,19 +84,19 @@ void BrightnessContrastDialog::setImages(DibImage* current, const DibImage* back
     limits_ = limits;
 }
 
-void BrightnessContrastDialog::TrackBar1Change() {
+void BrightnessContrastDialog::slidersMoved() {
     if (!current_ || !backup_) return;
     restoreFromBackup(*current_, *backup_);
-    HelligkeitUndKontrast(*current_, TrackBar1->value(), TrackBar2->value(), limits_, progress_);
+    HelligkeitUndKontrast(*current_, brightnessSlider->value(), contrastSlider->value(), limits_, progress_);
     if (repaint_) repaint_();
 }
 
-void BrightnessContrastDialog::BacksetBitBtn3Click() {
-    TrackBar1->setValue(0);
-    TrackBar2->setValue(100);
+void BrightnessContrastDialog::resetSliders() {
+    brightnessSlider->setValue(0);
+    contrastSlider->setValue(100);
 }
 
-void BrightnessContrastDialog::OkBitBtn1Click() {
-    TrackBar1Change();
+void BrightnessContrastDialog::acceptValues() {
+    slidersMoved();
     accept();
 }

@@ -19,21 +19,21 @@ class BrightnessContrastDialog : public QDialog {
   public:
     explicit BrightnessContrastDialog(QWidget* parent = nullptr);
 
-    QSlider* TrackBar1 = nullptr; // brightness shift −127 .. 127
-    QSlider* TrackBar2 = nullptr; // contrast 0 .. 200, 100 neutral
-    QPushButton* VschauBitBtn4 = nullptr;
-    QPushButton* BacksetBitBtn3 = nullptr;
-    QPushButton* OkBitBtn1 = nullptr;
-    QPushButton* CancelBitBtn2 = nullptr;
+    QSlider* brightnessSlider = nullptr; // brightness shift −127 .. 127
+    QSlider* contrastSlider = nullptr;   // contrast 0 .. 200, 100 neutral
+    QPushButton* previewButton = nullptr;
+    QPushButton* resetButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // The image the preview changes, the backup it starts from, how to show
     // the result and the progress, and what the preview may take of the machine.
     void setImages(DibImage* current, const DibImage* backup, std::function<void()> repaint,
                    ProgressFn progress, const ImageLimits& limits);
 
-    void TrackBar1Change();
-    void BacksetBitBtn3Click();
-    void OkBitBtn1Click();
+    void slidersMoved();
+    void resetSliders();
+    void acceptValues();
 
   protected:
     // The dialog opens in the middle of the screen, not over its parent.

@@ -13,8 +13,8 @@
 
 void RetouchPage::buildEffectMenu() {
     for (const EffectFilter& entry : effectTable()) {
-        QAction* item = EffektPopup->addAction(QString::fromUtf8(entry.Caption));
-        connect(item, &QAction::triggered, this, [this, item] { EffektClick(item); });
+        QAction* item = effectsMenu->addAction(QString::fromUtf8(entry.Caption));
+        connect(item, &QAction::triggered, this, [this, item] { applyEffect(item); });
     }
 }
 
@@ -26,8 +26,8 @@ void RetouchPage::recordKeptFilter(const QString& stepName, const DibImage& bord
     recordImageEdit(job_, stepName, std::move(before), job_.region());
 }
 
-void RetouchPage::EffektClick(QAction* Sender) {
-    const int index = int(EffektPopup->actions().indexOf(Sender));
+void RetouchPage::applyEffect(QAction* Sender) {
+    const int index = int(effectsMenu->actions().indexOf(Sender));
     if (index < 0 || index >= kEffectCount) return;
     Dialogs& dialogs = shell_.dialogs();
     if (job_.image().hasPalette()) {
@@ -63,7 +63,7 @@ void RetouchPage::EffektClick(QAction* Sender) {
             restoreFromBorderedCopy(job_.editableImage(), previous, progress());
         else
             recordKeptFilter(QString::fromUtf8(effectTable()[index].Caption), previous);
-        deldib(previous);
+        releaseImage(previous);
         shell_.showProgress(0);
         job_.imageEdited();
     }

@@ -10,7 +10,7 @@
 #include "widgets/dialogs.h"
 #include "widgets/shell.h"
 
-void RetouchPage::HellpBtnClick() {
+void RetouchPage::adjustBrightness() {
     BrightnessContrastDialog dialog(this);
     DibImage backup = job_.image().clone(shell_.imageLimits());
     if (backup.isNull()) {
@@ -30,28 +30,28 @@ void RetouchPage::HellpBtnClick() {
     }
 }
 
-void RetouchPage::RotLeftBtnClick() {
-    replaceImage(rotateLeft(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
+void RetouchPage::rotateLeft() {
+    replaceImage(::rotateLeft(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
                  QStringLiteral("90° nach links rotieren"));
 }
 
-void RetouchPage::RotRightBtnClick() {
-    replaceImage(rotateRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
+void RetouchPage::rotateRight() {
+    replaceImage(::rotateRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
                  QStringLiteral("90° nach rechts rotieren"));
 }
 
 // The marked region keeps its coordinates under the mirrors.
-void RetouchPage::FlipHBtnClick() {
+void RetouchPage::flipHorizontally() {
     replaceImage(mirrorLeftRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept,
                  QStringLiteral("Horizontal spiegeln"));
 }
 
-void RetouchPage::FlipVBtnClick() {
+void RetouchPage::flipVertically() {
     replaceImage(mirrorTopBottom(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept,
                  QStringLiteral("Vertikal spiegeln"));
 }
 
-void RetouchPage::SchnittBtnClick() {
+void RetouchPage::crop() {
     const MarkedRegion& marked = job_.region();
     const PixelRegion wanted{marked.left, marked.top, marked.right, marked.bottom};
     if (wanted.left == wanted.right || wanted.top == wanted.bottom) {

@@ -20,19 +20,19 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
                 QStringLiteral("Bild retuschieren"), QStringLiteral("page-retouch")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("RetuschSheet"));
-    DateiPopup = new QMenu(this);
-    DateiPopup->setObjectName(QStringLiteral("DateiPopup"));
-    DateiPopup->setToolTipsVisible(true);
-    SpeichernUnter1 = DateiPopup->addAction(QStringLiteral("&Speichern unter..."));
-    SpeichernUnter1->setToolTip(QStringLiteral("Bild in einer Datei speichern"));
-    connect(SpeichernUnter1, &QAction::triggered, this, &RetouchPage::saveImageRequested);
-    EffektPopup = new QMenu(this);
-    EffektPopup->setObjectName(QStringLiteral("EffektPopup"));
-    EffektPopup->setToolTipsVisible(true);
-    RetuschePopup = new QMenu(this);
-    RetuschePopup->setObjectName(QStringLiteral("RetuschePopup"));
-    RetuschePopup->setToolTipsVisible(true);
-    addHistoryEntries(*RetuschePopup, job_.history().stack());
+    fileMenu = new QMenu(this);
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    fileMenu->setToolTipsVisible(true);
+    saveImageAsAction = fileMenu->addAction(QStringLiteral("&Speichern unter..."));
+    saveImageAsAction->setToolTip(QStringLiteral("Bild in einer Datei speichern"));
+    connect(saveImageAsAction, &QAction::triggered, this, &RetouchPage::saveImageRequested);
+    effectsMenu = new QMenu(this);
+    effectsMenu->setObjectName(QStringLiteral("effectsMenu"));
+    effectsMenu->setToolTipsVisible(true);
+    retouchMenu = new QMenu(this);
+    retouchMenu->setObjectName(QStringLiteral("retouchMenu"));
+    retouchMenu->setToolTipsVisible(true);
+    addHistoryEntries(*retouchMenu, job_.history().stack());
     buildRetuschePopup();
 
     auto* menuPanel = new QWidget(leftPanel());
@@ -40,38 +40,38 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     auto* menuRow = new QHBoxLayout(menuPanel);
     menuRow->setContentsMargins(0, 0, 0, 0);
     menuRow->setSpacing(2);
-    DateiButton = makeMenuButton("DateiButton", QStringLiteral("Datei"),
-                                 QStringLiteral("Datei Menü aufrufen..."), DateiPopup);
-    EffekteButton = makeMenuButton("EffekteButton", QStringLiteral("Effekte"),
-                                   QStringLiteral("Effektfilter anwenden..."), EffektPopup);
-    RetuscheButton = makeMenuButton("RetuscheButton", QStringLiteral("Retusche"),
-                                    QStringLiteral("Bild nachbessern..."), RetuschePopup);
-    for (QToolButton* button : {DateiButton, EffekteButton, RetuscheButton}) {
+    fileMenuButton = makeMenuButton("fileMenuButton", QStringLiteral("Datei"),
+                                    QStringLiteral("Datei Menü aufrufen..."), fileMenu);
+    effectsMenuButton = makeMenuButton("effectsMenuButton", QStringLiteral("Effekte"),
+                                       QStringLiteral("Effektfilter anwenden..."), effectsMenu);
+    retouchMenuButton = makeMenuButton("retouchMenuButton", QStringLiteral("Retusche"),
+                                       QStringLiteral("Bild nachbessern..."), retouchMenu);
+    for (QToolButton* button : {fileMenuButton, effectsMenuButton, retouchMenuButton}) {
         button->setParent(menuPanel);
         menuRow->addWidget(button);
     }
-    connect(DateiButton, &QToolButton::clicked, this, &RetouchPage::DateiButtonClick);
-    connect(EffekteButton, &QToolButton::clicked, this, &RetouchPage::EffekteButtonClick);
-    connect(RetuscheButton, &QToolButton::clicked, this, &RetouchPage::RetuscheButtonClick);
+    connect(fileMenuButton, &QToolButton::clicked, this, &RetouchPage::showFileMenu);
+    connect(effectsMenuButton, &QToolButton::clicked, this, &RetouchPage::showEffectsMenu);
+    connect(retouchMenuButton, &QToolButton::clicked, this, &RetouchPage::showRetouchMenu);
     leftControls()->addWidget(menuPanel);
 
-    ZoomEd2 = makeSpinEdit("ZoomEd2", 10, 500, 10, 100, leftPanel());
-    ZoomEd2->setToolTip(QStringLiteral("Dient der Vergrößerung und Verkleinerung der Ansicht des Bildes"));
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), ZoomEd2, QStringLiteral("%"));
-    connect(ZoomEd2, &QSpinBox::valueChanged, this, &RetouchPage::ZoomEd2Change);
+    zoomSpin = makeSpinEdit("zoomSpin", 10, 500, 10, 100, leftPanel());
+    zoomSpin->setToolTip(QStringLiteral("Dient der Vergrößerung und Verkleinerung der Ansicht des Bildes"));
+    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
+    connect(zoomSpin, &QSpinBox::valueChanged, this, &RetouchPage::zoomChanged);
 
     auto* contentLayout = new QVBoxLayout(content());
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    RetuschScrollBox = new ScrollBox(content());
-    RetuschScrollBox->setObjectName(QStringLiteral("RetuschScrollBox"));
-    RetuschPaint = new RetouchView(job_, shell_, *RetuschScrollBox);
-    RetuschPaint->setObjectName(QStringLiteral("RetuschPaint"));
-    contentLayout->addWidget(RetuschScrollBox);
+    retouchScroll = new ScrollBox(content());
+    retouchScroll->setObjectName(QStringLiteral("retouchScroll"));
+    retouchView = new RetouchView(job_, shell_, *retouchScroll);
+    retouchView->setObjectName(QStringLiteral("retouchView"));
+    contentLayout->addWidget(retouchScroll);
 }
 
 QAction* RetouchPage::addCommand(const QString& caption, const QString& hint, const char* name,
                                  void (RetouchPage::*handler)()) {
-    QAction* action = RetuschePopup->addAction(caption);
+    QAction* action = retouchMenu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setToolTip(hint);
     action->setStatusTip(hint);
@@ -80,30 +80,30 @@ QAction* RetouchPage::addCommand(const QString& caption, const QString& hint, co
 }
 
 void RetouchPage::buildRetuschePopup() {
-    HellpBtn = addCommand(QStringLiteral("Helligkeit und &Kontrast..."),
-                          QStringLiteral("Läßt Sie die Helligkeit und den Kontrast verändern"), "HellpBtn",
-                          &RetouchPage::HellpBtnClick);
-    RetuschePopup->addSeparator();
-    RotLeftBtn = addCommand(QStringLiteral("&90° nach links rotieren"),
-                            QStringLiteral("Rotiert das Bild um 90° nach links"), "RotLeftBtn",
-                            &RetouchPage::RotLeftBtnClick);
-    RotRightBtn = addCommand(QStringLiteral("9&0° nach rechts rotieren"),
-                             QStringLiteral("Rotiert das Bild um 90° nach rechts"), "RotRightBtn",
-                             &RetouchPage::RotRightBtnClick);
+    brightnessAction = addCommand(QStringLiteral("Helligkeit und &Kontrast..."),
+                                  QStringLiteral("Läßt Sie die Helligkeit und den Kontrast verändern"),
+                                  "brightnessAction", &RetouchPage::adjustBrightness);
+    retouchMenu->addSeparator();
+    rotateLeftAction = addCommand(QStringLiteral("&90° nach links rotieren"),
+                                  QStringLiteral("Rotiert das Bild um 90° nach links"), "rotateLeftAction",
+                                  &RetouchPage::rotateLeft);
+    rotateRightAction = addCommand(QStringLiteral("9&0° nach rechts rotieren"),
+                                   QStringLiteral("Rotiert das Bild um 90° nach rechts"), "rotateRightAction",
+                                   &RetouchPage::rotateRight);
     turnByAngleAction = addCommand(QStringLiteral("&Drehen um Winkel..."),
                                    QStringLiteral("Dreht das Bild um einen beliebigen Winkel"),
                                    "turnByAngleAction", &RetouchPage::turnByAngle);
-    RetuschePopup->addSeparator();
-    FlipHBtn = addCommand(QStringLiteral("&Horizontal spiegeln"),
-                          QStringLiteral("Spiegelt das Bild an einer horizontalen Achse"), "FlipHBtn",
-                          &RetouchPage::FlipHBtnClick);
-    FlipVBtn = addCommand(QStringLiteral("&Vertikal spiegeln"),
-                          QStringLiteral("Spiegelt das Bild an einer vertikalen Achse"), "FlipVBtn",
-                          &RetouchPage::FlipVBtnClick);
-    RetuschePopup->addSeparator();
-    SchnittBtn = addCommand(QStringLiteral("&Rand abschneiden"),
+    retouchMenu->addSeparator();
+    flipHorizontalAction = addCommand(QStringLiteral("&Horizontal spiegeln"),
+                                      QStringLiteral("Spiegelt das Bild an einer horizontalen Achse"),
+                                      "flipHorizontalAction", &RetouchPage::flipHorizontally);
+    flipVerticalAction = addCommand(QStringLiteral("&Vertikal spiegeln"),
+                                    QStringLiteral("Spiegelt das Bild an einer vertikalen Achse"),
+                                    "flipVerticalAction", &RetouchPage::flipVertically);
+    retouchMenu->addSeparator();
+    cropAction = addCommand(QStringLiteral("&Rand abschneiden"),
                             QStringLiteral("Schneidet den Rand ab, und läßt das markierte Stück übrig"),
-                            "SchnittBtn", &RetouchPage::SchnittBtnClick);
+                            "cropAction", &RetouchPage::crop);
     autoCropAction =
         addCommand(QStringLiteral("&Automatisch zuschneiden"),
                    QStringLiteral("Sucht die CD oder das Cover auf dem Bild und schneidet es gerade aus"),
@@ -129,26 +129,26 @@ QPoint RetouchPage::menuPosition(const QWidget* button) {
     return {topLeft.x(), topLeft.y() + button->height()};
 }
 
-void RetouchPage::DateiButtonClick() {
-    DateiPopup->popup(menuPosition(DateiButton));
+void RetouchPage::showFileMenu() {
+    fileMenu->popup(menuPosition(fileMenuButton));
 }
-void RetouchPage::EffekteButtonClick() {
-    EffektPopup->popup(menuPosition(EffekteButton));
+void RetouchPage::showEffectsMenu() {
+    effectsMenu->popup(menuPosition(effectsMenuButton));
 }
-void RetouchPage::RetuscheButtonClick() {
-    RetuschePopup->popup(menuPosition(RetuscheButton));
-}
-
-void RetouchPage::RetuschPaintPaint() {
-    RetuschPaint->fitToImage();
+void RetouchPage::showRetouchMenu() {
+    retouchMenu->popup(menuPosition(retouchMenuButton));
 }
 
-void RetouchPage::ZoomEd2Change() {
-    RetuschPaint->setZoom(ZoomEd2->value());
+void RetouchPage::fitViewToImage() {
+    retouchView->fitToImage();
+}
+
+void RetouchPage::zoomChanged() {
+    retouchView->setZoom(zoomSpin->value());
 }
 
 void RetouchPage::resetDragging() {
-    RetuschPaint->cancelDrag();
+    retouchView->cancelDrag();
 }
 
 ProgressFn RetouchPage::progress() {

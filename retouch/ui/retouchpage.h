@@ -22,49 +22,49 @@ class RetouchPage : public PageFrame {
   public:
     RetouchPage(CoverJob& job, Shell& shell);
 
-    QToolButton* DateiButton = nullptr;
-    QToolButton* EffekteButton = nullptr;
-    QToolButton* RetuscheButton = nullptr;
-    QMenu* DateiPopup = nullptr;
-    QMenu* EffektPopup = nullptr;
-    QMenu* RetuschePopup = nullptr;
-    QAction* SpeichernUnter1 = nullptr;
-    QAction* HellpBtn = nullptr;
-    QAction* RotLeftBtn = nullptr;
-    QAction* RotRightBtn = nullptr;
-    QAction* FlipHBtn = nullptr;
-    QAction* FlipVBtn = nullptr;
-    QAction* SchnittBtn = nullptr;
+    QToolButton* fileMenuButton = nullptr;
+    QToolButton* effectsMenuButton = nullptr;
+    QToolButton* retouchMenuButton = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* effectsMenu = nullptr;
+    QMenu* retouchMenu = nullptr;
+    QAction* saveImageAsAction = nullptr;
+    QAction* brightnessAction = nullptr;
+    QAction* rotateLeftAction = nullptr;
+    QAction* rotateRightAction = nullptr;
+    QAction* flipHorizontalAction = nullptr;
+    QAction* flipVerticalAction = nullptr;
+    QAction* cropAction = nullptr;
     QAction* turnByAngleAction = nullptr;
     QAction* autoCropAction = nullptr;
-    QSpinBox* ZoomEd2 = nullptr;
-    ScrollBox* RetuschScrollBox = nullptr;
-    RetouchView* RetuschPaint = nullptr;
+    QSpinBox* zoomSpin = nullptr;
+    ScrollBox* retouchScroll = nullptr;
+    RetouchView* retouchView = nullptr;
 
     // Ends a marking drag without its release, as when the page is left.
     void resetDragging();
 
-    void DateiButtonClick();
-    void EffekteButtonClick();
-    void RetuscheButtonClick();
+    void showFileMenu();
+    void showEffectsMenu();
+    void showRetouchMenu();
     // Fits the view to the image at the zoom, or repaints it when it fits.
-    void RetuschPaintPaint();
-    void ZoomEd2Change();
+    void fitViewToImage();
+    void zoomChanged();
 
     // The commands of "Retusche" (retouchcommands.cpp).
-    void HellpBtnClick();
-    void RotLeftBtnClick();
-    void RotRightBtnClick();
-    void FlipHBtnClick();
-    void FlipVBtnClick();
-    void SchnittBtnClick();
+    void adjustBrightness();
+    void rotateLeft();
+    void rotateRight();
+    void flipHorizontally();
+    void flipVertically();
+    void crop();
     // "Drehen um Winkel..." and "Automatisch zuschneiden" (autocropcommands.cpp).
     void turnByAngle();
     void autoCrop();
 
     // The effect menu (effectmenu.cpp): one item per filter of the table.
     void buildEffectMenu();
-    void EffektClick(QAction* Sender);
+    void applyEffect(QAction* Sender);
     void recordKeptFilter(const QString& stepName, const DibImage& borderedCopy);
 
     // Where a menu button opens its menu: directly below it, in screen coordinates.

@@ -1,7 +1,7 @@
 #include "retouch/ui/retouchview.h"
 
 #include "document/coverjob.h"
-#include "raster/stretchdraw.h"
+#include "raster/drawimage.h"
 #include "widgets/scrollbox.h"
 #include "widgets/shell.h"
 

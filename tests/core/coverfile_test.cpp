@@ -82,8 +82,8 @@ QByteArray sampleFigureRecord() {
 
 // One 24-bit pixel (r 0x11, g 0x22, b 0x33): H, C, header, one padded row.
 DibImage onePixelImage() {
-    DibImage image = newdib(1, 1, 24);
-    setpixel(image, 0, 0, makeColorRef(0x11, 0x22, 0x33));
+    DibImage image = createImage(1, 1, 24);
+    setPixelAt(image, 0, 0, makeColorRef(0x11, 0x22, 0x33));
     return image;
 }
 QByteArray onePixelImageBlock() {
@@ -312,7 +312,7 @@ TEST(CoverFile, AnyNumberAboveTheTableEndsTheObjectList) {
             readCover(expectedFixedPart() + sampleFigureRecord() + int32Bytes(end) + onePixelImageBlock());
         ASSERT_EQ(result.status, ReadStatus::Ok) << end;
         ASSERT_EQ(result.document.objects.size(), 1u) << end;
-        EXPECT_EQ(getpixel(result.document.image, 0, 0), makeColorRef(0x11, 0x22, 0x33)) << end;
+        EXPECT_EQ(pixelAt(result.document.image, 0, 0), makeColorRef(0x11, 0x22, 0x33)) << end;
     }
 }
 
@@ -321,7 +321,7 @@ TEST(CoverFile, BytesAfterTheLastRowAreIgnored) {
     for (const QByteArray& tail : {QByteArray(1, '\0'), QByteArray("angehängt"), QByteArray(4096, '\xff')}) {
         const ReadResult result = readCover(file + tail);
         ASSERT_EQ(result.status, ReadStatus::Ok) << tail.size();
-        EXPECT_EQ(getpixel(result.document.image, 0, 0), makeColorRef(0x11, 0x22, 0x33));
+        EXPECT_EQ(pixelAt(result.document.image, 0, 0), makeColorRef(0x11, 0x22, 0x33));
     }
     // A row cut short is still refused, whatever follows the header.
     EXPECT_EQ(readCover(file.chopped(1)).status, ReadStatus::Damaged);

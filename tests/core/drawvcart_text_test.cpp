@@ -193,7 +193,7 @@ TEST_F(TextTest, CallersFontIsSelectedAgain) {
     QFont callers(QStringLiteral("Liberation Mono"));
     callers.setPixelSize(7);
     painter.setFont(callers);
-    DrawVCart(painter, 0, 0, kScale, *table, settings);
+    paintAnnotations(painter, 0, 0, kScale, *table, settings);
     EXPECT_EQ(painter.font(), callers);
 }
 

@@ -57,10 +57,10 @@ TEST(ImageCodecs, EveryFormatRoundTripsEveryBitCount) {
 }
 
 TEST(ImageCodecs, TrueColourIntoPaletteFormatsKeepsFewColoursExactlyAndApproximatesMany) {
-    DibImage many = newdib(64, 64, 24);
+    DibImage many = createImage(64, 64, 24);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
-            setpixel(many, x, y, makeColorRef(x * 4, y * 4, (x + y) * 2));
+            setPixelAt(many, x, y, makeColorRef(x * 4, y * 4, (x + y) * 2));
     for (ImageFileFormat format : {ImageFileFormat::Gif, ImageFileFormat::Rle}) {
         const DibImage back = decodeImage(encodeImage(many, format));
         ASSERT_EQ(back.bitCount(), 8);
@@ -69,9 +69,9 @@ TEST(ImageCodecs, TrueColourIntoPaletteFormatsKeepsFewColoursExactlyAndApproxima
 }
 
 TEST(ImageCodecs, RunLengthFormatsCompressRunsAndKeepLiteralStretches) {
-    DibImage image = newdib(300, 2, 8);
+    DibImage image = createImage(300, 2, 8);
     for (int x = 0; x < 300; ++x)
-        setpixel(image, x, 1, x < 280 ? 5 : uint32_t(x % 7));
+        setPixelAt(image, x, 1, x < 280 ? 5 : uint32_t(x % 7));
     for (ImageFileFormat format : {ImageFileFormat::Rle, ImageFileFormat::Pcx, ImageFileFormat::Iff}) {
         const QByteArray bytes = encodeImage(image, format);
         EXPECT_LT(bytes.size(), 300 + 1100);
@@ -162,11 +162,11 @@ TEST(ImageCodecs, OpensTheNetpbmFormats) {
     EXPECT_EQ(colourAt(bitmap, 1, 0), makeColorRef(255, 255, 255));
     const DibImage grey = decodeImage(QByteArray("P5 2 1 65535\n\xFF\xFF\x80\x00", 17));
     ASSERT_EQ(grey.bitCount(), 8);
-    EXPECT_EQ(getpixel(grey, 0, 0), 255u);
-    EXPECT_EQ(getpixel(grey, 1, 0), 128u);
+    EXPECT_EQ(pixelAt(grey, 0, 0), 255u);
+    EXPECT_EQ(pixelAt(grey, 1, 0), 128u);
     const DibImage colour = decodeImage(QByteArray("P3 1 1 15 15 0 5"));
     ASSERT_EQ(colour.bitCount(), 24);
-    EXPECT_EQ(getpixel(colour, 0, 0), makeColorRef(255, 0, 85));
+    EXPECT_EQ(pixelAt(colour, 0, 0), makeColorRef(255, 0, 85));
 }
 
 TEST(ImageCodecs, BitmapVariantsOtherWritersUse) {
@@ -196,8 +196,8 @@ TEST(ImageCodecs, BitmapVariantsOtherWritersUse) {
     u32(0x800000FF);
     const DibImage image = decodeBmp(bytes);
     ASSERT_EQ(image.bitCount(), 24);
-    EXPECT_EQ(getpixel(image, 0, 0), makeColorRef(255, 0, 0));
-    EXPECT_EQ(getpixel(image, 1, 0), makeColorRef(127, 127, 255));
+    EXPECT_EQ(pixelAt(image, 0, 0), makeColorRef(255, 0, 0));
+    EXPECT_EQ(pixelAt(image, 1, 0), makeColorRef(127, 127, 255));
 }
 
 } // namespace

@@ -25,28 +25,28 @@ DibImage reference(Kind kind) {
     DibImage image;
     switch (kind) {
     case Kind::Bilevel:
-        image = newdib(width, height, 1);
+        image = createImage(width, height, 1);
         break;
     case Kind::Colours16:
-        image = newdib(width, height, 4, table, 16);
+        image = createImage(width, height, 4, table, 16);
         break;
     case Kind::Colours200:
-        image = newdib(width, height, 8, table, 256);
+        image = createImage(width, height, 8, table, 256);
         break;
     case Kind::Grey:
-        image = newdib(width, height, 8);
+        image = createImage(width, height, 8);
         break;
     case Kind::TrueColour:
-        image = newdib(width, height, 24);
+        image = createImage(width, height, 24);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                setpixel(image, x, y, makeColorRef(x * 11, y * 23, 200 - x * 3));
+                setPixelAt(image, x, y, makeColorRef(x * 11, y * 23, 200 - x * 3));
         return image;
     }
     const int colours = kind == Kind::Bilevel ? 2 : kind == Kind::Colours16 ? 16 : 200;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            setpixel(image, x, y, uint32_t((x * 5 + y * 7 + x * y) % colours));
+            setPixelAt(image, x, y, uint32_t((x * 5 + y * 7 + x * y) % colours));
     return image;
 }
 

@@ -50,11 +50,11 @@ TEST_F(JobHistoryTest, ImageStepGivesBackImageAndRegionAndRedoesWithoutCopying) 
 }
 
 TEST_F(JobHistoryTest, OldestStepsGoWhenTheImagesPassTheLimit) {
-    job.replaceImage(newdib(3000, 3000, 24));
+    job.replaceImage(createImage(3000, 3000, 24));
     const std::size_t oneImage = job.image().sizeImage();
     history().setImageMemoryLimit(3 * oneImage + 3 * 2000);
     for (int turn = 0; turn < 6; ++turn)
-        replaceImageAsStep(job, QStringLiteral("Step %1").arg(turn), newdib(3000, 3000, 24), true);
+        replaceImageAsStep(job, QStringLiteral("Step %1").arg(turn), createImage(3000, 3000, 24), true);
     EXPECT_EQ(history().stack().count(), 3);
     EXPECT_LE(history().imageMemoryUsed(), history().imageMemoryLimit());
     EXPECT_EQ(history().stack().text(0), QStringLiteral("Step 3")); // the newest three stay
@@ -85,10 +85,10 @@ TEST_F(JobHistoryTest, StepLargerThanTheLimitIsNotKeptAndSaysSoOnce) {
 }
 
 TEST_F(JobHistoryTest, TheSavedStateOutlivesDroppedStepsButNotTheStepBackToIt) {
-    job.replaceImage(newdib(100, 100, 24));
+    job.replaceImage(createImage(100, 100, 24));
     const std::size_t oneImage = job.image().sizeImage() + 2000;
     for (int turn = 0; turn < 3; ++turn) {
-        replaceImageAsStep(job, QStringLiteral("Step %1").arg(turn), newdib(100, 100, 24), true);
+        replaceImageAsStep(job, QStringLiteral("Step %1").arg(turn), createImage(100, 100, 24), true);
         if (turn == 0) history().markSaved();
     }
     history().setImageMemoryLimit(2 * oneImage); // the step before the saved state goes
@@ -110,22 +110,22 @@ TEST_F(JobHistoryTest, ObjectEditKeepsOnlyTheChangedSlotsAndTheSelection) {
     ObjectTable& table = job.objects();
     table.slot(4).Kind = KindFigure;
     table.slot(4).Color = 0x0000FF;
-    table.CurObj = 4;
+    table.currentObject = 4;
     ObjectEdit edit(job, QStringLiteral("Farbe ändern"));
     table.slot(4).Color = 0x00FF00;
-    table.CurObj = 0;
+    table.currentObject = 0;
     edit.record();
     ObjectEdit nothing(job, QStringLiteral("Nichts"));
-    table.CurObj = 4; // selection alone: no step
+    table.currentObject = 4; // selection alone: no step
     nothing.record();
     ASSERT_EQ(history().stack().count(), 1);
 
     history().undo();
     EXPECT_EQ(table.slot(4).Color, 0x0000FFu);
-    EXPECT_EQ(table.CurObj, 4);
+    EXPECT_EQ(table.currentObject, 4);
     history().redo();
     EXPECT_EQ(table.slot(4).Color, 0x00FF00u);
-    EXPECT_EQ(table.CurObj, 0);
+    EXPECT_EQ(table.currentObject, 0);
 }
 
 TEST_F(JobHistoryTest, LineWidthEditsOfOneObjectMergeButNotAcrossObjects) {

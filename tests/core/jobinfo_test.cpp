@@ -14,7 +14,7 @@ TEST(JobInfo, EveryObjectFieldUnderItsRecordNameTextsAsUtf8) {
     document.pageHeight = 59393549;
     document.viewZoom = 1.0;
     document.unitsPerScreenPixel = 105833.125;
-    document.image = newdib(7, 3, 8);
+    document.image = createImage(7, 3, 8);
     AnnotationObject text;
     text.Kind = KindText;
     text.Left = -5;
@@ -58,7 +58,7 @@ TEST(JobInfo, EveryObjectFieldUnderItsRecordNameTextsAsUtf8) {
 
 TEST(JobInfo, PrintSettingsAppearOnlyWhenTheFileKeepsThemAndTheShapeOnlyWhenKnown) {
     cover::CoverDocument document;
-    document.image = newdib(2, 2, 24);
+    document.image = createImage(2, 2, 24);
     EXPECT_FALSE(QJsonDocument::fromJson(jobInfoJson(document)).object().contains("printSettings"));
 
     PaperType paper;

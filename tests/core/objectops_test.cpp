@@ -11,7 +11,7 @@ class ObjectOpsTest : public ::testing::Test {
   protected:
     int add(AnnotationTool tool = AnnotationTool::Figure) {
         EXPECT_EQ(addObject(*table, tool, 10, 20, DialogFont{}, view_), AddResult::Added);
-        return table->CurObj;
+        return table->currentObject;
     }
 
     const PixelScale view_ = PixelScale::view(1.0, 2 * units::kUnitsPerMm * units::kMmPerInch / 96);
@@ -41,28 +41,28 @@ TEST_F(ObjectOpsTest, TextAndNoteDifferOnlyInTheFrame) {
     EXPECT_EQ(table->slot(add(AnnotationTool::Note)).framed(), 1);
     EXPECT_EQ(table->slot(2).Kind, KindText);
     EXPECT_EQ(addObject(*table, AnnotationTool::Hand, 0, 0, DialogFont{}, view_), AddResult::NoObjectTool);
-    EXPECT_EQ(table->CurObj, 2);
+    EXPECT_EQ(table->currentObject, 2);
     EXPECT_EQ(firstFreeSlot(*table), 3);
 }
 
 TEST_F(ObjectOpsTest, FullTableRefusesAndAFreedSlotIsTakenNext) {
     for (int i = 1; i <= ObjectTable::kSlots; ++i)
         table->slot(i).Kind = KindFigure;
-    table->CurObj = 17;
+    table->currentObject = 17;
     EXPECT_EQ(addObject(*table, AnnotationTool::Figure, 0, 0, DialogFont{}, view_), AddResult::TableFull);
     // The full table is reported whatever the tool.
     EXPECT_EQ(addObject(*table, AnnotationTool::Pointer, 0, 0, DialogFont{}, view_), AddResult::TableFull);
-    EXPECT_EQ(table->CurObj, 17);
-    table->CurObj = 4711;
+    EXPECT_EQ(table->currentObject, 17);
+    table->currentObject = 4711;
     deleteSelected(*table);
-    EXPECT_EQ(table->CurObj, 0);
+    EXPECT_EQ(table->currentObject, 0);
     EXPECT_EQ(add(), 4711);
 }
 
 TEST_F(ObjectOpsTest, NewObjectTakesTheLowestFreeSlotBeneathLaterOnes) {
     for (int i = 1; i <= 5; ++i)
         add();
-    table->CurObj = 3;
+    table->currentObject = 3;
     deleteSelected(*table);
     EXPECT_EQ(add(AnnotationTool::Text), 3);
     EXPECT_EQ(table->slot(3).Kind, KindText);
@@ -95,12 +95,12 @@ TEST_F(ObjectOpsTest, FrontSwapsWithTheTopSlotEvenWhenItIsFree) {
     const int second = add();
     table->slot(second).Color = 0x123456;
     bringToFront(*table);
-    EXPECT_EQ(table->CurObj, ObjectTable::kSlots);
+    EXPECT_EQ(table->currentObject, ObjectTable::kSlots);
     EXPECT_EQ(table->slot(second).Kind, KindFree);
     EXPECT_EQ(table->slot(ObjectTable::kSlots).Color, 0x123456u);
 
     // An object already on top swaps with the selected one.
-    table->CurObj = 1;
+    table->currentObject = 1;
     table->slot(1).Color = 0xABCDEF;
     bringToFront(*table);
     EXPECT_EQ(table->slot(1).Color, 0x123456u);
@@ -110,9 +110,9 @@ TEST_F(ObjectOpsTest, FrontSwapsWithTheTopSlotEvenWhenItIsFree) {
 TEST_F(ObjectOpsTest, BackSwapsWithSlotOne) {
     for (int i = 1; i <= 3; ++i)
         table->slot(add()).Color = ColorRef(i);
-    table->CurObj = 3;
+    table->currentObject = 3;
     sendToBack(*table);
-    EXPECT_EQ(table->CurObj, 1);
+    EXPECT_EQ(table->currentObject, 1);
     EXPECT_EQ(table->slot(1).Color, 3u);
     EXPECT_EQ(table->slot(2).Color, 2u);
     EXPECT_EQ(table->slot(3).Color, 1u);
@@ -150,7 +150,7 @@ TEST_F(ObjectOpsTest, PropertySettersActOnTheSelectionOnly) {
     EXPECT_EQ(object.BorderColor, 0x20u);
     EXPECT_EQ(object.Align, 2);
 
-    table->CurObj = 0;
+    table->currentObject = 0;
     const AnnotationObject before = object;
     setShape(*table, 0);
     setColor(*table, 0);

@@ -14,7 +14,7 @@ PlacementDevice view(int labelPx, double zoom, double dpi = 96) {
     return {labelPx, dpi, dpi, zoom, zoom};
 }
 
-// Where DrawVCart puts an object stored at image pixel p (horizontally).
+// Where paintAnnotations puts an object stored at image pixel p (horizontally).
 double objectX(const ImagePlacement& placement, double p) {
     return p * kPixelSize * placement.Scale - placement.OffsetX;
 }

@@ -14,10 +14,10 @@ const double kPixelSize = 2 * 200000 * 25.39995 / 96;
 
 // A 24-bit picture in one colour, as wide and high as the label's proportions.
 DibImage solidImage(int width, int height, QColor colour) {
-    DibImage image = newdib(width, height, 24);
+    DibImage image = createImage(width, height, 24);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            setpixel(image, x, y, makeColorRef(colour.red(), colour.green(), colour.blue()));
+            setPixelAt(image, x, y, makeColorRef(colour.red(), colour.green(), colour.blue()));
     return image;
 }
 

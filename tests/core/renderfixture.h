@@ -4,7 +4,7 @@
 // conversions are exact).
 
 #include "document/objecttable.h"
-#include "print/drawvcart.h"
+#include "print/annotationpainter.h"
 
 #include <QColor>
 #include <QImage>
@@ -55,7 +55,7 @@ class RenderTest : public ::testing::Test {
         image.fill(background);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, antialiasText);
-        DrawVCart(painter, offsetX, offsetY, scale, *table, settings);
+        paintAnnotations(painter, offsetX, offsetY, scale, *table, settings);
         return image;
     }
 

@@ -13,7 +13,7 @@ using namespace reference;
 namespace {
 
 DibImage uniform24(int w, int h, int v) {
-    DibImage image = newdib(w, h, 24);
+    DibImage image = createImage(w, h, 24);
     for (int y = 0; y < h; ++y)
         std::memset(image.rowFromTop(y), v, std::size_t(3 * w));
     return image;
@@ -23,7 +23,7 @@ DibImage mirrorOf(const DibImage& s) {
     DibImage m = s.clone();
     for (int y = 0; y < s.height(); ++y)
         for (int x = 0; x < s.width(); ++x)
-            setpixel(m, x, y, getpixel(s, s.width() - 1 - x, y));
+            setPixelAt(m, x, y, pixelAt(s, s.width() - 1 - x, y));
     return m;
 }
 
@@ -98,21 +98,21 @@ TEST(DibFilter, UniformImagesGiveTheKernelSumTimesTheValue) {
 }
 
 TEST(DibFilter, FindsAVerticalEdgeOnlyWhereItRisesLeftToRight) {
-    DibImage s = newdib(8, 3, 24);
+    DibImage s = createImage(8, 3, 24);
     for (int y = 0; y < 3; ++y)
         std::memset(s.rowFromTop(y) + 12, 255, 12); // columns 4..7 white
     const DibImage rising = filtered(s, 10);
     for (int x = 0; x < 8; ++x)
-        EXPECT_EQ(getpixel(rising, x, 1), (x == 3 || x == 4) ? 0xFFFFFFu : 0u) << x;
+        EXPECT_EQ(pixelAt(rising, x, 1), (x == 3 || x == 4) ? 0xFFFFFFu : 0u) << x;
     const DibImage falling = filtered(mirrorOf(s), 10);
     for (int x = 0; x < 8; ++x)
-        EXPECT_EQ(getpixel(falling, x, 1), 0u) << x;
+        EXPECT_EQ(pixelAt(falling, x, 1), 0u) << x;
 }
 
 TEST(DibFilter, KeepsASinglePixelUnderBlurAndRestoresEveryPixel) {
-    DibImage one = newdib(1, 1, 24);
-    setpixel(one, 0, 0, makeColorRef(12, 200, 99));
-    EXPECT_EQ(getpixel(filtered(one, 0), 0, 0), makeColorRef(12, 200, 99));
+    DibImage one = createImage(1, 1, 24);
+    setPixelAt(one, 0, 0, makeColorRef(12, 200, 99));
+    EXPECT_EQ(pixelAt(filtered(one, 0), 0, 0), makeColorRef(12, 200, 99));
 
     const DibImage s = randomImage(11, 7, 24, 4, true);
     DibImage image = s.clone(), work;
@@ -142,7 +142,7 @@ TEST(DibFilter, BordersRepeatTheNearestEdgePixel) {
     ASSERT_EQ(q.height(), 6);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 7; ++x)
-            EXPECT_EQ(getpixel(q, x, y), getpixel(s, std::clamp(x - 2, 0, 2), std::clamp(y - 2, 0, 1)));
+            EXPECT_EQ(pixelAt(q, x, y), pixelAt(s, std::clamp(x - 2, 0, 2), std::clamp(y - 2, 0, 1)));
 }
 
 TEST(DepthUpTo, ShowsThePaletteColoursForEveryPaletteDepth) {
@@ -154,11 +154,11 @@ TEST(DepthUpTo, ShowsThePaletteColoursForEveryPaletteDepth) {
         }
     // A one-bit picture stored white-on-black keeps its look: index 0 is white here.
     RgbQuad inverted[2] = {{255, 255, 255, 0}, {0, 0, 0, 0}};
-    DibImage oneBit = newdib(9, 2, 1, inverted, 2);
-    setpixel(oneBit, 3, 1, 1);
+    DibImage oneBit = createImage(9, 2, 1, inverted, 2);
+    setPixelAt(oneBit, 3, 1, 1);
     const DibImage deeper = DepthUpTo(oneBit, 24);
-    EXPECT_EQ(getpixel(deeper, 0, 0), 0xFFFFFFu);
-    EXPECT_EQ(getpixel(deeper, 3, 1), 0u);
+    EXPECT_EQ(pixelAt(deeper, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(pixelAt(deeper, 3, 1), 0u);
     EXPECT_TRUE(DepthUpTo(randomImage(4, 4, 24, 1), 24).isNull());
     EXPECT_TRUE(DepthUpTo(randomImage(4, 4, 8, 1), 24, ImageLimits{.pixelMemoryBytes = 10}).isNull());
 }

@@ -11,9 +11,9 @@ using namespace reference;
 namespace {
 
 DibImage from3x2(int bits, const uint32_t (&v)[6]) {
-    DibImage image = newdib(3, 2, bits);
+    DibImage image = createImage(3, 2, bits);
     for (int i = 0; i < 6; ++i)
-        setpixel(image, i % 3, i / 3, v[i]);
+        setPixelAt(image, i % 3, i / 3, v[i]);
     return image;
 }
 
@@ -21,7 +21,7 @@ std::vector<uint32_t> pixelsOf(const DibImage& image) {
     std::vector<uint32_t> out;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            out.push_back(getpixel(image, x, y));
+            out.push_back(pixelAt(image, x, y));
     return out;
 }
 

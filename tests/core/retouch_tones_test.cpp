@@ -33,10 +33,10 @@ TEST(Tones, MatchTheFormulasPerComponentForEveryDepth) {
 }
 
 TEST(Tones, GiveTheWorkedValues) {
-    DibImage image = newdib(1, 1, 24);
-    setpixel(image, 0, 0, makeColorRef(250, 100, 0));
+    DibImage image = createImage(1, 1, 24);
+    setPixelAt(image, 0, 0, makeColorRef(250, 100, 0));
     Helligkeit(image, 10);
-    EXPECT_EQ(getpixel(image, 0, 0), makeColorRef(255, 110, 10));
+    EXPECT_EQ(pixelAt(image, 0, 0), makeColorRef(255, 110, 10));
     EXPECT_EQ(brightnessTable(-127)[100], 0);
 
     EXPECT_EQ(contrastTable(50)[200], 163);

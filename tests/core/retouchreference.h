@@ -15,14 +15,14 @@
 namespace reference {
 
 inline DibImage sameKind(const DibImage& s, int w, int h) {
-    return newdib(w, h, s.bitCount(), s.colors().data(), s.paletteSize());
+    return createImage(w, h, s.bitCount(), s.colors().data(), s.paletteSize());
 }
 
 inline DibImage crop(const DibImage& s, int left, int top, int right, int bottom) {
     DibImage n = sameKind(s, right - left, bottom - top);
     for (int y = 0; y < n.height(); ++y)
         for (int x = 0; x < n.width(); ++x)
-            setpixel(n, x, y, getpixel(s, left + x, top + y));
+            setPixelAt(n, x, y, pixelAt(s, left + x, top + y));
     return n;
 }
 
@@ -32,7 +32,7 @@ template <typename Map> DibImage remap(const DibImage& s, int w, int h, Map map)
     for (int y = 0; y < s.height(); ++y)
         for (int x = 0; x < s.width(); ++x) {
             const auto [tx, ty] = map(x, y);
-            setpixel(n, tx, ty, getpixel(s, x, y));
+            setPixelAt(n, tx, ty, pixelAt(s, x, y));
         }
     return n;
 }
@@ -66,8 +66,8 @@ template <typename F> void eachComponent(DibImage& image, F f) {
     }
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const ColorRef c = getpixel(image, x, y);
-            setpixel(image, x, y, makeColorRef(f(redOf(c)), f(greenOf(c)), f(blueOf(c))));
+            const ColorRef c = pixelAt(image, x, y);
+            setPixelAt(image, x, y, makeColorRef(f(redOf(c)), f(greenOf(c)), f(blueOf(c))));
         }
 }
 
@@ -88,21 +88,21 @@ inline DibImage filter(const DibImage& s, const EffectFilter& f) {
                 for (int r = 0; r < 5; ++r)
                     for (int c = 0; c < 5; ++c) {
                         const int sx = std::clamp(x + c - 2, 0, W - 1), sy = std::clamp(y + r - 2, 0, H - 1);
-                        sum += f.Kernel[c][r] * component(getpixel(s, sx, sy), ch);
+                        sum += f.Kernel[c][r] * component(pixelAt(s, sx, sy), ch);
                     }
                 value[ch] = std::clamp(sum / f.Divisor + f.Bias, 0, 255);
             }
-            setpixel(n, x, y, makeColorRef(value[2], value[1], value[0]));
+            setPixelAt(n, x, y, makeColorRef(value[2], value[1], value[0]));
         }
     return n;
 }
 
 inline DibImage depthTo24(const DibImage& s) {
-    DibImage n = newdib(s.width(), s.height(), 24);
+    DibImage n = createImage(s.width(), s.height(), 24);
     for (int y = 0; y < s.height(); ++y)
         for (int x = 0; x < s.width(); ++x) {
-            const RgbQuad q = s.colors()[getpixel(s, x, y)];
-            setpixel(n, x, y, makeColorRef(q.red, q.green, q.blue));
+            const RgbQuad q = s.colors()[pixelAt(s, x, y)];
+            setPixelAt(n, x, y, makeColorRef(q.red, q.green, q.blue));
         }
     return n;
 }
@@ -111,7 +111,7 @@ inline DibImage depthTo24(const DibImage& s) {
 // end of every row, which no operation may let show through.
 inline DibImage randomImage(int w, int h, int bits, unsigned seed, bool dirtyPadding = false) {
     std::mt19937 random(seed);
-    DibImage image = newdib(w, h, bits);
+    DibImage image = createImage(w, h, bits);
     if (dirtyPadding) {
         uint8_t* p = image.pixels();
         for (std::size_t i = 0; i < image.sizeImage(); ++i)
@@ -121,8 +121,8 @@ inline DibImage randomImage(int w, int h, int bits, unsigned seed, bool dirtyPad
         q = {uint8_t(random()), uint8_t(random()), uint8_t(random()), 0};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            setpixel(image, x, y,
-                     bits == 24 ? uint32_t(random() & 0xFFFFFF) : uint32_t(random() % (1u << bits)));
+            setPixelAt(image, x, y,
+                       bits == 24 ? uint32_t(random() & 0xFFFFFF) : uint32_t(random() % (1u << bits)));
     return image;
 }
 
@@ -135,7 +135,7 @@ inline ::testing::AssertionResult samePixels(const DibImage& a, const DibImage& 
         return ::testing::AssertionFailure() << "colour tables differ";
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            if (getpixel(a, x, y) != getpixel(b, x, y))
+            if (pixelAt(a, x, y) != pixelAt(b, x, y))
                 return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") differs";
     return ::testing::AssertionSuccess();
 }

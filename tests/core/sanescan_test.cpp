@@ -30,20 +30,20 @@ TEST(SaneFrames, LineArtGreyAndColourBecomeOneEightAndTwentyFourBits) {
     const DibImage grey = sane::imageFromFrames(
         {{{SANE_FRAME_GRAY, 4, 2, 1, 16}, QByteArray(reinterpret_cast<const char*>(grey16), 4)}});
     ASSERT_EQ(grey.bitCount(), 8);
-    EXPECT_EQ(getpixel(grey, 0, 0), 255u);
-    EXPECT_EQ(getpixel(grey, 1, 0), 128u);
+    EXPECT_EQ(pixelAt(grey, 0, 0), 255u);
+    EXPECT_EQ(pixelAt(grey, 1, 0), 128u);
 
     // Bytes per line may be longer than the pixels need.
     const DibImage colour =
         sane::imageFromFrames({{{SANE_FRAME_RGB, 8, 2, 1, 8}, QByteArray("\x01\x02\x03\x04\x05\x06zz")}});
     ASSERT_EQ(colour.bitCount(), 24);
-    EXPECT_EQ(getpixel(colour, 1, 0), makeColorRef(4, 5, 6));
+    EXPECT_EQ(pixelAt(colour, 1, 0), makeColorRef(4, 5, 6));
 
     const DibImage separate =
         sane::imageFromFrames({{{SANE_FRAME_BLUE, 1, 1, 1, 8, false}, QByteArray("\x30")},
                                {{SANE_FRAME_RED, 1, 1, 1, 8, false}, QByteArray("\x10")},
                                {{SANE_FRAME_GREEN, 1, 1, 1, 8}, QByteArray("\x20")}});
-    EXPECT_EQ(getpixel(separate, 0, 0), makeColorRef(0x10, 0x20, 0x30));
+    EXPECT_EQ(pixelAt(separate, 0, 0), makeColorRef(0x10, 0x20, 0x30));
 }
 
 TEST(SaneFrames, ShortOrInconsistentDataKeepsWholeLinesOrNothing) {
@@ -146,7 +146,7 @@ TEST_F(SaneTestBackend, ScansColourAndGreyAtTwoResolutions) {
             ASSERT_EQ(lastFailure, sane::Failure::None);
             ASSERT_EQ(white.bitCount(), 8);
             expectNear(expectedSize(dpi), white);
-            EXPECT_EQ(getpixel(white, white.width() / 2, white.height() / 2), 255u);
+            EXPECT_EQ(pixelAt(white, white.width() / 2, white.height() / 2), 255u);
 
             const DibImage pattern =
                 scan({{"mode", "Color"}, {"resolution", dpi}, {"test-picture", "Color pattern"}});
@@ -156,7 +156,7 @@ TEST_F(SaneTestBackend, ScansColourAndGreyAtTwoResolutions) {
             QSet<ColorRef> colours;
             for (int y = 0; y < pattern.height(); y += 3)
                 for (int x = 0; x < pattern.width(); x += 3)
-                    colours.insert(getpixel(pattern, x, y));
+                    colours.insert(pixelAt(pattern, x, y));
             EXPECT_GE(colours.size(), 6) << "the colour pattern shows several colours";
         }
     });
@@ -174,7 +174,7 @@ TEST_F(SaneTestBackend, LineArtSixteenBitsAndThreePassFrames) {
 
         const DibImage deep = scan({{"mode", "Gray"}, {"depth", 16}, {"test-picture", "Solid white"}});
         ASSERT_EQ(deep.bitCount(), 8);
-        EXPECT_EQ(getpixel(deep, 3, 3), 255u);
+        EXPECT_EQ(pixelAt(deep, 3, 3), 255u);
 
         const DibImage single = scan({{"mode", "Color"}, {"depth", 8}, {"test-picture", "Color pattern"}});
         const DibImage threePass = scan({{"three-pass", true}, {"three-pass-order", "GBR"}});

@@ -3,6 +3,7 @@
 // window, and by cdcover-batch -P.
 
 #include "privatecups.h"
+#include "widgets/imagebutton.h"
 
 #include "batch/batchrun.h"
 #include "print/calibrationpath.h"
@@ -39,12 +40,12 @@ class CupsCalibrationTest : public PrivateCupsTest {
         QString shown;
         dialogs.answerModal([&shown, measured](QDialog& dialog) {
             whenShown<CalibrationDialog>([&shown, measured](CalibrationDialog& edits) {
-                shown = edits.PrinterLabel->text();
+                shown = edits.printerLabel->text();
                 typeCalibration(edits, measured);
             });
             return QtDialogs().runModal(dialog);
         });
-        form->printPage->KalibrateBtnClick();
+        click(form->printPage->calibrateButton);
         return shown;
     }
 
@@ -53,16 +54,16 @@ class CupsCalibrationTest : public PrivateCupsTest {
     void switchTo(const QString& queue) {
         dialogs.answerPrinterSetup(true, [queue](QPrinter& printer) {
             whenShown<PrinterSetupDialog>([queue](PrinterSetupDialog& dialog) {
-                QComboBox* combo = dialog.PrinterCombo;
+                QComboBox* combo = dialog.printerCombo;
                 combo->setFocus();
                 QTest::keyClick(combo, Qt::Key_Home);
                 for (int i = 0; i < combo->count() && combo->currentText() != queue; ++i)
                     QTest::keyClick(combo, Qt::Key_Down);
-                QTest::mouseClick(dialog.OkBtn, Qt::LeftButton);
+                QTest::mouseClick(dialog.okButton, Qt::LeftButton);
             });
             QtDialogs().printerSetup(printer);
         });
-        form->printPage->SetupBtnClick();
+        click(form->printPage->printerButton);
         ASSERT_EQ(target->printer().printerName(), queue);
     }
 
@@ -90,17 +91,17 @@ TEST_F(CupsCalibrationTest, EachPrinterPrintsWithItsOwnCalibration) {
     ASSERT_FALSE(target->printsToFile()) << "the private queue is not seen";
 
     EXPECT_EQ(calibrate(kInkjetValues), QStringLiteral("Drucker: ") + kQueue);
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     expectPrintedWith(QStringLiteral("inkjet1"), kInkjetValues);
 
     switchTo(kLaser);
     EXPECT_EQ(calibrate(kLaserValues), QStringLiteral("Drucker: ") + kLaser);
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     expectPrintedWith(QStringLiteral("laser1"), kLaserValues);
 
     switchTo(kQueue);
-    EXPECT_EQ(form->printPage->KalForm().calibration(), kInkjetValues);
-    form->printPage->GoBtn1Click();
+    EXPECT_EQ(form->printPage->calibrationDialog().calibration(), kInkjetValues);
+    click(form->printPage->printButton);
     expectPrintedWith(QStringLiteral("inkjet2"), kInkjetValues);
     EXPECT_TRUE(dialogs.messages.empty());
 

@@ -1,6 +1,8 @@
 #include "privatecups.h"
+#include "widgets/imagebutton.h"
 
 #include "print/ui/printpage.h"
+#include "support/userinput.h"
 #include "support/whenshown.h"
 #include "widgets/printersetupdialog.h"
 #include "widgets/qtdialogs.h"
@@ -25,7 +27,7 @@ TEST_F(CupsPrintTest, TwoSheetsThroughACupsPdfQueue) {
     printer->printer().setPrinterName(kQueue);
     createForm(std::move(printer));
     const QPointF origin = target->printer().pageLayout().paintRect(QPageLayout::Point).topLeft();
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     EXPECT_TRUE(dialogs.messages.empty());
 
     const QString pdf = takeOutput(QStringLiteral("queue1.pdf"));
@@ -43,9 +45,9 @@ TEST_F(CupsPrintTest, OneLabelIsOnePageWhateverCopiesAndSidesWereSetBefore) {
     printer->printer().setCollateCopies(true);
     printer->printer().setDuplex(QPrinter::DuplexLongSide);
     createForm(std::move(printer));
-    form->printPage->UsedED->setValue(0);
-    form->printPage->KopiesED->setValue(1);
-    form->printPage->GoBtn1Click();
+    form->printPage->usedSpin->setValue(0);
+    form->printPage->copiesSpin->setValue(1);
+    click(form->printPage->printButton);
     EXPECT_TRUE(dialogs.messages.empty());
     const QString pdf = takeOutput(QStringLiteral("queue2.pdf"));
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue; scheduler log:\n" << schedulerLog().toStdString();
@@ -59,22 +61,22 @@ TEST_F(CupsPrintTest, AFileTargetSwitchedToTheQueueInThePrinterDialogPrintsThere
     // One job into a file first: its name stays on the printer.
     const QString first = work.path() + QStringLiteral("/first.pdf");
     dialogs.answerSaveFile(FileAnswer{first, 1});
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     ASSERT_TRUE(QFile::exists(first));
     const qint64 firstSize = QFileInfo(first).size();
 
     QString offered;
     dialogs.answerPrinterSetup(true, [&offered](QPrinter& printer) {
         whenShown<PrinterSetupDialog>([&offered](PrinterSetupDialog& dialog) {
-            for (int i = 0; i < dialog.PrinterCombo->count(); ++i)
-                offered += dialog.PrinterCombo->itemText(i) + QLatin1Char('|');
-            dialog.PrinterCombo->setFocus();
-            QTest::keyClick(dialog.PrinterCombo, Qt::Key_Home);
-            QTest::mouseClick(dialog.OkBtn, Qt::LeftButton);
+            for (int i = 0; i < dialog.printerCombo->count(); ++i)
+                offered += dialog.printerCombo->itemText(i) + QLatin1Char('|');
+            dialog.printerCombo->setFocus();
+            QTest::keyClick(dialog.printerCombo, Qt::Key_Home);
+            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         });
         QtDialogs().printerSetup(printer);
     });
-    form->printPage->SetupBtnClick();
+    click(form->printPage->printerButton);
     EXPECT_EQ(offered, kQueue + QStringLiteral("|PDF-Datei|"));
     ASSERT_FALSE(target->printsToFile());
     EXPECT_EQ(target->printer().printerName(), kQueue);
@@ -82,7 +84,7 @@ TEST_F(CupsPrintTest, AFileTargetSwitchedToTheQueueInThePrinterDialogPrintsThere
     const QPointF origin = target->printer().pageLayout().paintRect(QPageLayout::Point).topLeft();
     EXPECT_EQ(origin, QPointF(0, 0));
 
-    form->printPage->GoBtn1Click(); // no file dialog is scripted: none may come
+    click(form->printPage->printButton); // no file dialog is scripted: none may come
     EXPECT_TRUE(dialogs.messages.empty());
     const QString pdf = takeOutput(QStringLiteral("queue3.pdf"));
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue; scheduler log:\n" << schedulerLog().toStdString();

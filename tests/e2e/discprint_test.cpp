@@ -280,7 +280,7 @@ TEST_F(DiscPrintTest, TheWindowPrintsOntoTheTrayWithTheCalibrationAsTheDriversAd
     ASSERT_FALSE(printer->printsToFile()) << "the private queue is not seen";
     createForm(std::move(printer));
     // Coming from the "Zentrieren" page, with its format; the tray's queue offers discs.
-    form->PageControl2->setCurrentIndex(4);
+    form->pageTabs->setCurrentIndex(4);
     QCoreApplication::processEvents();
     DiscChoice& choice = *form->printPage->discChoice;
     ASSERT_FALSE(choice.isHidden());
@@ -294,9 +294,9 @@ TEST_F(DiscPrintTest, TheWindowPrintsOntoTheTrayWithTheCalibrationAsTheDriversAd
         retype(dialog.discDownSpin, dialog.discDownSpin->locale().toString(-0.5, 'f', 2));
         return QDialog::Accepted;
     });
-    QTest::mouseClick(form->printPage->KalibrateBtn, Qt::LeftButton);
-    retype(form->printPage->KopiesED, QStringLiteral("1"));
-    QTest::mouseClick(form->printPage->GoBtn1, Qt::LeftButton);
+    QTest::mouseClick(form->printPage->calibrateButton, Qt::LeftButton);
+    retype(form->printPage->copiesSpin, QStringLiteral("1"));
+    QTest::mouseClick(form->printPage->printButton, Qt::LeftButton);
     EXPECT_TRUE(dialogs.messages.empty());
 
     const std::optional<CapturedJob> job = capturedJob();

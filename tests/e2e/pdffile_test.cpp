@@ -1,4 +1,6 @@
 #include "printedsheets.h"
+#include "support/userinput.h"
+#include "widgets/imagebutton.h"
 
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
@@ -6,6 +8,7 @@
 #include <QDate>
 #include <QFile>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -24,7 +27,7 @@ class PdfFileTest : public PrintedSheetsTest {
 
 TEST_F(PdfFileTest, TwoSheetsIntoTheFileNamedFirst) {
     dialogs.answerSaveFile(FileAnswer{pdf(), 1});
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, QStringLiteral("CD-Label-Cover.pdf"));
     EXPECT_EQ(target->dpiX(), 600);
@@ -36,9 +39,9 @@ TEST_F(PdfFileTest, TwoSheetsIntoTheFileNamedFirst) {
 
 TEST_F(PdfFileTest, CancelledFileDialogPrintsNothing) {
     dialogs.answerSaveFile(std::nullopt);
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     dialogs.answerSaveFile(std::nullopt);
-    form->printPage->KalForm().BitBtn1Click();
+    form->printPage->calibrationDialog().testPrintButton->click();
     EXPECT_FALSE(QFile::exists(pdf()));
     EXPECT_EQ(dialogs.fileRequests.at(1).fileName, QStringLiteral("Format-Drucker Testdruck.pdf"));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -47,7 +50,7 @@ TEST_F(PdfFileTest, CancelledFileDialogPrintsNothing) {
 TEST_F(PdfFileTest, TheTestPrintNamesItsTargetAndDay) {
     const QDate before = QDate::currentDate();
     dialogs.answerSaveFile(FileAnswer{pdf(), 1});
-    form->printPage->KalForm().BitBtn1Click();
+    form->printPage->calibrationDialog().testPrintButton->click();
     const QDate after = QDate::currentDate(); // a print at midnight has either day
     const auto text = runProgram(QStringLiteral("pdftotext"), {pdf(), QStringLiteral("-")});
     ASSERT_TRUE(text) << "pdftotext cannot read the test print";
@@ -63,7 +66,7 @@ TEST_F(PdfFileTest, CancelledPrinterSetupStillTakesOverThePageSize) {
     // The dialog changes the paper before it is cancelled, as a user may.
     dialogs.answerPrinterSetup(false,
                                [](QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::A5)); });
-    form->printPage->SetupBtnClick();
+    click(form->printPage->printerButton);
     EXPECT_EQ(dialogs.printerSetups, 1);
     const QSize a5 = target->printableSize();
     EXPECT_EQ(a5.width(), 3500); // 420 points
@@ -75,7 +78,7 @@ TEST_F(PdfFileTest, UnwritableFileIsReported) {
     const QString pdf = work.path() + QStringLiteral("/missing/labels.pdf");
     dialogs.answerSaveFile(FileAnswer{pdf, 1});
     dialogs.answerMessage(MsgAnswer::Ok);
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Die PDF-Datei %1 konnte nicht geschrieben werden: Datei "

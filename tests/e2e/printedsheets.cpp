@@ -54,10 +54,10 @@ void PrintedSheetsTest::createForm(std::unique_ptr<QPrinterTarget> printTarget) 
     environment.settingsFolder = settingsFolder;
     environment.dialogs = &dialogs;
     environment.printTarget = target.get();
-    form = std::make_unique<TMainForm>(environment);
+    form = std::make_unique<MainWindow>(environment);
     form->job.replaceImage(solidImage24(90, 55, kLabelColour));
-    form->printPage->UsedED->setValue(3);
-    form->printPage->KopiesED->setValue(10);
+    form->printPage->usedSpin->setValue(3);
+    form->printPage->copiesSpin->setValue(10);
 }
 
 namespace {

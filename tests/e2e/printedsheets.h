@@ -2,7 +2,7 @@
 // Shared by the end-to-end print tests: the main window printing through a
 // real QPrinter, and the check of the resulting PDF against the layout.
 
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 #include "print/calibration.h"
 #include "print/printer/qprintertarget.h"
 #include "print/sheetlayout.h"
@@ -47,5 +47,5 @@ class PrintedSheetsTest : public ::testing::Test {
     QTemporaryDir work;
     FakeDialogs dialogs;
     std::unique_ptr<QPrinterTarget> target;
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<MainWindow> form;
 };

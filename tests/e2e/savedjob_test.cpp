@@ -2,6 +2,7 @@
 // and the batch tool describes and writes such jobs for the window.
 
 #include "printedsheets.h"
+#include "widgets/imagebutton.h"
 
 #include "document/coverfile.h"
 #include "paper/ui/placementpage.h"
@@ -27,10 +28,10 @@ class SavedJobTest : public PrintedSheetsTest {
             GTEST_SKIP() << "pdftoppm is not installed";
         createForm(std::make_unique<QPrinterTarget>(QPrinterTarget::PdfFileOnly{}));
         // The user's placement, typed on "Zentrieren"; used 3 and 10 copies are the fixture's.
-        form->PageControl2->setCurrentIndex(3);
-        retype(form->placementPage->BreitEd, QStringLiteral("80"));
-        retype(form->placementPage->LinksEd, QLocale().toString(3.5, 'f', 2));
-        retype(form->placementPage->ObenEd, QLocale().toString(-2.0, 'f', 2));
+        form->pageTabs->setCurrentIndex(3);
+        retype(form->placementPage->widthSpin, QStringLiteral("80"));
+        retype(form->placementPage->leftSpin, QLocale().toString(3.5, 'f', 2));
+        retype(form->placementPage->topSpin, QLocale().toString(-2.0, 'f', 2));
     }
     QString path(const QString& name) const { return work.path() + QLatin1Char('/') + name; }
 
@@ -58,7 +59,7 @@ class SavedJobTest : public PrintedSheetsTest {
 
 TEST_F(SavedJobTest, TheBatchPrintsASavedJobWithoutOptionsAsTheWindowPrintedIt) {
     dialogs.answerSaveFile(FileAnswer{path(QStringLiteral("window.pdf")), 1});
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     ASSERT_TRUE(form->SaveFile(path(QStringLiteral("job.cov"))));
 
     ASSERT_EQ(batch({"job.cov", "-o", path(QStringLiteral("batch.pdf"))}), 0) << batchErrors.toStdString();
@@ -78,9 +79,9 @@ TEST_F(SavedJobTest, GoAndTheBatchPrintTheJobsValuesWhateverTheEditsShow) {
         const QSignalBlocker unheard(form->job);
         form->job.setPrintValues(PrintValues{6, 3, 1, false});
     }
-    ASSERT_EQ(form->printPage->KopiesED->value(), 10);
+    ASSERT_EQ(form->printPage->copiesSpin->value(), 10);
     dialogs.answerSaveFile(FileAnswer{path(QStringLiteral("window.pdf")), 1});
-    form->printPage->GoBtn1Click();
+    click(form->printPage->printButton);
     ASSERT_TRUE(form->SaveFile(path(QStringLiteral("job.cov"))));
 
     ASSERT_EQ(batch({"job.cov", "-o", path(QStringLiteral("batch.pdf"))}), 0) << batchErrors.toStdString();

@@ -3,15 +3,18 @@
 // and in cdcover-batch.
 
 #include "printedsheets.h"
+#include "widgets/imagebutton.h"
 
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
 #include "raster/ui/scanpage.h"
 #include "support/filesizelimit.h"
+#include "support/userinput.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 
 #include <csignal>
 #include <functional>
@@ -92,8 +95,9 @@ class WholeOutputTest : public PrintedSheetsTest {
             };
         };
         return {
-            {"Go!", inWindow([this] { form->printPage->GoBtn1Click(); })},
-            {"Testdruck", inWindow([this] { form->printPage->KalForm().BitBtn1Click(); })},
+            {"Go!", inWindow([this] { click(form->printPage->printButton); })},
+            {"Testdruck",
+             inWindow([this] { form->printPage->calibrationDialog().testPrintButton->click(); })},
             {"cdcover-batch -o",
              [this](const QString& pdf, bool fails) {
                  return batch({"--image", "picture.png", "--paper-file", "program/paper.dat", "-o", pdf},
@@ -163,7 +167,7 @@ TEST_F(WholeOutputTest, APictureTooLargeForMemorySaysWhatItNeeds) {
     EXPECT_EQ(lastMessage(before), tooLarge.arg(QStringLiteral("huge.ppm")));
     dialogs.answerOpenFile(FileAnswer{picture.fileName(), 1});
     dialogs.answerMessage(MsgAnswer::Ok);
-    form->scanPage->OpenBtnClick();
+    click(form->scanPage->openImageButton);
     EXPECT_EQ(lastMessage(before + 1), tooLarge.arg(QStringLiteral("huge.ppm")));
     EXPECT_EQ(batch({"--image", "huge.ppm", "--info"}, 1), tooLarge.arg(QStringLiteral("huge.ppm")));
 }

@@ -51,7 +51,7 @@ TEST_F(FontDialogAtEveryScaleTest, OkOnTheUnchangedDialogKeepsFamilyStyleAndSize
             QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         });
         dialogs.answerFontInQtDialog();
-        QTest::mouseClick(page().FontBtn, Qt::LeftButton);
+        QTest::mouseClick(page().fontButton, Qt::LeftButton);
 
         EXPECT_EQ(shown.family().toStdString(), stored.family);
         EXPECT_EQ(shown.styleName().toStdString(), stored.face);

@@ -31,7 +31,7 @@ class ScaledLabelViewTest : public ScaledViewTest {
         useGradient(240, 150);
     }
     void showPage(QWidget* page) {
-        form->PageControl2->setCurrentWidget(page);
+        form->pageTabs->setCurrentWidget(page);
         QApplication::processEvents();
     }
 };
@@ -44,25 +44,25 @@ TEST_F(ScaledLabelViewTest, AnnotationViewComposesForDevicePixelsAndTheMouseMove
     showPage(&page);
     // The magnifier's right click shows the page at 2/3: 160 × 100 logical
     // pixels for the picture, enough device pixels for all of it.
-    page.SpeedZoom->setChecked(true);
-    QTest::mouseClick(page.PaintBox1, Qt::RightButton, {}, QPoint(5, 5));
-    page.PaintBox1->repaint();
-    const QImage reduced = shot(page.PaintBox1);
+    page.magnifierTool->setChecked(true);
+    QTest::mouseClick(page.annotationView, Qt::RightButton, {}, QPoint(5, 5));
+    page.annotationView->repaint();
+    const QImage reduced = shot(page.annotationView);
     EXPECT_EQ(gradientColumnsShown(reduced), 240);
     EXPECT_EQ(gradientRowsShown(reduced), 150);
 
     // An object dragged by 30 × 20 logical pixels moves by as much as on a
     // plain screen.
-    page.SpeedItem1->setChecked(true); // the pointer
+    page.shapeTool->setChecked(true); // the pointer
     page.AddObject(AnnotationTool::Figure, 40, 30);
     AnnotationObject& object = *form->job.objects().selected();
     const QPoint grab(object.PixLeft(form->job.viewScale()) + object.PixWidth(form->job.viewScale()) / 2,
                       object.PixTop(form->job.viewScale()) + object.PixHeight(form->job.viewScale()) / 2);
     const QPoint before(object.PixLeft(form->job.viewScale()), object.PixTop(form->job.viewScale()));
-    QTest::mousePress(page.PaintBox1, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(page.PaintBox1, grab + QPoint(15, 10));
-    QTest::mouseMove(page.PaintBox1, grab + QPoint(30, 20));
-    QTest::mouseRelease(page.PaintBox1, Qt::LeftButton, {}, grab + QPoint(30, 20));
+    QTest::mousePress(page.annotationView, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(page.annotationView, grab + QPoint(15, 10));
+    QTest::mouseMove(page.annotationView, grab + QPoint(30, 20));
+    QTest::mouseRelease(page.annotationView, Qt::LeftButton, {}, grab + QPoint(30, 20));
     EXPECT_NEAR(object.PixLeft(form->job.viewScale()), before.x() + 30, 1);
     EXPECT_NEAR(object.PixTop(form->job.viewScale()), before.y() + 20, 1);
 }
@@ -72,13 +72,13 @@ TEST_F(ScaledLabelViewTest, PlacementViewDrawsThePictureForDevicePixels) {
     PlacementPage& page = *form->placementPage;
     showPage(&page);
     // At 50 % the label is 170 logical pixels wide, the picture fills its width.
-    typeInto(page.ZoomEd3, QStringLiteral("50"));
+    typeInto(page.zoomSpin, QStringLiteral("50"));
     QApplication::processEvents();
-    ASSERT_EQ(page.PaintBox2->width(), 170);
-    const QImage reduced = shot(page.PaintBox2);
+    ASSERT_EQ(page.placementView->width(), 170);
+    const QImage reduced = shot(page.placementView);
     EXPECT_EQ(gradientColumnsShown(reduced), 240);
     // Cut below by the label, yet more rows than the view has logical pixels.
-    EXPECT_GT(gradientRowsShown(reduced), page.PaintBox2->height());
+    EXPECT_GT(gradientRowsShown(reduced), page.placementView->height());
 }
 
 TEST_F(ScaledLabelViewTest, SheetPreviewRendersTheLabelForDevicePixels) {
@@ -87,9 +87,9 @@ TEST_F(ScaledLabelViewTest, SheetPreviewRendersTheLabelForDevicePixels) {
     showPage(&page);
     // At 50 % a label is 170 logical pixels wide: rendered for the screen's
     // pixels, it has room for every column of the picture.
-    typeInto(page.ZoomEd4, QStringLiteral("50"));
+    typeInto(page.zoomSpin, QStringLiteral("50"));
     QApplication::processEvents();
-    const QImage sheet = shot(page.VPaint);
+    const QImage sheet = shot(page.sheetPreview);
     EXPECT_EQ(gradientColumnsShown(sheet), 240);
     EXPECT_GT(gradientRowsShown(sheet), 104); // the label's logical height
 }

@@ -4,7 +4,7 @@
 
 #include "app/aboutbox.h"
 #include "raster/ui/scanpage.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "widgets/imagebutton.h"
 
 #include <QLabel>
@@ -16,7 +16,7 @@
 
 namespace {
 
-class PicturesAtEveryScaleTest : public MainFormTest {
+class PicturesAtEveryScaleTest : public MainWindowTest {
   protected:
     // The drawing rendered straight onto the device pixels of `logical`.
     static QImage rendered(const QString& file, QSize logical, qreal ratio) {
@@ -42,9 +42,9 @@ class PicturesAtEveryScaleTest : public MainFormTest {
 
 TEST_F(PicturesAtEveryScaleTest, ImageButtonsAndTheAboutPictureUseEveryDevicePixel) {
     const qreal ratio = form->devicePixelRatioF();
-    ImageButton* button = form->scanPage->ScanBtn;
+    ImageButton* button = form->scanPage->scanButton;
     const QImage shown = button->grab().toImage();
-    const QImage drawing = rendered(QStringLiteral("ScanBtn.svg"), button->size(), ratio);
+    const QImage drawing = rendered(QStringLiteral("scanButton.svg"), button->size(), ratio);
     // Inside the rounded corners, where the button's background does not show.
     // A picture enlarged from the plain screen's pixels is blurred at every edge
     // (about 15 % of these pixels); glyphs may differ in a few.
@@ -52,7 +52,7 @@ TEST_F(PicturesAtEveryScaleTest, ImageButtonsAndTheAboutPictureUseEveryDevicePix
     EXPECT_LE(pixelsApart(shown, drawing, inside), inside.width() * inside.height() / 100);
 
     AboutBox about(dialogs, form.get());
-    const QPixmap logo = about.ProgramIcon->pixmap();
+    const QPixmap logo = about.programIcon->pixmap();
     EXPECT_EQ(logo.devicePixelRatio(), ratio);
     EXPECT_EQ(logo.deviceIndependentSize().toSize(), QSize(240, 150));
 }

@@ -21,12 +21,12 @@ namespace {
 class ScaledPictureViewTest : public ScaledViewTest {
   protected:
     void showPage(int index) {
-        form->PageControl2->setCurrentIndex(index);
+        form->pageTabs->setCurrentIndex(index);
         QApplication::processEvents();
     }
     void showRetouchPage() {
         showPage(1);
-        form->retouchPage->RetuschPaintPaint();
+        form->retouchPage->fitViewToImage();
         QApplication::processEvents();
     }
     // The retouch view without the one-pixel frame of the marked region.
@@ -38,17 +38,17 @@ class ScaledPictureViewTest : public ScaledViewTest {
 TEST_F(ScaledPictureViewTest, ScanViewShowsTheWholeStartPictureAndAllImagePixelsWhenReduced) {
     showPage(0);
     ScanPage& page = *form->scanPage;
-    ASSERT_EQ(page.ScanPaintBox->size(), QSize(320, 200));
-    const QImage start = shot(page.ScanPaintBox);
+    ASSERT_EQ(page.scanView->size(), QSize(320, 200));
+    const QImage start = shot(page.scanView);
     EXPECT_EQ(pixelsOtherThan(start, devicePixels(QRect(0, 0, 320, 200)), qRgb(255, 255, 255)), 0);
 
     // At 70 % the 240 × 150 gradient is 168 × 105 logical pixels, which on this
     // screen are enough device pixels for every image column and row.
     useGradient(240, 150);
-    typeInto(page.ZoomEd, QStringLiteral("70"));
+    typeInto(page.zoomSpin, QStringLiteral("70"));
     QApplication::processEvents();
-    ASSERT_EQ(page.ScanPaintBox->size(), QSize(168, 105));
-    const QImage reduced = shot(page.ScanPaintBox);
+    ASSERT_EQ(page.scanView->size(), QSize(168, 105));
+    const QImage reduced = shot(page.scanView);
     EXPECT_EQ(gradientColumnsShown(reduced), 240);
     EXPECT_EQ(gradientRowsShown(reduced), 150);
 }
@@ -56,43 +56,43 @@ TEST_F(ScaledPictureViewTest, ScanViewShowsTheWholeStartPictureAndAllImagePixels
 TEST_F(ScaledPictureViewTest, RetouchViewShowsTheWholePictureAndTheMouseMarksImagePixels) {
     showRetouchPage();
     RetouchPage& page = *form->retouchPage;
-    ASSERT_EQ(page.RetuschPaint->size(), QSize(320, 200));
-    EXPECT_EQ(pixelsOtherThan(shot(page.RetuschPaint), insideFrame({320, 200}), qRgb(255, 255, 255)), 0);
+    ASSERT_EQ(page.retouchView->size(), QSize(320, 200));
+    EXPECT_EQ(pixelsOtherThan(shot(page.retouchView), insideFrame({320, 200}), qRgb(255, 255, 255)), 0);
 
     useGradient(240, 150);
-    typeInto(page.ZoomEd2, QStringLiteral("70"));
+    typeInto(page.zoomSpin, QStringLiteral("70"));
     QApplication::processEvents();
-    const QImage reduced = shot(page.RetuschPaint);
+    const QImage reduced = shot(page.retouchView);
     EXPECT_EQ(gradientColumnsShown(reduced), 240);
     EXPECT_EQ(gradientRowsShown(reduced), 150);
 
     // Logical view pixels map to image pixels as on a plain screen: at 50 %
     // each view pixel is two image pixels.
-    typeInto(page.ZoomEd2, QStringLiteral("50"));
+    typeInto(page.zoomSpin, QStringLiteral("50"));
     QApplication::processEvents();
-    QTest::mousePress(page.RetuschPaint, Qt::LeftButton, {}, QPoint(10, 15));
-    QTest::mouseMove(page.RetuschPaint, QPoint(60, 45));
-    QTest::mouseRelease(page.RetuschPaint, Qt::LeftButton, {}, QPoint(60, 45));
+    QTest::mousePress(page.retouchView, Qt::LeftButton, {}, QPoint(10, 15));
+    QTest::mouseMove(page.retouchView, QPoint(60, 45));
+    QTest::mouseRelease(page.retouchView, Qt::LeftButton, {}, QPoint(60, 45));
     EXPECT_EQ(form->job.region(), (MarkedRegion{20, 30, 120, 90}));
 }
 
 TEST_F(ScaledPictureViewTest, BrightnessPreviewShowsTheWholeChangedPicture) {
     showRetouchPage();
     RetouchPage& page = *form->retouchPage;
-    DibImage expected = newdib(1, 1, 24);
-    setpixel(expected, 0, 0, makeColorRef(255, 255, 255));
+    DibImage expected = createImage(1, 1, 24);
+    setPixelAt(expected, 0, 0, makeColorRef(255, 255, 255));
     Helligkeit(expected, -10);
-    const uint32_t darker = getpixel(expected, 0, 0);
+    const uint32_t darker = pixelAt(expected, 0, 0);
     const QRgb shown = qRgb(redOf(darker), greenOf(darker), blueOf(darker));
 
     dialogs.answerModal([&](QDialog& dialog) {
         auto& hk = static_cast<BrightnessContrastDialog&>(dialog);
-        QTest::keyClick(hk.TrackBar1, Qt::Key_PageDown); // one page of the brightness: −10
-        QTest::mouseClick(hk.VschauBitBtn4, Qt::LeftButton);
-        EXPECT_EQ(pixelsOtherThan(shot(page.RetuschPaint), insideFrame({320, 200}), shown), 0);
-        QTest::mouseClick(hk.CancelBitBtn2, Qt::LeftButton);
+        QTest::keyClick(hk.brightnessSlider, Qt::Key_PageDown); // one page of the brightness: −10
+        QTest::mouseClick(hk.previewButton, Qt::LeftButton);
+        EXPECT_EQ(pixelsOtherThan(shot(page.retouchView), insideFrame({320, 200}), shown), 0);
+        QTest::mouseClick(hk.cancelButton, Qt::LeftButton);
         return int(QDialog::Rejected);
     });
-    page.HellpBtn->trigger();
+    page.brightnessAction->trigger();
     EXPECT_TRUE(dialogs.scriptDone());
 }

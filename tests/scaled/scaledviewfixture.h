@@ -2,7 +2,7 @@
 // The main window on a screen with a scale factor (QT_SCALE_FACTOR, see
 // scaledmain.cpp), and what its views show, read in device pixels.
 
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 
 #include <QSpinBox>
@@ -12,10 +12,10 @@
 #include <cmath>
 #include <set>
 
-class ScaledViewTest : public MainFormTest {
+class ScaledViewTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         ratio = form->devicePixelRatio();
         ASSERT_GT(ratio, 1.0) << "these tests need a screen with a scale factor (QT_SCALE_FACTOR)";
     }

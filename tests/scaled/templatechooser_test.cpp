@@ -22,7 +22,7 @@ TEST(TemplateChooserAtEveryScaleTest, TheLabelSizeColumnIsWholeWithoutScrolling)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
 
     // Every column ends inside the list: nothing to scroll to.
-    QTreeWidget* list = chooser.TemplateList;
+    QTreeWidget* list = chooser.templateList;
     ASSERT_EQ(list->headerItem()->text(3), QStringLiteral("Etikett"));
     EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
 }

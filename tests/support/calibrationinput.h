@@ -14,9 +14,9 @@ inline void typeCalibration(CalibrationDialog& dialog, const Calibration& measur
     const auto type = [](QDoubleSpinBox* edit, double value) {
         retype(edit, edit->locale().toString(value, 'f', 2));
     };
-    type(dialog.LinksEd, measured.cL);
-    type(dialog.ObenEd, measured.cT);
-    type(dialog.BreitEd, measured.kW);
-    type(dialog.HochEd, measured.kH);
-    QTest::mouseClick(dialog.OkBtn, Qt::LeftButton);
+    type(dialog.leftSpin, measured.cL);
+    type(dialog.topSpin, measured.cT);
+    type(dialog.widthSpin, measured.kW);
+    type(dialog.heightSpin, measured.kH);
+    QTest::mouseClick(dialog.okButton, Qt::LeftButton);
 }

@@ -9,7 +9,7 @@
 
 // The colour of a pixel, looked up in the palette for palette images.
 inline ColorRef colourAt(const DibImage& image, int x, int y) {
-    const uint32_t value = getpixel(image, x, y);
+    const uint32_t value = pixelAt(image, x, y);
     if (!image.hasPalette()) return value;
     const RgbQuad& c = image.colors()[value];
     return makeColorRef(c.red, c.green, c.blue);

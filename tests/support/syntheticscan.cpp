@@ -56,7 +56,7 @@ DibImage makeSyntheticScan(const SyntheticScan& s) {
     const double perMm = s.dpi / units::kMmPerInch;
     const int width = int(std::lround(s.bedWidthMm * perMm)),
               height = int(std::lround(s.bedHeightMm * perMm));
-    DibImage image = newdib(width, height, 24);
+    DibImage image = createImage(width, height, 24);
     const double turn = s.angleDeg * std::numbers::pi / 180;
     const double cosT = std::cos(turn), sinT = std::sin(turn);
     const std::vector<QPointF> markers = syntheticMarkers(s.object);
@@ -100,7 +100,7 @@ DibImage makeSyntheticScan(const SyntheticScan& s) {
     if (s.jpegQuality > 0) image = decodeJpeg(encodeJpeg(image, s.jpegQuality));
     if (!s.resolutionKnown) setResolutionDpi(image, 0);
     if (s.grey) {
-        DibImage grey = newdib(width, height, 8);
+        DibImage grey = createImage(width, height, 8);
         for (int j = 0; j < height; ++j)
             for (int i = 0; i < width; ++i) {
                 const uint8_t* p = image.rowFromTop(j) + 3 * i;

@@ -46,3 +46,7 @@ void turnWheel(QWidget* widget, QPoint pos, int angle) {
 void turnWheel(QWidget* widget, int angle) {
     turnWheel(widget, widget->rect().center(), angle);
 }
+
+void click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}

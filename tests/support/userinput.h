@@ -19,3 +19,5 @@ void clearField(QAbstractSpinBox* field);
 void turnWheel(QWidget* widget, QPoint pos, int angle);
 // The same with the pointer in the middle of `widget`.
 void turnWheel(QWidget* widget, int angle);
+// A left click in the middle of `button` (any widget that clicks on release).
+void click(QWidget* button);

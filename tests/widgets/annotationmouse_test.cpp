@@ -18,17 +18,17 @@ TEST_F(AnnotationViewTest, HandleReachesThreePixelsNotFour) {
     EXPECT_EQ(view()->cursor().shape(), Qt::SizeFDiagCursor);
     press(box.topLeft() - QPoint(3, 3));
     EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Dragging);
-    EXPECT_TRUE(page().KeyEdit->hasFocus());
+    EXPECT_TRUE(page().keyCatcher->hasFocus());
     release(box.topLeft() - QPoint(3, 3));
     EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
-    EXPECT_EQ(table().CurObj, 1);
+    EXPECT_EQ(table().currentObject, 1);
 
     const QRect after = pixelBox(object);
     moveTo(after.topLeft() - QPoint(4, 4));
     EXPECT_EQ(view()->cursor().shape(), Qt::ArrowCursor);
     press(after.topLeft() - QPoint(4, 4));
     EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
-    EXPECT_EQ(table().CurObj, 0); // empty area clears the selection
+    EXPECT_EQ(table().currentObject, 0); // empty area clears the selection
     release(after.topLeft() - QPoint(4, 4));
 }
 
@@ -36,9 +36,9 @@ TEST_F(AnnotationViewTest, PressOnAnotherObjectOnlySelectsIt) {
     add(AnnotationTool::Figure, {20, 20});
     AnnotationObject& second = add(AnnotationTool::Figure, {150, 100});
     const QRect box = pixelBox(second);
-    table().CurObj = 1;
+    table().currentObject = 1;
     press(box.center());
-    EXPECT_EQ(table().CurObj, 2);
+    EXPECT_EQ(table().currentObject, 2);
     EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     moveTo(box.center() + QPoint(30, 0));
     release(box.center() + QPoint(30, 0));
@@ -85,7 +85,7 @@ TEST_F(AnnotationViewTest, DragShowsOnlyTheOutlineUntilRelease) {
     moveTo(box.center() + QPoint(150, 0));
     QApplication::processEvents();
     // What the scroll box shows, at its scroll position 0.
-    const auto shown = [this] { return page().ScrollBox1->viewport()->grab().toImage(); };
+    const auto shown = [this] { return page().annotationScroll->viewport()->grab().toImage(); };
     const QImage picture = shown();
     EXPECT_EQ(picture.pixelColor(box.center()), QColor(Qt::black));                  // still at the old place
     EXPECT_EQ(picture.pixelColor(box.center() + QPoint(150, 0)), QColor(Qt::white)); // only an outline
@@ -106,14 +106,14 @@ TEST_F(AnnotationViewTest, ObjectDraggedFarLeftStopsWithItsRightEdgeAtZero) {
 }
 
 TEST_F(AnnotationViewTest, MagnifierStepsWithinItsBoundsAndCentresTheClick) {
-    page().SpeedZoom->setChecked(true);
+    page().magnifierTool->setChecked(true);
     moveTo({10, 10});
     EXPECT_EQ(editor().shownCursor, CursorMagnifier);
     EXPECT_DOUBLE_EQ(form->job.unitsPerScreenPixel(), 105833.125);
     click({300, 180});
     EXPECT_DOUBLE_EQ(form->job.unitsPerScreenPixel(), 105833.125 / 1.5);
     EXPECT_EQ(view()->width(), 479); // fitted to the image again: trunc(479.99...)
-    ScrollBox& box = *page().ScrollBox1;
+    ScrollBox& box = *page().annotationScroll;
     const int expectedX =
         units::trunc32(units::trunc32(300 * 105833.125) / form->job.unitsPerScreenPixel()) - box.width() / 2;
     EXPECT_EQ(box.horizontalPosition(), std::clamp(expectedX, 0, box.horizontalScrollBar()->maximum()));
@@ -131,10 +131,10 @@ TEST_F(AnnotationViewTest, MagnifierStepsWithinItsBoundsAndCentresTheClick) {
 TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
     AnnotationObject& object = add(AnnotationTool::Figure, {200, 150});
     object.Color = makeColorRef(255, 0, 0);
-    page().SpeedZoom->setChecked(true);
+    page().magnifierTool->setChecked(true);
     for (int i = 0; i < 5; ++i)
         click({0, 0});
-    ScrollBox& box = *page().ScrollBox1;
+    ScrollBox& box = *page().annotationScroll;
     ASSERT_GT(view()->width(), box.viewport()->width());
     box.setHorizontalPosition(object.PixLeft(form->job.viewScale()) - 10);
     box.setVerticalPosition(object.PixTop(form->job.viewScale()) - 10);
@@ -146,13 +146,13 @@ TEST_F(AnnotationViewTest, ZoomedViewComposesOnlyWhatTheScrollBoxShows) {
 }
 
 TEST_F(AnnotationViewTest, HandPansTheViewAndKeepsTheGrabbedPoint) {
-    page().SpeedZoom->setChecked(true);
+    page().magnifierTool->setChecked(true);
     for (int i = 0; i < 3; ++i)
         click({0, 0}); // a view larger than the box
-    ScrollBox& box = *page().ScrollBox1;
+    ScrollBox& box = *page().annotationScroll;
     box.setHorizontalPosition(100);
     box.setVerticalPosition(100);
-    page().SpeedHand->setChecked(true);
+    page().handTool->setChecked(true);
     press({400, 300});
     EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Panning);
     moveTo({350, 280});
@@ -177,7 +177,7 @@ TEST_F(AnnotationViewTest, DoubleClickOpensTheEditorWithoutStartingADrag) {
     press(inside);
     QTest::mouseDClick(view(), Qt::LeftButton, {}, inside);
     release(inside);
-    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("TxtForm")});
+    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("textDialog")});
     EXPECT_EQ(object.Text, QByteArray("A\rB"));
     EXPECT_EQ(form->annotationPage->editor->mouseAction, MouseAction::Idle);
     EXPECT_FALSE(editor().swallowPress);
@@ -200,33 +200,33 @@ TEST_F(AnnotationViewTest, ArrowKeysStepThroughUsedSlotsAndWrap) {
     add(AnnotationTool::Figure, {60, 10});
     add(AnnotationTool::Figure, {110, 10});
     table().slot(2).Kind = KindFree;
-    QTest::keyClick(page().KeyEdit, Qt::Key_Down);
-    EXPECT_EQ(table().CurObj, 1); // from the highest used slot to the lowest
-    QTest::keyClick(page().KeyEdit, Qt::Key_Up);
-    EXPECT_EQ(table().CurObj, 3);
-    table().CurObj = 0;
-    QTest::keyClick(page().KeyEdit, Qt::Key_Down);
-    EXPECT_EQ(table().CurObj, 0);
+    QTest::keyClick(page().keyCatcher, Qt::Key_Down);
+    EXPECT_EQ(table().currentObject, 1); // from the highest used slot to the lowest
+    QTest::keyClick(page().keyCatcher, Qt::Key_Up);
+    EXPECT_EQ(table().currentObject, 3);
+    table().currentObject = 0;
+    QTest::keyClick(page().keyCatcher, Qt::Key_Down);
+    EXPECT_EQ(table().currentObject, 0);
 }
 
 TEST_F(AnnotationViewTest, PressOnTheScrollBoxGivesTheKeysToThePage) {
-    page().SpeedHand->setChecked(true);
+    page().handTool->setChecked(true);
     moveTo({10, 10});
     EXPECT_EQ(editor().shownCursor, CursorGrab);
     EXPECT_EQ(view()->cursor().shape(), form->annotationPage->screenCursors[CursorGrab].shape());
-    page().SpeedItem3->setFocus();
-    QWidget* box = page().ScrollBox1->viewport();
+    page().pointerTool->setFocus();
+    QWidget* box = page().annotationScroll->viewport();
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 5, box->height() - 5));
-    EXPECT_TRUE(page().KeyEdit->hasFocus());
+    EXPECT_TRUE(page().keyCatcher->hasFocus());
 }
 
 TEST_F(AnnotationViewTest, DeleteKeyAsksBeforeDeleting) {
     add(AnnotationTool::Figure, {10, 10});
     dialogs.answerMessage(MsgAnswer::Yes);
-    QTest::keyClick(page().KeyEdit, Qt::Key_Delete);
+    QTest::keyClick(page().keyCatcher, Qt::Key_Delete);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Wollen Sie das Element löschen?"));
-    EXPECT_EQ(table().CurObj, 0);
+    EXPECT_EQ(table().currentObject, 0);
 }
 
 TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
@@ -234,25 +234,25 @@ TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
     AnnotationObject& text = add(AnnotationTool::Note, {150, 100});
     text.Align = 1;
     ObjectMenu& menu = *editor().objectMenu;
-    table().CurObj = 1;
+    table().currentObject = 1;
     click(pixelBox(text).center(), Qt::RightButton);
-    EXPECT_EQ(table().CurObj, 2);
+    EXPECT_EQ(table().currentObject, 2);
     EXPECT_TRUE(menu.isVisible());
-    EXPECT_TRUE(menu.SchriftartM->isEnabled());
-    EXPECT_TRUE(menu.Nachrechtsrotieren1->isEnabled());
-    EXPECT_TRUE(menu.Zentriert1->isChecked());
-    EXPECT_FALSE(menu.Linksbnig1->isChecked());
+    EXPECT_TRUE(menu.fontAction->isEnabled());
+    EXPECT_TRUE(menu.rotateRightAction->isEnabled());
+    EXPECT_TRUE(menu.alignCenterAction->isChecked());
+    EXPECT_FALSE(menu.alignLeftAction->isChecked());
     EXPECT_FALSE(menu.shapeItems[ShapeRectangle]->isEnabled());
     EXPECT_TRUE(menu.shapeItems[1]->isChecked()); // Framed of the note
-    menu.Rechtsbndig1->trigger();
+    menu.alignRightAction->trigger();
     EXPECT_EQ(text.Align, 2);
     menu.hide();
 
     click(pixelBox(figure).center(), Qt::RightButton);
-    EXPECT_EQ(table().CurObj, 1);
-    EXPECT_TRUE(menu.FarbeM->isEnabled());
-    EXPECT_FALSE(menu.Texteffekte1->isEnabled());
-    EXPECT_FALSE(menu.Linksbnig1->isEnabled());
+    EXPECT_EQ(table().currentObject, 1);
+    EXPECT_TRUE(menu.colorAction->isEnabled());
+    EXPECT_FALSE(menu.textEffectsAction->isEnabled());
+    EXPECT_FALSE(menu.alignLeftAction->isEnabled());
     EXPECT_TRUE(menu.shapeItems[ShapeCircle]->isEnabled());
     EXPECT_TRUE(menu.shapeItems[ShapeRectangle]->isChecked());
     menu.shapeItems[ShapeEllipse]->trigger();
@@ -261,7 +261,7 @@ TEST_F(AnnotationViewTest, RightClickSelectsTheObjectAndEnablesItsItems) {
 
     click({300, 190}, Qt::RightButton); // empty area: no menu, selection kept
     EXPECT_FALSE(menu.isVisible());
-    EXPECT_EQ(table().CurObj, 1);
+    EXPECT_EQ(table().currentObject, 1);
 }
 
 TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
@@ -281,7 +281,7 @@ TEST_F(AnnotationViewTest, ContextMenuHasItsItemsInOrder) {
 TEST_F(AnnotationViewTest, FullTableIsReportedOnReleaseWithAnyTool) {
     for (int i = 1; i <= ObjectTable::kSlots; ++i)
         table().slot(i).Kind = KindFigure; // empty boxes at 0, 0
-    for (QToolButton* tool : {page().SpeedItem3, page().SpeedZoom, page().SpeedItem1, page().SpeedItem4}) {
+    for (QToolButton* tool : {page().pointerTool, page().magnifierTool, page().shapeTool, page().noteTool}) {
         tool->setChecked(true);
         dialogs.answerMessage(MsgAnswer::Ok);
         click({200, 150});
@@ -291,13 +291,13 @@ TEST_F(AnnotationViewTest, FullTableIsReportedOnReleaseWithAnyTool) {
 }
 
 TEST_F(AnnotationViewTest, InsertingToolCreatesOnReleaseAndReturnsToThePointer) {
-    page().SpeedItem1->setChecked(true);
+    page().shapeTool->setChecked(true);
     moveTo({30, 30});
     EXPECT_EQ(editor().shownCursor, CursorInsert);
     click({30, 40});
-    ASSERT_EQ(table().CurObj, 1);
+    ASSERT_EQ(table().currentObject, 1);
     EXPECT_EQ(table().slot(1).Kind, KindFigure);
-    EXPECT_TRUE(page().SpeedItem3->isChecked());
+    EXPECT_TRUE(page().pointerTool->isChecked());
 }
 
 } // namespace

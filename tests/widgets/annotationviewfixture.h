@@ -2,7 +2,7 @@
 // The main window with the "Kommentare" page shown, and the mouse and keys on
 // its view.
 
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 
 #include "objects/ui/annotationeditor.h"
 #include "objects/ui/annotationpage.h"
@@ -14,18 +14,18 @@
 #include <QTabWidget>
 #include <QTest>
 
-class AnnotationViewTest : public MainFormTest {
+class AnnotationViewTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
-        form->PageControl2->setCurrentWidget(form->annotationPage);
+        MainWindowTest::SetUp();
+        form->pageTabs->setCurrentWidget(form->annotationPage);
         QApplication::processEvents();
     }
 
     AnnotationPage& page() { return *form->annotationPage; }
     AnnotationEditor& editor() { return *page().editor; }
     ObjectTable& table() { return form->job.objects(); }
-    AnnotationView* view() { return page().PaintBox1; }
+    AnnotationView* view() { return page().annotationView; }
 
     // A new object of `tool` with its top-left corner at view pixel `at`, selected.
     AnnotationObject& add(AnnotationTool tool, QPoint at) {

@@ -6,7 +6,7 @@
 #include "retouch/turnimage.h"
 #include "retouch/ui/retouchpage.h"
 #include "retouch/ui/turndialog.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/syntheticscan.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
@@ -22,7 +22,7 @@
 
 namespace {
 
-class AutoCropWindowTest : public MainFormTest {
+class AutoCropWindowTest : public MainWindowTest {
   protected:
     RetouchPage& page() { return *form->retouchPage; }
     JobHistory& history() { return form->job.history(); }

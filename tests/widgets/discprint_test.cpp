@@ -2,14 +2,14 @@
 // picks a disc, and Go! prints one disc per copy, moved by the disc
 // calibration; the placement view shows the ring and its hole.
 
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 #include "paper/ui/placementpage.h"
 #include "paper/ui/placementview.h"
 #include "print/disccalibration.h"
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/discchoice.h"
 #include "print/ui/printpage.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
 #include "widgets/imagebutton.h"
@@ -31,7 +31,7 @@ namespace {
 
 const QColor kColour(20, 120, 200);
 
-class DiscPrintWindowTest : public MainFormTest {
+class DiscPrintWindowTest : public MainWindowTest {
   protected:
     PrintPage& page() { return *form->printPage; }
     void start() {
@@ -41,7 +41,7 @@ class DiscPrintWindowTest : public MainFormTest {
         form->job.replaceImage(solidImage24(100, 100, kColour));
         // Without a paper format the page says so once; a disc needs none.
         dialogs.answerMessage(MsgAnswer::Ok);
-        form->PageControl2->setCurrentIndex(4);
+        form->pageTabs->setCurrentIndex(4);
         QCoreApplication::processEvents();
         dialogs.messages.clear();
     }
@@ -62,14 +62,14 @@ TEST_F(DiscPrintWindowTest, TickingTheDiscPrintsOneMiniCdPerCopyMovedByTheCalibr
     EXPECT_FALSE(choice.discCombo->isEnabled());
     QTest::mouseClick(choice.discCheck, Qt::LeftButton);
     ASSERT_EQ(form->job.disc(), discPresets()[0].format);
-    EXPECT_FALSE(page().UsedED->isEnabled());
+    EXPECT_FALSE(page().usedSpin->isEnabled());
     // "Mini-CD 78/22 mm": two steps down the list.
     choice.discCombo->setFocus();
     QTest::keyClick(choice.discCombo, Qt::Key_Down);
     QTest::keyClick(choice.discCombo, Qt::Key_Down);
     EXPECT_EQ(form->job.disc(), (DiscFormat{78, 22}));
-    retype(page().KopiesED, QStringLiteral("2"));
-    QTest::mouseClick(page().GoBtn1, Qt::LeftButton);
+    retype(page().copiesSpin, QStringLiteral("2"));
+    QTest::mouseClick(page().printButton, Qt::LeftButton);
 
     ASSERT_EQ(printer.pages.size(), 2u);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -81,9 +81,9 @@ TEST_F(DiscPrintWindowTest, TickingTheDiscPrintsOneMiniCdPerCopyMovedByTheCalibr
     }
 
     // The placement view is the disc, the paper outside the ring and in the hole dimmed.
-    form->PageControl2->setCurrentIndex(3);
+    form->pageTabs->setCurrentIndex(3);
     QCoreApplication::processEvents();
-    const QImage view = form->placementPage->PaintBox2->grab().toImage();
+    const QImage view = form->placementPage->placementView->grab().toImage();
     const double perMm = form->logicalDpiX() / 25.39995;
     EXPECT_NEAR(view.width(), 78 * perMm, 2);
     const QColor hole = view.pixelColor(view.width() / 2, view.height() / 2);
@@ -114,11 +114,11 @@ TEST_F(DiscPrintWindowTest, TheUsersOwnSizeAndTheDiscCalibrationInTheDialog) {
         retype(dialog.discDownSpin, dialog.discDownSpin->locale().toString(0.5, 'f', 2));
         return QDialog::Accepted;
     });
-    QTest::mouseClick(page().KalibrateBtn, Qt::LeftButton);
+    QTest::mouseClick(page().calibrateButton, Qt::LeftButton);
     EXPECT_EQ(readDiscOffsetAt(discCalibrationFilePath(programDir(), QString())), (DiscOffset{-1.5, 0.5}));
 
     // Unticked, the job prints onto its sheets again.
     QTest::mouseClick(choice.discCheck, Qt::LeftButton);
     EXPECT_FALSE(form->job.disc());
-    EXPECT_TRUE(page().UsedED->isEnabled());
+    EXPECT_TRUE(page().usedSpin->isEnabled());
 }

@@ -2,7 +2,7 @@
 #include "objects/ui/annotationpage.h"
 #include "paper/ui/placementpage.h"
 #include "support/filesizelimit.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
 #include "widgets/scrollbox.h"
@@ -43,7 +43,7 @@ class ProgressRecorder : public QObject {
 
 } // namespace
 
-class DocumentCommandsTest : public MainFormTest {
+class DocumentCommandsTest : public MainWindowTest {
   protected:
     QString path(const char* name) const { return programDir() + QLatin1String(name); }
 
@@ -72,10 +72,10 @@ TEST_F(DocumentCommandsTest, NewAsksAboutUnsavedChangesThenStartsAnEmptyUnnamedD
     form->job.replaceImage(gradientImage24(5, 4));
     form->Setsavedfilename(path("alt.cov"));
     form->job.setPageSize(1234, form->job.pageHeight());
-    retype(form->placementPage->BreitEd, QStringLiteral("50")); // the user's change
+    retype(form->placementPage->widthSpin, QStringLiteral("50")); // the user's change
 
     dialogs.answerMessage(MsgAnswer::Cancel);
-    form->NewCoverBtn->click();
+    form->newCoverButton->click();
     EXPECT_EQ(form->job.objects().slot(3).Kind, KindFigure);
     EXPECT_EQ(form->job.image().width(), 5);
     const FakeDialogs::Message& question = dialogs.messages.at(0);
@@ -86,24 +86,24 @@ TEST_F(DocumentCommandsTest, NewAsksAboutUnsavedChangesThenStartsAnEmptyUnnamedD
     EXPECT_EQ(question.icon, MsgIcon::Warning);
 
     dialogs.answerMessage(MsgAnswer::Discard);
-    form->NewCoverBtn->click();
+    form->newCoverButton->click();
     EXPECT_EQ(form->job.objects().slot(3).Kind, KindFree);
     EXPECT_EQ(form->job.image().width(), 320);
     EXPECT_EQ(form->job.image().height(), 200);
-    EXPECT_EQ(getpixel(form->job.image(), 319, 0), 0x00FFFFFFu);
+    EXPECT_EQ(pixelAt(form->job.image(), 319, 0), 0x00FFFFFFu);
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 319, 199}));
     EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("Unbenannt.cov]"));
     EXPECT_EQ(form->job.pageWidth(), 1234);
 
     // Nothing changed since: no question (none is scripted).
-    form->NewCoverBtn->click();
+    form->newCoverButton->click();
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking) {
     addFigure(1, 10);
     dialogs.answerSaveFile(FileAnswer{path("job.cov"), 1});
-    form->SaveCoverBtn->click();
+    form->saveCoverButton->click();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov"));
     EXPECT_EQ(dialogs.fileRequests[0].defaultSuffix, QStringLiteral("cov"));
@@ -113,7 +113,7 @@ TEST_F(DocumentCommandsTest, UnnamedSaveShowsTheDialogOnceThenSavesWithoutAsking
     EXPECT_EQ(form->job.fileName(), path("job.cov"));
 
     form->job.objects().slot(1).Left = 77;
-    form->SaveCoverBtn->click(); // nothing scripted: any dialog would fail the test
+    form->saveCoverButton->click(); // nothing scripted: any dialog would fail the test
     EXPECT_EQ(dialogs.fileRequests.size(), 1u);
     cover::ReadResult saved = cover::readCoverFile(path("job.cov"));
     ASSERT_EQ(saved.status, cover::ReadStatus::Ok);
@@ -131,12 +131,12 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     const double unitsPerPixel = form->job.unitsPerScreenPixel();
 
     // Saved, and nothing changed since that "Neu" and "Öffnen..." would ask about.
-    form->NewCoverBtn->click();
+    form->newCoverButton->click();
     form->job.setViewScales(form->job.viewZoom(), 105833.125);
     form->job.setPageSize(1, form->job.pageHeight());
 
     dialogs.answerOpenFile(FileAnswer{path("job.cov"), 1});
-    form->OpenCoverBtn->click();
+    form->openCoverButton->click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.fileRequests.back().mustExist);
     EXPECT_EQ(dialogs.fileRequests.back().caption, QStringLiteral("Öffnen"));
@@ -145,13 +145,13 @@ TEST_F(DocumentCommandsTest, OpenRestoresWhatWasSaved) {
     EXPECT_EQ(form->job.objects().slot(2).Left, 10);
     EXPECT_EQ(form->job.objects().slot(9999).Text, QByteArray("Oben"));
     EXPECT_EQ(form->job.image().bitCount(), 4);
-    EXPECT_EQ(getpixel(form->job.image(), 20, 12), getpixel(patternImage(21, 13, 4, 2), 20, 12));
+    EXPECT_EQ(pixelAt(form->job.image(), 20, 12), pixelAt(patternImage(21, 13, 4, 2), 20, 12));
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 20, 12}));
     EXPECT_EQ(form->job.unitsPerScreenPixel(), unitsPerPixel);
     EXPECT_EQ(form->job.pageWidth(), 40000000);
     // The annotation view shows the opened picture at the opened scale.
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->annotationPage->ScrollBox1->view()->width(),
+    EXPECT_EQ(form->annotationPage->annotationScroll->view()->width(),
               int(21 * form->job.imagePixelSize() * form->job.viewZoom() / unitsPerPixel));
     EXPECT_EQ(shownTitle(), kTitlePrefix + QStringLiteral("job.cov]"));
 }

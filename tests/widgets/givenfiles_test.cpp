@@ -8,7 +8,7 @@
 #include "retouch/ui/retouchpage.h"
 #include "retouch/ui/retouchview.h"
 #include "support/imagecompare.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "widgets/scrollbox.h"
 
@@ -22,7 +22,7 @@ namespace {
 
 const QString kTitlePrefix = QStringLiteral("Varnelt Morvanthelquistradibenzor 1.0 - [");
 
-class GivenFilesTest : public MainFormTest {
+class GivenFilesTest : public MainWindowTest {
   protected:
     QString path(const QString& name) const { return programDir() + name; }
 
@@ -36,7 +36,7 @@ class GivenFilesTest : public MainFormTest {
     // A job with one figure in slot 7 on a 4-bit picture, saved under `name`.
     QString writeJob(const QString& name) {
         ObjectTable table;
-        table.clearall();
+        table.clearAll();
         AnnotationObject& figure = table.slot(7);
         figure.Kind = KindFigure;
         figure.Left = 1234;
@@ -118,7 +118,7 @@ TEST_F(GivenFilesTest, StartedWithAPictureItArrivesAsTheScannedImage) {
     form->openFromCommandLine({QStringLiteral("cdcover"), picture});
     EXPECT_TRUE(dialogs.messages.empty());
     expectPictureArrived();
-    EXPECT_EQ(form->scanPage->ScanPaintBox->size(), QSize(30, 20));
+    EXPECT_EQ(form->scanPage->scanView->size(), QSize(30, 20));
 }
 
 TEST_F(GivenFilesTest, AnUnreadableStartFileIsReportedAndTheDocumentStaysUnnamed) {
@@ -178,13 +178,13 @@ TEST_F(GivenFilesTest, ADroppedJobAsksAboutUnsavedChangesFirst) {
 
 TEST_F(GivenFilesTest, ADroppedPictureShowsOnThePageInView) {
     const QString picture = writePicture(QStringLiteral("bild.png"));
-    form->PageControl2->setCurrentWidget(form->retouchPage);
+    form->pageTabs->setCurrentWidget(form->retouchPage);
     ASSERT_TRUE(
         drop({QUrl(QStringLiteral("https://example.org/fremd.png")), QUrl::fromLocalFile(programDir()),
               QUrl::fromLocalFile(picture), QUrl::fromLocalFile(writeJob(QStringLiteral("x.cov")))}));
     EXPECT_TRUE(dialogs.messages.empty()); // a picture replaces only the image: no question
     expectPictureArrived();
-    EXPECT_EQ(form->retouchPage->RetuschScrollBox->view()->size(), QSize(30, 20));
+    EXPECT_EQ(form->retouchPage->retouchScroll->view()->size(), QSize(30, 20));
 }
 
 TEST_F(GivenFilesTest, DragsWithoutALocalFileAreRefused) {

@@ -14,7 +14,7 @@
 #include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
 #include "retouch/ui/retouchview.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "widgets/scrollbox.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ namespace {
 
 // White in its top-left quarter, black elsewhere.
 DibImage quarteredLineArt() {
-    DibImage image = newdib(40000, 30000, 1);
+    DibImage image = createImage(40000, 30000, 1);
     for (int y = 0; y < 15000; ++y)
         std::memset(image.rowFromTop(y), 0xFF, 20000 / 8);
     return image;
@@ -46,7 +46,7 @@ bool showsBlackAndWhite(const QImage& view) {
 
 } // namespace
 
-TEST_F(MainFormTest, AHugeOneBitPictureShowsOnEveryPageWithoutUnpackingIt) {
+TEST_F(MainWindowTest, AHugeOneBitPictureShowsOnEveryPageWithoutUnpackingIt) {
     PaperType paper;
     applyDialogValues(paper, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
     ASSERT_TRUE(SaveEttTypes({paper}, programDir()));
@@ -59,15 +59,15 @@ TEST_F(MainFormTest, AHugeOneBitPictureShowsOnEveryPageWithoutUnpackingIt) {
     // Unpacked to a byte per pixel the picture would need 1.2 GB; the limit
     // leaves room for what the views show and nothing like the whole.
     form->shell().setImageLimits({.pixelMemoryBytes = std::size_t(32) << 20});
-    QWidget* views[] = {form->scanPage->ScanPaintBox, form->retouchPage->RetuschPaint,
-                        form->annotationPage->PaintBox1, form->placementPage->PaintBox2,
-                        form->printPage->VPaint};
-    QTabBar* tabs = form->PageControl2->tabBar();
+    QWidget* views[] = {form->scanPage->scanView, form->retouchPage->retouchView,
+                        form->annotationPage->annotationView, form->placementPage->placementView,
+                        form->printPage->sheetPreview};
+    QTabBar* tabs = form->pageTabs->tabBar();
     for (int page = 0; page < 5; ++page) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
         QApplication::processEvents();
         QApplication::processEvents(); // a view first shown fits its size on its first paint
-        ASSERT_EQ(form->PageControl2->currentIndex(), page);
+        ASSERT_EQ(form->pageTabs->currentIndex(), page);
         // At 100 % the first three views show a part of the white quarter; the
         // placement view and the sheet preview show the whole picture reduced.
         const QImage shown = views[page]->grab(QRect(0, 0, 400, 300)).toImage();

@@ -2,7 +2,7 @@
 #include "paper/ui/paperformatdialog.h"
 #include "paper/ui/placementpage.h"
 #include "paper/ui/placementview.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "widgets/scrollbox.h"
 
 #include <QComboBox>
@@ -14,10 +14,10 @@
 
 namespace {
 
-class PaperCatalogueTest : public MainFormTest {
+class PaperCatalogueTest : public MainWindowTest {
   protected:
     PlacementPage& page() { return *form->placementPage; }
-    QComboBox& list() { return *page().ComboBox1; }
+    QComboBox& list() { return *page().formatCombo; }
 
     QByteArray paperFile() {
         QFile file(paperFilePath(programDir()));
@@ -41,25 +41,25 @@ class PaperCatalogueTest : public MainFormTest {
         QString proposed;
         dialogs.answerModal([&](QDialog& dialog) {
             auto& form = static_cast<PaperFormatDialog&>(dialog);
-            proposed = form.NameED->text();
+            proposed = form.nameEdit->text();
             if (fill) fill(form);
             return int(QDialog::Accepted);
         });
-        page().NewBtn->click();
+        page().newFormatButton->click();
         return proposed;
     }
     void addNamed(const QString& name) {
-        addFormat([&](PaperFormatDialog& dialog) { dialog.NameED->setText(name); });
+        addFormat([&](PaperFormatDialog& dialog) { dialog.nameEdit->setText(name); });
     }
 };
 
 void fillSample(PaperFormatDialog& dialog) {
-    dialog.RLED->setValue(10);
-    dialog.ROED->setValue(5);
-    dialog.BrED->setValue(90);
-    dialog.HoED->setValue(55);
-    dialog.AHED->setValue(2);
-    dialog.AVED->setValue(3);
+    dialog.leftMarginSpin->setValue(10);
+    dialog.topMarginSpin->setValue(5);
+    dialog.labelWidthSpin->setValue(90);
+    dialog.labelHeightSpin->setValue(55);
+    dialog.pitchXSpin->setValue(2);
+    dialog.pitchYSpin->setValue(3);
 }
 
 } // namespace
@@ -69,8 +69,8 @@ TEST_F(PaperCatalogueTest, WithoutPaperFileTheListIsEmptyAndChangeAndDeleteDoNot
     EXPECT_EQ(list().currentIndex(), -1);
     EXPECT_EQ(form->shell().paperCatalogue().count(), 0);
     // Unscripted dialogs would fail the test.
-    page().EditBtn->click();
-    page().DelBtn->click();
+    page().editFormatButton->click();
+    page().deleteFormatButton->click();
     EXPECT_TRUE(dialogs.modalDialogs.empty());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(paperFile().isEmpty());
@@ -79,27 +79,27 @@ TEST_F(PaperCatalogueTest, WithoutPaperFileTheListIsEmptyAndChangeAndDeleteDoNot
 TEST_F(PaperCatalogueTest, DialogStartsWithItsInitialValues) {
     addFormat([](PaperFormatDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Papierformat bearbeiten"));
-        EXPECT_EQ(dialog.NameED->maxLength(), 50);
-        EXPECT_EQ(dialog.RLED->value(), 0);
-        EXPECT_EQ(dialog.RLED->maximum(), 3000);
-        EXPECT_EQ(dialog.ROED->maximum(), 1000);
-        EXPECT_EQ(dialog.BrED->value(), 90);
-        EXPECT_EQ(dialog.HoED->value(), 55);
-        EXPECT_EQ(dialog.AHED->value(), 0);
-        EXPECT_EQ(dialog.AVED->value(), 0);
-        EXPECT_EQ(dialog.AnzHED->value(), 2);
-        EXPECT_EQ(dialog.AnzVED->value(), 5);
-        EXPECT_EQ(dialog.AnzVED->minimum(), 1);
-        EXPECT_EQ(dialog.AnzVED->maximum(), 50);
-        EXPECT_EQ(dialog.BrED->decimals(), 2);
-        EXPECT_TRUE(dialog.OkBitBtn1->isDefault());
+        EXPECT_EQ(dialog.nameEdit->maxLength(), 50);
+        EXPECT_EQ(dialog.leftMarginSpin->value(), 0);
+        EXPECT_EQ(dialog.leftMarginSpin->maximum(), 3000);
+        EXPECT_EQ(dialog.topMarginSpin->maximum(), 1000);
+        EXPECT_EQ(dialog.labelWidthSpin->value(), 90);
+        EXPECT_EQ(dialog.labelHeightSpin->value(), 55);
+        EXPECT_EQ(dialog.pitchXSpin->value(), 0);
+        EXPECT_EQ(dialog.pitchYSpin->value(), 0);
+        EXPECT_EQ(dialog.columnsSpin->value(), 2);
+        EXPECT_EQ(dialog.rowsSpin->value(), 5);
+        EXPECT_EQ(dialog.rowsSpin->minimum(), 1);
+        EXPECT_EQ(dialog.rowsSpin->maximum(), 50);
+        EXPECT_EQ(dialog.labelWidthSpin->decimals(), 2);
+        EXPECT_TRUE(dialog.okButton->isDefault());
     });
-    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("NewETypForm")});
+    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("paperFormatDialog")});
 
-    PaperFormatDialog& dialog = page().NewETypForm();
-    dialog.CancelBitBtn->click();
+    PaperFormatDialog& dialog = page().paperFormatDialog();
+    dialog.cancelButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    dialog.OkBitBtn1->click();
+    dialog.okButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -127,15 +127,15 @@ TEST_F(PaperCatalogueTest, NewFormatIsStoredAsPitchesAndReopensWithItsGaps) {
 
     dialogs.answerModal([](QDialog& dialog) {
         auto& form = static_cast<PaperFormatDialog&>(dialog);
-        EXPECT_EQ(form.AHED->value(), 2);
-        EXPECT_EQ(form.AVED->value(), 3);
-        EXPECT_EQ(form.RLED->value(), 10);
-        EXPECT_EQ(form.NameED->text(), QStringLiteral("Kein Name0"));
-        form.NameED->setText(QStringLiteral("Avery"));
-        form.AHED->setValue(4);
+        EXPECT_EQ(form.pitchXSpin->value(), 2);
+        EXPECT_EQ(form.pitchYSpin->value(), 3);
+        EXPECT_EQ(form.leftMarginSpin->value(), 10);
+        EXPECT_EQ(form.nameEdit->text(), QStringLiteral("Kein Name0"));
+        form.nameEdit->setText(QStringLiteral("Avery"));
+        form.pitchXSpin->setValue(4);
         return int(QDialog::Rejected);
     });
-    page().EditBtn->click();
+    page().editFormatButton->click();
     EXPECT_EQ(form->shell().paperCatalogue().formats()[0].StepX, 92); // cancelled: unchanged
     EXPECT_EQ(names(), std::vector<QString>{QStringLiteral("Kein Name0")});
 }
@@ -144,9 +144,9 @@ TEST_F(PaperCatalogueTest, DialogKeepsItsValuesAndProposesTheNextNumber) {
     addFormat(fillSample);
     addNamed(QStringLiteral("B"));
     QString proposed = addFormat([](PaperFormatDialog& dialog) {
-        EXPECT_EQ(dialog.RLED->value(), 10); // from the earlier use
-        EXPECT_EQ(dialog.AVED->value(), 3);
-        dialog.AnzHED->setValue(3);
+        EXPECT_EQ(dialog.leftMarginSpin->value(), 10); // from the earlier use
+        EXPECT_EQ(dialog.pitchYSpin->value(), 3);
+        dialog.columnsSpin->setValue(3);
     });
     EXPECT_EQ(proposed, QStringLiteral("Kein Name2"));
     EXPECT_EQ(names(), (std::vector<QString>{QStringLiteral("Kein Name0"), QStringLiteral("B"),
@@ -161,11 +161,11 @@ TEST_F(PaperCatalogueTest, ChangeOverwritesTheSelectedFormatAndKeepsTheSelection
     list().setCurrentIndex(1);
     dialogs.answerModal([](QDialog& dialog) {
         auto& form = static_cast<PaperFormatDialog&>(dialog);
-        form.NameED->setText(QStringLiteral("B2"));
-        form.BrED->setValue(120);
+        form.nameEdit->setText(QStringLiteral("B2"));
+        form.labelWidthSpin->setValue(120);
         return int(QDialog::Accepted);
     });
-    page().EditBtn->click();
+    page().editFormatButton->click();
     EXPECT_EQ(names(), (std::vector<QString>{QStringLiteral("A"), QStringLiteral("B2")}));
     EXPECT_EQ(list().currentIndex(), 1);
     EXPECT_EQ(form->shell().paperCatalogue().formats()[1].LabelWidth, 120);
@@ -179,11 +179,11 @@ TEST_F(PaperCatalogueTest, DeletingTheFirstOfThreeKeepsTheOrder) {
     list().setCurrentIndex(0);
 
     dialogs.answerMessage(MsgAnswer::Cancel);
-    page().DelBtn->click();
+    page().deleteFormatButton->click();
     EXPECT_EQ(form->shell().paperCatalogue().count(), 3);
 
     dialogs.answerMessage(MsgAnswer::Ok);
-    page().DelBtn->click();
+    page().deleteFormatButton->click();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, QStringLiteral("Hiermit löschen Sie den Papiertyp unwiederrufbar."));
     EXPECT_EQ(dialogs.messages[1].caption, QStringLiteral("Hinweis"));
@@ -201,11 +201,11 @@ TEST_F(PaperCatalogueTest, DeletingTheFirstOfThreeKeepsTheOrder) {
 TEST_F(PaperCatalogueTest, DeletingTheOnlyFormatLeavesAnEmptyFile) {
     addNamed(QStringLiteral("A"));
     dialogs.answerMessage(MsgAnswer::Ok);
-    page().DelBtn->click();
+    page().deleteFormatButton->click();
     EXPECT_EQ(list().count(), 0);
     EXPECT_EQ(list().currentIndex(), -1);
     EXPECT_EQ(paperFile(), QByteArray::fromHex("AFFC000000000000"));
-    EXPECT_EQ(page().PaintBox2->size(), QSize(300, 300));
+    EXPECT_EQ(page().placementView->size(), QSize(300, 300));
 }
 
 TEST_F(PaperCatalogueTest, ForeignFileIsIgnoredAndOverwrittenByTheNextChange) {

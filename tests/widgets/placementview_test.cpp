@@ -2,7 +2,7 @@
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
 #include "paper/ui/placementview.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
 #include "widgets/scrollbox.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-class PlacementViewTest : public MainFormTest {
+class PlacementViewTest : public MainWindowTest {
   protected:
     PlacementPage& page() { return *form->placementPage; }
 
@@ -33,14 +33,14 @@ class PlacementViewTest : public MainFormTest {
     }
     void useGradientImage() {
         form->job.replaceImage(gradientImage24(320, 200));
-        form->PageControl2->setCurrentIndex(3);
+        form->pageTabs->setCurrentIndex(3);
         QCoreApplication::processEvents();
     }
-    QImage view() { return page().PaintBox2->grab().toImage(); }
+    QImage view() { return page().placementView->grab().toImage(); }
 
-    void press(QPoint at) { QTest::mousePress(page().PaintBox2, Qt::LeftButton, {}, at); }
-    void moveTo(QPoint at) { QTest::mouseMove(page().PaintBox2, at); }
-    void release(QPoint at) { QTest::mouseRelease(page().PaintBox2, Qt::LeftButton, {}, at); }
+    void press(QPoint at) { QTest::mousePress(page().placementView, Qt::LeftButton, {}, at); }
+    void moveTo(QPoint at) { QTest::mouseMove(page().placementView, at); }
+    void release(QPoint at) { QTest::mouseRelease(page().placementView, Qt::LeftButton, {}, at); }
 };
 
 // Red and green of the gradient give the image pixel shown (modulo 256).
@@ -59,7 +59,7 @@ void expectWhite(const QImage& view, QPoint at) {
 
 TEST_F(PlacementViewTest, WithoutFormatTheViewIsSquareAndShowsTheImage) {
     useGradientImage();
-    EXPECT_EQ(page().PaintBox2->size(), QSize(300, 300));
+    EXPECT_EQ(page().placementView->size(), QSize(300, 300));
     const QImage shown = view();
     expectImagePixel(shown, {0, 0}, 0, 0);
     expectImagePixel(shown, {299, 186}, 319, 199); // 300 × 187
@@ -68,8 +68,8 @@ TEST_F(PlacementViewTest, WithoutFormatTheViewIsSquareAndShowsTheImage) {
 
 TEST_F(PlacementViewTest, FullSizeImageFillsTheLabelWidthAndIsCutBelow) {
     startWithLabel();
-    EXPECT_EQ(page().ComboBox1->currentIndex(), 0);
-    EXPECT_EQ(page().PaintBox2->size(), QSize(340, 207));
+    EXPECT_EQ(page().formatCombo->currentIndex(), 0);
+    EXPECT_EQ(page().placementView->size(), QSize(340, 207));
     const QImage shown = view();
     expectImagePixel(shown, {0, 0}, 0, 0);
     expectImagePixel(shown, {339, 206}, 319, 194); // 212 rows would be needed
@@ -77,18 +77,18 @@ TEST_F(PlacementViewTest, FullSizeImageFillsTheLabelWidthAndIsCutBelow) {
 
 TEST_F(PlacementViewTest, NegativeShiftsMoveTheImageLeftAndUpAtEveryZoom) {
     startWithLabel();
-    page().BreitEd->setValue(50);
-    page().LinksEd->setValue(-10);
-    page().ObenEd->setValue(-10);
+    page().widthSpin->setValue(50);
+    page().leftSpin->setValue(-10);
+    page().topSpin->setValue(-10);
     QImage shown = view();
     // 10 mm = 37 pixels: the view's corner shows image pixel 37 × 320 / 170.
     expectImagePixel(shown, {0, 0}, 70, 70);
     expectWhite(shown, {140, 10}); // right of the image, which ends at 170 − 37
     expectWhite(shown, {10, 80});  // below it, which ends at 106 − 37
 
-    page().ZoomEd3->setValue(200);
+    page().zoomSpin->setValue(200);
     QCoreApplication::processEvents();
-    EXPECT_EQ(page().PaintBox2->size(), QSize(680, 415));
+    EXPECT_EQ(page().placementView->size(), QSize(680, 415));
     shown = view();
     expectImagePixel(shown, {0, 0}, 70, 70);
     expectWhite(shown, {280, 20});
@@ -97,9 +97,9 @@ TEST_F(PlacementViewTest, NegativeShiftsMoveTheImageLeftAndUpAtEveryZoom) {
 
 TEST_F(PlacementViewTest, DragScrollsAndStopsAtEachEnd) {
     startWithLabel();
-    page().ZoomEd3->setValue(500); // 1700 × 1039, larger than the scroll box
+    page().zoomSpin->setValue(500); // 1700 × 1039, larger than the scroll box
     QCoreApplication::processEvents();
-    ScrollBox& box = *page().ScrollBox2;
+    ScrollBox& box = *page().placementScroll;
     const int maxX = box.horizontalScrollBar()->maximum();
     const int maxY = box.verticalScrollBar()->maximum();
     ASSERT_GT(maxX, 200);
@@ -126,26 +126,26 @@ TEST_F(PlacementViewTest, DragScrollsAndStopsAtEachEnd) {
 
 TEST_F(PlacementViewTest, TypedSizeAndShiftRedrawAtOnceAndAHalfTypedShiftKeepsItsValue) {
     startWithLabel();
-    retype(page().BreitEd, QStringLiteral("50"));
+    retype(page().widthSpin, QStringLiteral("50"));
     QImage shown = view();
     expectImagePixel(shown, {0, 0}, 0, 0);
     expectWhite(shown, {175, 10}); // 170 pixels wide now
 
-    retype(page().LinksEd, QStringLiteral("10"));
+    retype(page().leftSpin, QStringLiteral("10"));
     shown = view();
     expectWhite(shown, {30, 10}); // 10 mm = 37 pixels to the right
     expectImagePixel(shown, {37, 0}, 0, 0);
 
     // Only "-" of a negative shift typed so far: no value yet, nothing moves.
-    retype(page().LinksEd, QStringLiteral("-"));
-    EXPECT_EQ(page().LinksEd->text(), QStringLiteral("-"));
-    EXPECT_EQ(page().LinksEd->value(), 10);
+    retype(page().leftSpin, QStringLiteral("-"));
+    EXPECT_EQ(page().leftSpin->text(), QStringLiteral("-"));
+    EXPECT_EQ(page().leftSpin->value(), 10);
     shown = view();
     expectWhite(shown, {30, 10});
     expectImagePixel(shown, {37, 0}, 0, 0);
     // Leaving the field shows the value it kept.
-    QTest::keyClick(page().LinksEd, Qt::Key_Tab);
-    EXPECT_FALSE(page().LinksEd->hasFocus());
-    EXPECT_EQ(page().LinksEd->text(), page().LinksEd->locale().toString(10.0, 'f', 2));
+    QTest::keyClick(page().leftSpin, Qt::Key_Tab);
+    EXPECT_FALSE(page().leftSpin->hasFocus());
+    EXPECT_EQ(page().leftSpin->text(), page().leftSpin->locale().toString(10.0, 'f', 2));
     EXPECT_EQ(page().placementValues().shiftRightMm, 10);
 }

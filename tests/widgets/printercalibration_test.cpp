@@ -10,7 +10,7 @@
 #include "print/ui/printpage.h"
 #include "support/calibrationinput.h"
 #include "support/filesizelimit.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
 #include "widgets/imagebutton.h"
@@ -27,7 +27,7 @@ const QColor kLabelColour(200, 30, 60);
 const Calibration kA{4, 2, 100, 100};
 const Calibration kB{8, 6, 95, 105};
 
-class PrinterCalibrationTest : public MainFormTest {
+class PrinterCalibrationTest : public MainWindowTest {
   protected:
     void SetUp() override {
         applyDialogValues(paper, PaperDialogValues{QStringLiteral("CD"), 10, 12, 90, 55, 2, 3, 2, 5});
@@ -38,10 +38,10 @@ class PrinterCalibrationTest : public MainFormTest {
         printer.queue = queue;
         createForm();
         form->job.replaceImage(solidImage24(90, 55, kLabelColour));
-        form->PageControl2->setCurrentIndex(4);
+        form->pageTabs->setCurrentIndex(4);
     }
     PrintPage& page() { return *form->printPage; }
-    CalibrationDialog& kal() { return page().KalForm(); }
+    CalibrationDialog& kal() { return page().calibrationDialog(); }
 
     // "Drucker kalibrieren...", the four measured values typed in, OK. What
     // the dialog showed on opening is kept in `shown`. When the values cannot
@@ -50,23 +50,23 @@ class PrinterCalibrationTest : public MainFormTest {
         dialogs.answerModal([this, measured](QDialog& dialog) {
             auto& edits = static_cast<CalibrationDialog&>(dialog);
             edits.show();
-            shown = {edits.PrinterLabel->text(), edits.calibration()};
+            shown = {edits.printerLabel->text(), edits.calibration()};
             typeCalibration(edits, measured);
             return dialog.result();
         });
         if (storingFails) dialogs.answerMessage(MsgAnswer::Ok);
-        QTest::mouseClick(page().KalibrateBtn, Qt::LeftButton);
+        QTest::mouseClick(page().calibrateButton, Qt::LeftButton);
     }
     // The printer button, where the user picks the queue `queue`.
     void switchTo(const QString& queue) {
         dialogs.answerPrinterSetup(true, [this, queue](QPrinter&) { printer.queue = queue; });
-        QTest::mouseClick(page().SetupBtn, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(page().printerButton, Qt::LeftButton, {}, QPoint(5, 5));
     }
     // Go! and where the one label of the job landed: its corner must sit where
     // `calibration` puts it, paper just outside.
     void expectGoPrintsWith(const Calibration& calibration) {
         printer.pages.clear();
-        QTest::mouseClick(page().GoBtn1, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(page().printButton, Qt::LeftButton, {}, QPoint(5, 5));
         ASSERT_EQ(printer.pages.size(), 1u);
         const QPoint corner = labelOrigin(paper, 0, 0, printerDevice(printer, calibration));
         EXPECT_EQ(printer.pages[0].pixelColor(corner + QPoint(2, 2)), kLabelColour);
@@ -93,7 +93,7 @@ TEST_F(PrinterCalibrationTest, EachPrinterKeepsItsCalibrationAcrossSwitches) {
 
     // B has no file of its own yet: it starts from options.dat, the last calibration.
     switchTo(QStringLiteral("B"));
-    EXPECT_EQ(kal().PrinterLabel->text(), QStringLiteral("Drucker: B"));
+    EXPECT_EQ(kal().printerLabel->text(), QStringLiteral("Drucker: B"));
     calibrate(kB);
     EXPECT_EQ(shown.printer, QStringLiteral("Drucker: B"));
     EXPECT_EQ(shown.values, kA);
@@ -106,7 +106,7 @@ TEST_F(PrinterCalibrationTest, EachPrinterKeepsItsCalibrationAcrossSwitches) {
     expectGoPrintsWith(kA);
     // A cancelled printer dialog leaves the printer, and its values, as they are.
     dialogs.answerPrinterSetup(false);
-    QTest::mouseClick(page().SetupBtn, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(page().printerButton, Qt::LeftButton, {}, QPoint(5, 5));
     calibrate(kA);
     EXPECT_EQ(shown.values, kA);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -117,12 +117,12 @@ TEST_F(PrinterCalibrationTest, AtStartThePrintersOwnFileWinsOverOptionsDat) {
     ASSERT_TRUE(writeOptionsFileAt(calibrationFilePath(programDir(), QStringLiteral("Büro/Laser 2")), kB));
     startOn(QStringLiteral("Büro/Laser 2"));
     EXPECT_EQ(kal().calibration(), kB);
-    EXPECT_EQ(kal().PrinterLabel->text(), QStringLiteral("Drucker: Büro/Laser 2"));
+    EXPECT_EQ(kal().printerLabel->text(), QStringLiteral("Drucker: Büro/Laser 2"));
     expectGoPrintsWith(kB);
     startOn(QStringLiteral("Tinte"));
     EXPECT_EQ(kal().calibration(), kA);
     startOn(QString());
-    EXPECT_EQ(kal().PrinterLabel->text(), QStringLiteral("Drucker: PDF-Datei"));
+    EXPECT_EQ(kal().printerLabel->text(), QStringLiteral("Drucker: PDF-Datei"));
 }
 
 // A file from elsewhere may hold finer values than the dialog's two decimals;
@@ -159,10 +159,10 @@ TEST_F(PrinterCalibrationTest, ALongPrinterNameIsShortenedInTheMiddle) {
                          QStringLiteral("-Ende");
     startOn(name);
     kal().show();
-    const QString text = kal().PrinterLabel->text();
+    const QString text = kal().printerLabel->text();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Drucker: Etikettendrucker"))) << text.toStdString();
     EXPECT_TRUE(text.endsWith(QStringLiteral("-Ende"))) << text.toStdString();
     EXPECT_LT(text.size(), name.size());
-    EXPECT_EQ(kal().PrinterLabel->toolTip(), name);
+    EXPECT_EQ(kal().printerLabel->toolTip(), name);
     EXPECT_LT(kal().width(), 700);
 }

@@ -9,7 +9,7 @@
 #include "print/ui/calibrationdialog.h"
 #include "print/ui/printpage.h"
 #include "print/ui/sheetpreview.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
 #include "widgets/imagebutton.h"
@@ -33,7 +33,7 @@ const QString kNoFormat = QStringLiteral("Sie haben noch kein Papierformat ausge
                                          "unter \"Zentrieren\" das Papierformat aus!");
 const QColor kLabelColour(200, 30, 60);
 
-class PrintPageTest : public MainFormTest {
+class PrintPageTest : public MainWindowTest {
   protected:
     PrintPage& page() { return *form->printPage; }
 
@@ -49,23 +49,23 @@ class PrintPageTest : public MainFormTest {
         showPrintPage();
     }
     void showPrintPage() {
-        form->PageControl2->setCurrentIndex(4);
+        form->pageTabs->setCurrentIndex(4);
         QCoreApplication::processEvents();
     }
-    QImage sheet() { return page().VPaint->grab().toImage(); }
+    QImage sheet() { return page().sheetPreview->grab().toImage(); }
     // What the window shows of the sheet preview, read back from the window's
     // own pixels: the top-left corner of the scroll box's visible area.
     QImage shownSheet() {
-        const QPoint corner = page().ScrollBox3->viewport()->mapTo(form.get(), QPoint(0, 0));
+        const QPoint corner = page().previewScroll->viewport()->mapTo(form.get(), QPoint(0, 0));
         return form->screen()->grabWindow(form->winId(), corner.x(), corner.y(), 400, 300).toImage();
     }
     static bool labelCornerAt(const QImage& view, int x, int y) {
         return view.pixelColor(x, y) == kLabelColour && view.pixelColor(x + 3, y + 3) == kLabelColour &&
                view.pixelColor(x - 1, y) == Qt::white && view.pixelColor(x, y - 1) == Qt::white;
     }
-    void press(QPoint at) { QTest::mousePress(page().VPaint, Qt::LeftButton, {}, at); }
-    void moveTo(QPoint at) { QTest::mouseMove(page().VPaint, at); }
-    void release(QPoint at) { QTest::mouseRelease(page().VPaint, Qt::LeftButton, {}, at); }
+    void press(QPoint at) { QTest::mousePress(page().sheetPreview, Qt::LeftButton, {}, at); }
+    void moveTo(QPoint at) { QTest::mouseMove(page().sheetPreview, at); }
+    void release(QPoint at) { QTest::mouseRelease(page().sheetPreview, Qt::LeftButton, {}, at); }
     // The positions of a printed 2 × 5 sheet that carry a label, row by row.
     static std::vector<int> labelsOn(const QImage& printed) {
         std::vector<int> positions;
@@ -79,7 +79,7 @@ class PrintPageTest : public MainFormTest {
     // "Go!" clicked with the mouse: an image button, it leaves the focus where it is.
     void clickGo() {
         printer.pages.clear();
-        QTest::mouseClick(page().GoBtn1, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(page().printButton, Qt::LeftButton, {}, QPoint(5, 5));
     }
     QByteArray optionsFile() {
         QFile file(optionsFilePath(programDir()));
@@ -93,8 +93,8 @@ TEST_F(PrintPageTest, MissingFormatIsReportedOncePerVisitAndNothingPrints) {
     dialogs.answerMessage(MsgAnswer::Ok);
     showPrintPage();
     // The closed message box repaints the page, and the controls repaint it too.
-    page().VPaint->repaint();
-    page().KopiesED->setValue(3);
+    page().sheetPreview->repaint();
+    page().copiesSpin->setValue(3);
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kNoFormat);
@@ -103,32 +103,32 @@ TEST_F(PrintPageTest, MissingFormatIsReportedOncePerVisitAndNothingPrints) {
 
     // Coming back to the page tells it again.
     dialogs.answerMessage(MsgAnswer::Ok);
-    form->PageControl2->setCurrentIndex(3);
+    form->pageTabs->setCurrentIndex(3);
     showPrintPage();
     EXPECT_EQ(dialogs.messages.size(), 2u);
 
     dialogs.answerMessage(MsgAnswer::Ok);
-    page().GoBtn1Click();
+    click(page().printButton);
     EXPECT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(printer.jobs, 0);
 }
 
 TEST_F(PrintPageTest, PreviewCorrectsUsedAndShownPage) {
     startWithFormat();
-    page().UsedED->setValue(12);
-    EXPECT_EQ(page().UsedED->value(), 9);
-    page().UsedED->setValue(3);
-    page().KopiesED->setValue(10);
-    page().PageEd->setValue(5);
-    EXPECT_EQ(page().PageEd->value(), 2);
+    page().usedSpin->setValue(12);
+    EXPECT_EQ(page().usedSpin->value(), 9);
+    page().usedSpin->setValue(3);
+    page().copiesSpin->setValue(10);
+    page().sheetSpin->setValue(5);
+    EXPECT_EQ(page().sheetSpin->value(), 2);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(PrintPageTest, PreviewShowsTheLabelsOfTheChosenSheet) {
     startWithFormat();
-    EXPECT_EQ(page().VPaint->size(), QSize(793, 1122)); // A4 at 600 dpi shown at 96 dpi
-    page().UsedED->setValue(3);
-    page().KopiesED->setValue(10);
+    EXPECT_EQ(page().sheetPreview->size(), QSize(793, 1122)); // A4 at 600 dpi shown at 96 dpi
+    page().usedSpin->setValue(3);
+    page().copiesSpin->setValue(10);
     QCoreApplication::processEvents();
     QImage view = sheet();
     EXPECT_TRUE(labelCornerAt(view, 385, 264));              // position 3, column 1, row 1
@@ -136,16 +136,16 @@ TEST_F(PrintPageTest, PreviewShowsTheLabelsOfTheChosenSheet) {
     EXPECT_EQ(view.pixelColor(385 + 339, 264 + 100), kLabelColour);
     EXPECT_EQ(view.pixelColor(385 + 340, 264 + 100), Qt::white); // 340 pixels wide
 
-    page().PageEd->setValue(2);
+    page().sheetSpin->setValue(2);
     QCoreApplication::processEvents();
     view = sheet();
     EXPECT_TRUE(labelCornerAt(view, 37, 45));
     EXPECT_TRUE(labelCornerAt(view, 37, 264));
     EXPECT_EQ(view.pixelColor(385 + 10, 264 + 10), Qt::white);
 
-    page().ZoomEd4->setValue(50);
+    page().zoomSpin->setValue(50);
     QCoreApplication::processEvents();
-    EXPECT_EQ(page().VPaint->size(), QSize(396, 561));
+    EXPECT_EQ(page().sheetPreview->size(), QSize(396, 561));
     view = sheet();
     EXPECT_TRUE(labelCornerAt(view, 18, 132));
     EXPECT_EQ(view.pixelColor(18 + 169, 132 + 50), kLabelColour);
@@ -155,12 +155,12 @@ TEST_F(PrintPageTest, PreviewShowsTheLabelsOfTheChosenSheet) {
 TEST_F(PrintPageTest, GoPrintsEverySheetWithTheCalibration) {
     startWithFormat();
     // The dialog is made with the values of before; Go! reads the store.
-    page().KalForm();
+    page().calibrationDialog();
     ASSERT_TRUE(form->shell().printerCalibrations().store(printer.printerName(), {4, 0, 100, 100}));
-    page().UsedED->setValue(3);
-    page().KopiesED->setValue(10);
-    page().PageEd->setValue(2);
-    page().GoBtn1Click();
+    page().usedSpin->setValue(3);
+    page().copiesSpin->setValue(10);
+    page().sheetSpin->setValue(2);
+    click(page().printButton);
     EXPECT_EQ(printer.jobs, 1);
     EXPECT_EQ(printer.title, QStringLiteral("CD-Label/Cover"));
     ASSERT_EQ(printer.pages.size(), 2u);
@@ -176,27 +176,27 @@ TEST_F(PrintPageTest, CalibrationIsStoredWhenTheDialogClosesAndLoadedAtStart) {
         auto& kal = static_cast<CalibrationDialog&>(dialog);
         EXPECT_EQ(kal.windowTitle(), QStringLiteral("Drucker kalibrieren..."));
         EXPECT_EQ(kal.calibration(), Calibration{});
-        kal.LinksEd->setValue(4.5);
-        kal.ObenEd->setValue(3.2);
-        kal.BreitEd->setValue(99.5);
-        kal.HochEd->setValue(101.004); // two decimals are kept
+        kal.leftSpin->setValue(4.5);
+        kal.topSpin->setValue(3.2);
+        kal.widthSpin->setValue(99.5);
+        kal.heightSpin->setValue(101.004); // two decimals are kept
         return int(QDialog::Rejected);
     });
-    page().KalibrateBtnClick();
-    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("KalForm")});
+    click(page().calibrateButton);
+    EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("calibrationDialog")});
     EXPECT_EQ(optionsFile(), writeOptionsFile({4.5, 3.2, 99.5, 101}));
     createForm();
-    EXPECT_EQ(page().KalForm().calibration(), (Calibration{4.5, 3.2, 99.5, 101}));
+    EXPECT_EQ(page().calibrationDialog().calibration(), (Calibration{4.5, 3.2, 99.5, 101}));
 
     // A printer without a file of its own reads options.dat, limited to the ranges.
     ASSERT_TRUE(QFile::remove(calibrationFilePath(programDir(), printer.printerName())));
     ASSERT_TRUE(writeOptionsFileAt(optionsFilePath(programDir()), {12, 3, 50, 100}));
     createForm();
-    EXPECT_EQ(page().KalForm().calibration(), (Calibration{10, 3, 70, 100}));
+    EXPECT_EQ(page().calibrationDialog().calibration(), (Calibration{10, 3, 70, 100}));
 }
 
 TEST_F(PrintPageTest, TestRectangleButtonPrintsTheSquare) {
-    page().KalForm().BitBtn1->click();
+    page().calibrationDialog().testPrintButton->click();
     EXPECT_EQ(printer.title, QStringLiteral("Format-Drucker Testdruck"));
     ASSERT_EQ(printer.pages.size(), 1u);
     EXPECT_EQ(printer.pages[0].pixelColor(2361, 2361), Qt::black);
@@ -206,19 +206,19 @@ TEST_F(PrintPageTest, TestRectangleButtonPrintsTheSquare) {
 TEST_F(PrintPageTest, PrinterSetupRefreshesThePageAlsoAfterCancel) {
     form->job.setPageSize(1, 1);
     dialogs.answerPrinterSetup(false);
-    page().SetupBtnClick();
+    click(page().printerButton);
     EXPECT_EQ(dialogs.printerSetups, 1);
     const PageSizeUnits expected = pageSizeInUnits(printer);
     EXPECT_EQ(form->job.pageWidth(), expected.width);
     EXPECT_EQ(form->job.pageHeight(), expected.height);
-    EXPECT_FALSE(page().SetupBtn->pressedFlag());
+    EXPECT_FALSE(page().printerButton->pressedFlag());
 }
 
 TEST_F(PrintPageTest, DragScrollsTheSheet) {
     startWithFormat();
-    page().ZoomEd4->setValue(500);
+    page().zoomSpin->setValue(500);
     QCoreApplication::processEvents();
-    ScrollBox& box = *page().ScrollBox3;
+    ScrollBox& box = *page().previewScroll;
     const int maxX = box.horizontalScrollBar()->maximum();
     ASSERT_GT(maxX, 200);
     press({400, 400});
@@ -238,18 +238,18 @@ TEST_F(PrintPageTest, WithoutAFormatThePreviewNoLongerShowsTheLastSheet) {
     ASSERT_EQ(shownSheet().pixelColor(insideFirstLabel), kLabelColour);
 
     // "&Löschen" on "Zentrieren" removes the only format; back on "Drucken".
-    form->PageControl2->setCurrentIndex(3);
+    form->pageTabs->setCurrentIndex(3);
     dialogs.answerMessage(MsgAnswer::Ok);
-    QTest::mouseClick(form->placementPage->DelBtn, Qt::LeftButton);
-    ASSERT_EQ(form->placementPage->ComboBox1->count(), 0);
+    QTest::mouseClick(form->placementPage->deleteFormatButton, Qt::LeftButton);
+    ASSERT_EQ(form->placementPage->formatCombo->count(), 0);
     dialogs.answerMessage(MsgAnswer::Ok);
-    form->PageControl2->setCurrentIndex(4);
-    page().VPaint->repaint();
+    form->pageTabs->setCurrentIndex(4);
+    page().sheetPreview->repaint();
     QCoreApplication::processEvents(); // the message is raised after the paint
 
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, kNoFormat);
-    const QWidget* behind = page().ScrollBox3->viewport();
+    const QWidget* behind = page().previewScroll->viewport();
     const QRgb background = behind->palette().color(behind->backgroundRole()).rgb();
     const QImage shown = shownSheet();
     EXPECT_EQ(shown.pixel(insideFirstLabel), background);
@@ -259,7 +259,7 @@ TEST_F(PrintPageTest, WithoutAFormatThePreviewNoLongerShowsTheLastSheet) {
 TEST_F(PrintPageTest, AFormatWithoutLabelAreaIsToldAndNothingPrints) {
     startWithFormat(0); // the paper format dialog allows a height of 0
     dialogs.answerMessage(MsgAnswer::Ok);
-    QTest::mouseClick(page().GoBtn1, Qt::LeftButton);
+    QTest::mouseClick(page().printButton, Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Das Etikett des gewählten Papierformats \"CD\" hat keine "
@@ -273,8 +273,8 @@ TEST_F(PrintPageTest, AFormatWithoutLabelAreaIsToldAndNothingPrints) {
 
 TEST_F(PrintPageTest, TypedNumbersCountWhenGoIsClickedWithoutEnter) {
     startWithFormat();
-    retype(page().KopiesED, QStringLiteral("5"));
-    ASSERT_TRUE(page().KopiesED->hasFocus());
+    retype(page().copiesSpin, QStringLiteral("5"));
+    ASSERT_TRUE(page().copiesSpin->hasFocus());
     // The preview follows the typing: five labels, the fifth at column 0, row 2.
     QCoreApplication::processEvents();
     EXPECT_TRUE(labelCornerAt(sheet(), 37, 264));
@@ -282,7 +282,7 @@ TEST_F(PrintPageTest, TypedNumbersCountWhenGoIsClickedWithoutEnter) {
     ASSERT_EQ(printer.pages.size(), 1u);
     EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{0, 1, 2, 3, 4}));
 
-    retype(page().UsedED, QStringLiteral("8"));
+    retype(page().usedSpin, QStringLiteral("8"));
     clickGo();
     ASSERT_EQ(printer.pages.size(), 2u) << "positions 8 to 12";
     EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{8, 9}));
@@ -297,7 +297,7 @@ TEST_F(PrintPageTest, GoPrintsWhatTheJobHoldsNotWhatTheEditsShow) {
         const QSignalBlocker unheard(form->job);
         form->job.setPrintValues(PrintValues{4, 3, 1, false});
     }
-    ASSERT_EQ(page().KopiesED->value(), 1);
+    ASSERT_EQ(page().copiesSpin->value(), 1);
     clickGo();
     ASSERT_EQ(printer.pages.size(), 1u);
     EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{4, 5, 6}));
@@ -305,17 +305,17 @@ TEST_F(PrintPageTest, GoPrintsWhatTheJobHoldsNotWhatTheEditsShow) {
 
 TEST_F(PrintPageTest, AnEmptiedFieldKeepsItsNumberAndShowsItWhenGoIsClicked) {
     startWithFormat();
-    retype(page().KopiesED, QStringLiteral("3"));
-    clearField(page().KopiesED);
-    EXPECT_EQ(page().KopiesED->text(), QString());
-    EXPECT_EQ(page().KopiesED->value(), 3);
+    retype(page().copiesSpin, QStringLiteral("3"));
+    clearField(page().copiesSpin);
+    EXPECT_EQ(page().copiesSpin->text(), QString());
+    EXPECT_EQ(page().copiesSpin->value(), 3);
     clickGo();
     ASSERT_EQ(printer.pages.size(), 1u);
     EXPECT_EQ(labelsOn(printer.pages[0]), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(page().KopiesED->text(), QStringLiteral("3")) << "the field shows what was printed";
+    EXPECT_EQ(page().copiesSpin->text(), QStringLiteral("3")) << "the field shows what was printed";
 
     // A used count beyond the sheet is corrected as it is typed.
-    retype(page().UsedED, QStringLiteral("12"));
-    EXPECT_EQ(page().UsedED->value(), 9);
-    EXPECT_EQ(page().UsedED->text(), QStringLiteral("9"));
+    retype(page().usedSpin, QStringLiteral("12"));
+    EXPECT_EQ(page().usedSpin->value(), 9);
+    EXPECT_EQ(page().usedSpin->text(), QStringLiteral("9"));
 }

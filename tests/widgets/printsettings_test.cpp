@@ -7,7 +7,7 @@
 #include "paper/paperfile.h"
 #include "paper/ui/placementpage.h"
 #include "print/ui/printpage.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
 
@@ -39,7 +39,7 @@ QString typed(double value) {
     return QLocale().toString(value, 'f', 2);
 }
 
-class PrintSettingsTest : public MainFormTest {
+class PrintSettingsTest : public MainWindowTest {
   protected:
     void SetUp() override {
         PaperCatalogue catalogue(programDir());
@@ -55,31 +55,31 @@ class PrintSettingsTest : public MainFormTest {
     QString path(const char* name) const { return programDir() + QLatin1String(name); }
 
     void showTab(int index) {
-        QTabBar* tabs = form->PageControl2->tabBar();
+        QTabBar* tabs = form->pageTabs->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-        ASSERT_EQ(form->PageControl2->currentIndex(), index);
+        ASSERT_EQ(form->pageTabs->currentIndex(), index);
     }
     // The format list on "Zentrieren", moved with the arrow keys.
     void stepFormat(Qt::Key key) {
         showTab(3);
-        placement().ComboBox1->setFocus();
-        QTest::keyClick(placement().ComboBox1, key);
+        placement().formatCombo->setFocus();
+        QTest::keyClick(placement().formatCombo, key);
     }
     void typePlacement(int size, double right, double down) {
         showTab(3);
-        retype(placement().BreitEd, QString::number(size));
-        retype(placement().LinksEd, typed(right));
-        retype(placement().ObenEd, typed(down));
+        retype(placement().widthSpin, QString::number(size));
+        retype(placement().leftSpin, typed(right));
+        retype(placement().topSpin, typed(down));
     }
     void typePrintValues(int used, int copies, int sheet) {
         showTab(4);
-        retype(print().KopiesED, QString::number(copies));
-        retype(print().UsedED, QString::number(used));
-        retype(print().PageEd, QString::number(sheet));
+        retype(print().copiesSpin, QString::number(copies));
+        retype(print().usedSpin, QString::number(used));
+        retype(print().sheetSpin, QString::number(sheet));
     }
     void saveAs(const QString& file) {
         dialogs.answerSaveFile(FileAnswer{file, 1});
-        QTest::mouseClick(form->SaveCoverAsBtn, Qt::LeftButton);
+        QTest::mouseClick(form->saveCoverAsButton, Qt::LeftButton);
     }
     // "Neu" and "Öffnen..." ask about unsaved changes first: they are dropped.
     void discardChanges() {
@@ -87,44 +87,44 @@ class PrintSettingsTest : public MainFormTest {
     }
     void clickNew() {
         discardChanges();
-        QTest::mouseClick(form->NewCoverBtn, Qt::LeftButton);
+        QTest::mouseClick(form->newCoverButton, Qt::LeftButton);
     }
     void open(const QString& file) {
         discardChanges();
         dialogs.answerOpenFile(FileAnswer{file, 1});
-        QTest::mouseClick(form->OpenCoverBtn, Qt::LeftButton);
+        QTest::mouseClick(form->openCoverButton, Qt::LeftButton);
     }
 
     // The CD format with size 80 %, shifts −2.75 and 1.5 mm, 3 used, 14
     // copies, sheet 2 shown and the clip choice turned off: what the tests save.
     void setUpTheJob() {
         stepFormat(Qt::Key_Down);
-        ASSERT_EQ(placement().ComboBox1->currentText(), QStringLiteral("CD"));
+        ASSERT_EQ(placement().formatCombo->currentText(), QStringLiteral("CD"));
         typePlacement(80, -2.75, 1.5);
         typePrintValues(3, 14, 2);
-        ASSERT_TRUE(print().ClipCB->isChecked()) << "a disc starts clipped";
-        QTest::mouseClick(print().ClipCB, Qt::LeftButton);
-        ASSERT_FALSE(print().ClipCB->isChecked());
+        ASSERT_TRUE(print().clipCheck->isChecked()) << "a disc starts clipped";
+        QTest::mouseClick(print().clipCheck, Qt::LeftButton);
+        ASSERT_FALSE(print().clipCheck->isChecked());
     }
     void expectTheJob() {
-        EXPECT_EQ(placement().ComboBox1->currentText(), QStringLiteral("CD"));
+        EXPECT_EQ(placement().formatCombo->currentText(), QStringLiteral("CD"));
         ASSERT_TRUE(form->job.paperFormat());
         EXPECT_EQ(form->job.paperFormat()->displayName(), QStringLiteral("CD"));
         EXPECT_EQ(form->job.labelShape(), std::optional<LabelShape>(kDisc));
-        EXPECT_EQ(placement().BreitEd->value(), 80);
-        EXPECT_EQ(placement().LinksEd->value(), -2.75);
-        EXPECT_EQ(placement().ObenEd->value(), 1.5);
+        EXPECT_EQ(placement().widthSpin->value(), 80);
+        EXPECT_EQ(placement().leftSpin->value(), -2.75);
+        EXPECT_EQ(placement().topSpin->value(), 1.5);
         EXPECT_EQ(form->job.placement(), (PlacementValues{80, -2.75, 1.5}));
-        EXPECT_EQ(print().UsedED->value(), 3);
-        EXPECT_EQ(print().KopiesED->value(), 14);
-        EXPECT_EQ(print().PageEd->value(), 2);
-        EXPECT_FALSE(print().ClipCB->isChecked());
+        EXPECT_EQ(print().usedSpin->value(), 3);
+        EXPECT_EQ(print().copiesSpin->value(), 14);
+        EXPECT_EQ(print().sheetSpin->value(), 2);
+        EXPECT_FALSE(print().clipCheck->isChecked());
         EXPECT_EQ(form->job.printValues(), (PrintValues{3, 14, 2, false}));
     }
     // Other values everywhere, as a user leaves them before opening a file.
     void typeOtherValues() {
         stepFormat(Qt::Key_Up);
-        ASSERT_EQ(placement().ComboBox1->currentText(), QStringLiteral("Etiketten"));
+        ASSERT_EQ(placement().formatCombo->currentText(), QStringLiteral("Etiketten"));
         typePlacement(120, 4, -6.25);
         typePrintValues(1, 2, 1);
     }
@@ -158,7 +158,7 @@ TEST_F(PrintSettingsTest, AFormatTheCatalogueLacksIsAddedSavedAndChosen) {
 
     open(path("job.cov"));
     expectTheJob();
-    EXPECT_EQ(placement().ComboBox1->currentIndex(), 2);
+    EXPECT_EQ(placement().formatCombo->currentIndex(), 2);
     EXPECT_EQ(form->statusText(), QStringLiteral("Papierformat \"CD\" aus dem Cover hinzugefügt"));
     const std::optional<std::vector<PaperType>> saved = readPaperFileAt(paperFilePath(programDir()));
     ASSERT_TRUE(saved);
@@ -207,12 +207,12 @@ TEST_F(PrintSettingsTest, WithoutACompleteBlockTheValuesStayAsTheyAre) {
         file.close();
         open(path("cut.cov"));
         ASSERT_EQ(form->job.fileName(), path("cut.cov")) << "opened, not refused, at " << cut;
-        EXPECT_EQ(placement().ComboBox1->currentText(), QStringLiteral("Etiketten")) << cut;
+        EXPECT_EQ(placement().formatCombo->currentText(), QStringLiteral("Etiketten")) << cut;
         EXPECT_EQ(form->job.placement(), placed) << cut;
         EXPECT_EQ(form->job.printValues(), values) << cut;
     }
-    EXPECT_EQ(placement().BreitEd->value(), 120);
-    EXPECT_EQ(print().KopiesED->value(), 2);
+    EXPECT_EQ(placement().widthSpin->value(), 120);
+    EXPECT_EQ(print().copiesSpin->value(), 2);
     for (const FakeDialogs::Message& message : dialogs.messages)
         EXPECT_NE(message.icon, MsgIcon::Error) << message.text.toStdString();
 }

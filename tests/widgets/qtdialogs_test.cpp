@@ -47,11 +47,11 @@ TEST_F(PrinterSetupTest, ChoosesPaperAndOrientationAndOffersNothingElse) {
         for (const QPushButton* button : dialog.findChildren<QPushButton*>())
             buttons << button->text();
         EXPECT_EQ(buttons, QStringList({"OK", "Abbrechen"}));
-        shownPrinter = dialog.PrinterCombo->currentText();
-        shownPaper = dialog.PaperCombo->currentText();
-        typeInto(dialog.PaperCombo, QStringLiteral("A5"));
-        QTest::mouseClick(dialog.LandscapeRadio, Qt::LeftButton);
-        QTest::mouseClick(dialog.OkBtn, Qt::LeftButton);
+        shownPrinter = dialog.printerCombo->currentText();
+        shownPaper = dialog.paperCombo->currentText();
+        typeInto(dialog.paperCombo, QStringLiteral("A5"));
+        QTest::mouseClick(dialog.landscapeRadio, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     });
     EXPECT_TRUE(dialogs.printerSetup(printer));
     EXPECT_EQ(shownPrinter, QStringLiteral("PDF-Datei"));
@@ -66,9 +66,9 @@ TEST_F(PrinterSetupTest, ChoosesPaperAndOrientationAndOffersNothingElse) {
 
 TEST_F(PrinterSetupTest, CancelLeavesThePrinterAsItWas) {
     whenShown<PrinterSetupDialog>([](PrinterSetupDialog& dialog) {
-        typeInto(dialog.PaperCombo, QStringLiteral("A3"));
-        QTest::mouseClick(dialog.LandscapeRadio, Qt::LeftButton);
-        QTest::mouseClick(dialog.CancelBtn, Qt::LeftButton);
+        typeInto(dialog.paperCombo, QStringLiteral("A3"));
+        QTest::mouseClick(dialog.landscapeRadio, Qt::LeftButton);
+        QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
     });
     EXPECT_FALSE(dialogs.printerSetup(printer));
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);

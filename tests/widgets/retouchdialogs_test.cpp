@@ -1,8 +1,9 @@
 #include "retouch/tones.h"
 #include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/ui/retouchpage.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
+#include "support/userinput.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -13,17 +14,17 @@
 
 namespace {
 
-class RetouchDialogsTest : public MainFormTest {
+class RetouchDialogsTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         page = form->retouchPage;
-        form->PageControl2->setCurrentIndex(1);
+        form->pageTabs->setCurrentIndex(1);
     }
     void show(DibImage image) {
         form->job.replaceImage(std::move(image));
         form->job.setRegion({1, 1, 4, 4});
-        page->RetuschPaintPaint();
+        page->fitViewToImage();
     }
     bool currentEquals(const DibImage& other) const {
         const DibImage& c = form->job.image();
@@ -37,7 +38,7 @@ class RetouchDialogsTest : public MainFormTest {
         dialogs.answerModal(
             [steps](QDialog& dialog) { return steps(static_cast<BrightnessContrastDialog&>(dialog)); });
     }
-    void chooseEffect(int index) { page->EffektPopup->actions()[index]->trigger(); }
+    void chooseEffect(int index) { page->effectsMenu->actions()[index]->trigger(); }
     RetouchPage* page = nullptr;
 };
 
@@ -50,18 +51,18 @@ TEST_F(RetouchDialogsTest, PreviewStartsFromTheBackupEachTimeAndOkKeepsIt) {
     Kontrast(expected, 150);
     answerHk([&](BrightnessContrastDialog& hk) {
         EXPECT_EQ(hk.windowTitle(), QStringLiteral("Helligkeit und Kontrast"));
-        EXPECT_EQ(hk.TrackBar1->value(), 0);
-        EXPECT_EQ(hk.TrackBar2->value(), 100);
-        hk.TrackBar1->setValue(40);
-        hk.TrackBar2->setValue(150);
+        EXPECT_EQ(hk.brightnessSlider->value(), 0);
+        EXPECT_EQ(hk.contrastSlider->value(), 100);
+        hk.brightnessSlider->setValue(40);
+        hk.contrastSlider->setValue(150);
         EXPECT_TRUE(currentEquals(gradientImage24(20, 10))); // moving a bar alone changes nothing
-        hk.VschauBitBtn4->click();
-        hk.VschauBitBtn4->click();
+        hk.previewButton->click();
+        hk.previewButton->click();
         EXPECT_TRUE(currentEquals(expected));
-        hk.OkBitBtn1->click();
+        hk.okButton->click();
         return hk.result();
     });
-    page->HellpBtn->trigger();
+    page->brightnessAction->trigger();
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("HKForm2")});
     EXPECT_TRUE(currentEquals(expected));
     EXPECT_EQ(form->progressValue(), 0);
@@ -71,27 +72,27 @@ TEST_F(RetouchDialogsTest, ResetThenOkAndCancelBothGiveBackTheStartingPicture) {
     const DibImage start = patternImage(9, 5, 8);
     show(start.clone());
     answerHk([](BrightnessContrastDialog& hk) {
-        hk.TrackBar1->setValue(-60);
-        hk.VschauBitBtn4->click();
-        hk.BacksetBitBtn3Click();
-        EXPECT_EQ(hk.TrackBar1->value(), 0);
-        EXPECT_EQ(hk.TrackBar2->value(), 100);
-        hk.OkBitBtn1->click();
+        hk.brightnessSlider->setValue(-60);
+        hk.previewButton->click();
+        click(hk.resetButton);
+        EXPECT_EQ(hk.brightnessSlider->value(), 0);
+        EXPECT_EQ(hk.contrastSlider->value(), 100);
+        hk.okButton->click();
         return hk.result();
     });
-    page->HellpBtnClick();
+    page->brightnessAction->trigger();
     EXPECT_TRUE(currentEquals(start));
 
     answerHk([this, &start](BrightnessContrastDialog& hk) {
-        hk.TrackBar2->setValue(0);
-        hk.VschauBitBtn4->click();
+        hk.contrastSlider->setValue(0);
+        hk.previewButton->click();
         EXPECT_FALSE(currentEquals(start));
         // Only the palette of a palette image changes.
         EXPECT_EQ(std::memcmp(form->job.image().pixels(), start.pixels(), start.sizeImage()), 0);
-        hk.CancelBitBtn2->click();
+        hk.cancelButton->click();
         return hk.result();
     });
-    page->HellpBtnClick();
+    page->brightnessAction->trigger();
     EXPECT_TRUE(currentEquals(start));
 }
 
@@ -99,7 +100,7 @@ TEST_F(RetouchDialogsTest, BrightnessDialogIsNotShownWithoutMemoryForTheBackup) 
     show(gradientImage24(40, 40));
     form->shell().setImageLimits({.pixelMemoryBytes = 1000});
     dialogs.answerMessage(MsgAnswer::Ok);
-    page->HellpBtnClick();
+    page->brightnessAction->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"));
@@ -148,8 +149,8 @@ TEST_F(RetouchDialogsTest, PaletteImagesAreAskedFirstAndStayTrueColourAfterwards
     ASSERT_EQ(form->job.image().bitCount(), 24);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) {
-            const RgbQuad q = start.colors()[getpixel(start, x, y)];
-            EXPECT_EQ(getpixel(form->job.image(), x, y), makeColorRef(q.red, q.green, q.blue));
+            const RgbQuad q = start.colors()[pixelAt(start, x, y)];
+            EXPECT_EQ(pixelAt(form->job.image(), x, y), makeColorRef(q.red, q.green, q.blue));
         }
     dialogs.answerMessage(MsgAnswer::Yes);
     chooseEffect(1); // no more question about the depth

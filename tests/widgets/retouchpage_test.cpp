@@ -1,6 +1,6 @@
 #include "retouch/ui/retouchpage.h"
 #include "retouch/ui/retouchview.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "widgets/scrollbox.h"
 
@@ -11,24 +11,24 @@
 
 namespace {
 
-class RetouchPageTest : public MainFormTest {
+class RetouchPageTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         page = form->retouchPage;
-        form->PageControl2->setCurrentIndex(1);
+        form->pageTabs->setCurrentIndex(1);
     }
     void show(DibImage image) {
         form->job.replaceImage(std::move(image));
         form->job.setRegion({0, 0, 0, 0});
-        page->RetuschPaintPaint();
+        page->fitViewToImage();
         QApplication::processEvents();
     }
     void drag(QPoint from, QPoint to) {
-        QTest::mouseMove(page->RetuschPaint, from);
-        QTest::mousePress(page->RetuschPaint, Qt::LeftButton, {}, from);
-        QTest::mouseMove(page->RetuschPaint, to);
-        QTest::mouseRelease(page->RetuschPaint, Qt::LeftButton, {}, to);
+        QTest::mouseMove(page->retouchView, from);
+        QTest::mousePress(page->retouchView, Qt::LeftButton, {}, from);
+        QTest::mouseMove(page->retouchView, to);
+        QTest::mouseRelease(page->retouchView, Qt::LeftButton, {}, to);
     }
     RetouchPage* page = nullptr;
 };
@@ -56,7 +56,7 @@ TEST_F(RetouchPageTest, RetuscheMenuHoldsTheCommandsInOrderWithSeparators) {
         {"&Rand abschneiden", "Schneidet den Rand ab, und läßt das markierte Stück übrig"},
         {"&Automatisch zuschneiden", "Sucht die CD oder das Cover auf dem Bild und schneidet es gerade aus"},
     };
-    const auto actions = page->RetuschePopup->actions();
+    const auto actions = page->retouchMenu->actions();
     ASSERT_EQ(actions.size(), qsizetype(expected.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), expected[i].caption.isEmpty()) << i;
@@ -64,7 +64,7 @@ TEST_F(RetouchPageTest, RetuscheMenuHoldsTheCommandsInOrderWithSeparators) {
         EXPECT_EQ(actions[i]->text(), expected[i].caption);
         EXPECT_EQ(actions[i]->toolTip(), expected[i].hint);
     }
-    const auto effects = page->EffektPopup->actions();
+    const auto effects = page->effectsMenu->actions();
     ASSERT_EQ(effects.size(), 14);
     EXPECT_EQ(effects[0]->text(), QStringLiteral("Weichzeichnen"));
     EXPECT_EQ(effects[3]->text(), QStringLiteral("Schärfen"));
@@ -73,21 +73,21 @@ TEST_F(RetouchPageTest, RetuscheMenuHoldsTheCommandsInOrderWithSeparators) {
 
 TEST_F(RetouchPageTest, MarkingWithTheMouseAt100PercentCropsThatPart) {
     show(gradientImage24(200, 150));
-    QTest::mousePress(page->RetuschPaint, Qt::LeftButton, {}, QPoint(10, 20));
-    QTest::mouseMove(page->RetuschPaint, QPoint(110, 70));
-    QTest::mouseRelease(page->RetuschPaint, Qt::LeftButton, {}, QPoint(110, 70));
+    QTest::mousePress(page->retouchView, Qt::LeftButton, {}, QPoint(10, 20));
+    QTest::mouseMove(page->retouchView, QPoint(110, 70));
+    QTest::mouseRelease(page->retouchView, Qt::LeftButton, {}, QPoint(110, 70));
     EXPECT_EQ(form->job.region(), (MarkedRegion{10, 20, 110, 70}));
-    EXPECT_FALSE(page->RetuschPaint->marking().dragging());
-    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{10, 20, 110, 70}));
+    EXPECT_FALSE(page->retouchView->marking().dragging());
+    EXPECT_EQ(page->retouchView->marking().viewRect(), (ViewRect{10, 20, 110, 70}));
 
-    page->SchnittBtn->trigger();
+    page->cropAction->trigger();
     ASSERT_EQ(form->job.image().width(), 100);
     ASSERT_EQ(form->job.image().height(), 50);
-    EXPECT_EQ(getpixel(form->job.image(), 0, 0), makeColorRef(10, 20, 7));
-    EXPECT_EQ(getpixel(form->job.image(), 99, 49), makeColorRef(109, 69, 7));
+    EXPECT_EQ(pixelAt(form->job.image(), 0, 0), makeColorRef(10, 20, 7));
+    EXPECT_EQ(pixelAt(form->job.image(), 99, 49), makeColorRef(109, 69, 7));
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 100, 50}));
     EXPECT_EQ(form->progressValue(), 0);
-    EXPECT_EQ(page->RetuschPaint->size(), QSize(100, 50));
+    EXPECT_EQ(page->retouchView->size(), QSize(100, 50));
 }
 
 TEST_F(RetouchPageTest, ACropOfAClickIsRefusedWithTheMessage) {
@@ -95,7 +95,7 @@ TEST_F(RetouchPageTest, ACropOfAClickIsRefusedWithTheMessage) {
     drag({12, 9}, {12, 9});
     EXPECT_EQ(form->job.region(), (MarkedRegion{12, 9, 12, 9}));
     dialogs.answerMessage(MsgAnswer::Ok);
-    page->SchnittBtnClick();
+    page->cropAction->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"));
@@ -107,44 +107,44 @@ TEST_F(RetouchPageTest, ACropOfAClickIsRefusedWithTheMessage) {
 TEST_F(RetouchPageTest, DraggingAnEdgeAcrossTheOtherSwapsThemAndTheCursorFollowsTheEdges) {
     show(gradientImage24(100, 80));
     drag({20, 10}, {60, 50});
-    QTest::mouseMove(page->RetuschPaint, QPoint(60, 30));
-    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeHorCursor);
-    QTest::mouseMove(page->RetuschPaint, QPoint(60, 50));
-    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeFDiagCursor);
-    QTest::mouseMove(page->RetuschPaint, QPoint(60, 10));
-    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::SizeBDiagCursor);
+    QTest::mouseMove(page->retouchView, QPoint(60, 30));
+    EXPECT_EQ(page->retouchView->cursor().shape(), Qt::SizeHorCursor);
+    QTest::mouseMove(page->retouchView, QPoint(60, 50));
+    EXPECT_EQ(page->retouchView->cursor().shape(), Qt::SizeFDiagCursor);
+    QTest::mouseMove(page->retouchView, QPoint(60, 10));
+    EXPECT_EQ(page->retouchView->cursor().shape(), Qt::SizeBDiagCursor);
     drag({60, 30}, {5, 30});
     EXPECT_EQ(form->job.region(), (MarkedRegion{5, 10, 20, 50}));
-    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{5, 10, 20, 50}));
-    QTest::mouseMove(page->RetuschPaint, QPoint(40, 30));
-    EXPECT_EQ(page->RetuschPaint->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(page->retouchView->marking().viewRect(), (ViewRect{5, 10, 20, 50}));
+    QTest::mouseMove(page->retouchView, QPoint(40, 30));
+    EXPECT_EQ(page->retouchView->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(RetouchPageTest, ZoomScalesTheViewAndTheMarkingClampsToIt) {
     show(gradientImage24(10, 10));
-    page->ZoomEd2->setValue(300);
-    EXPECT_EQ(page->RetuschPaint->size(), QSize(30, 30));
+    page->zoomSpin->setValue(300);
+    EXPECT_EQ(page->retouchView->size(), QSize(30, 30));
     drag({3, 3}, {500, 500});
     EXPECT_EQ(form->job.region(), (MarkedRegion{1, 1, 10, 10}));
-    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{3, 3, 29, 29}));
+    EXPECT_EQ(page->retouchView->marking().viewRect(), (ViewRect{3, 3, 29, 29}));
 }
 
 TEST_F(RetouchPageTest, TurnsResetTheRegionAndMirrorsKeepIt) {
     show(patternImage(30, 20, 4));
     drag({2, 3}, {12, 8});
     const DibImage before = form->job.image().clone();
-    page->FlipHBtn->trigger();
+    page->flipHorizontalAction->trigger();
     EXPECT_EQ(form->job.region(), (MarkedRegion{2, 3, 12, 8}));
-    EXPECT_EQ(getpixel(form->job.image(), 0, 0), getpixel(before, 29, 0));
-    page->FlipVBtn->trigger();
+    EXPECT_EQ(pixelAt(form->job.image(), 0, 0), pixelAt(before, 29, 0));
+    page->flipVerticalAction->trigger();
     EXPECT_EQ(form->job.region(), (MarkedRegion{2, 3, 12, 8}));
-    page->RotLeftBtn->trigger();
+    page->rotateLeftAction->trigger();
     EXPECT_EQ(form->job.image().width(), 20);
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 20, 30}));
-    page->RotRightBtn->trigger();
+    page->rotateRightAction->trigger();
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 30, 20}));
     EXPECT_EQ(form->job.image().bitCount(), 4);
-    EXPECT_EQ(page->RetuschPaint->size(), QSize(30, 20));
+    EXPECT_EQ(page->retouchView->size(), QSize(30, 20));
     EXPECT_EQ(form->progressValue(), 0);
 }
 
@@ -152,8 +152,8 @@ TEST_F(RetouchPageTest, CommandsWithoutMemoryLeaveImageAndRegionAlone) {
     show(gradientImage24(60, 40));
     drag({2, 3}, {12, 8});
     form->shell().setImageLimits({.pixelMemoryBytes = 100});
-    for (QAction* command :
-         {page->RotLeftBtn, page->RotRightBtn, page->FlipHBtn, page->FlipVBtn, page->SchnittBtn})
+    for (QAction* command : {page->rotateLeftAction, page->rotateRightAction, page->flipHorizontalAction,
+                             page->flipVerticalAction, page->cropAction})
         command->trigger();
     EXPECT_EQ(form->job.image().width(), 60);
     EXPECT_EQ(form->job.region(), (MarkedRegion{2, 3, 12, 8}));

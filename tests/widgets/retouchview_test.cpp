@@ -1,16 +1,16 @@
 #include "retouch/ui/retouchpage.h"
 #include "retouch/ui/retouchview.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "widgets/scrollbox.h"
 
 #include <QTabWidget>
 
-TEST_F(MainFormTest, RetouchViewDrawsTheRegionAsADottedFrameOverThePicture) {
-    form->PageControl2->setCurrentIndex(1);
-    form->job.replaceImage(newdib(60, 40, 24)); // black
+TEST_F(MainWindowTest, RetouchViewDrawsTheRegionAsADottedFrameOverThePicture) {
+    form->pageTabs->setCurrentIndex(1);
+    form->job.replaceImage(createImage(60, 40, 24)); // black
     form->job.setRegion({10, 5, 50, 30});
-    form->retouchPage->RetuschPaintPaint();
-    const QImage view = form->retouchPage->RetuschPaint->grab().toImage();
+    form->retouchPage->fitViewToImage();
+    const QImage view = form->retouchPage->retouchView->grab().toImage();
     ASSERT_EQ(view.size(), QSize(60, 40));
     // Along the top edge runs of three black and three white pixels take turns
     // (the corners belong to whichever side was drawn last).

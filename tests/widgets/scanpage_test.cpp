@@ -9,11 +9,12 @@
 #include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
 #include "support/imagecompare.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/sanehang.h"
 #include "support/sanetestdir.h"
 #include "support/syntheticscan.h"
 #include "support/testimages.h"
+#include "support/userinput.h"
 #include "widgets/imagebutton.h"
 #include "widgets/scrollbox.h"
 
@@ -32,7 +33,7 @@
 
 namespace {
 
-class ScanPageTest : public MainFormTest {
+class ScanPageTest : public MainWindowTest {
   protected:
     ScanPage& page() { return *form->scanPage; }
     QString file(const QString& name) const { return files_.filePath(name); }
@@ -53,12 +54,12 @@ TEST_F(ScanPageTest, OpeningAFileReplacesTheImageAndMarksAllOfIt) {
     const QString path =
         writeImage(gradientImage24(30, 20), QStringLiteral("picture.gif.bin"), ImageFileFormat::Png);
     dialogs.answerOpenFile(FileAnswer{path, 1});
-    QTest::mouseClick(page().OpenBtn, Qt::LeftButton);
+    QTest::mouseClick(page().openImageButton, Qt::LeftButton);
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].filter, GetDIBOpenFilter());
     expectSamePicture(gradientImage24(30, 20), form->job.image(), 0);
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 30, 20}));
-    EXPECT_EQ(page().ScanPaintBox->size(), QSize(30, 20));
+    EXPECT_EQ(page().scanView->size(), QSize(30, 20));
 }
 
 TEST_F(ScanPageTest, AnUnreadableFileOrCancelLeavesEverythingAsItWas) {
@@ -70,9 +71,9 @@ TEST_F(ScanPageTest, AnUnreadableFileOrCancelLeavesEverythingAsItWas) {
     const uint8_t* pixels = form->job.image().pixels();
     dialogs.answerOpenFile(FileAnswer{junk.fileName(), 1});
     dialogs.answerMessage(MsgAnswer::Ok);
-    page().OpenBtnClick();
+    click(page().openImageButton);
     dialogs.answerOpenFile(std::nullopt);
-    page().OpenBtnClick();
+    click(page().openImageButton);
     EXPECT_EQ(form->job.image().pixels(), pixels);
     EXPECT_EQ(form->job.region(), region);
     // The unreadable file is told, the cancel is not.
@@ -82,19 +83,19 @@ TEST_F(ScanPageTest, AnUnreadableFileOrCancelLeavesEverythingAsItWas) {
 
 TEST_F(ScanPageTest, SavingFollowsTheFilterPositionAndAddsItsExtension) {
     dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("cover")), 6});
-    QTest::mouseClick(page().SaveBtn, Qt::LeftButton);
+    QTest::mouseClick(page().saveImageButton, Qt::LeftButton);
     EXPECT_EQ(dialogs.fileRequests.back().filter, GetDIBSaveFilter());
     EXPECT_EQ(detectImageFormat(contents(file(QStringLiteral("cover.jpg")))), ImageFileFormat::Jpg);
 
     // A typed extension stays, but the format is the chosen filter's.
     dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("picture.png")), 1});
-    page().SaveBtnClick();
+    click(page().saveImageButton);
     EXPECT_EQ(detectImageFormat(contents(file(QStringLiteral("picture.png")))), ImageFileFormat::Bmp);
     expectSamePicture(form->job.image(), OpenDib(file(QStringLiteral("picture.png"))), 0);
 
     // The retouch page's "Speichern unter..." is the same command.
     dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("retouched")), 11});
-    form->retouchPage->SpeichernUnter1->trigger();
+    form->retouchPage->saveImageAsAction->trigger();
     EXPECT_EQ(detectImageFormat(contents(file(QStringLiteral("retouched.tif")))), ImageFileFormat::Tif);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -109,7 +110,7 @@ TEST_F(ScanPageTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
     form->shell().setImageLimits({.pixelMemoryBytes = 1000});
     dialogs.answerSaveFile(FileAnswer{existing, 3});
     dialogs.answerMessage(MsgAnswer::Ok);
-    page().SaveBtnClick();
+    click(page().saveImageButton);
     form->shell().setImageLimits({});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
@@ -118,25 +119,25 @@ TEST_F(ScanPageTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
 
     dialogs.answerSaveFile(FileAnswer{file(QStringLiteral("missing/dir/picture.bmp")), 1});
     dialogs.answerMessage(MsgAnswer::Ok);
-    page().SaveBtnClick();
+    click(page().saveImageButton);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("picture.bmp")));
 }
 
 TEST_F(ScanPageTest, ZoomResizesTheViewFirstAndTruncatesItsSides) {
-    EXPECT_EQ(page().ScanPaintBox->size(), QSize(320, 200));
-    page().ZoomEd->setValue(110);
-    EXPECT_EQ(page().ScanPaintBox->size(), QSize(352, 220));
-    page().receiveImage(newdib(5, 5, 24));
-    page().ZoomEd->setValue(10);
-    EXPECT_EQ(page().ScanPaintBox->size(), QSize(0, 0));
+    EXPECT_EQ(page().scanView->size(), QSize(320, 200));
+    page().zoomSpin->setValue(110);
+    EXPECT_EQ(page().scanView->size(), QSize(352, 220));
+    page().receiveImage(createImage(5, 5, 24));
+    page().zoomSpin->setValue(10);
+    EXPECT_EQ(page().scanView->size(), QSize(0, 0));
 }
 
 TEST_F(ScanPageTest, DraggingScrollsAndStopsAtEachEndOnItsOwn) {
-    page().receiveImage(newdib(2000, 1500, 8));
-    ScrollBox& box = *page().ScanScrollBox;
+    page().receiveImage(createImage(2000, 1500, 8));
+    ScrollBox& box = *page().scanScroll;
     QTest::qWait(1);
-    QWidget* view = page().ScanPaintBox;
+    QWidget* view = page().scanView;
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(500, 400));
     EXPECT_TRUE(form->shell().dragScroll().active);
     QTest::mouseMove(view, QPoint(400, 350));
@@ -177,10 +178,10 @@ class ScanPageSaneTest : public ScanPageTest {
 TEST_F(ScanPageSaneTest, TheChosenDeviceIsKeptForTheRun) {
     dialogs.answerModal([](QDialog& dialog) {
         auto& select = static_cast<ScannerSelectDialog&>(dialog);
-        select.DeviceList->setCurrentRow(1);
+        select.deviceList->setCurrentRow(1);
         return int(QDialog::Accepted);
     });
-    form->scanPage->TSetupBtn->clicked();
+    form->scanPage->scannerButton->clicked();
     EXPECT_EQ(page().scanner().chosenDevice(), QByteArray("test:1"));
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{QStringLiteral("ScannerSelectDialog")});
 }
@@ -194,15 +195,15 @@ TEST_F(ScanPageSaneTest, AScanFromTheTestDeviceArrivesAsTheCurrentImage) {
                 ->setCurrentText(QStringLiteral("Solid white"));
             return int(QDialog::Accepted);
         });
-        page().ScanBtn->clicked();
+        page().scanButton->clicked();
         sanetest::waitForScan([&] { return form->job.image().bitCount() == 8; });
         EXPECT_FALSE(scanning());
         EXPECT_EQ(form->progressValue(), 0);
         EXPECT_NEAR(form->job.image().width(), 80 / 25.4 * 30, 1.5);
-        EXPECT_EQ(getpixel(form->job.image(), 10, 10), 255u);
+        EXPECT_EQ(pixelAt(form->job.image(), 10, 10), 255u);
         EXPECT_EQ(form->job.region(),
                   (MarkedRegion{0, 0, form->job.image().width(), form->job.image().height()}));
-        EXPECT_EQ(page().ScanPaintBox->size(), QSize(form->job.image().width(), form->job.image().height()));
+        EXPECT_EQ(page().scanView->size(), QSize(form->job.image().width(), form->job.image().height()));
         EXPECT_EQ(form->job.history().stack().undoText(), QStringLiteral("Scannen"));
     });
 }
@@ -234,7 +235,7 @@ TEST_F(ScanPageSaneTest, WithTheCheckBoxAScannedDiscArrivesCutOut) {
         dialog.findChild<QComboBox*>(QStringLiteral("resolution"))->setCurrentText(QStringLiteral("150 dpi"));
         return int(QDialog::Accepted);
     });
-    page().ScanBtn->clicked();
+    page().scanButton->clicked();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !scanning(); }, 20000));
     QTest::qWait(1);
     // 120 mm at the 150 dpi the device reported.
@@ -257,7 +258,7 @@ TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
             return int(QDialog::Accepted);
         });
         dialogs.answerMessage(MsgAnswer::Ok);
-        page().ScanBtn->clicked();
+        page().scanButton->clicked();
         sanetest::waitForScan([&] { return !scanning() && !dialogs.messages.empty(); });
         EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Fehler"));
         EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Ein-/Ausgabefehler")));
@@ -265,7 +266,7 @@ TEST_F(ScanPageSaneTest, ADeviceErrorIsToldAndTheImageStays) {
 
         // Cancelling the options dialog scans nothing and says nothing.
         dialogs.answerModal([](QDialog&) { return int(QDialog::Rejected); });
-        page().ScanBtn->clicked();
+        page().scanButton->clicked();
         EXPECT_FALSE(scanning());
         EXPECT_EQ(dialogs.messages.size(), 1u);
     });
@@ -282,10 +283,10 @@ TEST_F(ScanPageSaneTest, AClickWhileAScanRunsSaysTheScannerIsBusy) {
         form->setProgress(50);
         dialogs.answerModal(greyScanWithReadDelay);
         dialogs.answerMessage(MsgAnswer::Ok);
-        page().ScanBtn->clicked();
+        page().scanButton->clicked();
         // The scan's end can only be heard in the event loop, which has not run yet.
         ASSERT_TRUE(scanning());
-        page().ScanBtn->clicked();
+        page().scanButton->clicked();
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_EQ(dialogs.messages[0].text,
                   QStringLiteral("Der Scanner ist belegt. Bitte versuchen Sie es später noch einmal."));
@@ -297,7 +298,7 @@ TEST_F(ScanPageSaneTest, AClickWhileAScanRunsSaysTheScannerIsBusy) {
 
         // Closing the window while a scan runs stops it.
         dialogs.answerModal(greyScanWithReadDelay);
-        page().ScanBtn->clicked();
+        page().scanButton->clicked();
         ASSERT_TRUE(scanning());
         form.reset();
     });

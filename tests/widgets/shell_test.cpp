@@ -5,7 +5,8 @@
 #include "raster/ui/scanpage.h"
 #include "raster/ui/scanview.h"
 #include "retouch/ui/retouchpage.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
+#include "support/userinput.h"
 #include "widgets/imagebutton.h"
 #include "widgets/pageframe.h"
 #include "widgets/scrollbox.h"
@@ -36,38 +37,38 @@ void sendWheel(QWidget* target, int angle) {
 
 } // namespace
 
-TEST_F(MainFormTest, StartsWithFivePagesAndAWhiteImage) {
-    ASSERT_EQ(form->PageControl2->count(), 5);
+TEST_F(MainWindowTest, StartsWithFivePagesAndAWhiteImage) {
+    ASSERT_EQ(form->pageTabs->count(), 5);
     const QStringList tabs = {"Scannen", "Retuschieren", "Kommentare", "Zentrieren", "Drucken"};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(form->PageControl2->tabText(i), tabs[i]);
-    EXPECT_EQ(form->PageControl2->currentIndex(), 0);
+        EXPECT_EQ(form->pageTabs->tabText(i), tabs[i]);
+    EXPECT_EQ(form->pageTabs->currentIndex(), 0);
     EXPECT_EQ(form->size(), QSize(638, 512));
     EXPECT_EQ(form->job.image().width(), 320);
     EXPECT_EQ(form->job.image().height(), 200);
     EXPECT_EQ(form->job.image().bitCount(), 24);
-    EXPECT_EQ(getpixel(form->job.image(), 17, 99), 0x00FFFFFFu);
+    EXPECT_EQ(pixelAt(form->job.image(), 17, 99), 0x00FFFFFFu);
     EXPECT_EQ(form->job.region(), (MarkedRegion{0, 0, 319, 199}));
     EXPECT_EQ(shownTitle(), QStringLiteral("Varnelt Morvanthelquistradibenzor 1.0 - [Unbenannt.cov]"));
     EXPECT_TRUE(form->shell().settingsFolder().endsWith(QLatin1Char('/')));
 }
 
-TEST_F(MainFormTest, PagesCarryTheirHeadersAndTitles) {
-    auto* scan = static_cast<PageFrame*>(form->PageControl2->widget(0));
+TEST_F(MainWindowTest, PagesCarryTheirHeadersAndTitles) {
+    auto* scan = static_cast<PageFrame*>(form->pageTabs->widget(0));
     EXPECT_EQ(scan->header()->text(),
               QStringLiteral("Motiv einscannen - Scanner wählen und auf \"Go scan!\" klicken"));
     EXPECT_EQ(scan->titleBox()->text(), QStringLiteral("Label oder Cover scannen"));
     EXPECT_EQ(scan->header()->height(), 33);
     EXPECT_EQ(scan->leftPanel()->width(), 209);
-    auto* notes = static_cast<PageFrame*>(form->PageControl2->widget(2));
+    auto* notes = static_cast<PageFrame*>(form->pageTabs->widget(2));
     EXPECT_EQ(notes->titleBox(), nullptr);
     EXPECT_EQ(notes->leftPanel(), nullptr);
-    auto* print = static_cast<PageFrame*>(form->PageControl2->widget(4));
+    auto* print = static_cast<PageFrame*>(form->pageTabs->widget(4));
     EXPECT_EQ(print->titleBox()->text(), QStringLiteral("Label/Cover Drucken"));
     EXPECT_EQ(print->header()->palette().color(QPalette::Window), QColor(240, 202, 166));
 }
 
-TEST_F(MainFormTest, StartValuesFollowTheScreenAndThePrinter) {
+TEST_F(MainWindowTest, StartValuesFollowTheScreenAndThePrinter) {
     // 2 × 200000 × 25.39995 / 96 internal units per screen pixel.
     EXPECT_DOUBLE_EQ(form->job.unitsPerScreenPixel(), 105833.125);
     EXPECT_DOUBLE_EQ(form->job.imagePixelSize(), 105833.125);
@@ -79,7 +80,7 @@ TEST_F(MainFormTest, StartValuesFollowTheScreenAndThePrinter) {
     EXPECT_EQ(form->job.pageWidth(), 41994584); // 4960 pixels: a hair under 210 mm
 }
 
-TEST_F(MainFormTest, StatusBarShowsEveryProgressValue) {
+TEST_F(MainWindowTest, StatusBarShowsEveryProgressValue) {
     auto* bar = form->findChild<QProgressBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->value(), 0);
@@ -93,8 +94,8 @@ TEST_F(MainFormTest, StatusBarShowsEveryProgressValue) {
     EXPECT_EQ(form->progressValue(), 30);
 }
 
-TEST_F(MainFormTest, ImageButtonFollowsThePointerAndClicksOnlyInside) {
-    ImageButton* button = form->ueberbtn;
+TEST_F(MainWindowTest, ImageButtonFollowsThePointerAndClicksOnlyInside) {
+    ImageButton* button = form->aboutButton;
     EXPECT_TRUE(button->normalVisible());
     EXPECT_EQ(button->toolTip(), QStringLiteral("Informationen über das Programm"));
     EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
@@ -130,10 +131,10 @@ TEST_F(MainFormTest, ImageButtonFollowsThePointerAndClicksOnlyInside) {
     EXPECT_EQ(dialogs.modalDialogs, std::vector<QString>{"AboutBox"});
 }
 
-TEST_F(MainFormTest, WheelScrollsTheShownPageByTwentyPixelsPerNotch) {
-    form->PageControl2->setCurrentIndex(3); // "Zentrieren"
-    ScrollBox* placement = form->placementPage->ScrollBox2;
-    ScrollBox* scan = form->scanPage->ScanScrollBox;
+TEST_F(MainWindowTest, WheelScrollsTheShownPageByTwentyPixelsPerNotch) {
+    form->pageTabs->setCurrentIndex(3); // "Zentrieren"
+    ScrollBox* placement = form->placementPage->placementScroll;
+    ScrollBox* scan = form->scanPage->scanScroll;
     placement->setPaintBoxSize(300, 2000);
     scan->setPaintBoxSize(300, 2000);
     QApplication::processEvents();
@@ -150,7 +151,7 @@ TEST_F(MainFormTest, WheelScrollsTheShownPageByTwentyPixelsPerNotch) {
     EXPECT_EQ(placement->verticalPosition(), 0) << "kept within the range";
 }
 
-TEST_F(MainFormTest, ClosingAsksAndCancelKeepsTheProgramRunning) {
+TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsTheProgramRunning) {
     dialogs.answerMessage(MsgAnswer::Cancel);
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
@@ -162,100 +163,100 @@ TEST_F(MainFormTest, ClosingAsksAndCancelKeepsTheProgramRunning) {
 
     // The quit button asks the same question.
     dialogs.answerMessage(MsgAnswer::Ok);
-    QTest::mouseClick(form->EndeBtn, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(form->quitButton, Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, dialogs.messages[0].text);
 }
 
-TEST_F(MainFormTest, OptionTabsFollowTheSelectedObject) {
+TEST_F(MainWindowTest, OptionTabsFollowTheSelectedObject) {
     AnnotationPage& page = *form->annotationPage;
     auto visible = [&](QWidget* sheet) {
-        return page.PageControl3->isTabVisible(page.PageControl3->indexOf(sheet));
+        return page.optionTabs->isTabVisible(page.optionTabs->indexOf(sheet));
     };
     form->annotationPage->CheckAllPanelOptions();
-    EXPECT_FALSE(visible(page.FigurSheet));
-    EXPECT_FALSE(visible(page.TextSheet));
-    EXPECT_FALSE(visible(page.AllgemeinSheet));
+    EXPECT_FALSE(visible(page.shapeTab));
+    EXPECT_FALSE(visible(page.textTab));
+    EXPECT_FALSE(visible(page.generalTab));
 
     AnnotationObject& figure = form->job.objects().slot(4);
     figure.Kind = KindFigure;
     figure.Shape = ShapeLineRising;
     figure.FillMode = 1;
     figure.LineWidth = 7;
-    form->job.objects().CurObj = 4;
+    form->job.objects().currentObject = 4;
     form->annotationPage->CheckAllPanelOptions();
-    EXPECT_TRUE(visible(page.FigurSheet));
-    EXPECT_FALSE(visible(page.TextSheet));
-    EXPECT_TRUE(visible(page.AllgemeinSheet));
+    EXPECT_TRUE(visible(page.shapeTab));
+    EXPECT_FALSE(visible(page.textTab));
+    EXPECT_TRUE(visible(page.generalTab));
     EXPECT_TRUE(page.shapeButtons[8]->isChecked());
-    EXPECT_FALSE(page.UColorBtn->isEnabled());
-    EXPECT_FALSE(page.FilledCheck->isEnabled());
-    EXPECT_FALSE(page.BorderCheck->isEnabled());
-    EXPECT_FALSE(page.FilledBorderCheck->isEnabled());
-    EXPECT_EQ(page.LinieEd->value(), 7);
+    EXPECT_FALSE(page.outlineColorButton->isEnabled());
+    EXPECT_FALSE(page.filledRadio->isEnabled());
+    EXPECT_FALSE(page.outlinedRadio->isEnabled());
+    EXPECT_FALSE(page.filledOutlinedRadio->isEnabled());
+    EXPECT_EQ(page.lineWidthSpin->value(), 7);
 
     figure.Shape = ShapeRectangle;
     form->annotationPage->CheckAllPanelOptions();
-    EXPECT_TRUE(page.UColorBtn->isEnabled());
-    EXPECT_TRUE(page.BorderCheck->isEnabled());
-    EXPECT_TRUE(page.BorderCheck->isChecked());
-    EXPECT_EQ(page.PageControl3->currentWidget(), page.FigurSheet);
+    EXPECT_TRUE(page.outlineColorButton->isEnabled());
+    EXPECT_TRUE(page.outlinedRadio->isEnabled());
+    EXPECT_TRUE(page.outlinedRadio->isChecked());
+    EXPECT_EQ(page.optionTabs->currentWidget(), page.shapeTab);
 
     AnnotationObject& text = form->job.objects().slot(9);
     text.Kind = KindText;
     text.Align = 2;
-    form->job.objects().CurObj = 9;
+    form->job.objects().currentObject = 9;
     form->annotationPage->CheckAllPanelOptions();
-    EXPECT_FALSE(visible(page.FigurSheet));
-    EXPECT_TRUE(visible(page.TextSheet));
-    EXPECT_TRUE(page.RightAlign->isChecked());
-    EXPECT_EQ(page.PageControl3->currentWidget(), page.TextSheet);
+    EXPECT_FALSE(visible(page.shapeTab));
+    EXPECT_TRUE(visible(page.textTab));
+    EXPECT_TRUE(page.alignRightRadio->isChecked());
+    EXPECT_EQ(page.optionTabs->currentWidget(), page.textTab);
 }
 
-TEST_F(MainFormTest, AboutBoxShowsTheYearAndTheWebButtonsOpenTheMakersPage) {
+TEST_F(MainWindowTest, AboutBoxShowsTheYearAndTheWebButtonsOpenTheMakersPage) {
     EXPECT_EQ(AboutBox::withYear("© XXXX und XXXX", 2026), QStringLiteral("© 2026 und XXXX"));
     dialogs.answerModal([](QDialog& dialog) {
         auto& box = static_cast<AboutBox&>(dialog);
         EXPECT_EQ(box.windowTitle(), QStringLiteral("Info"));
-        EXPECT_FALSE(box.ProgramIcon->pixmap().isNull()) << "the picture was drawn";
-        EXPECT_TRUE(box.Copyright->text().contains(QString::number(QDate::currentDate().year())));
-        box.WebButton->click();
+        EXPECT_FALSE(box.programIcon->pixmap().isNull()) << "the picture was drawn";
+        EXPECT_TRUE(box.copyrightLabel->text().contains(QString::number(QDate::currentDate().year())));
+        box.webButton->click();
         return 1;
     });
-    form->AboutBitBtnClick();
-    form->wwwBtn->click();
+    click(form->aboutButton);
+    form->websiteButton->click();
     ASSERT_EQ(dialogs.openedAddresses.size(), 2u);
     EXPECT_EQ(dialogs.openedAddresses[0], dialogs.openedAddresses[1]);
-    EXPECT_EQ(form->wwwBtn->toolTip(), QStringLiteral("Auf zur Varnelt Homepage..."));
+    EXPECT_EQ(form->websiteButton->toolTip(), QStringLiteral("Auf zur Varnelt Homepage..."));
 }
 
-TEST_F(MainFormTest, ScanViewShowsTheImageAtItsZoom) {
+TEST_F(MainWindowTest, ScanViewShowsTheImageAtItsZoom) {
     ScanPage& page = *form->scanPage;
-    EXPECT_EQ(page.ScanPaintBox->size(), QSize(320, 200));
-    page.ZoomEd->setValue(50);
-    EXPECT_EQ(page.ScanPaintBox->size(), QSize(160, 100));
-    page.ZoomEd->setValue(10);
-    EXPECT_EQ(page.ScanPaintBox->size(), QSize(32, 20));
-    EXPECT_EQ(page.ZoomEd->minimum(), 10);
-    EXPECT_EQ(page.ZoomEd->maximum(), 500);
-    EXPECT_EQ(page.ZoomEd->singleStep(), 10);
+    EXPECT_EQ(page.scanView->size(), QSize(320, 200));
+    page.zoomSpin->setValue(50);
+    EXPECT_EQ(page.scanView->size(), QSize(160, 100));
+    page.zoomSpin->setValue(10);
+    EXPECT_EQ(page.scanView->size(), QSize(32, 20));
+    EXPECT_EQ(page.zoomSpin->minimum(), 10);
+    EXPECT_EQ(page.zoomSpin->maximum(), 500);
+    EXPECT_EQ(page.zoomSpin->singleStep(), 10);
 }
 
-TEST_F(MainFormTest, RetouchMenuButtonsOpenTheirMenusDirectlyBelow) {
-    form->PageControl2->setCurrentIndex(1);
+TEST_F(MainWindowTest, RetouchMenuButtonsOpenTheirMenusDirectlyBelow) {
+    form->pageTabs->setCurrentIndex(1);
     RetouchPage& page = *form->retouchPage;
     QApplication::processEvents();
-    EXPECT_EQ(page.DateiButton->toolTip(), QStringLiteral("Datei Menü aufrufen..."));
-    EXPECT_EQ(page.EffekteButton->toolTip(), QStringLiteral("Effektfilter anwenden..."));
-    EXPECT_EQ(page.RetuscheButton->toolTip(), QStringLiteral("Bild nachbessern..."));
-    ASSERT_EQ(page.DateiPopup->actions().size(), 1);
-    EXPECT_EQ(page.DateiPopup->actions()[0]->text(), QStringLiteral("&Speichern unter..."));
-    EXPECT_EQ(page.DateiPopup->actions()[0]->toolTip(), QStringLiteral("Bild in einer Datei speichern"));
+    EXPECT_EQ(page.fileMenuButton->toolTip(), QStringLiteral("Datei Menü aufrufen..."));
+    EXPECT_EQ(page.effectsMenuButton->toolTip(), QStringLiteral("Effektfilter anwenden..."));
+    EXPECT_EQ(page.retouchMenuButton->toolTip(), QStringLiteral("Bild nachbessern..."));
+    ASSERT_EQ(page.fileMenu->actions().size(), 1);
+    EXPECT_EQ(page.fileMenu->actions()[0]->text(), QStringLiteral("&Speichern unter..."));
+    EXPECT_EQ(page.fileMenu->actions()[0]->toolTip(), QStringLiteral("Bild in einer Datei speichern"));
 
-    const QPoint below = page.DateiButton->mapToGlobal(QPoint(0, page.DateiButton->height()));
-    EXPECT_EQ(RetouchPage::menuPosition(page.DateiButton), below);
-    page.DateiButton->click();
-    EXPECT_TRUE(page.DateiPopup->isVisible());
-    page.DateiPopup->close();
+    const QPoint below = page.fileMenuButton->mapToGlobal(QPoint(0, page.fileMenuButton->height()));
+    EXPECT_EQ(RetouchPage::menuPosition(page.fileMenuButton), below);
+    page.fileMenuButton->click();
+    EXPECT_TRUE(page.fileMenu->isVisible());
+    page.fileMenu->close();
 }

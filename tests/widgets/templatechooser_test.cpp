@@ -5,7 +5,7 @@
 #include "paper/ui/paperformatdialog.h"
 #include "paper/ui/placementpage.h"
 #include "paper/ui/templatechooser.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,14 +21,14 @@
 namespace {
 
 // The tests' own template files stand in for the installed database.
-class TemplateChooserTest : public MainFormTest {
+class TemplateChooserTest : public MainWindowTest {
   protected:
     void SetUp() override {
         qputenv("CDCOVER_TEMPLATE_DIRS", CDCOVER_TESTS_DIR "/templates");
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
     }
     void TearDown() override {
-        MainFormTest::TearDown();
+        MainWindowTest::TearDown();
         qunsetenv("CDCOVER_TEMPLATE_DIRS");
     }
     PlacementPage& page() { return *form->placementPage; }
@@ -38,13 +38,13 @@ class TemplateChooserTest : public MainFormTest {
     void chooseInChooser(const QString& search, int row, int* rowsShown = nullptr) {
         dialogs.answerModal([=](QDialog& dialog) {
             auto& chooser = static_cast<TemplateChooser&>(dialog);
-            QTest::keyClicks(chooser.SearchED, search);
-            if (rowsShown) *rowsShown = chooser.TemplateList->topLevelItemCount();
-            QTreeWidget* list = chooser.TemplateList;
+            QTest::keyClicks(chooser.searchEdit, search);
+            if (rowsShown) *rowsShown = chooser.templateList->topLevelItemCount();
+            QTreeWidget* list = chooser.templateList;
             QTreeWidgetItem* item = list->topLevelItem(row);
             if (!item) return int(QDialog::Rejected);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-            QTest::mouseClick(chooser.OkBtn, Qt::LeftButton);
+            QTest::mouseClick(chooser.okButton, Qt::LeftButton);
             return chooser.result();
         });
     }
@@ -61,14 +61,14 @@ TEST_F(TemplateChooserTest, VorlageFillsTheFormatDialogAndTheShapeIsStoredBeside
     dialogs.answerModal([&](QDialog& dialog) {
         auto& formatDialog = static_cast<PaperFormatDialog&>(dialog);
         chooseInChooser(QStringLiteral("cd-cut"), 1, &rows);
-        QTest::mouseClick(formatDialog.TemplateBtn, Qt::LeftButton);
-        EXPECT_EQ(formatDialog.NameED->text(), QStringLiteral("Testa CD-Cut (2)"));
-        EXPECT_DOUBLE_EQ(formatDialog.ROED->value(), 160);
-        EXPECT_DOUBLE_EQ(formatDialog.BrED->value(), 110);
-        EXPECT_EQ(formatDialog.AnzVED->value(), 1);
+        QTest::mouseClick(formatDialog.templateButton, Qt::LeftButton);
+        EXPECT_EQ(formatDialog.nameEdit->text(), QStringLiteral("Testa CD-Cut (2)"));
+        EXPECT_DOUBLE_EQ(formatDialog.topMarginSpin->value(), 160);
+        EXPECT_DOUBLE_EQ(formatDialog.labelWidthSpin->value(), 110);
+        EXPECT_EQ(formatDialog.rowsSpin->value(), 1);
         return int(QDialog::Accepted);
     });
-    QTest::mouseClick(page().NewBtn, Qt::LeftButton);
+    QTest::mouseClick(page().newFormatButton, Qt::LeftButton);
     EXPECT_EQ(rows, 2); // one row per grid
     EXPECT_TRUE(dialogs.scriptDone());
 
@@ -88,37 +88,37 @@ TEST_F(TemplateChooserTest, VorlageFillsTheFormatDialogAndTheShapeIsStoredBeside
 
 TEST_F(TemplateChooserTest, TheDiscFilterAndTheSearchNarrowTheList) {
     TemplateChooser chooser(loadTemplateDatabase(templateFolders()));
-    const int all = chooser.TemplateList->topLevelItemCount();
+    const int all = chooser.templateList->topLevelItemCount();
     EXPECT_EQ(all, 10); // nine products, one of them with two grids
-    QTest::mouseClick(chooser.DiscOnlyCB, Qt::LeftButton);
-    EXPECT_EQ(chooser.TemplateList->topLevelItemCount(), 3);
-    QTest::keyClicks(chooser.SearchED, QStringLiteral("cut"));
-    EXPECT_EQ(chooser.TemplateList->topLevelItemCount(), 2);
-    EXPECT_FALSE(chooser.HintLabel->text().isEmpty()); // says the grids print apart
-    QTest::mouseClick(chooser.DiscOnlyCB, Qt::LeftButton);
-    chooser.SearchED->clear();
-    QTest::keyClicks(chooser.SearchED, QStringLiteral("oval labels"));
-    ASSERT_EQ(chooser.TemplateList->topLevelItemCount(), 1);
-    const QTreeWidgetItem* oval = chooser.TemplateList->topLevelItem(0);
+    QTest::mouseClick(chooser.discOnlyCheck, Qt::LeftButton);
+    EXPECT_EQ(chooser.templateList->topLevelItemCount(), 3);
+    QTest::keyClicks(chooser.searchEdit, QStringLiteral("cut"));
+    EXPECT_EQ(chooser.templateList->topLevelItemCount(), 2);
+    EXPECT_FALSE(chooser.hintLabel->text().isEmpty()); // says the grids print apart
+    QTest::mouseClick(chooser.discOnlyCheck, Qt::LeftButton);
+    chooser.searchEdit->clear();
+    QTest::keyClicks(chooser.searchEdit, QStringLiteral("oval labels"));
+    ASSERT_EQ(chooser.templateList->topLevelItemCount(), 1);
+    const QTreeWidgetItem* oval = chooser.templateList->topLevelItem(0);
     EXPECT_EQ(oval->text(3), QStringLiteral("60 × 30 mm"));
     EXPECT_EQ(oval->text(4), QStringLiteral("3"));
     EXPECT_EQ(oval->text(5), QStringLiteral("100 × 150 mm"));
-    QTest::keyClicks(chooser.SearchED, QStringLiteral("x"));
-    EXPECT_FALSE(chooser.OkBtn->isEnabled());
+    QTest::keyClicks(chooser.searchEdit, QStringLiteral("x"));
+    EXPECT_FALSE(chooser.okButton->isEnabled());
     EXPECT_FALSE(chooser.chosenFormat());
 }
 
 TEST_F(TemplateChooserTest, WithoutPaperDatTheFirstStartOffersTheChooser) {
     ASSERT_FALSE(QFile::exists(paperFilePath(programDir())));
-    EXPECT_TRUE(page().FirstTemplateBtn->isVisibleTo(&page()));
+    EXPECT_TRUE(page().firstTemplateButton->isVisibleTo(&page()));
     chooseInChooser(QStringLiteral("testa cd-2"), 0);
-    QTest::mouseClick(page().FirstTemplateBtn, Qt::LeftButton);
+    QTest::mouseClick(page().firstTemplateButton, Qt::LeftButton);
 
-    ASSERT_EQ(page().ComboBox1->count(), 1);
-    EXPECT_EQ(page().ComboBox1->currentText(), QStringLiteral("Testa CD-2"));
+    ASSERT_EQ(page().formatCombo->count(), 1);
+    EXPECT_EQ(page().formatCombo->currentText(), QStringLiteral("Testa CD-2"));
     EXPECT_TRUE(QFile::exists(paperFilePath(programDir())));
     EXPECT_TRUE(form->job.paperFormat());
-    EXPECT_FALSE(page().FirstTemplateBtn->isVisibleTo(&page()));
+    EXPECT_FALSE(page().firstTemplateButton->isVisibleTo(&page()));
 }
 
 TEST_F(TemplateChooserTest, AnExistingEmptyPaperDatIsLeftAloneAndNothingIsOffered) {
@@ -128,7 +128,7 @@ TEST_F(TemplateChooserTest, AnExistingEmptyPaperDatIsLeftAloneAndNothingIsOffere
     empty.close();
     const QByteArray before = fileBytes(paperFilePath(programDir()));
     createForm();
-    EXPECT_FALSE(page().FirstTemplateBtn->isVisibleTo(&page()));
+    EXPECT_FALSE(page().firstTemplateButton->isVisibleTo(&page()));
     EXPECT_EQ(fileBytes(paperFilePath(programDir())), before);
     EXPECT_FALSE(QFile::exists(labelShapeFilePath(programDir())));
 }

@@ -24,24 +24,24 @@ class TextDialogsTest : public AnnotationViewTest {
         dialogs.answerModal([&](QDialog& dialog) {
             auto& textForm = dynamic_cast<TextDialog&>(dialog);
             shown = textForm.lines();
-            textForm.Memo1->setPlainText(typed);
+            textForm.textEdit->setPlainText(typed);
             return result;
         });
-        page().EnterTextBtn->click();
+        page().enterTextButton->click();
         return shown;
     }
 };
 
 TEST_F(TextDialogsTest, TextFormHasItsCaptionAndButtons) {
-    TextDialog& textForm = *editor().TxtForm;
+    TextDialog& textForm = *editor().textDialog;
     EXPECT_EQ(textForm.windowTitle(), QStringLiteral("Text eingeben..."));
-    EXPECT_EQ(textForm.OKBtn->text(), QStringLiteral("OK"));
-    EXPECT_EQ(textForm.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-    TextEffectsDialog& effects = *editor().EffektForm;
+    EXPECT_EQ(textForm.okButton->text(), QStringLiteral("OK"));
+    EXPECT_EQ(textForm.textEdit->lineWrapMode(), QPlainTextEdit::NoWrap);
+    TextEffectsDialog& effects = *editor().textEffectsDialog;
     EXPECT_EQ(effects.windowTitle(), QStringLiteral("Effekte"));
-    EXPECT_EQ(effects.UmrCheck->text(), QStringLiteral("Umrandung"));
-    EXPECT_EQ(effects.SchattCheck->text(), QStringLiteral("Schatten"));
-    EXPECT_EQ(effects.BitBtn1->text(), QStringLiteral("Farbe"));
+    EXPECT_EQ(effects.outlineCheck->text(), QStringLiteral("Umrandung"));
+    EXPECT_EQ(effects.shadowCheck->text(), QStringLiteral("Schatten"));
+    EXPECT_EQ(effects.outlineColorButton->text(), QStringLiteral("Farbe"));
 }
 
 TEST_F(TextDialogsTest, LinesAreStoredWithCarriageReturnsAndShownAgain) {
@@ -75,19 +75,19 @@ TEST_F(TextDialogsTest, EffectsArePrimedAndANegativeShadowIsKept) {
     object.BorderColor = 0x0000FF;
     dialogs.answerModal([](QDialog& dialog) {
         auto& effects = dynamic_cast<TextEffectsDialog&>(dialog);
-        EXPECT_EQ(effects.SchattED1->value(), 5); // every slot starts at 5, 5
-        EXPECT_EQ(effects.SchattEd2->value(), 5);
-        EXPECT_FALSE(effects.UmrCheck->isChecked());
+        EXPECT_EQ(effects.shadowRightSpin->value(), 5); // every slot starts at 5, 5
+        EXPECT_EQ(effects.shadowDownSpin->value(), 5);
+        EXPECT_FALSE(effects.outlineCheck->isChecked());
         EXPECT_EQ(effects.effects().outlineColor, 0x0000FFu);
-        effects.UmrCheck->setChecked(true);
-        effects.SchattCheck->setChecked(true);
-        effects.SchattED1->setValue(-3);
-        effects.SchattEd2->setValue(-3);
-        effects.BitBtn2->click(); // the shadow colour
+        effects.outlineCheck->setChecked(true);
+        effects.shadowCheck->setChecked(true);
+        effects.shadowRightSpin->setValue(-3);
+        effects.shadowDownSpin->setValue(-3);
+        effects.shadowColorButton->click(); // the shadow colour
         return int(QDialog::Accepted);
     });
     dialogs.answerColor(ColorRef(0x808080));
-    page().TextFXBtn->click();
+    page().textEffectsButton->click();
     EXPECT_TRUE(object.Outline);
     EXPECT_TRUE(object.Shadow);
     EXPECT_EQ(object.ShadowX, -3);
@@ -102,13 +102,13 @@ TEST_F(TextDialogsTest, CancelledEffectsKeepTheObjectEvenAfterAColourWasChosen) 
     AnnotationObject& object = addText();
     dialogs.answerModal([](QDialog& dialog) {
         auto& effects = dynamic_cast<TextEffectsDialog&>(dialog);
-        effects.SchattCheck->setChecked(true);
-        effects.SchattED1->setValue(40);
-        effects.BitBtn1->click();
+        effects.shadowCheck->setChecked(true);
+        effects.shadowRightSpin->setValue(40);
+        effects.outlineColorButton->click();
         return int(QDialog::Rejected);
     });
     dialogs.answerColor(ColorRef(0x00FF00));
-    editor().objectMenu->Texteffekte1->trigger();
+    editor().objectMenu->textEffectsAction->trigger();
     EXPECT_FALSE(object.Shadow);
     EXPECT_EQ(object.ShadowX, 5);
     EXPECT_EQ(object.BorderColor, 0u);
@@ -121,7 +121,7 @@ TEST_F(TextDialogsTest, FontDialogRedReachesColorAndNewObjectsFontColorOnly) {
     chosen.setPointSize(16);
     chosen.setItalic(true);
     dialogs.answerFont(FontChoice{chosen, red});
-    page().FontBtn->click();
+    page().fontButton->click();
     ASSERT_EQ(dialogs.fontRequests.size(), 1u);
     // The family drawn for "Times New Roman", which may stand in for it.
     EXPECT_EQ(dialogs.fontRequests[0].font.family(),
@@ -149,7 +149,7 @@ TEST_F(TextDialogsTest, FontDialogOkWithTheShownFamilyKeepsTheFontNameForThisAnd
     QFont resized(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
     resized.setPointSize(14);
     dialogs.answerFont(FontChoice{resized, 0});
-    page().FontBtn->click();
+    page().fontButton->click();
     EXPECT_EQ(first.FontName, QByteArray("Times New Roman"));
     EXPECT_EQ(first.FontSize, 14);
     AnnotationObject& second = add(AnnotationTool::Text, {150, 100});
@@ -162,7 +162,7 @@ TEST_F(TextDialogsTest, CancelledFontDialogKeepsTheObject) {
     object.Color = 0x00FF00;
     object.FontSize = 20;
     dialogs.answerFont(std::nullopt);
-    editor().objectMenu->SchriftartM->trigger();
+    editor().objectMenu->fontAction->trigger();
     EXPECT_EQ(dialogs.fontRequests.at(0).color, 0x00FF00u); // primed from the object
     EXPECT_EQ(dialogs.fontRequests.at(0).font.pointSize(), 20);
     EXPECT_EQ(object.Color, 0x00FF00u);
@@ -173,10 +173,10 @@ TEST_F(TextDialogsTest, CancelledFontDialogKeepsTheObject) {
 TEST_F(TextDialogsTest, TextColourDialogCancelKeepsTheColour) {
     AnnotationObject& object = addText();
     dialogs.answerColor(std::nullopt);
-    page().Color2Btn->click();
+    page().textColorButton->click();
     EXPECT_EQ(object.Color, 0u);
     dialogs.answerColor(ColorRef(0x0000FF));
-    editor().objectMenu->FarbeM->trigger();
+    editor().objectMenu->colorAction->trigger();
     EXPECT_EQ(object.Color, 0x0000FFu);
 }
 

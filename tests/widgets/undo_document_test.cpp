@@ -8,7 +8,7 @@
 #include "print/ui/printpage.h"
 #include "raster/imagefile.h"
 #include "raster/ui/scanpage.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "support/userinput.h"
 
@@ -20,10 +20,10 @@
 
 namespace {
 
-class UndoDocumentTest : public MainFormTest {
+class UndoDocumentTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
@@ -36,7 +36,7 @@ class UndoDocumentTest : public MainFormTest {
         out.write(encodeImage(image, ImageFileFormat::Png));
         out.close();
         dialogs.answerOpenFile(FileAnswer{out.fileName(), 1});
-        QTest::mouseClick(form->scanPage->OpenBtn, Qt::LeftButton);
+        QTest::mouseClick(form->scanPage->openImageButton, Qt::LeftButton);
     }
 };
 
@@ -59,7 +59,7 @@ TEST_F(UndoDocumentTest, NewAndOpenStartWithoutHistory) {
     ASSERT_EQ(stack().count(), 2);
 
     dialogs.answerMessage(MsgAnswer::Discard);
-    QTest::mouseClick(form->NewCoverBtn, Qt::LeftButton);
+    QTest::mouseClick(form->newCoverButton, Qt::LeftButton);
     EXPECT_EQ(stack().count(), 0);
     undoKey(); // nothing to undo: the new job stays
     EXPECT_EQ(form->job.image().width(), 320);
@@ -67,14 +67,14 @@ TEST_F(UndoDocumentTest, NewAndOpenStartWithoutHistory) {
     openImage(gradientImage24(8, 8));
     dialogs.answerMessage(MsgAnswer::Discard);
     dialogs.answerOpenFile(FileAnswer{path("job.cov"), 1});
-    QTest::mouseClick(form->OpenCoverBtn, Qt::LeftButton);
+    QTest::mouseClick(form->openCoverButton, Qt::LeftButton);
     EXPECT_EQ(form->job.image().width(), 30);
     EXPECT_EQ(stack().count(), 0);
 }
 
 TEST_F(UndoDocumentTest, TypedPlacementIsOneStepUndoneOnThePlacementPage) {
-    form->PageControl2->setCurrentWidget(form->placementPage);
-    QSpinBox* width = form->placementPage->BreitEd;
+    form->pageTabs->setCurrentWidget(form->placementPage);
+    QSpinBox* width = form->placementPage->widthSpin;
     const int before = width->value();
     retype(width, QStringLiteral("150"));
     EXPECT_EQ(form->job.placement().widthPercent, 150);
@@ -89,7 +89,7 @@ TEST_F(UndoDocumentTest, TypedPlacementIsOneStepUndoneOnThePlacementPage) {
 
 // A value the program brings back into the sheet's range is no step of the
 // user's: undo goes back over what the user typed, and redo stays possible.
-class UndoPrintValuesTest : public MainFormTest {
+class UndoPrintValuesTest : public MainWindowTest {
   protected:
     void SetUp() override {
         PaperType sixLabels;
@@ -98,7 +98,7 @@ class UndoPrintValuesTest : public MainFormTest {
         catalogue.add(sixLabels);
         ASSERT_TRUE(catalogue.save());
         createForm();
-        form->PageControl2->setCurrentWidget(form->printPage);
+        form->pageTabs->setCurrentWidget(form->printPage);
         ASSERT_TRUE(form->job.paperFormat());
     }
     QUndoStack& stack() { return form->job.history().stack(); }
@@ -106,19 +106,19 @@ class UndoPrintValuesTest : public MainFormTest {
 
 TEST_F(UndoPrintValuesTest, ASheetBroughtBackIntoRangeIsNoStep) {
     PrintPage& page = *form->printPage;
-    retype(page.KopiesED, QStringLiteral("20"));
-    retype(page.PageEd, QStringLiteral("4"));
-    ASSERT_EQ(page.PageEd->value(), 4);
+    retype(page.copiesSpin, QStringLiteral("20"));
+    retype(page.sheetSpin, QStringLiteral("4"));
+    ASSERT_EQ(page.sheetSpin->value(), 4);
     // One copy fills one sheet: the shown sheet falls back to the first.
-    retype(page.KopiesED, QStringLiteral("1"));
-    ASSERT_EQ(page.PageEd->value(), 1);
+    retype(page.copiesSpin, QStringLiteral("1"));
+    ASSERT_EQ(page.sheetSpin->value(), 1);
     EXPECT_EQ(stack().undoText(), QStringLiteral("Kopien ändern"));
 
-    QTest::keyClick(page.KopiesED, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(page.KopiesED->value(), 20);
+    QTest::keyClick(page.copiesSpin, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(page.copiesSpin->value(), 20);
     EXPECT_TRUE(stack().canRedo());
-    QTest::keyClick(page.KopiesED, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(page.KopiesED->value(), 1);
+    QTest::keyClick(page.copiesSpin, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(page.copiesSpin->value(), 1);
     EXPECT_FALSE(stack().canRedo());
     EXPECT_EQ(stack().undoText(), QStringLiteral("Kopien ändern"));
 }

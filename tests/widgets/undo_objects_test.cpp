@@ -46,9 +46,9 @@ class UndoObjectsTest : public AnnotationViewTest {
 };
 
 TEST_F(UndoObjectsTest, DraggedResizedRecolouredDeletedComeBackStepByStepAndRedoReplays) {
-    QTest::mouseClick(page().SpeedItem1, Qt::LeftButton);
+    QTest::mouseClick(page().shapeTool, Qt::LeftButton);
     click({40, 40});
-    ASSERT_EQ(table().CurObj, 1);
+    ASSERT_EQ(table().currentObject, 1);
     std::vector<Shown> states{shown(1)};
 
     const QRect box = pixelBox(table().slot(1));
@@ -58,13 +58,13 @@ TEST_F(UndoObjectsTest, DraggedResizedRecolouredDeletedComeBackStepByStepAndRedo
     drag(QPoint(moved.right() + 1, moved.center().y()), QPoint(moved.right() + 41, moved.center().y()));
     states.push_back(shown(1));
     dialogs.answerColor(makeColorRef(200, 10, 10));
-    QTest::mouseClick(page().ColorBtn, Qt::LeftButton);
+    QTest::mouseClick(page().colorButton, Qt::LeftButton);
     states.push_back(shown(1));
     dialogs.answerMessage(MsgAnswer::Yes);
-    QTest::keyClick(page().KeyEdit, Qt::Key_Delete);
+    QTest::keyClick(page().keyCatcher, Qt::Key_Delete);
     states.push_back(shown(1));
     click({300, 190}); // an empty spot: the view's hidden key field takes the keys
-    ASSERT_TRUE(page().KeyEdit->hasFocus());
+    ASSERT_TRUE(page().keyCatcher->hasFocus());
 
     ASSERT_EQ(stack().count(), 5);
     const QStringList names = {"Figur einfügen", "Verschieben", "Größe ändern", "Farbe ändern",
@@ -77,11 +77,11 @@ TEST_F(UndoObjectsTest, DraggedResizedRecolouredDeletedComeBackStepByStepAndRedo
     for (int i = 4; i >= 1; --i) {
         key(Qt::Key_Z);
         EXPECT_EQ(shown(1), states[i - 1]) << i;
-        EXPECT_EQ(table().CurObj, 1); // the object the step changed is selected again
+        EXPECT_EQ(table().currentObject, 1); // the object the step changed is selected again
     }
     key(Qt::Key_Z);
     EXPECT_FALSE(table().slot(1).inUse());
-    EXPECT_EQ(table().CurObj, 0);
+    EXPECT_EQ(table().currentObject, 0);
     for (const Shown& state : states) {
         key(Qt::Key_Y);
         EXPECT_EQ(shown(1), state);
@@ -92,25 +92,25 @@ TEST_F(UndoObjectsTest, TypedLineWidthIsOneStepAndCtrlZInTheFieldUndoesIt) {
     add(AnnotationTool::Figure, {40, 40});
     const int before = table().slot(1).LineWidth;
     const int steps = stack().count();
-    retype(page().LinieEd, QStringLiteral("12"));
+    retype(page().lineWidthSpin, QStringLiteral("12"));
     EXPECT_EQ(table().slot(1).LineWidth, 12);
     EXPECT_EQ(stack().count(), steps + 1);
     EXPECT_EQ(stack().undoText(), QStringLiteral("Linienstärke ändern"));
-    ASSERT_TRUE(page().LinieEd->hasFocus());
+    ASSERT_TRUE(page().lineWidthSpin->hasFocus());
     key(Qt::Key_Z);
     EXPECT_TRUE(stack().canRedo()); // the job's step was undone, not the field's typing
     EXPECT_EQ(table().slot(1).LineWidth, before);
-    EXPECT_EQ(page().LinieEd->value(), before); // the field follows
+    EXPECT_EQ(page().lineWidthSpin->value(), before); // the field follows
 }
 
 TEST_F(UndoObjectsTest, ObjectMenuStartsWithTheHistoryEntries) {
     add(AnnotationTool::Text, {40, 40});
-    QTest::mouseClick(page().Front1Btn, Qt::LeftButton); // slot 1 to slot 10000
+    QTest::mouseClick(page().toFrontButton, Qt::LeftButton); // slot 1 to slot 10000
     ObjectMenu& menu = *editor().objectMenu;
     QAction* undo = menu.actions()[0];
     QAction* redo = menu.actions()[1];
     EXPECT_TRUE(menu.actions()[2]->isSeparator());
-    EXPECT_EQ(menu.actions()[3], menu.Lschen1);
+    EXPECT_EQ(menu.actions()[3], menu.deleteAction);
     EXPECT_EQ(undo->text(), QStringLiteral("Rückgängig: Nach vorne"));
     EXPECT_FALSE(redo->isEnabled());
     undo->trigger();
@@ -125,7 +125,7 @@ TEST_F(UndoObjectsTest, KeysDuringADragDoNothing) {
     const QRect box = pixelBox(object);
     press(box.center());
     moveTo(box.center() + QPoint(20, 0));
-    QTest::keyClick(page().KeyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(page().keyCatcher, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(object.inUse());
     release(box.center() + QPoint(20, 0));
     EXPECT_EQ(stack().undoText(), QStringLiteral("Verschieben"));

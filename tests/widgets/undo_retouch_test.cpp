@@ -6,7 +6,7 @@
 #include "retouch/ui/brightnesscontrastdialog.h"
 #include "retouch/ui/retouchpage.h"
 #include "retouch/ui/retouchview.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/testimages.h"
 #include "widgets/scrollbox.h"
 
@@ -24,33 +24,33 @@ namespace {
 
 // Pixels no filter leaves as they are, unlike a smooth gradient.
 DibImage noisyImage24(int width, int height) {
-    DibImage image = newdib(width, height, 24);
+    DibImage image = createImage(width, height, 24);
     std::mt19937 random(5);
     for (std::size_t i = 0; i < image.sizeImage(); ++i)
         image.pixels()[i] = uint8_t(random());
     return image;
 }
 
-class UndoRetouchTest : public MainFormTest {
+class UndoRetouchTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         page = form->retouchPage;
-        form->PageControl2->setCurrentIndex(1);
+        form->pageTabs->setCurrentIndex(1);
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         form->job.replaceImage(gradientImage24(60, 40));
         form->job.setRegion({0, 0, 0, 0});
-        page->RetuschPaintPaint();
+        page->fitViewToImage();
         QApplication::processEvents();
     }
     void markWithMouse(QPoint from, QPoint to) {
-        QTest::mousePress(page->RetuschPaint, Qt::LeftButton, {}, from);
-        QTest::mouseMove(page->RetuschPaint, to);
-        QTest::mouseRelease(page->RetuschPaint, Qt::LeftButton, {}, to);
+        QTest::mousePress(page->retouchView, Qt::LeftButton, {}, from);
+        QTest::mouseMove(page->retouchView, to);
+        QTest::mouseRelease(page->retouchView, Qt::LeftButton, {}, to);
     }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-        QTest::keyClick(page->RetuschPaint, key, modifiers);
+        QTest::keyClick(page->retouchView, key, modifiers);
     }
     bool showing(const DibImage& expected) const {
         const DibImage& c = form->job.image();
@@ -60,21 +60,21 @@ class UndoRetouchTest : public MainFormTest {
                std::equal(c.colors().begin(), c.colors().end(), expected.colors().begin(),
                           expected.colors().end());
     }
-    QAction* entry(int index) { return page->RetuschePopup->actions()[index]; }
+    QAction* entry(int index) { return page->retouchMenu->actions()[index]; }
     RetouchPage* page = nullptr;
 };
 
 TEST_F(UndoRetouchTest, CropUndoneByCtrlZGivesBackPixelsAndRegionAndRedoCropsAgain) {
     markWithMouse({10, 5}, {40, 25});
     const MarkedRegion marked = form->job.region();
-    page->SchnittBtn->trigger();
+    page->cropAction->trigger();
     ASSERT_EQ(form->job.image().width(), 30);
     DibImage cropped = form->job.image().clone();
 
     key(Qt::Key_Z);
     EXPECT_TRUE(showing(gradientImage24(60, 40)));
     EXPECT_EQ(form->job.region(), marked);
-    EXPECT_EQ(page->RetuschPaint->marking().viewRect(), (ViewRect{10, 5, 40, 25})); // the view shows it again
+    EXPECT_EQ(page->retouchView->marking().viewRect(), (ViewRect{10, 5, 40, 25})); // the view shows it again
 
     key(Qt::Key_Y);
     EXPECT_TRUE(showing(cropped));
@@ -86,7 +86,8 @@ TEST_F(UndoRetouchTest, CropUndoneByCtrlZGivesBackPixelsAndRegionAndRedoCropsAga
 TEST_F(UndoRetouchTest, TurnsAndMirrorsUndoAndRedoToIdenticalPixels) {
     const DibImage start = gradientImage24(60, 40);
     std::vector<DibImage> states;
-    for (QAction* command : {page->RotLeftBtn, page->FlipHBtn, page->RotRightBtn, page->FlipVBtn}) {
+    for (QAction* command : {page->rotateLeftAction, page->flipHorizontalAction, page->rotateRightAction,
+                             page->flipVerticalAction}) {
         command->trigger();
         states.push_back(form->job.image().clone());
     }
@@ -106,11 +107,11 @@ TEST_F(UndoRetouchTest, KeptFilterUndoesAndRedoesAndADiscardedOneIsNoStep) {
     form->job.replaceImage(noisyImage24(50, 30));
     const DibImage start = form->job.image().clone();
     dialogs.answerMessage(MsgAnswer::No);
-    page->EffektPopup->actions()[0]->trigger();
+    page->effectsMenu->actions()[0]->trigger();
     EXPECT_FALSE(form->job.history().stack().canUndo());
 
     dialogs.answerMessage(MsgAnswer::Yes);
-    page->EffektPopup->actions()[3]->trigger();
+    page->effectsMenu->actions()[3]->trigger();
     const DibImage sharpened = form->job.image().clone();
     ASSERT_FALSE(showing(start));
     EXPECT_EQ(form->job.history().stack().undoText(), QStringLiteral("Schärfen"));
@@ -125,7 +126,7 @@ TEST_F(UndoRetouchTest, PaletteImageRaisedForAFilterIsAStepOfItsOwn) {
     form->job.replaceImage(palette.clone());
     dialogs.answerMessage(MsgAnswer::Yes); // raise the colour depth
     dialogs.answerMessage(MsgAnswer::No);  // but do not keep the filter
-    page->EffektPopup->actions()[0]->trigger();
+    page->effectsMenu->actions()[0]->trigger();
     EXPECT_EQ(form->job.image().bitCount(), 24);
     EXPECT_EQ(form->job.history().stack().undoText(), QStringLiteral("Farbtiefe anpassen"));
     key(Qt::Key_Z);
@@ -137,17 +138,17 @@ TEST_F(UndoRetouchTest, BrightnessIsAStepOnlyWhenLeftWithOk) {
     auto answer = [this](bool ok) {
         dialogs.answerModal([ok](QDialog& dialog) {
             auto& hk = static_cast<BrightnessContrastDialog&>(dialog);
-            hk.TrackBar1->setValue(50);
-            hk.VschauBitBtn4->click();
-            (ok ? hk.OkBitBtn1 : hk.CancelBitBtn2)->click();
+            hk.brightnessSlider->setValue(50);
+            hk.previewButton->click();
+            (ok ? hk.okButton : hk.cancelButton)->click();
             return hk.result();
         });
     };
     answer(false);
-    page->HellpBtn->trigger();
+    page->brightnessAction->trigger();
     EXPECT_FALSE(form->job.history().stack().canUndo());
     answer(true);
-    page->HellpBtn->trigger();
+    page->brightnessAction->trigger();
     EXPECT_FALSE(showing(start));
     key(Qt::Key_Z);
     EXPECT_TRUE(showing(start));
@@ -159,9 +160,9 @@ TEST_F(UndoRetouchTest, MenuEntriesNameTheStepsAndAreDisabledWithoutOne) {
     EXPECT_EQ(entry(1)->text(), QStringLiteral("Wiederholen"));
     EXPECT_FALSE(entry(1)->isEnabled());
     EXPECT_TRUE(entry(2)->isSeparator());
-    EXPECT_EQ(entry(3), page->HellpBtn);
+    EXPECT_EQ(entry(3), page->brightnessAction);
 
-    page->RotRightBtn->trigger();
+    page->rotateRightAction->trigger();
     EXPECT_EQ(entry(0)->text(), QStringLiteral("Rückgängig: 90° nach rechts rotieren"));
     EXPECT_TRUE(entry(0)->isEnabled());
     entry(0)->trigger();
@@ -173,9 +174,9 @@ TEST_F(UndoRetouchTest, MenuEntriesNameTheStepsAndAreDisabledWithoutOne) {
 }
 
 TEST_F(UndoRetouchTest, StepWithoutRoomIsToldInTheStatusBarAndTheTurnStillHappens) {
-    page->FlipHBtn->trigger();
+    page->flipHorizontalAction->trigger();
     form->job.history().setImageMemoryLimit(1000);
-    page->RotLeftBtn->trigger();
+    page->rotateLeftAction->trigger();
     EXPECT_EQ(form->job.image().width(), 40);
     EXPECT_FALSE(form->job.history().stack().canUndo());
     EXPECT_EQ(form->statusText(), QStringLiteral("Zu wenig Speicher: Diese und frühere Änderungen "

@@ -3,7 +3,7 @@
 
 #include "document/coverfile.h"
 #include "paper/ui/placementpage.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/userinput.h"
 #include "widgets/imagebutton.h"
 
@@ -20,19 +20,19 @@ const QString kTitle = QStringLiteral("Varnelt Morvanthelquistradibenzor 1.0 - [
 const QString kSaveQuestion =
     QStringLiteral("Der Auftrag wurde geändert. Sollen die Änderungen gespeichert werden?");
 
-class UnsavedChangesTest : public MainFormTest {
+class UnsavedChangesTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->PageControl2->setCurrentWidget(form->placementPage);
+        form->pageTabs->setCurrentWidget(form->placementPage);
     }
     QString path(const char* name) const { return programDir() + QLatin1String(name); }
     // The picture's size on "Zentrieren", typed.
-    void typeSize(const char* percent) { retype(form->placementPage->BreitEd, QLatin1String(percent)); }
+    void typeSize(const char* percent) { retype(form->placementPage->widthSpin, QLatin1String(percent)); }
     void undoKey() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier); }
-    void clickQuit() { QTest::mouseClick(form->EndeBtn, Qt::LeftButton, {}, QPoint(4, 4)); }
+    void clickQuit() { QTest::mouseClick(form->quitButton, Qt::LeftButton, {}, QPoint(4, 4)); }
 };
 
 TEST_F(UnsavedChangesTest, TheTitleShowsAStarWhileTheJobDiffersFromTheSavedOne) {
@@ -41,7 +41,7 @@ TEST_F(UnsavedChangesTest, TheTitleShowsAStarWhileTheJobDiffersFromTheSavedOne) 
     EXPECT_EQ(shownTitle(), kTitle.arg("Unbenannt.cov*"));
 
     dialogs.answerSaveFile(FileAnswer{path("job.cov"), 1});
-    QTest::mouseClick(form->SaveCoverBtn, Qt::LeftButton);
+    QTest::mouseClick(form->saveCoverButton, Qt::LeftButton);
     EXPECT_EQ(shownTitle(), kTitle.arg("job.cov"));
 
     // Typed after saving, the number is a step of its own: undo leads back to the saved job.
@@ -86,7 +86,7 @@ TEST_F(UnsavedChangesTest, AFailedOrCancelledSaveCancelsTheCommand) {
     dialogs.answerMessage(MsgAnswer::Save);
     dialogs.answerSaveFile(FileAnswer{path("fehlt/job.cov"), 1});
     dialogs.answerMessage(MsgAnswer::Ok);
-    QTest::mouseClick(form->NewCoverBtn, Qt::LeftButton);
+    QTest::mouseClick(form->newCoverButton, Qt::LeftButton);
     EXPECT_EQ(dialogs.messages.back().caption, QStringLiteral("Fehler"));
     EXPECT_EQ(shownTitle(), kTitle.arg("Unbenannt.cov*")) << "no new job";
 

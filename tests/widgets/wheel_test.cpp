@@ -3,7 +3,7 @@
 #include "paper/ui/paperformatdialog.h"
 #include "paper/ui/placementpage.h"
 #include "support/fakedialogs.h"
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 #include "support/userinput.h"
 #include "widgets/scrollbox.h"
 
@@ -23,7 +23,7 @@ constexpr int kNotchDown = -120;
 
 // The "Zentrieren" page with two formats and its view at 500 %: tall and wide
 // enough to scroll both ways.
-class WheelTest : public MainFormTest {
+class WheelTest : public MainWindowTest {
   protected:
     void SetUp() override {
         PaperType cd, booklet;
@@ -31,45 +31,45 @@ class WheelTest : public MainFormTest {
         applyDialogValues(booklet, PaperDialogValues{QStringLiteral("Booklet"), 10, 5, 120, 120, 2, 3, 1, 2});
         ASSERT_TRUE(SaveEttTypes({cd, booklet}, programDir()));
         createForm();
-        form->PageControl2->setCurrentIndex(3);
-        retype(page().ZoomEd3, QStringLiteral("500"));
-        QTest::keyClick(page().ZoomEd3, Qt::Key_Return);
+        form->pageTabs->setCurrentIndex(3);
+        retype(page().zoomSpin, QStringLiteral("500"));
+        QTest::keyClick(page().zoomSpin, Qt::Key_Return);
         QCoreApplication::processEvents();
         ASSERT_GT(box().verticalScrollBar()->maximum(), 200);
         ASSERT_GT(box().horizontalScrollBar()->maximum(), 200);
         // A click on the view takes the focus from the fields, as a user's would.
         QTest::mouseClick(box().view(), Qt::LeftButton, {}, QPoint(10, 10));
-        ASSERT_FALSE(page().ZoomEd3->hasFocus());
+        ASSERT_FALSE(page().zoomSpin->hasFocus());
     }
     PlacementPage& page() { return *form->placementPage; }
-    ScrollBox& box() { return *page().ScrollBox2; }
+    ScrollBox& box() { return *page().placementScroll; }
 };
 
 } // namespace
 
 TEST_F(WheelTest, OverAFieldWithoutFocusTheWheelScrollsThePageOnly) {
-    turnWheel(page().ZoomEd3, kNotchDown);
-    EXPECT_EQ(page().ZoomEd3->value(), 500);
-    EXPECT_FALSE(page().ZoomEd3->hasFocus()) << "the wheel gives no focus";
+    turnWheel(page().zoomSpin, kNotchDown);
+    EXPECT_EQ(page().zoomSpin->value(), 500);
+    EXPECT_FALSE(page().zoomSpin->hasFocus()) << "the wheel gives no focus";
     EXPECT_EQ(box().verticalPosition(), 20);
 
     // Over the page tabs: no other page is chosen.
-    QTabBar* tabs = form->PageControl2->tabBar();
+    QTabBar* tabs = form->pageTabs->tabBar();
     turnWheel(tabs, tabs->tabRect(3).center(), 2 * kNotchDown);
-    EXPECT_EQ(form->PageControl2->currentIndex(), 3);
+    EXPECT_EQ(form->pageTabs->currentIndex(), 3);
     EXPECT_EQ(box().verticalPosition(), 60);
 }
 
 TEST_F(WheelTest, AFocusedFieldTakesTheWheelAndThePageStays) {
-    QTest::mouseClick(page().ZoomEd3->findChild<QLineEdit*>(), Qt::LeftButton);
-    ASSERT_TRUE(page().ZoomEd3->hasFocus());
-    turnWheel(page().ZoomEd3, kNotchDown);
-    EXPECT_EQ(page().ZoomEd3->value(), 490);
+    QTest::mouseClick(page().zoomSpin->findChild<QLineEdit*>(), Qt::LeftButton);
+    ASSERT_TRUE(page().zoomSpin->hasFocus());
+    turnWheel(page().zoomSpin, kNotchDown);
+    EXPECT_EQ(page().zoomSpin->value(), 490);
     EXPECT_EQ(box().verticalPosition(), 0);
 
     // The focused field turns only under the pointer; elsewhere the page scrolls.
     turnWheel(box().view(), kNotchDown);
-    EXPECT_EQ(page().ZoomEd3->value(), 490);
+    EXPECT_EQ(page().zoomSpin->value(), 490);
     EXPECT_EQ(box().verticalPosition(), 20);
 }
 
@@ -87,7 +87,7 @@ TEST_F(WheelTest, OverAScrollBarOneNotchMovesThePageTwentyPixelsOnce) {
 }
 
 TEST_F(WheelTest, TheFormatListChangesOnlyWithTheFocus) {
-    QComboBox* list = page().ComboBox1;
+    QComboBox* list = page().formatCombo;
     turnWheel(list, kNotchDown);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(box().verticalPosition(), 20);
@@ -106,9 +106,9 @@ TEST(WheelInDialogs, AFieldOfADialogTurnsOnlyWithTheFocus) {
     PaperFormatDialog dialog(dialogs);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    turnWheel(dialog.BrED, -kNotchDown);
-    EXPECT_EQ(dialog.BrED->value(), 90);
-    QTest::mouseClick(dialog.BrED->findChild<QLineEdit*>(), Qt::LeftButton);
-    turnWheel(dialog.BrED, -kNotchDown);
-    EXPECT_EQ(dialog.BrED->value(), 91);
+    turnWheel(dialog.labelWidthSpin, -kNotchDown);
+    EXPECT_EQ(dialog.labelWidthSpin->value(), 90);
+    QTest::mouseClick(dialog.labelWidthSpin->findChild<QLineEdit*>(), Qt::LeftButton);
+    turnWheel(dialog.labelWidthSpin, -kNotchDown);
+    EXPECT_EQ(dialog.labelWidthSpin->value(), 91);
 }

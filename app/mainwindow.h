@@ -27,11 +27,11 @@ class PlacementPage;
 class PrintPage;
 class ScrollBox;
 
-class TMainForm : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TMainForm(const AppEnvironment& environment, QWidget* parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(const AppEnvironment& environment, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The job the pages work on, and what they get of the window.
     CoverJob job;
@@ -39,19 +39,19 @@ class TMainForm : public QWidget {
     Dialogs& dialogs() { return shell_.dialogs(); }
 
     // --- pages and controls -------------------------------------------------
-    QTabWidget* PageControl2 = nullptr;
+    QTabWidget* pageTabs = nullptr;
     ScanPage* scanPage = nullptr;
     RetouchPage* retouchPage = nullptr;
     AnnotationPage* annotationPage = nullptr;
     PlacementPage* placementPage = nullptr;
     PrintPage* printPage = nullptr;
-    QPushButton* NewCoverBtn = nullptr;
-    QPushButton* OpenCoverBtn = nullptr;
-    QPushButton* SaveCoverBtn = nullptr;
-    QPushButton* SaveCoverAsBtn = nullptr;
-    QToolButton* wwwBtn = nullptr;
-    ImageButton* ueberbtn = nullptr;
-    ImageButton* EndeBtn = nullptr;
+    QPushButton* newCoverButton = nullptr;
+    QPushButton* openCoverButton = nullptr;
+    QPushButton* saveCoverButton = nullptr;
+    QPushButton* saveCoverAsButton = nullptr;
+    QToolButton* websiteButton = nullptr;
+    ImageButton* aboutButton = nullptr;
+    ImageButton* quitButton = nullptr;
 
     // The scroll box of the page shown (the wheel scrolls it).
     ScrollBox* shownScrollBox() const;
@@ -62,20 +62,20 @@ class TMainForm : public QWidget {
     int progressValue() const;
     // The line in the status bar's text panel.
     QString statusText() const;
-    void FormMouseWheelDown();
+    void wheelTurned();
     void FormMouseWheelUp();
-    void AboutBitBtnClick();
-    void wwwBtn0Click();
-    void QuitBtnClick();
+    void showAbout();
+    void openWebsite();
+    void quit();
     // Stores the current file name; the window title follows.
     void Setsavedfilename(const QString& fileName);
 
     // --- document commands (documentcommands.cpp) --------------------------------
-    void NewCoverBtnClick();
-    void OpenCoverBtnClick();
+    void newCover();
+    void openCover();
     // True when the job was saved; false when the save failed or was cancelled.
-    bool SaveCoverBtnClick();
-    bool SaveCoverAsBtnClick();
+    bool saveCover();
+    bool saveCoverAs();
     // Write or read the cover file; true when it worked and the file became current.
     bool SaveFile(const QString& fileName);
     bool OpenFile(const QString& fileName);

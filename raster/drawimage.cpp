@@ -1,4 +1,4 @@
-#include "raster/stretchdraw.h"
+#include "raster/drawimage.h"
 
 #include "base/units.h"
 #include "raster/halftone.h"
@@ -135,14 +135,14 @@ StretchRects clipToImage(StretchRects r, int W, int H) {
     return r;
 }
 
-void StretchDrawDib(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
-                    const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone) {
+void drawImage(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
+               const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone) {
     PainterDibDevice device(dc, context);
-    StretchDrawDib(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone);
+    drawImage(device, X, Y, DestWidth, DestHeight, image, SrcX, SrcY, SrcWidth, SrcHeight, Halftone);
 }
 
-void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone) {
+void drawImage(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+               int SrcY, int SrcWidth, int SrcHeight, bool Halftone) {
     if (image.isNull() || SrcWidth <= 0 || SrcHeight <= 0) return;
     const bool isPrinter = dc.isPrinter();
     const int W = image.width(), H = image.height();
@@ -164,6 +164,6 @@ void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, 
 
 void drawWholeDib(QPainter& dc, const DrawContext& context, const QRect& dest, const DibImage& image,
                   bool halftone) {
-    StretchDrawDib(dc, context, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
-                   image.height(), halftone);
+    drawImage(dc, context, dest.x(), dest.y(), dest.width(), dest.height(), image, 0, 0, image.width(),
+              image.height(), halftone);
 }

@@ -1,6 +1,6 @@
 #include "base/messages.h"
+#include "raster/drawimage.h"
 #include "raster/halftone.h"
-#include "raster/stretchdraw.h"
 #include "support/testimages.h"
 
 #include <QPainter>
@@ -17,7 +17,7 @@ QImage whiteCanvas(int width, int height) {
     return canvas;
 }
 
-// Records which device operations StretchDrawDib used.
+// Records which device operations drawImage used.
 class RecordingDevice : public PainterDibDevice {
   public:
     using PainterDibDevice::PainterDibDevice;
@@ -90,7 +90,7 @@ TEST(StretchDrawRows, NearestNeighbourPixelsOfEveryBitCount) {
         ASSERT_EQ(block.size(), QSize(34, 8));
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 34; ++x) {
-                const RgbQuad q = std::as_const(indexed).colors()[getpixel(indexed, 3 + x / 2, y / 2)];
+                const RgbQuad q = std::as_const(indexed).colors()[pixelAt(indexed, 3 + x / 2, y / 2)];
                 ASSERT_EQ(block.pixel(x, y), qRgb(q.red, q.green, q.blue)) << bits << ": " << x << "," << y;
             }
     }
@@ -107,7 +107,7 @@ TEST(StretchDrawRows, RowsOutsideTheImageAreBlackOrColourZero) {
     RgbQuad palette[256];
     for (int i = 0; i < 256; ++i)
         palette[i] = {uint8_t(i), 9, 9, 0};
-    DibImage indexed = newdib(4, 4, 8, palette, 256);
+    DibImage indexed = createImage(4, 4, 8, palette, 256);
     std::memset(indexed.pixels(), 77, indexed.sizeImage());
     block = scaleDibRows(indexed, 0, 2, 4, 4, 4, 4, QRect(0, 0, 4, 4));
     EXPECT_EQ(block.pixel(0, 0), qRgb(9, 9, 77));
@@ -132,7 +132,7 @@ TEST(StretchDrawRows, OnlyTheVisibleBlockIsComputed) {
     StderrMessages messages;
     RecordingDevice device(painter, DrawContext{messages});
     const auto start = std::chrono::steady_clock::now();
-    StretchDrawDib(device, -50000, -50000, 100000, 100000, image, 0, 0, 200, 200, true);
+    drawImage(device, -50000, -50000, 100000, 100000, image, 0, 0, 200, 200, true);
     const auto took = std::chrono::steady_clock::now() - start;
     painter.end();
     EXPECT_EQ(device.blocks, 1);
@@ -149,12 +149,12 @@ TEST(StretchDrawMethods, ScreensUseTheRowScalersForEveryBitCountPrintersStretch)
     for (int bits : {24, 8, 4, 1}) {
         DibImage image = bits == 24 ? gradientImage24(10, 10) : patternImage(10, 10, bits);
         RecordingDevice screenDevice(painter, screen);
-        StretchDrawDib(screenDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+        drawImage(screenDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
         EXPECT_EQ(screenDevice.blocks, 1) << bits;
         EXPECT_EQ(screenDevice.stretches, 0) << bits;
 
         RecordingDevice printerDevice(painter, onPrinter(screen));
-        StretchDrawDib(printerDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
+        drawImage(printerDevice, 0, 0, 20, 20, image, 0, 0, 10, 10, true);
         EXPECT_EQ(printerDevice.blocks, 0) << "a printer never goes through the row scalers";
         EXPECT_EQ(printerDevice.stretches, 1) << bits;
     }
@@ -164,8 +164,8 @@ TEST(StretchDrawMethods, APainterSaidToBeAPrintersGetsThePictureStretched) {
     QImage page = whiteCanvas(20, 20);
     QPainter painter(&page);
     CollectingMessages messages;
-    StretchDrawDib(painter, onPrinter(DrawContext{messages}), 0, 0, 20, 20, gradientImage24(10, 10, 50), 0, 0,
-                   10, 10, false);
+    drawImage(painter, onPrinter(DrawContext{messages}), 0, 0, 20, 20, gradientImage24(10, 10, 50), 0, 0, 10,
+              10, false);
     painter.end();
     EXPECT_TRUE(messages.texts.isEmpty());
     EXPECT_EQ(page.pixel(19, 19), qRgb(9, 9, 50));
@@ -180,19 +180,19 @@ TEST(StretchDrawHalftone, PaletteScreenHalftonesAReducedCopyOrTheFullImage) {
     QPainter painter(&canvas);
 
     RecordingDevice half(painter, paletteScreen);
-    StretchDrawDib(half, 0, 0, 20, 10, image, 0, 0, 40, 20, true);
+    drawImage(half, 0, 0, 20, 10, image, 0, 0, 40, 20, true);
     ASSERT_EQ(half.stretches, 1);
     EXPECT_EQ(half.lastSourceBits, 8);
     EXPECT_EQ(half.lastSource, QRect(0, 0, 20, 10)) << "a half-size copy drawn 1:1";
 
     RecordingDevice doubled(painter, paletteScreen);
-    StretchDrawDib(doubled, 0, 0, 80, 40, image, 0, 0, 40, 20, true);
+    drawImage(doubled, 0, 0, 80, 40, image, 0, 0, 40, 20, true);
     ASSERT_EQ(doubled.stretches, 1);
     EXPECT_EQ(doubled.lastSource, QRect(0, 0, 40, 20)) << "the full-size copy stretched";
     EXPECT_EQ(doubled.lastDest, QRect(0, 0, 80, 40));
 
     RecordingDevice noHalftone(painter, paletteScreen);
-    StretchDrawDib(noHalftone, 0, 0, 40, 20, image, 0, 0, 40, 20, false);
+    drawImage(noHalftone, 0, 0, 40, 20, image, 0, 0, 40, 20, false);
     EXPECT_EQ(noHalftone.stretches, 0);
     EXPECT_EQ(noHalftone.blocks, 1);
 }
@@ -202,14 +202,14 @@ TEST(StretchDrawHalftone, DitheringKeepsPureColoursAndAveragesMixedOnes) {
     EXPECT_EQ(halftoneIndex(0, 0, 0, 7, 1), 0);
     EXPECT_EQ(halftoneIndex(255, 255, 255, 2, 2), 215);
     // A grey between two cube levels mixes both over an 8 × 8 tile, in proportion.
-    DibImage grey = newdib(8, 8, 24);
+    DibImage grey = createImage(8, 8, 24);
     std::memset(grey.pixels(), 128, grey.sizeImage());
     DibImage halftoned = DIBHalftoneDIB(grey);
     ASSERT_EQ(halftoned.bitCount(), 8);
     double sum = 0;
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            sum += halftoned.colors()[getpixel(halftoned, x, y)].red;
+            sum += halftoned.colors()[pixelAt(halftoned, x, y)].red;
     EXPECT_NEAR(sum / 64, 128, 4);
     DibImage reduced = DIBHalftoneDIBXY(gradientImage24(100, 50), 10, 5);
     EXPECT_EQ(reduced.width(), 10);
@@ -222,12 +222,12 @@ TEST(StretchDrawHalftone, DitheringKeepsPureColoursAndAveragesMixedOnes) {
 TEST(StretchDrawPackedImages, AHugeImageDrawsItsVisibleBlockWithoutUnpackingTheWhole) {
     // 40000 × 30000 at one bit is 150 MB; a byte or more per pixel would be 1.2 GB
     // and more. A white square in the top-left corner, the rest black.
-    DibImage huge = newdib(40000, 30000, 1);
+    DibImage huge = createImage(40000, 30000, 1);
     ASSERT_FALSE(huge.isNull());
     for (int y = 0; y < 16; ++y)
         std::memset(huge.rowFromTop(y), 0xFF, 2);
     // A bit of nibbles: a quarter of the size at four bits, colour 12 in the corner.
-    DibImage nibbles = newdib(20000, 15000, 4);
+    DibImage nibbles = createImage(20000, 15000, 4);
     ASSERT_FALSE(nibbles.isNull());
     for (int y = 0; y < 16; ++y)
         std::memset(nibbles.rowFromTop(y), 0xCC, 8);

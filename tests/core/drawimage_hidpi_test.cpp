@@ -2,7 +2,7 @@
 // gives every widget: destinations, clips and zoom stay in logical pixels, the
 // picture is computed for every device pixel.
 
-#include "raster/stretchdraw.h"
+#include "raster/drawimage.h"
 #include "support/testimages.h"
 
 #include <QPainter>
@@ -21,7 +21,7 @@ QImage blackCanvas(QSize logical, qreal ratio) {
 
 // The colour of image pixel (x, y), y from the top.
 QRgb colourAt(const DibImage& image, int x, int y) {
-    const uint32_t value = getpixel(image, x, y);
+    const uint32_t value = pixelAt(image, x, y);
     if (!image.hasPalette()) return qRgb(redOf(value), greenOf(value), blueOf(value));
     const RgbQuad q = image.colors()[value];
     return qRgb(q.red, q.green, q.blue);

@@ -1,5 +1,5 @@
 #pragma once
-// DrawVCart: the one renderer of the annotation objects, for all four views of a
+// paintAnnotations: the one renderer of the annotation objects, for all four views of a
 // label (annotation page, placement view, sheet preview, printer). The caller
 // draws the image first, then the objects with the offset and scale that put
 // them on the same spots of the image.
@@ -18,5 +18,5 @@ struct LabelRenderSettings {
 // Draws every used slot 1..10000 in slot order. OffsetX and OffsetY (device
 // pixels) are subtracted from every position; Scale is device pixels per
 // internal unit.
-void DrawVCart(QPainter& Canvas, int OffsetX, int OffsetY, double Scale, const ObjectTable& objects,
-               const LabelRenderSettings& settings);
+void paintAnnotations(QPainter& Canvas, int OffsetX, int OffsetY, double Scale, const ObjectTable& objects,
+                      const LabelRenderSettings& settings);

@@ -1,5 +1,5 @@
 #pragma once
-// StretchDrawDib: the one routine that puts a DibImage, or a rectangle of it,
+// drawImage: the one routine that puts a DibImage, or a rectangle of it,
 // scaled onto any device: a view on screen, an off-screen image, a printer.
 //
 // It chooses among halftoning (24-bit images on screens of 8 bits or fewer),
@@ -19,7 +19,7 @@
 #include <QPainter>
 #include <QRect>
 
-// What StretchDrawDib asks of a device. PainterDibDevice does it on a QPainter;
+// What drawImage asks of a device. PainterDibDevice does it on a QPainter;
 // tests record which of the operations a drawing used.
 class DibDevice {
   public:
@@ -54,10 +54,10 @@ class PainterDibDevice : public DibDevice {
     QPainter& painter_;
 };
 
-void StretchDrawDib(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
-                    const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone);
-void StretchDrawDib(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image,
-                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone);
+void drawImage(QPainter& dc, const DrawContext& context, int X, int Y, int DestWidth, int DestHeight,
+               const DibImage& image, int SrcX, int SrcY, int SrcWidth, int SrcHeight, bool Halftone);
+void drawImage(DibDevice& dc, int X, int Y, int DestWidth, int DestHeight, const DibImage& image, int SrcX,
+               int SrcY, int SrcWidth, int SrcHeight, bool Halftone);
 
 // Every caller draws the whole image: this is that call.
 void drawWholeDib(QPainter& dc, const DrawContext& context, const QRect& dest, const DibImage& image,

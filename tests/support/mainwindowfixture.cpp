@@ -1,29 +1,29 @@
-#include "support/mainformfixture.h"
+#include "support/mainwindowfixture.h"
 
 #include <QTest>
 #include <QWindow>
 
-void MainFormTest::SetUp() {
+void MainWindowTest::SetUp() {
     createForm();
 }
 
-void MainFormTest::createForm() {
+void MainWindowTest::createForm() {
     form.reset();
     AppEnvironment environment;
     environment.settingsFolder = programDir();
     environment.screen = ScreenFacts{96, 24};
     environment.dialogs = &dialogs;
     environment.printTarget = &printer;
-    form = std::make_unique<TMainForm>(environment);
+    form = std::make_unique<MainWindow>(environment);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 }
 
-QString MainFormTest::shownTitle() const {
+QString MainWindowTest::shownTitle() const {
     return form->windowHandle()->title();
 }
 
-void MainFormTest::TearDown() {
+void MainWindowTest::TearDown() {
     // Destroyed without closing, so no closing question is asked.
     form.reset();
 }

@@ -1,10 +1,10 @@
-// Repainting a view of a 3000 × 3000 scan: StretchDrawDib into a 1000 × 800
+// Repainting a view of a 3000 × 3000 scan: drawImage into a 1000 × 800
 // visible area at 10 %, 100 % and 500 %, beside QPainter::drawImage of the same
 // scaled region with fast transformation. Then large palette images: 1, 4 and
 // 8 bits at 20000 × 15000 side by side, and a 40000 × 30000 one-bit line art,
 // each repainted in the same view; and the view on a screen with a scale factor.
 
-#include "raster/stretchdraw.h"
+#include "raster/drawimage.h"
 
 #include <QImage>
 #include <QPainter>
@@ -17,7 +17,7 @@ namespace {
 
 const DibImage& scan() {
     static DibImage image = [] {
-        DibImage made = newdib(3000, 3000, 24);
+        DibImage made = createImage(3000, 3000, 24);
         uint8_t* p = made.pixels();
         for (std::size_t i = 0; i < made.sizeImage(); ++i)
             p[i] = uint8_t(i * 7 + i / 9001);
@@ -28,7 +28,7 @@ const DibImage& scan() {
 
 // A palette image with a pattern in every row, so that no two rows are alike.
 DibImage largePaletteImage(int width, int height, int bits) {
-    DibImage made = newdib(width, height, bits);
+    DibImage made = createImage(width, height, bits);
     uint8_t* p = made.pixels();
     for (std::size_t i = 0; i < made.sizeImage(); ++i)
         p[i] = uint8_t(i * 13 + i / 7919);

@@ -3,7 +3,7 @@
 // scripted dialogs, a page recorder as printer (600 dpi, A4) and a 96-dpi
 // 24-bit screen.
 
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 #include "support/fakedialogs.h"
 #include "support/pagerecorder.h"
 
@@ -13,7 +13,7 @@
 
 #include <memory>
 
-class MainFormTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -27,5 +27,5 @@ class MainFormTest : public ::testing::Test {
     QTemporaryDir programDir_;
     FakeDialogs dialogs;
     PageRecorder printer{600, 600, PageRecorder::a4Pixels(600, 600)};
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<MainWindow> form;
 };

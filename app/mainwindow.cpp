@@ -1,4 +1,4 @@
-#include "app/mainform.h"
+#include "app/mainwindow.h"
 
 #include "app/aboutbox.h"
 #include "base/apptitle.h"
@@ -39,9 +39,9 @@
 
 #include <cstring>
 
-TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
+MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     : QWidget(parent), shell_(environment) {
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(QStringLiteral("MainWindow"));
     resize(638, 512);
     // Files dropped from a file manager open (givenfilecommands.cpp).
     setAcceptDrops(true);
@@ -53,14 +53,14 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildTopBar());
-    PageControl2 = new QTabWidget(this);
-    PageControl2->setObjectName(QStringLiteral("PageControl2"));
-    layout->addWidget(PageControl2, 1);
+    pageTabs = new QTabWidget(this);
+    pageTabs->setObjectName(QStringLiteral("pageTabs"));
+    layout->addWidget(pageTabs, 1);
     layout->addWidget(buildBottomBar());
     layout->addWidget(buildStatusBar());
     buildPages();
     installHistoryKeys();
-    connect(&job, &CoverJob::fileNameChanged, this, &TMainForm::showFileNameInTitle);
+    connect(&job, &CoverJob::fileNameChanged, this, &MainWindow::showFileNameInTitle);
     // The title's "*" while the job differs from the one saved, opened or begun.
     connect(&job.history().stack(), &QUndoStack::cleanChanged, this,
             [this](bool saved) { setWindowModified(!saved); });
@@ -71,11 +71,11 @@ TMainForm::TMainForm(const AppEnvironment& environment, QWidget* parent)
     job.history().clear();
 }
 
-TMainForm::~TMainForm() {
+MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
 }
 
-QWidget* TMainForm::buildTopBar() {
+QWidget* MainWindow::buildTopBar() {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("topBar"));
     bar->setFixedHeight(27);
@@ -89,22 +89,23 @@ QWidget* TMainForm::buildTopBar() {
         row->addWidget(button);
         return button;
     };
-    NewCoverBtn = makeButton("NewCoverBtn", QStringLiteral("&Neu"), QStringLiteral("Neues Cover erstellen"));
-    OpenCoverBtn =
-        makeButton("OpenCoverBtn", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
-    SaveCoverBtn =
-        makeButton("SaveCoverBtn", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
-    SaveCoverAsBtn = makeButton("SaveCoverAsBtn", QStringLiteral("Speichern &unter..."),
-                                QStringLiteral("Cover speichern unter..."));
-    connect(NewCoverBtn, &QPushButton::clicked, this, &TMainForm::NewCoverBtnClick);
-    connect(OpenCoverBtn, &QPushButton::clicked, this, &TMainForm::OpenCoverBtnClick);
-    connect(SaveCoverBtn, &QPushButton::clicked, this, &TMainForm::SaveCoverBtnClick);
-    connect(SaveCoverAsBtn, &QPushButton::clicked, this, &TMainForm::SaveCoverAsBtnClick);
+    newCoverButton =
+        makeButton("newCoverButton", QStringLiteral("&Neu"), QStringLiteral("Neues Cover erstellen"));
+    openCoverButton =
+        makeButton("openCoverButton", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
+    saveCoverButton =
+        makeButton("saveCoverButton", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
+    saveCoverAsButton = makeButton("saveCoverAsButton", QStringLiteral("Speichern &unter..."),
+                                   QStringLiteral("Cover speichern unter..."));
+    connect(newCoverButton, &QPushButton::clicked, this, &MainWindow::newCover);
+    connect(openCoverButton, &QPushButton::clicked, this, &MainWindow::openCover);
+    connect(saveCoverButton, &QPushButton::clicked, this, &MainWindow::saveCover);
+    connect(saveCoverAsButton, &QPushButton::clicked, this, &MainWindow::saveCoverAs);
     row->addStretch(1);
     return bar;
 }
 
-QWidget* TMainForm::buildBottomBar() {
+QWidget* MainWindow::buildBottomBar() {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("bottomBar"));
     bar->setFixedHeight(41);
@@ -112,14 +113,14 @@ QWidget* TMainForm::buildBottomBar() {
     row->setContentsMargins(6, 0, 0, 0);
     row->setSpacing(0);
 
-    wwwBtn = new QToolButton(bar);
-    wwwBtn->setObjectName(QStringLiteral("wwwBtn"));
-    wwwBtn->setAutoRaise(true);
-    wwwBtn->setText(QStringLiteral("www.varnelt.example"));
-    wwwBtn->setToolTip(QStringLiteral("Auf zur Varnelt Homepage..."));
-    wwwBtn->setCursor(Qt::PointingHandCursor);
-    connect(wwwBtn, &QToolButton::clicked, this, &TMainForm::wwwBtn0Click);
-    row->addWidget(wwwBtn);
+    websiteButton = new QToolButton(bar);
+    websiteButton->setObjectName(QStringLiteral("websiteButton"));
+    websiteButton->setAutoRaise(true);
+    websiteButton->setText(QStringLiteral("www.varnelt.example"));
+    websiteButton->setToolTip(QStringLiteral("Auf zur Varnelt Homepage..."));
+    websiteButton->setCursor(Qt::PointingHandCursor);
+    connect(websiteButton, &QToolButton::clicked, this, &MainWindow::openWebsite);
+    row->addWidget(websiteButton);
     row->addStretch(1);
 
     auto* right = new QWidget(bar);
@@ -127,20 +128,20 @@ QWidget* TMainForm::buildBottomBar() {
     auto* buttons = new QHBoxLayout(right);
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->setSpacing(12);
-    ueberbtn = new ImageButton(QStringLiteral("ueberbtn"), QStringLiteral("ueberBtn2"),
-                               QStringLiteral("Informationen über das Programm"), right);
-    EndeBtn = new ImageButton(QStringLiteral("EndeBtn"), QStringLiteral("EndeBtnDown"),
-                              QStringLiteral("Hiermit verlassen Sie das Programm"), right);
-    connect(ueberbtn, &ImageButton::clicked, this, &TMainForm::AboutBitBtnClick);
-    connect(EndeBtn, &ImageButton::clicked, this, &TMainForm::QuitBtnClick);
-    buttons->addWidget(ueberbtn);
-    buttons->addWidget(EndeBtn);
+    aboutButton = new ImageButton(QStringLiteral("aboutButton"), QStringLiteral("aboutButtonDown"),
+                                  QStringLiteral("Informationen über das Programm"), right);
+    quitButton = new ImageButton(QStringLiteral("quitButton"), QStringLiteral("quitButtonDown"),
+                                 QStringLiteral("Hiermit verlassen Sie das Programm"), right);
+    connect(aboutButton, &ImageButton::clicked, this, &MainWindow::showAbout);
+    connect(quitButton, &ImageButton::clicked, this, &MainWindow::quit);
+    buttons->addWidget(aboutButton);
+    buttons->addWidget(quitButton);
     row->addWidget(right);
     return bar;
 }
 
 // A text panel of fixed width and the progress bar beside it.
-QStatusBar* TMainForm::buildStatusBar() {
+QStatusBar* MainWindow::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("statusBar"));
     bar->setFixedHeight(19);
@@ -160,28 +161,28 @@ QStatusBar* TMainForm::buildStatusBar() {
     return bar;
 }
 
-void TMainForm::buildPages() {
+void MainWindow::buildPages() {
     scanPage = new ScanPage(job, shell_);
     retouchPage = new RetouchPage(job, shell_);
     annotationPage = new AnnotationPage(job, shell_);
     placementPage = new PlacementPage(job, shell_);
     printPage = new PrintPage(job, shell_);
-    PageControl2->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), QStringLiteral("Scannen"));
-    PageControl2->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")),
-                         QStringLiteral("Retuschieren"));
-    PageControl2->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")),
-                         QStringLiteral("Kommentare"));
-    PageControl2->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")),
-                         QStringLiteral("Zentrieren"));
-    PageControl2->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
-    PageControl2->setCurrentIndex(0);
+    pageTabs->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), QStringLiteral("Scannen"));
+    pageTabs->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")),
+                     QStringLiteral("Retuschieren"));
+    pageTabs->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")),
+                     QStringLiteral("Kommentare"));
+    pageTabs->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")),
+                     QStringLiteral("Zentrieren"));
+    pageTabs->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
+    pageTabs->setCurrentIndex(0);
     // The retouch page's "Datei" menu saves the image as the scan page does.
-    connect(retouchPage, &RetouchPage::saveImageRequested, scanPage, &ScanPage::SaveBtnClick);
+    connect(retouchPage, &RetouchPage::saveImageRequested, scanPage, &ScanPage::saveImage);
 }
 
 // The pages follow the job's signals: the batch lets each see the start-up
 // state once, complete.
-void TMainForm::FormCreate() {
+void MainWindow::FormCreate() {
     const CoverJob::ChangeBatch startUp(job);
     // The document is unnamed.
     Setsavedfilename(QString());
@@ -204,14 +205,14 @@ void TMainForm::FormCreate() {
     job.setPageSize(page.width, page.height);
     // The paper format catalogue in its list, the first entry chosen.
     shell_.paperCatalogue().load();
-    placementPage->ComboBox1->setCurrentIndex(0);
+    placementPage->formatCombo->setCurrentIndex(0);
 }
 
-void TMainForm::Setsavedfilename(const QString& fileName) {
+void MainWindow::Setsavedfilename(const QString& fileName) {
     job.setFileName(fileName);
 }
 
-void TMainForm::showFileNameInTitle() {
+void MainWindow::showFileNameInTitle() {
     const QString& fileName = job.fileName();
     QString shown = fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
     // "[*]" is where Qt puts the "*" of unsaved changes; one in the name stays as it is.
@@ -219,32 +220,32 @@ void TMainForm::showFileNameInTitle() {
     setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("[*]]"));
 }
 
-void TMainForm::setProgress(int percent) {
+void MainWindow::setProgress(int percent) {
     shell_.showProgress(percent);
 }
 
-int TMainForm::progressValue() const {
+int MainWindow::progressValue() const {
     return shell_.progress();
 }
 
-QString TMainForm::statusText() const {
+QString MainWindow::statusText() const {
     return shell_.status();
 }
 
-ScrollBox* TMainForm::shownScrollBox() const {
-    const auto* page = qobject_cast<const PageFrame*>(PageControl2->currentWidget());
+ScrollBox* MainWindow::shownScrollBox() const {
+    const auto* page = qobject_cast<const PageFrame*>(pageTabs->currentWidget());
     return page ? page->scrollBox() : nullptr;
 }
 
-void TMainForm::FormMouseWheelDown() {
+void MainWindow::wheelTurned() {
     if (ScrollBox* box = shownScrollBox()) box->setVerticalPosition(box->verticalPosition() + 20);
 }
 
-void TMainForm::FormMouseWheelUp() {
+void MainWindow::FormMouseWheelUp() {
     if (ScrollBox* box = shownScrollBox()) box->setVerticalPosition(box->verticalPosition() - 20);
 }
 
-bool TMainForm::handleWheel(QWidget* receiver, QWheelEvent* wheel) {
+bool MainWindow::handleWheel(QWidget* receiver, QWheelEvent* wheel) {
     // An event let through to a control and ignored there is handed on to the
     // control's parents, each time as a copy: it is the same turn of the wheel.
     const bool handedOn = wheel->timestamp() == passedWheelTime_ &&
@@ -264,7 +265,7 @@ bool TMainForm::handleWheel(QWidget* receiver, QWheelEvent* wheel) {
     return true;
 }
 
-void TMainForm::scrollShownPage(int angle) {
+void MainWindow::scrollShownPage(int angle) {
     wheelAccumulator_ += angle;
     while (wheelAccumulator_ >= 120) {
         wheelAccumulator_ -= 120;
@@ -272,11 +273,11 @@ void TMainForm::scrollShownPage(int angle) {
     }
     while (wheelAccumulator_ <= -120) {
         wheelAccumulator_ += 120;
-        FormMouseWheelDown();
+        wheelTurned();
     }
 }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool inWindow = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
     if (event->type() == QEvent::Wheel && inWindow)
         return handleWheel(static_cast<QWidget*>(watched), static_cast<QWheelEvent*>(event));
@@ -288,20 +289,20 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void TMainForm::AboutBitBtnClick() {
+void MainWindow::showAbout() {
     AboutBox box(dialogs(), this);
     dialogs().runModal(box);
 }
 
-void TMainForm::wwwBtn0Click() {
+void MainWindow::openWebsite() {
     dialogs().openWebAddress(QUrl(makerWebAddress()));
 }
 
-void TMainForm::QuitBtnClick() {
+void MainWindow::quit() {
     close();
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     const QString caption = QStringLiteral("Programm beenden");
     if (!job.history().isSaved()) {
         event->setAccepted(saveChangesFirst(caption));

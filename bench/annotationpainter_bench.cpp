@@ -1,6 +1,6 @@
 // The label renderer on a 2000 × 2000 picture: an empty table (every slot is
 // visited) and a table of 500 figures, texts and notes of every kind.
-#include "print/drawvcart.h"
+#include "print/annotationpainter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -60,7 +60,7 @@ void renderTable(benchmark::State& state, const ObjectTable& table) {
     label.fill(Qt::white);
     QPainter painter(&label);
     for (auto _ : state) {
-        DrawVCart(painter, 0, 0, kScale, table, settings);
+        paintAnnotations(painter, 0, 0, kScale, table, settings);
         benchmark::ClobberMemory();
     }
 }

@@ -1,4 +1,4 @@
-#include "print/drawvcart.h"
+#include "print/annotationpainter.h"
 
 #include "base/units.h"
 #include "print/labeltext.h"
@@ -79,8 +79,8 @@ void drawFigure(QPainter& canvas, const AnnotationObject& object, int offsetX, i
 
 } // namespace
 
-void DrawVCart(QPainter& Canvas, int OffsetX, int OffsetY, double Scale, const ObjectTable& objects,
-               const LabelRenderSettings& settings) {
+void paintAnnotations(QPainter& Canvas, int OffsetX, int OffsetY, double Scale, const ObjectTable& objects,
+                      const LabelRenderSettings& settings) {
     QPen white = Canvas.pen();
     white.setColor(Qt::white);
     Canvas.setPen(white);
