@@ -57,7 +57,7 @@ void MainWindow::newCover() {
         job.clearObjects();
         job.makeWhiteStartImage(shell_.imageLimits());
         job.markWholeImage();
-        Setsavedfilename(QString());
+        setSavedFileName(QString());
     }
     // The new job starts without history, with nothing to save.
     job.history().clear();
@@ -87,7 +87,7 @@ bool MainWindow::SaveFile(const QString& fileName) {
     const cover::WriteStatus status =
         cover::writeCoverFile(fileName, source, [this](int percent) { shell_.showProgress(percent); });
     if (status == cover::WriteStatus::Ok) {
-        Setsavedfilename(fileName);
+        setSavedFileName(fileName);
         job.history().markSaved();
         return true;
     }
@@ -114,7 +114,7 @@ bool MainWindow::OpenFile(const QString& fileName) {
         // A line left from the file opened before would now be wrong.
         shell_.showStatus(QString());
         if (settings) restorePrintSettings(*settings);
-        Setsavedfilename(fileName);
+        setSavedFileName(fileName);
     }
     // The opened job starts without history, as saved.
     job.history().clear();

@@ -185,7 +185,7 @@ void MainWindow::buildPages() {
 void MainWindow::FormCreate() {
     const CoverJob::ChangeBatch startUp(job);
     // The document is unnamed.
-    Setsavedfilename(QString());
+    setSavedFileName(QString());
     // The retouch page starts without a drag.
     retouchPage->resetDragging();
     // The white start image and the marked region over all of it.
@@ -205,10 +205,10 @@ void MainWindow::FormCreate() {
     job.setPageSize(page.width, page.height);
     // The paper format catalogue in its list, the first entry chosen.
     shell_.paperCatalogue().load();
-    placementPage->formatCombo->setCurrentIndex(0);
+    placementPage->chooseFirstFormat();
 }
 
-void MainWindow::Setsavedfilename(const QString& fileName) {
+void MainWindow::setSavedFileName(const QString& fileName) {
     job.setFileName(fileName);
 }
 

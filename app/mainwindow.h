@@ -68,7 +68,7 @@ class MainWindow : public QWidget {
     void openWebsite();
     void quit();
     // Stores the current file name; the window title follows.
-    void Setsavedfilename(const QString& fileName);
+    void setSavedFileName(const QString& fileName);
 
     // --- document commands (documentcommands.cpp) --------------------------------
     void newCover();

@@ -244,3 +244,7 @@ void PlacementPage::zoomChanged() {
 void PlacementPage::widthChanged() {
     setPlacementAsStep(job_, placementValues());
 }
+
+void PlacementPage::chooseFirstFormat() {
+    formatCombo->setCurrentIndex(0);
+}

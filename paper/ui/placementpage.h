@@ -58,6 +58,9 @@ class PlacementPage : public PageFrame {
     void zoomChanged();
     void widthChanged();
 
+    // The first entry of the catalogue's list, as at start-up.
+    void chooseFirstFormat();
+
   private:
     QWidget* buildPaperGroup();
     void buildPlacementControls();

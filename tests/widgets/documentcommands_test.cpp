@@ -70,7 +70,7 @@ class DocumentCommandsTest : public MainWindowTest {
 TEST_F(DocumentCommandsTest, NewAsksAboutUnsavedChangesThenStartsAnEmptyUnnamedDocument) {
     addFigure(3, 10);
     form->job.replaceImage(gradientImage24(5, 4));
-    form->Setsavedfilename(path("alt.cov"));
+    form->setSavedFileName(path("alt.cov"));
     form->job.setPageSize(1234, form->job.pageHeight());
     retype(form->placementPage->widthSpin, QStringLiteral("50")); // the user's change
 
@@ -160,7 +160,7 @@ TEST_F(DocumentCommandsTest, WrongSignatureIsRefusedAndTheObjectsStay) {
     ASSERT_TRUE(form->SaveFile(path("good.cov")));
     const QByteArray good = fileBytes(path("good.cov"));
     addFigure(4, 10);
-    form->Setsavedfilename(QString());
+    form->setSavedFileName(QString());
     for (int position : {0, 20}) {
         QByteArray bad = good;
         bad[position] = char(bad[position] ^ 0x20); // the same letter in the other case
@@ -227,7 +227,7 @@ TEST_F(DocumentCommandsTest, ProgressOfATwoHundredRowImage) {
 TEST_F(DocumentCommandsTest, FailedSaveKeepsTheOldFileAndTheTitle) {
     ASSERT_TRUE(form->SaveFile(path("old.cov")));
     const QByteArray old = fileBytes(path("old.cov"));
-    form->Setsavedfilename(path("other.cov"));
+    form->setSavedFileName(path("other.cov"));
     const QString title = shownTitle();
 
     form->job.replaceImage(gradientImage24(300, 300));
