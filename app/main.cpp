@@ -1,5 +1,5 @@
 #include "app/mainwindow.h"
-#include "app/qttranslations.h"
+#include "base/language.h"
 #include "base/screenfacts.h"
 #include "base/settingsfolder.h"
 #include "paper/ui/placementpage.h"
@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTextStream>
 
 #include <csignal>
 
@@ -21,7 +22,11 @@ int main(int argc, char* argv[]) {
     // program calls itself.
     QApplication::setApplicationName(QStringLiteral("cdcover"));
     QGuiApplication::setDesktopFileName(QStringLiteral("cdcover"));
-    const GermanQtTranslations qtInGerman;
+    QStringList arguments = QApplication::arguments();
+    const LanguageOption languageOption = takeLanguageOption(arguments);
+    const ProgramLanguage language(languageOption.language.value_or(systemLanguage()));
+    if (languageOption.missingValue || !languageOption.badValue.isEmpty())
+        QTextStream(stderr) << languageOptionError(languageOption) << '\n';
 
     ScreenFacts screenFacts;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -44,6 +49,6 @@ int main(int argc, char* argv[]) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();
-    form.openFromCommandLine(QApplication::arguments());
+    form.openFromCommandLine(arguments);
     return application.exec();
 }

@@ -2,7 +2,7 @@
 // shows it, opens on the text's family, face and size, and OK without a change
 // keeps them. Runs on a plain screen and on scaled ones.
 
-#include "app/qttranslations.h"
+#include "base/language.h"
 #include "support/whenshown.h"
 #include "widgets/annotationviewfixture.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 class FontDialogAtEveryScaleTest : public AnnotationViewTest {
   protected:
-    GermanQtTranslations german;
+    ProgramLanguage german(Language::German);
 };
 
 struct StoredFont {
@@ -24,7 +24,7 @@ struct StoredFont {
 };
 
 TEST_F(FontDialogAtEveryScaleTest, OkOnTheUnchangedDialogKeepsFamilyStyleAndSize) {
-    ASSERT_TRUE(german.loaded());
+    ASSERT_EQ(german.installed(), 1);
     const StoredFont fonts[] = {
         {"DejaVu Sans", 0, "Book"},
         {"DejaVu Sans", StyleBold, "Bold"},
