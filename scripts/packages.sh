@@ -8,7 +8,7 @@ RUN_PACKAGES=(
   libopencv-core-dev libopencv-imgproc-dev
   libcups2-dev
   fonts-liberation2 fonts-dejavu-core
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools
 )
 
 # In addition, to build and run the tests and benchmarks.
@@ -16,11 +16,11 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick librsvg2-bin libjpeg-turbo-progs
   cups printer-driver-cups-pdf poppler-utils printer-driver-gutenprint
-  glabels-data
+  glabels-data ccache
 )
 
 # To build the fuzz targets (libFuzzer comes with clang's runtime).
-FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev ccache)
 
 # To check the formatting of the sources.
 FORMAT_PACKAGES=(clang-format)
@@ -43,4 +43,14 @@ install_packages() {
     echo "  sudo apt-get install ${missing[*]}"
     exit 1
   fi
+}
+
+# Compiles through ccache when it is there: a build of a fresh clone then
+# reuses what an earlier build of the same sources compiled. Paths are hashed
+# relative to the project, so clones in other folders share the cache.
+use_compiler_cache() {
+  command -v ccache >/dev/null || return 0
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR="$PWD"
+  export CCACHE_NOHASHDIR=1
 }
