@@ -12,6 +12,7 @@
 #include "raster/codecs/tiffcodec.h"
 #include "raster/jpegcodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,22 +21,22 @@ namespace {
 struct SaveFormat {
     ImageFileFormat format;
     const char* extension;
-    const char* description;
+    const char* description; // German, shown translated
 };
 
 constexpr SaveFormat kSaveFormats[kSaveFilterCount] = {
-    {ImageFileFormat::Bmp, ".bmp", "Windows-Bitmap"},
-    {ImageFileFormat::Dib, ".dib", "Geräteunabhängige Bitmap"},
-    {ImageFileFormat::Gif, ".gif", "CompuServe GIF"},
-    {ImageFileFormat::Iff, ".iff", "IFF ILBM"},
-    {ImageFileFormat::Jif, ".jif", "JPEG/JFIF"},
-    {ImageFileFormat::Jpg, ".jpg", "JPEG"},
-    {ImageFileFormat::Lbm, ".lbm", "Deluxe Paint ILBM/PBM"},
-    {ImageFileFormat::Pcx, ".pcx", "ZSoft Paintbrush PCX"},
-    {ImageFileFormat::Rle, ".rle", "RLE-komprimierte Windows-Bitmap"},
-    {ImageFileFormat::Tga, ".tga", "Truevision Targa"},
-    {ImageFileFormat::Tif, ".tif", "TIFF"},
-    {ImageFileFormat::Png, ".png", "Portable Network Graphics"},
+    {ImageFileFormat::Bmp, ".bmp", QT_TRANSLATE_NOOP("ImageFile", "Windows-Bitmap")},
+    {ImageFileFormat::Dib, ".dib", QT_TRANSLATE_NOOP("ImageFile", "Geräteunabhängige Bitmap")},
+    {ImageFileFormat::Gif, ".gif", QT_TRANSLATE_NOOP("ImageFile", "CompuServe GIF")},
+    {ImageFileFormat::Iff, ".iff", QT_TRANSLATE_NOOP("ImageFile", "IFF ILBM")},
+    {ImageFileFormat::Jif, ".jif", QT_TRANSLATE_NOOP("ImageFile", "JPEG/JFIF")},
+    {ImageFileFormat::Jpg, ".jpg", QT_TRANSLATE_NOOP("ImageFile", "JPEG")},
+    {ImageFileFormat::Lbm, ".lbm", QT_TRANSLATE_NOOP("ImageFile", "Deluxe Paint ILBM/PBM")},
+    {ImageFileFormat::Pcx, ".pcx", QT_TRANSLATE_NOOP("ImageFile", "ZSoft Paintbrush PCX")},
+    {ImageFileFormat::Rle, ".rle", QT_TRANSLATE_NOOP("ImageFile", "RLE-komprimierte Windows-Bitmap")},
+    {ImageFileFormat::Tga, ".tga", QT_TRANSLATE_NOOP("ImageFile", "Truevision Targa")},
+    {ImageFileFormat::Tif, ".tif", QT_TRANSLATE_NOOP("ImageFile", "TIFF")},
+    {ImageFileFormat::Png, ".png", QT_TRANSLATE_NOOP("ImageFile", "Portable Network Graphics")},
 };
 
 // Files larger than this are refused before they are read into memory.
@@ -44,11 +45,13 @@ constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 // "Name (*.ext)|*.ext" for one save format.
 QString filterEntry(const SaveFormat& f) {
     const QString pattern = QStringLiteral("*") + QLatin1String(f.extension);
-    return QString::fromUtf8(f.description) + QStringLiteral(" (") + pattern + QStringLiteral(")|") + pattern;
+    return QCoreApplication::translate("ImageFile", f.description) + QStringLiteral(" (") + pattern +
+           QStringLiteral(")|") + pattern;
 }
 
 void reportSaveFailure(Messages& messages, const QString& text) {
-    messages.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    messages.message(text, QCoreApplication::translate("ImageFile", "Fehler"), MsgButtons::Ok,
+                     MsgIcon::Error);
 }
 
 } // namespace
@@ -165,7 +168,7 @@ DibImage OpenDib(const QString& fileName, const ImageLimits& limits) {
 }
 
 QString imageReadFailureText(const QString& name) {
-    return QStringLiteral("Das Bild %1 konnte nicht gelesen werden.").arg(name);
+    return QCoreApplication::translate("ImageFile", "Das Bild %1 konnte nicht gelesen werden.").arg(name);
 }
 
 ImageFileRead readImageFile(const QString& fileName, const ImageLimits& limits) {
@@ -183,7 +186,8 @@ QString imageReadFailureText(const QString& name, const ImageFileRead& read, con
     // Rounded so that what is needed never looks like what is allowed.
     const uint64_t needed = (read.oversize.bytes + kMegabyte - 1) / kMegabyte;
     const uint64_t allowed = limits.pixelMemoryBytes / kMegabyte;
-    return QStringLiteral("Das Bild %1 ist zu groß: %2 × %3 Bildpunkte brauchen %4 MB, erlaubt sind %5 MB.")
+    return QCoreApplication::translate(
+               "ImageFile", "Das Bild %1 ist zu groß: %2 × %3 Bildpunkte brauchen %4 MB, erlaubt sind %5 MB.")
         .arg(name)
         .arg(read.oversize.width)
         .arg(read.oversize.height)
@@ -197,22 +201,25 @@ bool SaveDib(const DibImage& image, const QString& fileName, int formatNumber, M
     const ImageFileFormat format = formatOfNumber(formatNumber);
     if (image.isNull() || format == ImageFileFormat::Unknown) {
         reportSaveFailure(messages,
-                          QStringLiteral("Das Bild kann in diesem Format nicht gespeichert werden."));
+                          QCoreApplication::translate(
+                              "ImageFile", "Das Bild kann in diesem Format nicht gespeichert werden."));
         return false;
     }
     const QByteArray bytes = encodeImage(image, format, limits);
     if (bytes.isEmpty()) {
         reportSaveFailure(messages,
-                          QStringLiteral("Das Bild konnte nicht umgewandelt werden (zu wenig Speicher?).\n"
-                                         "Die Datei \"%1\" wurde nicht geschrieben.")
+                          QCoreApplication::translate(
+                              "ImageFile", "Das Bild konnte nicht umgewandelt werden (zu wenig Speicher?).\n"
+                                           "Die Datei \"%1\" wurde nicht geschrieben.")
                               .arg(shownName));
         return false;
     }
     // The picture goes to a temporary file beside the target and replaces it
     // only when complete, so a failed save never leaves half a file behind.
     if (!replaceFile(fileName, bytes)) {
-        reportSaveFailure(messages,
-                          QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(shownName));
+        reportSaveFailure(messages, QCoreApplication::translate(
+                                        "ImageFile", "Die Datei \"%1\" konnte nicht geschrieben werden.")
+                                        .arg(shownName));
         return false;
     }
     return true;
@@ -225,12 +232,13 @@ QString GetDIBOpenFilter() {
     patterns << QStringLiteral("*.jpeg") << QStringLiteral("*.tiff") << QStringLiteral("*.pbm")
              << QStringLiteral("*.pgm") << QStringLiteral("*.ppm");
     const QString all = patterns.join(QLatin1Char(';'));
-    QStringList entries{QStringLiteral("Alle Bilddateien|") + all};
+    QStringList entries{QCoreApplication::translate("ImageFile", "Alle Bilddateien") + QLatin1Char('|') +
+                        all};
     for (const SaveFormat& f : kSaveFormats)
         entries << filterEntry(f);
     entries << QStringLiteral("Portable Bitmap/Graymap/Pixmap (*.pbm;*.pgm;*.ppm)|*.pbm;*.pgm;*.ppm");
     // "*.*" would hide files without an extension; images are told by their content.
-    entries << QStringLiteral("Alle Dateien (*)|*");
+    entries << QCoreApplication::translate("ImageFile", "Alle Dateien (*)") + QStringLiteral("|*");
     return entries.join(QLatin1Char('|'));
 }
 

@@ -3,6 +3,8 @@
 #include "raster/codecs/codecsupport.h"
 #include "raster/imageresolution.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 #include <mutex>
 
@@ -79,28 +81,32 @@ QString failureText(Failure failure) {
     case Failure::None:
         return {};
     case Failure::NoDevice:
-        return QStringLiteral("Es wurde kein Scanner gefunden.\nBitte schließen Sie einen Scanner an und "
-                              "schalten Sie ihn ein.");
+        return QCoreApplication::translate(
+            "SaneScan", "Es wurde kein Scanner gefunden.\nBitte schließen Sie einen Scanner an und "
+                        "schalten Sie ihn ein.");
     case Failure::Busy:
-        return QStringLiteral("Der Scanner ist belegt. Bitte versuchen Sie es später noch einmal.");
+        return QCoreApplication::translate(
+            "SaneScan", "Der Scanner ist belegt. Bitte versuchen Sie es später noch einmal.");
     case Failure::IoError:
-        return QStringLiteral("Bei der Verbindung zum Scanner ist ein Ein-/Ausgabefehler aufgetreten.");
+        return QCoreApplication::translate(
+            "SaneScan", "Bei der Verbindung zum Scanner ist ein Ein-/Ausgabefehler aufgetreten.");
     case Failure::Cancelled:
-        return QStringLiteral("Der Scanvorgang wurde abgebrochen.");
+        return QCoreApplication::translate("SaneScan", "Der Scanvorgang wurde abgebrochen.");
     case Failure::NoDocuments:
-        return QStringLiteral("Im Einzug liegt kein Dokument.");
+        return QCoreApplication::translate("SaneScan", "Im Einzug liegt kein Dokument.");
     case Failure::Jammed:
-        return QStringLiteral("Im Einzug des Scanners hat sich das Papier gestaut.");
+        return QCoreApplication::translate("SaneScan", "Im Einzug des Scanners hat sich das Papier gestaut.");
     case Failure::CoverOpen:
-        return QStringLiteral("Die Abdeckung des Scanners ist geöffnet.");
+        return QCoreApplication::translate("SaneScan", "Die Abdeckung des Scanners ist geöffnet.");
     case Failure::AccessDenied:
-        return QStringLiteral("Der Zugriff auf den Scanner wurde verweigert.");
+        return QCoreApplication::translate("SaneScan", "Der Zugriff auf den Scanner wurde verweigert.");
     case Failure::NoMemory:
-        return QStringLiteral("Für das gescannte Bild ist nicht genug Speicher frei.");
+        return QCoreApplication::translate("SaneScan",
+                                           "Für das gescannte Bild ist nicht genug Speicher frei.");
     case Failure::Other:
         break;
     }
-    return QStringLiteral("Der Scanner hat einen Fehler gemeldet.");
+    return QCoreApplication::translate("SaneScan", "Der Scanner hat einen Fehler gemeldet.");
 }
 
 std::vector<Device> devices() {

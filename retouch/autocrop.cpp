@@ -5,6 +5,8 @@
 #include "retouch/matview.h"
 #include "retouch/refineoutline.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -135,5 +137,5 @@ FoundObject findObject(const DibImage& scan, const ImageLimits& limits, const Pr
 }
 
 QString nothingFoundMessage() {
-    return QStringLiteral("Auf dem Bild wurde keine CD und kein Cover gefunden.");
+    return QCoreApplication::translate("AutoCrop", "Auf dem Bild wurde keine CD und kein Cover gefunden.");
 }

@@ -1,5 +1,7 @@
 #include "retouch/effecttable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr Kernel5 kBlur3 = {
@@ -34,26 +36,30 @@ constexpr Kernel5 kEdgeVertical = {
     {{0, 0, 0, 0, 0}, {0, -1, -1, -1, 0}, {0, 0, 0, 0, 0}, {0, 1, 1, 1, 0}, {0, 0, 0, 0, 0}}};
 
 constexpr std::array<EffectFilter, kEffectCount> kTable = {{
-    {9, 0, kBlur3, "Weichzeichnen"},
-    {5, 0, kBlurCross, "Schwach Weichzeichnen"},
-    {25, 0, kBlur5, "Stark Weichzeichnen"},
-    {12, 0, kSharpen, "Schärfen"},
-    {36, 0, kSharpenStrong, "Stark Schärfen"},
-    {1, 0, kGrease, "Grease"},
-    {1, 0, kLithograph, "Lithograph"},
-    {1, 0, kPsychdist, "Psychdist"},
-    {1, 0, kEdgeEnhance, "Ecken hervorheben"},
-    {1, 0, kEdgeFind, "Ecken finden"},
-    {1, 0, kEdgeHorizontal, "Ecken horizontal finden"},
-    {1, 0, kEdgeVertical, "Ecken vertikal finden"},
-    {1, 128, kEdgeHorizontal, "Emboss"},
-    {1, 128, kEdgeVertical, "Emboss vertikal"},
+    {9, 0, kBlur3, QT_TRANSLATE_NOOP("EffectTable", "Weichzeichnen")},
+    {5, 0, kBlurCross, QT_TRANSLATE_NOOP("EffectTable", "Schwach Weichzeichnen")},
+    {25, 0, kBlur5, QT_TRANSLATE_NOOP("EffectTable", "Stark Weichzeichnen")},
+    {12, 0, kSharpen, QT_TRANSLATE_NOOP("EffectTable", "Schärfen")},
+    {36, 0, kSharpenStrong, QT_TRANSLATE_NOOP("EffectTable", "Stark Schärfen")},
+    {1, 0, kGrease, QT_TRANSLATE_NOOP("EffectTable", "Grease")},
+    {1, 0, kLithograph, QT_TRANSLATE_NOOP("EffectTable", "Lithograph")},
+    {1, 0, kPsychdist, QT_TRANSLATE_NOOP("EffectTable", "Psychdist")},
+    {1, 0, kEdgeEnhance, QT_TRANSLATE_NOOP("EffectTable", "Ecken hervorheben")},
+    {1, 0, kEdgeFind, QT_TRANSLATE_NOOP("EffectTable", "Ecken finden")},
+    {1, 0, kEdgeHorizontal, QT_TRANSLATE_NOOP("EffectTable", "Ecken horizontal finden")},
+    {1, 0, kEdgeVertical, QT_TRANSLATE_NOOP("EffectTable", "Ecken vertikal finden")},
+    {1, 128, kEdgeHorizontal, QT_TRANSLATE_NOOP("EffectTable", "Emboss")},
+    {1, 128, kEdgeVertical, QT_TRANSLATE_NOOP("EffectTable", "Emboss vertikal")},
 }};
 
 } // namespace
 
 const std::array<EffectFilter, kEffectCount>& effectTable() {
     return kTable;
+}
+
+QString effectName(const EffectFilter& entry) {
+    return QCoreApplication::translate("EffectTable", entry.Caption);
 }
 
 EffectFilter TransposeKernel(const EffectFilter& entry) {

@@ -4,12 +4,14 @@
 #include "raster/ui/scandialogs.h"
 #include "widgets/dialogs.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
 
 void reportFailure(Dialogs& dialogs, sane::Failure failure) {
-    dialogs.message(sane::failureText(failure), QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    dialogs.message(sane::failureText(failure), QCoreApplication::translate("ScanCommands", "Fehler"),
+                    MsgButtons::Ok, MsgIcon::Error);
 }
 
 } // namespace

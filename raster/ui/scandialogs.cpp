@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -21,7 +22,7 @@ namespace {
 QDialogButtonBox* makeButtons(QDialog* dialog, const QString& acceptText) {
     auto* buttons = new QDialogButtonBox(dialog);
     buttons->addButton(acceptText, QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("ScanDialogs", "Abbrechen"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
@@ -34,13 +35,13 @@ struct KnownOption {
     const char* label;
 };
 constexpr KnownOption kKnownOptions[] = {
-    {"mode", "Modus"},
-    {"resolution", "Auflösung"},
-    {"source", "Vorlage"},
-    {"tl-x", "Scanbereich links"},
-    {"tl-y", "Scanbereich oben"},
-    {"br-x", "Scanbereich rechts"},
-    {"br-y", "Scanbereich unten"},
+    {"mode", QT_TRANSLATE_NOOP("ScanOptionsDialog", "Modus")},
+    {"resolution", QT_TRANSLATE_NOOP("ScanOptionsDialog", "Auflösung")},
+    {"source", QT_TRANSLATE_NOOP("ScanOptionsDialog", "Vorlage")},
+    {"tl-x", QT_TRANSLATE_NOOP("ScanOptionsDialog", "Scanbereich links")},
+    {"tl-y", QT_TRANSLATE_NOOP("ScanOptionsDialog", "Scanbereich oben")},
+    {"br-x", QT_TRANSLATE_NOOP("ScanOptionsDialog", "Scanbereich rechts")},
+    {"br-y", QT_TRANSLATE_NOOP("ScanOptionsDialog", "Scanbereich unten")},
 };
 
 int rank(const sane::Option& option) {
@@ -51,15 +52,15 @@ int rank(const sane::Option& option) {
 
 QString labelOf(const sane::Option& option) {
     const int r = rank(option);
-    return r < int(std::size(kKnownOptions)) ? QString::fromUtf8(kKnownOptions[r].label) : option.title;
+    return r < int(std::size(kKnownOptions)) ? ScanOptionsDialog::tr(kKnownOptions[r].label) : option.title;
 }
 
 QString unitSuffix(SANE_Unit unit) {
     switch (unit) {
     case SANE_UNIT_PIXEL:
-        return QStringLiteral(" Pixel");
+        return ScanOptionsDialog::tr(" Pixel");
     case SANE_UNIT_BIT:
-        return QStringLiteral(" Bit");
+        return ScanOptionsDialog::tr(" Bit");
     case SANE_UNIT_MM:
         return QStringLiteral(" mm");
     case SANE_UNIT_DPI:
@@ -120,9 +121,9 @@ ScannerSelectDialog::ScannerSelectDialog(const std::vector<sane::Device>& device
                                          QWidget* parent)
     : QDialog(parent), devices_(devices) {
     setObjectName(QStringLiteral("ScannerSelectDialog"));
-    setWindowTitle(QStringLiteral("Scanner wählen"));
+    setWindowTitle(tr("Scanner wählen"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Gerät, von dem das Bild geholt werden soll:"), this));
+    layout->addWidget(new QLabel(tr("Gerät, von dem das Bild geholt werden soll:"), this));
     deviceList = new QListWidget(this);
     deviceList->setObjectName(QStringLiteral("deviceList"));
     for (const sane::Device& d : devices_) {
@@ -132,7 +133,7 @@ ScannerSelectDialog::ScannerSelectDialog(const std::vector<sane::Device>& device
     if (deviceList->currentRow() < 0) deviceList->setCurrentRow(0);
     connect(deviceList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(deviceList);
-    layout->addWidget(makeButtons(this, QStringLiteral("Auswählen")));
+    layout->addWidget(makeButtons(this, tr("Auswählen")));
 }
 
 QByteArray ScannerSelectDialog::selectedDevice() const {
@@ -144,7 +145,7 @@ ScanOptionsDialog::ScanOptionsDialog(const QString& deviceTitle, const std::vect
                                      QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ScanOptionsDialog"));
-    setWindowTitle(QStringLiteral("Scannen - ") + deviceTitle);
+    setWindowTitle(tr("Scannen - %1").arg(deviceTitle));
     std::vector<sane::Option> ordered = options;
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const sane::Option& a, const sane::Option& b) { return rank(a) < rank(b); });
@@ -157,7 +158,7 @@ ScanOptionsDialog::ScanOptionsDialog(const QString& deviceTitle, const std::vect
         rows_.push_back({option, control});
     }
     layout->addLayout(form);
-    layout->addWidget(makeButtons(this, QStringLiteral("Scannen")));
+    layout->addWidget(makeButtons(this, tr("Scannen")));
 }
 
 QVariant ScanOptionsDialog::valueOf(const Row& row) const {

@@ -21,39 +21,37 @@
 #include <QVBoxLayout>
 
 ScanPage::ScanPage(CoverJob& job, Shell& shell)
-    : PageFrame(QStringLiteral("Motiv einscannen - Scanner wählen und auf \"Go scan!\" klicken"),
-                QStringLiteral("Label oder Cover scannen"), QStringLiteral("page-scan")),
+    : PageFrame(tr("Motiv einscannen - Scanner wählen und auf \"Go scan!\" klicken"),
+                tr("Label oder Cover scannen"), QStringLiteral("page-scan")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("ScanSheet"));
-    scanButton = new ImageButton(
-        QStringLiteral("scanButton"), QStringLiteral("scanButtonDown"),
-        QStringLiteral("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"), leftPanel());
+    scanButton =
+        new ImageButton(QStringLiteral("scanButton"), QStringLiteral("scanButtonDown"),
+                        tr("Klicken Sie hier, um das Benutzerinterface des Gerätes zu starten"), leftPanel());
     scannerButton = new ImageButton(
         QStringLiteral("scannerButton"), QStringLiteral("scannerButtonDown"),
-        QStringLiteral("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"),
-        leftPanel());
+        tr("Klicken Sie hier, um das Gerät zu wählen, von dem das Bild geholt werden soll"), leftPanel());
     leftControls()->addWidget(scanButton, 0, Qt::AlignHCenter);
     leftControls()->addWidget(scannerButton, 0, Qt::AlignHCenter);
 
-    openImageButton = new QPushButton(QStringLiteral("Bild öffnen..."), leftPanel());
+    openImageButton = new QPushButton(tr("Bild öffnen..."), leftPanel());
     openImageButton->setObjectName(QStringLiteral("openImageButton"));
-    saveImageButton = new QPushButton(QStringLiteral("Bild speichern..."), leftPanel());
+    saveImageButton = new QPushButton(tr("Bild speichern..."), leftPanel());
     saveImageButton->setObjectName(QStringLiteral("saveImageButton"));
     leftControls()->addWidget(openImageButton);
     leftControls()->addWidget(saveImageButton);
-    autoCropCheck =
-        addWrappingCheckBox(leftControls(), "autoCropCheck",
-                            QStringLiteral("Nach dem Scannen automatisch zuschneiden"), leftPanel());
-    autoCropCheck->setToolTip(QStringLiteral("Sucht nach dem Scannen die CD oder das Cover auf dem Bild und "
-                                             "schneidet es gerade aus"));
+    autoCropCheck = addWrappingCheckBox(leftControls(), "autoCropCheck",
+                                        tr("Nach dem Scannen automatisch zuschneiden"), leftPanel());
+    autoCropCheck->setToolTip(tr("Sucht nach dem Scannen die CD oder das Cover auf dem Bild und "
+                                 "schneidet es gerade aus"));
     autoCropCheck->setChecked(readScanChoices(shell_.settingsFolder()).autoCropAfterScan);
     connect(autoCropCheck, &QCheckBox::toggled, this, [this](bool on) {
         if (!writeScanChoices(shell_.settingsFolder(), ScanChoices{on}))
-            shell_.showStatus(QStringLiteral("Die Einstellung konnte nicht gespeichert werden."));
+            shell_.showStatus(tr("Die Einstellung konnte nicht gespeichert werden."));
     });
 
     zoomSpin = makeSpinEdit("zoomSpin", 10, 500, 10, 100, leftPanel());
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
+    addLabelledRow(leftControls(), tr("Zoom:"), zoomSpin, QStringLiteral("%"));
     connect(zoomSpin, &QSpinBox::valueChanged, this, &ScanPage::zoomChanged);
 
     auto* contentLayout = new QVBoxLayout(content());
@@ -98,26 +96,25 @@ void ScanPage::autoCropScan() {
     }
     DibImage cut = cutOutObject(job_.image(), found, shell_.imageLimits(), progress);
     if (cut.isNull()) {
-        shell_.showStatus(QStringLiteral("Für das Zuschneiden ist nicht genug Speicher frei."));
+        shell_.showStatus(tr("Für das Zuschneiden ist nicht genug Speicher frei."));
         return;
     }
-    replaceImageAsStep(job_, QStringLiteral("Automatisch zuschneiden"), std::move(cut), true);
+    replaceImageAsStep(job_, tr("Automatisch zuschneiden"), std::move(cut), true);
 }
 
 void ScanPage::tellScanFailure(const QString& text) {
-    shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    shell_.dialogs().message(text, tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void ScanPage::receiveImage(DibImage&& image, Arrival arrival) {
     if (image.isNull()) return;
-    const QString stepName =
-        arrival == Arrival::Scanned ? QStringLiteral("Scannen") : QStringLiteral("Bild öffnen");
+    const QString stepName = arrival == Arrival::Scanned ? tr("Scannen") : tr("Bild öffnen");
     replaceImageAsStep(job_, stepName, std::move(image), true);
 }
 
 void ScanPage::openImage() {
     FileRequest request;
-    request.caption = QStringLiteral("Bild öffnen");
+    request.caption = tr("Bild öffnen");
     request.filter = GetDIBOpenFilter();
     request.mustExist = true;
     const std::optional<FileAnswer> answer = shell_.dialogs().openFile(request);
@@ -126,14 +123,14 @@ void ScanPage::openImage() {
     if (read.image.isNull())
         shell_.dialogs().message(
             imageReadFailureText(QFileInfo(answer->path).fileName(), read, shell_.imageLimits()),
-            QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+            tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
     else
         receiveImage(std::move(read.image));
 }
 
 void ScanPage::saveImage() {
     FileRequest request;
-    request.caption = QStringLiteral("Bild speichern");
+    request.caption = tr("Bild speichern");
     request.filter = GetDIBSaveFilter();
     const std::optional<FileAnswer> answer = shell_.dialogs().saveFile(request);
     if (!answer) return;

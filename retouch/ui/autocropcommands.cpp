@@ -14,20 +14,22 @@
 
 namespace {
 
-const QString kOutOfMemory = QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)");
+QString outOfMemoryText() {
+    return RetouchPage::tr("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)");
+}
 
 } // namespace
 
 void RetouchPage::autoCrop() {
     const FoundObject found = findObject(job_.image(), shell_.imageLimits(), progress());
     if (!found.found()) {
-        shell_.dialogs().message(nothingFoundMessage(), QStringLiteral("Automatisch zuschneiden"),
-                                 MsgButtons::Ok, MsgIcon::Information);
+        shell_.dialogs().message(nothingFoundMessage(), tr("Automatisch zuschneiden"), MsgButtons::Ok,
+                                 MsgIcon::Information);
         return;
     }
     if (!replaceImage(cutOutObject(job_.image(), found, shell_.imageLimits(), progress()),
-                      RegionAfter::WholeImage, QStringLiteral("Automatisch zuschneiden")))
-        shell_.dialogs().message(kOutOfMemory, QString(), MsgButtons::Ok, MsgIcon::Error);
+                      RegionAfter::WholeImage, tr("Automatisch zuschneiden")))
+        shell_.dialogs().message(outOfMemoryText(), QString(), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void RetouchPage::turnByAngle() {
@@ -53,9 +55,10 @@ void RetouchPage::turnByAngle() {
     const bool wanted = accepted && dialog.degrees() != 0;
     // The last angle typed may not have been shown yet.
     const bool ready = wanted && (shownDegrees == dialog.degrees() || show(dialog.degrees()));
-    if (wanted && !ready) shell_.dialogs().message(kOutOfMemory, QString(), MsgButtons::Ok, MsgIcon::Error);
+    if (wanted && !ready)
+        shell_.dialogs().message(outOfMemoryText(), QString(), MsgButtons::Ok, MsgIcon::Error);
     if (!original) return;
     DibImage shown = job_.exchangeImage(std::move(*original));
     job_.setRegion(regionBefore);
-    if (ready) replaceImageAsStep(job_, QStringLiteral("Drehen um Winkel"), std::move(shown), true);
+    if (ready) replaceImageAsStep(job_, tr("Drehen um Winkel"), std::move(shown), true);
 }

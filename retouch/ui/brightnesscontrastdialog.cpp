@@ -39,7 +39,7 @@ void restoreFromBackup(DibImage& image, const DibImage& backup) {
 
 BrightnessContrastDialog::BrightnessContrastDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HKForm2"));
-    setWindowTitle(QStringLiteral("Helligkeit und Kontrast"));
+    setWindowTitle(tr("Helligkeit und Kontrast"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(320, 217);
 
@@ -47,16 +47,16 @@ BrightnessContrastDialog::BrightnessContrastDialog(QWidget* parent) : QDialog(pa
     grid->setContentsMargins(12, 12, 12, 12);
     brightnessSlider = makeTrackBar("brightnessSlider", -127, 127, 0, this);
     contrastSlider = makeTrackBar("contrastSlider", 0, 200, 100, this);
-    grid->addWidget(new QLabel(QStringLiteral("Helligkeit:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Helligkeit:"), this), 0, 0);
     grid->addWidget(brightnessSlider, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Kontrast:"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("Kontrast:"), this), 2, 0);
     grid->addWidget(contrastSlider, 3, 0, 1, 2);
 
-    previewButton = makeButton("previewButton", QStringLiteral("&Vorschau"), this);
-    resetButton = makeButton("resetButton", QStringLiteral("&Zurücksetzen"), this);
-    okButton = makeButton("okButton", QStringLiteral("OK"), this);
+    previewButton = makeButton("previewButton", tr("&Vorschau"), this);
+    resetButton = makeButton("resetButton", tr("&Zurücksetzen"), this);
+    okButton = makeButton("okButton", tr("OK"), this);
     okButton->setDefault(true);
-    cancelButton = makeButton("cancelButton", QStringLiteral("A&bbrechen"), this);
+    cancelButton = makeButton("cancelButton", tr("A&bbrechen"), this);
     // Preview and reset on the left, the closing buttons on the right.
     grid->addWidget(previewButton, 4, 0);
     grid->addWidget(okButton, 4, 1);

@@ -13,7 +13,7 @@
 
 void RetouchPage::buildEffectMenu() {
     for (const EffectFilter& entry : effectTable()) {
-        QAction* item = effectsMenu->addAction(QString::fromUtf8(entry.Caption));
+        QAction* item = effectsMenu->addAction(effectName(entry));
         connect(item, &QAction::triggered, this, [this, item] { applyEffect(item); });
     }
 }
@@ -32,17 +32,15 @@ void RetouchPage::applyEffect(QAction* Sender) {
     Dialogs& dialogs = shell_.dialogs();
     if (job_.image().hasPalette()) {
         const MsgAnswer answer = dialogs.message(
-            QStringLiteral(
-                "Für diese Aktion muß die Farbtiefe des Bildes auf 16,7 Millionen Farben hochgerechnet "
-                "werden, dadurch erhöhert sich der Speicherbedarf. Wollen Sie fortfahren?"),
-            QStringLiteral("Farbtiefe anpassen?"), MsgButtons::YesNo, MsgIcon::Question);
+            tr("Für diese Aktion muß die Farbtiefe des Bildes auf 16,7 Millionen Farben hochgerechnet "
+               "werden, dadurch erhöhert sich der Speicherbedarf. Wollen Sie fortfahren?"),
+            tr("Farbtiefe anpassen?"), MsgButtons::YesNo, MsgIcon::Question);
         if (answer != MsgAnswer::Yes) return;
         replaceImage(DepthUpTo(job_.image(), 24, shell_.imageLimits(), progress()), RegionAfter::Kept,
-                     QStringLiteral("Farbtiefe anpassen"));
+                     tr("Farbtiefe anpassen"));
         if (job_.image().hasPalette()) {
-            dialogs.message(
-                QStringLiteral("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."),
-                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+            dialogs.message(tr("Die Farbtiefe konnte nicht hochgerechnet werden (Speichermangel?)."),
+                            tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
             return;
         }
     }
@@ -51,18 +49,18 @@ void RetouchPage::applyEffect(QAction* Sender) {
     const FilterOutcome outcome = DibFilter(job_.editableImage(), TransposeKernel(effectTable()[index]),
                                             previous, shell_.imageLimits(), progress());
     if (outcome == FilterOutcome::OutOfMemory) {
-        dialogs.message(QStringLiteral("Fehler: Nicht genügent Speicher für diese Aktion!"),
-                        QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        dialogs.message(tr("Fehler: Nicht genügent Speicher für diese Aktion!"), tr("Fehler"), MsgButtons::Ok,
+                        MsgIcon::Error);
     } else if (outcome == FilterOutcome::Filtered) {
         // The result is on the screen while the question is asked.
         job_.imageEdited();
         const MsgAnswer keep =
-            dialogs.message(QStringLiteral("Wollen Sie das Ergebnis bebehalten?"),
-                            QStringLiteral("Ist das Ergebnis Ok?"), MsgButtons::YesNo, MsgIcon::Question);
+            dialogs.message(tr("Wollen Sie das Ergebnis bebehalten?"), tr("Ist das Ergebnis Ok?"),
+                            MsgButtons::YesNo, MsgIcon::Question);
         if (keep == MsgAnswer::No)
             restoreFromBorderedCopy(job_.editableImage(), previous, progress());
         else
-            recordKeptFilter(QString::fromUtf8(effectTable()[index].Caption), previous);
+            recordKeptFilter(effectName(effectTable()[index]), previous);
         releaseImage(previous);
         shell_.showProgress(0);
         job_.imageEdited();

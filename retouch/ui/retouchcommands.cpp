@@ -14,8 +14,8 @@ void RetouchPage::adjustBrightness() {
     BrightnessContrastDialog dialog(this);
     DibImage backup = job_.image().clone(shell_.imageLimits());
     if (backup.isNull()) {
-        shell_.dialogs().message(QStringLiteral("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"),
-                                 QString(), MsgButtons::Ok, MsgIcon::Error);
+        shell_.dialogs().message(tr("Fehler: Konnte Bild nicht erstellen! (Zuwenig Speicher?)"), QString(),
+                                 MsgButtons::Ok, MsgIcon::Error);
         return;
     }
     // The dialog changes the image in place for its preview.
@@ -26,40 +26,40 @@ void RetouchPage::adjustBrightness() {
     } else {
         job_.imageEdited();
         // The untouched copy is what undo gives back.
-        recordImageEdit(job_, QStringLiteral("Helligkeit und Kontrast"), std::move(backup), job_.region());
+        recordImageEdit(job_, tr("Helligkeit und Kontrast"), std::move(backup), job_.region());
     }
 }
 
 void RetouchPage::rotateLeft() {
     replaceImage(::rotateLeft(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
-                 QStringLiteral("90° nach links rotieren"));
+                 tr("90° nach links rotieren"));
 }
 
 void RetouchPage::rotateRight() {
     replaceImage(::rotateRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::WholeImage,
-                 QStringLiteral("90° nach rechts rotieren"));
+                 tr("90° nach rechts rotieren"));
 }
 
 // The marked region keeps its coordinates under the mirrors.
 void RetouchPage::flipHorizontally() {
     replaceImage(mirrorLeftRight(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept,
-                 QStringLiteral("Horizontal spiegeln"));
+                 tr("Horizontal spiegeln"));
 }
 
 void RetouchPage::flipVertically() {
     replaceImage(mirrorTopBottom(job_.image(), shell_.imageLimits(), progress()), RegionAfter::Kept,
-                 QStringLiteral("Vertikal spiegeln"));
+                 tr("Vertikal spiegeln"));
 }
 
 void RetouchPage::crop() {
     const MarkedRegion& marked = job_.region();
     const PixelRegion wanted{marked.left, marked.top, marked.right, marked.bottom};
     if (wanted.left == wanted.right || wanted.top == wanted.bottom) {
-        shell_.dialogs().message(QStringLiteral("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"),
-                                 QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+        shell_.dialogs().message(tr("Sie müssen zuerst einen Bereich mit der Maus aufziehen!"), tr("Fehler"),
+                                 MsgButtons::Ok, MsgIcon::Error);
         shell_.showProgress(0);
         return;
     }
     replaceImage(cropImage(job_.image(), wanted, shell_.imageLimits(), progress()), RegionAfter::WholeImage,
-                 QStringLiteral("Zuschneiden"));
+                 tr("Zuschneiden"));
 }

@@ -16,15 +16,15 @@
 #include <QVBoxLayout>
 
 RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
-    : PageFrame(QStringLiteral("Retuschieren - Rand abschneiden und Effekte anwenden"),
-                QStringLiteral("Bild retuschieren"), QStringLiteral("page-retouch")),
+    : PageFrame(tr("Retuschieren - Rand abschneiden und Effekte anwenden"), tr("Bild retuschieren"),
+                QStringLiteral("page-retouch")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("RetuschSheet"));
     fileMenu = new QMenu(this);
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     fileMenu->setToolTipsVisible(true);
-    saveImageAsAction = fileMenu->addAction(QStringLiteral("&Speichern unter..."));
-    saveImageAsAction->setToolTip(QStringLiteral("Bild in einer Datei speichern"));
+    saveImageAsAction = fileMenu->addAction(tr("&Speichern unter..."));
+    saveImageAsAction->setToolTip(tr("Bild in einer Datei speichern"));
     connect(saveImageAsAction, &QAction::triggered, this, &RetouchPage::saveImageRequested);
     effectsMenu = new QMenu(this);
     effectsMenu->setObjectName(QStringLiteral("effectsMenu"));
@@ -40,12 +40,11 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     auto* menuRow = new QHBoxLayout(menuPanel);
     menuRow->setContentsMargins(0, 0, 0, 0);
     menuRow->setSpacing(2);
-    fileMenuButton = makeMenuButton("fileMenuButton", QStringLiteral("Datei"),
-                                    QStringLiteral("Datei Menü aufrufen..."), fileMenu);
-    effectsMenuButton = makeMenuButton("effectsMenuButton", QStringLiteral("Effekte"),
-                                       QStringLiteral("Effektfilter anwenden..."), effectsMenu);
-    retouchMenuButton = makeMenuButton("retouchMenuButton", QStringLiteral("Retusche"),
-                                       QStringLiteral("Bild nachbessern..."), retouchMenu);
+    fileMenuButton = makeMenuButton("fileMenuButton", tr("Datei"), tr("Datei Menü aufrufen..."), fileMenu);
+    effectsMenuButton =
+        makeMenuButton("effectsMenuButton", tr("Effekte"), tr("Effektfilter anwenden..."), effectsMenu);
+    retouchMenuButton =
+        makeMenuButton("retouchMenuButton", tr("Retusche"), tr("Bild nachbessern..."), retouchMenu);
     for (QToolButton* button : {fileMenuButton, effectsMenuButton, retouchMenuButton}) {
         button->setParent(menuPanel);
         menuRow->addWidget(button);
@@ -56,8 +55,8 @@ RetouchPage::RetouchPage(CoverJob& job, Shell& shell)
     leftControls()->addWidget(menuPanel);
 
     zoomSpin = makeSpinEdit("zoomSpin", 10, 500, 10, 100, leftPanel());
-    zoomSpin->setToolTip(QStringLiteral("Dient der Vergrößerung und Verkleinerung der Ansicht des Bildes"));
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
+    zoomSpin->setToolTip(tr("Dient der Vergrößerung und Verkleinerung der Ansicht des Bildes"));
+    addLabelledRow(leftControls(), tr("Zoom:"), zoomSpin, QStringLiteral("%"));
     connect(zoomSpin, &QSpinBox::valueChanged, this, &RetouchPage::zoomChanged);
 
     auto* contentLayout = new QVBoxLayout(content());
@@ -80,34 +79,31 @@ QAction* RetouchPage::addCommand(const QString& caption, const QString& hint, co
 }
 
 void RetouchPage::buildRetuschePopup() {
-    brightnessAction = addCommand(QStringLiteral("Helligkeit und &Kontrast..."),
-                                  QStringLiteral("Läßt Sie die Helligkeit und den Kontrast verändern"),
+    brightnessAction = addCommand(tr("Helligkeit und &Kontrast..."),
+                                  tr("Läßt Sie die Helligkeit und den Kontrast verändern"),
                                   "brightnessAction", &RetouchPage::adjustBrightness);
     retouchMenu->addSeparator();
-    rotateLeftAction = addCommand(QStringLiteral("&90° nach links rotieren"),
-                                  QStringLiteral("Rotiert das Bild um 90° nach links"), "rotateLeftAction",
-                                  &RetouchPage::rotateLeft);
-    rotateRightAction = addCommand(QStringLiteral("9&0° nach rechts rotieren"),
-                                   QStringLiteral("Rotiert das Bild um 90° nach rechts"), "rotateRightAction",
-                                   &RetouchPage::rotateRight);
-    turnByAngleAction = addCommand(QStringLiteral("&Drehen um Winkel..."),
-                                   QStringLiteral("Dreht das Bild um einen beliebigen Winkel"),
-                                   "turnByAngleAction", &RetouchPage::turnByAngle);
+    rotateLeftAction = addCommand(tr("&90° nach links rotieren"), tr("Rotiert das Bild um 90° nach links"),
+                                  "rotateLeftAction", &RetouchPage::rotateLeft);
+    rotateRightAction = addCommand(tr("9&0° nach rechts rotieren"), tr("Rotiert das Bild um 90° nach rechts"),
+                                   "rotateRightAction", &RetouchPage::rotateRight);
+    turnByAngleAction =
+        addCommand(tr("&Drehen um Winkel..."), tr("Dreht das Bild um einen beliebigen Winkel"),
+                   "turnByAngleAction", &RetouchPage::turnByAngle);
     retouchMenu->addSeparator();
-    flipHorizontalAction = addCommand(QStringLiteral("&Horizontal spiegeln"),
-                                      QStringLiteral("Spiegelt das Bild an einer horizontalen Achse"),
-                                      "flipHorizontalAction", &RetouchPage::flipHorizontally);
-    flipVerticalAction = addCommand(QStringLiteral("&Vertikal spiegeln"),
-                                    QStringLiteral("Spiegelt das Bild an einer vertikalen Achse"),
-                                    "flipVerticalAction", &RetouchPage::flipVertically);
+    flipHorizontalAction =
+        addCommand(tr("&Horizontal spiegeln"), tr("Spiegelt das Bild an einer horizontalen Achse"),
+                   "flipHorizontalAction", &RetouchPage::flipHorizontally);
+    flipVerticalAction =
+        addCommand(tr("&Vertikal spiegeln"), tr("Spiegelt das Bild an einer vertikalen Achse"),
+                   "flipVerticalAction", &RetouchPage::flipVertically);
     retouchMenu->addSeparator();
-    cropAction = addCommand(QStringLiteral("&Rand abschneiden"),
-                            QStringLiteral("Schneidet den Rand ab, und läßt das markierte Stück übrig"),
-                            "cropAction", &RetouchPage::crop);
-    autoCropAction =
-        addCommand(QStringLiteral("&Automatisch zuschneiden"),
-                   QStringLiteral("Sucht die CD oder das Cover auf dem Bild und schneidet es gerade aus"),
-                   "autoCropAction", &RetouchPage::autoCrop);
+    cropAction =
+        addCommand(tr("&Rand abschneiden"), tr("Schneidet den Rand ab, und läßt das markierte Stück übrig"),
+                   "cropAction", &RetouchPage::crop);
+    autoCropAction = addCommand(tr("&Automatisch zuschneiden"),
+                                tr("Sucht die CD oder das Cover auf dem Bild und schneidet es gerade aus"),
+                                "autoCropAction", &RetouchPage::autoCrop);
 }
 
 QToolButton* RetouchPage::makeMenuButton(const char* name, const QString& caption, const QString& hint,

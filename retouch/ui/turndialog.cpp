@@ -16,20 +16,20 @@ constexpr int kPreviewDelayMs = 150;
 TurnDialog::TurnDialog(std::function<void(double)> preview, QWidget* parent)
     : QDialog(parent), preview_(std::move(preview)) {
     setObjectName(QStringLiteral("TurnDialog"));
-    setWindowTitle(QStringLiteral("Drehen um Winkel"));
+    setWindowTitle(tr("Drehen um Winkel"));
     angleSpin = new QDoubleSpinBox(this);
     angleSpin->setObjectName(QStringLiteral("angleSpin"));
     angleSpin->setRange(-180.0, 180.0);
     angleSpin->setDecimals(1);
     angleSpin->setSingleStep(0.1);
     angleSpin->setValue(0.0);
-    angleSpin->setToolTip(QStringLiteral("Positive Winkel drehen gegen den Uhrzeigersinn"));
+    angleSpin->setToolTip(tr("Positive Winkel drehen gegen den Uhrzeigersinn"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Winkel (Grad):"), angleSpin);
+    form->addRow(tr("Winkel (Grad):"), angleSpin);
     auto* buttons = new QDialogButtonBox(this);
-    okButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    cancelButton = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    okButton = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    cancelButton = buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     okButton->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
