@@ -19,7 +19,7 @@ QString AboutBox::withYear(QString text, int year) {
 
 AboutBox::AboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -41,23 +41,23 @@ AboutBox::AboutBox(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs
     layout->addWidget(product);
     layout->addWidget(new QLabel(QString(), this));
 
-    copyrightLabel = new QLabel(
-        withYear(QStringLiteral("Copyright © XXXX Varnelt Software"), QDate::currentDate().year()), this);
+    copyrightLabel =
+        new QLabel(withYear(tr("Copyright © XXXX Varnelt Software"), QDate::currentDate().year()), this);
     copyrightLabel->setObjectName(QStringLiteral("copyrightLabel"));
     copyrightLabel->setAlignment(Qt::AlignCenter);
     layout->addWidget(copyrightLabel);
-    auto* comments = new QLabel(QStringLiteral("Kopiert CD-Labels und CD-Cover: scannen, retuschieren,\n"
-                                               "beschriften, auf dem Etikettenbogen platzieren und drucken."),
+    auto* comments = new QLabel(tr("Kopiert CD-Labels und CD-Cover: scannen, retuschieren,\n"
+                                   "beschriften, auf dem Etikettenbogen platzieren und drucken."),
                                 this);
     comments->setAlignment(Qt::AlignCenter);
     layout->addWidget(comments);
 
     auto* buttons = new QHBoxLayout;
-    webButton = new QPushButton(QStringLiteral("Varnelt im Internet..."), this);
+    webButton = new QPushButton(tr("Varnelt im Internet..."), this);
     webButton->setObjectName(QStringLiteral("webButton"));
     connect(webButton, &QPushButton::clicked, this,
             [this] { dialogs_.openWebAddress(QUrl(makerWebAddress())); });
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

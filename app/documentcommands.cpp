@@ -19,15 +19,20 @@
 
 namespace {
 
-const QString kSaveQuestion =
-    QStringLiteral("Der Auftrag wurde geändert. Sollen die Änderungen gespeichert werden?");
-const QString kErrorCaption = QStringLiteral("Fehler");
+QString saveQuestion() {
+    return QCoreApplication::translate(
+        "MainWindow", "Der Auftrag wurde geändert. Sollen die Änderungen gespeichert werden?");
+}
 
-// The captions are the ones a German desktop gives its own file dialogs.
+QString errorCaption() {
+    return QCoreApplication::translate("MainWindow", "Fehler");
+}
+
+// The captions are the ones a desktop gives its own file dialogs.
 FileRequest coverFileRequest(const QString& caption) {
     FileRequest request;
     request.caption = caption;
-    request.filter = QStringLiteral("CD-Cover-Dateien (*.cov)|*.cov");
+    request.filter = QCoreApplication::translate("MainWindow", "CD-Cover-Dateien (*.cov)|*.cov");
     request.defaultSuffix = QStringLiteral("cov");
     return request;
 }
@@ -40,7 +45,7 @@ QString withoutFolder(const QString& path) {
 
 bool MainWindow::saveChangesFirst(const QString& caption) {
     if (job.history().isSaved()) return true;
-    switch (dialogs().message(kSaveQuestion, caption, MsgButtons::SaveDiscardCancel, MsgIcon::Warning)) {
+    switch (dialogs().message(saveQuestion(), caption, MsgButtons::SaveDiscardCancel, MsgIcon::Warning)) {
     case MsgAnswer::Save:
         return saveCover();
     case MsgAnswer::Discard:
@@ -51,7 +56,7 @@ bool MainWindow::saveChangesFirst(const QString& caption) {
 }
 
 void MainWindow::newCover() {
-    if (!saveChangesFirst(QStringLiteral("Datei/Neu"))) return;
+    if (!saveChangesFirst(tr("Datei/Neu"))) return;
     {
         const CoverJob::ChangeBatch newJob(job);
         job.clearObjects();
@@ -64,8 +69,8 @@ void MainWindow::newCover() {
 }
 
 void MainWindow::openCover() {
-    if (!saveChangesFirst(QStringLiteral("Datei/Öffnen"))) return;
-    FileRequest request = coverFileRequest(QStringLiteral("Öffnen"));
+    if (!saveChangesFirst(tr("Datei/Öffnen"))) return;
+    FileRequest request = coverFileRequest(tr("Öffnen"));
     request.mustExist = true;
     if (const std::optional<FileAnswer> answer = dialogs().openFile(request)) OpenFile(answer->path);
 }
@@ -76,7 +81,7 @@ bool MainWindow::saveCover() {
 }
 
 bool MainWindow::saveCoverAs() {
-    FileRequest request = coverFileRequest(QStringLiteral("Speichern unter"));
+    FileRequest request = coverFileRequest(tr("Speichern unter"));
     request.confirmOverwrite = true;
     const std::optional<FileAnswer> answer = dialogs().saveFile(request);
     return answer && SaveFile(answer->path);
@@ -94,7 +99,7 @@ bool MainWindow::SaveFile(const QString& fileName) {
     const QString text = cover::writeFailureText(status, withoutFolder(fileName));
     // The progress bar may have stopped half way.
     shell_.showProgress(0);
-    dialogs().message(text, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+    dialogs().message(text, errorCaption(), MsgButtons::Ok, MsgIcon::Error);
     return false;
 }
 
@@ -102,7 +107,7 @@ bool MainWindow::OpenFile(const QString& fileName) {
     cover::ReadResult result = cover::readCoverFile(fileName, shell_.imageLimits(),
                                                     [this](int percent) { shell_.showProgress(percent); });
     if (result.status != cover::ReadStatus::Ok) {
-        dialogs().message(cover::readFailureText(result.status, withoutFolder(fileName)), kErrorCaption,
+        dialogs().message(cover::readFailureText(result.status, withoutFolder(fileName)), errorCaption(),
                           MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
@@ -127,12 +132,11 @@ void MainWindow::restorePrintSettings(const PrintSettings& settings) {
     case PaperCatalogue::Found::InCatalogue:
         break;
     case PaperCatalogue::Found::Added:
-        shell_.showStatus(QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
+        shell_.showStatus(tr("Papierformat \"%1\" aus dem Cover hinzugefügt").arg(name));
         break;
     case PaperCatalogue::Found::AddedNotSaved:
         shell_.showStatus(
-            QStringLiteral("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert")
-                .arg(name));
+            tr("Papierformat \"%1\" aus dem Cover hinzugefügt, aber nicht gespeichert").arg(name));
         break;
     }
 }

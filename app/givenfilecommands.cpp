@@ -29,7 +29,7 @@ void MainWindow::openFromCommandLine(const QStringList& arguments) {
 
 bool MainWindow::openGivenFile(const QString& fileName) {
     if (givenFileKindOf(fileName) == GivenFileKind::Cover)
-        return saveChangesFirst(QStringLiteral("Datei/Öffnen")) && OpenFile(fileName);
+        return saveChangesFirst(tr("Datei/Öffnen")) && OpenFile(fileName);
     return openGivenImage(fileName);
 }
 
@@ -37,7 +37,7 @@ bool MainWindow::openGivenImage(const QString& fileName) {
     ImageFileRead read = readImageFile(fileName, shell_.imageLimits());
     if (read.image.isNull()) {
         dialogs().message(imageReadFailureText(QFileInfo(fileName).fileName(), read, shell_.imageLimits()),
-                          QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+                          tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
         return false;
     }
     scanPage->receiveImage(std::move(read.image));

@@ -39,8 +39,8 @@ void MainWindow::installHistoryKeys() {
         if (!mouseIsHeld()) history.redo();
     });
     connect(&history, &JobHistory::stepLost, this, [this] {
-        shell_.showStatus(QStringLiteral("Zu wenig Speicher: Diese und frühere Änderungen können nicht "
-                                         "rückgängig gemacht werden."));
+        shell_.showStatus(tr("Zu wenig Speicher: Diese und frühere Änderungen können nicht "
+                             "rückgängig gemacht werden."));
     });
 }
 

@@ -89,14 +89,11 @@ QWidget* MainWindow::buildTopBar() {
         row->addWidget(button);
         return button;
     };
-    newCoverButton =
-        makeButton("newCoverButton", QStringLiteral("&Neu"), QStringLiteral("Neues Cover erstellen"));
-    openCoverButton =
-        makeButton("openCoverButton", QStringLiteral("Ö&ffnen..."), QStringLiteral("Cover öffnen..."));
-    saveCoverButton =
-        makeButton("saveCoverButton", QStringLiteral("&Speichern"), QStringLiteral("Cover speichern"));
-    saveCoverAsButton = makeButton("saveCoverAsButton", QStringLiteral("Speichern &unter..."),
-                                   QStringLiteral("Cover speichern unter..."));
+    newCoverButton = makeButton("newCoverButton", tr("&Neu"), tr("Neues Cover erstellen"));
+    openCoverButton = makeButton("openCoverButton", tr("Ö&ffnen..."), tr("Cover öffnen..."));
+    saveCoverButton = makeButton("saveCoverButton", tr("&Speichern"), tr("Cover speichern"));
+    saveCoverAsButton =
+        makeButton("saveCoverAsButton", tr("Speichern &unter..."), tr("Cover speichern unter..."));
     connect(newCoverButton, &QPushButton::clicked, this, &MainWindow::newCover);
     connect(openCoverButton, &QPushButton::clicked, this, &MainWindow::openCover);
     connect(saveCoverButton, &QPushButton::clicked, this, &MainWindow::saveCover);
@@ -117,7 +114,7 @@ QWidget* MainWindow::buildBottomBar() {
     websiteButton->setObjectName(QStringLiteral("websiteButton"));
     websiteButton->setAutoRaise(true);
     websiteButton->setText(QStringLiteral("www.varnelt.example"));
-    websiteButton->setToolTip(QStringLiteral("Auf zur Varnelt Homepage..."));
+    websiteButton->setToolTip(tr("Auf zur Varnelt Homepage..."));
     websiteButton->setCursor(Qt::PointingHandCursor);
     connect(websiteButton, &QToolButton::clicked, this, &MainWindow::openWebsite);
     row->addWidget(websiteButton);
@@ -129,9 +126,9 @@ QWidget* MainWindow::buildBottomBar() {
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->setSpacing(12);
     aboutButton = new ImageButton(QStringLiteral("aboutButton"), QStringLiteral("aboutButtonDown"),
-                                  QStringLiteral("Informationen über das Programm"), right);
+                                  tr("Informationen über das Programm"), right);
     quitButton = new ImageButton(QStringLiteral("quitButton"), QStringLiteral("quitButtonDown"),
-                                 QStringLiteral("Hiermit verlassen Sie das Programm"), right);
+                                 tr("Hiermit verlassen Sie das Programm"), right);
     connect(aboutButton, &ImageButton::clicked, this, &MainWindow::showAbout);
     connect(quitButton, &ImageButton::clicked, this, &MainWindow::quit);
     buttons->addWidget(aboutButton);
@@ -167,14 +164,11 @@ void MainWindow::buildPages() {
     annotationPage = new AnnotationPage(job, shell_);
     placementPage = new PlacementPage(job, shell_);
     printPage = new PrintPage(job, shell_);
-    pageTabs->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), QStringLiteral("Scannen"));
-    pageTabs->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")),
-                     QStringLiteral("Retuschieren"));
-    pageTabs->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")),
-                     QStringLiteral("Kommentare"));
-    pageTabs->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")),
-                     QStringLiteral("Zentrieren"));
-    pageTabs->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), QStringLiteral("Drucken"));
+    pageTabs->addTab(scanPage, pictures::icon(QStringLiteral("tab-scan")), tr("Scannen"));
+    pageTabs->addTab(retouchPage, pictures::icon(QStringLiteral("tab-retouch")), tr("Retuschieren"));
+    pageTabs->addTab(annotationPage, pictures::icon(QStringLiteral("tab-notes")), tr("Kommentare"));
+    pageTabs->addTab(placementPage, pictures::icon(QStringLiteral("tab-center")), tr("Zentrieren"));
+    pageTabs->addTab(printPage, pictures::icon(QStringLiteral("tab-print")), tr("Drucken"));
     pageTabs->setCurrentIndex(0);
     // The retouch page's "Datei" menu saves the image as the scan page does.
     connect(retouchPage, &RetouchPage::saveImageRequested, scanPage, &ScanPage::saveImage);
@@ -214,7 +208,7 @@ void MainWindow::setSavedFileName(const QString& fileName) {
 
 void MainWindow::showFileNameInTitle() {
     const QString& fileName = job.fileName();
-    QString shown = fileName.isEmpty() ? QStringLiteral("Unbenannt.cov") : QFileInfo(fileName).fileName();
+    QString shown = fileName.isEmpty() ? tr("Unbenannt.cov") : QFileInfo(fileName).fileName();
     // "[*]" is where Qt puts the "*" of unsaved changes; one in the name stays as it is.
     shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(productTitle() + QStringLiteral(" - [") + shown + QStringLiteral("[*]]"));
@@ -303,12 +297,12 @@ void MainWindow::quit() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const QString caption = QStringLiteral("Programm beenden");
+    const QString caption = tr("Programm beenden");
     if (!job.history().isSaved()) {
         event->setAccepted(saveChangesFirst(caption));
         return;
     }
-    const MsgAnswer answer = dialogs().message(QStringLiteral("Hiermit beenden Sie das Programm."), caption,
+    const MsgAnswer answer = dialogs().message(tr("Hiermit beenden Sie das Programm."), caption,
                                                MsgButtons::OkCancel, MsgIcon::Information);
     event->setAccepted(answer == MsgAnswer::Ok);
 }

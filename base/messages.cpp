@@ -1,10 +1,14 @@
 #include "base/messages.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 MsgAnswer StderrMessages::message(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon) {
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption.isEmpty() ? QStringLiteral("Fehler") : caption),
-                 qUtf8Printable(text));
+    std::fprintf(
+        stderr, "%s: %s\n",
+        qUtf8Printable(caption.isEmpty() ? QCoreApplication::translate("Messages", "Fehler") : caption),
+        qUtf8Printable(text));
     switch (buttons) {
     case MsgButtons::YesNo:
         return MsgAnswer::Yes;

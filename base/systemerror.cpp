@@ -1,50 +1,52 @@
 #include "base/systemerror.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
 namespace {
 
 // The reasons a file write meets in practice, worded as the German C library
-// words them.
-const char* germanReason(int errorNumber) {
+// words them; shown translated.
+const char* knownReason(int errorNumber) {
     switch (errorNumber) {
     case ENOSPC:
-        return "Auf dem Gerät ist kein Speicherplatz mehr verfügbar";
+        return QT_TRANSLATE_NOOP("SystemError", "Auf dem Gerät ist kein Speicherplatz mehr verfügbar");
     case EDQUOT:
-        return "Der zugewiesene Plattenplatz (Quota) ist überschritten";
+        return QT_TRANSLATE_NOOP("SystemError", "Der zugewiesene Plattenplatz (Quota) ist überschritten");
     case EFBIG:
-        return "Die Datei ist zu groß";
+        return QT_TRANSLATE_NOOP("SystemError", "Die Datei ist zu groß");
     case EACCES:
-        return "Keine Berechtigung";
+        return QT_TRANSLATE_NOOP("SystemError", "Keine Berechtigung");
     case EPERM:
-        return "Die Operation ist nicht erlaubt";
+        return QT_TRANSLATE_NOOP("SystemError", "Die Operation ist nicht erlaubt");
     case EROFS:
-        return "Das Dateisystem ist nur lesbar";
+        return QT_TRANSLATE_NOOP("SystemError", "Das Dateisystem ist nur lesbar");
     case ENOENT:
-        return "Datei oder Verzeichnis nicht gefunden";
+        return QT_TRANSLATE_NOOP("SystemError", "Datei oder Verzeichnis nicht gefunden");
     case ENOTDIR:
-        return "Ist kein Verzeichnis";
+        return QT_TRANSLATE_NOOP("SystemError", "Ist kein Verzeichnis");
     case EISDIR:
-        return "Ist ein Verzeichnis";
+        return QT_TRANSLATE_NOOP("SystemError", "Ist ein Verzeichnis");
     case ENAMETOOLONG:
-        return "Der Dateiname ist zu lang";
+        return QT_TRANSLATE_NOOP("SystemError", "Der Dateiname ist zu lang");
     case EIO:
-        return "Eingabe-/Ausgabefehler";
+        return QT_TRANSLATE_NOOP("SystemError", "Eingabe-/Ausgabefehler");
     case ENOMEM:
-        return "Nicht genügend Hauptspeicher verfügbar";
+        return QT_TRANSLATE_NOOP("SystemError", "Nicht genügend Hauptspeicher verfügbar");
     case EMFILE:
-        return "Zu viele offene Dateien";
+        return QT_TRANSLATE_NOOP("SystemError", "Zu viele offene Dateien");
     case ENFILE:
-        return "Zu viele offene Dateien im System";
+        return QT_TRANSLATE_NOOP("SystemError", "Zu viele offene Dateien im System");
     case ELOOP:
-        return "Zu viele Ebenen aus symbolischen Links";
+        return QT_TRANSLATE_NOOP("SystemError", "Zu viele Ebenen aus symbolischen Links");
     case EBUSY:
-        return "Das Gerät oder die Ressource ist belegt";
+        return QT_TRANSLATE_NOOP("SystemError", "Das Gerät oder die Ressource ist belegt");
     case ETXTBSY:
-        return "Die Datei wird gerade benutzt";
+        return QT_TRANSLATE_NOOP("SystemError", "Die Datei wird gerade benutzt");
     case ESTALE:
-        return "Veraltete Dateizugriffsnummer (file handle)";
+        return QT_TRANSLATE_NOOP("SystemError", "Veraltete Dateizugriffsnummer (file handle)");
     default:
         return nullptr;
     }
@@ -53,12 +55,14 @@ const char* germanReason(int errorNumber) {
 } // namespace
 
 QString systemErrorText(int errorNumber) {
-    if (const char* reason = germanReason(errorNumber)) return QString::fromUtf8(reason);
+    if (const char* reason = knownReason(errorNumber))
+        return QCoreApplication::translate("SystemError", reason);
     return QString::fromLocal8Bit(std::strerror(errorNumber));
 }
 
 QString notWrittenText(const QString& what, int errorNumber) {
-    const QString sentence = what + QStringLiteral(" konnte nicht geschrieben werden");
-    if (errorNumber == 0) return sentence + QLatin1Char('.');
-    return sentence + QStringLiteral(": ") + systemErrorText(errorNumber) + QLatin1Char('.');
+    if (errorNumber == 0)
+        return QCoreApplication::translate("SystemError", "%1 konnte nicht geschrieben werden.").arg(what);
+    return QCoreApplication::translate("SystemError", "%1 konnte nicht geschrieben werden: %2.")
+        .arg(what, systemErrorText(errorNumber));
 }

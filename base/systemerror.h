@@ -1,7 +1,7 @@
 #pragma once
-// The system's reason for a failed file operation, told in German like every
-// other message, whatever language the system speaks: "Auf dem Gerät ist kein
-// Speicherplatz mehr verfügbar".
+// The system's reason for a failed file operation, told in the program's
+// language like every other message, whatever language the system speaks:
+// "Auf dem Gerät ist kein Speicherplatz mehr verfügbar".
 
 #include <QString>
 

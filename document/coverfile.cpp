@@ -3,6 +3,7 @@
 #include "base/wholefile.h"
 #include "document/coverjob.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace cover {
@@ -103,27 +104,33 @@ void installObjects(const CoverDocument& document, ObjectTable& table) {
 QString readFailureText(ReadStatus status, const QString& name) {
     switch (status) {
     case ReadStatus::CannotOpen:
-        return QStringLiteral("CD-Cover Datei öffnen: Konnte die Datei ") + name +
-               QStringLiteral(" nicht öffnen!");
+        return QCoreApplication::translate("CoverFile",
+                                           "CD-Cover Datei öffnen: Konnte die Datei %1 nicht öffnen!")
+            .arg(name);
     case ReadStatus::NotCoverFile:
-        return QStringLiteral("Die Datei ist keine gültige CD-Cover Datei!");
+        return QCoreApplication::translate("CoverFile", "Die Datei ist keine gültige CD-Cover Datei!");
     case ReadStatus::OutOfMemory:
-        return QStringLiteral("CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei ") +
-               name + QStringLiteral("!");
+        return QCoreApplication::translate(
+                   "CoverFile", "CD-Cover Datei öffnen: Nicht genügend Speicher für das Bild der Datei %1!")
+            .arg(name);
     case ReadStatus::Damaged:
     case ReadStatus::Ok:
         break;
     }
-    return QStringLiteral("Die CD-Cover Datei ") + name +
-           QStringLiteral(" ist beschädigt oder unvollständig und wurde nicht geöffnet!");
+    return QCoreApplication::translate(
+               "CoverFile",
+               "Die CD-Cover Datei %1 ist beschädigt oder unvollständig und wurde nicht geöffnet!")
+        .arg(name);
 }
 
 QString writeFailureText(WriteStatus status, const QString& name) {
     if (status == WriteStatus::CannotCreate)
-        return QStringLiteral("CD-Cover Datei speichern: Konnte die Datei ") + name +
-               QStringLiteral(" nicht erstellen!");
-    return QStringLiteral("CD-Cover Datei speichern: Fehler beim Schreiben der Datei ") + name +
-           QStringLiteral("! Die Datei wurde nicht gespeichert.");
+        return QCoreApplication::translate("CoverFile",
+                                           "CD-Cover Datei speichern: Konnte die Datei %1 nicht erstellen!")
+            .arg(name);
+    return QCoreApplication::translate("CoverFile", "CD-Cover Datei speichern: Fehler beim Schreiben der "
+                                                    "Datei %1! Die Datei wurde nicht gespeichert.")
+        .arg(name);
 }
 
 } // namespace cover

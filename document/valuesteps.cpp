@@ -3,6 +3,8 @@
 #include "document/coverjob.h"
 #include "document/jobhistory.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace {
@@ -24,27 +26,27 @@ unsigned changedFields(const PrintValues& a, const PrintValues& b) {
 QString stepName(const PlacementValues& before, const PlacementValues& after) {
     switch (changedFields(before, after)) {
     case 1:
-        return QStringLiteral("Bildgröße ändern");
+        return QCoreApplication::translate("ValueSteps", "Bildgröße ändern");
     case 2:
     case 4:
-        return QStringLiteral("Bild verschieben");
+        return QCoreApplication::translate("ValueSteps", "Bild verschieben");
     default:
-        return QStringLiteral("Zentrieren");
+        return QCoreApplication::translate("ValueSteps", "Zentrieren");
     }
 }
 
 QString stepName(const PrintValues& before, const PrintValues& after) {
     switch (changedFields(before, after)) {
     case 1:
-        return QStringLiteral("Schon benutzte Etiketten ändern");
+        return QCoreApplication::translate("ValueSteps", "Schon benutzte Etiketten ändern");
     case 2:
-        return QStringLiteral("Kopien ändern");
+        return QCoreApplication::translate("ValueSteps", "Kopien ändern");
     case 4:
-        return QStringLiteral("Gezeigte Seite ändern");
+        return QCoreApplication::translate("ValueSteps", "Gezeigte Seite ändern");
     case 8:
-        return QStringLiteral("Etikettform beim Druck ändern");
+        return QCoreApplication::translate("ValueSteps", "Etikettform beim Druck ändern");
     default:
-        return QStringLiteral("Druckwerte ändern");
+        return QCoreApplication::translate("ValueSteps", "Druckwerte ändern");
     }
 }
 

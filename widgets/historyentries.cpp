@@ -1,14 +1,22 @@
 #include "widgets/historyentries.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QUndoStack>
 
 namespace {
 
 // "Rückgängig: Zuschneiden"; the word alone while there is no step.
-QString entryText(const QString& word, const QString& stepName) {
-    return stepName.isEmpty() ? word : word + QStringLiteral(": ") + stepName;
+QString undoText(const QString& stepName) {
+    return stepName.isEmpty() ? QCoreApplication::translate("HistoryEntries", "Rückgängig")
+                              : QCoreApplication::translate("HistoryEntries", "Rückgängig: %1").arg(stepName);
+}
+
+QString redoText(const QString& stepName) {
+    return stepName.isEmpty()
+               ? QCoreApplication::translate("HistoryEntries", "Wiederholen")
+               : QCoreApplication::translate("HistoryEntries", "Wiederholen: %1").arg(stepName);
 }
 
 // Step names may hold an ampersand, which a menu would take for a mnemonic.
@@ -25,9 +33,9 @@ void addHistoryEntries(QMenu& menu, QUndoStack& stack) {
     auto* redo = new QAction(&menu);
     redo->setObjectName(QStringLiteral("redoEntry"));
     auto follow = [undo, redo, &stack] {
-        undo->setText(entryText(QStringLiteral("Rückgängig"), shownName(stack.undoText())));
+        undo->setText(undoText(shownName(stack.undoText())));
         undo->setEnabled(stack.canUndo());
-        redo->setText(entryText(QStringLiteral("Wiederholen"), shownName(stack.redoText())));
+        redo->setText(redoText(shownName(stack.redoText())));
         redo->setEnabled(stack.canRedo());
     };
     follow();

@@ -33,7 +33,7 @@ QRadioButton* makeRadio(const char* name, const QString& text, QWidget* parent) 
 
 PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& current, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PrinterSetupDialog"));
-    setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    setWindowTitle(tr("Druckereinrichtung"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildPrinterGroup(current.printerName));
     auto* lower = new QHBoxLayout;
@@ -43,10 +43,10 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& current, QWidget* pa
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancelButton = new QPushButton(tr("Abbrechen"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
@@ -61,7 +61,7 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& current, QWidget* pa
 }
 
 QWidget* PrinterSetupDialog::buildPrinterGroup(const QString& current) {
-    auto* group = new QGroupBox(QStringLiteral("Drucker"), this);
+    auto* group = new QGroupBox(tr("Drucker"), this);
     printerCombo = makeCombo("printerCombo", group);
     QStringList names = installedPrinterNames();
     // A printer that has gone since it was chosen still shows as the choice.
@@ -73,28 +73,28 @@ QWidget* PrinterSetupDialog::buildPrinterGroup(const QString& current) {
     typeLabel = new QLabel(group);
     whereLabel = new QLabel(group);
     auto* form = new QFormLayout(group);
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), group);
+    auto* nameLabel = new QLabel(tr("&Name:"), group);
     nameLabel->setBuddy(printerCombo);
     form->addRow(nameLabel, printerCombo);
-    form->addRow(QStringLiteral("Typ:"), typeLabel);
-    form->addRow(QStringLiteral("Ort:"), whereLabel);
+    form->addRow(tr("Typ:"), typeLabel);
+    form->addRow(tr("Ort:"), whereLabel);
     return group;
 }
 
 QWidget* PrinterSetupDialog::buildPaperGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Papier"), this);
+    auto* group = new QGroupBox(tr("Papier"), this);
     paperCombo = makeCombo("paperCombo", group);
     auto* form = new QFormLayout(group);
-    auto* sizeLabel = new QLabel(QStringLiteral("&Größe:"), group);
+    auto* sizeLabel = new QLabel(tr("&Größe:"), group);
     sizeLabel->setBuddy(paperCombo);
     form->addRow(sizeLabel, paperCombo);
     return group;
 }
 
 QWidget* PrinterSetupDialog::buildOrientationGroup(QPageLayout::Orientation current) {
-    auto* group = new QGroupBox(QStringLiteral("Ausrichtung"), this);
-    portraitRadio = makeRadio("portraitRadio", QStringLiteral("&Hochformat"), group);
-    landscapeRadio = makeRadio("landscapeRadio", QStringLiteral("&Querformat"), group);
+    auto* group = new QGroupBox(tr("Ausrichtung"), this);
+    portraitRadio = makeRadio("portraitRadio", tr("&Hochformat"), group);
+    landscapeRadio = makeRadio("landscapeRadio", tr("&Querformat"), group);
     (current == QPageLayout::Landscape ? landscapeRadio : portraitRadio)->setChecked(true);
     auto* column = new QVBoxLayout(group);
     column->addWidget(portraitRadio);
@@ -143,7 +143,7 @@ void PrinterSetupDialog::printerChosen() {
 void PrinterSetupDialog::showPrinterFacts() {
     const QString printer = chosenPrinter();
     if (printer.isEmpty()) {
-        typeLabel->setText(QStringLiteral("Ausgabe in eine Datei; ihr Name wird beim Drucken erfragt"));
+        typeLabel->setText(tr("Ausgabe in eine Datei; ihr Name wird beim Drucken erfragt"));
         whereLabel->clear();
         return;
     }

@@ -35,7 +35,7 @@ QString qtFilterFromPipes(const QString& pipes) {
 MsgAnswer QtDialogs::message(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) {
     QMessageBox box(owner_);
     // Without a caption Windows shows its default one, which a German system calls "Fehler".
-    box.setWindowTitle(caption.isEmpty() ? QStringLiteral("Fehler") : caption);
+    box.setWindowTitle(caption.isEmpty() ? tr("Fehler") : caption);
     box.setText(text);
     switch (icon) {
     case MsgIcon::None:
@@ -56,22 +56,22 @@ MsgAnswer QtDialogs::message(const QString& text, const QString& caption, MsgBut
     }
     switch (buttons) {
     case MsgButtons::Ok:
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.addButton(tr("OK"), QMessageBox::AcceptRole);
         break;
     case MsgButtons::OkCancel: {
-        box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
-        box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+        box.setDefaultButton(box.addButton(tr("OK"), QMessageBox::AcceptRole));
+        box.setEscapeButton(box.addButton(tr("Abbrechen"), QMessageBox::RejectRole));
         break;
     }
     case MsgButtons::YesNo: {
-        box.setDefaultButton(box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole));
-        box.setEscapeButton(box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole));
+        box.setDefaultButton(box.addButton(tr("&Ja"), QMessageBox::YesRole));
+        box.setEscapeButton(box.addButton(tr("&Nein"), QMessageBox::NoRole));
         break;
     }
     case MsgButtons::SaveDiscardCancel: {
-        box.setDefaultButton(box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole));
-        box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
-        box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+        box.setDefaultButton(box.addButton(tr("Speichern"), QMessageBox::AcceptRole));
+        box.addButton(tr("Verwerfen"), QMessageBox::DestructiveRole);
+        box.setEscapeButton(box.addButton(tr("Abbrechen"), QMessageBox::RejectRole));
         break;
     }
     }
@@ -121,18 +121,18 @@ std::optional<FileAnswer> QtDialogs::saveFile(const FileRequest& request) {
 
 std::optional<ColorRef> QtDialogs::chooseColor(ColorRef initial) {
     const QColor chosen = QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)),
-                                                 owner_, QStringLiteral("Farbe"));
+                                                 owner_, tr("Farbe"));
     if (!chosen.isValid()) return std::nullopt;
     return makeColorRef(chosen.red(), chosen.green(), chosen.blue());
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
     QFontDialog dialog(initial.font, owner_);
-    dialog.setWindowTitle(QStringLiteral("Schriftart"));
+    dialog.setWindowTitle(tr("Schriftart"));
     // Qt's own dialog, so that the colour button can join its effects.
     dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     ColorRef color = initial.color;
-    auto* colorButton = new QPushButton(QStringLiteral("Farbe..."), &dialog);
+    auto* colorButton = new QPushButton(tr("Farbe..."), &dialog);
     colorButton->setObjectName(QStringLiteral("fontColorButton"));
     auto showColor = [colorButton, &color] {
         QPixmap swatch(16, 16);

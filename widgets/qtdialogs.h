@@ -2,9 +2,13 @@
 
 #include "widgets/dialogs.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 class QtDialogs final : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
   public:
     explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
