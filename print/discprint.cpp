@@ -33,7 +33,7 @@ PrintOutcome runDiscPrintJob(PrintTarget& target, const DiscPrintJob& job, const
         content, disc.size(),
         PlacementDevice{disc.width(), double(target.dpiX()), double(target.dpiY()), 1, 1}, drawing);
     if (label.isNull()) return PrintOutcome::NoMemory;
-    if (!target.begin(kPrintTitle)) return PrintOutcome::NotStarted;
+    if (!target.begin(printTitle())) return PrintOutcome::NotStarted;
     for (int copy = 0; copy < std::max(1, job.copies); ++copy) {
         if (copy > 0 && !target.newPage()) {
             target.end();

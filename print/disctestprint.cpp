@@ -4,6 +4,7 @@
 #include "print/discprint.h"
 #include "print/printtarget.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -74,11 +75,15 @@ void drawCaption(QPainter& painter, DiscCanvas& canvas, const DiscFormat& disc, 
 
 } // namespace
 
+QString discTestPrintTitle() {
+    return QCoreApplication::translate("DiscTestPrint", "CD/DVD-Testdruck");
+}
+
 bool printDiscTestPage(PrintTarget& target, const DiscFormat& disc, const QStringList& caption,
                        const DiscOffset& shift) {
     if (!discFormatProblem(disc).isEmpty()) return false;
     const QRect square = discRect(target, disc, shift);
-    if (!target.begin(kDiscTestPrintTitle)) return false;
+    if (!target.begin(discTestPrintTitle())) return false;
     QPainter& painter = *target.painter();
     painter.save();
     DiscCanvas canvas(painter, target, square);

@@ -12,7 +12,8 @@
 
 class PrintTarget;
 
-inline const QString kDiscTestPrintTitle = QStringLiteral("CD/DVD-Testdruck");
+// The job's title, which also names the PDF file output.
+QString discTestPrintTitle();
 
 // One page, printed without any disc calibration unless `shift` is given.
 bool printDiscTestPage(PrintTarget& target, const DiscFormat& disc, const QStringList& caption,

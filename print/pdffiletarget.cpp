@@ -61,6 +61,6 @@ bool PdfFileTarget::fail() {
     writer_.reset();
     const int errorNumber = file_ ? file_->errorNumber() : 0;
     file_.reset();
-    failureText_ = notWrittenText(QStringLiteral("Die PDF-Datei %1").arg(path_), errorNumber);
+    failureText_ = notWrittenText(tr("Die PDF-Datei %1").arg(path_), errorNumber);
     return false;
 }

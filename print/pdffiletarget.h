@@ -9,6 +9,7 @@
 #include "base/wholefile.h"
 #include "print/printtarget.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -16,6 +17,8 @@
 #include <memory>
 
 class PdfFileTarget final : public PrintTarget {
+    Q_DECLARE_TR_FUNCTIONS(PdfFileTarget)
+
   public:
     // The paper's size and orientation count; its margins do not.
     PdfFileTarget(const QString& path, int resolution, const QPageLayout& paper);

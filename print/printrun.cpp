@@ -1,6 +1,11 @@
 #include "print/printrun.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+
+QString printTitle() {
+    return QCoreApplication::translate("PrintRun", "CD-Label/Cover");
+}
 
 SheetDevice printerDevice(const PrintTarget& target, const Calibration& calibration) {
     SheetDevice device;
@@ -22,23 +27,28 @@ bool labelHasArea(const PrintTarget& target, const PrintJob& job) {
 
 QString noLabelAreaMessage(const PaperType& paper) {
     const QString name = paper.displayName();
-    const QString format = name.isEmpty()
-                               ? QStringLiteral("Das Etikett des gewählten Papierformats")
-                               : QStringLiteral("Das Etikett des gewählten Papierformats \"%1\"").arg(name);
+    const QString format =
+        name.isEmpty()
+            ? QCoreApplication::translate("PrintRun", "Das Etikett des gewählten Papierformats")
+            : QCoreApplication::translate("PrintRun", "Das Etikett des gewählten Papierformats \"%1\"")
+                  .arg(name);
     // Asked as !(x > 0), so that a NaN from a foreign paper.dat counts as no area too.
     const bool noArea = !(paper.LabelWidth > 0) || !(paper.LabelHeight > 0);
     const QString problem =
-        noArea ? QStringLiteral(" hat keine Fläche: seine Breite oder Höhe ist 0 mm.")
-               : QStringLiteral(" ist schmaler oder niedriger als ein Bildpunkt des Druckers.");
-    return format + problem + QStringLiteral(" Es wurde nichts gedruckt.");
+        noArea
+            ? QCoreApplication::translate("PrintRun", " hat keine Fläche: seine Breite oder Höhe ist 0 mm.")
+            : QCoreApplication::translate("PrintRun",
+                                          " ist schmaler oder niedriger als ein Bildpunkt des Druckers.");
+    return format + problem + QCoreApplication::translate("PrintRun", " Es wurde nichts gedruckt.");
 }
 
 QString printFailureText(const PrintTarget& target, PrintOutcome outcome) {
     const QString reason = target.failureText();
     if (!reason.isEmpty()) return reason;
     return outcome == PrintOutcome::NotStarted
-               ? QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.")
-               : QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
+               ? QCoreApplication::translate("PrintRun", "Der Druckauftrag konnte nicht gestartet werden.")
+               : QCoreApplication::translate("PrintRun",
+                                             "Der Druckauftrag konnte nicht abgeschlossen werden.");
 }
 
 PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& messages,
@@ -47,9 +57,10 @@ PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& mes
     const SheetDevice device = printerDevice(target, job.calibration);
     if (target.dpiX() != target.dpiY())
         messages.message(
-            QStringLiteral("Diese Meldung dürfte nie erscheinen. Das Programm kann mit diesem Drucker "
-                           "wahrscheinlich nicht korrekt drucken."),
-            QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Information);
+            QCoreApplication::translate(
+                "PrintRun", "Diese Meldung dürfte nie erscheinen. Das Programm kann mit diesem Drucker "
+                            "wahrscheinlich nicht korrekt drucken."),
+            QCoreApplication::translate("PrintRun", "Fehler"), MsgButtons::Ok, MsgIcon::Information);
     const SheetPlan plan = planSheets(job.paper, job.values, device);
     // Rendered before the job starts, so that a label too large for memory
     // prints no empty sheets.
@@ -57,7 +68,7 @@ PrintOutcome runPrintJob(PrintTarget& target, const PrintJob& job, Messages& mes
         job.content, plan.label,
         PlacementDevice{plan.label.width(), device.dpiX, device.dpiY, device.kX, device.kY}, drawing);
     if (label.isNull()) return PrintOutcome::NoMemory;
-    if (!target.begin(kPrintTitle)) return PrintOutcome::NotStarted;
+    if (!target.begin(printTitle())) return PrintOutcome::NotStarted;
     for (const LabelSpot& spot : plan.spots) {
         if (spot.newPage && !target.newPage()) {
             target.end();

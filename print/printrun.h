@@ -9,7 +9,8 @@
 #include "print/sheetlayout.h"
 #include "raster/drawcontext.h"
 
-inline const QString kPrintTitle = QStringLiteral("CD-Label/Cover");
+// The print job's title, which also names the PDF file output.
+QString printTitle();
 
 struct PrintJob {
     const PaperType& paper;

@@ -2,6 +2,8 @@
 
 #include "base/units.h"
 
+#include <QCoreApplication>
+
 PageSizeUnits pageSizeInUnits(const PrintTarget& target) {
     const QSize size = target.printableSize();
     return {units::trunc32(units::unitsFromPixels(size.width(), target.dpiX())),
@@ -9,5 +11,5 @@ PageSizeUnits pageSizeInUnits(const PrintTarget& target) {
 }
 
 QString printerDisplayName(const QString& printerName) {
-    return printerName.isEmpty() ? QStringLiteral("PDF-Datei") : printerName;
+    return printerName.isEmpty() ? QCoreApplication::translate("PrintTarget", "PDF-Datei") : printerName;
 }

@@ -3,6 +3,7 @@
 #include "base/units.h"
 #include "print/printtarget.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -32,18 +33,23 @@ void drawCaption(QPainter& painter, const PrintTarget& target, int top, const QS
 
 } // namespace
 
+QString testPrintTitle() {
+    return QCoreApplication::translate("TestPrint", "Format-Drucker Testdruck");
+}
+
 QSize testRectangleSize(int dpiX, int dpiY) {
     return {units::trunc32(100 / units::kMmPerInch * dpiX), units::trunc32(100 / units::kMmPerInch * dpiY)};
 }
 
 QStringList testPrintCaption(const QString& printerName, const QDate& date) {
-    return {QStringLiteral("Drucker: ") + printerDisplayName(printerName),
-            QStringLiteral("Datum: ") + date.toString(QStringLiteral("dd.MM.yyyy"))};
+    return {QCoreApplication::translate("TestPrint", "Drucker: ") + printerDisplayName(printerName),
+            QCoreApplication::translate("TestPrint", "Datum: ") +
+                date.toString(QStringLiteral("dd.MM.yyyy"))};
 }
 
 bool printTestRectangle(PrintTarget& target, const QStringList& caption) {
     const QSize size = testRectangleSize(target.dpiX(), target.dpiY());
-    if (!target.begin(kTestPrintTitle)) return false;
+    if (!target.begin(testPrintTitle())) return false;
     QPainter& painter = *target.painter();
     painter.setBrush(QColor(192, 192, 192));
     painter.setPen(Qt::black);

@@ -11,7 +11,8 @@
 
 class PrintTarget;
 
-inline const QString kTestPrintTitle = QStringLiteral("Format-Drucker Testdruck");
+// The job's title, which also names the PDF file output.
+QString testPrintTitle();
 
 QSize testRectangleSize(int dpiX, int dpiY);
 

@@ -38,7 +38,7 @@ bool CupsDiscTarget::begin(const QString& title) {
     title_ = title;
     folder_ = std::make_unique<QTemporaryDir>();
     if (!folder_->isValid()) {
-        failureText_ = QStringLiteral("Für den Druckauftrag konnte keine temporäre Datei angelegt werden.");
+        failureText_ = tr("Für den Druckauftrag konnte keine temporäre Datei angelegt werden.");
         return false;
     }
     file_ =
@@ -75,7 +75,7 @@ bool CupsDiscTarget::send() {
     jobId_ = cupsPrintFile2(CUPS_HTTP_DEFAULT, printerName_.toUtf8().constData(), path.constData(),
                             title_.toUtf8().constData(), options.count, options.options);
     if (jobId_ > 0) return true;
-    failureText_ = QStringLiteral("Der Druckauftrag konnte nicht an den Drucker \"%1\" übergeben werden: %2")
+    failureText_ = tr("Der Druckauftrag konnte nicht an den Drucker \"%1\" übergeben werden: %2")
                        .arg(printerName_, QString::fromUtf8(cupsLastErrorString()));
     return false;
 }

@@ -9,11 +9,14 @@
 #include "print/pdffiletarget.h"
 #include "print/printtarget.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <memory>
 
 class CupsDiscTarget final : public PrintTarget {
+    Q_DECLARE_TR_FUNCTIONS(CupsDiscTarget)
+
   public:
     // Pages of `pageSidePt` square at `resolution`, sent to `printerName` with `options`.
     CupsDiscTarget(const QString& printerName, double pageSidePt, int resolution, JobOptions options);

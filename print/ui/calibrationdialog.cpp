@@ -36,23 +36,21 @@ CalibrationDialog::CalibrationDialog(PrinterCalibrations& calibrations, PrintTar
                                      Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), calibrations_(calibrations), printer_(printer), dialogs_(dialogs) {
     setObjectName(QStringLiteral("calibrationDialog"));
-    setWindowTitle(QStringLiteral("Drucker kalibrieren..."));
+    setWindowTitle(tr("Drucker kalibrieren..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     printerLabel = new QLabel(this);
     printerLabel->setObjectName(QStringLiteral("printerLabel"));
     layout->addWidget(printerLabel);
-    layout->addWidget(
-        wrappedText(QStringLiteral("Durch diese Funktion, werden die Ausdrucke sehr genau, führen Sie "
-                                   "diesen Test für jeden neuen Drucker durch."),
-                    this));
-    testPrintButton = new QPushButton(QStringLiteral("Testrechteck drucken..."), this);
+    layout->addWidget(wrappedText(tr("Durch diese Funktion, werden die Ausdrucke sehr genau, führen Sie "
+                                     "diesen Test für jeden neuen Drucker durch."),
+                                  this));
+    testPrintButton = new QPushButton(tr("Testrechteck drucken..."), this);
     testPrintButton->setObjectName(QStringLiteral("testPrintButton"));
     layout->addWidget(testPrintButton);
-    layout->addWidget(
-        wrappedText(QStringLiteral("Messen Sie auf dem Ausdruck die folgenden Werte ab und korrigieren "
-                                   "Sie die aktuellen Einstellungen entsprechend."),
-                    this));
+    layout->addWidget(wrappedText(tr("Messen Sie auf dem Ausdruck die folgenden Werte ab und korrigieren "
+                                     "Sie die aktuellen Einstellungen entsprechend."),
+                                  this));
     const Calibration initial;
     leftSpin = makeRealSpinEdit("leftSpin", kOffsetMin, kOffsetMax, 0.1, initial.cL, this);
     topSpin = makeRealSpinEdit("topSpin", kOffsetMin, kOffsetMax, 0.1, initial.cT, this);
@@ -68,17 +66,17 @@ CalibrationDialog::CalibrationDialog(PrinterCalibrations& calibrations, PrintTar
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("mm"), this), row, 2);
     };
-    addRow(QStringLiteral("Abstand des Rechtecks zum linken Seitenrand:"), leftSpin);
-    addRow(QStringLiteral("Abstand des Rechtecks zum oberen Seitenrand:"), topSpin);
-    addRow(QStringLiteral("Breite des Rechtecks:"), widthSpin);
-    addRow(QStringLiteral("Höhe des Rechtecks:"), heightSpin);
+    addRow(tr("Abstand des Rechtecks zum linken Seitenrand:"), leftSpin);
+    addRow(tr("Abstand des Rechtecks zum oberen Seitenrand:"), topSpin);
+    addRow(tr("Breite des Rechtecks:"), widthSpin);
+    addRow(tr("Höhe des Rechtecks:"), heightSpin);
     layout->addLayout(grid);
     buildDiscGroup();
     layout->addWidget(discGroup);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
     buttons->addWidget(okButton);
@@ -90,22 +88,21 @@ CalibrationDialog::CalibrationDialog(PrinterCalibrations& calibrations, PrintTar
 }
 
 void CalibrationDialog::buildDiscGroup() {
-    discGroup = new QGroupBox(QStringLiteral("CD/DVD direkt bedrucken"), this);
+    discGroup = new QGroupBox(tr("CD/DVD direkt bedrucken"), this);
     discGroup->setObjectName(QStringLiteral("discGroup"));
     auto* layout = new QVBoxLayout(discGroup);
     layout->addWidget(wrappedText(
-        QStringLiteral(
-            "Drucken Sie den CD/DVD-Testdruck auf eine CD und lesen Sie an der Skala ab, wie weit "
-            "die Mitte des Kreuzes neben der Mitte des Lochs liegt. Tragen Sie diese Abweichung mit "
-            "umgekehrtem Vorzeichen ein."),
+        tr("Drucken Sie den CD/DVD-Testdruck auf eine CD und lesen Sie an der Skala ab, wie weit "
+           "die Mitte des Kreuzes neben der Mitte des Lochs liegt. Tragen Sie diese Abweichung mit "
+           "umgekehrtem Vorzeichen ein."),
         discGroup));
-    discTestButton = new QPushButton(QStringLiteral("CD/DVD-Testdruck..."), discGroup);
+    discTestButton = new QPushButton(tr("CD/DVD-Testdruck..."), discGroup);
     discTestButton->setObjectName(QStringLiteral("discTestButton"));
     layout->addWidget(discTestButton);
     discRightSpin = makeRealSpinEdit("discRightSpin", -kDiscOffsetMaxMm, kDiscOffsetMaxMm, 0.1, 0, discGroup);
     discDownSpin = makeRealSpinEdit("discDownSpin", -kDiscOffsetMaxMm, kDiscOffsetMaxMm, 0.1, 0, discGroup);
-    addLabelledRow(layout, QStringLiteral("Nach rechts verschieben:"), discRightSpin, QStringLiteral("mm"));
-    addLabelledRow(layout, QStringLiteral("Nach unten verschieben:"), discDownSpin, QStringLiteral("mm"));
+    addLabelledRow(layout, tr("Nach rechts verschieben:"), discRightSpin, QStringLiteral("mm"));
+    addLabelledRow(layout, tr("Nach unten verschieben:"), discDownSpin, QStringLiteral("mm"));
     connect(discTestButton, &QPushButton::clicked, this, &CalibrationDialog::printDiscTest);
 }
 
@@ -140,7 +137,7 @@ void CalibrationDialog::editCalibration() {
 void CalibrationDialog::showPrinter(const QString& printerName) {
     const QString name = printerDisplayName(printerName);
     const QString shown = printerLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, kPrinterNameWidth);
-    printerLabel->setText(QStringLiteral("Drucker: ") + shown);
+    printerLabel->setText(tr("Drucker: ") + shown);
     printerLabel->setToolTip(shown == name ? QString() : name);
 }
 
@@ -160,19 +157,18 @@ void CalibrationDialog::setCalibration(const Calibration& values) {
 void CalibrationDialog::saveOptions() {
     const bool discStored = calibrations_.storeDiscOffset(printerName_, discOffset());
     if (calibrations_.store(printerName_, calibration()) && discStored) return;
-    const QString text =
-        QStringLiteral("Die Kalibrierung für den Drucker \"%1\" konnte nicht in %2 gespeichert "
-                       "werden. Sie gilt nur, bis das Programm beendet wird.")
-            .arg(printerDisplayName(printerName_), calibrations_.filePathOf(printerName_));
-    dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Warning);
+    const QString text = tr("Die Kalibrierung für den Drucker \"%1\" konnte nicht in %2 gespeichert "
+                            "werden. Sie gilt nur, bis das Programm beendet wird.")
+                             .arg(printerDisplayName(printerName_), calibrations_.filePathOf(printerName_));
+    dialogs_.message(text, tr("Fehler"), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void CalibrationDialog::printTestSquare() {
-    if (!choosePrintFile(printer_, dialogs_, kTestPrintTitle)) return;
+    if (!choosePrintFile(printer_, dialogs_, testPrintTitle())) return;
     if (printTestRectangle(printer_, testPrintCaption(printer_.printerName(), QDate::currentDate()))) return;
     QString text = printer_.failureText();
-    if (text.isEmpty()) text = QStringLiteral("Der Testdruck konnte nicht gedruckt werden.");
-    dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    if (text.isEmpty()) text = tr("Der Testdruck konnte nicht gedruckt werden.");
+    dialogs_.message(text, tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 // Printed without the disc calibration: what it shows is the tray's own error.
@@ -180,7 +176,7 @@ void CalibrationDialog::printDiscTest() {
     const QStringList caption = testPrintCaption(printer_.printerName(), QDate::currentDate());
     std::optional<DiscOutput> output;
     if (printer_.printsToFile()) {
-        const std::optional<QString> path = askPrintFileName(dialogs_, kDiscTestPrintTitle);
+        const std::optional<QString> path = askPrintFileName(dialogs_, discTestPrintTitle());
         if (!path) return;
         output = discOutputFor(QString(), *path, testDisc_, {});
     } else if (!printer_.printerName().isEmpty()) {
@@ -189,8 +185,8 @@ void CalibrationDialog::printDiscTest() {
     PrintTarget& onto = output ? *output->target : printer_;
     if (printDiscTestPage(onto, testDisc_, caption)) return;
     QString text = onto.failureText();
-    if (text.isEmpty()) text = QStringLiteral("Der Testdruck konnte nicht gedruckt werden.");
-    dialogs_.message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    if (text.isEmpty()) text = tr("Der Testdruck konnte nicht gedruckt werden.");
+    dialogs_.message(text, tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void CalibrationDialog::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -13,16 +14,17 @@
 DiscChoice::DiscChoice(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    discCheck = new QCheckBox(QStringLiteral("Auf CD/DVD drucken"), this);
+    discCheck = new QCheckBox(tr("Auf CD/DVD drucken"), this);
     discCheck->setObjectName(QStringLiteral("discCheck"));
-    discCheck->setToolTip(QStringLiteral("Direkt auf bedruckbare CDs/DVDs im CD-Fach des Druckers drucken, "
-                                         "eine Seite je CD, nur innerhalb des Rings"));
+    discCheck->setToolTip(tr("Direkt auf bedruckbare CDs/DVDs im CD-Fach des Druckers drucken, "
+                             "eine Seite je CD, nur innerhalb des Rings"));
     layout->addWidget(discCheck);
     discCombo = new QComboBox(this);
     discCombo->setObjectName(QStringLiteral("discCombo"));
+    // The presets' German names are keys; the combo box shows them translated.
     for (const DiscPreset& preset : discPresets())
-        discCombo->addItem(preset.name);
-    discCombo->addItem(QStringLiteral("Eigene Größe"));
+        discCombo->addItem(QCoreApplication::translate("DiscFormat", preset.name.toUtf8().constData()));
+    discCombo->addItem(tr("Eigene Größe"));
     discCombo->setToolTip(discCombo->currentText());
     layout->addWidget(discCombo);
     const DiscFormat first = discPresets().front().format;
@@ -30,8 +32,8 @@ DiscChoice::DiscChoice(QWidget* parent) : QWidget(parent) {
         makeRealSpinEdit("outerSpin", kDiscOuterMinMm, kDiscOuterMaxMm, 1, first.outerDiameterMm, this);
     innerSpin =
         makeRealSpinEdit("innerSpin", kDiscInnerMinMm, kDiscInnerMaxMm, 1, first.innerDiameterMm, this);
-    addLabelledRow(layout, QStringLiteral("Außen:"), outerSpin, QStringLiteral("mm"));
-    addLabelledRow(layout, QStringLiteral("Innen:"), innerSpin, QStringLiteral("mm"));
+    addLabelledRow(layout, tr("Außen:"), outerSpin, QStringLiteral("mm"));
+    addLabelledRow(layout, tr("Innen:"), innerSpin, QStringLiteral("mm"));
     connect(discCheck, &QCheckBox::toggled, this, [this] {
         enableControls();
         emit chosen(choice());

@@ -3,6 +3,7 @@
 #include "print/printtarget.h"
 #include "widgets/dialogs.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 QString proposedPrintFileName(const QString& title) {
@@ -13,8 +14,8 @@ QString proposedPrintFileName(const QString& title) {
 
 std::optional<QString> askPrintFileName(Dialogs& dialogs, const QString& title) {
     FileRequest request;
-    request.caption = QStringLiteral("Druckausgabe speichern unter");
-    request.filter = QStringLiteral("PDF-Dateien (*.pdf)|*.pdf");
+    request.caption = QCoreApplication::translate("PrintFile", "Druckausgabe speichern unter");
+    request.filter = QCoreApplication::translate("PrintFile", "PDF-Dateien (*.pdf)|*.pdf");
     request.defaultSuffix = QStringLiteral("pdf");
     request.confirmOverwrite = true;
     request.fileName = proposedPrintFileName(title);

@@ -27,28 +27,30 @@
 
 namespace {
 
-const QString kNoFormatText = QStringLiteral("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
-                                             "unter \"Zentrieren\" das Papierformat aus!");
+QString noFormatText() {
+    return PrintPage::tr("Sie haben noch kein Papierformat ausgewählt! Bitte wählen Sie "
+                         "unter \"Zentrieren\" das Papierformat aus!");
+}
 
 } // namespace
 
 PrintPage::PrintPage(CoverJob& job, Shell& shell)
-    : PageFrame(QStringLiteral("Drucken - Anzahl der zu druckenden Elemente wählen und auf \"Go!\" klicken"),
-                QStringLiteral("Label/Cover Drucken"), QStringLiteral("page-print")),
+    : PageFrame(tr("Drucken - Anzahl der zu druckenden Elemente wählen und auf \"Go!\" klicken"),
+                tr("Label/Cover Drucken"), QStringLiteral("page-print")),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("DruckSheet"));
     printerButton = new ImageButton(
         QStringLiteral("printerButton"), QStringLiteral("printerButtonDown"),
-        QStringLiteral("Klicken Sie hier, um einen anderen Drucker oder ein anderes Papierformat zu wählen"),
+        tr("Klicken Sie hier, um einen anderen Drucker oder ein anderes Papierformat zu wählen"),
         leftPanel());
     printButton = new ImageButton(QStringLiteral("printButton"), QStringLiteral("printButtonDown"),
-                                  QStringLiteral("Startet den Druckvorgang!"), leftPanel());
+                                  tr("Startet den Druckvorgang!"), leftPanel());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(printerButton);
     buttons->addWidget(printButton);
     leftControls()->addLayout(buttons);
     buildJobControls();
-    calibrateButton = new QPushButton(QStringLiteral("Drucker &kalibrieren..."), leftPanel());
+    calibrateButton = new QPushButton(tr("Drucker &kalibrieren..."), leftPanel());
     calibrateButton->setObjectName(QStringLiteral("calibrateButton"));
     leftControls()->addWidget(calibrateButton);
     connect(printerButton, &ImageButton::clicked, this, &PrintPage::choosePrinter);
@@ -83,24 +85,24 @@ void PrintPage::showEvent(QShowEvent* event) {
 void PrintPage::buildJobControls() {
     QWidget* panel = leftPanel();
     usedSpin = makeSpinEdit("usedSpin", 0, 100, 1, 0, panel);
-    usedSpin->setToolTip(QStringLiteral("Schon bedruckte Positionen festlegen"));
+    usedSpin->setToolTip(tr("Schon bedruckte Positionen festlegen"));
     copiesSpin = makeSpinEdit("copiesSpin", 1, 1000, 1, 1, panel);
-    copiesSpin->setToolTip(QStringLiteral("Anzahl der Kopien festlegen"));
+    copiesSpin->setToolTip(tr("Anzahl der Kopien festlegen"));
     sheetSpin = makeSpinEdit("sheetSpin", 1, 1000, 1, 1, panel);
     zoomSpin = makeSpinEdit("zoomSpin", 10, 500, 10, 100, panel);
-    addLabelledRow(leftControls(), QStringLiteral("Schon benutzte:"), usedSpin);
-    addLabelledRow(leftControls(), QStringLiteral("Kopien:"), copiesSpin);
-    addLabelledRow(leftControls(), QStringLiteral("Gezeigte Seite:"), sheetSpin);
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
+    addLabelledRow(leftControls(), tr("Schon benutzte:"), usedSpin);
+    addLabelledRow(leftControls(), tr("Kopien:"), copiesSpin);
+    addLabelledRow(leftControls(), tr("Gezeigte Seite:"), sheetSpin);
+    addLabelledRow(leftControls(), tr("Zoom:"), zoomSpin, QStringLiteral("%"));
     connect(usedSpin, &QSpinBox::valueChanged, this, &PrintPage::usedChanged);
     connect(copiesSpin, &QSpinBox::valueChanged, this, &PrintPage::copiesChanged);
     connect(sheetSpin, &QSpinBox::valueChanged, this, &PrintPage::sheetChanged);
     connect(zoomSpin, &QSpinBox::valueChanged, this, &PrintPage::zoomChanged);
     // Two lines: the left panel is too narrow for the sentence in one.
-    clipCheck = new QCheckBox(QStringLiteral("Nur innerhalb der\nEtikettform drucken"), panel);
+    clipCheck = new QCheckBox(tr("Nur innerhalb der\nEtikettform drucken"), panel);
     clipCheck->setObjectName(QStringLiteral("clipCheck"));
-    clipCheck->setToolTip(QStringLiteral("Bild und Objekte auf die Form des Etiketts beschneiden, bei CD/DVD "
-                                         "auch das Loch freilassen"));
+    clipCheck->setToolTip(tr("Bild und Objekte auf die Form des Etiketts beschneiden, bei CD/DVD "
+                             "auch das Loch freilassen"));
     clipCheck->setVisible(false);
     leftControls()->addWidget(clipCheck);
     connect(clipCheck, &QCheckBox::clicked, this, &PrintPage::clipToggled);
@@ -166,7 +168,7 @@ LabelContent PrintPage::labelContent() const {
 void PrintPage::reportMissingFormat() {
     // The user may have gone on to another page meanwhile.
     if (!isVisible() || job_.printedPaper()) return;
-    shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+    shell_.dialogs().message(noFormatText(), QString(), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::usedChanged() {
@@ -200,7 +202,7 @@ void PrintPage::print() {
     }
     const std::optional<PaperType> paper = job_.paperFormat();
     if (!paper) {
-        shell_.dialogs().message(kNoFormatText, QString(), MsgButtons::Ok, MsgIcon::Error);
+        shell_.dialogs().message(noFormatText(), QString(), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
     // Go! takes no focus: a number still being typed counts as the field shows it.
@@ -211,7 +213,7 @@ void PrintPage::print() {
     // Told before the file dialog: such a label prints nothing on any page.
     if (!labelHasArea(target, job))
         reportPrintOutcome(PrintOutcome::NoLabelArea, *paper);
-    else if (choosePrintFile(target, shell_.dialogs(), kPrintTitle))
+    else if (choosePrintFile(target, shell_.dialogs(), printTitle()))
         reportPrintOutcome(runPrintJob(target, job, shell_.dialogs(), shell_.screenDrawing()), *paper);
     // The print file's dialog may have changed the printer.
     sheetPreview->fitToSheet();
@@ -226,14 +228,14 @@ void PrintPage::reportPrintOutcome(PrintOutcome outcome, const PaperType& paper)
         text = noLabelAreaMessage(paper);
         break;
     case PrintOutcome::NoMemory:
-        text = QStringLiteral("Nicht genügend Speicher, um das Etikett zu drucken.");
+        text = tr("Nicht genügend Speicher, um das Etikett zu drucken.");
         break;
     case PrintOutcome::NotStarted:
     case PrintOutcome::NotFinished:
         text = printFailureText(shell_.printTarget(), outcome);
         break;
     }
-    shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    shell_.dialogs().message(text, tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::printDiscs() {
@@ -241,18 +243,17 @@ void PrintPage::printDiscs() {
     const DiscOffset calibration = shell_.printerCalibrations().discOffsetOf(target.printerName());
     std::optional<DiscOutput> output;
     if (target.printsToFile()) {
-        const std::optional<QString> path = askPrintFileName(shell_.dialogs(), kPrintTitle);
+        const std::optional<QString> path = askPrintFileName(shell_.dialogs(), printTitle());
         if (!path) return;
         output = discOutputFor(QString(), *path, *job_.disc(), calibration);
     } else if (!target.printerName().isEmpty()) {
         output = discOutputFor(target.printerName(), QString(), *job_.disc(), calibration);
         if (!output) {
             shell_.dialogs().message(
-                QStringLiteral(
-                    "Der Drucker \"%1\" kann nicht auf CDs/DVDs drucken: sein Treiber bietet weder "
-                    "ein CD-Fach noch CD-Seitengrößen an. Bitte wählen Sie einen anderen Drucker.")
+                tr("Der Drucker \"%1\" kann nicht auf CDs/DVDs drucken: sein Treiber bietet weder "
+                   "ein CD-Fach noch CD-Seitengrößen an. Bitte wählen Sie einen anderen Drucker.")
                     .arg(target.printerName()),
-                QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+                tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
             return;
         }
     }
@@ -263,9 +264,9 @@ void PrintPage::printDiscs() {
     const PrintOutcome outcome = runDiscPrintJob(onto, job, shell_.screenDrawing());
     if (outcome == PrintOutcome::Printed) return;
     const QString text = outcome == PrintOutcome::NoMemory
-                             ? QStringLiteral("Nicht genügend Speicher, um die CD zu drucken.")
+                             ? tr("Nicht genügend Speicher, um die CD zu drucken.")
                              : printFailureText(onto, outcome);
-    shell_.dialogs().message(text, QStringLiteral("Fehler"), MsgButtons::Ok, MsgIcon::Error);
+    shell_.dialogs().message(text, tr("Fehler"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 void PrintPage::choosePrinter() {
