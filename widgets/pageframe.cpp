@@ -52,11 +52,13 @@ PageFrame::PageFrame(const QString& headerCaption, const QString& title, const Q
 
     header_ = new QLabel(headerCaption, this);
     header_->setObjectName(QStringLiteral("header"));
-    header_->setFixedHeight(33);
-    // A long caption is cut at the window's edge rather than widening the window.
+    // A long caption wraps onto a second line rather than widening the window
+    // or being cut at its edge.
+    header_->setWordWrap(true);
+    header_->setMinimumHeight(33);
     header_->setMinimumWidth(1);
-    header_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    header_->setContentsMargins(8, 0, 8, 0);
+    header_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    header_->setContentsMargins(8, 2, 8, 2);
     QFont bold = header_->font();
     bold.setBold(true);
     header_->setFont(bold);
