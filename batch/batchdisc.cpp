@@ -6,6 +6,7 @@
 #include "print/discprint.h"
 #include "print/printer/discoutput.h"
 
+#include <QCoreApplication>
 #include <QPrinterInfo>
 
 namespace {
@@ -15,7 +16,8 @@ int outcomeExit(PrintOutcome outcome, const PrintTarget& target, QTextStream& er
     case PrintOutcome::Printed:
         return ExitOk;
     case PrintOutcome::NoMemory:
-        err << QStringLiteral("Fehler: Nicht genügend Speicher für den Druck.") << Qt::endl;
+        err << QCoreApplication::translate("BatchDisc", "Fehler: Nicht genügend Speicher für den Druck.")
+            << Qt::endl;
         return ExitFailed;
     case PrintOutcome::NoLabelArea:
     case PrintOutcome::NotStarted:
@@ -49,15 +51,19 @@ DiscOffset chooseDiscOffset(const BatchOptions& options, const QString& settings
 int printDiscs(const BatchOptions& options, const DiscFormat& disc, const QString& settingsFolder,
                const LabelContent& content, int copies, QTextStream& err) {
     if (!options.printer.isEmpty() && !QPrinterInfo::availablePrinterNames().contains(options.printer)) {
-        err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
+        err << QCoreApplication::translate("BatchDisc", "Den Drucker \"%1\" gibt es nicht.")
+                   .arg(options.printer)
+            << Qt::endl;
         return ExitFailed;
     }
     const std::optional<DiscOutput> output =
         discOutputFor(options.printer, options.pdfFile, disc, chooseDiscOffset(options, settingsFolder),
                       options.resolution);
     if (!output) {
-        err << QStringLiteral("Der Drucker \"%1\" kann nicht auf CDs/DVDs drucken: sein Treiber bietet weder "
-                              "ein CD-Fach noch CD-Seitengrößen an.")
+        err << QCoreApplication::translate(
+                   "BatchDisc",
+                   "Der Drucker \"%1\" kann nicht auf CDs/DVDs drucken: sein Treiber bietet weder "
+                   "ein CD-Fach noch CD-Seitengrößen an.")
                    .arg(options.printer)
             << Qt::endl;
         return ExitFailed;

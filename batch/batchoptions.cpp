@@ -2,6 +2,7 @@
 
 #include "print/calibration.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 
 #include <cmath>
@@ -27,11 +28,12 @@ std::optional<double> realNumber(const QString& text) {
 }
 
 QString rangeText(double minimum, double maximum) {
-    return QStringLiteral("von %1 bis %2").arg(QString::number(minimum), QString::number(maximum));
+    return QCoreApplication::translate("BatchOptions", "von %1 bis %2")
+        .arg(QString::number(minimum), QString::number(maximum));
 }
 QString rangeText(int minimum, int maximum) {
-    if (maximum == INT32_MAX) return QStringLiteral("ab %1").arg(minimum);
-    return QStringLiteral("von %1 bis %2").arg(minimum).arg(maximum);
+    if (maximum == INT32_MAX) return QCoreApplication::translate("BatchOptions", "ab %1").arg(minimum);
+    return QCoreApplication::translate("BatchOptions", "von %1 bis %2").arg(minimum).arg(maximum);
 }
 
 // The four calibration values within the ranges of the calibration dialog; an
@@ -39,10 +41,14 @@ QString rangeText(int minimum, int maximum) {
 std::optional<std::array<double, 4>> calibrationValues(const QString& text, QString& error) {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 4) {
-        error = QStringLiteral("--calibration erwartet vier Zahlen: links,oben,breite,höhe.");
+        error = QCoreApplication::translate("BatchOptions",
+                                            "--calibration erwartet vier Zahlen: links,oben,breite,höhe.");
         return std::nullopt;
     }
-    static const char* const names[4] = {"den Abstand links", "den Abstand oben", "die Breite", "die Höhe"};
+    static const char* const names[4] = {QT_TRANSLATE_NOOP("BatchOptions", "den Abstand links"),
+                                         QT_TRANSLATE_NOOP("BatchOptions", "den Abstand oben"),
+                                         QT_TRANSLATE_NOOP("BatchOptions", "die Breite"),
+                                         QT_TRANSLATE_NOOP("BatchOptions", "die Höhe")};
     const double minimum[4] = {kOffsetMin, kOffsetMin, kSizeMin, kSizeMin};
     const double maximum[4] = {kOffsetMax, kOffsetMax, kSizeMax, kSizeMax};
     std::array<double, 4> values{};
@@ -50,8 +56,10 @@ std::optional<std::array<double, 4>> calibrationValues(const QString& text, QStr
         const std::optional<double> value = realNumber(parts[i]);
         values[i] = value ? twoDecimals(*value) : 0;
         if (!value || values[i] < minimum[i] || values[i] > maximum[i]) {
-            error = QStringLiteral("--calibration erwartet für %1 eine Zahl %2, nicht \"%3\".")
-                        .arg(QString::fromUtf8(names[i]), rangeText(minimum[i], maximum[i]), parts[i]);
+            error = QCoreApplication::translate("BatchOptions",
+                                                "--calibration erwartet für %1 eine Zahl %2, nicht \"%3\".")
+                        .arg(QCoreApplication::translate("BatchOptions", names[i]),
+                             rangeText(minimum[i], maximum[i]), parts[i]);
             return std::nullopt;
         }
     }
@@ -61,9 +69,11 @@ std::optional<std::array<double, 4>> calibrationValues(const QString& text, QStr
 std::optional<DiscFormat> discValues(const QString& text, QString& error) {
     const std::optional<DiscFormat> disc = parseDiscDiameters(text);
     if (!disc) {
-        error = QStringLiteral("--disc erwartet den äußeren und inneren Durchmesser in mm, z. B. 118/22, "
-                               "nicht \"%1\".")
-                    .arg(text);
+        error =
+            QCoreApplication::translate(
+                "BatchOptions", "--disc erwartet den äußeren und inneren Durchmesser in mm, z. B. 118/22, "
+                                "nicht \"%1\".")
+                .arg(text);
         return std::nullopt;
     }
     const QString problem = discFormatProblem(*disc);
@@ -80,7 +90,8 @@ std::optional<DiscOffset> discOffsetValues(const QString& text, QString& error) 
     const std::optional<double> down = parts.size() == 2 ? realNumber(parts[1]) : std::nullopt;
     const double limit = kDiscOffsetMaxMm;
     if (!right || !down || std::abs(*right) > limit || std::abs(*down) > limit) {
-        error = QStringLiteral("--disc-offset erwartet zwei Zahlen X,Y in mm %1, nicht \"%2\".")
+        error = QCoreApplication::translate("BatchOptions",
+                                            "--disc-offset erwartet zwei Zahlen X,Y in mm %1, nicht \"%2\".")
                     .arg(rangeText(-limit, limit), text);
         return std::nullopt;
     }
@@ -95,7 +106,7 @@ struct Parser {
     bool more() const { return at < arguments.size(); }
     QString valueOf(const QString& option) {
         if (at + 1 >= arguments.size()) {
-            error = QStringLiteral("Bei %1 fehlt der Wert.").arg(option);
+            error = QCoreApplication::translate("BatchOptions", "Bei %1 fehlt der Wert.").arg(option);
             return {};
         }
         at += 1;
@@ -112,8 +123,9 @@ struct Parser {
         if (!error.isEmpty()) return false;
         const std::optional<int> value = wholeNumber(text);
         if (!value || *value < minimum || *value > maximum)
-            return fail(QStringLiteral("%1 erwartet eine ganze Zahl %2, nicht \"%3\".")
-                            .arg(option, rangeText(minimum, maximum), text));
+            return fail(
+                QCoreApplication::translate("BatchOptions", "%1 erwartet eine ganze Zahl %2, nicht \"%3\".")
+                    .arg(option, rangeText(minimum, maximum), text));
         target = *value;
         return true;
     }
@@ -125,7 +137,7 @@ struct Parser {
         const std::optional<double> value = realNumber(text);
         const double kept = value ? twoDecimals(*value) : 0;
         if (!value || kept < minimum || kept > maximum)
-            return fail(QStringLiteral("%1 erwartet eine Zahl %2, nicht \"%3\".")
+            return fail(QCoreApplication::translate("BatchOptions", "%1 erwartet eine Zahl %2, nicht \"%3\".")
                             .arg(option, rangeText(minimum, maximum), text));
         target = kept;
         return true;
@@ -229,7 +241,7 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
         else if (argument == QLatin1String("--zoom"))
             ok = p.integer(argument, options.zoom, 10, 500);
         else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
-            ok = p.fail(QStringLiteral("Unbekannte Option: %1").arg(argument));
+            ok = p.fail(QCoreApplication::translate("BatchOptions", "Unbekannte Option: %1").arg(argument));
         else
             inputs << argument;
         if (!ok) break;
@@ -239,30 +251,41 @@ ParsedCommandLine parseBatchCommandLine(const QStringList& arguments) {
 
     if (!options.imageFile.isEmpty() && !inputs.isEmpty())
         return {std::nullopt,
-                QStringLiteral("Bitte entweder einen Auftrag oder --image angeben, nicht beides.")};
-    if (inputs.size() > 1) return {std::nullopt, QStringLiteral("Bitte nur einen Auftrag angeben.")};
+                QCoreApplication::translate(
+                    "BatchOptions", "Bitte entweder einen Auftrag oder --image angeben, nicht beides.")};
+    if (inputs.size() > 1)
+        return {std::nullopt,
+                QCoreApplication::translate("BatchOptions", "Bitte nur einen Auftrag angeben.")};
     if (inputs.size() == 1) options.coverFile = inputs.first();
     if (options.coverFile.isEmpty() && options.imageFile.isEmpty())
-        return {std::nullopt, QStringLiteral("Es wurde kein Auftrag angegeben.")};
+        return {std::nullopt,
+                QCoreApplication::translate("BatchOptions", "Es wurde kein Auftrag angegeben.")};
     if (int(formatByName) + int(formatByIndex) + int(formatByTemplate) > 1)
         return {std::nullopt,
-                QStringLiteral("Bitte nur eines angeben: --format, --format-index oder --template.")};
+                QCoreApplication::translate(
+                    "BatchOptions", "Bitte nur eines angeben: --format, --format-index oder --template.")};
     if (options.disc && options.given.format)
-        return {std::nullopt, QStringLiteral("Bitte entweder --disc oder ein Papierformat angeben.")};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "BatchOptions", "Bitte entweder --disc oder ein Papierformat angeben.")};
     if (!options.optionsFile.isEmpty() && options.calibration)
-        return {std::nullopt, QStringLiteral("Bitte entweder --options oder --calibration angeben.")};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "BatchOptions", "Bitte entweder --options oder --calibration angeben.")};
     const int outputs = int(!options.pdfFile.isEmpty()) + int(!options.printer.isEmpty()) +
                         int(!options.previewFile.isEmpty()) + int(!options.saveJobFile.isEmpty());
     if (!options.info && !options.detect && outputs != 1)
         return {std::nullopt,
-                QStringLiteral("Bitte genau eine Ausgabe angeben: -o, -P, --preview oder --save-job.")};
+                QCoreApplication::translate(
+                    "BatchOptions", "Bitte genau eine Ausgabe angeben: -o, -P, --preview oder --save-job.")};
     if (!isKnownPaperName(options.paper))
-        return {std::nullopt, QStringLiteral("Unbekanntes Papierformat: %1").arg(options.paper)};
+        return {
+            std::nullopt,
+            QCoreApplication::translate("BatchOptions", "Unbekanntes Papierformat: %1").arg(options.paper)};
     return {options, {}};
 }
 
 QString batchUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "BatchOptions",
         "Aufruf:\n"
         "  cdcover-batch [OPTIONEN] AUFTRAG.cov\n"
         "  cdcover-batch [OPTIONEN] --image BILDDATEI\n"

@@ -71,7 +71,7 @@ struct BatchOptions {
 
 struct ParsedCommandLine {
     std::optional<BatchOptions> options; // nothing on a usage error
-    QString error;                       // German, for standard error
+    QString error;                       // for standard error, in the user's language
 };
 
 ParsedCommandLine parseBatchCommandLine(const QStringList& arguments);

@@ -23,6 +23,7 @@
 #include "raster/imagefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinterInfo>
 
@@ -69,7 +70,9 @@ std::optional<cover::CoverDocument> readCover(const QString& path, QTextStream& 
     cover::ReadResult result = cover::readCoverFile(path);
     if (result.status == cover::ReadStatus::Ok) return std::move(result.document);
     if (result.status == cover::ReadStatus::NotCoverFile)
-        err << QStringLiteral("Die Datei %1 ist keine gültige CD-Cover Datei!").arg(path) << Qt::endl;
+        err << QCoreApplication::translate("BatchRun", "Die Datei %1 ist keine gültige CD-Cover Datei!")
+                   .arg(path)
+            << Qt::endl;
     else
         err << cover::readFailureText(result.status, path) << Qt::endl;
     return std::nullopt;
@@ -131,10 +134,13 @@ struct ChosenPaper {
 
 QString formatIndexOutOfRange(int index, const QString& path, std::size_t count) {
     const QString range =
-        count == 1
-            ? QStringLiteral("hat nur ein Papierformat, --format-index 0")
-            : QStringLiteral("hat %1 Papierformate, --format-index 0 bis %2").arg(count).arg(count - 1);
-    return QStringLiteral("--format-index %1 gibt es nicht: %2 %3.").arg(index).arg(path, range);
+        count == 1 ? QCoreApplication::translate("BatchRun", "hat nur ein Papierformat, --format-index 0")
+                   : QCoreApplication::translate("BatchRun", "hat %n Papierformate, --format-index 0 bis %1",
+                                                 nullptr, int(count))
+                         .arg(count - 1);
+    return QCoreApplication::translate("BatchRun", "--format-index %1 gibt es nicht: %2 %3.")
+        .arg(index)
+        .arg(path, range);
 }
 
 // The format the command line names; without one, the format the job was saved
@@ -160,7 +166,8 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
     if (!options.formatName.isEmpty()) {
         for (size_t i = 0; i < formats.size(); ++i)
             if (formats[i].displayName() == options.formatName) return ChosenPaper{formats[i], shapes[i]};
-        err << QStringLiteral("Das Papierformat \"%1\" gibt es in %2 nicht.").arg(options.formatName, path)
+        err << QCoreApplication::translate("BatchRun", "Das Papierformat \"%1\" gibt es in %2 nicht.")
+                   .arg(options.formatName, path)
             << Qt::endl;
         return std::nullopt;
     }
@@ -168,8 +175,9 @@ std::optional<ChosenPaper> choosePaper(const BatchOptions& options, const QStrin
     if (formats.empty() && !options.given.format && !options.saveJobFile.isEmpty())
         return ChosenPaper{{}, std::nullopt, false, true};
     if (formats.empty()) {
-        err << QStringLiteral("In %1 gibt es keine Papierformate. Bitte mit --paper-file eine Datei mit "
-                              "Papierformaten oder mit --template einen Etikettenbogen angeben.")
+        err << QCoreApplication::translate(
+                   "BatchRun", "In %1 gibt es keine Papierformate. Bitte mit --paper-file eine Datei mit "
+                               "Papierformaten oder mit --template einen Etikettenbogen angeben.")
                    .arg(path)
             << Qt::endl;
         return std::nullopt;
@@ -210,7 +218,8 @@ int print(PrintTarget& target, const CoverJob& job, const Calibration& calibrati
         err << noLabelAreaMessage(paper) << Qt::endl;
         return ExitFailed;
     case PrintOutcome::NoMemory:
-        err << QStringLiteral("Fehler: Nicht genügend Speicher für den Druck.") << Qt::endl;
+        err << QCoreApplication::translate("BatchRun", "Fehler: Nicht genügend Speicher für den Druck.")
+            << Qt::endl;
         return ExitFailed;
     case PrintOutcome::NotStarted:
     case PrintOutcome::NotFinished:
@@ -228,7 +237,8 @@ int writePreview(const CoverJob& job, const BatchOptions& options, QTextStream& 
         options.resolution, kStandardScreen.logicalDpiX, options.zoom,
         DrawContext{drawingMessages, kStandardScreen.colorDepth}, job.printedShape());
     if (sheet.isNull()) {
-        err << QStringLiteral("Fehler: Nicht genügend Speicher für die Vorschau.") << Qt::endl;
+        err << QCoreApplication::translate("BatchRun", "Fehler: Nicht genügend Speicher für die Vorschau.")
+            << Qt::endl;
         return ExitFailed;
     }
     // Encoded first: the PNG writer would tell a failed write on standard error itself.
@@ -238,7 +248,9 @@ int writePreview(const CoverJob& job, const BatchOptions& options, QTextStream& 
     sheet.save(&buffer, "PNG");
     WholeFile file(options.previewFile);
     if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size() || !file.commit()) {
-        err << notWrittenText(QStringLiteral("Die Vorschau %1").arg(options.previewFile), file.errorNumber())
+        err << notWrittenText(
+                   QCoreApplication::translate("BatchRun", "Die Vorschau %1").arg(options.previewFile),
+                   file.errorNumber())
             << Qt::endl;
         return ExitFailed;
     }
@@ -250,7 +262,9 @@ int saveJob(const CoverJob& job, const QString& path, QTextStream& err) {
     const cover::CoverSource source = cover::coverSourceOf(job);
     int errorNumber = 0;
     if (cover::writeCoverFile(path, source, {}, &errorNumber) == cover::WriteStatus::Ok) return ExitOk;
-    err << notWrittenText(QStringLiteral("Die CD-Cover Datei %1").arg(path), errorNumber) << Qt::endl;
+    err << notWrittenText(QCoreApplication::translate("BatchRun", "Die CD-Cover Datei %1").arg(path),
+                          errorNumber)
+        << Qt::endl;
     return ExitFailed;
 }
 
@@ -286,7 +300,9 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
     const std::unique_ptr<CoverJob> job = readJob(options, saved, err);
     if (!job) return ExitFailed;
     if (options.discOffset && !chosenDisc(options, saved)) {
-        err << QStringLiteral("--disc-offset gilt nur beim Druck auf CDs/DVDs (--disc).") << Qt::endl;
+        err << QCoreApplication::translate("BatchRun",
+                                           "--disc-offset gilt nur beim Druck auf CDs/DVDs (--disc).")
+            << Qt::endl;
         return ExitUsage;
     }
     const std::optional<ChosenPaper> chosen = choosePaper(options, settingsFolder, saved, err);
@@ -304,7 +320,9 @@ int runBatch(const BatchOptions& options, const QString& settingsFolder, QTextSt
         return print(target, *job, calibration, err);
     }
     if (!QPrinterInfo::availablePrinterNames().contains(options.printer)) {
-        err << QStringLiteral("Den Drucker \"%1\" gibt es nicht.").arg(options.printer) << Qt::endl;
+        err << QCoreApplication::translate("BatchRun", "Den Drucker \"%1\" gibt es nicht.")
+                   .arg(options.printer)
+            << Qt::endl;
         return ExitFailed;
     }
     QPrinterTarget target(options.printer);

@@ -3,6 +3,8 @@
 #include "batch/batchrun.h"
 #include "paper/templatedatabase.h"
 
+#include <QCoreApplication>
+
 int listTemplates(const QString& filter, QTextStream& out, QTextStream& err) {
     const TemplateDatabase database = loadTemplateDatabase(templateFolders());
     const std::vector<const LabelTemplate*> found = matchingTemplates(database, filter);
@@ -15,8 +17,10 @@ int listTemplates(const QString& filter, QTextStream& out, QTextStream& err) {
     out.flush();
     if (!found.empty()) return ExitOk;
     err << (database.templates.empty()
-                ? QStringLiteral("Es sind keine Etikettenvorlagen installiert (Paket glabels-data).")
-                : QStringLiteral("Keine Etikettenvorlage passt zu \"%1\".").arg(filter))
+                ? QCoreApplication::translate(
+                      "BatchTemplates", "Es sind keine Etikettenvorlagen installiert (Paket glabels-data).")
+                : QCoreApplication::translate("BatchTemplates", "Keine Etikettenvorlage passt zu \"%1\".")
+                      .arg(filter))
         << Qt::endl;
     return ExitFailed;
 }
@@ -25,8 +29,9 @@ std::optional<TemplateFormat> chooseTemplate(const QString& name, QTextStream& e
     const TemplateDatabase database = loadTemplateDatabase(templateFolders());
     std::optional<TemplateFormat> format = findTemplateFormat(database, name);
     if (!format)
-        err << QStringLiteral("Die Etikettenvorlage \"%1\" gibt es nicht; --templates zeigt die "
-                              "installierten Vorlagen.")
+        err << QCoreApplication::translate("BatchTemplates",
+                                           "Die Etikettenvorlage \"%1\" gibt es nicht; --templates zeigt die "
+                                           "installierten Vorlagen.")
                    .arg(name)
             << Qt::endl;
     return format;

@@ -14,6 +14,6 @@
 // a message when none matches.
 int listTemplates(const QString& filter, QTextStream& out, QTextStream& err);
 
-// The format named `name`; nothing, with a German message, when no installed
+// The format named `name`; nothing, with a message, when no installed
 // template has it.
 std::optional<TemplateFormat> chooseTemplate(const QString& name, QTextStream& err);

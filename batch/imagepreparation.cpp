@@ -3,12 +3,15 @@
 #include "retouch/autocrop.h"
 #include "retouch/turnimage.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
-const QString kNoMemory = QStringLiteral("Fehler: Nicht genügend Speicher für das Bild.");
+QString noMemoryText() {
+    return QCoreApplication::translate("ImagePreparation", "Fehler: Nicht genügend Speicher für das Bild.");
+}
 
 QJsonObject point(double x, double y) {
     return {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}};
@@ -44,7 +47,7 @@ bool prepareImage(DibImage& image, bool autoCrop, std::optional<double> rotateDe
         }
         DibImage cut = cutOutObject(image, found);
         if (cut.isNull()) {
-            err << kNoMemory << Qt::endl;
+            err << noMemoryText() << Qt::endl;
             return false;
         }
         image = std::move(cut);
@@ -52,7 +55,7 @@ bool prepareImage(DibImage& image, bool autoCrop, std::optional<double> rotateDe
     if (rotateDegrees && *rotateDegrees != 0) {
         DibImage turned = turnImage(image, *rotateDegrees);
         if (turned.isNull()) {
-            err << kNoMemory << Qt::endl;
+            err << noMemoryText() << Qt::endl;
             return false;
         }
         image = std::move(turned);

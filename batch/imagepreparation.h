@@ -12,8 +12,8 @@
 
 struct FoundObject;
 
-// Cuts and turns `image` as the options ask; false, with the German reason
-// on `err`, when nothing was found or memory is short.
+// Cuts and turns `image` as the options ask; false, with the reason on
+// `err`, when nothing was found or memory is short.
 bool prepareImage(DibImage& image, bool autoCrop, std::optional<double> rotateDegrees, QTextStream& err);
 
 // --detect: what was found on `image`, as JSON on `out`; false with the

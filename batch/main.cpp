@@ -25,7 +25,8 @@ int main(int argc, char* argv[]) {
     const ParsedCommandLine parsed = parseBatchCommandLine(QGuiApplication::arguments());
     if (!parsed.options) {
         // The whole help would scroll the error away.
-        err << parsed.error << "\nHilfe: cdcover-batch --help\n";
+        err << parsed.error << '\n'
+            << QCoreApplication::translate("BatchMain", "Hilfe: cdcover-batch --help") << '\n';
         return ExitUsage;
     }
     return runBatch(*parsed.options, defaultSettingsFolder(), out, err);
