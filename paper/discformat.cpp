@@ -1,5 +1,6 @@
 #include "paper/discformat.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -18,27 +19,38 @@ std::optional<double> lengthOf(const QString& text) {
 
 } // namespace
 
-const std::vector<DiscPreset>& discPresets() {
-    static const std::vector<DiscPreset> presets{
-        {QStringLiteral("CD/DVD 118/22 mm (kleines Loch)"), {118, 22}},
-        {QStringLiteral("CD/DVD 116/41 mm"), {116, 41}},
-        {QStringLiteral("Mini-CD 78/22 mm"), {78, 22}},
+std::vector<DiscPreset> discPresets() {
+    struct Preset {
+        const char* name;
+        DiscFormat format;
     };
+    static constexpr Preset kPresets[] = {
+        {QT_TRANSLATE_NOOP("DiscFormat", "CD/DVD 118/22 mm (kleines Loch)"), {118, 22}},
+        {QT_TRANSLATE_NOOP("DiscFormat", "CD/DVD 116/41 mm"), {116, 41}},
+        {QT_TRANSLATE_NOOP("DiscFormat", "Mini-CD 78/22 mm"), {78, 22}},
+    };
+    // Named when asked, in the language of the translation installed by then.
+    std::vector<DiscPreset> presets;
+    for (const Preset& preset : kPresets)
+        presets.push_back({QCoreApplication::translate("DiscFormat", preset.name), preset.format});
     return presets;
 }
 
 QString discFormatProblem(const DiscFormat& disc) {
     // Asked as !(inside), so that a value that is no number is refused too.
     if (!(disc.outerDiameterMm >= kDiscOuterMinMm && disc.outerDiameterMm <= kDiscOuterMaxMm))
-        return QStringLiteral("Der äußere Durchmesser muss zwischen %1 und %2 mm liegen, nicht bei %3 mm.")
+        return QCoreApplication::translate(
+                   "DiscFormat", "Der äußere Durchmesser muss zwischen %1 und %2 mm liegen, nicht bei %3 mm.")
             .arg(millimetres(kDiscOuterMinMm), millimetres(kDiscOuterMaxMm),
                  millimetres(disc.outerDiameterMm));
     if (!(disc.innerDiameterMm >= kDiscInnerMinMm && disc.innerDiameterMm <= kDiscInnerMaxMm))
-        return QStringLiteral("Der innere Durchmesser muss zwischen %1 und %2 mm liegen, nicht bei %3 mm.")
+        return QCoreApplication::translate(
+                   "DiscFormat", "Der innere Durchmesser muss zwischen %1 und %2 mm liegen, nicht bei %3 mm.")
             .arg(millimetres(kDiscInnerMinMm), millimetres(kDiscInnerMaxMm),
                  millimetres(disc.innerDiameterMm));
     if (disc.outerDiameterMm - disc.innerDiameterMm < kDiscMinRingMm)
-        return QStringLiteral("Der innere Durchmesser muss mindestens %1 mm kleiner sein als der äußere.")
+        return QCoreApplication::translate(
+                   "DiscFormat", "Der innere Durchmesser muss mindestens %1 mm kleiner sein als der äußere.")
             .arg(millimetres(kDiscMinRingMm));
     return {};
 }
@@ -46,7 +58,7 @@ QString discFormatProblem(const DiscFormat& disc) {
 QString discDisplayName(const DiscFormat& disc) {
     for (const DiscPreset& preset : discPresets())
         if (preset.format == disc) return preset.name;
-    return QStringLiteral("CD/DVD %1/%2 mm (eigene Größe)")
+    return QCoreApplication::translate("DiscFormat", "CD/DVD %1/%2 mm (eigene Größe)")
         .arg(millimetres(disc.outerDiameterMm), millimetres(disc.innerDiameterMm));
 }
 

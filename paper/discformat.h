@@ -29,10 +29,11 @@ struct DiscPreset {
     DiscFormat format;
 };
 
-// "CD/DVD 118/22 mm (kleines Loch)", "CD/DVD 116/41 mm", "Mini-CD 78/22 mm".
-const std::vector<DiscPreset>& discPresets();
+// "CD/DVD 118/22 mm (kleines Loch)", "CD/DVD 116/41 mm", "Mini-CD 78/22 mm";
+// the names translated for display.
+std::vector<DiscPreset> discPresets();
 
-// Why a disc of these diameters cannot be printed, in German for the user;
+// Why a disc of these diameters cannot be printed, in the user's language;
 // empty when it can.
 QString discFormatProblem(const DiscFormat& disc);
 

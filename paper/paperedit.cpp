@@ -1,5 +1,7 @@
 #include "paper/paperedit.h"
 
+#include <QCoreApplication>
+
 void applyDialogValues(PaperType& paper, const PaperDialogValues& values) {
     paper.LeftMargin = values.leftMargin;
     paper.TopMargin = values.topMargin;
@@ -26,8 +28,12 @@ PaperDialogValues dialogValuesOf(const PaperType& paper) {
     return values;
 }
 
+QString unnamedPaperName() {
+    return QCoreApplication::translate("PaperEdit", "Kein Name");
+}
+
 QString proposedPaperName(int entries) {
-    return QStringLiteral("Kein Name") + QString::number(entries);
+    return unnamedPaperName() + QString::number(entries);
 }
 
 void removePaperType(std::vector<PaperType>& EttTypes, int index) {

@@ -8,8 +8,11 @@
 
 #include <vector>
 
+// "Kein Name": the name a format starts with until the user gives it one.
+QString unnamedPaperName();
+
 struct PaperDialogValues {
-    QString nameEdit = QStringLiteral("Kein Name");
+    QString nameEdit = unnamedPaperName();
     double leftMargin = 0;   // left margin, mm
     double topMargin = 0;    // top margin, mm
     double labelWidth = 90;  // label width, mm

@@ -11,6 +11,7 @@
 #include "widgets/shell.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -36,11 +37,11 @@ namespace {
 QString addStepName(AnnotationTool tool) {
     switch (tool) {
     case AnnotationTool::Text:
-        return QStringLiteral("Text einfügen");
+        return QCoreApplication::translate("AnnotationPage", "Text einfügen");
     case AnnotationTool::Note:
-        return QStringLiteral("Notiz einfügen");
+        return QCoreApplication::translate("AnnotationPage", "Notiz einfügen");
     default:
-        return QStringLiteral("Figur einfügen");
+        return QCoreApplication::translate("AnnotationPage", "Figur einfügen");
     }
 }
 
@@ -50,9 +51,8 @@ void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
     ObjectEdit edit(job_, addStepName(tool));
     const AddResult result = addObject(job_.objects(), tool, x, y, newTextFont, job_.viewScale());
     if (result == AddResult::TableFull) {
-        shell_.dialogs().message(QStringLiteral("Es wurden zuviele Objekte erstellt!"),
-                                 QStringLiteral("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok,
-                                 MsgIcon::Information);
+        shell_.dialogs().message(tr("Es wurden zuviele Objekte erstellt!"),
+                                 tr("Fehler: Kein freies Objekt mehr"), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     if (result != AddResult::Added) return;
@@ -63,10 +63,9 @@ void AnnotationPage::AddObject(AnnotationTool tool, int x, int y) {
 
 void AnnotationPage::deleteObject() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Objekt löschen"));
-    const MsgAnswer answer =
-        shell_.dialogs().message(QStringLiteral("Wollen Sie das Element löschen?"),
-                                 QStringLiteral("Element löschen"), MsgButtons::YesNo, MsgIcon::Question);
+    ObjectEdit edit(job_, tr("Objekt löschen"));
+    const MsgAnswer answer = shell_.dialogs().message(
+        tr("Wollen Sie das Element löschen?"), tr("Element löschen"), MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes) return;
     deleteSelected(job_.objects());
     job_.objectsEdited();
@@ -75,7 +74,7 @@ void AnnotationPage::deleteObject() {
 
 void AnnotationPage::bringToFront() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Nach vorne"));
+    ObjectEdit edit(job_, tr("Nach vorne"));
     ::bringToFront(job_.objects());
     job_.objectsEdited();
     edit.record();
@@ -83,7 +82,7 @@ void AnnotationPage::bringToFront() {
 
 void AnnotationPage::sendToBack() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Nach hinten"));
+    ObjectEdit edit(job_, tr("Nach hinten"));
     ::sendToBack(job_.objects());
     job_.objectsEdited();
     edit.record();
@@ -91,14 +90,14 @@ void AnnotationPage::sendToBack() {
 
 void AnnotationPage::chooseShape(int32_t shape) {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Form ändern"));
+    ObjectEdit edit(job_, tr("Form ändern"));
     setShape(job_.objects(), shape);
     job_.objectsEdited();
     edit.record();
 }
 
 void AnnotationPage::chooseColor() {
-    ObjectEdit edit(job_, QStringLiteral("Farbe ändern"));
+    ObjectEdit edit(job_, tr("Farbe ändern"));
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->Color);
@@ -109,7 +108,7 @@ void AnnotationPage::chooseColor() {
 }
 
 void AnnotationPage::chooseOutlineColor() {
-    ObjectEdit edit(job_, QStringLiteral("Umrandungsfarbe ändern"));
+    ObjectEdit edit(job_, tr("Umrandungsfarbe ändern"));
     const AnnotationObject* object = job_.objects().selected();
     if (!object) return;
     const std::optional<ColorRef> chosen = shell_.dialogs().chooseColor(object->BorderColor);
@@ -121,7 +120,7 @@ void AnnotationPage::chooseOutlineColor() {
 
 void AnnotationPage::chooseFilled() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
+    ObjectEdit edit(job_, tr("Füllung ändern"));
     setFillMode(job_.objects(), 0);
     job_.objectsEdited();
     edit.record();
@@ -129,7 +128,7 @@ void AnnotationPage::chooseFilled() {
 
 void AnnotationPage::chooseOutlined() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
+    ObjectEdit edit(job_, tr("Füllung ändern"));
     setFillMode(job_.objects(), 1);
     job_.objectsEdited();
     edit.record();
@@ -137,7 +136,7 @@ void AnnotationPage::chooseOutlined() {
 
 void AnnotationPage::chooseFilledOutlined() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Füllung ändern"));
+    ObjectEdit edit(job_, tr("Füllung ändern"));
     setFillMode(job_.objects(), 2);
     job_.objectsEdited();
     edit.record();
@@ -146,7 +145,7 @@ void AnnotationPage::chooseFilledOutlined() {
 void AnnotationPage::lineWidthChanged() {
     if (!job_.objects().selected()) return;
     // Each digit typed or arrow step comes here; on the same object they are one step.
-    ObjectEdit edit(job_, QStringLiteral("Linienstärke ändern"), MergeLineWidth);
+    ObjectEdit edit(job_, tr("Linienstärke ändern"), MergeLineWidth);
     setLineWidth(job_.objects(), lineWidthSpin->value());
     edit.record();
     annotationView->update();
@@ -154,7 +153,7 @@ void AnnotationPage::lineWidthChanged() {
 
 void AnnotationPage::chooseAlignment(int32_t align) {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Ausrichtung ändern"));
+    ObjectEdit edit(job_, tr("Ausrichtung ändern"));
     setAlign(job_.objects(), align);
     job_.objectsEdited();
     edit.record();
@@ -162,7 +161,7 @@ void AnnotationPage::chooseAlignment(int32_t align) {
 
 void AnnotationPage::rotateTextRight() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Text nach rechts rotieren"));
+    ObjectEdit edit(job_, tr("Text nach rechts rotieren"));
     rotateRight(job_.objects());
     job_.objectsEdited();
     edit.record();
@@ -170,7 +169,7 @@ void AnnotationPage::rotateTextRight() {
 
 void AnnotationPage::rotateTextLeft() {
     if (!job_.objects().selected()) return;
-    ObjectEdit edit(job_, QStringLiteral("Text nach links rotieren"));
+    ObjectEdit edit(job_, tr("Text nach links rotieren"));
     rotateLeft(job_.objects());
     job_.objectsEdited();
     edit.record();

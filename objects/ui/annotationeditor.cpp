@@ -103,7 +103,7 @@ void AnnotationEditor::enterText() {
     if (!object) return;
     textDialog->setLines(textLines(object->Text));
     if (shell_.dialogs().runModal(*textDialog) != QDialog::Accepted) return;
-    ObjectEdit edit(job_, QStringLiteral("Text ändern"));
+    ObjectEdit edit(job_, tr("Text ändern"));
     object->Text = joinTextLines(textDialog->lines());
     job_.objectsEdited();
     edit.record();
@@ -123,7 +123,7 @@ void AnnotationEditor::chooseFont() {
         shell_.dialogs().chooseFont(FontChoice{fontShownInDialog(dialogFont), dialogFont.color});
     if (!chosen) return;
     dialogFont = dialogFontChosen(dialogFont, chosen->font, chosen->color, dpi);
-    ObjectEdit edit(job_, QStringLiteral("Schriftart ändern"));
+    ObjectEdit edit(job_, tr("Schriftart ändern"));
     if (AnnotationObject* still = job_.objects().selected()) applyDialogFont(*still, dialogFont);
     job_.objectsEdited();
     edit.record();
@@ -134,7 +134,7 @@ void AnnotationEditor::editTextEffects() {
     if (!object) return;
     textEffectsDialog->prime(textEffectsOf(*object));
     if (shell_.dialogs().runModal(*textEffectsDialog) != QDialog::Accepted) return;
-    ObjectEdit edit(job_, QStringLiteral("Texteffekte ändern"));
+    ObjectEdit edit(job_, tr("Texteffekte ändern"));
     applyTextEffects(*object, textEffectsDialog->effects());
     job_.objectsEdited();
     edit.record();

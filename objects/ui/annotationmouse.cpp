@@ -126,8 +126,7 @@ void AnnotationEditor::mouseReleased(Qt::MouseButton button, int x, int y) {
 }
 
 void AnnotationEditor::beginDragStep() {
-    const QString name =
-        dragHandle == DragHandle::Body ? QStringLiteral("Verschieben") : QStringLiteral("Größe ändern");
+    const QString name = dragHandle == DragHandle::Body ? tr("Verschieben") : tr("Größe ändern");
     dragEdit_.emplace(job_, name);
 }
 

@@ -38,9 +38,8 @@ QRadioButton* makeRadio(const char* name, const QString& caption, QWidget* paren
 } // namespace
 
 AnnotationPage::AnnotationPage(CoverJob& job, Shell& shell)
-    : PageFrame(
-          QStringLiteral("Kommentare - Hier können Sie Text-Objekte oder einfache Grafik-Objekte hinzufügen"),
-          QString(), QString()),
+    : PageFrame(tr("Kommentare - Hier können Sie Text-Objekte oder einfache Grafik-Objekte hinzufügen"),
+                QString(), QString()),
       job_(job), shell_(shell) {
     setObjectName(QStringLiteral("KommentarSheet"));
     auto* row = new QHBoxLayout(content());
@@ -69,9 +68,9 @@ AnnotationPage::AnnotationPage(CoverJob& job, Shell& shell)
     shapeTab = buildFigurSheet();
     textTab = buildTextSheet();
     generalTab = buildAllgemeinSheet();
-    optionTabs->addTab(shapeTab, QStringLiteral("Figur"));
-    optionTabs->addTab(textTab, QStringLiteral("Text"));
-    optionTabs->addTab(generalTab, QStringLiteral("Allgemein"));
+    optionTabs->addTab(shapeTab, tr("Figur"));
+    optionTabs->addTab(textTab, tr("Text"));
+    optionTabs->addTab(generalTab, tr("Allgemein"));
     row->addWidget(optionTabs);
     connectPanel();
     registerCursors();
@@ -122,16 +121,13 @@ void AnnotationPage::buildToolbar() {
         toolBar->addWidget(tool);
         return tool;
     };
-    pointerTool = addTool("pointerTool", QStringLiteral("Zeiger"), QStringLiteral("Verändert Objekte"));
-    magnifierTool =
-        addTool("magnifierTool", QStringLiteral("Lupe"), QStringLiteral("Vergrößert oder Verkleinert"));
-    handTool =
-        addTool("handTool", QStringLiteral("Hand"), QStringLiteral("Verschiebt den sichtbaren Ausschnitt"));
-    shapeTool =
-        addTool("shapeTool", QStringLiteral("Figur"), QStringLiteral("Fügt eine geometrische Figur ein"));
-    textTool = addTool("textTool", QStringLiteral("Text"),
-                       QStringLiteral("Fügt Text ein - auf das Textfeld doppelklicken um Text einzugeben"));
-    noteTool = addTool("noteTool", QStringLiteral("Notiz"), QString());
+    pointerTool = addTool("pointerTool", tr("Zeiger"), tr("Verändert Objekte"));
+    magnifierTool = addTool("magnifierTool", tr("Lupe"), tr("Vergrößert oder Verkleinert"));
+    handTool = addTool("handTool", tr("Hand"), tr("Verschiebt den sichtbaren Ausschnitt"));
+    shapeTool = addTool("shapeTool", tr("Figur"), tr("Fügt eine geometrische Figur ein"));
+    textTool = addTool("textTool", tr("Text"),
+                       tr("Fügt Text ein - auf das Textfeld doppelklicken um Text einzugeben"));
+    noteTool = addTool("noteTool", tr("Notiz"), QString());
     pointerTool->setChecked(true);
 }
 
@@ -144,36 +140,36 @@ QWidget* AnnotationPage::buildFigurSheet() {
     static const char* const names[10] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
                                           "RadioButton5", "RadioButton6", "RadioButton7", "RadioButton8",
                                           "RadioButton9", "RadioButton10"};
-    const QStringList captions = {QStringLiteral("Kreis"),
-                                  QStringLiteral("Ellipse"),
-                                  QStringLiteral("Quadrat"),
-                                  QStringLiteral("Rechteck"),
-                                  QStringLiteral("Quadrat abgerundet"),
-                                  QStringLiteral("Rechteck abgerundet"),
-                                  QStringLiteral("Linie horizontal"),
-                                  QStringLiteral("Linie vertikal"),
-                                  QStringLiteral("Linie schräg hoch"),
-                                  QStringLiteral("Linie schräg runter")};
+    const QStringList captions = {tr("Kreis"),
+                                  tr("Ellipse"),
+                                  tr("Quadrat"),
+                                  tr("Rechteck"),
+                                  tr("Quadrat abgerundet"),
+                                  tr("Rechteck abgerundet"),
+                                  tr("Linie horizontal"),
+                                  tr("Linie vertikal"),
+                                  tr("Linie schräg hoch"),
+                                  tr("Linie schräg runter")};
     auto* shapes = new QButtonGroup(sheet);
     for (int i = 0; i < 10; ++i) {
         shapeButtons[i] = makeRadio(names[i], captions[i], sheet);
         shapes->addButton(shapeButtons[i], i);
         layout->addWidget(shapeButtons[i]);
     }
-    colorButton = makeButton("colorButton", QStringLiteral("Farbe..."), sheet);
-    outlineColorButton = makeButton("outlineColorButton", QStringLiteral("Umrandungsfarbe..."), sheet);
+    colorButton = makeButton("colorButton", tr("Farbe..."), sheet);
+    outlineColorButton = makeButton("outlineColorButton", tr("Umrandungsfarbe..."), sheet);
     layout->addWidget(colorButton);
     layout->addWidget(outlineColorButton);
     auto* fills = new QButtonGroup(sheet);
-    filledRadio = makeRadio("filledRadio", QStringLiteral("Ausgefüllt"), sheet);
-    outlinedRadio = makeRadio("outlinedRadio", QStringLiteral("Nur Umrandung"), sheet);
-    filledOutlinedRadio = makeRadio("filledOutlinedRadio", QStringLiteral("Gefüllt und Umrandung"), sheet);
+    filledRadio = makeRadio("filledRadio", tr("Ausgefüllt"), sheet);
+    outlinedRadio = makeRadio("outlinedRadio", tr("Nur Umrandung"), sheet);
+    filledOutlinedRadio = makeRadio("filledOutlinedRadio", tr("Gefüllt und Umrandung"), sheet);
     for (QRadioButton* fill : {filledRadio, outlinedRadio, filledOutlinedRadio}) {
         fills->addButton(fill);
         layout->addWidget(fill);
     }
     lineWidthSpin = makeSpinEdit("lineWidthSpin", 1, 20, 1, 1, sheet);
-    addLabelledRow(layout, QStringLiteral("Linienstärke:"), lineWidthSpin);
+    addLabelledRow(layout, tr("Linienstärke:"), lineWidthSpin);
     layout->addStretch(1);
     return sheet;
 }
@@ -183,22 +179,22 @@ QWidget* AnnotationPage::buildTextSheet() {
     sheet->setObjectName(QStringLiteral("textTab"));
     auto* layout = new QVBoxLayout(sheet);
     layout->setSpacing(2);
-    enterTextButton = makeButton("enterTextButton", QStringLiteral("Text eingeben..."), sheet);
-    fontButton = makeButton("fontButton", QStringLiteral("Schriftart..."), sheet);
-    textEffectsButton = makeButton("textEffectsButton", QStringLiteral("Texteffekte..."), sheet);
-    textColorButton = makeButton("textColorButton", QStringLiteral("Farbe..."), sheet);
+    enterTextButton = makeButton("enterTextButton", tr("Text eingeben..."), sheet);
+    fontButton = makeButton("fontButton", tr("Schriftart..."), sheet);
+    textEffectsButton = makeButton("textEffectsButton", tr("Texteffekte..."), sheet);
+    textColorButton = makeButton("textColorButton", tr("Farbe..."), sheet);
     for (QPushButton* button : {enterTextButton, fontButton, textEffectsButton, textColorButton})
         layout->addWidget(button);
     auto* aligns = new QButtonGroup(sheet);
-    alignLeftRadio = makeRadio("alignLeftRadio", QStringLiteral("Linksbündig"), sheet);
-    alignCenterRadio = makeRadio("alignCenterRadio", QStringLiteral("Zentriert"), sheet);
-    alignRightRadio = makeRadio("alignRightRadio", QStringLiteral("Rechtsbündig"), sheet);
+    alignLeftRadio = makeRadio("alignLeftRadio", tr("Linksbündig"), sheet);
+    alignCenterRadio = makeRadio("alignCenterRadio", tr("Zentriert"), sheet);
+    alignRightRadio = makeRadio("alignRightRadio", tr("Rechtsbündig"), sheet);
     for (QRadioButton* align : {alignLeftRadio, alignCenterRadio, alignRightRadio}) {
         aligns->addButton(align);
         layout->addWidget(align);
     }
-    rottextleftbtn = makeButton("rottextleftbtn", QStringLiteral("Nach links rotieren"), sheet);
-    rottextrightbtn = makeButton("rottextrightbtn", QStringLiteral("Nach rechts rotieren"), sheet);
+    rottextleftbtn = makeButton("rottextleftbtn", tr("Nach links rotieren"), sheet);
+    rottextrightbtn = makeButton("rottextrightbtn", tr("Nach rechts rotieren"), sheet);
     layout->addWidget(rottextleftbtn);
     layout->addWidget(rottextrightbtn);
     layout->addStretch(1);
@@ -209,9 +205,9 @@ QWidget* AnnotationPage::buildAllgemeinSheet() {
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("generalTab"));
     auto* layout = new QVBoxLayout(sheet);
-    deleteButton = makeButton("deleteButton", QStringLiteral("Löschen..."), sheet);
-    toFrontButton = makeButton("toFrontButton", QStringLiteral("Nach vorne"), sheet);
-    toBackButton = makeButton("toBackButton", QStringLiteral("Nach hinten"), sheet);
+    deleteButton = makeButton("deleteButton", tr("Löschen..."), sheet);
+    toFrontButton = makeButton("toFrontButton", tr("Nach vorne"), sheet);
+    toBackButton = makeButton("toBackButton", tr("Nach hinten"), sheet);
     for (QPushButton* button : {deleteButton, toFrontButton, toBackButton})
         layout->addWidget(button);
     layout->addStretch(1);

@@ -6,39 +6,39 @@
 
 ObjectMenu::ObjectMenu(QWidget* parent) : QMenu(parent) {
     setObjectName(QStringLiteral("ObjectMenu"));
-    deleteAction = addItem("deleteAction", QStringLiteral("&Löschen..."));
+    deleteAction = addItem("deleteAction", tr("&Löschen..."));
     deleteAction->setShortcut(QKeySequence(Qt::Key_Delete));
     addSeparator();
-    toFrontAction = addItem("toFrontAction", QStringLiteral("Nach &vorne"));
-    toBackAction = addItem("toBackAction", QStringLiteral("Nach &hinten"));
+    toFrontAction = addItem("toFrontAction", tr("Nach &vorne"));
+    toBackAction = addItem("toBackAction", tr("Nach &hinten"));
     addSeparator();
-    colorAction = addItem("colorAction", QStringLiteral("&Farbe..."));
-    fontAction = addItem("fontAction", QStringLiteral("&Schriftart..."));
-    textEffectsAction = addItem("textEffectsAction", QStringLiteral("&Texteffekte..."));
+    colorAction = addItem("colorAction", tr("&Farbe..."));
+    fontAction = addItem("fontAction", tr("&Schriftart..."));
+    textEffectsAction = addItem("textEffectsAction", tr("&Texteffekte..."));
     addSeparator();
-    alignLeftAction = addItem("alignLeftAction", QStringLiteral("Linksbündig"));
-    alignCenterAction = addItem("alignCenterAction", QStringLiteral("Zentriert"));
-    alignRightAction = addItem("alignRightAction", QStringLiteral("Rechtsbündig"));
+    alignLeftAction = addItem("alignLeftAction", tr("Linksbündig"));
+    alignCenterAction = addItem("alignCenterAction", tr("Zentriert"));
+    alignRightAction = addItem("alignRightAction", tr("Rechtsbündig"));
     for (QAction* align : {alignLeftAction, alignCenterAction, alignRightAction})
         align->setCheckable(true);
     addSeparator();
-    rotateLeftAction = addItem("rotateLeftAction", QStringLiteral("Nach links rotieren"));
-    rotateRightAction = addItem("rotateRightAction", QStringLiteral("Nach rechts rotieren"));
+    rotateLeftAction = addItem("rotateLeftAction", tr("Nach links rotieren"));
+    rotateRightAction = addItem("rotateRightAction", tr("Nach rechts rotieren"));
     addSeparator();
 
     static const char* const names[10] = {
         "KreisM", "EllipseM",         "QuadratM",       "RechteckM",       "Rund1M",
         "Rund2M", "Liniehorizontal1", "Linievertikal1", "Linieschrghoch1", "Linieschrgrunter1"};
-    const QStringList captions = {QStringLiteral("&Kreis"),
-                                  QStringLiteral("&Ellipse"),
-                                  QStringLiteral("&Quadrat"),
-                                  QStringLiteral("&Rechteck"),
-                                  QStringLiteral("&Quadrat &abgerundet"),
-                                  QStringLiteral("Rechteck a&bgerundet"),
-                                  QStringLiteral("Linie &horizontal"),
-                                  QStringLiteral("Linie &vertikal"),
-                                  QStringLiteral("Linie schräg hoch"),
-                                  QStringLiteral("Linie schräg runter")};
+    const QStringList captions = {tr("&Kreis"),
+                                  tr("&Ellipse"),
+                                  tr("&Quadrat"),
+                                  tr("&Rechteck"),
+                                  tr("&Quadrat &abgerundet"),
+                                  tr("Rechteck a&bgerundet"),
+                                  tr("Linie &horizontal"),
+                                  tr("Linie &vertikal"),
+                                  tr("Linie schräg hoch"),
+                                  tr("Linie schräg runter")};
     shapes_ = new QActionGroup(this);
     shapes_->setExclusive(true);
     for (int code = 0; code < 10; ++code) {

@@ -10,7 +10,7 @@
 
 TextDialog::TextDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("textDialog"));
-    setWindowTitle(QStringLiteral("Text eingeben..."));
+    setWindowTitle(tr("Text eingeben..."));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto* layout = new QVBoxLayout(this);
     textEdit = new QPlainTextEdit(this);
@@ -23,9 +23,9 @@ TextDialog::TextDialog(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
-    cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancelButton = new QPushButton(tr("Abbrechen"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     // Enter makes a new line in the edit field, so no button is the default.
     okButton->setAutoDefault(false);

@@ -31,37 +31,37 @@ QCheckBox* makeCheck(const char* name, const QString& caption, QWidget* parent) 
 
 TextEffectsDialog::TextEffectsDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("textEffectsDialog"));
-    setWindowTitle(QStringLiteral("Effekte"));
+    setWindowTitle(tr("Effekte"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto* layout = new QVBoxLayout(this);
 
-    auto* outlineGroup = new QGroupBox(QStringLiteral("Umrandung"), this);
+    auto* outlineGroup = new QGroupBox(tr("Umrandung"), this);
     auto* outlineRow = new QHBoxLayout(outlineGroup);
-    outlineCheck = makeCheck("outlineCheck", QStringLiteral("Umrandung"), outlineGroup);
-    outlineColorButton = makeButton("outlineColorButton", QStringLiteral("Farbe"), outlineGroup);
+    outlineCheck = makeCheck("outlineCheck", tr("Umrandung"), outlineGroup);
+    outlineColorButton = makeButton("outlineColorButton", tr("Farbe"), outlineGroup);
     outlineRow->addWidget(outlineCheck, 1);
     outlineRow->addWidget(outlineColorButton);
     layout->addWidget(outlineGroup);
 
-    auto* shadowGroup = new QGroupBox(QStringLiteral("Schatten"), this);
+    auto* shadowGroup = new QGroupBox(tr("Schatten"), this);
     auto* shadowColumn = new QVBoxLayout(shadowGroup);
     auto* shadowRow = new QHBoxLayout;
-    shadowCheck = makeCheck("shadowCheck", QStringLiteral("Schatten"), shadowGroup);
-    shadowColorButton = makeButton("shadowColorButton", QStringLiteral("Farbe"), shadowGroup);
+    shadowCheck = makeCheck("shadowCheck", tr("Schatten"), shadowGroup);
+    shadowColorButton = makeButton("shadowColorButton", tr("Farbe"), shadowGroup);
     shadowRow->addWidget(shadowCheck, 1);
     shadowRow->addWidget(shadowColorButton);
     shadowColumn->addLayout(shadowRow);
     // Offsets in either direction, as far as a whole number goes.
     shadowRightSpin = makeSpinEdit("shadowRightSpin", INT_MIN, INT_MAX, 1, 2, shadowGroup);
     shadowDownSpin = makeSpinEdit("shadowDownSpin", INT_MIN, INT_MAX, 1, 2, shadowGroup);
-    addLabelledRow(shadowColumn, QStringLiteral("Entfernung Horizontal:"), shadowRightSpin);
-    addLabelledRow(shadowColumn, QStringLiteral("Entfernung Vertikal:"), shadowDownSpin);
+    addLabelledRow(shadowColumn, tr("Entfernung Horizontal:"), shadowRightSpin);
+    addLabelledRow(shadowColumn, tr("Entfernung Vertikal:"), shadowDownSpin);
     layout->addWidget(shadowGroup);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    okButton = makeButton("okButton", QStringLiteral("OK"), this);
-    cancelButton = makeButton("cancelButton", QStringLiteral("Abbrechen"), this);
+    okButton = makeButton("okButton", tr("OK"), this);
+    cancelButton = makeButton("cancelButton", tr("Abbrechen"), this);
     okButton->setDefault(true);
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);

@@ -31,52 +31,52 @@ QVBoxLayout* rowsOf(QGroupBox* group) {
 
 PaperFormatDialog::PaperFormatDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("paperFormatDialog"));
-    setWindowTitle(QStringLiteral("Papierformat bearbeiten"));
+    setWindowTitle(tr("Papierformat bearbeiten"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     const PaperDialogValues initial;
 
-    QGroupBox* nameGroup = addGroup(layout, QStringLiteral("Bezeichnung für diesen Papiertyp"), this);
+    QGroupBox* nameGroup = addGroup(layout, tr("Bezeichnung für diesen Papiertyp"), this);
     nameEdit = new QLineEdit(initial.nameEdit, nameGroup);
     nameEdit->setObjectName(QStringLiteral("nameEdit"));
     nameEdit->setMaxLength(PaperType::kNameCapacity);
     rowsOf(nameGroup)->addWidget(nameEdit);
 
-    QGroupBox* margins = addGroup(layout, QStringLiteral("Ränder in mm"), this);
+    QGroupBox* margins = addGroup(layout, tr("Ränder in mm"), this);
     leftMarginSpin = makeRealSpinEdit("leftMarginSpin", 0, 3000, 1, initial.leftMargin, margins);
     topMarginSpin = makeRealSpinEdit("topMarginSpin", 0, 1000, 1, initial.topMargin, margins);
-    addLabelledRow(rowsOf(margins), QStringLiteral("Links:"), leftMarginSpin);
-    addLabelledRow(rowsOf(margins), QStringLiteral("Oben:"), topMarginSpin);
+    addLabelledRow(rowsOf(margins), tr("Links:"), leftMarginSpin);
+    addLabelledRow(rowsOf(margins), tr("Oben:"), topMarginSpin);
 
-    QGroupBox* size = addGroup(layout, QStringLiteral("Ausmaße in mm"), this);
+    QGroupBox* size = addGroup(layout, tr("Ausmaße in mm"), this);
     labelWidthSpin = makeRealSpinEdit("labelWidthSpin", 0, 3000, 1, initial.labelWidth, size);
     labelHeightSpin = makeRealSpinEdit("labelHeightSpin", 0, 1000, 1, initial.labelHeight, size);
-    addLabelledRow(rowsOf(size), QStringLiteral("Breite:"), labelWidthSpin);
-    addLabelledRow(rowsOf(size), QStringLiteral("Höhe:"), labelHeightSpin);
+    addLabelledRow(rowsOf(size), tr("Breite:"), labelWidthSpin);
+    addLabelledRow(rowsOf(size), tr("Höhe:"), labelHeightSpin);
 
-    QGroupBox* gaps = addGroup(layout, QStringLiteral("Abstände zwischen den Elementen in mm"), this);
+    QGroupBox* gaps = addGroup(layout, tr("Abstände zwischen den Elementen in mm"), this);
     pitchXSpin = makeRealSpinEdit("pitchXSpin", 0, 3000, 1, initial.pitchX, gaps);
     pitchYSpin = makeRealSpinEdit("pitchYSpin", 0, 1000, 1, initial.pitchY, gaps);
-    addLabelledRow(rowsOf(gaps), QStringLiteral("Horizontaler:"), pitchXSpin);
-    addLabelledRow(rowsOf(gaps), QStringLiteral("Vertikal:"), pitchYSpin);
+    addLabelledRow(rowsOf(gaps), tr("Horizontaler:"), pitchXSpin);
+    addLabelledRow(rowsOf(gaps), tr("Vertikal:"), pitchYSpin);
 
-    QGroupBox* counts = addGroup(layout, QStringLiteral("Anzahl der Elemente pro Blatt"), this);
+    QGroupBox* counts = addGroup(layout, tr("Anzahl der Elemente pro Blatt"), this);
     columnsSpin = makeSpinEdit("columnsSpin", 1, 50, 1, initial.columns, counts);
     rowsSpin = makeSpinEdit("rowsSpin", 1, 50, 1, initial.rows, counts);
-    addLabelledRow(rowsOf(counts), QStringLiteral("Horizontal:"), columnsSpin);
-    addLabelledRow(rowsOf(counts), QStringLiteral("Vertikal:"), rowsSpin);
+    addLabelledRow(rowsOf(counts), tr("Horizontal:"), columnsSpin);
+    addLabelledRow(rowsOf(counts), tr("Vertikal:"), rowsSpin);
 
     auto* buttons = new QHBoxLayout;
-    templateButton = new QPushButton(QStringLiteral("&Vorlage…"), this);
+    templateButton = new QPushButton(tr("&Vorlage…"), this);
     templateButton->setObjectName(QStringLiteral("templateButton"));
-    templateButton->setToolTip(QStringLiteral("Die Werte aus einem installierten Etikettenbogen übernehmen"));
+    templateButton->setToolTip(tr("Die Werte aus einem installierten Etikettenbogen übernehmen"));
     buttons->addWidget(templateButton);
     buttons->addStretch(1);
-    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cancelButton = new QPushButton(tr("&Abbrechen"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);

@@ -24,10 +24,9 @@
 #include <QVBoxLayout>
 
 PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
-    : PageFrame(
-          QStringLiteral("Zentrieren - Zunächst das Papierformat wählen und dann die Scanvorlage auf dem "
-                         "Papier zentrieren"),
-          QStringLiteral("Label/Cover zentrieren"), QStringLiteral("page-center")),
+    : PageFrame(tr("Zentrieren - Zunächst das Papierformat wählen und dann die Scanvorlage auf dem "
+                   "Papier zentrieren"),
+                tr("Label/Cover zentrieren"), QStringLiteral("page-center")),
       job_(job), shell_(shell), catalogue_(shell.paperCatalogue()) {
     setObjectName(QStringLiteral("ZentrierSheet"));
     auto* contentLayout = new QVBoxLayout(content());
@@ -48,7 +47,7 @@ PlacementPage::PlacementPage(CoverJob& job, Shell& shell)
 }
 
 QWidget* PlacementPage::buildPaperGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Papierformat"), content());
+    auto* group = new QGroupBox(tr("Papierformat"), content());
     group->setObjectName(QStringLiteral("PaperGroup"));
     auto* rows = new QVBoxLayout(group);
     formatCombo = new QComboBox(group);
@@ -57,7 +56,7 @@ QWidget* PlacementPage::buildPaperGroup() {
     formatCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     formatCombo->setMinimumContentsLength(12);
     takeWheelOnlyWithFocus(formatCombo);
-    addLabelledRow(rows, QStringLiteral("Auswahl:"), formatCombo);
+    addLabelledRow(rows, tr("Auswahl:"), formatCombo);
     auto* buttons = new QHBoxLayout;
     auto makeButton = [&](const char* name, const QString& caption) {
         auto* button = new QPushButton(caption, group);
@@ -65,17 +64,17 @@ QWidget* PlacementPage::buildPaperGroup() {
         buttons->addWidget(button);
         return button;
     };
-    newFormatButton = makeButton("newFormatButton", QStringLiteral("&Neu"));
-    editFormatButton = makeButton("editFormatButton", QStringLiteral("Ä&ndern"));
-    deleteFormatButton = makeButton("deleteFormatButton", QStringLiteral("&Löschen"));
+    newFormatButton = makeButton("newFormatButton", tr("&Neu"));
+    editFormatButton = makeButton("editFormatButton", tr("Ä&ndern"));
+    deleteFormatButton = makeButton("deleteFormatButton", tr("&Löschen"));
     rows->addLayout(buttons);
     firstStartLabel =
-        new QLabel(QStringLiteral("Noch gibt es keine Papierformate. Wählen Sie Ihren Etikettenbogen aus den "
-                                  "installierten Vorlagen – dann ist zum ersten Druck kein Lineal nötig."),
+        new QLabel(tr("Noch gibt es keine Papierformate. Wählen Sie Ihren Etikettenbogen aus den "
+                      "installierten Vorlagen – dann ist zum ersten Druck kein Lineal nötig."),
                    group);
     firstStartLabel->setObjectName(QStringLiteral("firstStartLabel"));
     firstStartLabel->setWordWrap(true);
-    firstTemplateButton = new QPushButton(QStringLiteral("Etikettenbogen aus &Vorlage wählen…"), group);
+    firstTemplateButton = new QPushButton(tr("Etikettenbogen aus &Vorlage wählen…"), group);
     firstTemplateButton->setObjectName(QStringLiteral("firstTemplateButton"));
     rows->addWidget(firstStartLabel);
     rows->addWidget(firstTemplateButton, 0, Qt::AlignLeft);
@@ -95,8 +94,8 @@ void PlacementPage::buildPlacementControls() {
     widthSpin = makeSpinEdit("widthSpin", 10, 500, 10, 100, panel);
     leftSpin = makeRealSpinEdit("leftSpin", -1000, 1000, 1, 0, panel);
     topSpin = makeRealSpinEdit("topSpin", -1000, 1000, 1, 0, panel);
-    addLabelledRow(leftControls(), QStringLiteral("Zoom:"), zoomSpin, QStringLiteral("%"));
-    addLabelledRow(leftControls(), QStringLiteral("Größe:"), widthSpin, QStringLiteral("%"));
+    addLabelledRow(leftControls(), tr("Zoom:"), zoomSpin, QStringLiteral("%"));
+    addLabelledRow(leftControls(), tr("Größe:"), widthSpin, QStringLiteral("%"));
     // The shift labels are too long to share a row with their edit in the panel.
     auto addShift = [&](const QString& label, QDoubleSpinBox* edit) {
         auto* caption = new QLabel(label, panel);
@@ -108,8 +107,8 @@ void PlacementPage::buildPlacementControls() {
         row->addWidget(new QLabel(QStringLiteral("mm"), panel));
         leftControls()->addLayout(row);
     };
-    addShift(QStringLiteral("Links/rechts Verschiebung:"), leftSpin);
-    addShift(QStringLiteral("Oben/unten Verschiebung:"), topSpin);
+    addShift(tr("Links/rechts Verschiebung:"), leftSpin);
+    addShift(tr("Oben/unten Verschiebung:"), topSpin);
     connect(zoomSpin, &QSpinBox::valueChanged, this, &PlacementPage::zoomChanged);
     connect(widthSpin, &QSpinBox::valueChanged, this, &PlacementPage::widthChanged);
     connect(leftSpin, &QDoubleSpinBox::valueChanged, this, &PlacementPage::widthChanged);
@@ -193,9 +192,8 @@ void PlacementPage::editFormat() {
 
 void PlacementPage::deleteFormat() {
     if (!selectedPaperType()) return;
-    const MsgAnswer answer =
-        shell_.dialogs().message(QStringLiteral("Hiermit löschen Sie den Papiertyp unwiederrufbar."),
-                                 QStringLiteral("Hinweis"), MsgButtons::OkCancel, MsgIcon::Error);
+    const MsgAnswer answer = shell_.dialogs().message(tr("Hiermit löschen Sie den Papiertyp unwiederrufbar."),
+                                                      tr("Hinweis"), MsgButtons::OkCancel, MsgIcon::Error);
     if (answer != MsgAnswer::Ok) return;
     catalogue_.remove(formatCombo->currentIndex());
     catalogue_.save();

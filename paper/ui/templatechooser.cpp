@@ -3,6 +3,7 @@
 #include "paper/ui/templatesheetview.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,28 +20,33 @@ namespace {
 constexpr int kDescriptionColumn = 2;
 constexpr int kDescriptionMinimumWidth = 160;
 
-const QString kNothingInstalled =
-    QStringLiteral("Es sind keine Etikettenvorlagen installiert. Das Paket glabels-data bringt über "
-                   "1.700 Etikettenbögen vieler Hersteller mit.");
-const QString kSeveralGrids =
-    QStringLiteral("Dieser Bogen hat versetzte Reihen: jedes Raster wird ein eigenes Papierformat, "
-                   "\"(1)\", \"(2)\", …, und wird für sich bedruckt.");
+QString nothingInstalledHint() {
+    return QCoreApplication::translate(
+        "TemplateChooser", "Es sind keine Etikettenvorlagen installiert. Das Paket glabels-data bringt über "
+                           "1.700 Etikettenbögen vieler Hersteller mit.");
+}
+
+QString severalGridsHint() {
+    return QCoreApplication::translate(
+        "TemplateChooser", "Dieser Bogen hat versetzte Reihen: jedes Raster wird ein eigenes Papierformat, "
+                           "\"(1)\", \"(2)\", …, und wird für sich bedruckt.");
+}
 
 } // namespace
 
 TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
     : QDialog(parent), database_(std::move(database)) {
     setObjectName(QStringLiteral("TemplateChooser"));
-    setWindowTitle(QStringLiteral("Etikettenvorlage wählen"));
+    setWindowTitle(tr("Etikettenvorlage wählen"));
     auto* layout = new QVBoxLayout(this);
 
     auto* filters = new QHBoxLayout;
-    auto* searchCaption = new QLabel(QStringLiteral("&Suchen:"), this);
+    auto* searchCaption = new QLabel(tr("&Suchen:"), this);
     searchEdit = new QLineEdit(this);
     searchEdit->setObjectName(QStringLiteral("searchEdit"));
-    searchEdit->setPlaceholderText(QStringLiteral("Marke, Artikel oder Beschreibung"));
+    searchEdit->setPlaceholderText(tr("Marke, Artikel oder Beschreibung"));
     searchCaption->setBuddy(searchEdit);
-    discOnlyCheck = new QCheckBox(QStringLiteral("nur &CD/DVD"), this);
+    discOnlyCheck = new QCheckBox(tr("nur &CD/DVD"), this);
     discOnlyCheck->setObjectName(QStringLiteral("discOnlyCheck"));
     filters->addWidget(searchCaption);
     filters->addWidget(searchEdit, 1);
@@ -52,9 +58,8 @@ TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
     templateList->setObjectName(QStringLiteral("templateList"));
     templateList->setRootIsDecorated(false);
     templateList->setUniformRowHeights(true);
-    templateList->setHeaderLabels({QStringLiteral("Marke"), QStringLiteral("Artikel"),
-                                   QStringLiteral("Beschreibung"), QStringLiteral("Etikett"),
-                                   QStringLiteral("Pro Bogen"), QStringLiteral("Bogen")});
+    templateList->setHeaderLabels(
+        {tr("Marke"), tr("Artikel"), tr("Beschreibung"), tr("Etikett"), tr("Pro Bogen"), tr("Bogen")});
     // Every column but the description as wide as its widest entry; the
     // description takes the room left and is cut short, its whole text in the
     // tooltip. So the sizes can be read without scrolling sideways.
@@ -75,10 +80,10 @@ TemplateChooser::TemplateChooser(TemplateDatabase database, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cancelButton = new QPushButton(tr("&Abbrechen"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
@@ -138,9 +143,9 @@ void TemplateChooser::selectionChanged() {
     okButton->setEnabled(row != nullptr);
     sheetView->showSheet(row ? std::optional<LabelTemplate>(*row->label) : std::nullopt, row ? row->grid : 0);
     if (database_.templates.empty())
-        hintLabel->setText(kNothingInstalled);
+        hintLabel->setText(nothingInstalledHint());
     else
-        hintLabel->setText(row && row->label->layouts.size() > 1 ? kSeveralGrids : QString());
+        hintLabel->setText(row && row->label->layouts.size() > 1 ? severalGridsHint() : QString());
 }
 
 std::optional<TemplateFormat> TemplateChooser::chosenFormat() const {
