@@ -345,6 +345,7 @@ QString batchUsage() {
         "                        ausschneiden; wird nichts gefunden, wird nichts geschrieben\n"
         "  --rotate GRAD         das Bild gegen den Uhrzeigersinn drehen (-180..180)\n"
         "\n"
+        "  --lang de|en          Sprache der Meldungen (Vorgabe: die der Umgebung, LANG)\n"
         "  --help                diese Hilfe\n"
         "\n"
         "Rückgabewert: 0 bei Erfolg, 2 bei falschem Aufruf, 1 wenn eine Eingabe nicht gelesen\n"

@@ -1,5 +1,6 @@
 // cdcover-batch: prints cover jobs from the command line, without a window.
 
+#include "base/language.h"
 #include "base/settingsfolder.h"
 #include "batch/batchoptions.h"
 #include "batch/batchrun.h"
@@ -22,10 +23,14 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const ParsedCommandLine parsed = parseBatchCommandLine(QGuiApplication::arguments());
-    if (!parsed.options) {
+    QStringList arguments = QGuiApplication::arguments();
+    const LanguageOption languageOption = takeLanguageOption(arguments);
+    const ProgramLanguage language(languageOption.language.value_or(systemLanguage()));
+    const bool badLanguage = languageOption.missingValue || !languageOption.badValue.isEmpty();
+    const ParsedCommandLine parsed = parseBatchCommandLine(arguments);
+    if (badLanguage || !parsed.options) {
         // The whole help would scroll the error away.
-        err << parsed.error << '\n'
+        err << (badLanguage ? languageOptionError(languageOption) : parsed.error) << '\n'
             << QCoreApplication::translate("BatchMain", "Hilfe: cdcover-batch --help") << '\n';
         return ExitUsage;
     }

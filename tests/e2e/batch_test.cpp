@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <QPageSize>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -58,11 +59,15 @@ class BatchTest : public ::testing::Test {
 
     QString path(const QString& name) const { return work.path() + QLatin1Char('/') + name; }
 
-    // `unset` names further variables the program runs without.
-    BatchRun batch(const QStringList& arguments, const QStringList& unset = {}) {
+    // `unset` names further variables the program runs without; `locale` is its LANG.
+    BatchRun batch(const QStringList& arguments, const QStringList& unset = {},
+                   const QString& locale = QStringLiteral("de_DE.UTF-8")) {
         QProcess process;
         process.setWorkingDirectory(work.path());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANG"), locale);
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program chooses offscreen itself
         environment.remove(QStringLiteral("DISPLAY"));
         for (const QString& name : unset)
@@ -155,6 +160,36 @@ TEST_F(BatchTest, AnImageFileIsAJobWithoutObjects) {
     run = batch({"--image", path("scan.png"), "--info"});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(QJsonDocument::fromJson(run.out.toUtf8()).object()["objects"].toArray().size(), 0);
+}
+
+TEST_F(BatchTest, HelpAndUsageErrorsSpeakTheLocalesLanguageOrTheOneAsked) {
+    QFile recorded(QStringLiteral(CDCOVER_E2E_DIR "/batchhelp_de.txt"));
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    const QString germanHelp = QString::fromUtf8(recorded.readAll());
+    const QString english = QStringLiteral("en_US.UTF-8");
+    const QString german = QStringLiteral("de_DE.UTF-8");
+    EXPECT_EQ(batch({"--help"}, {}, german).out, germanHelp);
+    EXPECT_EQ(batch({"--help", "--lang", "de"}, {}, english).out, germanHelp);
+
+    for (const BatchRun& run : {batch({"--help"}, {}, english), batch({"--lang=en", "--help"}, {}, german),
+                                batch({"--help"}, {}, QStringLiteral("fr_FR.UTF-8"))}) {
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage:"))) << run.out.toStdString();
+        // Not one line of the German help is left, but for the bare option names.
+        static const QRegularExpression words(QStringLiteral("[a-zäöüß]{4}"));
+        for (const QString& line : germanHelp.split('\n')) {
+            if (QString(line).remove(QRegularExpression(QStringLiteral("--[a-z-]+"))).contains(words))
+                EXPECT_FALSE(run.out.split('\n').contains(line)) << line.toStdString();
+        }
+    }
+
+    const BatchRun wrong = batch({}, {}, english);
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.err, QStringLiteral("No job was given.\nHelp: cdcover-batch --help\n"));
+    const BatchRun badLanguage = batch({"--lang", "fr", "job.cov"}, {}, english);
+    EXPECT_EQ(badLanguage.exitCode, 2);
+    EXPECT_EQ(badLanguage.err,
+              QStringLiteral("Unknown language for --lang: fr (de or en)\nHelp: cdcover-batch --help\n"));
 }
 
 TEST_F(BatchTest, WrongUsageAndBadInputFailWithoutWritingAnything) {

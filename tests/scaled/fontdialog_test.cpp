@@ -14,7 +14,7 @@ namespace {
 
 class FontDialogAtEveryScaleTest : public AnnotationViewTest {
   protected:
-    ProgramLanguage german(Language::German);
+    ProgramLanguage german{Language::German};
 };
 
 struct StoredFont {

@@ -41,6 +41,14 @@
 
 namespace {
 
+// Names and data that no language changes: the product and its address, the
+// test's paper format and scanner, Qt's own names of paper sizes, the unit.
+const QStringList kSameInBothLanguages = {
+    QStringLiteral("Morvanthelquistradibenzor 1.1"), QStringLiteral("www.varnelt.example"),
+    QStringLiteral("Copyright © YYYY Varnelt Software"), QStringLiteral("CD"),
+    QStringLiteral("Noname frontend-tester (test:0)"), QStringLiteral("Legal"), QStringLiteral("Letter / ANSI A"),
+    QStringLiteral("Tabloid / ANSI B"), QStringLiteral("mm")};
+
 const QString kGermanTexts = QStringLiteral(CDCOVER_TESTS_DIR "/widgets/germantexts.txt");
 
 // A text a user reads, worth checking: with letters in it.
@@ -186,6 +194,7 @@ TEST_F(LanguagesTest, InEnglishNoGermanTextIsLeft) {
     QStringList left;
     for (const QString& text : walk()) {
         if (!german.contains(text)) continue;
+        if (kSameInBothLanguages.contains(text)) continue;
         // Texts that are the same in both languages: translated to themselves.
         const auto translation = translations.find(text);
         if (translation != translations.end() && translation->second == text) continue;
