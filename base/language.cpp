@@ -70,7 +70,8 @@ ProgramLanguage::ProgramLanguage(Language language) : language_(language) {
 }
 
 ProgramLanguage::~ProgramLanguage() {
-    for (const auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
+    for (const auto& translator : translators_)
+        QCoreApplication::removeTranslator(translator.get());
 }
 
 void ProgramLanguage::install(const QString& name, const QString& folder) {

@@ -43,11 +43,15 @@ namespace {
 
 // Names and data that no language changes: the product and its address, the
 // test's paper format and scanner, Qt's own names of paper sizes, the unit.
-const QStringList kSameInBothLanguages = {
-    QStringLiteral("Morvanthelquistradibenzor 1.1"), QStringLiteral("www.varnelt.example"),
-    QStringLiteral("Copyright © YYYY Varnelt Software"), QStringLiteral("CD"),
-    QStringLiteral("Noname frontend-tester (test:0)"), QStringLiteral("Legal"), QStringLiteral("Letter / ANSI A"),
-    QStringLiteral("Tabloid / ANSI B"), QStringLiteral("mm")};
+const QStringList kSameInBothLanguages = {QStringLiteral("Morvanthelquistradibenzor 1.1"),
+                                          QStringLiteral("www.varnelt.example"),
+                                          QStringLiteral("Copyright © YYYY Varnelt Software"),
+                                          QStringLiteral("CD"),
+                                          QStringLiteral("Noname frontend-tester (test:0)"),
+                                          QStringLiteral("Legal"),
+                                          QStringLiteral("Letter / ANSI A"),
+                                          QStringLiteral("Tabloid / ANSI B"),
+                                          QStringLiteral("mm")};
 
 const QString kGermanTexts = QStringLiteral(CDCOVER_TESTS_DIR "/widgets/germantexts.txt");
 
@@ -90,11 +94,14 @@ void collectTexts(std::set<QString>& texts, QWidget& top) {
                 keep(texts, tabs->tabToolTip(i));
             }
         if (auto* combo = qobject_cast<QComboBox*>(widget))
-            for (int i = 0; i < combo->count(); ++i) keep(texts, combo->itemText(i));
+            for (int i = 0; i < combo->count(); ++i)
+                keep(texts, combo->itemText(i));
         if (auto* tree = qobject_cast<QTreeWidget*>(widget))
-            for (int i = 0; i < tree->columnCount(); ++i) keep(texts, tree->headerItem()->text(i));
+            for (int i = 0; i < tree->columnCount(); ++i)
+                keep(texts, tree->headerItem()->text(i));
         if (auto* list = qobject_cast<QListWidget*>(widget))
-            for (int i = 0; i < list->count(); ++i) keep(texts, list->item(i)->text());
+            for (int i = 0; i < list->count(); ++i)
+                keep(texts, list->item(i)->text());
     }
 }
 
@@ -107,7 +114,8 @@ std::map<QString, QString> englishTranslations() {
     QString source;
     while (xml.readNextStartElement() || !xml.atEnd()) {
         if (!xml.isStartElement()) continue;
-        if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation") || xml.name() == QLatin1String("numerusform")) {
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (!text.isEmpty()) translations.emplace(source, text);
@@ -168,7 +176,8 @@ std::set<QString> recordedGermanTexts() {
 
 QString listed(const std::set<QString>& texts) {
     QStringList lines;
-    for (const QString& text : texts) lines << QString(text).replace('\n', QStringLiteral("\\n"));
+    for (const QString& text : texts)
+        lines << QString(text).replace('\n', QStringLiteral("\\n"));
     return lines.join('\n') + '\n';
 }
 
