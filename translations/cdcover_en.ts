@@ -521,7 +521,7 @@ Image (before anything else):
                         if nothing is found, nothing is written
   --rotate DEGREES      rotate the image counter-clockwise (-180..180)
 
-  --lang de|en          language of the messages (default: the environment's, LANG)
+  --lang de|en          language of the messages (default: the environment&apos;s, LANG)
   --help                this help
 
 Exit status: 0 on success, 2 on wrong usage, 1 if an input could not be read
@@ -1269,6 +1269,37 @@ The file &quot;%1&quot; was not written.</translation>
     <message>
         <source>Die PDF-Datei %1</source>
         <translation>The PDF file %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>CD-Label und Cover</source>
+        <translation>CD Label and Cover</translation>
+    </message>
+    <message>
+        <source>Go scan!</source>
+        <translation>Go scan!</translation>
+    </message>
+    <message>
+        <source>Go!</source>
+        <translation>Go!</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Scanner</translation>
     </message>
 </context>
 <context>

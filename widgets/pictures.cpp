@@ -1,7 +1,10 @@
 #include "widgets/pictures.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -14,10 +17,36 @@ QString pathOf(const QString& name) {
     return QStringLiteral(":/pictures/%1.svg").arg(name);
 }
 
+// The words some pictures carry (button captions, the about box's subtitle),
+// listed for the translation; the picture shows them in the program's language.
+[[maybe_unused]] constexpr const char* kPictureWords[] = {
+    QT_TRANSLATE_NOOP("Pictures", "Beenden"), QT_TRANSLATE_NOOP("Pictures", "Drucker"),
+    QT_TRANSLATE_NOOP("Pictures", "CD-Label und Cover"), QT_TRANSLATE_NOOP("Pictures", "Go scan!"),
+    QT_TRANSLATE_NOOP("Pictures", "Go!"), QT_TRANSLATE_NOOP("Pictures", "Info"),
+    QT_TRANSLATE_NOOP("Pictures", "Scanner")};
+
+// The picture's SVG with the text of each <text> element translated.
+QByteArray translatedSvg(const QString& name) {
+    QFile file(pathOf(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString svg = QString::fromUtf8(file.readAll());
+    static const QRegularExpression text(QStringLiteral(">([^<>]+)</text>"));
+    QString translated;
+    qsizetype copied = 0;
+    for (const QRegularExpressionMatch& match : text.globalMatch(svg)) {
+        const QByteArray words = match.captured(1).toUtf8();
+        translated += QStringView(svg).mid(copied, match.capturedStart(1) - copied);
+        translated += QCoreApplication::translate("Pictures", words.constData()).toHtmlEscaped();
+        copied = match.capturedEnd(1);
+    }
+    translated += QStringView(svg).mid(copied);
+    return translated.toUtf8();
+}
+
 } // namespace
 
 QPixmap pixmap(const QString& name, qreal devicePixelRatio) {
-    QSvgRenderer renderer(pathOf(name));
+    QSvgRenderer renderer(translatedSvg(name));
     if (!renderer.isValid()) return {};
     const QSize size = renderer.defaultSize();
     QPixmap result(int(std::ceil(size.width() * devicePixelRatio)),
