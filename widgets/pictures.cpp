@@ -19,11 +19,13 @@ QString pathOf(const QString& name) {
 
 // The words some pictures carry (button captions, the about box's subtitle),
 // listed for the translation; the picture shows them in the program's language.
-[[maybe_unused]] constexpr const char* kPictureWords[] = {
-    QT_TRANSLATE_NOOP("Pictures", "Beenden"), QT_TRANSLATE_NOOP("Pictures", "Drucker"),
-    QT_TRANSLATE_NOOP("Pictures", "CD-Label und Cover"), QT_TRANSLATE_NOOP("Pictures", "Go scan!"),
-    QT_TRANSLATE_NOOP("Pictures", "Go!"), QT_TRANSLATE_NOOP("Pictures", "Info"),
-    QT_TRANSLATE_NOOP("Pictures", "Scanner")};
+[[maybe_unused]] constexpr const char* kPictureWords[] = {QT_TRANSLATE_NOOP("Pictures", "Beenden"),
+                                                          QT_TRANSLATE_NOOP("Pictures", "Drucker"),
+                                                          QT_TRANSLATE_NOOP("Pictures", "CD-Label und Cover"),
+                                                          QT_TRANSLATE_NOOP("Pictures", "Go scan!"),
+                                                          QT_TRANSLATE_NOOP("Pictures", "Go!"),
+                                                          QT_TRANSLATE_NOOP("Pictures", "Info"),
+                                                          QT_TRANSLATE_NOOP("Pictures", "Scanner")};
 
 // The picture's SVG with the text of each <text> element translated.
 QByteArray translatedSvg(const QString& name) {
